@@ -1,0 +1,82 @@
+// The executable: `tarquel` starts the program on its data folder; `tarquel --crear-base` makes the
+// database of a new install there and exits.
+
+#include "database/base_datos.h"
+#include "database/base_suministrada.h"
+#include "database/entorno.h"
+#include "platform/carpeta_programa.h"
+#include "platform/qt_dialogs.h"
+#include "shell/arranque.h"
+#include "shell/frmPrincipal.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+
+// Messages of a run without windows go to standard error.
+class DialogsConsola final : public Dialogs {
+public:
+    Respuesta mostrar(const Mensaje& mensaje) override
+    {
+        QTextStream(stderr) << mensaje.texto << '\n';
+        return mensaje.botones == Botones::SiNo ? Respuesta::No : Respuesta::Aceptar;
+    }
+    std::optional<QString> pedirTexto(const QString&, const QString&, const QString&) override
+    {
+        return std::nullopt;
+    }
+    QString elegirArchivo(const QString&, const QString&, const QString&) override { return {}; }
+    QString elegirCarpeta(const QString&, const QString&) override { return {}; }
+    int abrirModal(QDialog&) override { return 0; }
+    bool abrirConEscritorio(const QString&) override { return false; }
+};
+
+int crearBase()
+{
+    const QString ruta = QDir(carpetaPrograma()).filePath(QStringLiteral("BDR.mdb"));
+    QTextStream err(stderr);
+    if (QFileInfo::exists(ruta)) {
+        err << "Ya existe una base de datos en '" << QDir::toNativeSeparators(ruta)
+            << "'; no se modificó.\n";
+        return 1;
+    }
+    QDir().mkpath(carpetaPrograma());
+    DialogsConsola dialogs;
+    try {
+        crearBaseInstalada(ruta, dialogs);
+    } catch (const ErrorMotor& error) {
+        err << "No se pudo crear la base de datos: " << error.textoGuion() << '\n';
+        return 1;
+    }
+    err << "Base de datos creada en '" << QDir::toNativeSeparators(ruta) << "'.\n";
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (QString::fromLocal8Bit(argv[i]) == QLatin1String("--crear-base")) {
+            QCoreApplication app(argc, argv);
+            return crearBase();
+        }
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tarquel"));
+
+    QtDialogs dialogs;
+    BaseDatos base;
+    Entorno entorno(base);
+    Arranque arranque(entorno, dialogs, carpetaPrograma());
+    frmPrincipal ventana(entorno, arranque);
+    if (arranque.iniciar() != FinArranque::Continuar) return 0;
+    ventana.show();
+    return app.exec();
+}

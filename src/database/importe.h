@@ -1,0 +1,63 @@
+#pragma once
+// Exact fixed-point amounts: a 64-bit count of ten-thousandths, as the currency columns hold them.
+// Rates (percentages) are kept the same way. No amount goes through a double on its way to storage.
+
+#include <QChar>
+#include <QString>
+#include <QStringView>
+#include <QVariant>
+#include <compare>
+#include <optional>
+
+class QLocale;
+
+class Importe {
+public:
+    static constexpr qint64 kEscala = 10000;
+
+    constexpr Importe() = default;
+
+    static constexpr Importe desdeDiezmilesimos(qint64 valor) { return Importe(valor); }
+    static constexpr Importe desdeCentavos(qint64 centavos) { return Importe(centavos * 100); }
+    static constexpr Importe desdeEntero(qint64 unidades) { return Importe(unidades * kEscala); }
+
+    // Reads a typed or stored number: optional sign, digits, at most one decimal separator (the
+    // one given, or "." always), up to four decimals (more are rounded half away from zero).
+    // Thousands separators and blanks are not accepted. Nothing on anything else.
+    static std::optional<Importe> leer(QStringView texto, QChar separadorDecimal = QLatin1Char('.'));
+
+    // A stored column value: an integer count of ten-thousandths (null reads as zero).
+    static Importe desdeColumna(const QVariant& valor);
+    QVariant aColumna() const { return QVariant::fromValue<qint64>(valor_); }
+
+    constexpr qint64 diezmilesimos() const { return valor_; }
+    constexpr bool esCero() const { return valor_ == 0; }
+    constexpr bool esNegativo() const { return valor_ < 0; }
+
+    // Rounded to cents, half away from zero (what the format "########0.00" does).
+    Importe redondeadoACentavos() const;
+    qint64 centavos() const { return redondeadoACentavos().valor_ / 100; }
+
+    // this * porcentaje / 100, exact, rounded half away from zero to ten-thousandths.
+    Importe porcentaje(Importe tasa) const;
+
+    // Formats with a mask of the kind "########0.00", "###,###,##0.00" or "$ #,##0.00": literal
+    // text before the first digit placeholder is kept, a "," asks for thousands grouping, the
+    // count of placeholders after "." gives the decimals, the "0" before it the minimum digits.
+    // Separators are those of the locale.
+    QString formato(QStringView mascara, const QLocale& locale) const;
+    // "########0.00" with a point, as the agency's files carry numbers.
+    QString conPunto(int decimales = 2) const;
+
+    constexpr Importe operator-() const { return Importe(-valor_); }
+    constexpr Importe operator+(Importe o) const { return Importe(valor_ + o.valor_); }
+    constexpr Importe operator-(Importe o) const { return Importe(valor_ - o.valor_); }
+    constexpr Importe& operator+=(Importe o) { valor_ += o.valor_; return *this; }
+    constexpr Importe& operator-=(Importe o) { valor_ -= o.valor_; return *this; }
+    constexpr Importe operator*(qint64 n) const { return Importe(valor_ * n); }
+    constexpr auto operator<=>(const Importe&) const = default;
+
+private:
+    constexpr explicit Importe(qint64 valor) : valor_(valor) {}
+    qint64 valor_ = 0;
+};

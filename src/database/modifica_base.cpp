@@ -1,0 +1,225 @@
+#include "database/modifica_base.h"
+
+#include "database/base_datos.h"
+#include "database/semillas.h"
+#include "database/transaccion.h"
+#include "platform/dialogs.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+QString citado(const QString& nombre)
+{
+    return QLatin1Char('"') + nombre + QLatin1Char('"');
+}
+
+} // namespace
+
+Modifica_base::Modifica_base(BaseDatos& base, Dialogs& dialogs) : base_(base), dialogs_(dialogs) {}
+
+ResultadoActualizacion Modifica_base::actualizar()
+{
+    try {
+        Transaccion transaccion(base_);
+        const bool cambio = pasos();
+        transaccion.confirmar();
+        return cambio ? ResultadoActualizacion::Actualizada : ResultadoActualizacion::SinCambios;
+    } catch (const ErrorMotor& error) {
+        // The transaction has undone every step; the program must not run on a half-built schema.
+        dialogs_.aviso(error.textoDosPuntos());
+        return ResultadoActualizacion::Fallida;
+    }
+}
+
+bool Modifica_base::pasos()
+{
+    bool actualizada = false;
+
+    // 1. Detail rows. An empty table of the oldest shape is simply made again.
+    if (!Existe_Tabla(QStringLiteral("Guias"))) {
+        actualizada = true;
+        Crear_Tabla_Guias();
+        Crear_Indices_Guias();
+    } else {
+        const bool vacia = !base_.existe(QStringLiteral("SELECT 1 FROM Guias LIMIT 1"));
+        if (vacia && !Existe_Campo(QStringLiteral("Guias"), QStringLiteral("IdCabecera"))) {
+            actualizada = true;
+            base_.ejecutar(QStringLiteral("DROP TABLE Guias"));
+            Crear_Tabla_Guias();
+            Crear_Indices_Guias();
+        }
+        if (!Existe_Campo(QStringLiteral("Guias"), QStringLiteral("Nro_porte"))) {
+            Agregar_Nro_Porte_Guias();
+            actualizada = true;
+        }
+        if (!Existe_Campo(QStringLiteral("Guias"), QStringLiteral("IdCabecera"))) {
+            Agregar_IdCabecera_Guias();
+            actualizada = true;
+        }
+    }
+
+    // 2. The printed text of the scratch table holds 200 characters; what it held is lost.
+    if (tamanioCampo(QStringLiteral("Impresos"), QStringLiteral("Texto")) != 200) {
+        base_.ejecutar(QStringLiteral("ALTER TABLE Impresos DROP COLUMN Texto"));
+        base_.ejecutar(QStringLiteral("ALTER TABLE Impresos ADD COLUMN ")
+                       + definicionColumna(*esquema::tabla(QStringLiteral("Impresos"))
+                                                .campo(QStringLiteral("Texto"))));
+        actualizada = true;
+    }
+
+    // 3. The newer subtotal fields; this alone does not ask for a restart.
+    Agregar_Campos_Subtotales();
+
+    // 4, 5. Goods types; the police interventions with the grains and parameters.
+    if (!Existe_Tabla(QStringLiteral("Tipos"))) {
+        crearTabla(esquema::tabla(QStringLiteral("Tipos")));
+        crearIndices(QStringLiteral("Tipos"), {QStringLiteral("PrimaryKey")});
+        actualizada = true;
+    }
+    if (!Existe_Tabla(QStringLiteral("Intervenciones"))) {
+        Crear_Tablas_Intervenciones();
+        actualizada = true;
+    }
+
+    // 6. A goods-types table of an older shape is dropped; the next start makes it again.
+    if (Existe_Tabla(QStringLiteral("Tipos"))
+        && tamanioCampo(QStringLiteral("Tipos"), QStringLiteral("Descripcion")) != 100)
+        base_.ejecutar(QStringLiteral("DROP TABLE Tipos"));
+
+    // 7. Goods types are seeded at every start.
+    Cargar_Tipos(base_, dialogs_);
+
+    // 8, 9. Other withholdings and stamp remittances.
+    for (const QString& nombre : {QStringLiteral("Retenciones_B"), QStringLiteral("Remesas")}) {
+        if (!Existe_Tabla(nombre)) {
+            crearTabla(esquema::tabla(nombre));
+            crearIndices(nombre, {QStringLiteral("PrimaryKey")});
+            actualizada = true;
+        }
+    }
+
+    // 10. The police regime: only the officers are probed; the other four come with them.
+    if (!Existe_Tabla(QStringLiteral("Policias"))) {
+        for (const QString& nombre :
+             {QStringLiteral("Policias"), QStringLiteral("Multas_cobradas"),
+              QStringLiteral("Turnos"), QStringLiteral("Estampillas_Turnos"),
+              QStringLiteral("Tmp_Informe_Turno")}) {
+            const DefTabla& tabla = esquema::tabla(nombre);
+            crearTabla(tabla);
+            QStringList indices;
+            for (const DefIndice& i : tabla.indices) indices << i.nombre;
+            crearIndices(nombre, indices);
+        }
+        actualizada = true;
+    }
+
+    // 11, 12. Repairs that run at every start.
+    Corregir_Otras_Retenciones(base_, dialogs_);
+    fijar_Alicuotas(base_, dialogs_);
+
+    return actualizada;
+}
+
+bool Modifica_base::Existe_Tabla(const QString& nombre)
+{
+    return base_.existe(
+        QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ? COLLATE NOCASE"),
+        {nombre});
+}
+
+bool Modifica_base::Existe_Campo(const QString& tabla, const QString& campo)
+{
+    return base_.existe(
+        QStringLiteral("SELECT 1 FROM pragma_table_info(?) WHERE name = ? COLLATE NOCASE"),
+        {tabla, campo});
+}
+
+int Modifica_base::tamanioCampo(const QString& tabla, const QString& campo)
+{
+    const QString tipo =
+        base_.valor(QStringLiteral("SELECT type FROM pragma_table_info(?) WHERE name = ? "
+                                   "COLLATE NOCASE"),
+                    {tabla, campo})
+            .toString();
+    static const QRegularExpression tamanio(QStringLiteral("^TEXT\\((\\d+)\\)$"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    const auto m = tamanio.match(tipo.trimmed());
+    return m.hasMatch() ? m.captured(1).toInt() : 0;
+}
+
+void Modifica_base::crearTabla(const DefTabla& tabla, const QString& sinCampo)
+{
+    DefTabla definicion = tabla;
+    std::erase_if(definicion.campos,
+                  [&](const DefCampo& c) { return !sinCampo.isEmpty() && c.nombre == sinCampo; });
+    base_.ejecutar(sqlCrearTabla(definicion));
+}
+
+void Modifica_base::crearIndices(const QString& tabla, const QStringList& indices)
+{
+    const DefTabla& definicion = esquema::tabla(tabla);
+    for (const QString& nombre : indices) {
+        for (const DefIndice& indice : definicion.indices) {
+            if (indice.nombre != nombre) continue;
+            try {
+                base_.ejecutar(sqlCrearIndice(definicion.nombre, indice));
+            } catch (const ErrorMotor& error) {
+                if (error.numero() != errores::IndiceExiste) throw;
+            }
+        }
+    }
+}
+
+void Modifica_base::agregarCampo(const QString& tabla, const QString& campo)
+{
+    if (Existe_Campo(tabla, campo)) return;
+    const DefCampo* definicion = esquema::tabla(tabla).campo(campo);
+    base_.ejecutar(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2")
+                       .arg(citado(tabla), definicionColumna(*definicion)));
+}
+
+void Modifica_base::Crear_Tabla_Guias()
+{
+    // The declaration field is added afterwards, with its back-fill.
+    crearTabla(esquema::tabla(QStringLiteral("Guias")), QStringLiteral("IdCabecera"));
+}
+
+void Modifica_base::Crear_Indices_Guias()
+{
+    crearIndices(QStringLiteral("Guias"), {QStringLiteral("PrimaryKey"), QStringLiteral("XNroComp")});
+}
+
+void Modifica_base::Agregar_Nro_Porte_Guias()
+{
+    agregarCampo(QStringLiteral("Guias"), QStringLiteral("Nro_porte"));
+}
+
+void Modifica_base::Agregar_IdCabecera_Guias()
+{
+    agregarCampo(QStringLiteral("Guias"), QStringLiteral("IdCabecera"));
+    crearIndices(QStringLiteral("Guias"), {QStringLiteral("xidcbra")});
+    // Older detail rows take the declaration of the withholding with their receipt number; when
+    // several share it, the last one read (the most recently stored) wins.
+    base_.ejecutar(QStringLiteral(
+        "UPDATE Guias SET IdCabecera = (SELECT r.IdCabecera FROM Retenciones r "
+        "WHERE r.Nro_Comprobante = Guias.Nro_Comprobante ORDER BY r.rowid DESC LIMIT 1) "
+        "WHERE EXISTS (SELECT 1 FROM Retenciones r WHERE r.Nro_Comprobante = Guias.Nro_Comprobante)"));
+    crearIndices(QStringLiteral("Guias"), {QStringLiteral("xidCabNCmp")});
+}
+
+void Modifica_base::Agregar_Campos_Subtotales()
+{
+    for (const QString& campo :
+         {QStringLiteral("Otros_Pagos"), QStringLiteral("Otro_valor"), QStringLiteral("Otro_valor2")})
+        agregarCampo(QStringLiteral("Subtotales"), campo);
+}
+
+void Modifica_base::Crear_Tablas_Intervenciones()
+{
+    for (const QString& nombre : {QStringLiteral("Intervenciones"), QStringLiteral("Granos"),
+                                  QStringLiteral("Parametros"), QStringLiteral("Tmp_Intervenciones")}) {
+        crearTabla(esquema::tabla(nombre));
+        crearIndices(nombre, {QStringLiteral("PrimaryKey")});
+    }
+}

@@ -1,0 +1,51 @@
+#pragma once
+// Brings a database to the current schema: the tables the supplied file lacks, the newer fields,
+// the one-time back-fill of the detail rows' declaration. The whole upgrade is one transaction:
+// it lands complete or the file stays as it was.
+
+#include "database/esquema.h"
+
+#include <QString>
+
+class BaseDatos;
+class Dialogs;
+
+enum class ResultadoActualizacion {
+    SinCambios,   // the schema was current: go on
+    Actualizada,  // the schema changed: the user starts the program again
+    Fallida,      // nothing changed; the failure was shown; the program ends
+};
+
+class Modifica_base {
+public:
+    Modifica_base(BaseDatos& base, Dialogs& dialogs);
+
+    // The start-up's schema steps, in their fixed order, with the seeds that run among them.
+    ResultadoActualizacion actualizar();
+
+    bool Existe_Tabla(const QString& nombre);
+    bool Existe_Campo(const QString& tabla, const QString& campo);
+    // The size of a text field as defined ("TEXT(200)" gives 200); 0 when not a sized text.
+    int tamanioCampo(const QString& tabla, const QString& campo);
+
+    // Creates a table of the current schema; `sinCampo` names a field left for a later step.
+    void crearTabla(const DefTabla& tabla, const QString& sinCampo = {});
+    // Adds indexes of the current schema; one that exists already is passed over.
+    void crearIndices(const QString& tabla, const QStringList& indices);
+    // Adds a field of the current schema to an existing table; one that exists is passed over.
+    void agregarCampo(const QString& tabla, const QString& campo);
+
+    void Crear_Tabla_Guias();
+    void Crear_Indices_Guias();
+    void Agregar_Nro_Porte_Guias();
+    void Agregar_IdCabecera_Guias();
+    void Agregar_Campos_Subtotales();
+    void Crear_Tablas_Intervenciones();
+
+private:
+    // Step by step; true when the schema changed.
+    bool pasos();
+
+    BaseDatos& base_;
+    Dialogs& dialogs_;
+};

@@ -1,0 +1,21 @@
+#pragma once
+// The reference rows every start brings to what the system needs. Each seed keeps its own work
+// whole: a failure undoes that seed alone, is reported, and the start goes on with the next one.
+
+class BaseDatos;
+class Dialogs;
+
+// Run while the schema is brought up to date, also on a start that ends asking for a restart.
+void Cargar_Tipos(BaseDatos& base, Dialogs& dialogs);
+void Corregir_Otras_Retenciones(BaseDatos& base, Dialogs& dialogs);
+void fijar_Alicuotas(BaseDatos& base, Dialogs& dialogs);
+
+// Run by the main window's load, only on a start without schema change.
+void Actualizar_Regimenes(BaseDatos& base, Dialogs& dialogs);
+void Actualizar_Alicuotas(BaseDatos& base, Dialogs& dialogs);
+void Actualizar_Conceptos(BaseDatos& base, Dialogs& dialogs);
+void Actualizar_Tasas(BaseDatos& base, Dialogs& dialogs);
+void Actualizar_Granos_y_Parametros(BaseDatos& base, Dialogs& dialogs);
+
+// The five seeds of the load, in their order.
+void sembrarDatosDeReferencia(BaseDatos& base, Dialogs& dialogs);

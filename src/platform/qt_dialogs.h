@@ -1,0 +1,18 @@
+#pragma once
+// The real dialogs: Qt's message boxes, input boxes and file choosers, with Spanish buttons.
+
+#include "platform/dialogs.h"
+
+class QWidget;
+
+class QtDialogs final : public Dialogs {
+public:
+    Respuesta mostrar(const Mensaje& mensaje) override;
+    std::optional<QString> pedirTexto(const QString& texto, const QString& titulo,
+                                      const QString& inicial) override;
+    QString elegirArchivo(const QString& titulo, const QString& carpetaInicial,
+                          const QString& filtro) override;
+    QString elegirCarpeta(const QString& titulo, const QString& carpetaInicial) override;
+    int abrirModal(QDialog& formulario) override;
+    bool abrirConEscritorio(const QString& rutaODireccion) override;
+};

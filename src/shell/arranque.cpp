@@ -1,0 +1,165 @@
+#include "shell/arranque.h"
+
+#include "database/base_datos.h"
+#include "database/entorno.h"
+#include "database/modifica_base.h"
+#include "database/semillas.h"
+#include "platform/dialogs.h"
+#include "shell/entorno_mem.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+Arranque::Arranque(Entorno& entorno, Dialogs& dialogs, QString carpeta)
+    : entorno_(entorno), dialogs_(dialogs), carpeta_(std::move(carpeta))
+{
+}
+
+QString Arranque::rutaBase() const
+{
+    return QDir(carpeta_).filePath(QStringLiteral("BDR.mdb"));
+}
+
+QString Arranque::rutaEntornoMem() const
+{
+    return QDir(carpeta_).filePath(QStringLiteral("Entorno.mem"));
+}
+
+FinArranque Arranque::iniciar()
+{
+    if (Cargar_Entorno() != FinArranque::Continuar) return FinArranque::Terminar;
+    sembrarDatosDeReferencia(entorno_.Base_Datos(), dialogs_);
+    return FinArranque::Continuar;
+}
+
+FinArranque Arranque::abrirBase()
+{
+    try {
+        entorno_.Base_Datos().abrir(rutaBase());
+        return FinArranque::Continuar;
+    } catch (const ErrorMotor& error) {
+        if (error.numero() == errores::BaseNoEncontrada) {
+            dialogs_.mostrar({QStringLiteral("No se encontró el archivo de base de datos 'BDR.mdb'\n"
+                                             "en la carpeta '%1'")
+                                  .arg(QDir::toNativeSeparators(carpeta_)),
+                              QStringLiteral("Error"), Icono::Critico});
+        } else {
+            dialogs_.aviso(error.textoGuion());
+        }
+        return FinArranque::Terminar;
+    }
+}
+
+FinArranque Arranque::Cargar_Entorno()
+{
+    BaseDatos& base = entorno_.Base_Datos();
+    entorno_.cargarValoresFijos();
+    if (abrirBase() != FinArranque::Continuar) return FinArranque::Terminar;
+
+    switch (Modifica_base(base, dialogs_).actualizar()) {
+    case ResultadoActualizacion::SinCambios:
+        break;
+    case ResultadoActualizacion::Actualizada:
+        dialogs_.mostrar({QStringLiteral("Terminada la Actualizacion de Bases de Datos.\n"
+                                         "Vuelva a iniciar el programa el programa"),
+                          kTituloAplicacion, Icono::Informacion});
+        base.cerrar();
+        return FinArranque::Terminar;
+    case ResultadoActualizacion::Fallida:
+        base.cerrar();
+        return FinArranque::Terminar;
+    }
+
+    // Open again, so the run starts on the schema just checked.
+    base.cerrar();
+    if (abrirBase() != FinArranque::Continuar) return FinArranque::Terminar;
+
+    try {
+        restaurarEntorno();
+    } catch (const ErrorMotor& error) {
+        // Without its environment the program cannot go on safely: say why and end.
+        dialogs_.aviso(error.textoGuion());
+        base.cerrar();
+        return FinArranque::Terminar;
+    }
+    return FinArranque::Continuar;
+}
+
+void Arranque::restaurarEntorno()
+{
+    ContenidoEntornoMem leido;
+    QFile archivo(rutaEntornoMem());
+    if (!archivo.exists()) {
+        dialogs_.mostrar({QStringLiteral("No se encontró el archivo de inicialización 'Entorno.mem'. "
+                                         "Deberá reinicial el programa"),
+                          QStringLiteral("Aviso"), Icono::Informacion});
+    } else if (archivo.open(QIODevice::ReadOnly)) {
+        leido = leerEntornoMem(archivo.readAll());
+    } else {
+        throw ErrorMotor(errores::ArchivoNoEncontrado,
+                         QStringLiteral("No se pudo leer el archivo 'Entorno.mem'."));
+    }
+
+    entorno_.Cabecera_Actual.reset();
+    if (leido.cabeceraEncontrada) entorno_.Cabecera_Actual = entorno_.leerCabecera(leido.cabecera);
+    if (entorno_.Cabecera_Actual) {
+        // The declaration's own agent, branch and regime win over the file's other lines.
+        const QSqlRecord& cabecera = *entorno_.Cabecera_Actual;
+        leido.agente = cabecera.value(QStringLiteral("Nro_Agente")).toString();
+        leido.sucursal = cabecera.value(QStringLiteral("Sucursal")).toString();
+        leido.regimen = cabecera.value(QStringLiteral("Cod_Regimen")).toString();
+        entorno_.mostrarCabecera();
+    }
+
+    entorno_.Agente_Actual = entorno_.leerAgente(leido.agente);
+    if (entorno_.Agente_Actual)
+        entorno_.setPanel(panel::Agente,
+                          Entorno::textoAgente(leido.agente,
+                                               entorno_.Agente_Actual->value(QStringLiteral("Razon_Social")).toString()));
+
+    entorno_.Sucursal_Actual = entorno_.leerSucursal(leido.agente, leido.sucursal);
+    if (entorno_.Sucursal_Actual)
+        entorno_.setPanel(panel::Sucursal,
+                          Entorno::textoSucursal(leido.sucursal,
+                                                 entorno_.Sucursal_Actual->value(QStringLiteral("Descripcion")).toString()));
+
+    entorno_.Regimen_Actual = entorno_.leerRegimen(leido.regimen);
+    if (entorno_.Regimen_Actual)
+        entorno_.setPanel(panel::Regimen,
+                          Entorno::textoRegimen(leido.regimen,
+                                                entorno_.Regimen_Actual->value(QStringLiteral("Descripcion")).toString()));
+}
+
+void Arranque::cerrar()
+{
+    auto opcional = [](const std::optional<QSqlRecord>& fila, const char* campo) {
+        return fila ? std::optional<QString>(fila->value(QString::fromLatin1(campo)).toString())
+                    : std::nullopt;
+    };
+    const std::optional<qint64> cabecera =
+        entorno_.Cabecera_Actual ? std::optional<qint64>(entorno_.idCabecera()) : std::nullopt;
+    const QByteArray contenido = escribirEntornoMem(
+        cabecera, opcional(entorno_.Agente_Actual, "Nro_Agente"),
+        opcional(entorno_.Sucursal_Actual, "Sucursal"),
+        opcional(entorno_.Regimen_Actual, "Cod_Regimen"));
+
+    // Written whole or not at all: a failure leaves the previous file.
+    QSaveFile archivo(rutaEntornoMem());
+    const bool escrito = archivo.open(QIODevice::WriteOnly) && archivo.write(contenido) == contenido.size()
+        && archivo.commit();
+    entorno_.Base_Datos().cerrar();
+    if (!escrito) {
+        dialogs_.aviso(QStringLiteral("%1 - No se pudo guardar el archivo 'Entorno.mem': %2")
+                           .arg(errores::AccesoArchivo)
+                           .arg(archivo.errorString()));
+        return;
+    }
+    dialogs_.mostrar(
+        {QStringLiteral("Recuerde que es necesario realizar COPIAS DE SEGURIDAD periódicas de sus datos.\n"
+                        "La Orvalen no se hace responsable de la pérdida de los mismos.\n\n"
+                        "El archivo que contiene todos los datos de esta aplicación\n"
+                        "se llama 'BDR.mdb' y se encuentra en el directorio:\n\n'%1'")
+             .arg(QDir::toNativeSeparators(carpeta_)),
+         QStringLiteral("Importante..."), Icono::Informacion});
+}

@@ -1,0 +1,71 @@
+#pragma once
+// Dialogs for tests: answers from a script, in order, and remembers every message it was shown.
+
+#include "platform/dialogs.h"
+
+#include <QStringList>
+#include <deque>
+#include <vector>
+
+class DialogosGuionados final : public Dialogs {
+public:
+    std::vector<Mensaje> mensajes;
+    std::deque<Respuesta> respuestas;                  // for mostrar(); default: the box's default
+    std::deque<std::optional<QString>> textos;         // for pedirTexto(); default: cancel
+    std::deque<QString> rutas;                          // for the choosers; default: cancel
+    std::deque<int> modales;                            // for abrirModal(); default: 0
+    QStringList abiertos;                               // documents and addresses opened
+    bool escritorioFunciona = true;
+
+    Respuesta mostrar(const Mensaje& mensaje) override
+    {
+        mensajes.push_back(mensaje);
+        if (respuestas.empty()) return mensaje.porDefecto;
+        const Respuesta r = respuestas.front();
+        respuestas.pop_front();
+        return r;
+    }
+    std::optional<QString> pedirTexto(const QString& texto, const QString& titulo,
+                                      const QString&) override
+    {
+        mensajes.push_back({texto, titulo, Icono::Ninguno, Botones::AceptarCancelar,
+                            Respuesta::Aceptar});
+        if (textos.empty()) return std::nullopt;
+        auto t = textos.front();
+        textos.pop_front();
+        return t;
+    }
+    QString elegirArchivo(const QString&, const QString&, const QString&) override
+    {
+        return siguienteRuta();
+    }
+    QString elegirCarpeta(const QString&, const QString&) override { return siguienteRuta(); }
+    int abrirModal(QDialog&) override
+    {
+        if (modales.empty()) return 0;
+        const int r = modales.front();
+        modales.pop_front();
+        return r;
+    }
+    bool abrirConEscritorio(const QString& ruta) override
+    {
+        abiertos << ruta;
+        return escritorioFunciona;
+    }
+
+    QStringList textosMostrados() const
+    {
+        QStringList t;
+        for (const Mensaje& m : mensajes) t << m.texto;
+        return t;
+    }
+
+private:
+    QString siguienteRuta()
+    {
+        if (rutas.empty()) return {};
+        QString r = rutas.front();
+        rutas.pop_front();
+        return r;
+    }
+};
