@@ -1,0 +1,41 @@
+// `tarquel --crear-base`, run as a user would.
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+int crearBase(const QString& carpeta, QString* salida)
+{
+    QProcess proceso;
+    QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
+    entorno.insert(QStringLiteral("TARQUEL_DIR"), carpeta);
+    proceso.setProcessEnvironment(entorno);
+    proceso.start(QStringLiteral(TARQUEL_BINARY), {QStringLiteral("--crear-base")});
+    proceso.waitForFinished(60000);
+    *salida = QString::fromLocal8Bit(proceso.readAllStandardError());
+    return proceso.exitCode();
+}
+
+TEST(CrearBase, CreaUnaVezYLuegoNoTocaLaExistente)
+{
+    QTemporaryDir carpeta;
+    QString salida;
+    ASSERT_EQ(crearBase(carpeta.path(), &salida), 0) << salida.toStdString();
+    const QString ruta = carpeta.filePath(QStringLiteral("BDR.mdb"));
+    ASSERT_TRUE(QFile::exists(ruta));
+
+    QFile archivo(ruta);
+    ASSERT_TRUE(archivo.open(QIODevice::ReadOnly));
+    const QByteArray antes = archivo.readAll();
+    archivo.close();
+
+    EXPECT_NE(crearBase(carpeta.path(), &salida), 0);
+    EXPECT_TRUE(salida.contains(QStringLiteral("no se modificó"))) << salida.toStdString();
+    ASSERT_TRUE(archivo.open(QIODevice::ReadOnly));
+    EXPECT_EQ(archivo.readAll(), antes);
+}
+
+} // namespace

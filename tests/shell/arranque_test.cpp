@@ -1,0 +1,187 @@
+// The start-up and shutdown sequence, without any window.
+
+#include "database/entorno.h"
+#include "shell/arranque.h"
+#include "support/carpeta_temporal.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+namespace {
+
+class ArranqueTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        carpeta.crearBaseInstalada();
+        BaseDatos db;
+        db.abrir(carpeta.base());
+        for (const char* sql : {
+                 "INSERT INTO Agentes (Nro_Agente, Razon_Social) VALUES ('012345', 'ACOPIOS DEL SUR')",
+                 "INSERT INTO Agentes (Nro_Agente, Razon_Social) VALUES ('000001', 'OTRO AGENTE')",
+                 "INSERT INTO Sucursales (Nro_Agente, Sucursal, Nro_Comprobante, Descripcion) "
+                 "VALUES ('012345', '0000', '00000000', 'SAN MARTIN 100')",
+                 "INSERT INTO Cabeceras (Nro_Agente, Sucursal, Cod_Regimen, Anio, Mes, Rectifica, "
+                 "Estado) VALUES ('012345', '0000', '05', '2007', '05', '01', '2')"})
+            db.ejecutar(QString::fromLatin1(sql));
+        idCabecera = db.valor(QStringLiteral("SELECT IdCabecera FROM Cabeceras")).toLongLong();
+    }
+
+    void escribirEntorno(const QByteArray& contenido)
+    {
+        QFile f(carpeta.ruta(QStringLiteral("Entorno.mem")));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(contenido);
+    }
+
+    QByteArray leerEntorno()
+    {
+        QFile f(carpeta.ruta(QStringLiteral("Entorno.mem")));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(no existe)");
+    }
+
+    QStringList paneles() const
+    {
+        QStringList t;
+        for (const QString& c : {panel::Agente, panel::Sucursal, panel::Regimen, panel::Mes,
+                                 panel::Anio, panel::Rectifica})
+            t << entorno.textoPanel(c);
+        return t;
+    }
+
+    CarpetaTemporal carpeta;
+    qint64 idCabecera = 0;
+    BaseDatos base;
+    Entorno entorno{base};
+    DialogosGuionados dialogs;
+    Arranque arranque{entorno, dialogs, carpeta.dir.path()};
+};
+
+TEST_F(ArranqueTest, SinEntornoMemAvisaYNadaQuedaActivo)
+{
+    ASSERT_EQ(arranque.iniciar(), FinArranque::Continuar);
+    ASSERT_EQ(dialogs.mensajes.size(), 1U);
+    EXPECT_EQ(dialogs.mensajes[0].texto,
+              QStringLiteral("No se encontró el archivo de inicialización 'Entorno.mem'. Deberá "
+                             "reinicial el programa"));
+    EXPECT_EQ(dialogs.mensajes[0].titulo, QStringLiteral("Aviso"));
+    EXPECT_FALSE(entorno.Agente_Actual || entorno.Sucursal_Actual || entorno.Regimen_Actual
+                 || entorno.Cabecera_Actual);
+    EXPECT_EQ(paneles(), (QStringList{"Agente: (ninguno)", "Sucursal: (ninguna)",
+                                      "Régimen: (ninguno)", "Mes: (ninguno)", "Año: (ninguno)",
+                                      "R: 00"}));
+
+    // The shutdown makes the file, empty since nothing is active, and reminds of backups.
+    arranque.cerrar();
+    EXPECT_EQ(leerEntorno(), QByteArray());
+    EXPECT_EQ(dialogs.mensajes.back().titulo, QStringLiteral("Importante..."));
+    EXPECT_TRUE(dialogs.mensajes.back().texto.endsWith(QLatin1Char('\'') + carpeta.dir.path()
+                                                       + QLatin1Char('\'')));
+    EXPECT_FALSE(base.abierta());
+}
+
+TEST_F(ArranqueTest, LaDeclaracionGanaSobreLasOtrasLineas)
+{
+    escribirEntorno("AgenteAct = 000001\r\nCabeceraAct = " + QByteArray::number(idCabecera) + "\r\n");
+    ASSERT_EQ(arranque.iniciar(), FinArranque::Continuar);
+    EXPECT_TRUE(dialogs.mensajes.empty());
+    EXPECT_EQ(entorno.idCabecera(), idCabecera);
+    EXPECT_EQ(entorno.agente(), QStringLiteral("012345"));
+    EXPECT_EQ(paneles(), (QStringList{"Agente: 01234-5 - ACOPIOS DEL SUR",
+                                      "Sucursal: 0000 - SAN MARTIN 100",
+                                      "Régimen: 05 - Percepciones - Empresas de Servicios",
+                                      "Mes: 05", "Año: 2007", "R: 01"}));
+
+    // With a declaration active the file keeps only its number.
+    arranque.cerrar();
+    EXPECT_EQ(leerEntorno(), "CabeceraAct = " + QByteArray::number(idCabecera) + "\r\n");
+}
+
+TEST_F(ArranqueTest, UnaDeclaracionBorradaDejaUsarLasOtrasLineas)
+{
+    escribirEntorno("CabeceraAct = 9999\r\nAgenteAct = 12345\r\nRegimenAct = 1\r\n");
+    ASSERT_EQ(arranque.iniciar(), FinArranque::Continuar);
+    EXPECT_FALSE(entorno.Cabecera_Actual);
+    EXPECT_EQ(entorno.agente(), QStringLiteral("012345"));
+    EXPECT_FALSE(entorno.Sucursal_Actual);
+    EXPECT_EQ(entorno.regimen(), QStringLiteral("01"));
+    arranque.cerrar();
+    EXPECT_EQ(leerEntorno(), QByteArray("AgenteAct = 012345\r\nRegimenAct = 01\r\n"));
+}
+
+TEST_F(ArranqueTest, ValoresHostilesNoRompenElArranque)
+{
+    escribirEntorno("AgenteAct = 12'45\r\nSucursalAct = ' OR '1'='1\r\nRegimenAct = 05; DROP TABLE "
+                    "Agentes\r\n");
+    ASSERT_EQ(arranque.iniciar(), FinArranque::Continuar);
+    EXPECT_TRUE(dialogs.mensajes.empty());
+    EXPECT_FALSE(entorno.Agente_Actual || entorno.Sucursal_Actual || entorno.Regimen_Actual);
+    EXPECT_EQ(base.valor(QStringLiteral("SELECT COUNT(*) FROM Agentes")).toInt(), 2);
+}
+
+TEST_F(ArranqueTest, LasLimpiezasDejanSoloElRegimen)
+{
+    escribirEntorno("CabeceraAct = " + QByteArray::number(idCabecera) + "\r\n");
+    ASSERT_EQ(arranque.iniciar(), FinArranque::Continuar);
+    entorno.Limpiar_Agente_Actual();
+    EXPECT_EQ(paneles(), (QStringList{"Agente: (ninguno)", "Sucursal: (ninguna)",
+                                      "Régimen: 05 - Percepciones - Empresas de Servicios",
+                                      "Mes: (ninguno)", "Anio: (ninguno)", "R: 00"}));
+    EXPECT_FALSE(entorno.Agente_Actual || entorno.Sucursal_Actual || entorno.Cabecera_Actual);
+    EXPECT_TRUE(entorno.Regimen_Actual);
+    // A reset when nothing is active is harmless.
+    entorno.Limpiar_Agente_Actual();
+    arranque.cerrar();
+    EXPECT_EQ(leerEntorno(), QByteArray("RegimenAct = 05\r\n"));
+}
+
+TEST_F(ArranqueTest, SinBaseAvisaYTermina)
+{
+    QFile::remove(carpeta.base());
+    EXPECT_EQ(arranque.iniciar(), FinArranque::Terminar);
+    ASSERT_EQ(dialogs.mensajes.size(), 1U);
+    EXPECT_EQ(dialogs.mensajes[0].texto,
+              QStringLiteral("No se encontró el archivo de base de datos 'BDR.mdb'\nen la carpeta '%1'")
+                  .arg(carpeta.dir.path()));
+    EXPECT_EQ(dialogs.mensajes[0].titulo, QStringLiteral("Error"));
+    EXPECT_EQ(dialogs.mensajes[0].icono, Icono::Critico);
+    EXPECT_FALSE(QFile::exists(carpeta.base()));
+}
+
+TEST_F(ArranqueTest, UnCambioDeEsquemaPideReiniciarYNoTocaElEntorno)
+{
+    {
+        BaseDatos db;
+        db.abrir(carpeta.base());
+        db.ejecutar(QStringLiteral("DROP TABLE Remesas"));
+    }
+    escribirEntorno("RegimenAct = 05\r\n");
+    EXPECT_EQ(arranque.iniciar(), FinArranque::Terminar);
+    ASSERT_EQ(dialogs.mensajes.size(), 1U);
+    EXPECT_EQ(dialogs.mensajes[0].texto,
+              QStringLiteral("Terminada la Actualizacion de Bases de Datos.\nVuelva a iniciar el "
+                             "programa el programa"));
+    EXPECT_FALSE(base.abierta());
+    EXPECT_EQ(leerEntorno(), QByteArray("RegimenAct = 05\r\n"));
+
+    // The next start is normal.
+    dialogs.mensajes.clear();
+    EXPECT_EQ(arranque.iniciar(), FinArranque::Continuar);
+    EXPECT_TRUE(dialogs.mensajes.empty());
+    EXPECT_EQ(entorno.regimen(), QStringLiteral("05"));
+}
+
+TEST_F(ArranqueTest, SiNoPuedeEscribirElEntornoLoDiceYCierraLaBase)
+{
+    ASSERT_EQ(arranque.iniciar(), FinArranque::Continuar);
+    // A folder in the way of the file makes the write fail.
+    ASSERT_TRUE(QDir(carpeta.dir.path()).mkdir(QStringLiteral("Entorno.mem")));
+    arranque.cerrar();
+    EXPECT_TRUE(QFileInfo(carpeta.ruta(QStringLiteral("Entorno.mem"))).isDir());
+    EXPECT_FALSE(base.abierta());
+    EXPECT_TRUE(dialogs.mensajes.back().texto.startsWith(QStringLiteral("75 - ")));
+}
+
+} // namespace
