@@ -1,0 +1,111 @@
+#include "common/obleas.h"
+
+#include "database/base_datos.h"
+#include "database/entorno.h"
+#include "platform/dialogs.h"
+
+#include <optional>
+
+namespace {
+
+bool regimenConObleas(const QString& regimen)
+{
+    return regimen == QLatin1String("10") || regimen == QLatin1String("12")
+        || regimen == QLatin1String("13") || regimen == QLatin1String("14");
+}
+
+// The number after the letter (characters 2 to 16), when it is made of digits only.
+std::optional<qint64> numeroDeOblea(const QString& nro)
+{
+    const QStringView parte = QStringView(nro).mid(1, 15);
+    if (parte.isEmpty()) return std::nullopt;
+    qint64 numero = 0;
+    for (const QChar c : parte) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9')) return std::nullopt;
+        numero = numero * 10 + (c.unicode() - '0');
+    }
+    return numero;
+}
+
+bool obleaEnRemesa(BaseDatos& base, QString nro, const QString& regimen, const QString& agente)
+{
+    if (!regimenConObleas(regimen)) return true;
+    // A lone letter (or nothing) still has a number part: zero.
+    if (nro.size() <= 1) nro += QLatin1Char('0');
+    const auto numero = numeroDeOblea(nro);
+    if (!numero) return false;
+    return base.existe(QStringLiteral("SELECT 1 FROM Remesas WHERE Nro_Agente = ? "
+                                      "AND TipoEstampilla = ? AND Nro_desde <= ? AND Nro_Hasta >= ?"),
+                       {agente, QString(nro.front()), *numero, *numero});
+}
+
+QString letraDeTipo(int tipo)
+{
+    return QString(QChar(char16_t(64 + tipo)));
+}
+
+// Detail rows of the branch's receipts in the regime that carry a stamp of the type, annulled
+// receipts ("4") left out.
+qint64 obleasUsadas(BaseDatos& base, int tipo, const QString& regimen, const QString& agente,
+                    const QString& sucursal)
+{
+    const QString desde = QStringLiteral(
+        "SELECT COUNT(*) FROM (Cabeceras INNER JOIN Retenciones "
+        "ON Cabeceras.IdCabecera = Retenciones.IdCabecera) INNER JOIN Guias "
+        "ON Retenciones.IdCabecera = Guias.IdCabecera "
+        "AND Retenciones.Nro_Comprobante = Guias.Nro_Comprobante "
+        "WHERE Cabeceras.Cod_Regimen = ? AND Cabeceras.Sucursal = ? AND Cabeceras.Nro_Agente = ? "
+        "AND Retenciones.Estado <> '4' ");
+    if (regimen == QLatin1String("12")) {
+        // Advances carry type 0: their stamp is known by its letter, and an advance made to
+        // another agent is not one of this agent's stamps.
+        return base
+            .valor(desde + QStringLiteral("AND substr(Guias.NroGuia, 1, 1) = ? COLLATE NOCASE "
+                                          "AND Guias.Nro_Agente = Cabeceras.Nro_Agente"),
+                   {regimen, sucursal, agente, letraDeTipo(tipo)})
+            .toLongLong();
+    }
+    if (regimenConObleas(regimen)) {
+        return base.valor(desde + QStringLiteral("AND Guias.Tipo = ?"),
+                          {regimen, sucursal, agente, tipo})
+            .toLongLong();
+    }
+    return 0;
+}
+
+} // namespace
+
+bool Valida_Oblea(Entorno& entorno, const QString& nro)
+{
+    return obleaEnRemesa(entorno.Base_Datos(), nro, entorno.regimen(), entorno.agente());
+}
+
+bool Valida_Oblea_Agente(BaseDatos& base, const QString& nro, const QString& regimen, int agente)
+{
+    return obleaEnRemesa(base, nro, regimen,
+                         QStringLiteral("%1").arg(agente, 6, 10, QLatin1Char('0')));
+}
+
+bool Hay_Remesas(BaseDatos& base)
+{
+    return base.existe(QStringLiteral("SELECT 1 FROM Remesas LIMIT 1"));
+}
+
+qint64 Obleas_Disponibles(BaseDatos& base, Dialogs& dialogos, int tipo, const QString& regimen,
+                          const QString& agente, const QString& sucursal)
+{
+    const qint64 usadas = obleasUsadas(base, tipo, regimen, agente, sucursal);
+    const QString letra = letraDeTipo(tipo);
+    const auto remesas = base.fila(
+        QStringLiteral("SELECT COUNT(*), SUM(Nro_Hasta - Nro_desde + 1) FROM Remesas "
+                       "WHERE Nro_Agente = ? AND TipoEstampilla = ?"),
+        {agente, letra});
+    qint64 entregadas = 0;
+    if (!remesas || remesas->value(0).toLongLong() == 0) {
+        dialogos.aviso(QStringLiteral("Error al calcular Obleas tipo ") + letra
+                       + QStringLiteral("   - No hay ninguna Remesa cargada de ese Tipo de Oblea"));
+    } else {
+        entregadas = remesas->value(1).toLongLong();
+    }
+    return entregadas - usadas;
+}
