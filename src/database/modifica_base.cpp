@@ -14,16 +14,58 @@ QString citado(const QString& nombre)
     return QLatin1Char('"') + nombre + QLatin1Char('"');
 }
 
+// The seeds that run among the upgrade's steps say what they added; those words must only reach
+// the user once the upgrade has landed, or they would announce rows that a later failure undid.
+class MensajesDiferidos final : public Dialogs {
+public:
+    explicit MensajesDiferidos(Dialogs& destino) : destino_(destino) {}
+
+    Respuesta mostrar(const Mensaje& mensaje) override
+    {
+        pendientes_.push_back(mensaje);
+        return mensaje.porDefecto;
+    }
+    std::optional<QString> pedirTexto(const QString& t, const QString& ti, const QString& i) override
+    {
+        return destino_.pedirTexto(t, ti, i);
+    }
+    QString elegirArchivo(const QString& t, const QString& c, const QString& f) override
+    {
+        return destino_.elegirArchivo(t, c, f);
+    }
+    QString elegirCarpeta(const QString& t, const QString& c) override
+    {
+        return destino_.elegirCarpeta(t, c);
+    }
+    int abrirModal(QDialog& formulario) override { return destino_.abrirModal(formulario); }
+    bool abrirConEscritorio(const QString& ruta) override
+    {
+        return destino_.abrirConEscritorio(ruta);
+    }
+
+    void entregar()
+    {
+        for (const Mensaje& m : pendientes_) destino_.mostrar(m);
+        pendientes_.clear();
+    }
+
+private:
+    Dialogs& destino_;
+    std::vector<Mensaje> pendientes_;
+};
+
 } // namespace
 
 Modifica_base::Modifica_base(BaseDatos& base, Dialogs& dialogs) : base_(base), dialogs_(dialogs) {}
 
 ResultadoActualizacion Modifica_base::actualizar()
 {
+    MensajesDiferidos diferidos(dialogs_);
     try {
         Transaccion transaccion(base_);
-        const bool cambio = pasos();
+        const bool cambio = pasos(diferidos);
         transaccion.confirmar();
+        diferidos.entregar();
         return cambio ? ResultadoActualizacion::Actualizada : ResultadoActualizacion::SinCambios;
     } catch (const ErrorMotor& error) {
         // The transaction has undone every step; the program must not run on a half-built schema.
@@ -32,7 +74,7 @@ ResultadoActualizacion Modifica_base::actualizar()
     }
 }
 
-bool Modifica_base::pasos()
+bool Modifica_base::pasos(Dialogs& avisos)
 {
     bool actualizada = false;
 
@@ -88,7 +130,7 @@ bool Modifica_base::pasos()
         base_.ejecutar(QStringLiteral("DROP TABLE Tipos"));
 
     // 7. Goods types are seeded at every start.
-    Cargar_Tipos(base_, dialogs_);
+    Cargar_Tipos(base_, avisos);
 
     // 8, 9. Other withholdings and stamp remittances.
     for (const QString& nombre : {QStringLiteral("Retenciones_B"), QStringLiteral("Remesas")}) {
@@ -115,8 +157,8 @@ bool Modifica_base::pasos()
     }
 
     // 11, 12. Repairs that run at every start.
-    Corregir_Otras_Retenciones(base_, dialogs_);
-    fijar_Alicuotas(base_, dialogs_);
+    Corregir_Otras_Retenciones(base_, avisos);
+    fijar_Alicuotas(base_, avisos);
 
     return actualizada;
 }

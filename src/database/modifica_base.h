@@ -43,8 +43,8 @@ public:
     void Crear_Tablas_Intervenciones();
 
 private:
-    // Step by step; true when the schema changed.
-    bool pasos();
+    // Step by step; true when the schema changed. The seeds among the steps speak through `avisos`.
+    bool pasos(Dialogs& avisos);
 
     BaseDatos& base_;
     Dialogs& dialogs_;

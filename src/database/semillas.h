@@ -1,6 +1,8 @@
 #pragma once
 // The reference rows every start brings to what the system needs. Each seed keeps its own work
 // whole: a failure undoes that seed alone, is reported, and the start goes on with the next one.
+// What a seed announces is shown once its rows are kept. A seed whose table is missing waits for
+// the start that makes it.
 
 class BaseDatos;
 class Dialogs;
