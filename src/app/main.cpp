@@ -3,10 +3,15 @@
 
 #include "database/base_datos.h"
 #include "database/base_suministrada.h"
+#include "common/contexto.h"
 #include "database/entorno.h"
 #include "platform/carpeta_programa.h"
 #include "platform/qt_dialogs.h"
+#include "platform/reloj.h"
 #include "shell/arranque.h"
+#include "shell/bloqueo_carpeta.h"
+#include "shell/formularios_menu.h"
+#include "shell/frmAcercaDe.h"
 #include "shell/frmPrincipal.h"
 
 #include <QApplication>
@@ -72,10 +77,20 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Tarquel"));
 
     QtDialogs dialogs;
+    const QString carpeta = carpetaPrograma();
+    BloqueoCarpeta bloqueo(carpeta);
+    if (!bloqueo.tomar(dialogs)) return 1;
+
+    // The splash is gone before anything loads.
+    mostrarPresentacion(dialogs);
+
     BaseDatos base;
     Entorno entorno(base);
-    Arranque arranque(entorno, dialogs, carpetaPrograma());
-    frmPrincipal ventana(entorno, arranque);
+    RelojSistema reloj;
+    Contexto contexto{base, entorno, dialogs, reloj, carpeta};
+    Arranque arranque(entorno, dialogs, carpeta);
+    frmPrincipal ventana(contexto, arranque);
+    conectarFormularios(ventana, contexto);
     if (arranque.iniciar() != FinArranque::Continuar) return 0;
     ventana.show();
     return app.exec();

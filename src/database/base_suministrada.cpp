@@ -1,5 +1,6 @@
 #include "database/base_suministrada.h"
 
+#include "database/ayudas_iniciales.h"
 #include "database/base_datos.h"
 #include "database/esquema.h"
 #include "database/modifica_base.h"
@@ -55,6 +56,7 @@ void crearBaseSuministrada(BaseDatos& base)
     for (const Concepto& c : kConceptos)
         base.ejecutar(QStringLiteral("INSERT INTO Conceptos (Cod_Concepto, Descripcion) VALUES (?, ?)"),
                       {QString::fromUtf8(c.codigo), QString::fromUtf8(c.descripcion)});
+    cargarAyudasIniciales(base);
     transaccion.confirmar();
 }
 

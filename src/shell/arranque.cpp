@@ -51,7 +51,7 @@ FinArranque Arranque::abrirBase()
     }
 }
 
-FinArranque Arranque::Cargar_Entorno()
+FinArranque Arranque::Cargar_Entorno(const std::optional<ContenidoEntornoMem>& activo)
 {
     BaseDatos& base = entorno_.Base_Datos();
     entorno_.cargarValoresFijos();
@@ -76,7 +76,7 @@ FinArranque Arranque::Cargar_Entorno()
     if (abrirBase() != FinArranque::Continuar) return FinArranque::Terminar;
 
     try {
-        restaurarEntorno();
+        restaurarEntorno(activo);
     } catch (const ErrorMotor& error) {
         // Without its environment the program cannot go on safely: say why and end.
         dialogs_.aviso(error.textoGuion());
@@ -86,11 +86,26 @@ FinArranque Arranque::Cargar_Entorno()
     return FinArranque::Continuar;
 }
 
-void Arranque::restaurarEntorno()
+ContenidoEntornoMem Arranque::entornoActivo() const
+{
+    ContenidoEntornoMem activo;
+    if (entorno_.Cabecera_Actual) {
+        activo.cabeceraEncontrada = true;
+        activo.cabecera = entorno_.idCabecera();
+    }
+    if (entorno_.Agente_Actual) activo.agente = entorno_.agente();
+    if (entorno_.Sucursal_Actual) activo.sucursal = entorno_.sucursal();
+    if (entorno_.Regimen_Actual) activo.regimen = entorno_.regimen();
+    return activo;
+}
+
+void Arranque::restaurarEntorno(const std::optional<ContenidoEntornoMem>& activo)
 {
     ContenidoEntornoMem leido;
     QFile archivo(rutaEntornoMem());
-    if (!archivo.exists()) {
+    if (activo) {
+        leido = *activo;
+    } else if (!archivo.exists()) {
         dialogs_.mostrar({QStringLiteral("No se encontró el archivo de inicialización 'Entorno.mem'. "
                                          "Deberá reinicial el programa"),
                           QStringLiteral("Aviso"), Icono::Informacion});
@@ -101,6 +116,8 @@ void Arranque::restaurarEntorno()
                          QStringLiteral("No se pudo leer el archivo 'Entorno.mem'."));
     }
 
+    // A value not found must not leave the text of an earlier one on the panels.
+    entorno_.panelesIniciales();
     entorno_.Cabecera_Actual.reset();
     if (leido.cabeceraEncontrada) entorno_.Cabecera_Actual = entorno_.leerCabecera(leido.cabecera);
     if (entorno_.Cabecera_Actual) {

@@ -3,7 +3,10 @@
 // the reference data, restore the environment from Entorno.mem; at the end write it back. Every
 // message goes through the Dialogs port; the main window only shows what this leaves behind.
 
+#include "shell/entorno_mem.h"
+
 #include <QString>
+#include <optional>
 
 class Dialogs;
 class Entorno;
@@ -23,14 +26,18 @@ public:
 
     // The whole start: Cargar_Entorno, then the seeds of the load when it may go on.
     FinArranque iniciar();
-    // Opens the database, upgrades the schema, reads Entorno.mem and sets the environment.
-    FinArranque Cargar_Entorno();
+    // Opens the database, upgrades the schema and sets the environment: the one Entorno.mem keeps,
+    // or `activo` when given (reopening the database during a run keeps what the user had chosen).
+    // Every value not found shows its "(ninguno)" text.
+    FinArranque Cargar_Entorno(const std::optional<ContenidoEntornoMem>& activo = std::nullopt);
+    // The environment active now, as Entorno.mem would keep it.
+    ContenidoEntornoMem entornoActivo() const;
     // Writes Entorno.mem, closes the database and reminds the user of backups.
     void cerrar();
 
 private:
     FinArranque abrirBase();
-    void restaurarEntorno();
+    void restaurarEntorno(const std::optional<ContenidoEntornoMem>& activo);
 
     Entorno& entorno_;
     Dialogs& dialogs_;

@@ -2,8 +2,25 @@
 // F1 on any screen: the help text stored under the screen's key.
 
 #include <QString>
+#include <optional>
 
+class BaseDatos;
 struct Contexto;
 
 // Sets Clave_Ayuda to `clave` and shows the help window modally.
 void mostrarAyuda(Contexto& contexto, const QString& clave);
+
+// The key of the declarations form: one per mode, made from the start of its caption.
+QString claveAyudaCabeceras(const QString& tituloFormulario);
+
+// A row of Ayudas: the window's place and size in twips, and the text.
+struct FilaAyuda {
+    double top = 0;
+    double left = 0;
+    double width = 0;
+    double height = 0;
+    QString texto;
+};
+
+// The first row stored under `clave`, the key compared without regard to case.
+std::optional<FilaAyuda> buscarAyuda(BaseDatos& base, const QString& clave);

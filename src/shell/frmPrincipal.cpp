@@ -1,39 +1,117 @@
 #include "shell/frmPrincipal.h"
 
+#include "common/contexto.h"
 #include "database/entorno.h"
+#include "platform/dialogs.h"
 #include "shell/arranque.h"
+#include "shell/ayuda.h"
+#include "shell/compactacion.h"
+#include "shell/estado_menus.h"
+#include "shell/frmAcercaDe.h"
+#include "shell/Frm_Actualizaciones.h"
+#include "shell/leame.h"
+#include "shell/logo.h"
+#include "shell/menu_principal.h"
+#include "shell/sujetos_no_utilizados.h"
 #include "shell/version.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
 #include <QStatusBar>
 #include <QVBoxLayout>
+#include <cmath>
 
-frmPrincipal::frmPrincipal(Entorno& entorno, Arranque& arranque, QWidget* parent)
-    : QMainWindow(parent), entorno_(entorno), arranque_(arranque)
+namespace {
+
+// The hourglass for as long as a maintenance task holds the program.
+struct CursorEspera {
+    CursorEspera() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~CursorEspera() { QApplication::restoreOverrideCursor(); }
+    CursorEspera(const CursorEspera&) = delete;
+    CursorEspera& operator=(const CursorEspera&) = delete;
+};
+
+int pixeles(double twips)
+{
+    // The logo's frame is laid out in the old screen units at 96 dots per inch.
+    return static_cast<int>(std::lround(twips * 96.0 / 1440.0));
+}
+
+} // namespace
+
+frmPrincipal::frmPrincipal(Contexto& contexto, Arranque& arranque, QWidget* parent)
+    : QMainWindow(parent), contexto_(contexto), arranque_(arranque)
 {
     setObjectName(QStringLiteral("frmPrincipal"));
     setWindowTitle(QStringLiteral("Tarquel  -  Versión ") + versionPrograma());
+    setWindowIcon(QIcon(logoTarquel(64)));
     resize(800, 560);
 
-    auto* central = new QWidget(this);
-    auto* columna = new QVBoxLayout(central);
+    construirMenus();
+    construirCentro();
+    connect(&contexto_.entorno, &Entorno::panelCambiado, this, &frmPrincipal::mostrarPanel);
+    // Every change of the environment writes a panel: the menus follow it at once.
+    connect(&contexto_.entorno, &Entorno::panelCambiado, this, [this] { actualizarMenus(); });
+    actualizarMenus();
+}
+
+void frmPrincipal::construirMenus()
+{
+    for (const DefMenu& def : arbolMenus()) {
+        QMenu* menu = menuBar()->addMenu(def.titulo);
+        menu->setObjectName(def.nombre);
+        menu->menuAction()->setObjectName(def.nombre);
+        acciones_[def.nombre] = menu->menuAction();
+        for (const DefItemMenu& item : def.items) {
+            QAction* accion = item.esSeparador() ? menu->addSeparator() : menu->addAction(item.titulo);
+            accion->setObjectName(item.nombre);
+            acciones_[item.nombre] = accion;
+            if (!item.esSeparador())
+                connect(accion, &QAction::triggered, this,
+                        [this, nombre = item.nombre] { ejecutar(nombre); });
+        }
+    }
+}
+
+void frmPrincipal::construirCentro()
+{
+    centro_ = new QWidget(this);
+    centro_->installEventFilter(this);
+    auto* columna = new QVBoxLayout(centro_);
     columna->setContentsMargins(0, 0, 0, 0);
     columna->setSpacing(0);
     columna->addStretch(1);
 
-    auto* lblAyuda = new QLabel(QStringLiteral("Presione F1 para obtener ayuda."), central);
+    // The logo and its raised frame are placed by hand on every resize, a little above the middle.
+    cmdLogo_ = new QFrame(centro_);
+    cmdLogo_->setObjectName(QStringLiteral("cmdLogo"));
+    cmdLogo_->setFrameShape(QFrame::Panel);
+    cmdLogo_->setFrameShadow(QFrame::Raised);
+    cmdLogo_->setLineWidth(2);
+    picLogo_ = new QLabel(centro_);
+    picLogo_->setObjectName(QStringLiteral("picLogo"));
+    picLogo_->setPixmap(logoTarquel(180));
+    picLogo_->resize(180, 180);
+
+    auto* lblAyuda = new QLabel(QStringLiteral("Presione F1 para obtener ayuda."), centro_);
     lblAyuda->setObjectName(QStringLiteral("lblAyuda"));
     lblAyuda->setContentsMargins(8, 4, 8, 4);
     columna->addWidget(lblAyuda);
 
     auto barra = [&](const char* nombre, std::initializer_list<QString> claves) {
-        auto* estado = new QStatusBar(central);
+        auto* estado = new QStatusBar(centro_);
         estado->setObjectName(QString::fromLatin1(nombre));
         estado->setSizeGripEnabled(false);
         bool primero = true;
         for (const QString& clave : claves) {
-            auto* etiqueta = new QLabel(entorno_.textoPanel(clave), estado);
+            auto* etiqueta = new QLabel(contexto_.entorno.textoPanel(clave), estado);
             etiqueta->setObjectName(clave);
             etiqueta->setToolTip(Entorno::ayudaPanel(clave));
             etiqueta->setFrameShape(QFrame::Panel);
@@ -46,9 +124,189 @@ frmPrincipal::frmPrincipal(Entorno& entorno, Arranque& arranque, QWidget* parent
     };
     StatusBar1_ = barra("StatusBar1", {panel::Agente, panel::Sucursal});
     StatusBar2_ = barra("StatusBar2", {panel::Regimen, panel::Mes, panel::Anio, panel::Rectifica});
-    setCentralWidget(central);
+    setCentralWidget(centro_);
+}
 
-    connect(&entorno_, &Entorno::panelCambiado, this, &frmPrincipal::mostrarPanel);
+void frmPrincipal::ubicarLogo()
+{
+    const double alto = centro_->height();
+    const double ancho = centro_->width();
+    const QSize logo = picLogo_->size();
+    const int arriba = static_cast<int>(std::nearbyint((alto - logo.height() * 1.5) / 2));
+    const int izquierda = static_cast<int>(std::nearbyint((ancho - logo.width() * 1.02) / 2));
+    picLogo_->move(izquierda, arriba);
+    // A frame of 100 twips on the top and left, 120 on the bottom and right.
+    cmdLogo_->setGeometry(izquierda - pixeles(100), arriba - pixeles(100),
+                          logo.width() + pixeles(220), logo.height() + pixeles(220));
+    cmdLogo_->lower();
+}
+
+bool frmPrincipal::eventFilter(QObject* objeto, QEvent* evento)
+{
+    if (objeto == centro_ && evento->type() == QEvent::Resize) ubicarLogo();
+    return QMainWindow::eventFilter(objeto, evento);
+}
+
+void frmPrincipal::setAbridor(const QString& item, Abridor abridor)
+{
+    abridores_[item] = std::move(abridor);
+    actualizarMenus();
+}
+
+QAction* frmPrincipal::accion(const QString& nombre) const
+{
+    const auto it = acciones_.find(nombre);
+    return it == acciones_.end() ? nullptr : it->second;
+}
+
+void frmPrincipal::actualizarMenus()
+{
+    const EstadoMenus estado = estadoMenus(entornoMenus(contexto_.entorno));
+    for (const auto& [nombre, accion] : acciones_) {
+        const auto regla = estado.find(nombre);
+        if (regla == estado.end()) continue;
+        const bool esMenu = accion->menu() != nullptr;
+        const auto abridor = abridores_.find(nombre);
+        const bool tieneComando = esMenu || accion->isSeparator() || esComandoPropio(nombre)
+            || (abridor != abridores_.end() && abridor->second);
+        const bool habilitado = regla->second.habilitado && tieneComando;
+        // A menu's own widget rules its action: disabling and enabling the window again (as the
+        // maintenance tasks do) must leave a disabled menu disabled.
+        if (esMenu)
+            accion->menu()->setEnabled(habilitado);
+        else
+            accion->setEnabled(habilitado);
+        accion->setVisible(regla->second.visible);
+    }
+}
+
+void frmPrincipal::ejecutar(const QString& item)
+{
+    Entorno& entorno = contexto_.entorno;
+    try {
+        if (item == QLatin1String("mnuLeame")) {
+            mnuLeame_Click();
+        } else if (item == QLatin1String("mnuSalir")) {
+            close();
+            return;
+        } else if (item == QLatin1String("mnuCompactDB")) {
+            mnuCompactDB_Click();
+        } else if (item == QLatin1String("mnuEliminarSuj")) {
+            mnuEliminarSuj_Click();
+        } else if (item == QLatin1String("MnuActualizaciones")) {
+            MnuActualizaciones_Click();
+        } else if (item == QLatin1String("MnuRemesas") && !entorno.Agente_Actual) {
+            contexto_.dialogs.mostrar({QStringLiteral("Aún no ha seleccionado el Agente"),
+                                       kTituloAplicacion, Icono::Critico});
+        } else if (const auto it = abridores_.find(item); it != abridores_.end() && it->second) {
+            it->second();
+        }
+    } catch (const ErrorMotor& error) {
+        // A form that failed on the database: say why; the program goes on.
+        contexto_.dialogs.aviso(error.textoGuion());
+    }
+    if (!cerrado_) actualizarMenus();
+}
+
+void frmPrincipal::mnuLeame_Click()
+{
+    mostrarLeame(contexto_.dialogs, contexto_.carpeta);
+}
+
+void frmPrincipal::mnuCompactDB_Click()
+{
+    Dialogs& dialogs = contexto_.dialogs;
+    const Mensaje pregunta{
+        QStringLiteral("Este procedimiento compacta la base de datos depurándola de aquellos registros "
+                       "que han sido eliminados, esto permite optimizar el espacio en disco y mejorar "
+                       "la performance del sistema.\n"
+                       "Aunque el procedimiento es suficientemente seguro, se recomienda tener una "
+                       "copia de seguridad de la base."),
+        QStringLiteral("Atención..."), Icono::Exclamacion, Botones::AceptarCancelar,
+        Respuesta::Cancelar};
+    if (dialogs.mostrar(pregunta) != Respuesta::Aceptar) return;
+
+    std::optional<ResultadoCompactacion> resultado;
+    {
+        CursorEspera espera;
+        frmAcercaDe progreso;
+        progreso.setTarea(frmAcercaDe::kCompactando);
+        progreso.EmpezarComp = true;
+        progreso.setTrabajos(
+            [&] { resultado = compactarBase(arranque_, contexto_.entorno); }, {});
+        setEnabled(false);
+        dialogs.abrirModal(progreso);
+        setEnabled(true);
+    }
+    if (!resultado) return;
+    if (resultado->error)
+        dialogs.mostrar({QStringLiteral("No se pudo compactar la base de datos; se conserva el archivo "
+                                        "'BDR.mdb' como estaba.\n\n")
+                             + resultado->error->textoGuion(),
+                         kTituloAplicacion, Icono::Critico});
+    if (resultado->fin == FinArranque::Terminar) {
+        terminar();
+        return;
+    }
+    if (!resultado->compactada) return;
+    const QLocale local;
+    dialogs.mostrar({QStringLiteral("Base de datos compactada exitosamente.\n\n"
+                                    "Tamaño anterior             %1 bytes\n"
+                                    "Tamaño compactada     %2 bytes")
+                         .arg(local.toString(contexto_.entorno.Tamanio_Anterior),
+                              local.toString(contexto_.entorno.Tamanio_Compactada)),
+                     kTituloAplicacion, Icono::Informacion});
+}
+
+void frmPrincipal::mnuEliminarSuj_Click()
+{
+    Dialogs& dialogs = contexto_.dialogs;
+    if (!dialogs.preguntaSiNo(QStringLiteral("Esta función borrará todos los registros de sujetos "
+                                             "que no estén asociados con ninguna "
+                                             "Retención/Percepción.\n\n¿Confirma?"),
+                              QStringLiteral("Atención..."), Respuesta::No, Icono::Pregunta))
+        return;
+
+    bool hecho = false;
+    std::optional<ErrorMotor> falla;
+    {
+        CursorEspera espera;
+        frmAcercaDe progreso;
+        progreso.setTarea(frmAcercaDe::kEliminando);
+        progreso.EliminarSuj = true;
+        progreso.setTrabajos({}, [&] {
+            try {
+                Eliminar_Sujetos(contexto_.base);
+                hecho = true;
+            } catch (const ErrorMotor& error) {
+                falla = error;
+            }
+        });
+        setEnabled(false);
+        dialogs.abrirModal(progreso);
+        setEnabled(true);
+    }
+    if (falla) {
+        dialogs.mostrar({falla->textoGuion(), kTituloAplicacion, Icono::Critico});
+        return;
+    }
+    if (!hecho) return;
+    dialogs.mostrar({QStringLiteral("Se han eliminado todos los registros de sujetos que no estaban "
+                                    "asociados con ninguna Retención/Percepción."),
+                     kTituloAplicacion, Icono::Informacion});
+}
+
+void frmPrincipal::MnuActualizaciones_Click()
+{
+    Frm_Actualizaciones ventana(contexto_.dialogs);
+    contexto_.dialogs.abrirModal(ventana);
+}
+
+void frmPrincipal::terminar()
+{
+    cerrado_ = true;
+    close();
+    QCoreApplication::exit(0);
 }
 
 QString frmPrincipal::textoPanel(const QString& clave) const
@@ -60,6 +318,22 @@ QString frmPrincipal::textoPanel(const QString& clave) const
 void frmPrincipal::mostrarPanel(const QString& clave, const QString& texto)
 {
     if (auto* etiqueta = findChild<QLabel*>(clave)) etiqueta->setText(texto);
+}
+
+void frmPrincipal::changeEvent(QEvent* evento)
+{
+    // Becoming active again, after any window shown over it has closed.
+    if (evento->type() == QEvent::ActivationChange && isActiveWindow()) actualizarMenus();
+    QMainWindow::changeEvent(evento);
+}
+
+void frmPrincipal::keyReleaseEvent(QKeyEvent* evento)
+{
+    if (evento->key() == Qt::Key_F1) {
+        mostrarAyuda(contexto_, objectName());
+        return;
+    }
+    QMainWindow::keyReleaseEvent(evento);
 }
 
 void frmPrincipal::closeEvent(QCloseEvent* evento)

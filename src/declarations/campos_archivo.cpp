@@ -1,0 +1,69 @@
+#include "declarations/campos_archivo.h"
+
+#include <QLocale>
+#include <cmath>
+
+namespace campo_archivo {
+
+namespace {
+
+QString relleno(qint64 n, int digitos)
+{
+    const QString cifras = QString::number(n < 0 ? -n : n).rightJustified(digitos, QLatin1Char('0'));
+    return n < 0 ? QLatin1Char('-') + cifras : cifras;
+}
+
+} // namespace
+
+QString texto(const QVariant& valor, int ancho)
+{
+    return (valor.isNull() ? QString() : valor.toString()).leftJustified(ancho, QLatin1Char(' '));
+}
+
+QString cero(int ancho)
+{
+    return QStringLiteral("0").leftJustified(ancho, QLatin1Char(' '));
+}
+
+std::optional<QString> entero(const QVariant& valor, int digitos)
+{
+    if (valor.isNull()) return std::nullopt;
+    switch (valor.typeId()) {
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return relleno(std::llround(valor.toDouble()), digitos);
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+        return relleno(valor.toLongLong(), digitos);
+    default:
+        break;
+    }
+    const QString texto = valor.toString().trimmed();
+    if (texto.isEmpty()) return std::nullopt;
+    bool esNumero = false;
+    const qint64 n = texto.toLongLong(&esNumero);
+    if (esNumero) return relleno(n, digitos);
+    const double d = texto.toDouble(&esNumero);
+    if (esNumero) return relleno(std::llround(d), digitos);
+    return valor.toString();
+}
+
+QString importe(Importe valor, int enteros, const QLocale& locale)
+{
+    return valor.formato(QString(enteros, QLatin1Char('0')) + QStringLiteral(".00"), locale);
+}
+
+std::optional<QString> importe(const QVariant& columna, int enteros, const QLocale& locale)
+{
+    if (columna.isNull()) return std::nullopt;
+    return importe(Importe::desdeColumna(columna), enteros, locale);
+}
+
+QString importeCero(int enteros)
+{
+    return QString(enteros, QLatin1Char('0')) + QStringLiteral(".00");
+}
+
+} // namespace campo_archivo

@@ -1,0 +1,166 @@
+#include "declarations/emision_declaracion.h"
+
+#include "common/contexto.h"
+#include "common/turnos.h"
+#include "database/base_datos.h"
+#include "database/entorno.h"
+#include "database/transaccion.h"
+#include "declarations/archivo_provisorio.h"
+#include "declarations/cierre_cabecera.h"
+#include "declarations/error_operacion.h"
+#include "declarations/estado_cabecera.h"
+#include "declarations/registros_declaracion.h"
+#include "platform/dialogs.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+
+namespace {
+
+const QString kTituloImposible = QStringLiteral("Imposible generar Declaración Jurada...");
+
+// The folder as the message shows it: ending in the separator, as the chooser has always given it.
+QString carpetaMostrada(const QString& carpeta)
+{
+    QString texto = QDir::toNativeSeparators(carpeta);
+    if (!texto.endsWith(QDir::separator())) texto += QDir::separator();
+    return texto;
+}
+
+void avisarFallaArchivo(Dialogs& dialogs, const QString& nombre, const QString& carpeta,
+                        const QString& causa)
+{
+    mostrarErrorOperacion(dialogs, errores::AccesoArchivo,
+                          QStringLiteral("No se pudo generar el archivo %1 en %2\n%3")
+                              .arg(nombre, carpetaMostrada(carpeta), causa));
+}
+
+} // namespace
+
+QString elegirCarpetaDeclaracion(Dialogs& dialogs)
+{
+    return dialogs.elegirCarpeta(QStringLiteral("Generar archivo en..."), QString());
+}
+
+std::optional<DeclaracionEmitida> emitirDeclaracion(Contexto& contexto, qint64 idCabecera,
+                                                    const PasosEmision& pasos)
+{
+    BaseDatos& base = contexto.base;
+    Entorno& entorno = contexto.entorno;
+    Dialogs& dialogs = contexto.dialogs;
+    auto progreso = [&](int valor) {
+        if (pasos.progreso) pasos.progreso(valor);
+    };
+
+    DeclaracionEmitida emitida;
+    try {
+        auto cabecera = entorno.leerCabecera(idCabecera);
+        if (!cabecera) {
+            dialogs.aviso(QStringLiteral("No se encuentra la declaración jurada seleccionada."),
+                          kTituloImposible, Icono::Exclamacion);
+            return std::nullopt;
+        }
+        if (!confirmarCierre(entorno, dialogs, *cabecera)) return std::nullopt;
+
+        if (Hay_Turno_Abierto(base, idCabecera)) {
+            dialogs.aviso(QStringLiteral("Esta Cabecera tiene un turno sin cerrar. Debe cerrarlo "
+                                         "desde <Administracion de Turnos>"),
+                          QStringLiteral("No se puede cerrar la DDJJ"), Icono::Critico);
+            return std::nullopt;
+        }
+
+        const QString anio = cabecera->value(QStringLiteral("Anio")).toString();
+        const QString mes = cabecera->value(QStringLiteral("Mes")).toString();
+        emitida.fechaVencimiento = QDate::fromString(
+            base.valor(QStringLiteral("SELECT Fecha FROM Vencimientos WHERE Anio = ? AND Mes = ?"),
+                       {anio.toInt(), mes.toInt()})
+                .toString(),
+            Qt::ISODate);
+        if (!emitida.fechaVencimiento.isValid()) {
+            dialogs.aviso(QStringLiteral("No se encuentra cargada la fecha de vencimiento para el "
+                                         "pago de la declaración jurada correspondiente al mes %1 "
+                                         "del año %2")
+                              .arg(mes, anio),
+                          kTituloImposible, Icono::Exclamacion);
+            return std::nullopt;
+        }
+
+        emitida.observacion =
+            dialogs
+                .pedirTexto(QStringLiteral("Tipee un texto (hasta 100 caracteres) que considere "
+                                           "necesario agregar a la declaración o bien elija "
+                                           "cancelar para no incluir ninguna observación:"),
+                            QStringLiteral("Imprimir Declaración Jurada - OBSERVACIÓN"))
+                .value_or(QString())
+                .left(100);
+
+        emitida.carpeta =
+            pasos.elegirCarpeta ? pasos.elegirCarpeta() : elegirCarpetaDeclaracion(dialogs);
+        if (emitida.carpeta.isEmpty()) return std::nullopt;
+
+        progreso(0);
+        const QString marcaObs =
+            emitida.observacion.trimmed().isEmpty() ? QStringLiteral("N") : QStringLiteral("S");
+        emitida.archivo =
+            armarArchivoDeclaracion(base, *cabecera, marcaObs, QLocale(), pasos.progreso);
+
+        ArchivoProvisorio archivo(emitida.carpeta, emitida.archivo.nombre);
+        if (!archivo.escribir(emitida.archivo.contenido())) {
+            progreso(0);
+            avisarFallaArchivo(dialogs, emitida.archivo.nombre, emitida.carpeta, archivo.error());
+            return std::nullopt;
+        }
+        {
+            // The declaration is closed exactly when its file is in place.
+            Transaccion transaccion(base);
+            cerrarCabecera(base, idCabecera, marcaObs);
+            if (!archivo.colocar()) {
+                progreso(0);
+                avisarFallaArchivo(dialogs, emitida.archivo.nombre, emitida.carpeta,
+                                   archivo.error());
+                return std::nullopt;
+            }
+            try {
+                transaccion.confirmar();
+            } catch (const ErrorMotor&) {
+                // The declaration stays open, so the file it would have closed goes too.
+                QFile::remove(archivo.rutaFinal());
+                throw;
+            }
+        }
+        if (entorno.Cabecera_Actual && entorno.idCabecera() == idCabecera)
+            entorno.Limpiar_Cabecera_Actual();
+
+        cabecera->setValue(QStringLiteral("Estado"), estado_cabecera::Cerrada);
+        cabecera->setValue(QStringLiteral("MarcaObs"), marcaObs);
+        emitida.cabecera = *cabecera;
+    } catch (const DeclaracionIncompleta& falta) {
+        progreso(0);
+        dialogs.aviso(falta.texto()
+                          + QStringLiteral("\nNo se generó el archivo y la declaración no fue "
+                                           "cerrada."),
+                      kTituloImposible, Icono::Exclamacion);
+        return std::nullopt;
+    } catch (const ErrorMotor& error) {
+        progreso(0);
+        mostrarErrorOperacion(dialogs, error);
+        return std::nullopt;
+    }
+
+    progreso(0);
+    dialogs.aviso(QStringLiteral("El archivo %1\nha sido generado con éxito en:\n%2")
+                      .arg(emitida.archivo.nombre, carpetaMostrada(emitida.carpeta)),
+                  QStringLiteral("Información"), Icono::Informacion);
+
+    // The printed declaration follows the file. The file and the closing stand whatever happens
+    // to the print.
+    if (pasos.imprimir) {
+        try {
+            pasos.imprimir(emitida);
+        } catch (const ErrorMotor& error) {
+            mostrarErrorOperacion(dialogs, error);
+        }
+    }
+    return emitida;
+}

@@ -1,0 +1,42 @@
+#include "declarations/rectificacion_cabecera.h"
+
+#include "common/contexto.h"
+#include "database/base_datos.h"
+#include "declarations/error_operacion.h"
+#include "declarations/estado_cabecera.h"
+#include "platform/dialogs.h"
+
+Rectificacion rectificarCabecera(Contexto& contexto, qint64 idCabecera)
+{
+    Dialogs& dialogs = contexto.dialogs;
+    try {
+        const auto cabecera = contexto.base.fila(
+            QStringLiteral("SELECT Estado, Rectifica FROM Cabeceras WHERE IdCabecera = ?"),
+            {idCabecera});
+        if (!cabecera || cabecera->value(0).toString() != estado_cabecera::Cerrada) {
+            dialogs.aviso(QStringLiteral("Solo puede rectificar una cabecera cerrada."),
+                          QStringLiteral("Atención..."), Icono::Informacion);
+            return Rectificacion::NoCerrada;
+        }
+        const int siguiente = cabecera->value(1).toString().toInt() + 1;
+        if (siguiente > 99) {
+            dialogs.aviso(QStringLiteral("La cabecera seleccionada ya tiene la rectificación 99 y "
+                                         "no admite otra."),
+                          QStringLiteral("Atención..."), Icono::Informacion);
+            return Rectificacion::SinNumero;
+        }
+        if (!dialogs.preguntaSiNo(
+                QStringLiteral("¿Confirma la RECTIFICACION de la cabecera seleccionada?"),
+                QStringLiteral("Atención")))
+            return Rectificacion::NoConfirmada;
+
+        contexto.base.ejecutar(
+            QStringLiteral("UPDATE Cabeceras SET Rectifica = ?, Estado = ? WHERE IdCabecera = ?"),
+            {QString::number(siguiente).rightJustified(2, QLatin1Char('0')),
+             estado_cabecera::Abierta, idCabecera});
+        return Rectificacion::Hecha;
+    } catch (const ErrorMotor& error) {
+        mostrarErrorOperacion(dialogs, error);
+        return Rectificacion::Fallida;
+    }
+}

@@ -1,0 +1,49 @@
+#pragma once
+// The records of the declaration file, one line each, fixed width, ending in "*":
+//   C  the declaration (agent, regime, year, month, rectification, branch, ...)
+//   R  a valid withholding, A an annulled one
+//   O  the other amounts of a receipt (regimes "11", "12", "13")
+//   D  a detail row of a receipt: guide, stamp or advance (regimes "09" to "14")
+//   F  a food concept of a receipt (regime "15")
+// Fields a regime does not use, and used fields left empty, hold fixed placeholders.
+
+#include <QSqlRecord>
+#include <QString>
+#include <QVariant>
+#include <stdexcept>
+
+class QLocale;
+
+// A row the file needs is missing, or a withholding lacks a value the file cannot do without.
+class DeclaracionIncompleta : public std::runtime_error {
+public:
+    explicit DeclaracionIncompleta(QString texto)
+        : std::runtime_error(texto.toStdString()), texto_(std::move(texto)) {}
+    const QString& texto() const { return texto_; }
+
+private:
+    QString texto_;
+};
+
+namespace registro_declaracion {
+
+// C, from the declaration row, its branch and its agent; `marcaObs` is the mark this emission
+// writes. 101 characters.
+QString cabecera(const QSqlRecord& cabecera, const QString& marcaObs, const QSqlRecord& sucursal,
+                 const QSqlRecord& agente);
+
+// R or A, from a withholding row read with its subject's `CUIT` and `Cod_Tipo` (null when the
+// subject is missing). 79 characters, 78 without an import mark, one more per negative amount.
+QString retencion(const QSqlRecord& fila, const QLocale& locale);
+
+// O: the receipt number and two amounts; a null amount is the literal zero. 30 characters.
+QString otrosImportes(const QVariant& nroComprobante, const QVariant& primero,
+                      const QVariant& segundo, const QLocale& locale);
+
+// D, from a `Guias` row, with the fields the regime uses. 60 characters.
+QString detalle(const QSqlRecord& guia, const QString& regimen, const QLocale& locale);
+
+// F, from a `Guias` row of regime "15". 41 characters.
+QString alimento(const QSqlRecord& guia, const QLocale& locale);
+
+} // namespace registro_declaracion

@@ -1,0 +1,75 @@
+#include "reference/frmGranos.h"
+
+#include "common/contexto.h"
+#include "database/error_motor.h"
+#include "platform/dialogs.h"
+#include "reference/grilla_registros.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Qt::Literals::StringLiterals;
+
+frmGranos::frmGranos(Contexto& contexto, QWidget* parent)
+    : QDialog(parent), contexto_(contexto),
+      dbgGranos_(new GrillaRegistros(contexto.base, u"dbgGranos"_s, this)),
+      cmdSeleccionar_(new QPushButton(u"S&eleccionar"_s, this)),
+      cmdSalir_(new QPushButton(u"&Salir"_s, this))
+{
+    setObjectName(u"frmGranos"_s);
+    setWindowTitle(u"Tipos de Granos"_s);
+    cmdSeleccionar_->setObjectName(u"cmdSeleccionar"_s);
+    cmdSalir_->setObjectName(u"cmdSalir"_s);
+    for (QPushButton* b : {cmdSeleccionar_, cmdSalir_}) {
+        b->setAutoDefault(false);
+        b->setMinimumWidth(104);
+    }
+
+    auto* principal = new QHBoxLayout(this);
+    principal->addWidget(dbgGranos_, 1);
+    auto* botones = new QVBoxLayout;
+    botones->addWidget(cmdSeleccionar_);
+    botones->addStretch(1);
+    botones->addWidget(cmdSalir_);
+    principal->addLayout(botones);
+
+    dbgGranos_->modelo().setFuente(u"Granos"_s);
+    dbgGranos_->modelo().setColumnas({
+        {u"Grano"_s, u"Grano"_s, Qt::AlignHCenter, 6, false},
+        {u"Nombre"_s, u"Descripción"_s, Qt::AlignLeft, 30, true},
+    });
+    // A click on a header does nothing here.
+    dbgGranos_->horizontalHeader()->setSectionsClickable(false);
+
+    connect(cmdSeleccionar_, &QPushButton::clicked, this, &frmGranos::Seleccionar);
+    connect(cmdSalir_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(dbgGranos_, &QAbstractItemView::doubleClicked, this, [this] {
+        if (!cmdSeleccionar_->isHidden()) Seleccionar();
+    });
+
+    try {
+        dbgGranos_->consultar({});  // as stored
+    } catch (const ErrorMotor& error) {
+        contexto_.dialogs.aviso(error.textoBlanco());
+    }
+    dbgGranos_->irAFila(0);
+    resize(420, 380);
+}
+
+void frmGranos::Seleccionar()
+{
+    // An empty list has nothing to hand back: the opener's field stays as it was.
+    std::optional<QSqlRecord> fila;
+    try {
+        fila = dbgGranos_->registroActual();
+    } catch (const ErrorMotor& error) {
+        contexto_.dialogs.aviso(error.textoBlanco());
+        return;
+    }
+    if (!fila) return;
+    const int grano = fila->value(u"Grano"_s).toString().trimmed().toInt();
+    seleccion_ = QString::number(grano).rightJustified(2, u'0');
+    accept();
+}

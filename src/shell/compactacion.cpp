@@ -1,0 +1,53 @@
+#include "shell/compactacion.h"
+
+#include "database/base_datos.h"
+#include "database/entorno.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <filesystem>
+#include <system_error>
+
+void reemplazarArchivo(const QString& nuevo, const QString& destino)
+{
+    // rename() replaces the target atomically: there is no moment without a BDR.mdb.
+    std::error_code error;
+    std::filesystem::rename(std::filesystem::path(nuevo.toStdString()),
+                            std::filesystem::path(destino.toStdString()), error);
+    if (error)
+        throw ErrorMotor(errores::AccesoArchivo,
+                         QStringLiteral("No se pudo reemplazar '%1' por '%2': %3")
+                             .arg(QFileInfo(destino).fileName(), QFileInfo(nuevo).fileName(),
+                                  QString::fromStdString(error.message())));
+}
+
+ResultadoCompactacion compactarBase(Arranque& arranque, Entorno& entorno, const Reemplazo& reemplazar)
+{
+    BaseDatos& base = entorno.Base_Datos();
+    const QString origen = arranque.rutaBase();
+    const QString destino = QDir(arranque.carpeta()).filePath(QStringLiteral("BDRC.mdb"));
+    const ContenidoEntornoMem activo = arranque.entornoActivo();
+
+    ResultadoCompactacion resultado;
+    entorno.Tamanio_Anterior = QFileInfo(origen).size();
+    try {
+        if (QFileInfo::exists(destino) && !QFile::remove(destino))
+            throw ErrorMotor(errores::AccesoArchivo,
+                             QStringLiteral("No se pudo borrar el archivo 'BDRC.mdb' que quedó de una "
+                                            "compactación anterior."));
+        base.ejecutar(QStringLiteral("VACUUM INTO ?"), {destino});
+        const qint64 tamanio = QFileInfo(destino).size();
+        base.cerrar();
+        reemplazar(destino, origen);
+        entorno.Tamanio_Compactada = tamanio;
+        resultado.compactada = true;
+    } catch (const ErrorMotor& error) {
+        resultado.error = error;
+        if (QFileInfo(destino).isFile()) QFile::remove(destino);
+    }
+
+    base.cerrar();
+    resultado.fin = arranque.Cargar_Entorno(activo);
+    return resultado;
+}

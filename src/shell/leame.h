@@ -1,0 +1,18 @@
+#pragma once
+// The read-me document Leame.doc: the copy in the data folder is the one opened. The program ships
+// its own copy (resources/Leame.doc); when the data folder has none, that copy is put there first,
+// so a copy the user keeps or changes in the data folder is never replaced.
+
+#include <QString>
+#include <QStringList>
+
+class Dialogs;
+
+// Where the shipped copy may be, relative to the executable: beside it, in resources/ beside it,
+// in the source tree's resources/ (a build folder), or in an installed share/tarquel/.
+QStringList origenesLeame();
+
+// Opens carpeta/Leame.doc with the desktop's program, copying it there from the first of
+// `origenes` that holds one when it is missing. A failure is said in a message.
+void mostrarLeame(Dialogs& dialogs, const QString& carpeta,
+                  const QStringList& origenes = origenesLeame());

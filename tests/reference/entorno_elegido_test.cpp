@@ -1,0 +1,67 @@
+// The whole road of choosing the environment through the windows: a new agent with its branch
+// "0000", the agent, the branch and a regime active, and what the next start will find.
+
+#include "reference/frmAgentes.h"
+#include "reference/frmRegimenes.h"
+#include "reference/frmSucursales.h"
+#include "reference/grilla_registros.h"
+#include "shell/arranque.h"
+#include "formularios_prueba.h"
+
+#include <QComboBox>
+#include <QFile>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+TEST(EntornoElegido, AgenteSucursalYRegimenQuedanEnEntornoMem)
+{
+    CarpetaTemporal carpeta;
+    carpeta.crearBaseInstalada();
+    BaseDatos base;
+    Entorno entorno(base);
+    DialogosGuionados dialogs;
+    RelojFijo reloj;
+    Arranque arranque(entorno, dialogs, carpeta.dir.path());
+    ASSERT_EQ(arranque.iniciar(), FinArranque::Continuar);
+    Contexto contexto{base, entorno, dialogs, reloj, carpeta.dir.path()};
+    dialogs.mensajes.clear();
+
+    {
+        frmAgentes agentes(contexto);
+        pulsar(agentes, u"cmdAgregar"_s);
+        escribir(agentes, u"mskNroAgente"_s, u"000017"_s);
+        control<QComboBox>(agentes, u"cboIVA"_s)->setCurrentIndex(0);
+        escribir(agentes, u"mskCUIT"_s, u"20123456786"_s);
+        escribir(agentes, u"txtRazonSocial"_s, u"acopio del sur"_s);
+        escribir(agentes, u"txtDomicilio"_s, u"ruta 8 km 3"_s);
+        escribir(agentes, u"txtLocalidad"_s, u"venado tuerto"_s);
+        pulsar(agentes, u"cmdGrabar"_s);
+        pulsar(agentes, u"cmdActivar"_s);
+    }
+    EXPECT_EQ(entorno.textoPanel(panel::Agente), u"Agente: 00001-7 - ACOPIO DEL SUR"_s);
+    EXPECT_EQ(entorno.textoPanel(panel::Sucursal), u"Sucursal: 0000 - RUTA 8 KM 3"_s);
+    {
+        frmSucursales sucursales(contexto);
+        EXPECT_EQ(texto(sucursales, u"mskSucursal"_s), u"0000"_s);
+        pulsar(sucursales, u"cmdActivar"_s);
+    }
+    {
+        frmRegimenes regimenes(contexto);
+        GrillaRegistros& g = *regimenes.findChild<GrillaRegistros*>(u"dbgRegimenes"_s);
+        g.irAFila(0);
+        regimenes.Activar();
+    }
+    EXPECT_TRUE(dialogs.mensajes.empty()) << dialogs.textosMostrados().join(u'|').toStdString();
+    EXPECT_TRUE(entorno.Agente_Actual && entorno.Sucursal_Actual && entorno.Regimen_Actual);
+    EXPECT_TRUE(entorno.textoPanel(panel::Regimen).startsWith(u"Régimen: 01 - "_s));
+
+    arranque.cerrar();
+    QFile archivo(carpeta.ruta(u"Entorno.mem"_s));
+    ASSERT_TRUE(archivo.open(QIODevice::ReadOnly));
+    EXPECT_EQ(archivo.readAll(),
+              QByteArray("AgenteAct = 000017\r\nSucursalAct = 0000\r\nRegimenAct = 01\r\n"));
+}
+
+} // namespace
