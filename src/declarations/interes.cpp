@@ -1,0 +1,82 @@
+#include "declarations/interes.h"
+
+#include "database/base_datos.h"
+
+#include <cmath>
+
+namespace {
+
+// A floating-point amount as currency: four decimals, ties to the even digit.
+Importe aMoneda(double valor)
+{
+    return Importe::desdeDiezmilesimos(std::llrint(valor * Importe::kEscala));
+}
+
+double enDouble(Importe importe)
+{
+    return double(importe.diezmilesimos()) / Importe::kEscala;
+}
+
+// a / b (b positive) rounded to the nearest whole number, ties to the even one, as currency
+// arithmetic rounds.
+qint64 dividirAlPar(__int128 a, qint64 b)
+{
+    __int128 cociente = a / b;
+    const __int128 resto = a % b;
+    const __int128 dobleResto = 2 * (resto < 0 ? -resto : resto);
+    if (dobleResto > b || (dobleResto == b && cociente % 2 != 0)) cociente += a < 0 ? -1 : 1;
+    return qint64(cociente);
+}
+
+// The interest of one stretch of `dias` days at the monthly rate `tasa`.
+Importe tramo(Importe neto, Importe tasa, int dias, TasaDiaria diaria)
+{
+    if (diaria == TasaDiaria::Simple) {
+        const float porDia = float(enDouble(tasa) / 30.0);
+        return aMoneda(enDouble(neto) * double(porDia) / 100.0 * dias);
+    }
+    const qint64 porDia = dividirAlPar(tasa.diezmilesimos(), 30);
+    const qint64 producto =
+        dividirAlPar(__int128(neto.diezmilesimos()) * porDia, Importe::kEscala);
+    return aMoneda(double(producto) / Importe::kEscala / 100.0 * dias);
+}
+
+} // namespace
+
+std::optional<Importe> Calculo_Intereses(Importe neto, const QDate& vencimiento, const QDate& pago,
+                                         const std::vector<TasaInteres>& tasas, TasaDiaria diaria)
+{
+    if (pago <= vencimiento) return Importe();  // paid on time
+
+    std::vector<TasaInteres> vigentes;
+    for (const TasaInteres& t : tasas)
+        if (t.vigencia <= pago) vigentes.push_back(t);
+
+    // The rate in force on the due date: the last one that started on it or before.
+    std::optional<std::size_t> primera;
+    for (std::size_t i = 0; i < vigentes.size(); ++i)
+        if (vigentes[i].vigencia <= vencimiento) primera = i;
+    if (!primera) return std::nullopt;
+
+    Importe interes;
+    QDate inicio = vencimiento;
+    for (std::size_t i = *primera; i < vigentes.size(); ++i) {
+        const bool ultima = i + 1 == vigentes.size();
+        const QDate fin = ultima ? pago : vigentes[i + 1].vigencia.addDays(-1);
+        interes += tramo(neto, vigentes[i].tasa, int(inicio.daysTo(fin)), diaria);
+        inicio = fin;
+    }
+    return interes;
+}
+
+std::vector<TasaInteres> tasasHasta(BaseDatos& base, const QDate& pago)
+{
+    std::vector<TasaInteres> tasas;
+    for (const QSqlRecord& fila :
+         base.filas(QStringLiteral("SELECT FechaVig, Tasa FROM Tasas WHERE FechaVig <= ? "
+                                   "ORDER BY FechaVig"),
+                    {pago.toString(Qt::ISODate)}))
+        tasas.push_back({QDate::fromString(fila.value(0).toString(), Qt::ISODate),
+                         Importe::desdeColumna(fila.value(1))});
+    return tasas;
+}

@@ -1,0 +1,119 @@
+#include "declarations/reportes/reporte_boleta.h"
+
+#include "database/base_datos.h"
+#include "database/importe.h"
+#include "declarations/reportes/formato_reporte.h"
+#include "declarations/reportes/identidad_declaracion.h"
+#include "platform/bloques_reporte.h"
+#include "platform/codigo_barras.h"
+
+#include <vector>
+
+namespace {
+
+struct CopiaBoleta {
+    QString para;
+    IdentidadDeclaracion declaracion;
+    Importe total;
+    Importe otrosPagos;
+    Importe interes;
+    QString texto;
+    QString vencimiento;
+    QString pago;
+    QImage codigoBarras;
+};
+
+constexpr int kCopiasPorHoja = 3;
+constexpr double kAltoCopia = Lienzo::kAltoA4 / kCopiasPorHoja;
+constexpr double kMargen = 7.0;
+constexpr double kAnchoBarra = 0.30;  // mm per narrow bar: what bank scanners read comfortably
+
+class ReporteBoleta final : public Reporte {
+public:
+    QString titulo() const override { return QStringLiteral("Boleta de Pago"); }
+
+    void leer(BaseDatos& base, const QVariantMap&) override
+    {
+        for (const QSqlRecord& fila : base.filas(QStringLiteral(
+                 "SELECT Para, IdCabecera, Importe, Importe1, Texto, Interes, FechaV, FechaP, "
+                 "CodBar FROM Impresos ORDER BY rowid"))) {
+            CopiaBoleta c;
+            c.para = fila.value(0).toString().trimmed();
+            c.declaracion = leerIdentidad(base, fila.value(1).toLongLong());
+            c.total = Importe::desdeColumna(fila.value(2));
+            c.otrosPagos = Importe::desdeColumna(fila.value(3));
+            c.texto = fila.value(4).toString().simplified();
+            c.interes = Importe::desdeColumna(fila.value(5));
+            c.vencimiento = fechaImpresa(fila.value(6).toString());
+            c.pago = fechaImpresa(fila.value(7).toString());
+            const QByteArray imagen = fila.value(8).toByteArray();
+            if (!imagen.isEmpty()) c.codigoBarras = QImage::fromData(imagen);
+            copias_.push_back(c);
+        }
+    }
+
+    bool tieneDatos() const override { return !copias_.empty(); }
+
+    void pintar(Lienzo& lienzo) const override
+    {
+        lienzo.setMargen(kMargen);
+        for (std::size_t i = 0; i < copias_.size(); ++i) {
+            const int lugar = int(i % kCopiasPorHoja);
+            if (lugar == 0 && i > 0) lienzo.nuevaPagina();
+            if (lugar > 0) pintarCorte(lienzo, kAltoCopia * lugar);
+            lienzo.setY(kAltoCopia * lugar + (lugar == 0 ? kMargen : 4.0));
+            pintarCopia(lienzo, copias_[i]);
+        }
+    }
+
+private:
+    static void pintarCopia(Lienzo& lienzo, const CopiaBoleta& c)
+    {
+        const IdentidadDeclaracion& d = c.declaracion;
+        pintarTitulo(lienzo, QStringLiteral("BOLETA DE PAGO"),
+                     QStringLiteral("Impuesto sobre los Ingresos Brutos - Agentes de "
+                                    "Recaudación"),
+                     c.para);
+        QList<CampoReporte> campos = camposIdentidad(d, {.domicilio = false, .rectificacion = true, .periodo = {}});
+        campos.push_back({QStringLiteral("Vencimiento"), c.vencimiento});
+        campos.push_back({QStringLiteral("Fecha de pago"), c.pago});
+        pintarCampos(lienzo, campos, 4);
+
+        const Importe neto = c.total - c.otrosPagos;
+        TablaReporte importes;
+        importes.columnas = {{QStringLiteral("Impuesto"), 1, Alineacion::Derecha},
+                             {QStringLiteral("Otros pagos"), 1, Alineacion::Derecha},
+                             {QStringLiteral("Saldo"), 1, Alineacion::Derecha},
+                             {QStringLiteral("Intereses"), 1, Alineacion::Derecha},
+                             {QStringLiteral("TOTAL A PAGAR"), 1.2, Alineacion::Derecha}};
+        importes.total({numero(c.total), numero(c.otrosPagos), numero(neto), numero(c.interes),
+                        pesos(neto + c.interes)});
+        pintarTabla(lienzo, importes);
+        pintarParrafo(lienzo, QStringLiteral("Son pesos"), c.texto);
+
+        // The bank's stamp on the right; the barcode, when this copy has one, on the left.
+        constexpr double kAltoPie = 17.0;
+        const double y = lienzo.y();
+        const QRectF sello(lienzo.derecha() - 62.0, y, 62.0, kAltoPie);
+        lienzo.rectangulo(sello, 0.2);
+        const Estilo rotulo{6.5, false, false, QColor(80, 80, 80)};
+        lienzo.texto(QRectF(sello.x(), sello.bottom() - 4.0, sello.width(), 3.5),
+                     QStringLiteral("Sello y firma del cajero"), rotulo, Alineacion::Centro);
+        if (!c.codigoBarras.isNull()) {
+            const double escala = kAnchoBarra / kPixelesPorModulo;
+            const double ancho = c.codigoBarras.width() * escala;
+            const double alto = std::min(kAltoPie, c.codigoBarras.height() * escala);
+            lienzo.imagen(QRectF(lienzo.izquierda(), y, ancho, alto), c.codigoBarras);
+        }
+        lienzo.bajar(kAltoPie);
+    }
+
+    std::vector<CopiaBoleta> copias_;
+};
+
+} // namespace
+
+std::unique_ptr<Reporte> crearReporteBoleta()
+{
+    return std::make_unique<ReporteBoleta>();
+}

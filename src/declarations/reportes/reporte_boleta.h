@@ -1,0 +1,8 @@
+#pragma once
+// bolpago.rpt: the payment slip of a declaration, its three copies "AGENTE", "BANCO" and "ORVALEN"
+// (one per row of Impresos) on one A4 sheet, each with the amounts, the interest, the total, the
+// amount in words and, on the copy whose row carries it, the barcode the bank reads.
+
+#include "platform/reporte.h"
+
+std::unique_ptr<Reporte> crearReporteBoleta();

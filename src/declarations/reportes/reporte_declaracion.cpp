@@ -1,0 +1,183 @@
+#include "declarations/reportes/reporte_declaracion.h"
+
+#include "database/base_datos.h"
+#include "database/importe.h"
+#include "declarations/reportes/formato_reporte.h"
+#include "declarations/reportes/identidad_declaracion.h"
+#include "declarations/reportes/texto_declaracion.h"
+#include "platform/bloques_reporte.h"
+
+#include <vector>
+
+namespace {
+
+struct Subtotal {
+    Importe alicuota;
+    Importe base;
+    Importe otrosPagos;
+    Importe retenido;
+};
+
+struct DeclaracionImpresa {
+    QString codigoControl;
+    Importe impuesto;
+    Importe retenido;
+    QString vencimiento;
+    TextoDeclaracion texto;
+    IdentidadDeclaracion identidad;
+    std::vector<Subtotal> subtotales;
+};
+
+// The digits a count takes in the coded text: at least `minimo`, more when it outgrew them.
+int cifras(qint64 cantidad, int minimo)
+{
+    return std::max<int>(minimo, int(QString::number(cantidad).size()));
+}
+
+class ReporteDeclaracion final : public Reporte {
+public:
+    explicit ReporteDeclaracion(VarianteDeclaracion variante) : variante_(variante) {}
+
+    QString titulo() const override { return QStringLiteral("Declaración Jurada"); }
+
+    void leer(BaseDatos& base, const QVariantMap&) override
+    {
+        for (const QSqlRecord& fila : base.filas(QStringLiteral(
+                 "SELECT Para, IdCabecera, Importe, Importe1, Texto, FechaV FROM Impresos "
+                 "ORDER BY rowid"))) {
+            DeclaracionImpresa d;
+            const qint64 id = fila.value(1).toLongLong();
+            d.codigoControl = fila.value(0).toString().trimmed();
+            d.impuesto = Importe::desdeColumna(fila.value(2));
+            d.retenido = Importe::desdeColumna(fila.value(3));
+            d.vencimiento = fechaImpresa(fila.value(5).toString());
+            d.identidad = leerIdentidad(base, id);
+            const qint64 validos = base.valor(
+                QStringLiteral("SELECT COUNT(*) FROM Retenciones WHERE IdCabecera = ? AND "
+                               "Estado = '5'"), {id}).toLongLong();
+            const qint64 anulados = base.valor(
+                QStringLiteral("SELECT COUNT(*) FROM Retenciones WHERE IdCabecera = ? AND "
+                               "Estado = '4'"), {id}).toLongLong();
+            d.texto = leerTextoDeclaracion(fila.value(4).toString(),
+                                           regimenConSaldos(d.identidad.codRegimen),
+                                           cifras(validos, 5), cifras(anulados, 4));
+            for (const QSqlRecord& s : base.filas(
+                     QStringLiteral("SELECT Alicuota, TotxAlic, Otros_Pagos, Otro_valor FROM "
+                                    "Subtotales WHERE IdCabecera = ? ORDER BY rowid"),
+                     {id}))
+                d.subtotales.push_back({Importe::desdeColumna(s.value(0)),
+                                        Importe::desdeColumna(s.value(1)),
+                                        Importe::desdeColumna(s.value(2)),
+                                        Importe::desdeColumna(s.value(3))});
+            declaraciones_.push_back(std::move(d));
+        }
+    }
+
+    bool tieneDatos() const override { return !declaraciones_.empty(); }
+
+    void pintar(Lienzo& lienzo) const override
+    {
+        for (std::size_t i = 0; i < declaraciones_.size(); ++i) {
+            if (i > 0) lienzo.nuevaPagina();
+            pintarDeclaracion(lienzo, declaraciones_[i]);
+        }
+    }
+
+private:
+    void pintarDeclaracion(Lienzo& lienzo, const DeclaracionImpresa& d) const
+    {
+        pintarTitulo(lienzo, QStringLiteral("DECLARACIÓN JURADA MENSUAL"),
+                     QStringLiteral("Impuesto sobre los Ingresos Brutos - Agentes de "
+                                    "Recaudación\nRetenciones y percepciones practicadas en el "
+                                    "período"),
+                     d.texto.rectificativa ? QStringLiteral("RECTIFICATIVA") : QString());
+        pintarSeccion(lienzo, QStringLiteral("Datos del agente"));
+        pintarCampos(lienzo, camposIdentidad(d.identidad), 4);
+
+        pintarSeccion(lienzo, QStringLiteral("Retenciones y percepciones por alícuota"));
+        pintarTabla(lienzo, tablaSubtotales(d));
+
+        pintarSeccion(lienzo, QStringLiteral("Determinación"));
+        pintarCampos(
+            lienzo,
+            {{QStringLiteral("Impuesto determinado"), pesos(d.impuesto), 2},
+             {QStringLiteral("Total retenido / percibido"), pesos(d.retenido), 2},
+             {QStringLiteral("Comprobantes válidos"), QString::number(d.texto.validos)},
+             {QStringLiteral("Comprobantes anulados"), QString::number(d.texto.anulados)},
+             {QStringLiteral("Fecha de vencimiento"), d.vencimiento},
+             {QStringLiteral("Código de control"), d.codigoControl}},
+            4);
+
+        if (variante_.saldos && d.texto.conSaldos) {
+            pintarSeccion(lienzo, QStringLiteral("Saldo de obleas del agente"));
+            TablaReporte saldos;
+            QStringList celdas;
+            for (int i = 0; i < 5; ++i) {
+                saldos.columnas.push_back({QStringLiteral("Obleas tipo ") + kLetrasObleas.at(i), 1,
+                                           Alineacion::Centro});
+                const std::optional<qint64>& s = d.texto.saldos[i];
+                celdas << (s ? QString::number(*s) : QStringLiteral("-"));
+            }
+            saldos.detalle(celdas);
+            pintarTabla(lienzo, saldos);
+        }
+
+        if (!d.texto.observacion.isEmpty())
+            pintarParrafo(lienzo, QStringLiteral("Observaciones"), d.texto.observacion);
+
+        const Estilo jura{8, false, true};
+        const QString declaro = QStringLiteral(
+            "Declaro bajo juramento que los datos consignados en esta declaración son correctos y "
+            "completos, y que la he confeccionado sin omitir ni falsear dato alguno.");
+        const double alto = lienzo.altoTexto(lienzo.ancho(), declaro, jura);
+        lienzo.reservar(alto + 20.0);
+        lienzo.texto(QRectF(lienzo.izquierda(), lienzo.y(), lienzo.ancho(), alto), declaro, jura,
+                     Alineacion::Izquierda, true);
+        lienzo.bajar(alto + 2.0);
+        pintarFirmas(lienzo, {QStringLiteral("Lugar y fecha"),
+                              QStringLiteral("Firma del responsable"),
+                              QStringLiteral("Aclaración y cargo")});
+    }
+
+    TablaReporte tablaSubtotales(const DeclaracionImpresa& d) const
+    {
+        TablaReporte t;
+        t.columnas = {{QStringLiteral("Alícuota %"), 1, Alineacion::Derecha},
+                      {QStringLiteral("Base imponible"), 1.6, Alineacion::Derecha}};
+        if (variante_.otrosPagos)
+            t.columnas.push_back({QStringLiteral("Otros pagos"), 1.6, Alineacion::Derecha});
+        t.columnas.push_back(
+            {QStringLiteral("Importe retenido / percibido"), 1.6, Alineacion::Derecha});
+        t.sinFilas = d.texto.hayMovimientos
+                         ? QStringLiteral("Sin retenciones ni percepciones válidas en el período")
+                         : QStringLiteral("SIN MOVIMIENTOS EN EL PERÍODO");
+
+        Subtotal total;
+        for (const Subtotal& s : d.subtotales) {
+            QStringList celdas{porcentaje(s.alicuota), numero(s.base)};
+            if (variante_.otrosPagos) celdas << numero(s.otrosPagos);
+            celdas << numero(s.retenido);
+            t.detalle(celdas);
+            total.base += s.base;
+            total.otrosPagos += s.otrosPagos;
+            total.retenido += s.retenido;
+        }
+        if (!d.subtotales.empty()) {
+            QStringList celdas{QStringLiteral("Totales"), numero(total.base)};
+            if (variante_.otrosPagos) celdas << numero(total.otrosPagos);
+            celdas << numero(total.retenido);
+            t.total(celdas);
+        }
+        return t;
+    }
+
+    VarianteDeclaracion variante_;
+    std::vector<DeclaracionImpresa> declaraciones_;
+};
+
+} // namespace
+
+std::unique_ptr<Reporte> crearReporteDeclaracion(VarianteDeclaracion variante)
+{
+    return std::make_unique<ReporteDeclaracion>(variante);
+}

@@ -1,0 +1,511 @@
+#include "entry/formulario_retencion.h"
+
+#include "common/aviso_no_inscripto.h"
+#include "common/contexto.h"
+#include "database/base_datos.h"
+#include "database/entorno.h"
+#include "entry/controles_entrada.h"
+#include "entry/grabacion_retenciones.h"
+#include "entry/importe_retenido.h"
+#include "entry/numeros_pantalla.h"
+#include "platform/reloj.h"
+#include "reference/campos_edicion.h"
+#include "reference/grilla_registros.h"
+#include "reference/textos_formularios.h"
+#include "shell/ayuda.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+QString campo(const QSqlRecord& fila, const char* nombre)
+{
+    return fila.value(QString::fromLatin1(nombre)).toString();
+}
+
+} // namespace
+
+FormularioRetencion::FormularioRetencion(Contexto& contexto, ServiciosEntrada servicios,
+                                         TipoFormulario tipo, QString nombre, QWidget* parent)
+    : QDialog(parent), contexto_(contexto), servicios_(std::move(servicios)), tipo_(tipo),
+      nombre_(std::move(nombre))
+{
+    crearPantalla();
+    qApp->installEventFilter(this);
+}
+
+FormularioRetencion::~FormularioRetencion()
+{
+    // The fields are about to go: leaving them is no longer the user's doing.
+    qApp->removeEventFilter(this);
+}
+
+bool FormularioRetencion::editando() const
+{
+    return !fraRetencion->title().isEmpty();
+}
+
+// ---- Small helpers.
+
+QString FormularioRetencion::regimen() const { return contexto_.entorno.regimen(); }
+QString FormularioRetencion::nroContrib() const { return mskNroContrib->valor(); }
+QString FormularioRetencion::dia() const { return mskDia->valor(); }
+QString FormularioRetencion::codConcepto() const { return mskCodConcepto->valor(); }
+
+QString FormularioRetencion::hoy() const
+{
+    return QStringLiteral("%1").arg(contexto_.reloj.hoy().day(), 2, 10, QLatin1Char('0'));
+}
+
+QString FormularioRetencion::textoBruto() const
+{
+    return mskImpBru->hasFocus() ? mskImpBru->text() : brutoEscrito_;
+}
+
+// While the field has no focus it shows its value through the display format; the text typed is
+// kept apart and comes back when the field is entered.
+void FormularioRetencion::setBruto(const QString& texto)
+{
+    brutoEscrito_ = texto;
+    if (mskImpBru->hasFocus()) {
+        mskImpBru->setText(texto);
+        return;
+    }
+    const auto valor = leerNumero(texto, QLocale());
+    mskImpBru->setText(valor ? valor->formato(mascaraBrutoVista(), QLocale()) : texto);
+}
+
+void FormularioRetencion::setAlicuota(Importe alicuota)
+{
+    alicuota_ = alicuota;
+    lblAlicuota->setText(textoNumero(alicuota, QLocale()));
+}
+
+bool FormularioRetencion::puedeImprimir() const
+{
+    return static_cast<bool>(servicios_.imprimirComprobante);
+}
+
+void FormularioRetencion::protegido(const std::function<void()>& operacion)
+{
+    try {
+        operacion();
+    } catch (const ErrorMotor& error) {
+        contexto_.dialogs.aviso(error.descripcion(),
+                                QStringLiteral("Error ") + QString::number(error.numero()),
+                                Icono::Critico);
+    }
+}
+
+void FormularioRetencion::mostrarErrorGrabacion(const ErrorMotor& error)
+{
+    contexto_.dialogs.aviso(QStringLiteral("La Ret./Perc. no fue grabada.\n") + error.descripcion(),
+                            QStringLiteral("Error ") + QString::number(error.numero()),
+                            Icono::Critico);
+}
+
+void FormularioRetencion::rehusar(QWidget* foco, const QString& texto, const QString& titulo,
+                                  Icono icono)
+{
+    contexto_.dialogs.aviso(texto, titulo, icono);
+    if (foco) foco->setFocus();
+}
+
+void FormularioRetencion::vigilar(QWidget* campo)
+{
+    vigilados_.insert(campo);
+}
+
+// ---- Events: leaving and entering fields, F1, first activation.
+
+// The form sees every key and focus change before its controls do ("key preview"), so F1 works
+// whichever control has the focus.
+bool FormularioRetencion::eventFilter(QObject* objeto, QEvent* evento)
+{
+    auto* control = qobject_cast<QWidget*>(objeto);
+    if (!control || control->window() != this) return QDialog::eventFilter(objeto, evento);
+
+    if (evento->type() == QEvent::KeyRelease) {
+        const auto* tecla = static_cast<QKeyEvent*>(evento);
+        if (tecla->key() == Qt::Key_F1 && !tecla->isAutoRepeat()) {
+            mostrarAyuda(contexto_, nombre_);
+            return true;
+        }
+    }
+    if (!vigilados_.contains(control)) return QDialog::eventFilter(objeto, evento);
+
+    if (evento->type() == QEvent::FocusOut) {
+        const auto razon = static_cast<QFocusEvent*>(evento)->reason();
+        // A message box or another window taking the focus is not the user leaving the field, and
+        // a locked frame has no field to leave.
+        if (razon != Qt::ActiveWindowFocusReason && razon != Qt::PopupFocusReason
+            && fraRetencion->isEnabled())
+            protegido([&] { salirDe(control); });
+    } else if (evento->type() == QEvent::FocusIn && control == mskImpBru) {
+        mskImpBru->setText(brutoEscrito_);
+        mskImpBru->selectAll();
+        QTimer::singleShot(0, mskImpBru, [this] {
+            if (mskImpBru->hasFocus()) mskImpBru->selectAll();
+        });
+    } else if (evento->type() == QEvent::KeyPress && control == mskImpBru) {
+        const QString texto = static_cast<QKeyEvent*>(evento)->text();
+        const QString decimal = QLocale().decimalPoint();
+        if (texto.size() == 1 && texto.at(0).isPrint()
+            && !aceptaTeclaBruto(texto.at(0), mskImpBru->text(),
+                                 decimal.size() == 1 ? decimal.front() : QLatin1Char(','),
+                                 admiteMenos()))
+            return true;  // discarded
+    }
+    return QDialog::eventFilter(objeto, evento);
+}
+
+void FormularioRetencion::salirDe(QWidget* campo)
+{
+    if (campo == mskNroContrib) mskNroContrib_LostFocus();
+    else if (campo == mskDia) mskDia_LostFocus();
+    else if (campo == mskCodConcepto) mskCodConcepto_LostFocus();
+    else if (campo == mskImpBru) mskImpBru_LostFocus();
+    else if (campo == txtNroX) txtNroX_LostFocus();
+    else alSalirDe(campo);
+}
+
+void FormularioRetencion::showEvent(QShowEvent* evento)
+{
+    QDialog::showEvent(evento);
+    // Coming back from a picker, the help or a message runs nothing again.
+    if (!Primera_Activacion) return;
+    Primera_Activacion = false;
+    protegido([&] { primeraActivacion(); });
+}
+
+void FormularioRetencion::primeraActivacion()
+{
+    dbgRetenciones_HeadClick(1);
+}
+
+void FormularioRetencion::keyPressEvent(QKeyEvent* evento)
+{
+    // Escape does not close an entry form: a receipt half typed would be lost by a slip.
+    if (evento->key() == Qt::Key_Escape) {
+        evento->accept();
+        return;
+    }
+    QDialog::keyPressEvent(evento);
+}
+
+// ---- Browsing and editing.
+
+void FormularioRetencion::Habilitar_Edicion()
+{
+    const bool hayFilas = dbgRetenciones->hayFilas();
+    dbgRetenciones->setEnabled(!dbgRetenciones->isEnabled());
+    if (fraRetencion->isEnabled()) {
+        cmdContribuyentes->setEnabled(false);
+        cmdConceptos->setEnabled(false);
+        fraRetencion->setEnabled(false);
+    } else {
+        fraRetencion->setEnabled(true);
+        cmdContribuyentes->setEnabled(true);
+        cmdConceptos->setEnabled(true);
+    }
+    cmdAgregar->setEnabled(!cmdAgregar->isEnabled());
+    cmdCorregir->setEnabled(!cmdCorregir->isEnabled());
+    cmdAnular->setEnabled(!cmdAnular->isEnabled() && hayFilas);
+    cmdReimprimir->setEnabled(!cmdReimprimir->isEnabled() && hayFilas && puedeImprimir());
+    cmdGrabar->setEnabled(!cmdGrabar->isEnabled());
+    cmdCancelar->setEnabled(!cmdCancelar->isEnabled());
+    cmdSalir->setEnabled(!cmdSalir->isEnabled());
+}
+
+void FormularioRetencion::resaltarFila(bool resaltar)
+{
+    if (resaltar) {
+        dbgRetenciones->setSelectionMode(QAbstractItemView::SingleSelection);
+        const QModelIndex actual = dbgRetenciones->currentIndex();
+        if (actual.isValid()) dbgRetenciones->selectRow(actual.row());
+    } else {
+        dbgRetenciones->clearSelection();
+        dbgRetenciones->setSelectionMode(QAbstractItemView::NoSelection);
+    }
+}
+
+void FormularioRetencion::cmdAgregar_Click()
+{
+    antesDeNueva();
+    resaltarFila(false);
+    Agregando = true;
+    fraRetencion->setTitle(kTituloNueva);
+    Habilitar_Edicion();
+
+    // A blank receipt: the check boxes keep their state from the previous one.
+    limpiarPropios();
+    lblEstado->clear();
+    lblRazonSocial->clear();
+    mskNroContrib->clear();
+    lblImporteRet->setText(Importe().formato(mascaraRetenidoVacio(), QLocale()));
+    txtNroX->setText(QStringLiteral("0"));
+    setBruto(QStringLiteral("0"));
+    setAlicuota(Importe());
+    lblDescConcepto->clear();
+    mskCodConcepto->setText(QStringLiteral("00"));
+    completarNueva();
+    mskDia->setText(hoy());
+    if (enfocarDiaEnNueva()) mskDia->setFocus();
+}
+
+void FormularioRetencion::cmdCancelar_Click()
+{
+    // Nothing was written while editing: the row shows again as it is stored.
+    if (Marca_Grilla) actual_ = dbgRetenciones->modelo().registro(*Marca_Grilla);
+    mostrarCampos(actual_);
+    Habilitar_Edicion();
+    fraRetencion->setTitle(QString());
+    resaltarFila(true);
+    if (dbgRetenciones->hayFilas() && Marca_Grilla) dbgRetenciones->irAId(*Marca_Grilla);
+    dbgRetenciones_RowColChange();
+}
+
+void FormularioRetencion::cmdSalir_Click()
+{
+    accept();
+}
+
+void FormularioRetencion::dbgRetenciones_HeadClick(int columna)
+{
+    const auto& columnas = dbgRetenciones->modelo().columnas();
+    if (columna < 0 || columna >= int(columnas.size()) || !columnas[std::size_t(columna)].ordenable()) {
+        contexto_.dialogs.aviso(textos::SinOrdenamiento, textos::AtencionPuntos, Icono::Informacion);
+        return;
+    }
+    const ColumnaGrilla& elegida = columnas[std::size_t(columna)];
+    orden_ = elegida.ordenSql();
+    lblOrden->setText(elegida.textoOrden);
+    reconsultar(std::nullopt);
+    if (!dbgRetenciones->hayFilas()) {
+        cmdAnular->setEnabled(false);
+        cmdReimprimir->setEnabled(false);
+        mostrarCampos(std::nullopt);
+    }
+}
+
+void FormularioRetencion::reconsultar(std::optional<qint64> marca)
+{
+    actual_.reset();
+    dbgRetenciones->consultar(orden_);
+    if (!dbgRetenciones->hayFilas()) return;
+    if (!marca || !dbgRetenciones->irAId(*marca)) dbgRetenciones->irAUltima();
+}
+
+void FormularioRetencion::mostrarCampos(const std::optional<QSqlRecord>& fila)
+{
+    if (!fila) {
+        // An empty declaration: display values only, never a row to be stored.
+        lblRazonSocial->clear();
+        lblDescConcepto->clear();
+        lblImporteRet->clear();
+        lblEstado->clear();
+        mskNroContrib->clear();
+        mskDia->setText(hoy());
+        mskCodConcepto->setText(QStringLiteral("00"));
+        setBruto(QString());
+        setAlicuota(Importe());
+        txtNroX->clear();
+        return;
+    }
+    mskNroContrib->setValor(campo(*fila, "Nro_Contrib"));
+    mskDia->setText(campo(*fila, "Dia"));
+    mskCodConcepto->setText(campo(*fila, "Cod_Concepto"));
+    setBruto(textoNumero(Importe::desdeColumna(fila->value(QStringLiteral("Importe_Bruto"))),
+                         QLocale()));
+    setAlicuota(Importe::desdeColumna(fila->value(QStringLiteral("Alicuota"))));
+    txtNroX->setText(campo(*fila, "Nro_X"));
+}
+
+void FormularioRetencion::dbgRetenciones_RowColChange()
+{
+    if (const auto marca = dbgRetenciones->idActual()) Marca_Grilla = marca;
+    alLimpiarFila();
+    if (!dbgRetenciones->hayFilas()) return;
+    actual_ = dbgRetenciones->registroActual();
+    if (!actual_) return;
+    mostrarCampos(actual_);
+
+    const QStringList& estados = contexto_.entorno.Estados_Cabecera;
+    bool numero = false;
+    const int estado = campo(*actual_, "Estado").toInt(&numero);
+    lblEstado->setText(numero && estado >= 1 && estado <= estados.size() ? estados.at(estado - 1)
+                                                                          : QString());
+
+    mskNroContrib_LostFocus();
+    mskCodConcepto_LostFocus();
+
+    const QString marcaImp = campo(*actual_, "MarcaImp");
+    cmdCorregir->setVisible(marcaImp == marca_importacion::ConError
+                            || marcaImp == marca_importacion::Corregida);
+    alMostrarFila(*actual_);
+}
+
+// ---- Lookups and checks of the fields.
+
+void FormularioRetencion::mskNroContrib_LostFocus()
+{
+    const bool enEdicion = editando();
+    const QString numero = nroContrib();
+    const auto sujeto = buscarSujeto(contexto_.base, numero);
+    alBuscarSujeto(sujeto, enEdicion);
+    if (!sujeto) {
+        lblRazonSocial->clear();
+        if (enEdicion) setAlicuota(Importe());
+    } else {
+        lblRazonSocial->setText(sujeto->razonSocial);
+        if (enEdicion || !avisarSoloEditando()) Aviso_No_Inscripto(contexto_.dialogs, numero);
+        if (enEdicion) {
+            BaseDatos& base = contexto_.base;
+            const ResultadoAlicuota resultado = reglaAlicuota(
+                tipo_, regimen(), sujeto->codTipo, opcionesAlicuota(),
+                [&base](const QString& r, const QString& t) { return buscarAlicuota(base, r, t); });
+            setAlicuota(resultado.alicuota);
+            alAplicarAlicuota(resultado);
+        }
+    }
+    Calcular_Importe_Ret();
+}
+
+void FormularioRetencion::Calcular_Importe_Ret()
+{
+    // A gross amount that is not a number leaves the amounts as they were.
+    const auto bruto = leerNumero(textoBruto(), QLocale());
+    if (!bruto) return;
+    const Importe retenido = importeRetenido(*bruto, alicuota_);
+    lblImporteRet->setText(retenido.formato(mascaraRetenido(), QLocale()));
+    alCalcularImporteRet(retenido);
+}
+
+void FormularioRetencion::mskImpBru_LostFocus()
+{
+    const QString escrito = mskImpBru->text();
+    const ComprobacionBruto c =
+        comprobarBruto(escrito, admiteNegativos(), QLocale(), mascaraBrutoEscrito());
+    if (c.estado == EstadoBruto::Aceptado) {
+        setBruto(c.texto);
+    } else {
+        brutoEscrito_ = escrito;
+        rehusar(mskImpBru, mensajeBruto(c.estado), textos::AtencionPuntos, Icono::Informacion);
+    }
+    Calcular_Importe_Ret();
+}
+
+void FormularioRetencion::mskDia_LostFocus()
+{
+    const Entorno& e = contexto_.entorno;
+    if (!e.Cabecera_Actual) return;
+    const auto mensaje = comprobarDia(dia(), e.Cabecera_Actual->value(QStringLiteral("Mes")).toString(),
+                                      e.Cabecera_Actual->value(QStringLiteral("Anio")).toString(),
+                                      e.Nombres_Meses);
+    if (!mensaje) return;
+    contexto_.dialogs.aviso(*mensaje, textos::AtencionPuntos, Icono::Exclamacion);
+    mskDia->setText(hoy());
+    mskDia->setFocus();
+}
+
+void FormularioRetencion::mskCodConcepto_LostFocus()
+{
+    lblDescConcepto->setText(buscarConcepto(contexto_.base, codConcepto()).value_or(QString()));
+}
+
+void FormularioRetencion::txtNroX_LostFocus()
+{
+    txtNroX->setText(completarNroX(txtNroX->text()));
+}
+
+// ---- Pickers.
+
+void FormularioRetencion::cmdContribuyentes_Click()
+{
+    if (servicios_.selectores.contribuyente) {
+        if (const auto elegido = servicios_.selectores.contribuyente())
+            mskNroContrib->setValor(*elegido);
+    }
+    mskNroContrib_LostFocus();
+    if (enfocarBrutoTrasSelector()) mskImpBru->setFocus();
+}
+
+void FormularioRetencion::cmdConceptos_Click()
+{
+    if (servicios_.selectores.concepto) {
+        if (const auto elegido = servicios_.selectores.concepto()) mskCodConcepto->setText(*elegido);
+    }
+    mskCodConcepto_LostFocus();
+}
+
+// ---- Grabar, Corregir, Anular, Imprimir.
+
+std::optional<qint64> FormularioRetencion::marcaDe(const ClaveRetencion& clave)
+{
+    const QVariant id = contexto_.base.valor(
+        QStringLiteral("SELECT rowid FROM Retenciones WHERE IdCabecera = ? AND Nro_Comprobante = ?"),
+        {clave.idCabecera, clave.nroComprobante});
+    if (id.isNull()) return std::nullopt;
+    return id.toLongLong();
+}
+
+void FormularioRetencion::cmdGrabar_Click()
+{
+    const auto clave = grabarRetencion();
+    if (!clave) return;
+    fraRetencion->setTitle(QString());
+    // The grid holds the saved receipt before the buttons that need rows are set.
+    const auto marca = marcaDe(*clave);
+    dbgRetenciones->consultar(orden_);
+    actual_.reset();
+    Habilitar_Edicion();
+    resaltarFila(true);
+    if (!marca || !dbgRetenciones->irAId(*marca)) dbgRetenciones->irAUltima();
+}
+
+void FormularioRetencion::cmdCorregir_Click()
+{
+    if (!actual_) return;
+    if (campo(*actual_, "Estado") == estado_retencion::Anulada) {
+        contexto_.dialogs.aviso(QStringLiteral("No puede corregir una operación que ha sido anulada."),
+                                textos::AtencionPuntos, Icono::Informacion);
+        return;
+    }
+    alCorregir(*actual_);
+    Agregando = false;
+    fraRetencion->setTitle(kTituloCorregir);
+    Habilitar_Edicion();
+    mskDia->setFocus();
+}
+
+void FormularioRetencion::cmdAnular_Click()
+{
+    if (!actual_) return;
+    if (campo(*actual_, "Estado") == estado_retencion::Anulada) {
+        contexto_.dialogs.aviso(QStringLiteral("El registro ya ha sido anulado."),
+                                textos::AtencionPuntos, Icono::Informacion);
+        return;
+    }
+    if (!contexto_.dialogs.preguntaSiNo(
+            QStringLiteral("¿Confirma la anulación del registro seleccionado?."),
+            textos::AtencionPuntos, Respuesta::No))
+        return;
+    const ClaveRetencion clave{actual_->value(QStringLiteral("IdCabecera")).toLongLong(),
+                               campo(*actual_, "Nro_Comprobante")};
+    anularRetencion(contexto_.base, clave);
+    reconsultar(Marca_Grilla);
+}
+
+void FormularioRetencion::cmdReimprimir_Click()
+{
+    if (servicios_.imprimirComprobante && actual_)
+        servicios_.imprimirComprobante(nombre_, *actual_);
+}

@@ -1,0 +1,201 @@
+#pragma once
+// The frame the three entry forms share: the grid over the active declaration's receipts, the
+// entry frame for one receipt below it, and the buttons Nueva, Corregir, Anular, Imprimir
+// Comprob., Grabar, Cancelar and Salir. The form is either browsing (grid live, frame locked) or
+// editing a new receipt or a correction (frame live, grid and other actions locked); the entry
+// frame's caption tells which, and is empty while browsing.
+//
+// The frame does what the three forms do alike: the mode switch, Nueva, Cancelar, Salir, sorting
+// by column header, showing the current row, the subject lookup with its rate and the withheld
+// amount, the day, concept, gross amount and external number checks, the pickers, Corregir,
+// Anular, F1. A form adds its own controls below the common ones and fills the hooks: what Nueva
+// proposes, what a row shows besides the common fields, the options that change the rate, and
+// Grabar's checks and writes.
+
+#include "database/importe.h"
+#include "entry/consultas_entrada.h"
+#include "entry/regla_alicuota.h"
+#include "entry/servicios_entrada.h"
+#include "platform/dialogs.h"
+
+#include <QDialog>
+#include <QSet>
+#include <QSqlRecord>
+#include <functional>
+#include <optional>
+
+class CajaMascara;
+class CajaTexto;
+class ErrorMotor;
+class GrillaRegistros;
+class QGridLayout;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+struct Contexto;
+
+class FormularioRetencion : public QDialog {
+    Q_OBJECT
+public:
+    static inline const QString kTituloNueva = QStringLiteral(" Nueva Ret./Perc. ");
+    static inline const QString kTituloCorregir =
+        QStringLiteral(" Corregir Ret./Perc. Importada con Error ");
+
+    ~FormularioRetencion() override;
+
+    // The form's own name: its help key and the name its receipts print under.
+    const QString& nombreFormulario() const { return nombre_; }
+    // True while a receipt is entered or corrected.
+    bool editando() const;
+    // The grid's current receipt; nothing when the declaration has none.
+    const std::optional<QSqlRecord>& filaActual() const { return actual_; }
+
+protected:
+    FormularioRetencion(Contexto& contexto, ServiciosEntrada servicios, TipoFormulario tipo,
+                        QString nombre, QWidget* parent);
+
+    // ---- Hooks of each form.
+    // Nueva: before anything else (the detail forms drop abandoned detail rows here).
+    virtual void antesDeNueva() {}
+    // Nueva: the form's own fields cleared, before the common ones.
+    virtual void limpiarPropios() {}
+    // Nueva: the concept the regime proposes, with its lookup, and the form's own defaults.
+    virtual void completarNueva() {}
+    virtual bool enfocarDiaEnNueva() const { return true; }
+    // Row change: before it is known whether there is a row.
+    virtual void alLimpiarFila() {}
+    // Row change: what the form shows of the current row besides the common fields.
+    virtual void alMostrarFila(const QSqlRecord& /*fila*/) {}
+    // Subject lookup: the subject found (or not), before the name and the rate are shown.
+    virtual void alBuscarSujeto(const std::optional<Sujeto>& /*sujeto*/, bool /*editando*/) {}
+    // Whether the not-registered warning is given only while editing (else at every lookup).
+    virtual bool avisarSoloEditando() const { return false; }
+    virtual OpcionesAlicuota opcionesAlicuota() const { return {}; }
+    // The rate rule's result, once the rate is shown.
+    virtual void alAplicarAlicuota(const ResultadoAlicuota& /*resultado*/) {}
+    // The withheld amount was computed and shown.
+    virtual void alCalcularImporteRet(Importe /*retenido*/) {}
+    // Whether negative gross amounts are accepted, and whether "-" can be typed at all.
+    virtual bool admiteNegativos() const = 0;
+    virtual bool admiteMenos() const { return true; }
+    // After the subjects picker: whether the focus goes on to the gross amount.
+    virtual bool enfocarBrutoTrasSelector() const { return true; }
+    // Corregir: before the row is opened for editing.
+    virtual void alCorregir(const QSqlRecord& /*fila*/) {}
+    // Grabar: the checks and the writes. The saved receipt, or nothing when a check refused it or
+    // the writes failed (the form then stays editing; the hook has told the user why).
+    virtual std::optional<ClaveRetencion> grabarRetencion() = 0;
+    // The first time the form is shown: the receipts ordered by day.
+    virtual void primeraActivacion();
+    // A field of the form's own was left; the common fields are handled by the frame.
+    virtual void alSalirDe(QWidget* /*campo*/) {}
+
+    // Formats of the amounts the form shows.
+    virtual QString mascaraRetenido() const { return QStringLiteral("###,###,##0.00"); }
+    virtual QString mascaraRetenidoVacio() const { return QStringLiteral("#,##0.00"); }
+    virtual QString mascaraBrutoVista() const { return QStringLiteral(" #,##0.00"); }
+    virtual QString mascaraBrutoEscrito() const { return QStringLiteral("########0.00"); }
+
+    // ---- Operations of the form, named as its event handlers.
+    void Habilitar_Edicion();
+    void cmdAgregar_Click();
+    void cmdCorregir_Click();
+    void cmdAnular_Click();
+    void cmdReimprimir_Click();
+    void cmdGrabar_Click();
+    void cmdCancelar_Click();
+    void cmdSalir_Click();
+    void cmdContribuyentes_Click();
+    void cmdConceptos_Click();
+    void dbgRetenciones_HeadClick(int columna);
+    void dbgRetenciones_RowColChange();
+    void mskNroContrib_LostFocus();
+    void mskDia_LostFocus();
+    void mskCodConcepto_LostFocus();
+    void mskImpBru_LostFocus();
+    void txtNroX_LostFocus();
+    void Calcular_Importe_Ret();
+
+    // ---- Helpers for the forms.
+    Contexto& contexto() const { return contexto_; }
+    // A field whose leaving the form handles: the common ones, and the form's own through
+    // alSalirDe().
+    void vigilar(QWidget* campo);
+    // Runs an operation; a database failure is reported instead of escaping the event loop.
+    void protegido(const std::function<void()>& operacion);
+    void mostrarErrorGrabacion(const ErrorMotor& error);
+    // Shows a refusal (OK button) and puts the focus on `foco`.
+    void rehusar(QWidget* foco, const QString& texto, const QString& titulo, Icono icono);
+    QString regimen() const;
+    QString nroContrib() const;
+    QString dia() const;
+    QString codConcepto() const;
+    // The gross amount as typed, whatever the field shows while it has no focus.
+    QString textoBruto() const;
+    void setBruto(const QString& texto);
+    Importe alicuota() const { return alicuota_; }
+    void setAlicuota(Importe alicuota);
+    QString hoy() const;
+
+    bool Agregando = false;
+    bool Primera_Activacion = true;
+    std::optional<qint64> Marca_Grilla;
+
+    GrillaRegistros* dbgRetenciones = nullptr;
+    QLabel* lblOrden = nullptr;
+    QPushButton* cmdAgregar = nullptr;
+    QPushButton* cmdCorregir = nullptr;
+    QPushButton* cmdAnular = nullptr;
+    QPushButton* cmdReimprimir = nullptr;
+    QPushButton* cmdGrabar = nullptr;
+    QPushButton* cmdCancelar = nullptr;
+    QPushButton* cmdSalir = nullptr;
+    QGroupBox* fraRetencion = nullptr;
+    CajaMascara* mskNroContrib = nullptr;
+    QPushButton* cmdContribuyentes = nullptr;
+    QLabel* lblRazonSocial = nullptr;
+    CajaTexto* mskDia = nullptr;
+    CajaTexto* txtNroX = nullptr;
+    QLabel* lblEstado = nullptr;
+    // The concept, gross amount, rate and withheld amount: the detail forms show or hide them
+    // together by regime.
+    QWidget* bloqueConcepto = nullptr;
+    CajaTexto* mskCodConcepto = nullptr;
+    QPushButton* cmdConceptos = nullptr;
+    QLabel* lblDescConcepto = nullptr;
+    QLineEdit* mskImpBru = nullptr;
+    QLabel* lblAlicuota = nullptr;
+    QLabel* lblImporteRet = nullptr;
+    // Rows of the entry frame; a form appends its own from row `primeraFilaLibre`.
+    QGridLayout* rejilla = nullptr;
+    int primeraFilaLibre = 0;
+
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+    void showEvent(QShowEvent* evento) override;
+    void keyPressEvent(QKeyEvent* evento) override;
+
+private:
+    void crearPantalla();
+    void crearGrilla();
+    void crearMarco();
+    void crearBotones();
+    void salirDe(QWidget* campo);
+    void mostrarCampos(const std::optional<QSqlRecord>& fila);
+    // Runs the query again in the current order and makes the row `marca` current (the last row
+    // when it is not there); nothing is current when the declaration has no receipt.
+    void reconsultar(std::optional<qint64> marca);
+    void resaltarFila(bool resaltar);
+    bool puedeImprimir() const;
+    std::optional<qint64> marcaDe(const ClaveRetencion& clave);
+
+    Contexto& contexto_;
+    ServiciosEntrada servicios_;
+    TipoFormulario tipo_;
+    QString nombre_;
+    QString orden_;
+    std::optional<QSqlRecord> actual_;
+    Importe alicuota_;
+    QString brutoEscrito_;
+    QSet<QWidget*> vigilados_;
+};

@@ -1,0 +1,180 @@
+#include "entry/frmRetenciones.h"
+
+#include "common/contexto.h"
+#include "common/obleas.h"
+#include "database/base_datos.h"
+#include "database/entorno.h"
+#include "entry/controles_entrada.h"
+#include "entry/grabacion_retenciones.h"
+#include "entry/oblea_retencion.h"
+#include "reference/campos_edicion.h"
+#include "reference/textos_formularios.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+
+frmRetenciones::frmRetenciones(Contexto& contexto, ServiciosEntrada servicios, QWidget* parent)
+    : FormularioRetencion(contexto, std::move(servicios), TipoFormulario::General,
+                          QStringLiteral("frmRetenciones"), parent)
+{
+    chkSedeTV = new QCheckBox(
+        QStringLiteral("Pago como contraprestación de la actividad de construcción"), fraRetencion);
+    chkSedeTV->setObjectName(QStringLiteral("chkSedeTV"));
+    chkRegimen7 = new QCheckBox(
+        QStringLiteral("Pago de comisión o retribución a organizador y/o productor de seguros."),
+        fraRetencion);
+    chkRegimen7->setObjectName(QStringLiteral("chkRegimen7"));
+    lblOblea = new QLabel(QStringLiteral("Nº Oblea (Letra y Nº):"), fraRetencion);
+    lblOblea->setObjectName(QStringLiteral("lblOblea"));
+    txtOblea = new CajaTexto(QStringLiteral("txtOblea"), CajaTexto::Tipo::Libre, 8, fraRetencion);
+    txtOblea->setText(QStringLiteral("0"));
+    vigilar(txtOblea);
+
+    rejilla->addWidget(chkSedeTV, primeraFilaLibre, 0, 1, 7);
+    rejilla->addWidget(chkRegimen7, primeraFilaLibre + 1, 0, 1, 7);
+    rejilla->addWidget(lblOblea, primeraFilaLibre + 2, 0);
+    rejilla->addWidget(txtOblea, primeraFilaLibre + 2, 1);
+
+    const QString r = regimen();
+    chkRegimen7->setVisible(r == QLatin1String("07") || r == QLatin1String("08"));
+    chkSedeTV->setVisible(r == QLatin1String("01"));
+    lblOblea->setVisible(conOblea());
+    txtOblea->setVisible(conOblea());
+
+    // An option changes the rate of the receipt being typed.
+    for (QCheckBox* opcion : {chkSedeTV, chkRegimen7})
+        connect(opcion, &QCheckBox::clicked, this,
+                [this] { protegido([&] { mskNroContrib_LostFocus(); }); });
+}
+
+bool frmRetenciones::conOblea() const
+{
+    return regimen() == QLatin1String("14");
+}
+
+bool frmRetenciones::admiteNegativos() const
+{
+    return regimen() == QLatin1String("06") || regimen() == QLatin1String("14");
+}
+
+OpcionesAlicuota frmRetenciones::opcionesAlicuota() const
+{
+    OpcionesAlicuota o;
+    o.construccion = chkSedeTV->isChecked();
+    o.seguros = chkRegimen7->isChecked();
+    return o;
+}
+
+void frmRetenciones::limpiarPropios()
+{
+    txtOblea->clear();
+}
+
+void frmRetenciones::completarNueva()
+{
+    if (!conOblea()) return;
+    mskCodConcepto->setText(QStringLiteral("31"));
+    mskCodConcepto_LostFocus();
+}
+
+void frmRetenciones::alLimpiarFila()
+{
+    txtOblea->clear();
+}
+
+void frmRetenciones::alMostrarFila(const QSqlRecord& fila)
+{
+    txtOblea->setText(obleaDeComprobante(
+        contexto().base, {fila.value(QStringLiteral("IdCabecera")).toLongLong(),
+                          fila.value(QStringLiteral("Nro_Comprobante")).toString()}));
+}
+
+void frmRetenciones::alSalirDe(QWidget* campo)
+{
+    if (campo == txtOblea) txtOblea_LostFocus();
+}
+
+void frmRetenciones::txtOblea_LostFocus()
+{
+    txtOblea->setText(normalizarOblea(txtOblea->text()));
+}
+
+bool frmRetenciones::obleaAceptada(const QString& oblea)
+{
+    if (oblea.front() != QLatin1Char('Z')) {
+        rehusar(txtOblea, QStringLiteral("El Nº de Oblea debe comenzar con Z"), kTituloAplicacion,
+                Icono::Critico);
+        return false;
+    }
+    std::optional<ClaveRetencion> corregida;
+    if (!Agregando && filaActual())
+        corregida = ClaveRetencion{filaActual()->value(QStringLiteral("IdCabecera")).toLongLong(),
+                                   filaActual()->value(QStringLiteral("Nro_Comprobante")).toString()};
+    if (obleaEnUso(contexto().base, oblea, corregida)) {
+        rehusar(txtOblea, QStringLiteral("Este Nº de oblea ya fué usado en una retención"),
+                kTituloAplicacion, Icono::Ninguno);
+        return false;
+    }
+    if (!obleaBienFormada(oblea) || !Valida_Oblea(contexto().entorno, oblea)) {
+        rehusar(txtOblea,
+                QStringLiteral("la oblea ingresada no pertenese a una Remesa (u olvidó cargarla)"),
+                kTituloAplicacion, Icono::Critico);
+        return false;
+    }
+    return true;
+}
+
+std::optional<ClaveRetencion> frmRetenciones::grabarRetencion()
+{
+    if (lblRazonSocial->text().trimmed().isEmpty()) {
+        rehusar(mskNroContrib,
+                QStringLiteral("El sujeto indicado no está cargado en la base del sistema."),
+                textos::AtencionPuntos, Icono::Informacion);
+        return std::nullopt;
+    }
+    if (lblDescConcepto->text().trimmed().isEmpty()) {
+        rehusar(mskCodConcepto,
+                QStringLiteral("El concepto indicado no está cargado en la base del sistema."),
+                textos::AtencionPuntos, Icono::Informacion);
+        return std::nullopt;
+    }
+    // A gross amount refused when its field was left can still be there when Grabar is pressed.
+    const ComprobacionBruto bruto =
+        comprobarBruto(textoBruto(), admiteNegativos(), QLocale(), mascaraBrutoEscrito());
+    if (bruto.estado != EstadoBruto::Aceptado) {
+        rehusar(mskImpBru, mensajeBruto(bruto.estado), textos::AtencionPuntos, Icono::Informacion);
+        return std::nullopt;
+    }
+    const QString oblea = conOblea() ? txtOblea->text().trimmed() : QString();
+    if (!oblea.isEmpty() && !obleaAceptada(oblea)) return std::nullopt;
+
+    DatosRetencion datos;
+    datos.nroContrib = nroContrib();
+    datos.dia = dia();
+    datos.bruto = bruto.valor;
+    datos.alicuota = alicuota();
+    datos.nroX = completarNroX(txtNroX->text());
+    datos.codConcepto = codConcepto();
+    datos.conOblea = conOblea();
+    datos.oblea = oblea;
+    try {
+        if (Agregando) return grabarRetencionNueva(contexto().entorno, datos);
+        if (!filaActual()) return std::nullopt;
+        const ClaveRetencion clave{filaActual()->value(QStringLiteral("IdCabecera")).toLongLong(),
+                                   filaActual()->value(QStringLiteral("Nro_Comprobante")).toString()};
+        grabarCorreccion(contexto().entorno, clave, datos);
+        return clave;
+    } catch (const NumeracionAgotada& agotada) {
+        contexto().dialogs.aviso(
+            QStringLiteral("La sucursal no puede emitir más comprobantes: su último número es ")
+                + agotada.ultimo() + QStringLiteral(".\nLa Ret./Perc. no fue grabada."),
+            textos::AtencionPuntos, Icono::Exclamacion);
+    } catch (const ErrorMotor& error) {
+        mostrarErrorGrabacion(error);
+    }
+    return std::nullopt;
+}

@@ -1,0 +1,101 @@
+#include "entry/grabacion_retenciones.h"
+
+#include "database/base_datos.h"
+#include "database/entorno.h"
+#include "database/transaccion.h"
+#include "entry/importe_retenido.h"
+#include "entry/numeracion.h"
+#include "entry/oblea_retencion.h"
+
+namespace {
+
+// The branch's next number, written back to the branch within the caller's transaction.
+QString tomarNumero(BaseDatos& base, const QString& agente, const QString& sucursal)
+{
+    const auto fila = base.fila(QStringLiteral("SELECT Nro_Comprobante FROM Sucursales "
+                                               "WHERE Nro_Agente = ? AND Sucursal = ?"),
+                                {agente, sucursal});
+    if (!fila)
+        throw ErrorMotor(errores::ErrorGeneral,
+                         QStringLiteral("No se encontró la sucursal %1 del agente %2.")
+                             .arg(sucursal, agente));
+    const QString ultimo = fila->value(0).toString();
+    const auto siguiente = siguienteComprobante(ultimo);
+    if (!siguiente) throw NumeracionAgotada(ultimo);
+    base.ejecutar(QStringLiteral("UPDATE Sucursales SET Nro_Comprobante = ? "
+                                 "WHERE Nro_Agente = ? AND Sucursal = ?"),
+                  {*siguiente, agente, sucursal});
+    return *siguiente;
+}
+
+void agregarOblea(BaseDatos& base, const ClaveRetencion& clave, const QString& agente,
+                  const QString& oblea)
+{
+    base.ejecutar(QStringLiteral("INSERT INTO Guias (Nro_Comprobante, Nro_Agente, NroGuia, Tipo, "
+                                 "Cantidad, Valor_Unitario, Total, Nro_Anticipo, Nro_porte, "
+                                 "IdCabecera) VALUES (?, ?, ?, ?, 1, 0, 0, '', '', ?)"),
+                  {clave.nroComprobante, agente, oblea, kTipoObleaZ, clave.idCabecera});
+}
+
+} // namespace
+
+NumeracionAgotada::NumeracionAgotada(QString ultimo)
+    : std::runtime_error("numeración de comprobantes agotada"), ultimo_(std::move(ultimo))
+{
+}
+
+ClaveRetencion grabarRetencionNueva(Entorno& entorno, const DatosRetencion& datos)
+{
+    BaseDatos& base = entorno.Base_Datos();
+    const qint64 id = entorno.idCabecera();
+    ClaveRetencion clave{id, {}};
+    {
+        Transaccion transaccion(base);
+        if (!base.existe(QStringLiteral("SELECT 1 FROM Retenciones WHERE IdCabecera = ?"), {id}))
+            base.ejecutar(QStringLiteral("UPDATE Cabeceras SET Estado = '2' WHERE IdCabecera = ?"),
+                          {id});
+        clave.nroComprobante = tomarNumero(base, entorno.agente(), entorno.sucursal());
+        base.ejecutar(
+            QStringLiteral("INSERT INTO Retenciones (IdCabecera, Nro_Contrib, Dia, Importe_Bruto, "
+                           "Alicuota, Importe_Ret, Nro_X, Cod_Concepto, Nro_Comprobante, Estado, "
+                           "MarcaImp) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, '')"),
+            {id, datos.nroContrib, datos.dia, datos.bruto.aColumna(), datos.alicuota.aColumna(),
+             importeRetenido(datos.bruto, datos.alicuota).aColumna(), datos.nroX,
+             datos.codConcepto, clave.nroComprobante, estado_retencion::Valida});
+        if (datos.conOblea && !datos.oblea.isEmpty())
+            agregarOblea(base, clave, entorno.agente(), datos.oblea);
+        transaccion.confirmar();
+    }
+    entorno.Sucursal_Actual = entorno.leerSucursal(entorno.agente(), entorno.sucursal());
+    entorno.Cabecera_Actual = entorno.leerCabecera(id);
+    return clave;
+}
+
+void grabarCorreccion(Entorno& entorno, const ClaveRetencion& clave, const DatosRetencion& datos)
+{
+    BaseDatos& base = entorno.Base_Datos();
+    Transaccion transaccion(base);
+    base.ejecutar(
+        QStringLiteral("UPDATE Retenciones SET Nro_Contrib = ?, Dia = ?, Importe_Bruto = ?, "
+                       "Alicuota = ?, Importe_Ret = ?, Nro_X = ?, Cod_Concepto = ?, MarcaImp = ? "
+                       "WHERE IdCabecera = ? AND Nro_Comprobante = ?"),
+        {datos.nroContrib, datos.dia, datos.bruto.aColumna(), datos.alicuota.aColumna(),
+         importeRetenido(datos.bruto, datos.alicuota).aColumna(), datos.nroX, datos.codConcepto,
+         marca_importacion::Corregida, clave.idCabecera, clave.nroComprobante});
+    if (datos.conOblea) {
+        // The stamp typed replaces the one the receipt had, so a changed stamp never leaves the
+        // old one counted as used.
+        base.ejecutar(
+            QStringLiteral("DELETE FROM Guias WHERE IdCabecera = ? AND Nro_Comprobante = ?"),
+            {clave.idCabecera, clave.nroComprobante});
+        if (!datos.oblea.isEmpty()) agregarOblea(base, clave, entorno.agente(), datos.oblea);
+    }
+    transaccion.confirmar();
+}
+
+void anularRetencion(BaseDatos& base, const ClaveRetencion& clave)
+{
+    base.ejecutar(QStringLiteral("UPDATE Retenciones SET Estado = ? "
+                                 "WHERE IdCabecera = ? AND Nro_Comprobante = ?"),
+                  {estado_retencion::Anulada, clave.idCabecera, clave.nroComprobante});
+}

@@ -1,0 +1,27 @@
+#include "entry/numeros_pantalla.h"
+
+#include <QLocale>
+
+std::optional<Importe> leerNumero(const QString& texto, const QLocale& locale)
+{
+    const QString decimal = locale.decimalPoint();
+    const QString grupo = locale.groupSeparator();
+    QString limpio;
+    for (const QChar c : texto) {
+        if (c.isSpace() || c == QLatin1Char('$')) continue;
+        limpio += c;
+    }
+    if (!grupo.isEmpty() && grupo != decimal) limpio.remove(grupo);
+    if (decimal.size() != 1) return Importe::leer(limpio);
+    // Importe::leer also takes "."; where "." groups thousands it was removed above.
+    return Importe::leer(limpio, decimal.front());
+}
+
+QString textoNumero(Importe valor, const QLocale& locale)
+{
+    QString texto = valor.formato(u"0.0000", locale);
+    const QString decimal = locale.decimalPoint();
+    while (texto.endsWith(QLatin1Char('0'))) texto.chop(1);
+    if (texto.endsWith(decimal)) texto.chop(decimal.size());
+    return texto;
+}

@@ -1,0 +1,26 @@
+#pragma once
+// What the entry forms get from the rest of the program: the pick lists of subjects and concepts,
+// and the print of a receipt. Each may be missing: a form without a pick list behaves as when the
+// user closes the list without choosing, and without a print its print button stays disabled.
+
+#include <QSqlRecord>
+#include <QString>
+#include <functional>
+#include <optional>
+
+struct Selectores {
+    // Shows the subjects pick list; the ten-digit number chosen, nothing when none was.
+    std::function<std::optional<QString>()> contribuyente;
+    // Shows the concepts pick list; the two-digit code chosen, nothing when none was.
+    std::function<std::optional<QString>()> concepto;
+};
+
+// Prints the receipt `fila` (every field of its `Retenciones` row) as the entry form named
+// `formulario` prints it.
+using ImprimirComprobante =
+    std::function<void(const QString& formulario, const QSqlRecord& fila)>;
+
+struct ServiciosEntrada {
+    Selectores selectores;
+    ImprimirComprobante imprimirComprobante;
+};
