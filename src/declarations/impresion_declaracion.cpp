@@ -1,0 +1,3 @@
+#include "declarations/impresion_declaracion.h"
+
+void imprimirDeclaracion(Contexto&, const DeclaracionEmitida&) {}

@@ -1,0 +1,11 @@
+#pragma once
+// "B. de Pago": the payment slip of a declaration, with the late-payment interest up to the
+// payment date, the amount in words and the barcode; unless the regime says otherwise, printing
+// it also closes the declaration.
+
+#include <QtGlobal>
+
+struct Contexto;
+
+// True when the declaration's row changed (it was closed), so the form shows it again.
+bool imprimirBoletaPago(Contexto& contexto, qint64 idCabecera);

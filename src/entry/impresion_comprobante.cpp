@@ -1,0 +1,3 @@
+#include "entry/impresion_comprobante.h"
+
+void imprimirComprobante(Contexto&, const QString&, const QSqlRecord&) {}
