@@ -1,6 +1,11 @@
 #include "shell/formularios_menu.h"
 
 #include "common/contexto.h"
+#include "entry/apertura_entrada.h"
+#include "platform/dialogs.h"
+#include "reference/frmAgentes.h"
+#include "reference/frmRegimenes.h"
+#include "reference/frmSucursales.h"
 #include "shell/frmPrincipal.h"
 #include "shell/menu_principal.h"
 
@@ -27,6 +32,32 @@
 //                                                 active declaration, after confirming the printer
 //   mnuImportarSuj, mnuImportarRet                frmImportar with the caption "Importar Sujetos" or
 //                                                 "Importar DDJJ"
-void conectarFormularios([[maybe_unused]] frmPrincipal& ventana, [[maybe_unused]] Contexto& contexto)
+namespace {
+
+template <typename Formulario>
+void abrir(frmPrincipal& ventana, Contexto& contexto)
 {
+    Formulario formulario(contexto, &ventana);
+    contexto.dialogs.abrirModal(formulario);
+}
+
+} // namespace
+
+void conectarFormularios(frmPrincipal& ventana, Contexto& contexto)
+{
+    // Reference data
+    ventana.setAbridor(QStringLiteral("mnuAgentes"), [&] { abrir<frmAgentes>(ventana, contexto); });
+    ventana.setAbridor(QStringLiteral("mnuSucursales"),
+                       [&] { abrir<frmSucursales>(ventana, contexto); });
+    ventana.setAbridor(QStringLiteral("mnuRegimenes"),
+                       [&] { abrir<frmRegimenes>(ventana, contexto); });
+
+    // Entry
+    ventana.setAbridor(QStringLiteral("mnuRetenciones"), [&] {
+        ServiciosEntrada servicios;
+        if (abrirEntradaRetenciones(contexto, &ventana, servicios) == AperturaEntrada::NoDisponible)
+            contexto.dialogs.aviso(QStringLiteral("La carga de retenciones de este régimen todavía "
+                                                  "no está disponible en esta versión."),
+                                   QStringLiteral("Atención..."));
+    });
 }
