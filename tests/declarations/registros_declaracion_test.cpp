@@ -32,6 +32,12 @@ struct CasoDetalle {
     const char* esperado;
 };
 
+// Names the case by its regime and receipt (the default would print the bytes of the record).
+void PrintTo(const CasoDetalle& caso, std::ostream* salida)
+{
+    *salida << "regimen " << caso.regimen << " " << std::string(caso.esperado).substr(0, 9);
+}
+
 class DetalleTest : public ::testing::TestWithParam<CasoDetalle> {};
 
 TEST_P(DetalleTest, usaLosCamposDeSuRegimen)
