@@ -1,6 +1,177 @@
 #include "declarations/pago_cabecera.h"
 
-bool imprimirBoletaPago(Contexto&, qint64)
+#include "common/contexto.h"
+#include "database/base_datos.h"
+#include "database/entorno.h"
+#include "database/transaccion.h"
+#include "declarations/boleta.h"
+#include "declarations/boleta_copias.h"
+#include "declarations/boleta_texto.h"
+#include "declarations/cierre_cabecera.h"
+#include "declarations/error_operacion.h"
+#include "declarations/estado_cabecera.h"
+#include "declarations/interes.h"
+#include "declarations/preguntas_boleta.h"
+#include "declarations/reportes/catalogo_reportes.h"
+#include "platform/dialogos_impresion.h"
+#include "platform/motor_reportes.h"
+
+#include <QLocale>
+
+namespace {
+
+const QString kReporteBoleta = QStringLiteral("bolpago.rpt");
+
+struct TotalesDeclaracion {
+    bool hayMovimientos = false;  // any withholding, valid or annulled
+    Importe retenido;             // withheld on the valid ones
+};
+
+TotalesDeclaracion sumarRetenciones(BaseDatos& base, qint64 idCabecera)
 {
-    return false;
+    TotalesDeclaracion t;
+    for (const QSqlRecord& fila :
+         base.filas(QStringLiteral("SELECT Estado, Importe_Ret FROM Retenciones "
+                                   "WHERE IdCabecera = ?"),
+                    {idCabecera})) {
+        t.hayMovimientos = true;
+        if (fila.value(0).toString() == QLatin1String("5"))
+            t.retenido += Importe::desdeColumna(fila.value(1));
+    }
+    return t;
+}
+
+void rehusar(Dialogs& dialogs, const QString& texto)
+{
+    dialogs.aviso(texto, kTituloSinBoleta, Icono::Exclamacion);
+}
+
+QString enPesos(Importe importe)
+{
+    return importe.formato(u"$####0.00", QLocale());
+}
+
+void rehusarPorMaximo(Dialogs& dialogs)
+{
+    rehusar(dialogs, QStringLiteral("El importe a pagar con sus intereses supera el máximo que "
+                                    "admite una boleta de pago (%1).")
+                         .arg(enPesos(kMaximoEnLetras)));
+}
+
+QDate vencimientoDe(BaseDatos& base, const Boleta& boleta)
+{
+    return QDate::fromString(
+        base.valor(QStringLiteral("SELECT Fecha FROM Vencimientos WHERE Anio = ? AND Mes = ?"),
+                   {boleta.anio.toInt(), boleta.mes.toInt()})
+            .toString(),
+        Qt::ISODate);
+}
+
+} // namespace
+
+bool imprimirBoletaPago(Contexto& contexto, qint64 idCabecera)
+{
+    MotorReportes motor(contexto.base, contexto.dialogs, reportesDelPrograma());
+    return imprimirBoletaPago(contexto, idCabecera, motor);
+}
+
+bool imprimirBoletaPago(Contexto& contexto, qint64 idCabecera, Impresora& impresora)
+{
+    BaseDatos& base = contexto.base;
+    Entorno& entorno = contexto.entorno;
+    Dialogs& dialogs = contexto.dialogs;
+    bool cerrada = false;
+    try {
+        // Whatever follows, no earlier document stays behind in the scratch table.
+        base.ejecutar(QStringLiteral("DELETE FROM Impresos"));
+
+        const std::optional<QSqlRecord> cabecera = entorno.leerCabecera(idCabecera);
+        if (!cabecera) {
+            rehusar(dialogs,
+                    QStringLiteral("No se encuentra la declaración jurada seleccionada."));
+            return false;
+        }
+        Boleta boleta;
+        boleta.tomarCabecera(*cabecera);
+
+        if (boleta.codRegimen == QLatin1String("13")) {
+            dialogs.aviso(QStringLiteral("Este Régimen no posee boleta de pago unica por DDJJ, debe "
+                                         "imprimirlas para cada turno desde <Administración de "
+                                         "Turnos>"),
+                          kTituloAplicacion, Icono::Informacion);
+            return false;
+        }
+        // Regime "03" prints slips for any amount and never closes by them.
+        const bool importeLibre = boleta.codRegimen == QLatin1String("03");
+        const bool cierra = !importeLibre && !cabeceraCerrada(*cabecera);
+        if (cierra && !confirmarCierre(entorno, dialogs, *cabecera)) return false;
+
+        boleta.vencimiento = vencimientoDe(base, boleta);
+        if (!boleta.vencimiento.isValid()) {
+            rehusar(dialogs, QStringLiteral("No se encuentra cargada la fecha de vencimiento para el "
+                                            "pago de la declaración jurada correspondiente al mes "
+                                            "%1 del año %2")
+                                 .arg(boleta.mes, boleta.anio));
+            return false;
+        }
+        const std::optional<QDate> pago = pedirFechaPago(dialogs, boleta.vencimiento);
+        if (!pago) return false;
+        boleta.pago = *pago;
+
+        const TotalesDeclaracion totales = sumarRetenciones(base, idCabecera);
+        boleta.total = totales.retenido;
+        if (importeLibre) boleta.total = pedirImporteAPagar(dialogs, boleta.total);
+        boleta.otrosPagos = pedirOtrosPagos(dialogs, boleta.total);
+
+        // Nothing is closed for a slip that cannot be printed: a negative amount (regimes whose
+        // receipts may be negative) or one too large to be written in words.
+        const Importe neto = boleta.neto();
+        if (neto.esNegativo()) {
+            rehusar(dialogs, QStringLiteral("El importe a pagar (%1) es negativo.\nNo se puede emitir "
+                                            "una boleta de pago por un importe negativo.")
+                                 .arg(enPesos(neto)));
+            return false;
+        }
+        if (neto > kMaximoEnLetras) {
+            rehusarPorMaximo(dialogs);
+            return false;
+        }
+        if (!neto.esCero()) {
+            const std::optional<Importe> interes = Calculo_Intereses(
+                neto, boleta.vencimiento, boleta.pago, tasasHasta(base, boleta.pago));
+            if (!interes) {
+                rehusar(dialogs, kTextoSinTasa);
+                return false;
+            }
+            boleta.interes = interes->redondeadoACentavos();
+        }
+        const std::optional<QString> palabras = importeEnLetras(neto, boleta.interes);
+        if (!palabras) {
+            rehusarPorMaximo(dialogs);
+            return false;
+        }
+        boleta.texto = prefijoBoleta(totales.hayMovimientos, boleta.total) + *palabras;
+
+        // The barcode is drawn for this slip before anything is written; the close and the three
+        // copies then land together.
+        const QByteArray codBar = codigoBarrasBoleta(dialogs, contexto.carpeta, boleta);
+        {
+            Transaccion transaccion(base);
+            if (cierra)
+                base.ejecutar(
+                    QStringLiteral("UPDATE Cabeceras SET Estado = ? WHERE IdCabecera = ?"),
+                    {estado_cabecera::Cerrada, idCabecera});
+            escribirCopiasBoleta(base, boleta, codBar);
+            transaccion.confirmar();
+        }
+        cerrada = cierra;
+        if (cierra && entorno.Cabecera_Actual && entorno.idCabecera() == idCabecera)
+            entorno.Limpiar_Cabecera_Actual();
+
+        if (!confirmarImpresion(dialogs)) return cerrada;
+        imprimirReporte(dialogs, impresora, {kReporteBoleta, 1, Destino::Pantalla, {}, {}});
+    } catch (const ErrorMotor& error) {
+        mostrarErrorOperacion(dialogs, error);
+    }
+    return cerrada;
 }

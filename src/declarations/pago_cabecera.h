@@ -5,7 +5,10 @@
 
 #include <QtGlobal>
 
+class Impresora;
 struct Contexto;
 
 // True when the declaration's row changed (it was closed), so the form shows it again.
 bool imprimirBoletaPago(Contexto& contexto, qint64 idCabecera);
+// The same, printed through `impresora` in place of the program's report engine.
+bool imprimirBoletaPago(Contexto& contexto, qint64 idCabecera, Impresora& impresora);

@@ -3,6 +3,7 @@
 #include "common/contexto.h"
 #include "database/entorno.h"
 #include "entry/frmRetenciones.h"
+#include "entry/impresion_comprobante.h"
 #include "platform/dialogs.h"
 
 FormularioEntrada formularioParaRegimen(const QString& codRegimen)
@@ -31,7 +32,14 @@ AperturaEntrada abrirEntradaRetenciones(Contexto& contexto, QWidget* ventana,
     if (!contexto.entorno.Cabecera_Actual) return AperturaEntrada::SinDeclaracion;
     if (formularioParaRegimen(contexto.entorno.regimen()) != FormularioEntrada::Retenciones)
         return AperturaEntrada::NoDisponible;
-    frmRetenciones formulario(contexto, servicios, ventana);
+    // The receipts print through the program's report engine unless the opener says otherwise.
+    ServiciosEntrada conImpresion = servicios;
+    if (!conImpresion.imprimirComprobante)
+        conImpresion.imprimirComprobante = [&contexto](const QString& nombre,
+                                                       const QSqlRecord& fila) {
+            imprimirComprobante(contexto, nombre, fila);
+        };
+    frmRetenciones formulario(contexto, std::move(conImpresion), ventana);
     contexto.dialogs.abrirModal(formulario);
     return AperturaEntrada::Abierta;
 }

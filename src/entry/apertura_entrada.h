@@ -25,6 +25,7 @@ enum class AperturaEntrada {
     SinDeclaracion, // no declaration is active: nothing to enter receipts into
 };
 
-// Shows the entry form of the active regime modally, with `ventana` as owner.
+// Shows the entry form of the active regime modally, with `ventana` as owner. Without a print of
+// its own in `servicios`, the form prints its receipts through the program's report engine.
 AperturaEntrada abrirEntradaRetenciones(Contexto& contexto, QWidget* ventana,
                                         const ServiciosEntrada& servicios);
