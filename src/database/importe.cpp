@@ -85,6 +85,12 @@ Importe Importe::porcentaje(Importe tasa) const
     return Importe(dividirRedondeando(static_cast<__int128>(valor_) * tasa.valor_, 1000000));
 }
 
+Importe Importe::porcentajeEnCentavos(Importe tasa) const
+{
+    // Ten-thousandths times ten-thousandths of a percent: cents are the product over 10^8.
+    return desdeCentavos(dividirRedondeando(static_cast<__int128>(valor_) * tasa.valor_, 100000000));
+}
+
 QString Importe::formato(QStringView mascara, const QLocale& locale) const
 {
     const qsizetype primerMarcador = [&] {

@@ -40,6 +40,9 @@ public:
 
     // this * porcentaje / 100, exact, rounded half away from zero to ten-thousandths.
     Importe porcentaje(Importe tasa) const;
+    // The same product rounded once, straight to cents (0.99 at 0.5 % is 0.00495: 0.00, never the
+    // 0.01 that rounding through ten-thousandths first would give). What a receipt withholds.
+    Importe porcentajeEnCentavos(Importe tasa) const;
 
     // Formats with a mask of the kind "########0.00", "###,###,##0.00" or "$ #,##0.00": literal
     // text before the first digit placeholder is kept, a "," asks for thousands grouping, the

@@ -39,16 +39,10 @@ QString nombreArchivoDeclaracion(const QSqlRecord& c)
              campo(c, "Anio"), campo(c, "Mes"), campo(c, "Rectifica"));
 }
 
+// The tax of one row is what its receipt withheld.
 Importe impuestoDeFila(Importe bruto, Importe alicuota)
 {
-    // Ten-thousandths times ten-thousandths of a percent: cents are the product over 10^8.
-    __int128 producto = static_cast<__int128>(bruto.diezmilesimos()) * alicuota.diezmilesimos();
-    const bool negativo = producto < 0;
-    if (negativo) producto = -producto;
-    constexpr __int128 divisor = 100000000;
-    __int128 centavos = producto / divisor;
-    if ((producto % divisor) * 2 >= divisor) ++centavos;
-    return Importe::desdeCentavos(static_cast<qint64>(negativo ? -centavos : centavos));
+    return bruto.porcentajeEnCentavos(alicuota);
 }
 
 ArchivoDeclaracion armarArchivoDeclaracion(BaseDatos& base, const QSqlRecord& cabecera,
