@@ -1,6 +1,7 @@
 #include "shell/formularios_menu.h"
 
 #include "common/contexto.h"
+#include "declarations/frmCabeceras.h"
 #include "entry/apertura_entrada.h"
 #include "platform/dialogs.h"
 #include "reference/frmAgentes.h"
@@ -59,5 +60,24 @@ void conectarFormularios(frmPrincipal& ventana, Contexto& contexto)
             contexto.dialogs.aviso(QStringLiteral("La carga de retenciones de este régimen todavía "
                                                   "no está disponible en esta versión."),
                                    QStringLiteral("Atención..."));
+    });
+
+    // Declarations
+    ventana.setAbridor(QStringLiteral("mnuCabecerasActivar"), [&] {
+        abrirFrmCabeceras(contexto, &ventana,
+                          tituloCabeceras(QStringLiteral("mnuCabecerasActivar")));
+    });
+    ventana.setAbridor(QStringLiteral("mnuCabecerasABM"), [&] {
+        abrirFrmCabeceras(contexto, &ventana, tituloCabeceras(QStringLiteral("mnuCabecerasABM")));
+    });
+    ventana.setAbridor(QStringLiteral("mnuCabecerasRect"), [&] {
+        abrirFrmCabeceras(contexto, &ventana, tituloCabeceras(QStringLiteral("mnuCabecerasRect")));
+    });
+    ventana.setAbridor(QStringLiteral("mnuCabecerasEmitir"), [&] {
+        abrirFrmCabeceras(contexto, &ventana,
+                          tituloCabeceras(QStringLiteral("mnuCabecerasEmitir")));
+    });
+    ventana.setAbridor(QStringLiteral("mnuDeshacerCabImp"), [&] {
+        abrirFrmCabeceras(contexto, &ventana, tituloCabeceras(QStringLiteral("mnuDeshacerCabImp")));
     });
 }

@@ -1,0 +1,444 @@
+#include "declarations/frmCabeceras.h"
+
+#include "common/contexto.h"
+#include "database/entorno.h"
+#include "database/error_motor.h"
+#include "declarations/activacion_cabecera.h"
+#include "declarations/borrado_cabecera.h"
+#include "declarations/deshacer_importacion.h"
+#include "declarations/edicion_cabecera.h"
+#include "declarations/emision_declaracion.h"
+#include "declarations/error_operacion.h"
+#include "declarations/estado_cabecera.h"
+#include "declarations/impresion_declaracion.h"
+#include "declarations/pago_cabecera.h"
+#include "declarations/rectificacion_cabecera.h"
+#include "platform/dialogs.h"
+#include "reference/campos_edicion.h"
+#include "reference/grilla_registros.h"
+#include "reference/textos_formularios.h"
+#include "shell/ayuda.h"
+#include "shell/selectores.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScopeGuard>
+
+namespace {
+
+// The mode a caption names. The opener always gives one of the five; anything else opens the
+// form to activate, which changes no row.
+ModoCabeceras modoDelTitulo(const QString& titulo)
+{
+    for (ModoCabeceras modo : {ModoCabeceras::Mantenimiento, ModoCabeceras::Activacion,
+                               ModoCabeceras::Emision, ModoCabeceras::Rectificacion,
+                               ModoCabeceras::Deshacer})
+        if (tituloModo(modo) == titulo) return modo;
+    Q_ASSERT_X(false, "frmCabeceras", "caption of no mode");
+    return ModoCabeceras::Activacion;
+}
+
+// The mode's query as the grid reads it: its condition with the values, and its order.
+struct FuenteCabeceras {
+    QString filtro;
+    QVariantList valores;
+    QString orden;
+};
+
+FuenteCabeceras fuenteDelModo(ModoCabeceras modo, const Entorno& entorno,
+                              const std::vector<qint64>& conservadas)
+{
+    const OrigenCabeceras origen = origenCabeceras(modo, entorno);
+    const QString desde = QStringLiteral("SELECT * FROM Cabeceras WHERE ");
+    const QString ordenPor = QStringLiteral(" ORDER BY ");
+    const qsizetype orden = origen.sql.lastIndexOf(ordenPor);
+    Q_ASSERT(origen.sql.startsWith(desde) && orden > desde.size());
+
+    FuenteCabeceras fuente{origen.sql.mid(desde.size(), orden - desde.size()), origen.valores,
+                           origen.sql.mid(orden + ordenPor.size())};
+    if (!conservadas.empty()) {
+        QStringList marcas;
+        for (qint64 id : conservadas) {
+            marcas << QStringLiteral("?");
+            fuente.valores << id;
+        }
+        fuente.filtro = QStringLiteral("(%1) OR IdCabecera IN (%2)")
+                            .arg(fuente.filtro, marcas.join(QStringLiteral(", ")));
+    }
+    return fuente;
+}
+
+} // namespace
+
+frmCabeceras::frmCabeceras(Contexto& contexto, const QString& titulo, QWidget* parent)
+    : QDialog(parent), contexto_(contexto), modo_(modoDelTitulo(titulo))
+{
+    setWindowTitle(titulo);
+    crearPantalla();
+    qApp->installEventFilter(this);
+    Habilitar_Edicion();
+    // Each opening loads the form anew, so its first activation runs here.
+    protegido([&] { primeraActivacion(); });
+}
+
+frmCabeceras::~frmCabeceras()
+{
+    qApp->removeEventFilter(this);
+}
+
+void frmCabeceras::setAccionesPolicia(AccionesPolicia acciones)
+{
+    policia_ = std::move(acciones);
+    const bool filas = hayFilas();
+    cmdIntervenciones->setEnabled(filas && policia_.intervenciones != nullptr);
+    Cmd_DDJJ_Policia->setEnabled(filas && policia_.declaracionPolicia != nullptr);
+}
+
+void frmCabeceras::protegido(const std::function<void()>& operacion)
+{
+    try {
+        operacion();
+    } catch (const ErrorMotor& error) {
+        ocultarProgreso();
+        mostrarErrorOperacion(contexto_.dialogs, error);
+    }
+}
+
+// ---- The rows.
+
+void frmCabeceras::primeraActivacion()
+{
+    ocultarProgreso();
+    consultar();
+    dbgCabeceras->irAUltima();  // the oldest month, given the order
+    Habilitar_Edicion();
+    mostrarFila();
+    if (!hayFilas()) {
+        sinFilas();
+        return;
+    }
+    // The police regime emits its own file and reports besides the declaration's.
+    const Entorno& entorno = contexto_.entorno;
+    if (entorno.Regimen_Actual && entorno.regimen() == QLatin1String("13")
+        && !cmdDecJurada->isHidden()) {
+        Cmd_DDJJ_Policia->show();
+        cmdIntervenciones->show();
+        setAccionesPolicia(policia_);
+    }
+}
+
+void frmCabeceras::consultar()
+{
+    const FuenteCabeceras fuente = fuenteDelModo(modo_, contexto_.entorno, conservadas_);
+    dbgCabeceras->modelo().setFuente(QStringLiteral("Cabeceras"), fuente.filtro, fuente.valores);
+    dbgCabeceras->consultar(fuente.orden);
+}
+
+void frmCabeceras::volverAConsultar(std::optional<qint64> id, int posicion)
+{
+    consultar();
+    if (!id || !dbgCabeceras->irAId(*id)) dbgCabeceras->irAFila(posicion);
+    Habilitar_Edicion();
+    mostrarFila();
+    if (!hayFilas()) sinFilas();
+}
+
+bool frmCabeceras::hayFilas() const
+{
+    return dbgCabeceras->hayFilas();
+}
+
+std::optional<qint64> frmCabeceras::idSeleccionado() const
+{
+    return hayFilas() ? dbgCabeceras->idActual() : std::nullopt;
+}
+
+void frmCabeceras::mostrarFila()
+{
+    const auto fila = dbgCabeceras->registroActual();
+    if (!fila) {
+        vaciarCajas();
+        lblEstadoDescripcion->clear();
+        return;
+    }
+    mskAnio->setValor(fila->value(QStringLiteral("Anio")).toString());
+    mskMes->setValor(fila->value(QStringLiteral("Mes")).toString());
+    lblEstadoDescripcion->setText(
+        textoEstado(contexto_.entorno, fila->value(QStringLiteral("Estado")).toString()));
+}
+
+// The boxes only show: emptying them writes nothing.
+void frmCabeceras::vaciarCajas()
+{
+    mskAnio->setValor(QString());
+    mskMes->setValor(QString());
+}
+
+// No row to act on: every button that acts on the current row is disabled.
+void frmCabeceras::sinFilas()
+{
+    for (QPushButton* b : {cmdBorrar, CmdModificar, cmdRectificar, cmdActivar, cmdDecJurada,
+                           cmdPago, cmdDeshacer, cmdIntervenciones, Cmd_DDJJ_Policia})
+        b->setEnabled(false);
+    cmdIntervenciones->hide();
+    Cmd_DDJJ_Policia->hide();
+    vaciarCajas();
+    lblEstadoDescripcion->clear();
+}
+
+// ---- Browsing and editing.
+
+// The grid, the frame and the buttons as browsing or editing wants them. Borrar, Modificar and
+// Activar come back after editing only when there are rows to act on.
+void frmCabeceras::Habilitar_Edicion()
+{
+    const bool edita = editando();
+    const bool registro = !edita && hayFilas();
+    dbgCabeceras->setEnabled(!edita);
+    fraCabecera->setEnabled(edita);
+    cmdCrear->setEnabled(!edita);
+    cmdSalir->setEnabled(!edita);
+    cmdGrabar->setEnabled(edita);
+    cmdCancelar->setEnabled(edita);
+    for (QPushButton* b : {cmdBorrar, CmdModificar, cmdActivar}) b->setEnabled(registro);
+    switch (edicion_) {
+    case Edicion::Ninguna: fraCabecera->setTitle(QString()); break;
+    case Edicion::Creando: fraCabecera->setTitle(QStringLiteral(" Crear ")); break;
+    case Edicion::Modificando: fraCabecera->setTitle(QStringLiteral(" Modificar ")); break;
+    }
+}
+
+void frmCabeceras::cmdCrear_Click()
+{
+    if (editando()) return;
+    edicion_ = Edicion::Creando;
+    Habilitar_Edicion();
+    const AnioMes propuesta = propuestaCabecera(contexto_.reloj);
+    mskAnio->setValor(propuesta.anio);
+    mskMes->setValor(propuesta.mes);
+    mskMes->setFocus(Qt::OtherFocusReason);
+}
+
+void frmCabeceras::CmdModificar_Click()
+{
+    if (editando()) return;
+    const auto id = idSeleccionado();
+    if (!id) return;
+    idEditado_ = *id;
+    edicion_ = Edicion::Modificando;
+    Habilitar_Edicion();
+    mskMes->setFocus(Qt::OtherFocusReason);
+}
+
+void frmCabeceras::cmdGrabar_Click()
+{
+    if (!editando()) return;
+    // The boxes as leaving them leaves them, whichever way Grabar was reached.
+    mskAnio_LostFocus();
+    mskMes_LostFocus();
+    const std::optional<qint64> id =
+        edicion_ == Edicion::Modificando ? std::optional(idEditado_) : std::nullopt;
+    const ResultadoGrabacion r =
+        grabarCabecera(contexto_, id, {mskAnio->text(), mskMes->text()});
+    switch (r.resultado) {
+    case Grabacion::Grabada:
+        edicion_ = Edicion::Ninguna;
+        volverAConsultar(r.idCabecera, dbgCabeceras->filaActual());
+        break;
+    case Grabacion::MesNoValido:
+    case Grabacion::ClaveRepetida:
+        // Still editing, the month pending, so that it can be corrected or cancelled.
+        mskMes->setFocus(Qt::OtherFocusReason);
+        break;
+    case Grabacion::Fallida:
+        break;
+    }
+}
+
+void frmCabeceras::cmdCancelar_Click()
+{
+    if (!editando()) return;
+    edicion_ = Edicion::Ninguna;
+    Habilitar_Edicion();
+    mostrarFila();
+}
+
+void frmCabeceras::mskAnio_LostFocus()
+{
+    mskAnio->setValor(normalizarAnio(mskAnio->text()));
+}
+
+void frmCabeceras::mskMes_LostFocus()
+{
+    mskMes->setValor(normalizarMes(mskMes->text()));
+}
+
+// ---- The buttons that act on the current row.
+
+void frmCabeceras::cmdBorrar_Click()
+{
+    if (editando()) return;
+    const auto id = idSeleccionado();
+    if (!id) return;
+    const int posicion = dbgCabeceras->filaActual();
+    if (borrarCabecera(contexto_, *id)) volverAConsultar(std::nullopt, posicion);
+}
+
+void frmCabeceras::cmdActivar_Click()
+{
+    activar();
+}
+
+// Activar: the main window's declaration panels follow at once, its menus when the form closes.
+bool frmCabeceras::activar()
+{
+    const auto id = idSeleccionado();
+    if (!id) return false;
+    if (activarCabecera(contexto_.entorno, *id)) return true;
+    // The month is no longer there: the list shows what there is.
+    volverAConsultar(std::nullopt, dbgCabeceras->filaActual());
+    return false;
+}
+
+void frmCabeceras::cmdRectificar_Click()
+{
+    const auto id = idSeleccionado();
+    if (!id) return;
+    if (rectificarCabecera(contexto_, *id) != Rectificacion::Hecha) return;
+    // Open again, it no longer belongs to this list; the user still sees it, as it now stands.
+    conservadas_.push_back(*id);
+    volverAConsultar(*id, dbgCabeceras->filaActual());
+}
+
+void frmCabeceras::cmdDeshacer_Click()
+{
+    const auto id = idSeleccionado();
+    if (!id) return;
+    const int posicion = dbgCabeceras->filaActual();
+    if (deshacerImportacion(contexto_, *id)) volverAConsultar(std::nullopt, posicion);
+}
+
+void frmCabeceras::cmdDecJurada_Click()
+{
+    const auto id = idSeleccionado();
+    if (!id) return;
+    const auto alTerminar = qScopeGuard([this] { ocultarProgreso(); });
+    PasosEmision pasos{[this] { return frmGuardarEn::elegir(contexto_.dialogs); },
+                       [this](int valor) { progreso(valor); },
+                       [this](const DeclaracionEmitida& e) { imprimirDeclaracion(contexto_, e); }};
+    emitirDeclaracion(contexto_, *id, pasos);
+    // Closed or not, the row shows what the database holds.
+    volverAConsultar(*id, dbgCabeceras->filaActual());
+}
+
+void frmCabeceras::cmdPago_Click()
+{
+    const auto id = idSeleccionado();
+    if (!id) return;
+    if (imprimirBoletaPago(contexto_, *id)) volverAConsultar(*id, dbgCabeceras->filaActual());
+}
+
+void frmCabeceras::cmdIntervenciones_Click()
+{
+    accionPolicia(policia_.intervenciones);
+}
+
+void frmCabeceras::Cmd_DDJJ_Policia_Click()
+{
+    accionPolicia(policia_.declaracionPolicia);
+}
+
+void frmCabeceras::accionPolicia(const std::function<bool(Contexto&, qint64)>& accion)
+{
+    const auto id = idSeleccionado();
+    if (!accion || !id) return;
+    if (accion(contexto_, *id)) volverAConsultar(*id, dbgCabeceras->filaActual());
+}
+
+// The progress of the declaration file: shown when its writing starts, the label gone when it is
+// complete, the bar once the operation ends.
+void frmCabeceras::progreso(int valor)
+{
+    if (!progresoVisible_) {
+        progresoVisible_ = true;
+        ProgressBar1->setValue(0);
+        ProgressBar1->show();
+        lblProcesando->show();
+        repaint();
+    } else if (valor == 0) {
+        lblProcesando->hide();
+    }
+    ProgressBar1->setValue(valor);
+}
+
+void frmCabeceras::ocultarProgreso()
+{
+    progresoVisible_ = false;
+    ProgressBar1->setValue(0);
+    ProgressBar1->hide();
+    lblProcesando->hide();
+}
+
+// ---- The grid, the keys, leaving.
+
+void frmCabeceras::dbgCabeceras_RowColChange()
+{
+    if (!editando()) mostrarFila();
+}
+
+void frmCabeceras::dbgCabeceras_DblClick()
+{
+    // Only where Activar is offered: activate and leave.
+    if (editando() || cmdActivar->isHidden()) return;
+    if (activar()) cmdSalir_Click();
+}
+
+void frmCabeceras::dbgCabeceras_HeadClick()
+{
+    // The order is always the mode's.
+    contexto_.dialogs.aviso(textos::SinOrdenamiento, textos::AtencionPuntos, Icono::Informacion);
+}
+
+void frmCabeceras::cmdSalir_Click()
+{
+    reject();
+}
+
+void frmCabeceras::reject()
+{
+    if (editando()) return;
+    QDialog::reject();
+}
+
+bool frmCabeceras::eventFilter(QObject* objeto, QEvent* evento)
+{
+    auto* control = qobject_cast<QWidget*>(objeto);
+    if (!control || control->window() != this) return QDialog::eventFilter(objeto, evento);
+
+    if (evento->type() == QEvent::KeyRelease) {
+        const auto* tecla = static_cast<QKeyEvent*>(evento);
+        if (tecla->key() == Qt::Key_F1 && !tecla->isAutoRepeat()) {
+            protegido([&] { mostrarAyuda(contexto_, claveAyudaCabeceras(windowTitle())); });
+            return true;
+        }
+    } else if (evento->type() == QEvent::FocusOut && fraCabecera->isEnabled()
+               && (control == mskAnio || control == mskMes)) {
+        // A message box or another window taking the focus is not the user leaving the box.
+        const auto razon = static_cast<QFocusEvent*>(evento)->reason();
+        if (razon != Qt::ActiveWindowFocusReason && razon != Qt::PopupFocusReason) {
+            if (control == mskAnio) mskAnio_LostFocus();
+            else mskMes_LostFocus();
+        }
+    }
+    return QDialog::eventFilter(objeto, evento);
+}
+
+void abrirFrmCabeceras(Contexto& contexto, QWidget* ventana, const QString& titulo)
+{
+    frmCabeceras formulario(contexto, titulo, ventana);
+    contexto.dialogs.abrirModal(formulario);
+}

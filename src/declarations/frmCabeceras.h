@@ -1,0 +1,136 @@
+#pragma once
+// The declarations form. Its caption tells it its mode (the opener gives one of the captions of
+// modos_cabeceras.h): the months it lists and the buttons it shows follow from it. The grid shows
+// the months; the current row is the declaration every button acts on. Each button calls the
+// declarations core, which asks and tells the user what it does; the form then shows the rows as
+// they now stand and keeps its buttons in step. In the maintenance mode the form also edits the
+// year and month of a new or an existing month, browsing and editing in turn as a record form does.
+//
+//     abrirFrmCabeceras(contexto, &ventana, tituloCabeceras(item));
+
+#include "declarations/modos_cabeceras.h"
+
+#include <QDialog>
+#include <functional>
+#include <optional>
+#include <vector>
+
+class CajaMascara;
+class GrillaRegistros;
+class QGroupBox;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+struct Contexto;
+
+class frmCabeceras final : public QDialog {
+    Q_OBJECT
+public:
+    // The police regime's own buttons of the emit mode ("Interv. Realizadas" and "D.&Jurada
+    // Policía"), which come with that regime's reports. Each gets the selected declaration and
+    // answers whether its row changed. While a hook is empty its button is shown disabled.
+    struct AccionesPolicia {
+        std::function<bool(Contexto&, qint64)> intervenciones;
+        std::function<bool(Contexto&, qint64)> declaracionPolicia;
+    };
+
+    frmCabeceras(Contexto& contexto, const QString& titulo, QWidget* parent = nullptr);
+    ~frmCabeceras() override;
+
+    void setAccionesPolicia(AccionesPolicia acciones);
+
+    ModoCabeceras modo() const { return modo_; }
+    bool editando() const { return edicion_ != Edicion::Ninguna; }
+
+    // Salir, Escape and the window's close button do nothing while a month is being edited.
+    void reject() override;
+
+protected:
+    // The form sees F1 and the year and month boxes' focus changes before its controls do.
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
+private:
+    enum class Edicion { Ninguna, Creando, Modificando };
+
+    // ---- The widgets, in frmCabeceras_pantalla.cpp.
+    void crearPantalla();
+    void crearGrilla();
+    void crearMarco();
+    void crearProgreso();
+    void crearBotones();
+    QPushButton* boton(const char* nombre, const char* texto, void (frmCabeceras::*accion)());
+
+    // ---- The rows.
+    void primeraActivacion();
+    // Runs the mode's query again; `id` becomes current when still listed, otherwise the row at
+    // `posicion` (the one after a deleted row, or the last).
+    void volverAConsultar(std::optional<qint64> id, int posicion);
+    void consultar();
+    void mostrarFila();
+    void vaciarCajas();
+    void sinFilas();
+    std::optional<qint64> idSeleccionado() const;
+    bool hayFilas() const;
+
+    // ---- Operations: the buttons, the grid's events and the boxes'.
+    void Habilitar_Edicion();
+    void cmdCrear_Click();
+    void CmdModificar_Click();
+    void cmdGrabar_Click();
+    void cmdCancelar_Click();
+    void cmdBorrar_Click();
+    void cmdActivar_Click();
+    bool activar();
+    void cmdRectificar_Click();
+    void cmdDeshacer_Click();
+    void cmdDecJurada_Click();
+    void cmdPago_Click();
+    void cmdIntervenciones_Click();
+    void Cmd_DDJJ_Policia_Click();
+    void cmdSalir_Click();
+    void dbgCabeceras_DblClick();
+    void dbgCabeceras_HeadClick();
+    void dbgCabeceras_RowColChange();
+    void mskAnio_LostFocus();
+    void mskMes_LostFocus();
+    void accionPolicia(const std::function<bool(Contexto&, qint64)>& accion);
+    void progreso(int valor);
+    void ocultarProgreso();
+
+    // Runs an operation; an unexpected database failure ends it with its message.
+    void protegido(const std::function<void()>& operacion);
+
+    Contexto& contexto_;
+    ModoCabeceras modo_;
+    Edicion edicion_ = Edicion::Ninguna;
+    qint64 idEditado_ = 0;
+    // Months an action took out of the mode's rows (a rectified month in the rectification mode):
+    // they stay listed, as they now stand, until the form closes.
+    std::vector<qint64> conservadas_;
+    bool progresoVisible_ = false;
+    AccionesPolicia policia_;
+
+    GrillaRegistros* dbgCabeceras = nullptr;
+    QGroupBox* fraCabecera = nullptr;
+    CajaMascara* mskAnio = nullptr;
+    CajaMascara* mskMes = nullptr;
+    QLabel* lblEstadoDescripcion = nullptr;
+    QProgressBar* ProgressBar1 = nullptr;
+    QLabel* lblProcesando = nullptr;
+    QPushButton* cmdCrear = nullptr;
+    QPushButton* CmdModificar = nullptr;
+    QPushButton* cmdBorrar = nullptr;
+    QPushButton* cmdRectificar = nullptr;
+    QPushButton* cmdGrabar = nullptr;
+    QPushButton* cmdDeshacer = nullptr;
+    QPushButton* cmdIntervenciones = nullptr;
+    QPushButton* cmdCancelar = nullptr;
+    QPushButton* cmdDecJurada = nullptr;
+    QPushButton* cmdActivar = nullptr;
+    QPushButton* cmdPago = nullptr;
+    QPushButton* cmdSalir = nullptr;
+    QPushButton* Cmd_DDJJ_Policia = nullptr;
+};
+
+// Opens the form modally over `ventana` in the mode its caption names.
+void abrirFrmCabeceras(Contexto& contexto, QWidget* ventana, const QString& titulo);
