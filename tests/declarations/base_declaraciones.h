@@ -8,6 +8,7 @@
 #include "database/entorno.h"
 #include "database/importe.h"
 #include "platform/reloj.h"
+#include "support/reloj_fijo.h"
 #include "support/carpeta_temporal.h"
 
 #include <QLocale>
@@ -15,13 +16,6 @@
 
 // Its own namespace: other folders' tests have helpers of the same names.
 namespace prueba_declaraciones {
-
-class RelojFijo final : public Reloj {
-public:
-    QDate dia{2007, 3, 14};
-    QDate hoy() const override { return dia; }
-    QTime ahora() const override { return {10, 0}; }
-};
 
 // Sets the locale for one test and puts the previous one back.
 class LocaleDePrueba {
@@ -166,7 +160,7 @@ protected:
     BaseDatos base;
     Entorno entorno{base};
     DialogosGuionados dialogos;
-    RelojFijo reloj;
+    RelojFijo reloj{QDate(2007, 3, 14), QTime(10, 0)};
     Contexto contexto{base, entorno, dialogos, reloj, carpeta.dir.path()};
 };
 

@@ -544,7 +544,7 @@ TEST(FrmCabecerasMenu, cadaItemAbreElFormularioEnSuModo)
     Entorno entorno{base};
     DialogosGuionados guion;
     DialogosObservados dialogs{guion};
-    prueba_declaraciones::RelojFijo reloj;
+    RelojFijo reloj{QDate(2007, 3, 14), QTime(10, 0)};
     Contexto contexto{base, entorno, dialogs, reloj, carpeta.dir.path()};
     Arranque arranque{entorno, dialogs, carpeta.dir.path()};
     frmPrincipal ventana{contexto, arranque};

@@ -15,11 +15,8 @@
 #include <QApplication>
 #include <QWidget>
 
-struct RelojFijo final : Reloj {
-    QDate dia{2008, 5, 17};
-    QDate hoy() const override { return dia; }
-    QTime ahora() const override { return QTime(10, 30, 0); }
-};
+#include "support/reloj_fijo.h"
+
 
 inline QVariant tasa(const char* texto)
 {
@@ -31,7 +28,7 @@ struct DatosEntrada {
     BaseDatos base;
     Entorno entorno{base};
     DialogosGuionados dialogs;
-    RelojFijo reloj;
+    RelojFijo reloj{QDate(2008, 5, 17)};
     Contexto contexto{base, entorno, dialogs, reloj, QString()};
     qint64 idCabecera = 0;
 

@@ -17,10 +17,8 @@
 #include <QLineEdit>
 #include <gtest/gtest.h>
 
-struct RelojFijo final : Reloj {
-    QDate hoy() const override { return {2024, 5, 10}; }
-    QTime ahora() const override { return {10, 30}; }
-};
+#include "support/reloj_fijo.h"
+
 
 // The database a new install has, made once for the whole run; each test works on a copy.
 inline const QString& basePlantilla()
