@@ -5,8 +5,14 @@
 #include "entry/apertura_entrada.h"
 #include "platform/dialogs.h"
 #include "reference/frmAgentes.h"
+#include "reference/frmAlicuotas.h"
+#include "reference/frmConceptos.h"
+#include "reference/frmContribuyentes.h"
 #include "reference/frmRegimenes.h"
 #include "reference/frmSucursales.h"
+#include "reference/frmTasas.h"
+#include "reference/frmTipos.h"
+#include "reference/frmVencimientos.h"
 #include "shell/frmPrincipal.h"
 #include "shell/menu_principal.h"
 
@@ -42,6 +48,16 @@ void abrir(frmPrincipal& ventana, Contexto& contexto)
     contexto.dialogs.abrirModal(formulario);
 }
 
+// A record form as a pick list: the code the user chose, nothing when the list was left.
+template <typename Formulario>
+std::optional<QString> elegir(Contexto& contexto)
+{
+    Formulario lista(contexto);
+    lista.mostrarSeleccionar();
+    contexto.dialogs.abrirModal(lista);
+    return lista.seleccion();
+}
+
 } // namespace
 
 void conectarFormularios(frmPrincipal& ventana, Contexto& contexto)
@@ -52,10 +68,29 @@ void conectarFormularios(frmPrincipal& ventana, Contexto& contexto)
                        [&] { abrir<frmSucursales>(ventana, contexto); });
     ventana.setAbridor(QStringLiteral("mnuRegimenes"),
                        [&] { abrir<frmRegimenes>(ventana, contexto); });
+    ventana.setAbridor(QStringLiteral("mnuConceptos"),
+                       [&] { abrir<frmConceptos>(ventana, contexto); });
+    ventana.setAbridor(QStringLiteral("mnuContribuyentes"),
+                       [&] { abrir<frmContribuyentes>(ventana, contexto); });
+    ventana.setAbridor(QStringLiteral("mnuAlicuotas"),
+                       [&] { abrir<frmAlicuotas>(ventana, contexto); });
+    ventana.setAbridor(QStringLiteral("mnuVencimientos"),
+                       [&] { abrir<frmVencimientos>(ventana, contexto); });
+    ventana.setAbridor(QStringLiteral("mnuTasas"), [&] { abrir<frmTasas>(ventana, contexto); });
+    for (const QString item :
+         {QStringLiteral("mnuGanado"), QStringLiteral("mnuCereales"), QStringLiteral("mnuAlimentos")}) {
+        ventana.setAbridor(item, [&ventana, &contexto, item] {
+            frmTipos tipos(contexto, &ventana);
+            tipos.Setear_seleccion(claseTipos(item));
+            contexto.dialogs.abrirModal(tipos);
+        });
+    }
 
     // Entry
     ventana.setAbridor(QStringLiteral("mnuRetenciones"), [&] {
         ServiciosEntrada servicios;
+        servicios.selectores.contribuyente = [&] { return elegir<frmContribuyentes>(contexto); };
+        servicios.selectores.concepto = [&] { return elegir<frmConceptos>(contexto); };
         if (abrirEntradaRetenciones(contexto, &ventana, servicios) == AperturaEntrada::NoDisponible)
             contexto.dialogs.aviso(QStringLiteral("La carga de retenciones de este régimen todavía "
                                                   "no está disponible en esta versión."),

@@ -1,0 +1,37 @@
+// Which menu items have their form: every form that exists is reachable from the menu.
+
+#include "shell/formularios_menu.h"
+#include "ventana_principal.h"
+
+namespace {
+
+class FormulariosMenuTest : public VentanaPrincipalTest {};
+
+TEST_F(FormulariosMenuTest, CadaFormularioExistenteTieneSuItem)
+{
+    iniciar();
+    base.ejecutar(QStringLiteral("INSERT INTO Cabeceras (Nro_Agente, Sucursal, Cod_Regimen, Anio, "
+                                 "Mes, Rectifica, Estado) VALUES ('012345', '0000', '13', '2024', "
+                                 "'05', '00', '1')"));
+    conectarFormularios(ventana, contexto);
+    activarAgente(QStringLiteral("012345"));
+    activarSucursal(QStringLiteral("012345"), QStringLiteral("0000"));
+    activarRegimen(QStringLiteral("13"));
+    entorno.Cabecera_Actual = entorno.leerCabecera(
+        base.valor(QStringLiteral("SELECT IdCabecera FROM Cabeceras")).toLongLong());
+    ventana.actualizarMenus();
+
+    for (const char* item :
+         {"mnuConceptos", "mnuContribuyentes", "mnuAgentes", "mnuSucursales", "mnuRegimenes",
+          "mnuAlicuotas", "mnuVencimientos", "mnuTasas", "mnuCereales", "mnuRetenciones",
+          "mnuCabecerasActivar", "mnuCabecerasABM", "mnuCabecerasRect", "mnuCabecerasEmitir",
+          "mnuDeshacerCabImp"})
+        EXPECT_TRUE(habilitado(item)) << item;
+    // Remittances, police, receipts by declaration and imports are yet to come.
+    for (const char* item :
+         {"MnuRemesas", "MnuPolicia", "MnuTurnos", "mnuAdministracionIntervenciones", "mnuRetxCab",
+          "mnuDetalleIntervenciones", "mnuImportarSuj", "mnuImportarRet"})
+        EXPECT_FALSE(habilitado(item)) << item;
+}
+
+} // namespace
