@@ -95,8 +95,9 @@ void frmCabeceras::crearPantalla()
     auto* fila = new QHBoxLayout;
     fila->addWidget(fraCabecera);
     fila->addStretch(1);
-    fila->addWidget(estado, 0, Qt::AlignBottom);
-    fila->addWidget(lblEstadoDescripcion, 0, Qt::AlignBottom);
+    // The state reads on the line of the year and month boxes, as a box of the same height.
+    fila->addWidget(estado, 0, Qt::AlignVCenter);
+    fila->addWidget(lblEstadoDescripcion, 0, Qt::AlignVCenter);
     izquierda->addLayout(fila);
 
     crearProgreso();
@@ -181,6 +182,8 @@ void frmCabeceras::crearMarco()
     lblEstadoDescripcion->setFrameShadow(QFrame::Sunken);
     lblEstadoDescripcion->setMinimumWidth(
         lblEstadoDescripcion->fontMetrics().horizontalAdvance(QStringLiteral(" Abierta ")) + 24);
+    lblEstadoDescripcion->setMinimumHeight(mskAnio->sizeHint().height());
+    lblEstadoDescripcion->setIndent(4);
 }
 
 void frmCabeceras::crearProgreso()

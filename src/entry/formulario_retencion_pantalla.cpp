@@ -184,7 +184,7 @@ void FormularioRetencion::crearMarco()
     lblDescConcepto = visor("lblDescConcepto", bloqueConcepto, 200);
     bloque->addWidget(etiqueta(QStringLiteral("Concepto:"), bloqueConcepto), 0, 0);
     bloque->addWidget(mskCodConcepto, 0, 1);
-    bloque->addWidget(cmdConceptos, 0, 2);
+    bloque->addWidget(cmdConceptos, 0, 2, Qt::AlignLeft);
     bloque->addWidget(lblDescConcepto, 0, 3, 1, 5);
 
     mskImpBru = new QLineEdit(bloqueConcepto);
@@ -209,7 +209,17 @@ void FormularioRetencion::crearMarco()
     ancho(mskDia, 3);
     ancho(txtNroX, 14);
     ancho(mskCodConcepto, 3);
-    ancho(mskImpBru, 17);
+    // The concept block is a grid of its own: its columns are set to those of the frame, so the
+    // concept's description starts under the subject's name and the gross amount fills the width
+    // of the subject's number and its button.
+    constexpr int kEspacio = 6;
+    rejilla->setHorizontalSpacing(kEspacio);
+    bloque->setHorizontalSpacing(kEspacio);
+    const int anchoNumero =
+        mskNroContrib->minimumWidth() + kEspacio + cmdContribuyentes->minimumWidth();
+    mskImpBru->setFixedWidth(anchoNumero);
+    bloque->setColumnMinimumWidth(1, mskCodConcepto->minimumWidth());
+    bloque->setColumnMinimumWidth(2, anchoNumero - mskCodConcepto->minimumWidth() - kEspacio);
     // The labels of the frame and of the concept block share one width (that of the longest label
     // a form adds), so their fields line up.
     const int anchoEtiquetas =

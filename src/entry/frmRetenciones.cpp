@@ -37,7 +37,8 @@ frmRetenciones::frmRetenciones(Contexto& contexto, ServiciosEntrada servicios, Q
     rejilla->addWidget(chkSedeTV, primeraFilaLibre, 0, 1, 7);
     rejilla->addWidget(chkRegimen7, primeraFilaLibre + 1, 0, 1, 7);
     rejilla->addWidget(lblOblea, primeraFilaLibre + 2, 0);
-    rejilla->addWidget(txtOblea, primeraFilaLibre + 2, 1);
+    // As wide as the subject's number with its button, so the frame's columns stay in line.
+    rejilla->addWidget(txtOblea, primeraFilaLibre + 2, 1, 1, 2);
 
     const QString r = regimen();
     chkRegimen7->setVisible(r == QLatin1String("07") || r == QLatin1String("08"));

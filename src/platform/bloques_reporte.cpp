@@ -26,6 +26,18 @@ std::vector<double> anchosColumnas(const Lienzo& lienzo, const QList<ColumnaTabl
     return anchos;
 }
 
+// A word wider than its box (an amount, a number, a date) cannot wrap and would lose its first or
+// last characters to the box's edge: it is printed in a smaller size instead, never below 5 points.
+Estilo estiloQueCabe(const Lienzo& lienzo, double ancho, const QString& texto, Estilo estilo)
+{
+    double mayor = 0;
+    for (const QString& palabra : texto.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        mayor = std::max(mayor, lienzo.anchoTexto(palabra, estilo));
+    if (mayor > ancho && ancho > 0)
+        estilo.puntos = std::max(5.0, estilo.puntos * ancho / mayor * 0.98);
+    return estilo;
+}
+
 double altoFila(const Lienzo& lienzo, const Estilo& estilo)
 {
     return lienzo.altoLinea(estilo) + 2 * 1.0;
@@ -34,17 +46,21 @@ double altoFila(const Lienzo& lienzo, const Estilo& estilo)
 void pintarCabeceraTabla(Lienzo& lienzo, const TablaReporte& tabla,
                          const std::vector<double>& anchos)
 {
+    const auto estilo = [&](qsizetype i) {
+        return estiloQueCabe(lienzo, anchos[i] - 2 * kRelleno, tabla.columnas[i].titulo,
+                             kCabeceraTabla);
+    };
     double alto = 0;
     for (qsizetype i = 0; i < tabla.columnas.size(); ++i)
         alto = std::max(alto, lienzo.altoTexto(anchos[i] - 2 * kRelleno, tabla.columnas[i].titulo,
-                                               kCabeceraTabla));
+                                               estilo(i)));
     alto += 2.0;
     double x = lienzo.izquierda();
     for (qsizetype i = 0; i < tabla.columnas.size(); ++i) {
         const QRectF caja(x, lienzo.y(), anchos[i], alto);
         lienzo.rectangulo(caja, 0.25, kSombra);
         lienzo.texto(caja.adjusted(kRelleno, 1.0, -kRelleno, -1.0), tabla.columnas[i].titulo,
-                     kCabeceraTabla, tabla.columnas[i].alineacion, true);
+                     estilo(i), tabla.columnas[i].alineacion, true);
         x += anchos[i];
     }
     lienzo.bajar(alto);
@@ -108,25 +124,38 @@ void pintarCampos(Lienzo& lienzo, const QList<CampoReporte>& campos, int columna
             ocupadas += std::max(1, campos[i].columnas);
             linea.push_back(campos[i++]);
         }
+        // The width each box of the line gets: the last one runs to the right edge.
+        std::vector<double> anchosCaja;
+        double resto = lienzo.ancho();
+        for (qsizetype k = 0; k < linea.size(); ++k) {
+            const double ancho = k == linea.size() - 1
+                                     ? resto
+                                     : anchoColumna * std::max(1, linea[k].columnas);
+            anchosCaja.push_back(ancho);
+            resto -= ancho;
+        }
+        const auto estiloValor = [&](qsizetype k) {
+            return estiloQueCabe(lienzo, anchosCaja[std::size_t(k)] - 2 * kRelleno, linea[k].valor,
+                                 kValor);
+        };
         double altoValor = 0;
-        for (const CampoReporte& c : linea)
-            altoValor = std::max(altoValor, lienzo.altoTexto(anchoColumna * c.columnas
-                                                                 - 2 * kRelleno, c.valor, kValor));
+        for (qsizetype k = 0; k < linea.size(); ++k)
+            altoValor = std::max(altoValor,
+                                 lienzo.altoTexto(anchosCaja[std::size_t(k)] - 2 * kRelleno,
+                                                  linea[k].valor, estiloValor(k)));
         const double alto = altoRotulo + altoValor + 1.6;
         lienzo.reservar(alto);
         double x = lienzo.izquierda();
         for (qsizetype k = 0; k < linea.size(); ++k) {
             const CampoReporte& c = linea[k];
-            const bool ultima = k == linea.size() - 1;
-            const double ancho = ultima ? lienzo.derecha() - x
-                                        : anchoColumna * std::max(1, c.columnas);
+            const double ancho = anchosCaja[std::size_t(k)];
             const QRectF caja(x, lienzo.y(), ancho, alto);
             lienzo.rectangulo(caja, 0.2);
             lienzo.texto(QRectF(x + kRelleno, lienzo.y() + 0.5, ancho - 2 * kRelleno, altoRotulo),
                          c.etiqueta, kRotulo);
             lienzo.texto(QRectF(x + kRelleno, lienzo.y() + 0.5 + altoRotulo,
                                 ancho - 2 * kRelleno, altoValor),
-                         c.valor, kValor, Alineacion::Izquierda, true);
+                         c.valor, estiloValor(k), Alineacion::Izquierda, true);
             x += ancho;
         }
         lienzo.bajar(alto);
@@ -163,10 +192,13 @@ void pintarTabla(Lienzo& lienzo, const TablaReporte& tabla)
             continue;
         }
         // A long cell wraps and makes its whole row taller.
+        const auto estiloCelda = [&](qsizetype i) {
+            return estiloQueCabe(lienzo, anchos[i] - 2 * kRelleno, fila.celdas.value(i), estilo);
+        };
         double alto = altoFila(lienzo, estilo);
         for (qsizetype i = 0; i < tabla.columnas.size(); ++i)
             alto = std::max(alto, lienzo.altoTexto(anchos[i] - 2 * kRelleno, fila.celdas.value(i),
-                                                   estilo) + 2.0);
+                                                   estiloCelda(i)) + 2.0);
         if (lienzo.reservar(alto)) pintarCabeceraTabla(lienzo, tabla, anchos);
         const double y = lienzo.y();
         const QColor fondo = fila.tipo == FilaTabla::Tipo::Total      ? kSombra
@@ -177,7 +209,7 @@ void pintarTabla(Lienzo& lienzo, const TablaReporte& tabla)
             const QRectF caja(x, y, anchos[i], alto);
             lienzo.rectangulo(caja, 0.2, fondo);
             lienzo.texto(caja.adjusted(kRelleno, 1.0, -kRelleno, -1.0), fila.celdas.value(i),
-                         estilo, tabla.columnas[i].alineacion, true);
+                         estiloCelda(i), tabla.columnas[i].alineacion, true);
             x += anchos[i];
         }
         if (fila.tipo == FilaTabla::Tipo::Total)

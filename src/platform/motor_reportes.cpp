@@ -7,11 +7,13 @@
 
 #include <QAction>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
 #include <QToolBar>
 #include <algorithm>
 
@@ -119,7 +121,12 @@ ResultadoImpresion MotorReportes::aPantalla(const Reporte& reporte, int copias)
     prepararImpresora(impresora, reporte.titulo());
     QPrintPreviewDialog vista(&impresora);
     vista.setWindowTitle(QStringLiteral("Vista previa - ") + reporte.titulo());
-    vista.resize(900, 1000);
+    // A sheet's height where the screen allows it; never taller than the screen, so that the
+    // window's foot and its scroll bar stay in sight on a small monitor.
+    QSize tamanio(900, 1000);
+    if (const QScreen* pantalla = QGuiApplication::primaryScreen())
+        tamanio = tamanio.boundedTo(pantalla->availableGeometry().size() * 0.9);
+    vista.resize(tamanio);
     QObject::connect(&vista, &QPrintPreviewDialog::paintRequested, &vista,
                      [&](QPrinter* destino) { pintarCopias(reporte, copias, *destino); });
 

@@ -1,5 +1,6 @@
 #include "reference/grilla_registros.h"
 
+#include <QEvent>
 #include <QHeaderView>
 
 #include <algorithm>
@@ -36,21 +37,64 @@ void GrillaRegistros::consultar(const QString& orden)
 }
 
 // Widths are given in characters: a character is a digit of the grid's font, and a column is never
-// narrower than its caption.
+// narrower than its caption. Room left over at the right goes to the columns the user may resize
+// (the long texts), or to every column when none may be, so the grid is filled and no blank strip
+// is left beside its last column.
 void GrillaRegistros::disponerColumnas()
 {
     const int caracter = fontMetrics().horizontalAdvance(QLatin1Char('0'));
     const QFontMetrics encabezado = horizontalHeader()->fontMetrics();
     const auto& columnas = modelo_.columnas();
+    anchosBase_.assign(columnas.size(), 0);
     for (int i = 0; i < int(columnas.size()); ++i) {
         const ColumnaGrilla& c = columnas[std::size_t(i)];
         setColumnHidden(i, c.oculta);
         if (c.oculta) continue;
         horizontalHeader()->setSectionResizeMode(
             i, c.redimensionable ? QHeaderView::Interactive : QHeaderView::Fixed);
-        setColumnWidth(i, std::max(c.ancho * caracter + 12,
-                                   encabezado.horizontalAdvance(c.titulo) + 16));
+        anchosBase_[std::size_t(i)] =
+            std::max(c.ancho * caracter + 12, encabezado.horizontalAdvance(c.titulo) + 16);
     }
+    repartirAncho();
+}
+
+void GrillaRegistros::repartirAncho()
+{
+    const auto& columnas = modelo_.columnas();
+    if (anchosBase_.size() != columnas.size()) return;
+    int ocupado = 0;
+    int pesoElastico = 0;
+    for (std::size_t i = 0; i < columnas.size(); ++i) {
+        if (columnas[i].oculta) continue;
+        ocupado += anchosBase_[i];
+        if (columnas[i].redimensionable) pesoElastico += anchosBase_[i];
+    }
+    // Each growing column takes a share in proportion to its own width.
+    const bool soloElasticas = pesoElastico > 0;
+    const int peso = soloElasticas ? pesoElastico : ocupado;
+    const int libre = std::max(0, viewport()->width() - ocupado);
+    int repartido = 0;
+    int ultima = -1;
+    for (std::size_t i = 0; i < columnas.size(); ++i) {
+        if (columnas[i].oculta) continue;
+        int ancho = anchosBase_[i];
+        if (peso > 0 && (!soloElasticas || columnas[i].redimensionable)) {
+            const int extra = int(qint64(libre) * anchosBase_[i] / peso);
+            ancho += extra;
+            repartido += extra;
+            ultima = int(i);
+        }
+        setColumnWidth(int(i), ancho);
+    }
+    // What integer division left over goes to the last column that grew.
+    if (ultima >= 0 && libre > repartido)
+        setColumnWidth(ultima, columnWidth(ultima) + libre - repartido);
+}
+
+bool GrillaRegistros::viewportEvent(QEvent* evento)
+{
+    if (evento->type() == QEvent::Resize) repartirAncho();
+    return QTableView::viewportEvent(evento);
 }
 
 int GrillaRegistros::filaActual() const

@@ -7,6 +7,8 @@
 
 #include <QTableView>
 
+#include <vector>
+
 class BaseDatos;
 
 class GrillaRegistros : public QTableView {
@@ -40,9 +42,15 @@ public:
 Q_SIGNALS:
     void filaCambiada();
 
+protected:
+    bool viewportEvent(QEvent* evento) override;
+
 private:
     void disponerColumnas();
+    // Sets the columns' widths: their own, and the room left at the right shared out.
+    void repartirAncho();
 
     ModeloGrilla modelo_;
     QString orden_;
+    std::vector<int> anchosBase_;  // each column's own width in pixels; 0 when hidden
 };

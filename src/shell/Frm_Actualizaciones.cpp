@@ -39,10 +39,6 @@ Frm_Actualizaciones::Frm_Actualizaciones(Dialogs& dialogs, QWidget* parent)
 {
     setObjectName(QStringLiteral("Frm_Actualizaciones"));
     setWindowTitle(QStringLiteral("Actualizaciones"));
-    setAutoFillBackground(true);
-    QPalette gris = palette();
-    gris.setColor(QPalette::Window, QColor(0xd4, 0xd0, 0xc8));
-    setPalette(gris);
 
     auto* columna = new QVBoxLayout(this);
 

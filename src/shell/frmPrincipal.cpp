@@ -109,6 +109,8 @@ void frmPrincipal::construirCentro()
         auto* estado = new QStatusBar(centro_);
         estado->setObjectName(QString::fromLatin1(nombre));
         estado->setSizeGripEnabled(false);
+        // Without a size grip the last panel would run into the window's edge and lose its border.
+        estado->setContentsMargins(0, 0, 2, 0);
         bool primero = true;
         for (const QString& clave : claves) {
             auto* etiqueta = new QLabel(contexto_.entorno.textoPanel(clave), estado);

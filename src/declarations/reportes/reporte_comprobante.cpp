@@ -140,12 +140,15 @@ private:
                                   + d.mes.rightJustified(2, QLatin1Char('0')) + QLatin1Char('/')
                                   + d.anio;
         TablaReporte tabla;
-        tabla.columnas = {{QStringLiteral("Fecha"), 1.1, Alineacion::Centro},
-                          {QStringLiteral("Concepto"), 3.4},
-                          {QStringLiteral("Comprobante del sujeto"), 1.6, Alineacion::Centro},
-                          {QStringLiteral("Importe bruto"), 1.3, Alineacion::Derecha},
-                          {QStringLiteral("Alícuota %"), 1.0, Alineacion::Derecha},
-                          {QStringLiteral("Importe retenido / percibido"), 1.5,
+        // Shares of the sheet's width, in millimetres of an A4 sheet: the date, the subject's
+        // receipt number, a common concept and amounts up to hundreds of millions fit on one
+        // line; anything longer is printed smaller rather than cut.
+        tabla.columnas = {{QStringLiteral("Fecha"), 22, Alineacion::Centro},
+                          {QStringLiteral("Concepto"), 57},
+                          {QStringLiteral("Comprobante del sujeto"), 29, Alineacion::Centro},
+                          {QStringLiteral("Importe bruto"), 28, Alineacion::Derecha},
+                          {QStringLiteral("Alícuota %"), 16, Alineacion::Derecha},
+                          {QStringLiteral("Importe retenido / percibido"), 30,
                            Alineacion::Derecha}};
         if (c.hallado)
             tabla.detalle({fecha, c.concepto, c.nroExterno, numero(c.bruto),
