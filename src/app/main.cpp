@@ -17,6 +17,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QTextStream>
 
 #include <cstdio>
@@ -74,6 +76,11 @@ int main(int argc, char* argv[])
     }
 
     QApplication app(argc, argv);
+    // Qt's own dialogs (file choosers, print preview) speak Spanish like the rest of the program.
+    QTranslator traduccionQt;
+    if (traduccionQt.load(QLocale(QLocale::Spanish), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&traduccionQt);
     QApplication::setApplicationName(QStringLiteral("Tarquel"));
 
     QtDialogs dialogs;

@@ -38,6 +38,13 @@ public:
     virtual QString elegirArchivo(const QString& titulo, const QString& carpetaInicial,
                                   const QString& filtro) = 0;
     virtual QString elegirCarpeta(const QString& titulo, const QString& carpetaInicial) = 0;
+    // Where to save a new file; empty when the user cancels. Nothing is saved by default.
+    virtual QString elegirArchivoGuardar(const QString& titulo, const QString& propuesto,
+                                         const QString& filtro)
+    {
+        Q_UNUSED(titulo) Q_UNUSED(propuesto) Q_UNUSED(filtro)
+        return {};
+    }
 
     // Shows a form modally; returns its result code.
     virtual int abrirModal(QDialog& formulario) = 0;

@@ -6,7 +6,6 @@
 #include "platform/reporte.h"
 
 #include <QAction>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QPageLayout>
 #include <QPainter>
@@ -134,8 +133,8 @@ ResultadoImpresion MotorReportes::aPantalla(const Reporte& reporte, int copias)
     if (auto* barra = vista.findChild<QToolBar*>()) {
         QAction* guardar = barra->addAction(QStringLiteral("Guardar como PDF..."));
         QObject::connect(guardar, &QAction::triggered, &vista, [&] {
-            const QString archivo = QFileDialog::getSaveFileName(
-                &vista, QStringLiteral("Guardar como PDF"), reporte.titulo() + QStringLiteral(".pdf"),
+            const QString archivo = dialogs_.elegirArchivoGuardar(
+                QStringLiteral("Guardar como PDF"), reporte.titulo() + QStringLiteral(".pdf"),
                 QStringLiteral("Documentos PDF (*.pdf)"));
             if (archivo.isEmpty()) return;
             informarErrorImpresion(dialogs_, escribirPdf(reporte, copias, archivo));

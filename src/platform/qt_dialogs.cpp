@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUrl>
@@ -72,6 +73,11 @@ std::optional<QString> QtDialogs::pedirTexto(const QString& texto, const QString
     caja.setTextValue(inicial);
     caja.setOkButtonText(QStringLiteral("Aceptar"));
     caja.setCancelButtonText(QStringLiteral("Cancelar"));
+    // Long prompts wrap instead of stretching the box across the screen.
+    for (auto* etiqueta : caja.findChildren<QLabel*>()) {
+        etiqueta->setWordWrap(true);
+        etiqueta->setMaximumWidth(480);
+    }
     if (caja.exec() != QDialog::Accepted) return std::nullopt;
     return caja.textValue();
 }
@@ -87,6 +93,12 @@ QString QtDialogs::elegirCarpeta(const QString& titulo, const QString& carpetaIn
 {
     return QFileDialog::getExistingDirectory(QApplication::activeWindow(), titulo,
                                              carpetaInicial);
+}
+
+QString QtDialogs::elegirArchivoGuardar(const QString& titulo, const QString& propuesto,
+                                       const QString& filtro)
+{
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), titulo, propuesto, filtro);
 }
 
 int QtDialogs::abrirModal(QDialog& formulario)

@@ -13,6 +13,8 @@ public:
     QString elegirArchivo(const QString& titulo, const QString& carpetaInicial,
                           const QString& filtro) override;
     QString elegirCarpeta(const QString& titulo, const QString& carpetaInicial) override;
+    QString elegirArchivoGuardar(const QString& titulo, const QString& propuesto,
+                                 const QString& filtro) override;
     int abrirModal(QDialog& formulario) override;
     bool abrirConEscritorio(const QString& rutaODireccion) override;
 };
