@@ -16,6 +16,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -60,6 +61,9 @@ int crearBase()
         err << "No se pudo crear la base de datos: " << error.textoGuion() << '\n';
         return 1;
     }
+    // A new install starts with nothing active, without the notice of a missing environment file.
+    QFile entorno(QDir(carpetaPrograma()).filePath(QStringLiteral("Entorno.mem")));
+    if (!entorno.exists() && entorno.open(QIODevice::WriteOnly)) entorno.close();
     err << "Base de datos creada en '" << QDir::toNativeSeparators(ruta) << "'.\n";
     return 0;
 }

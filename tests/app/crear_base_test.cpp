@@ -1,6 +1,7 @@
 // `tarquel --crear-base`, run as a user would.
 
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -26,6 +27,9 @@ TEST(CrearBase, CreaUnaVezYLuegoNoTocaLaExistente)
     ASSERT_EQ(crearBase(carpeta.path(), &salida), 0) << salida.toStdString();
     const QString ruta = carpeta.filePath(QStringLiteral("BDR.mdb"));
     ASSERT_TRUE(QFile::exists(ruta));
+    // The first start of a new install finds its environment file, with nothing active.
+    EXPECT_EQ(QFileInfo(carpeta.filePath(QStringLiteral("Entorno.mem"))).size(), 0);
+    EXPECT_TRUE(QFileInfo::exists(carpeta.filePath(QStringLiteral("Entorno.mem"))));
 
     QFile archivo(ruta);
     ASSERT_TRUE(archivo.open(QIODevice::ReadOnly));
