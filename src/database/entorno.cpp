@@ -168,6 +168,27 @@ void Entorno::mostrarCabecera()
     setPanel(panel::Rectifica, QStringLiteral("R: ") + campo(Cabecera_Actual, "Rectifica"));
 }
 
+void Entorno::mostrarAgente()
+{
+    if (Agente_Actual)
+        setPanel(panel::Agente, textoAgente(campo(Agente_Actual, "Nro_Agente"),
+                                            campo(Agente_Actual, "Razon_Social")));
+}
+
+void Entorno::mostrarSucursal()
+{
+    if (Sucursal_Actual)
+        setPanel(panel::Sucursal, textoSucursal(campo(Sucursal_Actual, "Sucursal"),
+                                                campo(Sucursal_Actual, "Descripcion")));
+}
+
+void Entorno::mostrarRegimen()
+{
+    if (Regimen_Actual)
+        setPanel(panel::Regimen, textoRegimen(campo(Regimen_Actual, "Cod_Regimen"),
+                                              campo(Regimen_Actual, "Descripcion")));
+}
+
 QString formatoAgente(const QString& nroAgente)
 {
     // Format "00000-0": a numeric text is zero-padded to six digits first.

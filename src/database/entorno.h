@@ -74,8 +74,12 @@ public:
     static QString textoAgente(const QString& nroAgente, const QString& razonSocial);
     static QString textoSucursal(const QString& sucursal, const QString& descripcion);
     static QString textoRegimen(const QString& codRegimen, const QString& descripcion);
-    // Writes the three declaration panels ("Año: ", "Mes: ", "R: ") from the active declaration.
+    // Write the panels of the active declaration ("Año: ", "Mes: ", "R: "), agent, branch and
+    // regime from their rows; a value not active leaves its panel as it is.
     void mostrarCabecera();
+    void mostrarAgente();
+    void mostrarSucursal();
+    void mostrarRegimen();
 
 Q_SIGNALS:
     void panelCambiado(const QString& clave, const QString& texto);

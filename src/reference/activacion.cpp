@@ -3,15 +3,6 @@
 #include "database/base_datos.h"
 #include "database/entorno.h"
 
-namespace {
-
-QString campo(const QSqlRecord& fila, const char* nombre)
-{
-    return fila.value(QString::fromLatin1(nombre)).toString();
-}
-
-} // namespace
-
 void activarAgente(Entorno& entorno, const QString& nroAgente)
 {
     entorno.Agente_Actual = entorno.leerAgente(nroAgente);
@@ -20,8 +11,7 @@ void activarAgente(Entorno& entorno, const QString& nroAgente)
         entorno.Limpiar_Agente_Actual();
         return;
     }
-    entorno.setPanel(panel::Agente,
-                     Entorno::textoAgente(nroAgente, campo(*entorno.Agente_Actual, "Razon_Social")));
+    entorno.mostrarAgente();
 
     entorno.Sucursal_Actual = entorno.Base_Datos().fila(
         QStringLiteral("SELECT * FROM Sucursales WHERE Nro_Agente = ? "
@@ -31,9 +21,7 @@ void activarAgente(Entorno& entorno, const QString& nroAgente)
         entorno.Limpiar_Sucursal_Actual();
         return;
     }
-    entorno.setPanel(panel::Sucursal,
-                     Entorno::textoSucursal(campo(*entorno.Sucursal_Actual, "Sucursal"),
-                                            campo(*entorno.Sucursal_Actual, "Descripcion")));
+    entorno.mostrarSucursal();
     entorno.Limpiar_Cabecera_Actual();
 }
 
@@ -45,9 +33,7 @@ void activarSucursal(Entorno& entorno, const QString& sucursal)
         entorno.Limpiar_Sucursal_Actual();
         return;
     }
-    entorno.setPanel(panel::Sucursal,
-                     Entorno::textoSucursal(campo(*entorno.Sucursal_Actual, "Sucursal"),
-                                            campo(*entorno.Sucursal_Actual, "Descripcion")));
+    entorno.mostrarSucursal();
 }
 
 void activarRegimen(Entorno& entorno, const QString& codRegimen)
@@ -56,7 +42,5 @@ void activarRegimen(Entorno& entorno, const QString& codRegimen)
     const auto regimen = entorno.leerRegimen(codRegimen);
     if (!regimen) return;  // the list showed it a moment ago; keep the regime there was
     entorno.Regimen_Actual = regimen;
-    entorno.setPanel(panel::Regimen,
-                     Entorno::textoRegimen(campo(*regimen, "Cod_Regimen"),
-                                           campo(*regimen, "Descripcion")));
+    entorno.mostrarRegimen();
 }

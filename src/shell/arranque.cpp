@@ -130,22 +130,11 @@ void Arranque::restaurarEntorno(const std::optional<ContenidoEntornoMem>& activo
     }
 
     entorno_.Agente_Actual = entorno_.leerAgente(leido.agente);
-    if (entorno_.Agente_Actual)
-        entorno_.setPanel(panel::Agente,
-                          Entorno::textoAgente(leido.agente,
-                                               entorno_.Agente_Actual->value(QStringLiteral("Razon_Social")).toString()));
-
+    entorno_.mostrarAgente();
     entorno_.Sucursal_Actual = entorno_.leerSucursal(leido.agente, leido.sucursal);
-    if (entorno_.Sucursal_Actual)
-        entorno_.setPanel(panel::Sucursal,
-                          Entorno::textoSucursal(leido.sucursal,
-                                                 entorno_.Sucursal_Actual->value(QStringLiteral("Descripcion")).toString()));
-
+    entorno_.mostrarSucursal();
     entorno_.Regimen_Actual = entorno_.leerRegimen(leido.regimen);
-    if (entorno_.Regimen_Actual)
-        entorno_.setPanel(panel::Regimen,
-                          Entorno::textoRegimen(leido.regimen,
-                                                entorno_.Regimen_Actual->value(QStringLiteral("Descripcion")).toString()));
+    entorno_.mostrarRegimen();
 }
 
 void Arranque::cerrar()
