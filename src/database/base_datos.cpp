@@ -1,23 +1,11 @@
 #include "database/base_datos.h"
 
 #include <QFileInfo>
+#include <QSqlDriver>
 #include <QSqlError>
-#include <QSqlQuery>
 #include <QUuid>
 
-namespace {
-
-QSqlQuery preparar(const QSqlDatabase& db, const QString& sql, const QVariantList& valores)
-{
-    QSqlQuery consulta(db);
-    consulta.setForwardOnly(true);
-    if (!consulta.prepare(sql)) throw traducirError(consulta.lastError());
-    for (const QVariant& v : valores) consulta.addBindValue(v);
-    if (!consulta.exec()) throw traducirError(consulta.lastError());
-    return consulta;
-}
-
-} // namespace
+#include <sqlite3.h>
 
 BaseDatos::BaseDatos()
     : nombreConexion_(QStringLiteral("bdr-") + QUuid::createUuid().toString(QUuid::WithoutBraces))
@@ -52,17 +40,19 @@ void BaseDatos::abrirConexion(const QString& ruta)
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nombreConexion_);
         db.setDatabaseName(ruta);
         if (!db.open()) {
-            const ErrorMotor error = traducirError(db.lastError());
+            const ErrorMotor error = traducirError(db.lastError(), ruta);
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase(nombreConexion_);
             throw ErrorMotor(errores::BaseNoEncontrada, error.descripcion());
         }
     }
     ruta_ = ruta;
+    transacciones_ = 0;
+    perdida_.reset();
     // Relations are kept by the program itself, as they always were; the journal makes every
     // transaction land whole or not at all.
     ejecutar(QStringLiteral("PRAGMA foreign_keys = OFF"));
-    ejecutar(QStringLiteral("PRAGMA busy_timeout = 5000"));
+    setEsperaOcupada(esperaOcupada_);
 }
 
 void BaseDatos::cerrar()
@@ -74,6 +64,8 @@ void BaseDatos::cerrar()
     }
     QSqlDatabase::removeDatabase(nombreConexion_);
     ruta_.clear();
+    transacciones_ = 0;
+    perdida_.reset();
 }
 
 bool BaseDatos::abierta() const
@@ -87,34 +79,72 @@ QSqlDatabase BaseDatos::conexion() const
     return QSqlDatabase::database(nombreConexion_, false);
 }
 
+bool BaseDatos::transaccionAbierta() const
+{
+    if (!abierta()) return false;
+    const QVariant manija = conexion().driver()->handle();
+    if (!manija.isValid() || qstrcmp(manija.typeName(), "sqlite3*") != 0) return false;
+    sqlite3* db = *static_cast<sqlite3* const*>(manija.constData());
+    return db != nullptr && sqlite3_get_autocommit(db) == 0;
+}
+
+void BaseDatos::setEsperaOcupada(int milisegundos)
+{
+    esperaOcupada_ = milisegundos;
+    if (abierta()) ejecutar(QStringLiteral("PRAGMA busy_timeout = %1").arg(milisegundos));
+}
+
+void BaseDatos::comprobarTransaccion() const
+{
+    if (perdida_) throw *perdida_;
+}
+
+void BaseDatos::fallar(const QSqlError& error)
+{
+    const ErrorMotor traducido = traducirError(error, ruta_);
+    if (transacciones_ > 0 && !perdida_ && !transaccionAbierta()) perdida_ = traducido;
+    throw traducido;
+}
+
+QSqlQuery BaseDatos::preparar(const QString& sql, const QVariantList& valores)
+{
+    comprobarTransaccion();
+    QSqlQuery consulta(conexion());
+    consulta.setForwardOnly(true);
+    if (!consulta.prepare(sql)) fallar(consulta.lastError());
+    for (const QVariant& v : valores) consulta.addBindValue(v);
+    if (!consulta.exec()) fallar(consulta.lastError());
+    return consulta;
+}
+
 int BaseDatos::ejecutar(const QString& sql, const QVariantList& valores)
 {
-    QSqlQuery consulta = preparar(conexion(), sql, valores);
+    QSqlQuery consulta = preparar(sql, valores);
     return consulta.numRowsAffected();
 }
 
 std::vector<QSqlRecord> BaseDatos::filas(const QString& sql, const QVariantList& valores)
 {
-    QSqlQuery consulta = preparar(conexion(), sql, valores);
+    QSqlQuery consulta = preparar(sql, valores);
     std::vector<QSqlRecord> resultado;
     while (consulta.next()) resultado.push_back(consulta.record());
-    if (consulta.lastError().isValid()) throw traducirError(consulta.lastError());
+    if (consulta.lastError().isValid()) fallar(consulta.lastError());
     return resultado;
 }
 
 std::optional<QSqlRecord> BaseDatos::fila(const QString& sql, const QVariantList& valores)
 {
-    QSqlQuery consulta = preparar(conexion(), sql, valores);
+    QSqlQuery consulta = preparar(sql, valores);
     if (consulta.next()) return consulta.record();
-    if (consulta.lastError().isValid()) throw traducirError(consulta.lastError());
+    if (consulta.lastError().isValid()) fallar(consulta.lastError());
     return std::nullopt;
 }
 
 QVariant BaseDatos::valor(const QString& sql, const QVariantList& valores)
 {
-    QSqlQuery consulta = preparar(conexion(), sql, valores);
+    QSqlQuery consulta = preparar(sql, valores);
     if (consulta.next()) return consulta.value(0);
-    if (consulta.lastError().isValid()) throw traducirError(consulta.lastError());
+    if (consulta.lastError().isValid()) fallar(consulta.lastError());
     return {};
 }
 

@@ -1,10 +1,16 @@
 #pragma once
 // The open database BDR.mdb. Every value reaches SQL as a bound parameter; failures are thrown as
 // ErrorMotor with the engine's numbering.
+//
+// The engine itself ends an open transaction on some failures (a full disk, an I/O error): from
+// then on, statements would land one by one outside it. The connection notices that, and every
+// later statement of the same operation fails with the original cause until the operation's
+// outermost Transaccion has ended, so nothing of it is kept.
 
 #include "database/error_motor.h"
 
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QSqlRecord>
 #include <QString>
 #include <QVariant>
@@ -39,9 +45,23 @@ public:
     // The counter given to the last inserted row.
     qint64 ultimoId();
 
+    // Whether the engine holds a transaction open on this connection.
+    bool transaccionAbierta() const;
+    // How long a statement waits for a lock another program holds before it gives up.
+    void setEsperaOcupada(int milisegundos);
+
 private:
+    friend class Transaccion;
+
     void abrirConexion(const QString& ruta);
+    QSqlQuery preparar(const QString& sql, const QVariantList& valores);
+    // Every failure goes through here: it notices a transaction the engine has ended.
+    [[noreturn]] void fallar(const QSqlError& error);
+    void comprobarTransaccion() const;
 
     QString nombreConexion_;
     QString ruta_;
+    int esperaOcupada_ = 5000;
+    int transacciones_ = 0;                 // Transaccion objects open, outermost included
+    std::optional<ErrorMotor> perdida_;     // what ended the open transaction behind our back
 };

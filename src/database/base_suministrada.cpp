@@ -7,7 +7,10 @@
 #include "database/semillas.h"
 #include "database/transaccion.h"
 
+#include "platform/disco.h"
+
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -62,8 +65,20 @@ void crearBaseSuministrada(BaseDatos& base)
 
 void crearBaseInstalada(const QString& ruta, Dialogs& dialogs)
 {
+    if (QFileInfo::exists(ruta))
+        throw ErrorMotor(errores::ErrorGeneral,
+                         QStringLiteral("El archivo '%1' ya existe.").arg(ruta));
+    // Built under another name and put in place only once complete: a run cut short leaves no
+    // BDR.mdb without tables, only this file, which the next run throws away.
+    const QString provisoria = rutaBaseEnConstruccion(ruta);
+    for (const QString& resto : {provisoria, provisoria + QStringLiteral("-journal")})
+        if (QFileInfo::exists(resto) && !QFile::remove(resto))
+            throw ErrorMotor(errores::AccesoArchivo,
+                             QStringLiteral("No se pudo borrar el archivo '%1' que quedó de una "
+                                            "creación anterior.")
+                                 .arg(resto));
     BaseDatos base;
-    base.crear(ruta);
+    base.crear(provisoria);
     try {
         crearBaseSuministrada(base);
         // The upgrade asks for a restart after each round that changed the schema (an old file can
@@ -78,9 +93,22 @@ void crearBaseInstalada(const QString& ruta, Dialogs& dialogs)
         }
         sembrarDatosDeReferencia(base, dialogs);
         base.cerrar();
+        QString error;
+        if (!sincronizarArchivo(provisoria, &error)
+            || !renombrarSinReemplazar(provisoria, ruta, &error)
+            || !sincronizarCarpeta(QFileInfo(ruta).absolutePath(), &error))
+            throw ErrorMotor(errores::AccesoArchivo,
+                             QStringLiteral("No se pudo poner la base nueva en '%1': %2")
+                                 .arg(ruta, error));
     } catch (...) {
         base.cerrar();
-        QFile::remove(ruta);
+        QFile::remove(provisoria);
+        QFile::remove(provisoria + QStringLiteral("-journal"));
         throw;
     }
+}
+
+QString rutaBaseEnConstruccion(const QString& ruta)
+{
+    return ruta + QStringLiteral(".creando");
 }

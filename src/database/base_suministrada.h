@@ -12,6 +12,8 @@ class Dialogs;
 void crearBaseSuministrada(BaseDatos& base);
 
 // Makes BDR.mdb at `ruta` as a new install has it: the supplied database, brought to the current
-// schema and seeded exactly as the first starts would. The file must not exist. On failure no file
-// is left behind and the error is thrown.
+// schema and seeded exactly as the first starts would. The file must not exist. It is built under
+// rutaBaseEnConstruccion() and renamed into place once complete and on the disk; on failure no
+// file is left behind and the error is thrown.
 void crearBaseInstalada(const QString& ruta, Dialogs& dialogs);
+QString rutaBaseEnConstruccion(const QString& ruta);

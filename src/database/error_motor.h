@@ -20,6 +20,13 @@ constexpr int AccesoArchivo = 75;         // a file that could not be read or wr
 constexpr int CampoRequerido = 3314;      // a required field left without a value
 constexpr int ReglaValidacion = 3317;     // a value refused by a field's rule (length, empty text)
 constexpr int ErrorGeneral = 3000;
+// Conditions of the disk or of another program rather than of the data: the operation that meets
+// one stops, keeps nothing, and the user hears the cause.
+constexpr int DiscoLleno = 3026;          // no space left on the data folder's disk
+constexpr int SoloLectura = 3027;         // the file or its folder cannot be written
+constexpr int ErrorDisco = 3040;          // the disk failed to read or write
+constexpr int BaseDaniada = 3049;         // the file is damaged or is not a database at all
+constexpr int BaseOcupada = 3260;         // another program holds the file (a backup copying it)
 } // namespace errores
 
 class ErrorMotor : public std::runtime_error {
@@ -37,11 +44,15 @@ public:
     QString textoBlanco() const;
 
     bool esClaveRepetida() const;
+    // A condition of the disk, the file or another program: nothing the user typed is at fault,
+    // and no later statement of the same operation can be trusted to land.
+    bool esDelEntorno() const;
 
 private:
     int numero_;
     QString descripcion_;
 };
 
-// Translates a failure reported by the SQLite driver into the engine's numbering.
-ErrorMotor traducirError(const QSqlError& error);
+// Translates a failure reported by the SQLite driver into the engine's numbering. `ruta`, the
+// database file, is named by the messages of the conditions that concern the file or its folder.
+ErrorMotor traducirError(const QSqlError& error, const QString& ruta = {});

@@ -19,5 +19,6 @@ void Actualizar_Conceptos(BaseDatos& base, Dialogs& dialogs);
 void Actualizar_Tasas(BaseDatos& base, Dialogs& dialogs);
 void Actualizar_Granos_y_Parametros(BaseDatos& base, Dialogs& dialogs);
 
-// The five seeds of the load, in their order.
+// The five seeds of the load, in their order. Throws ErrorMotor when the disk, the file or
+// another program's lock keeps them from running at all.
 void sembrarDatosDeReferencia(BaseDatos& base, Dialogs& dialogs);

@@ -26,6 +26,10 @@ void ejecutar(BaseDatos& base, Dialogs& dialogs,
         semilla(avisos);
         transaccion.confirmar();
     } catch (const ErrorMotor& error) {
+        // A full disk, a file another program holds or a damaged file stops the whole operation
+        // the seed runs in: the next seed would only meet it again, or run outside the
+        // transaction the engine has just ended.
+        if (error.esDelEntorno()) throw;
         // The transaction has undone the whole seed: nothing it meant to announce was kept.
         dialogs.aviso(error.textoGuion());
         return;

@@ -16,6 +16,7 @@ namespace semillas {
 
 // Runs one seed in its own transaction and then shows the messages it gathered. A database
 // failure undoes that seed alone and is shown as "number - description"; the start goes on.
+// A failure of the disk, the file or another program's lock is thrown on: it ends the start.
 void ejecutar(BaseDatos& base, Dialogs& dialogs,
               const std::function<void(QStringList& avisos)>& semilla);
 

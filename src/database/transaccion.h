@@ -2,6 +2,11 @@
 // One user action that writes several rows lands whole or not at all. A Transaccion that goes out
 // of scope without confirmar() undoes everything done since it began. They nest (savepoints), so a
 // routine that keeps its own work whole can also run inside a caller's transaction.
+//
+// The outermost one is the engine's transaction itself. When its commit fails (another program
+// holds the file, the disk is full) everything is rolled back there and then and the failure is
+// thrown: the connection is never left with a transaction open, so a later action can never
+// nest inside a failed one and be undone with it.
 
 #include <QString>
 
@@ -18,7 +23,12 @@ public:
     void deshacer();
 
 private:
+    // Ends the engine's transaction whatever state it is in; never throws.
+    void deshacerTodo() noexcept;
+    void terminar() noexcept;
+
     BaseDatos& base_;
     QString nombre_;
+    bool exterior_;
     bool abierta_ = true;
 };

@@ -1,44 +1,44 @@
 #include "declarations/archivo_provisorio.h"
 
+#include "platform/disco.h"
+
 #include <QDir>
 #include <QFile>
-#include <QTemporaryFile>
-#include <cerrno>
-#include <cstring>
+#include <QFileInfo>
 #include <filesystem>
 #include <system_error>
-#include <unistd.h>
 
 ArchivoProvisorio::ArchivoProvisorio(const QString& carpeta, const QString& nombre)
-    : rutaFinal_(QDir(carpeta).filePath(nombre)),
-      temporal_(std::make_unique<QTemporaryFile>(rutaFinal_ + QStringLiteral(".XXXXXX")))
+    : rutaFinal_(QDir(carpeta).filePath(nombre)), rutaTemporal_(rutaFinal_ + QStringLiteral(".tmp"))
 {
 }
 
-ArchivoProvisorio::~ArchivoProvisorio() = default;
+ArchivoProvisorio::~ArchivoProvisorio()
+{
+    if (!colocado_) QFile::remove(rutaTemporal_);
+}
 
 bool ArchivoProvisorio::escribir(const QByteArray& contenido)
 {
-    QTemporaryFile& archivo = *temporal_;
-    if (!archivo.open()) {
+    // What a killed run left under the temporary name is thrown away, not appended to.
+    if (QFileInfo::exists(rutaTemporal_) && !QFile::remove(rutaTemporal_)) {
+        error_ = QStringLiteral("No se pudo borrar el archivo '%1' que quedó de un intento "
+                                "anterior.")
+                     .arg(QDir::toNativeSeparators(rutaTemporal_));
+        return false;
+    }
+    QFile archivo(rutaTemporal_);
+    if (!archivo.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         error_ = archivo.errorString();
         return false;
     }
     if (archivo.write(contenido) != contenido.size() || !archivo.flush()) {
         error_ = archivo.errorString();
-        archivo.close();
         return false;
     }
-    // The file is the agent's hand-in: it must be on the disk before anything says it is done.
-    if (::fsync(archivo.handle()) != 0) {
-        error_ = QString::fromLocal8Bit(std::strerror(errno));
-        archivo.close();
-        return false;
-    }
-    // A temporary file is private to its owner; the finished file is an ordinary one.
-    archivo.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                           | QFileDevice::ReadGroup | QFileDevice::ReadOther);
     archivo.close();
+    // The file is the agent's hand-in: it must be on the disk before anything says it is done.
+    if (!sincronizarArchivo(rutaTemporal_, &error_)) return false;
     escrito_ = true;
     return true;
 }
@@ -47,12 +47,15 @@ bool ArchivoProvisorio::colocar()
 {
     if (!escrito_) return false;
     std::error_code codigo;
-    std::filesystem::rename(QFile::encodeName(temporal_->fileName()).toStdString(),
+    std::filesystem::rename(QFile::encodeName(rutaTemporal_).toStdString(),
                             QFile::encodeName(rutaFinal_).toStdString(), codigo);
     if (codigo) {
         error_ = QString::fromStdString(codigo.message());
         return false;
     }
-    temporal_->setAutoRemove(false);
-    return true;
+    colocado_ = true;
+    if (sincronizarCarpeta(QFileInfo(rutaFinal_).absolutePath(), &error_)) return true;
+    // A name the disk may still lose is no hand-in: the caller reports the failure.
+    QFile::remove(rutaFinal_);
+    return false;
 }

@@ -1,13 +1,12 @@
 #pragma once
 // A file written whole under a temporary name beside its final one, then put in place in one
 // step, replacing a file of the same name. Until it is put in place nobody sees a half-written
-// file under the final name; if it never is, the temporary file goes away with this object.
+// file under the final name; if it never is, the temporary file goes away with this object. The
+// temporary name is the final one followed by ".tmp", so a file left by a run that was killed is
+// recognisable, and the next run for the same file replaces it.
 
 #include <QByteArray>
 #include <QString>
-#include <memory>
-
-class QTemporaryFile;
 
 class ArchivoProvisorio {
 public:
@@ -18,15 +17,18 @@ public:
 
     // Writes the whole content and makes sure it reached the disk. False, with error(), on failure.
     bool escribir(const QByteArray& contenido);
-    // Renames the written file to its final name. False, with error(), on failure.
+    // Renames the written file to its final name and makes sure the folder keeps the new name.
+    // False, with error(), on failure; no file is then left under the final name.
     bool colocar();
 
     const QString& rutaFinal() const { return rutaFinal_; }
+    const QString& rutaTemporal() const { return rutaTemporal_; }
     const QString& error() const { return error_; }
 
 private:
     QString rutaFinal_;
+    QString rutaTemporal_;
     QString error_;
-    std::unique_ptr<QTemporaryFile> temporal_;
     bool escrito_ = false;
+    bool colocado_ = false;
 };

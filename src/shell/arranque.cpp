@@ -1,5 +1,6 @@
 #include "shell/arranque.h"
 
+#include "database/archivo_base.h"
 #include "database/base_datos.h"
 #include "database/entorno.h"
 #include "database/modifica_base.h"
@@ -29,14 +30,20 @@ QString Arranque::rutaEntornoMem() const
 FinArranque Arranque::iniciar()
 {
     if (Cargar_Entorno() != FinArranque::Continuar) return FinArranque::Terminar;
-    sembrarDatosDeReferencia(entorno_.Base_Datos(), dialogs_);
+    try {
+        sembrarDatosDeReferencia(entorno_.Base_Datos(), dialogs_);
+    } catch (const ErrorMotor& error) {
+        dialogs_.aviso(error.textoGuion());
+        entorno_.Base_Datos().cerrar();
+        return FinArranque::Terminar;
+    }
     return FinArranque::Continuar;
 }
 
 FinArranque Arranque::abrirBase()
 {
     try {
-        entorno_.Base_Datos().abrir(rutaBase());
+        abrirBaseDelPrograma(entorno_.Base_Datos(), rutaBase());
         return FinArranque::Continuar;
     } catch (const ErrorMotor& error) {
         if (error.numero() == errores::BaseNoEncontrada) {
@@ -110,7 +117,9 @@ void Arranque::restaurarEntorno(const std::optional<ContenidoEntornoMem>& activo
                                          "Deberá reinicial el programa"),
                           QStringLiteral("Aviso"), Icono::Informacion});
     } else if (archivo.open(QIODevice::ReadOnly)) {
-        leido = leerEntornoMem(archivo.readAll());
+        // A real file holds four short lines; whatever lies beyond this is not one of them.
+        constexpr qint64 kMaximoEntornoMem = 4096;
+        leido = leerEntornoMem(archivo.read(kMaximoEntornoMem));
     } else {
         throw ErrorMotor(errores::ArchivoNoEncontrado,
                          QStringLiteral("No se pudo leer el archivo 'Entorno.mem'."));

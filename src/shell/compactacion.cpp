@@ -2,6 +2,7 @@
 
 #include "database/base_datos.h"
 #include "database/entorno.h"
+#include "platform/disco.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,6 +12,12 @@
 
 void reemplazarArchivo(const QString& nuevo, const QString& destino)
 {
+    // The compacted copy is on the disk before it takes the place of the only other copy.
+    QString causa;
+    if (!sincronizarArchivo(nuevo, &causa))
+        throw ErrorMotor(errores::AccesoArchivo,
+                         QStringLiteral("No se pudo asegurar en el disco el archivo '%1': %2")
+                             .arg(QFileInfo(nuevo).fileName(), causa));
     // rename() replaces the target atomically: there is no moment without a BDR.mdb.
     std::error_code error;
     std::filesystem::rename(std::filesystem::path(nuevo.toStdString()),
@@ -20,6 +27,7 @@ void reemplazarArchivo(const QString& nuevo, const QString& destino)
                          QStringLiteral("No se pudo reemplazar '%1' por '%2': %3")
                              .arg(QFileInfo(destino).fileName(), QFileInfo(nuevo).fileName(),
                                   QString::fromStdString(error.message())));
+    sincronizarCarpeta(QFileInfo(destino).absolutePath());
 }
 
 ResultadoCompactacion compactarBase(Arranque& arranque, Entorno& entorno, const Reemplazo& reemplazar)
