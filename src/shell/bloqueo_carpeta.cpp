@@ -44,7 +44,7 @@ bool BloqueoCarpeta::tomar(Dialogs& dialogs)
         const int descriptor = ::open(ruta.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
         if (descriptor < 0) {
             dialogs.mostrar(
-                {QStringLiteral("No se puede escribir en la carpeta de datos\n\n'%1'\n\n(%2).\n\n"
+                {QStringLiteral("No se puede escribir en la carpeta de datos\n\n'%1'\n\n(sólo lectura: %2).\n\n"
                                 "El programa necesita guardar allí sus datos. Dele permiso de "
                                 "escritura a la carpeta y vuelva a iniciar el programa.")
                      .arg(QDir::toNativeSeparators(carpeta_),

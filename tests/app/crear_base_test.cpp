@@ -42,4 +42,22 @@ TEST(CrearBase, CreaUnaVezYLuegoNoTocaLaExistente)
     EXPECT_EQ(archivo.readAll(), antes);
 }
 
+// A run killed halfway leaves no BDR.mdb, only the file it was building, which the next run throws
+// away before it builds the database again.
+TEST(CrearBase, LoQueDejoUnaCreacionInterrumpidaNoLaImpide)
+{
+    QTemporaryDir carpeta;
+    const QString ruta = carpeta.filePath(QStringLiteral("BDR.mdb"));
+    for (const char* resto : {"BDR.mdb.creando", "BDR.mdb.creando-journal"}) {
+        QFile f(carpeta.filePath(QString::fromLatin1(resto)));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("a medio hacer");
+    }
+    QString salida;
+    ASSERT_EQ(crearBase(carpeta.path(), &salida), 0) << salida.toStdString();
+    EXPECT_GT(QFileInfo(ruta).size(), 4096);
+    EXPECT_FALSE(QFileInfo::exists(carpeta.filePath(QStringLiteral("BDR.mdb.creando"))));
+    EXPECT_FALSE(QFileInfo::exists(carpeta.filePath(QStringLiteral("BDR.mdb.creando-journal"))));
+}
+
 } // namespace

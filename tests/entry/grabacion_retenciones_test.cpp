@@ -108,6 +108,36 @@ TEST(GrabacionRetenciones, UnaGrabacionQueFallaNoDejaNada)
     }
 }
 
+// A backup copying the file holds a read lock longer than the save waits: the save says so and
+// spends no number; the next one, once the file is free, is kept for good.
+TEST(GrabacionRetenciones, UnaBaseOcupadaNoGuardaNadaYLaGrabacionSiguientePerdura)
+{
+    DatosEntrada f;
+    f.base.setEsperaOcupada(50);
+    {
+        BaseDatos copia;
+        copia.abrir(f.carpeta.base());
+        copia.ejecutar(QStringLiteral("BEGIN"));
+        copia.valor(QStringLiteral("SELECT COUNT(*) FROM Retenciones"));
+        try {
+            grabarRetencionNueva(f.entorno, datos());
+            ADD_FAILURE() << "la grabación debió fallar";
+        } catch (const ErrorMotor& error) {
+            EXPECT_EQ(error.numero(), errores::BaseOcupada);
+            EXPECT_TRUE(error.descripcion().contains(QStringLiteral("No se guardó nada")));
+        }
+        EXPECT_FALSE(f.base.transaccionAbierta());
+        copia.ejecutar(QStringLiteral("ROLLBACK"));
+    }
+    EXPECT_EQ(grabarRetencionNueva(f.entorno, datos()).nroComprobante, QStringLiteral("00000001"));
+
+    f.base.cerrar();
+    f.base.abrir(f.carpeta.base());
+    EXPECT_EQ(f.valor("SELECT COUNT(*) FROM Retenciones").toInt(), 1);
+    EXPECT_EQ(f.contador(), QStringLiteral("00000001"));
+    EXPECT_EQ(f.estadoCabecera(), QStringLiteral("2"));
+}
+
 TEST(GrabacionRetenciones, SucursalSinNumerosRehusaSinEscribir)
 {
     DatosEntrada f;
