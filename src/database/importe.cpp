@@ -132,3 +132,22 @@ QString Importe::conPunto(int decimales) const
     if (decimales > 0) mascara += QLatin1Char('.') + QString(decimales, QLatin1Char('0'));
     return formato(mascara, QLocale::c());
 }
+
+bool Importe::esDemasiadoGrande(QStringView texto, QChar separadorDecimal)
+{
+    if (texto.isEmpty() || leer(texto, separadorDecimal)) return false;
+    qsizetype i = (texto[0] == QLatin1Char('-') || texto[0] == QLatin1Char('+')) ? 1 : 0;
+    int enteros = 0;
+    bool separador = false;
+    for (; i < texto.size(); ++i) {
+        const QChar c = texto[i];
+        if (c.isDigit() && c.unicode() < 128) {
+            if (!separador) ++enteros;
+        } else if (!separador && (c == separadorDecimal || c == QLatin1Char('.'))) {
+            separador = true;
+        } else {
+            return false;
+        }
+    }
+    return enteros > 0;
+}

@@ -25,6 +25,9 @@ public:
     // one given, or "." always), up to four decimals (more are rounded half away from zero).
     // Thousands separators and blanks are not accepted. Nothing on anything else.
     static std::optional<Importe> leer(QStringView texto, QChar separadorDecimal = QLatin1Char('.'));
+    // Whether `texto` is written as leer() reads a number but is too large to be an amount, so
+    // that the user hears that rather than that it is no number.
+    static bool esDemasiadoGrande(QStringView texto, QChar separadorDecimal = QLatin1Char('.'));
 
     // A stored column value: an integer count of ten-thousandths (null reads as zero).
     static Importe desdeColumna(const QVariant& valor);

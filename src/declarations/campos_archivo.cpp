@@ -1,5 +1,7 @@
 #include "declarations/campos_archivo.h"
 
+#include "common/windows_1252.h"
+
 #include <QLocale>
 #include <cmath>
 
@@ -17,7 +19,10 @@ QString relleno(qint64 n, int digitos)
 
 QString texto(const QVariant& valor, int ancho)
 {
-    return (valor.isNull() ? QString() : valor.toString()).leftJustified(ancho, QLatin1Char(' '));
+    const QString s = valor.isNull() ? QString() : valor.toString();
+    // Padded by the bytes the file will hold: a character that takes two units here is one byte.
+    const qsizetype bytes = largoWindows1252(s);
+    return bytes >= ancho ? s : s + QString(ancho - bytes, QLatin1Char(' '));
 }
 
 QString cero(int ancho)

@@ -14,7 +14,8 @@ class QLocale;
 
 namespace campo_archivo {
 
-// Left-justified and blank-padded to the width; a null value is all blanks.
+// Left-justified and blank-padded to the width in the file's bytes; a null value is all blanks. The
+// stored fields are no wider than their place in the file.
 QString texto(const QVariant& valor, int ancho);
 
 // The placeholder of an unused or empty text field: "0" and blanks to the width.

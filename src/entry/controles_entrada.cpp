@@ -49,7 +49,8 @@ ComprobacionBruto comprobarBruto(const QString& texto, bool admiteNegativos,
     }
     const auto valor = leerNumero(recortado, locale);
     if (!valor) {
-        r.estado = EstadoBruto::NoEsNumero;
+        r.estado = numeroDemasiadoGrande(recortado, locale) ? EstadoBruto::SuperaMaximo
+                                                           : EstadoBruto::NoEsNumero;
     } else if (valor->esNegativo() && !admiteNegativos) {
         r.estado = EstadoBruto::NegativoNoAdmitido;
     } else if (*valor > kMaximoBruto) {

@@ -1,8 +1,12 @@
 #include "entry/numeros_pantalla.h"
 
 #include <QLocale>
+#include <utility>
 
-std::optional<Importe> leerNumero(const QString& texto, const QLocale& locale)
+namespace {
+
+// The text as Importe reads it, and the decimal separator to read it with.
+std::pair<QString, QChar> comoNumero(const QString& texto, const QLocale& locale)
 {
     const QString decimal = locale.decimalPoint();
     const QString grupo = locale.groupSeparator();
@@ -12,9 +16,22 @@ std::optional<Importe> leerNumero(const QString& texto, const QLocale& locale)
         limpio += c;
     }
     if (!grupo.isEmpty() && grupo != decimal) limpio.remove(grupo);
-    if (decimal.size() != 1) return Importe::leer(limpio);
     // Importe::leer also takes "."; where "." groups thousands it was removed above.
-    return Importe::leer(limpio, decimal.front());
+    return {limpio, decimal.size() == 1 ? decimal.front() : QLatin1Char('.')};
+}
+
+} // namespace
+
+std::optional<Importe> leerNumero(const QString& texto, const QLocale& locale)
+{
+    const auto [limpio, separador] = comoNumero(texto, locale);
+    return Importe::leer(limpio, separador);
+}
+
+bool numeroDemasiadoGrande(const QString& texto, const QLocale& locale)
+{
+    const auto [limpio, separador] = comoNumero(texto, locale);
+    return Importe::esDemasiadoGrande(limpio, separador);
 }
 
 QString textoNumero(Importe valor, const QLocale& locale)

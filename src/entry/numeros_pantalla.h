@@ -13,6 +13,8 @@ class QLocale;
 // thousands separators are allowed, the decimal separator is the locale's. Nothing when the text
 // is not a number.
 std::optional<Importe> leerNumero(const QString& texto, const QLocale& locale);
+// Whether leerNumero() refuses `texto` only because it is too large for an amount.
+bool numeroDemasiadoGrande(const QString& texto, const QLocale& locale);
 
 // The shortest text of a number in the locale: no thousands separators, no trailing zero
 // decimals (2.5 gives "2,5", 3 gives "3", 0.5 gives "0,5").

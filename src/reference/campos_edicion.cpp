@@ -1,11 +1,14 @@
 #include "reference/campos_edicion.h"
 
+#include "common/windows_1252.h"
+
 #include <QKeyEvent>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -31,6 +34,31 @@ void seleccionarTodo(QLineEdit* caja)
     });
 }
 
+// A free-text box: control characters are dropped (tabs and line ends become a blank) and text
+// Windows-1252 cannot hold is refused, the refused character told to `rechazado`.
+class ValidadorTexto final : public QValidator {
+public:
+    ValidadorTexto(QString& rechazado, QObject* parent) : QValidator(parent), rechazado_(rechazado) {}
+
+    State validate(QString& texto, int& posicion) const override
+    {
+        rechazado_.clear();
+        if (std::any_of(texto.begin(), texto.end(), [](QChar c) { return esControl(c.unicode()); })) {
+            const QString limpio = sinControles(texto.left(posicion));
+            texto = limpio + sinControles(QStringView(texto).mid(posicion));
+            posicion = int(limpio.size());
+        }
+        if (const auto fuera = fueraDeWindows1252(texto)) {
+            rechazado_ = *fuera;
+            return Invalid;
+        }
+        return Acceptable;
+    }
+
+private:
+    QString& rechazado_;
+};
+
 } // namespace
 
 CajaTexto::CajaTexto(const QString& nombre, Tipo tipo, int largo, QWidget* parent)
@@ -39,6 +67,18 @@ CajaTexto::CajaTexto(const QString& nombre, Tipo tipo, int largo, QWidget* paren
     setObjectName(nombre);
     if (largo > 0) setMaxLength(largo);
     ponerValidador();
+    connect(this, &QLineEdit::inputRejected, this, &CajaTexto::alRechazarEntrada);
+}
+
+void CajaTexto::alRechazarEntrada()
+{
+    if (rechazado_.isEmpty()) return;
+    const QString caracter = std::exchange(rechazado_, QString());
+    // Looked at once the edit is over: a value shown from the database keeps its text even when
+    // refused, and only an edit of the user's, which the box has undone, is worth a word.
+    QTimer::singleShot(0, this, [this, caracter] {
+        if (!text().contains(caracter)) emit caracterNoAdmitido(caracter);
+    });
 }
 
 void CajaTexto::setSeparadorDecimal(QChar separador)
@@ -124,10 +164,20 @@ void CajaTexto::ponerValidador()
         patron = QStringLiteral("[0-9]*(%1[0-9]*)?").arg(sep);
     }
     if (patron.isEmpty()) {
-        setValidator(nullptr);
+        setValidator(new ValidadorTexto(rechazado_, this));
         return;
     }
     setValidator(new QRegularExpressionValidator(QRegularExpression(patron), this));
+}
+
+QString textoCaracterNoAdmitido(const QString& campo, const QString& caracter)
+{
+    const QString donde = campo.isEmpty() ? QStringLiteral("Este campo")
+                                          : QStringLiteral("El campo '%1'").arg(campo);
+    return QStringLiteral("%1 no admite el carácter '%2'.\nLo que se escribe aquí va a los archivos "
+                          "que se entregan al organismo, que sólo llevan letras, números, acentos "
+                          "y los signos comunes (juego de caracteres Windows-1252).")
+        .arg(donde, caracter);
 }
 
 CajaMascara::CajaMascara(const QString& nombre, const QString& mascara, QWidget* parent)

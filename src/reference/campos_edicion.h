@@ -4,6 +4,11 @@
 // description boxes upper-case what is typed; code boxes take digits only; amount and rate boxes
 // take digits and one decimal separator. Masked boxes show their separators and prompt characters
 // but give back only the digits typed, which is how codes are stored and compared.
+//
+// Whatever reaches a text box, typed or pasted, goes to the agency's files, which hold Windows-1252
+// text in fixed-width lines: a control character (a pasted tab or line end) never enters a box,
+// and a character the code page cannot hold is refused, with caracterNoAdmitido() so the form can
+// say which and where.
 
 #include <QLineEdit>
 
@@ -31,6 +36,14 @@ public:
     // The box's empty value: zeros for a zero-padded code box, nothing otherwise.
     void vaciar();
 
+    // The name of the field as the user knows it (its label), for the messages about it.
+    const QString& nombreVisible() const { return nombreVisible_; }
+    void setNombreVisible(const QString& nombre) { nombreVisible_ = nombre; }
+
+signals:
+    // The user typed or pasted `caracter`, which the box refused; told once the edit is over.
+    void caracterNoAdmitido(const QString& caracter);
+
 protected:
     void focusInEvent(QFocusEvent* evento) override;
     void focusOutEvent(QFocusEvent* evento) override;
@@ -40,10 +53,17 @@ private:
     bool admite(const QString& texto) const;
     void ponerValidador();
 
+    void alRechazarEntrada();
+
     Tipo tipo_;
+    QString nombreVisible_;
+    QString rechazado_;  // the character the validator refused last, if any
     QChar separador_ = QLatin1Char(',');
     int ceros_ = 0;
 };
+
+// What the user hears when a box refuses a character: which field, which character, and why.
+QString textoCaracterNoAdmitido(const QString& campo, const QString& caracter);
 
 class CajaMascara : public QLineEdit {
     Q_OBJECT

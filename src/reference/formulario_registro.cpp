@@ -15,6 +15,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QVBoxLayout>
 
@@ -133,6 +134,11 @@ QLabel* FormularioRegistro::etiqueta(const QString& texto, QWidget* control) con
 {
     auto* l = new QLabel(texto, marco_);
     l->setBuddy(control);
+    if (auto* caja = qobject_cast<CajaTexto*>(control)) {
+        QString nombre = texto;
+        nombre.remove(QLatin1Char('&'));
+        caja->setNombreVisible(nombre.trimmed().remove(QRegularExpression(QStringLiteral("[:.]+$"))));
+    }
     return l;
 }
 
@@ -140,6 +146,11 @@ CajaTexto* FormularioRegistro::caja(const QString& nombre, CajaTexto::Tipo tipo,
 {
     auto* c = new CajaTexto(nombre, tipo, largo, marco_);
     if (tipo == CajaTexto::Tipo::Importe) c->setSeparadorDecimal(entorno().Separador_Decimal);
+    connect(c, &CajaTexto::caracterNoAdmitido, this, [this, c](const QString& caracter) {
+        dialogs().aviso(textoCaracterNoAdmitido(c->nombreVisible(), caracter), textos::Atencion,
+                        Icono::Exclamacion);
+        c->setFocus();
+    });
     return c;
 }
 

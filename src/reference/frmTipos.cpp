@@ -91,6 +91,10 @@ frmTipos::frmTipos(Contexto& contexto, QWidget* parent)
         {[this] { return !txtDescripcion_->text().trimmed().isEmpty(); },
          u"Debe ingresar una descripción."_s, txtDescripcion_},
         {[this] {
+             return !pantalla::valorDemasiadoGrande(TxtValor_->text(), entorno().Separador_Decimal);
+         },
+         u"El valor ingresado es demasiado grande."_s, TxtValor_},
+        {[this] {
              return pantalla::leerValor(TxtValor_->text(), entorno().Separador_Decimal)
                  .has_value();
          },

@@ -1,6 +1,7 @@
 #include "reference/valores_pantalla.h"
 
 #include <QLocale>
+#include <utility>
 #include <QRegularExpression>
 
 namespace pantalla {
@@ -68,16 +69,31 @@ QString valorDesdeColumna(const QVariant& v)
     return valor(Importe::desdeColumna(v));
 }
 
-std::optional<Importe> leerValor(const QString& texto, QChar separadorDecimal)
+namespace {
+
+// The text as Importe reads it, and the decimal separator to read it with.
+std::pair<QString, QChar> comoValor(const QString& texto, QChar separadorDecimal)
 {
     QString limpio = texto.trimmed();
-    if (limpio.startsWith(QLatin1Char('$'))) {
-        // As the box shows it: the sign, a blank and the thousands grouped.
-        limpio = limpio.mid(1).trimmed();
-        limpio.remove(QLocale().groupSeparator());
-        return Importe::leer(limpio, QLocale().decimalPoint().at(0));
-    }
-    return Importe::leer(limpio, separadorDecimal);
+    if (!limpio.startsWith(QLatin1Char('$'))) return {limpio, separadorDecimal};
+    // As the box shows it: the sign, a blank and the thousands grouped.
+    limpio = limpio.mid(1).trimmed();
+    limpio.remove(QLocale().groupSeparator());
+    return {limpio, QLocale().decimalPoint().at(0)};
+}
+
+} // namespace
+
+std::optional<Importe> leerValor(const QString& texto, QChar separadorDecimal)
+{
+    const auto [limpio, separador] = comoValor(texto, separadorDecimal);
+    return Importe::leer(limpio, separador);
+}
+
+bool valorDemasiadoGrande(const QString& texto, QChar separadorDecimal)
+{
+    const auto [limpio, separador] = comoValor(texto, separadorDecimal);
+    return Importe::esDemasiadoGrande(limpio, separador);
 }
 
 } // namespace pantalla

@@ -36,5 +36,7 @@ QString valor(Importe valor);
 QString valorDesdeColumna(const QVariant& valor);
 // A unit value read back, as shown ("$ 1.234,50") or as typed ("1234,5"); nothing otherwise.
 std::optional<Importe> leerValor(const QString& texto, QChar separadorDecimal);
+// Whether leerValor() refuses `texto` only because it is too large for an amount.
+bool valorDemasiadoGrande(const QString& texto, QChar separadorDecimal);
 
 } // namespace pantalla

@@ -68,6 +68,12 @@ TEST_F(EmisionTest, cierraLaDeclaracionCuandoElArchivoEstaEnSuLugar)
     pasos.imprimir = [&](const DeclaracionEmitida& e) {
         orden << QStringLiteral("imprimir ") + e.archivo.codigoControl;
     };
+    // What an emission killed halfway left behind is recognisable, and this one replaces it.
+    {
+        QFile resto(rutaFinal() + QStringLiteral(".tmp"));
+        ASSERT_TRUE(resto.open(QIODevice::WriteOnly));
+        resto.write("C000123 a medio escribir");
+    }
     const auto emitida = emitir(QStringLiteral("  con observación  "), pasos);
     ASSERT_TRUE(emitida);
 
@@ -212,6 +218,7 @@ TEST_F(EmisionTest, unaFallaNoDejaArchivoNiDeclaracionCerrada)
         QString titulo;
         QString mensaje;  // what the text must hold
     };
+    std::optional<BaseDatos> lector;  // another program holding the file open for reading
     const std::vector<Caso> casos{
         {"el nombre del archivo está ocupado por una carpeta",
          [&] { QDir().mkpath(QDir(rutaFinal()).filePath(QStringLiteral("adentro"))); },
@@ -226,6 +233,15 @@ TEST_F(EmisionTest, unaFallaNoDejaArchivoNiDeclaracionCerrada)
                                           "BEGIN SELECT RAISE(ABORT, 'disco lleno'); END"));
          },
          QString(), QStringLiteral("disco lleno")},
+        {"otro programa lee la base en el momento del cierre",
+         [&] {
+             base.setEsperaOcupada(50);
+             lector.emplace();
+             lector->abrir(carpeta.base());
+             lector->ejecutar(QStringLiteral("BEGIN"));
+             lector->valor(QStringLiteral("SELECT COUNT(*) FROM Cabeceras"));
+         },
+         QString(), QStringLiteral("está en uso por otro programa")},
         {"a una retención le falta el importe",
          [&] {
              retencion(id, {.comprobante = QStringLiteral("00000043"), .bruto = nullptr});
@@ -259,6 +275,7 @@ TEST_F(EmisionTest, unaFallaNoDejaArchivoNiDeclaracionCerrada)
         if (caso.titulo.isEmpty()) EXPECT_TRUE(aviso.titulo.startsWith(QLatin1String("Error ")));
 
         // Put things back for the next case.
+        lector.reset();
         QDir(destino).removeRecursively();
         QDir().mkpath(destino);
         base.ejecutar(QStringLiteral("DROP TRIGGER IF EXISTS bloqueo"));

@@ -51,6 +51,9 @@ TEST(ControlesEntrada, ImporteBrutoAlDejarElCampo)
         {"1234,5", false, EstadoBruto::Aceptado, "1234,50"},
         {"999999999,99", false, EstadoBruto::Aceptado, "999999999,99"},
         {"1000000000", false, EstadoBruto::SuperaMaximo, ""},
+        // Too many digits for any amount is still "too large", not "not a number".
+        {"1234567890123456", false, EstadoBruto::SuperaMaximo, ""},
+        {"99999999999999999999,5", false, EstadoBruto::SuperaMaximo, ""},
         {"-150", true, EstadoBruto::Aceptado, "-150,00"},
         {"-150", false, EstadoBruto::NegativoNoAdmitido, ""},
         {"12-3", true, EstadoBruto::NoEsNumero, ""},

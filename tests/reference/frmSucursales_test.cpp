@@ -7,7 +7,11 @@
 #include "datos_referencia.h"
 #include "formularios_prueba.h"
 
+#include "declarations/archivo_declaracion.h"
+
+#include <QClipboard>
 #include <QLabel>
+#include <QLocale>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -89,6 +93,64 @@ TEST_F(SucursalesTest, UnaSucursalNuevaEmpiezaSinComprobantes)
     EXPECT_FALSE(habilitado(form, u"mskSucursal"_s));
     EXPECT_FALSE(habilitado(form, u"mskNroComprobante"_s));
     EXPECT_EQ(enfocado(form), u"txtLocalidad"_s);
+}
+
+// Ctrl+V as the user presses it, with `texto` on the clipboard.
+void pegar(const QWidget& form, const QString& caja, const QString& texto)
+{
+    auto* c = control<QLineEdit>(form, caja);
+    c->setFocus();
+    c->selectAll();
+    QApplication::clipboard()->setText(texto);
+    QKeyEvent pegado(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier);
+    QApplication::sendEvent(c, &pegado);
+    QCoreApplication::processEvents();
+}
+
+// What is pasted into the boxes goes into the declaration file's header: line ends, tabs and NULs
+// must not split or shift it, and a character the file cannot hold is refused where it is typed.
+TEST_F(SucursalesTest, LoPegadoLlegaAlArchivoSinRomperSuAncho)
+{
+    activarAgenteCon({});
+    frmSucursales form(e.contexto);
+    pulsar(form, u"cmdAgregar"_s);
+    escribir(form, u"mskSucursal"_s, u"7"_s);
+    pegar(form, u"txtDescripcion"_s, u"CASA\tCENTRAL\r\nNORTE"_s + QChar(0) + u"X"_s);
+    EXPECT_EQ(texto(form, u"txtDescripcion"_s), u"CASA CENTRAL NORTEX"_s);
+
+    pegar(form, u"txtLocalidad"_s, u"ROSARIO"_s);
+    pegar(form, u"txtLocalidad"_s, u"FUNES \U0001F600"_s);
+    EXPECT_EQ(texto(form, u"txtLocalidad"_s), u"ROSARIO"_s);
+    ASSERT_EQ(e.dialogs.mensajes.size(), 1U);
+    EXPECT_TRUE(e.dialogs.mensajes[0].texto.startsWith(
+        u"El campo 'Localidad' no admite el carácter '\U0001F600'."_s))
+        << e.dialogs.mensajes[0].texto.toStdString();
+    pulsar(form, u"cmdGrabar"_s);
+    ASSERT_EQ(e.contar(u"SELECT COUNT(*) FROM Sucursales WHERE Nro_Agente = ?"_s, {kAgente}), 1);
+
+    // A value stored before these rules (or by another program) still fits the file's width.
+    e.base.ejecutar(u"INSERT INTO Sucursales (Nro_Agente, Sucursal, Nro_Comprobante, Descripcion, "
+                    "Localidad) VALUES (?, '0008', '00000000', ?, ?)"_s,
+                    {kAgente, u"EMOJI \U0001F600 Y\tTAB"_s, u"日本"_s});
+    for (const QString& sucursal : {u"0007"_s, u"0008"_s}) {
+        e.base.ejecutar(u"INSERT INTO Cabeceras (Nro_Agente, Sucursal, Cod_Regimen, Anio, Mes, "
+                        "Rectifica, Estado, Origen) VALUES (?, ?, '01', '2008', '05', '00', '1', 'M')"_s,
+                        {kAgente, sucursal});
+        const QSqlRecord cabecera =
+            *e.base.fila(u"SELECT * FROM Cabeceras WHERE Sucursal = ?"_s, {sucursal});
+        const QByteArray linea =
+            armarArchivoDeclaracion(e.base, cabecera, u"N"_s, QLocale()).lineas.at(0);
+        EXPECT_EQ(linea.size(), 101) << linea.toStdString();
+        EXPECT_FALSE(std::any_of(linea.begin(), linea.end(),
+                                 [](char b) { return quint8(b) < 0x20 || b == 0x7F; }))
+            << linea.toStdString();
+        if (sucursal == u"0007"_s)
+            EXPECT_EQ(linea.mid(21, 60),
+                      QByteArray("CASA CENTRAL NORTEX").leftJustified(40) + QByteArray("ROSARIO").leftJustified(20));
+        else
+            EXPECT_EQ(linea.mid(21, 60),
+                      QByteArray("EMOJI ? Y TAB").leftJustified(40) + QByteArray("??").leftJustified(20));
+    }
 }
 
 TEST_F(SucursalesTest, GrabarPideDireccionYLocalidad)

@@ -110,6 +110,8 @@ TEST_F(TiposTest, GrabarPideDescripcionYValor)
         {u"  "_s, u"5"_s, u"Debe ingresar una descripción."_s, u"txtDescripcion"_s},
         {u"TOROS"_s, {}, u"Debe ingresar el Valor."_s, u"TxtValor"_s},
         {u"TOROS"_s, u","_s, u"Debe ingresar el Valor."_s, u"TxtValor"_s},
+        {u"TOROS"_s, u"12345678901234567"_s, u"El valor ingresado es demasiado grande."_s,
+         u"TxtValor"_s},
     };
     for (const Caso& c : casos) {
         e.dialogs.mensajes.clear();

@@ -121,6 +121,17 @@ TEST_F(ArranqueTest, ValoresHostilesNoRompenElArranque)
     EXPECT_EQ(base.valor(QStringLiteral("SELECT COUNT(*) FROM Agentes")).toInt(), 2);
 }
 
+// A file grown huge by whatever wrote it is read only as far as a real one goes.
+TEST_F(ArranqueTest, UnEntornoMemEnormeSoloSeLeeAlPrincipio)
+{
+    escribirEntorno("AgenteAct = 012345\r\n" + QByteArray(64 * 1024 * 1024, 'x')
+                    + "\r\nRegimenAct = 05\r\n");
+    ASSERT_EQ(arranque.iniciar(), FinArranque::Continuar);
+    EXPECT_TRUE(dialogs.mensajes.empty());
+    EXPECT_EQ(entorno.agente(), QStringLiteral("012345"));
+    EXPECT_FALSE(entorno.Regimen_Actual);
+}
+
 TEST_F(ArranqueTest, LasLimpiezasDejanSoloElRegimen)
 {
     escribirEntorno("CabeceraAct = " + QByteArray::number(idCabecera) + "\r\n");

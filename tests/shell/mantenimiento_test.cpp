@@ -2,6 +2,7 @@
 
 #include "database/transaccion.h"
 #include "shell/compactacion.h"
+#include "support/disco_lleno.h"
 #include "ventana_principal.h"
 
 #include <QDir>
@@ -143,6 +144,34 @@ TEST_F(MantenimientoTest, UnaFallaAlReemplazarConservaElOriginalYReabre)
     EXPECT_EQ(entorno.agente(), QStringLiteral("012345"));
     EXPECT_EQ(entorno.sucursal(), QStringLiteral("0001"));
     EXPECT_EQ(entorno.regimen(), QStringLiteral("05"));
+}
+
+// The disk is full when the compacted copy is written: the cause is told, the original stays, and
+// the reopening, which meets the same full disk, ends the run with that cause too.
+TEST_F(MantenimientoTest, UnDiscoLlenoConservaElOriginalYDiceLaCausa)
+{
+    DiscoLleno disco;
+    elegirEntornoDelUsuario();
+    dejarEspacioLibre();
+    const QByteArray antes = contenidoBase();
+    dialogs.guion.mensajes.clear();
+
+    disco.lleno();
+    const auto resultado = compactarBase(arranque, entorno);
+    EXPECT_FALSE(resultado.compactada);
+    ASSERT_TRUE(resultado.error);
+    EXPECT_EQ(resultado.error->numero(), errores::DiscoLleno);
+    const QString carpetaDatos = QDir::toNativeSeparators(carpeta.dir.path());
+    EXPECT_TRUE(resultado.error->descripcion().contains(carpetaDatos));
+    if (resultado.fin == FinArranque::Terminar) {
+        ASSERT_EQ(dialogs.guion.mensajes.size(), 1U);
+        EXPECT_TRUE(dialogs.guion.mensajes[0].texto.contains(QStringLiteral("disco lleno")))
+            << dialogs.guion.mensajes[0].texto.toStdString();
+        EXPECT_TRUE(dialogs.guion.mensajes[0].texto.contains(carpetaDatos));
+    }
+    disco.vacio();
+    EXPECT_EQ(contenidoBase(), antes);
+    EXPECT_FALSE(QFileInfo(carpeta.ruta(QStringLiteral("BDRC.mdb"))).isFile());
 }
 
 TEST_F(MantenimientoTest, UnaFallaDesdeElMenuSeInformaYLaVentanaSigueHabilitada)
