@@ -135,6 +135,7 @@ std::optional<DeclaracionEmitida> emitirDeclaracion(Contexto& contexto, qint64 i
         cabecera->setValue(QStringLiteral("Estado"), estado_cabecera::Cerrada);
         cabecera->setValue(QStringLiteral("MarcaObs"), marcaObs);
         emitida.cabecera = *cabecera;
+        if (pasos.cerrada) pasos.cerrada();
     } catch (const DeclaracionIncompleta& falta) {
         progreso(0);
         dialogs.aviso(falta.texto()
