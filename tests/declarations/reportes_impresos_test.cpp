@@ -269,4 +269,33 @@ TEST(ReportesImpresos, BoletaConOtrosPagosSinMovimientosYSinCodigo)
     EXPECT_TRUE(pdf::codigosLeidos(pdf::imagenPagina(sinCodigo, 1)).isEmpty());
 }
 
+// The name the preview proposes for a document saved as PDF: the document, the receipt's number
+// where it has one, and the declaration as its file names it.
+TEST(ReportesImpresos, NombreParaGuardarComoPdf)
+{
+    DeclaracionDePrueba dj(QStringLiteral("05"), QStringLiteral("01"));
+    const auto nombre = [&](const char* reporte) {
+        const std::unique_ptr<Reporte> r = reportesDelPrograma().crear(QString::fromLatin1(reporte));
+        r->leer(dj.base, {});
+        return r->nombreArchivo().toStdString();
+    };
+    EXPECT_EQ(nombre("bolpago.rpt"), "Boleta de Pago");  // nothing read: the document alone
+
+    dj.base.ejecutar(QStringLiteral("INSERT INTO Impresos (Para, IdCabecera, Interes, Texto) "
+                                    "VALUES ('00000123', ?, ?, 'Abril     ')"),
+                     {dj.idCabecera, Importe::desdeEntero(1).aColumna()});
+    EXPECT_EQ(nombre("comprob.rpt"), "Comprobante 00000123 012345_0001_05_2008_04_01");
+
+    dj.base.ejecutar(QStringLiteral("DELETE FROM Impresos"));
+    dj.base.ejecutar(QStringLiteral("INSERT INTO Impresos (Para, IdCabecera, Texto, FechaV) "
+                                    "VALUES ('04518236', ?, ?, '2008-05-15')"),
+                     {dj.idCabecera, QStringLiteral("1(Rectificativa)000030001")});
+    EXPECT_EQ(nombre("DJurada.rpt"), "Declaración Jurada 012345_0001_05_2008_04_01");
+
+    DialogosGuionados dialogos;
+    prepararCopiasBoleta(dj.base, dialogos, dj.carpeta.dir.path(),
+                         boletaDe(dj, "1234.56", "0", "12.34"));
+    EXPECT_EQ(nombre("bolpago.rpt"), "Boleta de Pago 012345_0001_05_2008_04_01");
+}
+
 } // namespace

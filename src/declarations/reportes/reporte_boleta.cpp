@@ -31,6 +31,10 @@ constexpr double kAnchoBarra = 0.30;  // mm per narrow bar: what bank scanners r
 class ReporteBoleta final : public Reporte {
 public:
     QString titulo() const override { return QStringLiteral("Boleta de Pago"); }
+    QString nombreArchivo() const override
+    {
+        return copias_.empty() ? titulo() : nombreArchivoDocumento(titulo(), copias_[0].declaracion);
+    }
 
     void leer(BaseDatos& base, const QVariantMap&) override
     {

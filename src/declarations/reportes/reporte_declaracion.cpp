@@ -39,6 +39,11 @@ public:
     explicit ReporteDeclaracion(VarianteDeclaracion variante) : variante_(variante) {}
 
     QString titulo() const override { return QStringLiteral("Declaración Jurada"); }
+    QString nombreArchivo() const override
+    {
+        return declaraciones_.empty() ? titulo()
+                                      : nombreArchivoDocumento(titulo(), declaraciones_[0].identidad);
+    }
 
     void leer(BaseDatos& base, const QVariantMap&) override
     {
