@@ -17,6 +17,7 @@ public:
     std::deque<int> modales;                            // for abrirModal(); default: 0
     std::function<void(QDialog&)> alAbrir;              // acts on a window before it "closes"
     QStringList propuestas;                             // names proposed by the save chooser
+    std::vector<int> largos;                            // the limit of each limited input box
     QStringList abiertos;                               // documents and addresses opened
     bool escritorioFunciona = true;
 
@@ -37,6 +38,12 @@ public:
         auto t = textos.front();
         textos.pop_front();
         return t;
+    }
+    std::optional<QString> pedirTextoHasta(const QString& texto, const QString& titulo,
+                                           int largoMaximo) override
+    {
+        largos.push_back(largoMaximo);
+        return Dialogs::pedirTextoHasta(texto, titulo, largoMaximo);
     }
     QString elegirArchivo(const QString&, const QString&, const QString&) override
     {
