@@ -9,7 +9,9 @@
 #include "platform/motor_reportes.h"
 #include "platform/pdf_prueba.h"
 
+#include <QFile>
 #include <QRegularExpression>
+#include <limits>
 #include <gtest/gtest.h>
 
 namespace {
@@ -296,6 +298,33 @@ TEST(ReportesImpresos, NombreParaGuardarComoPdf)
     prepararCopiasBoleta(dj.base, dialogos, dj.carpeta.dir.path(),
                          boletaDe(dj, "1234.56", "0", "12.34"));
     EXPECT_EQ(nombre("bolpago.rpt"), "Boleta de Pago 012345_0001_05_2008_04_01");
+}
+
+// Amounts that no form checked and whose sums leave the currency range: the engine's error, never
+// a wrong total on paper.
+TEST(ReportesImpresos, TotalesFueraDeRangoSonUnError)
+{
+    DeclaracionDePrueba dj;
+    const QVariant maximo = std::numeric_limits<qint64>::max();
+    dj.base.ejecutar(QStringLiteral("INSERT INTO Impresos (Para, IdCabecera, Importe, Importe1, "
+                                    "Texto, Interes) VALUES ('AGENTE', ?, ?, 0, '', ?)"),
+                     {dj.idCabecera, maximo, imp("1.00")});
+    const ResultadoImpresion boleta =
+        imprimir(dj, QStringLiteral("bolpago.rpt"), 1, dj.pdf(QStringLiteral("b.pdf")));
+    EXPECT_EQ(boleta.numero, 6);
+    EXPECT_EQ(boleta.texto, QStringLiteral("Desbordamiento"));
+
+    dj.base.ejecutar(QStringLiteral("DELETE FROM Impresos"));
+    dj.base.ejecutar(QStringLiteral("INSERT INTO Impresos (Para, IdCabecera, Texto) "
+                                    "VALUES ('04518236', ?, '')"),
+                     {dj.idCabecera});
+    for (int i = 0; i < 2; ++i)
+        dj.base.ejecutar(QStringLiteral("INSERT INTO Subtotales (IdCabecera, Alicuota, TotxAlic, "
+                                        "Otros_Pagos, Otro_valor) VALUES (?, ?, ?, 0, 0)"),
+                         {dj.idCabecera, imp("2.50"), maximo});
+    EXPECT_EQ(imprimir(dj, QStringLiteral("DJurada.rpt"), 1, dj.pdf(QStringLiteral("d.pdf"))).numero,
+              6);
+    EXPECT_FALSE(QFile::exists(dj.pdf(QStringLiteral("d.pdf"))));
 }
 
 } // namespace
