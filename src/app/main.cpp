@@ -6,6 +6,7 @@
 #include "common/contexto.h"
 #include "database/entorno.h"
 #include "platform/carpeta_programa.h"
+#include "platform/locale_numeros.h"
 #include "platform/qt_dialogs.h"
 #include "platform/reloj.h"
 #include "shell/arranque.h"
@@ -72,6 +73,8 @@ int crearBase()
 
 int main(int argc, char* argv[])
 {
+    // Numbers as the user writes them; a decimal comma where the system sets no locale.
+    fijarLocaleDeNumeros();
     for (int i = 1; i < argc; ++i) {
         if (QString::fromLocal8Bit(argv[i]) == QLatin1String("--crear-base")) {
             QCoreApplication app(argc, argv);

@@ -8,6 +8,7 @@
 class QSqlError;
 
 namespace errores {
+constexpr int Desbordamiento = 6;         // a number that does not fit where it must be held
 constexpr int ClaveRepetida = 3022;       // duplicate value in a unique index
 constexpr int ClaveRepetidaIndice = 524;  // the same condition, as some forms know it
 constexpr int TablaExiste = 3010;

@@ -1,8 +1,25 @@
 #include "database/importe.h"
 
+#include "database/error_motor.h"
+
 #include <QLocale>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+void desbordamientoImporte()
+{
+    throw ErrorMotor(errores::Desbordamiento, QStringLiteral("Desbordamiento"));
+}
 
 namespace {
+
+qint64 enRango(__int128 valor)
+{
+    if (valor > std::numeric_limits<qint64>::max() || valor < std::numeric_limits<qint64>::min())
+        desbordamientoImporte();
+    return static_cast<qint64>(valor);
+}
 
 // Divides rounding half away from zero.
 qint64 dividirRedondeando(__int128 numerador, __int128 divisor)
@@ -12,7 +29,20 @@ qint64 dividirRedondeando(__int128 numerador, __int128 divisor)
     if (divisor < 0) divisor = -divisor;
     __int128 cociente = numerador / divisor;
     if ((numerador % divisor) * 2 >= divisor) ++cociente;
-    return static_cast<qint64>(negativo ? -cociente : cociente);
+    return enRango(negativo ? -cociente : cociente);
+}
+
+// numerador / 2^bits rounded to the nearest, ties to the even one.
+__int128 dividirPorPotenciaDeDosAlPar(__int128 numerador, int bits)
+{
+    const bool negativo = numerador < 0;
+    const unsigned __int128 absoluto =
+        negativo ? -static_cast<unsigned __int128>(numerador) : numerador;
+    unsigned __int128 cociente = absoluto >> bits;
+    const unsigned __int128 resto = absoluto - (cociente << bits);
+    const unsigned __int128 mitad = static_cast<unsigned __int128>(1) << (bits - 1);
+    if (resto > mitad || (resto == mitad && (cociente & 1) != 0)) ++cociente;
+    return negativo ? -static_cast<__int128>(cociente) : static_cast<__int128>(cociente);
 }
 
 qint64 potencia10(int n)
@@ -68,6 +98,26 @@ std::optional<Importe> Importe::leer(QStringView texto, QChar separadorDecimal)
     return Importe(static_cast<qint64>(negativo ? -total : total));
 }
 
+Importe Importe::desdeDouble(double valor)
+{
+    if (!std::isfinite(valor)) desbordamientoImporte();
+    if (valor == 0) return {};
+    // valor = mantisa * 2^exponente with a whole mantissa of at most 53 bits, so the exact count
+    // of ten-thousandths is mantisa * 10^4 * 2^exponente.
+    int exponente = 0;
+    const double fraccion = std::frexp(valor, &exponente);
+    const auto mantisa = static_cast<qint64>(std::ldexp(fraccion, 53));
+    exponente -= 53;
+    const __int128 escalada = static_cast<__int128>(mantisa) * kEscala;  // below 2^67
+    if (exponente >= 0) {
+        if (exponente > 60) desbordamientoImporte();
+        return Importe(enRango(escalada << exponente));
+    }
+    // Past 68 bits the value is below half a ten-thousandth.
+    if (-exponente > 68) return {};
+    return Importe(enRango(dividirPorPotenciaDeDosAlPar(escalada, -exponente)));
+}
+
 Importe Importe::desdeColumna(const QVariant& valor)
 {
     if (valor.isNull()) return {};
@@ -88,7 +138,8 @@ Importe Importe::porcentaje(Importe tasa) const
 Importe Importe::porcentajeEnCentavos(Importe tasa) const
 {
     // Ten-thousandths times ten-thousandths of a percent: cents are the product over 10^8.
-    return desdeCentavos(dividirRedondeando(static_cast<__int128>(valor_) * tasa.valor_, 100000000));
+    return desdeCentavos(
+        dividirRedondeando(static_cast<__int128>(valor_) * tasa.valor_, 100000000));
 }
 
 QString Importe::formato(QStringView mascara, const QLocale& locale) const
@@ -106,11 +157,12 @@ QString Importe::formato(QStringView mascara, const QLocale& locale) const
     const bool agrupar = parteEntera.contains(QLatin1Char(','));
     const int minimoEnteros = int(parteEntera.count(QLatin1Char('0')));
 
-    const qint64 escala = potencia10(4 - decimales);
-    const qint64 redondeado = dividirRedondeando(valor_, escala);
-    const bool negativo = redondeado < 0;
-    const quint64 absoluto = negativo ? quint64(-redondeado) : quint64(redondeado);
-    const quint64 divisor = quint64(potencia10(decimales));
+    // Past the fourth decimal every digit is a zero.
+    const int exactos = std::min(decimales, 4);
+    const qint64 redondeado = dividirRedondeando(valor_, potencia10(4 - exactos));
+    const bool negativo = valor_ < 0;
+    const quint64 absoluto = negativo ? 0 - quint64(redondeado) : quint64(redondeado);
+    const quint64 divisor = quint64(potencia10(exactos));
     QString enteros = QString::number(absoluto / divisor);
     if (enteros == QLatin1String("0") && minimoEnteros == 0) enteros.clear();
     while (enteros.size() < minimoEnteros) enteros.prepend(QLatin1Char('0'));
@@ -121,7 +173,8 @@ QString Importe::formato(QStringView mascara, const QLocale& locale) const
     QString texto = prefijo + enteros;
     if (decimales > 0) {
         texto += locale.decimalPoint();
-        texto += QString::number(absoluto % divisor).rightJustified(decimales, QLatin1Char('0'));
+        texto += QString::number(absoluto % divisor).rightJustified(exactos, QLatin1Char('0'));
+        texto += QString(decimales - exactos, QLatin1Char('0'));
     }
     return negativo ? QLatin1Char('-') + texto : texto;
 }

@@ -1,6 +1,8 @@
 #pragma once
 // Exact fixed-point amounts: a 64-bit count of ten-thousandths, as the currency columns hold them.
 // Rates (percentages) are kept the same way. No amount goes through a double on its way to storage.
+// A result that does not fit in the count is never wrapped into a wrong amount: the operation
+// throws ErrorMotor with errores::Desbordamiento ("Desbordamiento").
 
 #include <QChar>
 #include <QString>
@@ -11,6 +13,9 @@
 
 class QLocale;
 
+// Throws the overflow error of an amount operation.
+[[noreturn]] void desbordamientoImporte();
+
 class Importe {
 public:
     static constexpr qint64 kEscala = 10000;
@@ -18,8 +23,18 @@ public:
     constexpr Importe() = default;
 
     static constexpr Importe desdeDiezmilesimos(qint64 valor) { return Importe(valor); }
-    static constexpr Importe desdeCentavos(qint64 centavos) { return Importe(centavos * 100); }
-    static constexpr Importe desdeEntero(qint64 unidades) { return Importe(unidades * kEscala); }
+    static constexpr Importe desdeCentavos(qint64 centavos)
+    {
+        return Importe(producto(centavos, 100));
+    }
+    static constexpr Importe desdeEntero(qint64 unidades)
+    {
+        return Importe(producto(unidades, kEscala));
+    }
+    // The exact value of a floating-point number to four decimals, ties to the even digit (0.00765,
+    // held as 0.0076500000000000005, is 0.0077). Infinite, not-a-number and out-of-range values
+    // are an overflow.
+    static Importe desdeDouble(double valor);
 
     // Reads a typed or stored number: optional sign, digits, at most one decimal separator (the
     // one given, or "." always), up to four decimals (more are rounded half away from zero).
@@ -50,20 +65,41 @@ public:
     // Formats with a mask of the kind "########0.00", "###,###,##0.00" or "$ #,##0.00": literal
     // text before the first digit placeholder is kept, a "," asks for thousands grouping, the
     // count of placeholders after "." gives the decimals, the "0" before it the minimum digits.
-    // Separators are those of the locale.
+    // Separators are those of the locale. Decimals beyond the fourth are zeros. A negative value
+    // keeps its "-" even when it shows as zero ("-0,00").
     QString formato(QStringView mascara, const QLocale& locale) const;
     // "########0.00" with a point, as the agency's files carry numbers.
     QString conPunto(int decimales = 2) const;
 
-    constexpr Importe operator-() const { return Importe(-valor_); }
-    constexpr Importe operator+(Importe o) const { return Importe(valor_ + o.valor_); }
-    constexpr Importe operator-(Importe o) const { return Importe(valor_ - o.valor_); }
-    constexpr Importe& operator+=(Importe o) { valor_ += o.valor_; return *this; }
-    constexpr Importe& operator-=(Importe o) { valor_ -= o.valor_; return *this; }
-    constexpr Importe operator*(qint64 n) const { return Importe(valor_ * n); }
+    constexpr Importe operator-() const { return Importe(producto(valor_, -1)); }
+    constexpr Importe operator+(Importe o) const { return Importe(suma(valor_, o.valor_)); }
+    constexpr Importe operator-(Importe o) const { return Importe(resta(valor_, o.valor_)); }
+    constexpr Importe& operator+=(Importe o) { return *this = *this + o; }
+    constexpr Importe& operator-=(Importe o) { return *this = *this - o; }
+    constexpr Importe operator*(qint64 n) const { return Importe(producto(valor_, n)); }
     constexpr auto operator<=>(const Importe&) const = default;
 
 private:
     constexpr explicit Importe(qint64 valor) : valor_(valor) {}
+
+    static constexpr qint64 suma(qint64 a, qint64 b)
+    {
+        qint64 r = 0;
+        if (__builtin_add_overflow(a, b, &r)) desbordamientoImporte();
+        return r;
+    }
+    static constexpr qint64 resta(qint64 a, qint64 b)
+    {
+        qint64 r = 0;
+        if (__builtin_sub_overflow(a, b, &r)) desbordamientoImporte();
+        return r;
+    }
+    static constexpr qint64 producto(qint64 a, qint64 b)
+    {
+        qint64 r = 0;
+        if (__builtin_mul_overflow(a, b, &r)) desbordamientoImporte();
+        return r;
+    }
+
     qint64 valor_ = 0;
 };

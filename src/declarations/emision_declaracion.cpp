@@ -10,6 +10,7 @@
 #include "declarations/error_operacion.h"
 #include "declarations/estado_cabecera.h"
 #include "declarations/registros_declaracion.h"
+#include "platform/dialogos_impresion.h"
 #include "platform/dialogs.h"
 
 #include <QDir>
@@ -86,14 +87,7 @@ std::optional<DeclaracionEmitida> emitirDeclaracion(Contexto& contexto, qint64 i
             return std::nullopt;
         }
 
-        emitida.observacion =
-            dialogs
-                .pedirTexto(QStringLiteral("Tipee un texto (hasta 100 caracteres) que considere "
-                                           "necesario agregar a la declaración o bien elija "
-                                           "cancelar para no incluir ninguna observación:"),
-                            QStringLiteral("Imprimir Declaración Jurada - OBSERVACIÓN"))
-                .value_or(QString())
-                .left(100);
+        emitida.observacion = pedirObservacionDeclaracion(dialogs);
 
         emitida.carpeta =
             pasos.elegirCarpeta ? pasos.elegirCarpeta() : elegirCarpetaDeclaracion(dialogs);
@@ -135,6 +129,7 @@ std::optional<DeclaracionEmitida> emitirDeclaracion(Contexto& contexto, qint64 i
         cabecera->setValue(QStringLiteral("Estado"), estado_cabecera::Cerrada);
         cabecera->setValue(QStringLiteral("MarcaObs"), marcaObs);
         emitida.cabecera = *cabecera;
+        if (pasos.cerrada) pasos.cerrada();
     } catch (const DeclaracionIncompleta& falta) {
         progreso(0);
         dialogs.aviso(falta.texto()

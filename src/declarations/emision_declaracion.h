@@ -31,6 +31,9 @@ struct PasosEmision {
     std::function<QString()> elegirCarpeta;
     // The progress bar, 0 to 100 while the withholdings are written, back to 0 at the end.
     std::function<void(int)> progreso;
+    // Told as soon as the declaration is closed, before the file's success message, so that the
+    // form already shows it closed while the message is on screen.
+    std::function<void()> cerrada;
     // The printed declaration, which follows the file's success message.
     std::function<void(const DeclaracionEmitida&)> imprimir;
 };

@@ -329,6 +329,7 @@ void frmCabeceras::cmdDecJurada_Click()
     const auto alTerminar = qScopeGuard([this] { ocultarProgreso(); });
     PasosEmision pasos{[this] { return frmGuardarEn::elegir(contexto_.dialogs); },
                        [this](int valor) { progreso(valor); },
+                       [this, id] { volverAConsultar(*id, dbgCabeceras->filaActual()); },
                        [this](const DeclaracionEmitida& e) { imprimirDeclaracion(contexto_, e); }};
     emitirDeclaracion(contexto_, *id, pasos);
     // Closed or not, the row shows what the database holds.
@@ -339,7 +340,9 @@ void frmCabeceras::cmdPago_Click()
 {
     const auto id = idSeleccionado();
     if (!id) return;
-    if (imprimirBoletaPago(contexto_, *id)) volverAConsultar(*id, dbgCabeceras->filaActual());
+    // The row shows the declaration closed as soon as the slip closes it, before the print.
+    imprimirBoletaPago(contexto_, *id,
+                       [this, id] { volverAConsultar(*id, dbgCabeceras->filaActual()); });
 }
 
 void frmCabeceras::cmdIntervenciones_Click()

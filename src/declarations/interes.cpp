@@ -1,16 +1,14 @@
 #include "declarations/interes.h"
 
 #include "database/base_datos.h"
+#include "database/error_motor.h"
 
-#include <cmath>
+#include <limits>
 
 namespace {
 
-// A floating-point amount as currency: four decimals, ties to the even digit.
-Importe aMoneda(double valor)
-{
-    return Importe::desdeDiezmilesimos(std::llrint(valor * Importe::kEscala));
-}
+// The days of a stretch are held as a 16-bit count.
+constexpr qint64 kMaximoDias = 32767;
 
 double enDouble(Importe importe)
 {
@@ -25,20 +23,39 @@ qint64 dividirAlPar(__int128 a, qint64 b)
     const __int128 resto = a % b;
     const __int128 dobleResto = 2 * (resto < 0 ? -resto : resto);
     if (dobleResto > b || (dobleResto == b && cociente % 2 != 0)) cociente += a < 0 ? -1 : 1;
+    if (cociente > std::numeric_limits<qint64>::max()
+        || cociente < std::numeric_limits<qint64>::min())
+        desbordamientoImporte();
     return qint64(cociente);
 }
 
-// The interest of one stretch of `dias` days at the monthly rate `tasa`.
+int diasDelTramo(const QDate& inicio, const QDate& fin)
+{
+    const qint64 dias = inicio.daysTo(fin);
+    if (dias > kMaximoDias || dias < -kMaximoDias - 1)
+        throw ErrorMotor(
+            errores::Desbordamiento,
+            QStringLiteral("Desbordamiento: los intereses se calculan por tramos de hasta %1 días, "
+                           "y del %2 al %3 hay %4 días.\nVerifique la fecha de pago.")
+                .arg(kMaximoDias)
+                .arg(inicio.toString(QStringLiteral("dd/MM/yyyy")),
+                     fin.toString(QStringLiteral("dd/MM/yyyy")))
+                .arg(dias));
+    return int(dias);
+}
+
+// The interest of one stretch of `dias` days at the monthly rate `tasa`. Each floating-point
+// result becomes currency from its exact value, ties to the even digit.
 Importe tramo(Importe neto, Importe tasa, int dias, TasaDiaria diaria)
 {
     if (diaria == TasaDiaria::Simple) {
         const float porDia = float(enDouble(tasa) / 30.0);
-        return aMoneda(enDouble(neto) * double(porDia) / 100.0 * dias);
+        return Importe::desdeDouble(enDouble(neto) * double(porDia) / 100.0 * dias);
     }
-    const qint64 porDia = dividirAlPar(tasa.diezmilesimos(), 30);
+    const Importe porDia = Importe::desdeDouble(enDouble(tasa) / 30.0);
     const qint64 producto =
-        dividirAlPar(__int128(neto.diezmilesimos()) * porDia, Importe::kEscala);
-    return aMoneda(double(producto) / Importe::kEscala / 100.0 * dias);
+        dividirAlPar(__int128(neto.diezmilesimos()) * porDia.diezmilesimos(), Importe::kEscala);
+    return Importe::desdeDouble(double(producto) / Importe::kEscala / 100.0 * dias);
 }
 
 } // namespace
@@ -63,7 +80,7 @@ std::optional<Importe> Calculo_Intereses(Importe neto, const QDate& vencimiento,
     for (std::size_t i = *primera; i < vigentes.size(); ++i) {
         const bool ultima = i + 1 == vigentes.size();
         const QDate fin = ultima ? pago : vigentes[i + 1].vigencia.addDays(-1);
-        interes += tramo(neto, vigentes[i].tasa, int(inicio.daysTo(fin)), diaria);
+        interes += tramo(neto, vigentes[i].tasa, diasDelTramo(inicio, fin), diaria);
         inicio = fin;
     }
     return interes;

@@ -69,13 +69,15 @@ QDate vencimientoDe(BaseDatos& base, const Boleta& boleta)
 
 } // namespace
 
-bool imprimirBoletaPago(Contexto& contexto, qint64 idCabecera)
+bool imprimirBoletaPago(Contexto& contexto, qint64 idCabecera,
+                        const std::function<void()>& alCerrar)
 {
     MotorReportes motor(contexto.base, contexto.dialogs, reportesDelPrograma());
-    return imprimirBoletaPago(contexto, idCabecera, motor);
+    return imprimirBoletaPago(contexto, idCabecera, motor, alCerrar);
 }
 
-bool imprimirBoletaPago(Contexto& contexto, qint64 idCabecera, Impresora& impresora)
+bool imprimirBoletaPago(Contexto& contexto, qint64 idCabecera, Impresora& impresora,
+                        const std::function<void()>& alCerrar)
 {
     BaseDatos& base = contexto.base;
     Entorno& entorno = contexto.entorno;
@@ -167,6 +169,7 @@ bool imprimirBoletaPago(Contexto& contexto, qint64 idCabecera, Impresora& impres
         cerrada = cierra;
         if (cierra && entorno.Cabecera_Actual && entorno.idCabecera() == idCabecera)
             entorno.Limpiar_Cabecera_Actual();
+        if (cierra && alCerrar) alCerrar();
 
         if (!confirmarImpresion(dialogs)) return cerrada;
         imprimirReporte(dialogs, impresora, {kReporteBoleta, 1, Destino::Pantalla, {}, {}});

@@ -4,11 +4,15 @@
 // it also closes the declaration.
 
 #include <QtGlobal>
+#include <functional>
 
 class Impresora;
 struct Contexto;
 
 // True when the declaration's row changed (it was closed), so the form shows it again.
-bool imprimirBoletaPago(Contexto& contexto, qint64 idCabecera);
+// `alCerrar` is told as soon as the slip closes the declaration, before the print is asked for.
+bool imprimirBoletaPago(Contexto& contexto, qint64 idCabecera,
+                        const std::function<void()>& alCerrar = {});
 // The same, printed through `impresora` in place of the program's report engine.
-bool imprimirBoletaPago(Contexto& contexto, qint64 idCabecera, Impresora& impresora);
+bool imprimirBoletaPago(Contexto& contexto, qint64 idCabecera, Impresora& impresora,
+                        const std::function<void()>& alCerrar = {});

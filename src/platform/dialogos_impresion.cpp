@@ -7,7 +7,9 @@ bool confirmarImpresion(Dialogs& dialogs, Respuesta porDefecto)
 
 QString pedirObservacion(Dialogs& dialogs, const QString& texto, const QString& titulo)
 {
-    const std::optional<QString> respuesta = dialogs.pedirTexto(texto, titulo);
+    // The box itself stops typing at the limit; what comes back is kept to it all the same.
+    const std::optional<QString> respuesta =
+        dialogs.pedirTextoHasta(texto, titulo, kLargoObservacion);
     if (!respuesta) return {};
     return respuesta->left(kLargoObservacion);
 }

@@ -16,7 +16,8 @@ constexpr int kLargoObservacion = 100;
 // "¿Confirmar Impresión?" with Yes and No; true on Yes.
 bool confirmarImpresion(Dialogs& dialogs, Respuesta porDefecto = Respuesta::Si);
 
-// Asks for an observation; keeps its first 100 characters. Cancel gives the empty text.
+// Asks for an observation in a box that stops typing at 100 characters. Cancel gives the empty
+// text.
 QString pedirObservacion(Dialogs& dialogs, const QString& texto, const QString& titulo);
 // The two prompts of the program.
 QString pedirObservacionComprobante(Dialogs& dialogs);

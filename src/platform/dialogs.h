@@ -33,6 +33,15 @@ public:
     // An input box: the typed text, or nothing when the user cancels.
     virtual std::optional<QString> pedirTexto(const QString& texto, const QString& titulo,
                                               const QString& inicial = {}) = 0;
+    // An empty input box that takes at most `largoMaximo` characters: typing stops there. By
+    // default the plain input box, its answer cut to that length.
+    virtual std::optional<QString> pedirTextoHasta(const QString& texto, const QString& titulo,
+                                                   int largoMaximo)
+    {
+        std::optional<QString> respuesta = pedirTexto(texto, titulo);
+        if (respuesta) *respuesta = respuesta->left(largoMaximo);
+        return respuesta;
+    }
 
     // Choosers: the chosen path, or an empty text when the user cancels.
     virtual QString elegirArchivo(const QString& titulo, const QString& carpetaInicial,

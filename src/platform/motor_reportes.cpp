@@ -1,11 +1,14 @@
 #include "platform/motor_reportes.h"
 
+#include "database/base_datos.h"
 #include "database/error_motor.h"
 #include "platform/dialogos_impresion.h"
 #include "platform/lienzo.h"
 #include "platform/reporte.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPageLayout>
 #include <QPainter>
@@ -56,6 +59,26 @@ bool pintarCopias(const Reporte& reporte, int copias, QPagedPaintDevice& disposi
         reporte.pintar(lienzo);
     }
     return pintor.end();
+}
+
+// Saving from the preview: the name proposed says what the document is about and lies in the data
+// folder, beside the database; the user is told where the file went.
+void MotorReportes::guardarComoPdf(const Reporte& reporte, int copias)
+{
+    const QString carpeta = QFileInfo(base_.ruta()).absolutePath();
+    const QString archivo = dialogs_.elegirArchivoGuardar(
+        QStringLiteral("Guardar como PDF"),
+        QDir(carpeta).filePath(reporte.nombreArchivo() + QStringLiteral(".pdf")),
+        QStringLiteral("Documentos PDF (*.pdf)"));
+    if (archivo.isEmpty()) return;
+    const ResultadoImpresion resultado = escribirPdf(reporte, copias, archivo);
+    if (!resultado.correcto()) {
+        informarErrorImpresion(dialogs_, resultado);
+        return;
+    }
+    dialogs_.aviso(QStringLiteral("El documento se guardó en:\n%1")
+                       .arg(QDir::toNativeSeparators(archivo)),
+                   QStringLiteral("Información"), Icono::Informacion);
 }
 
 MotorReportes::MotorReportes(BaseDatos& base, Dialogs& dialogs, const CatalogoReportes& catalogo,
@@ -132,13 +155,8 @@ ResultadoImpresion MotorReportes::aPantalla(const Reporte& reporte, int copias)
     // Saving as PDF sits beside the window's own print button.
     if (auto* barra = vista.findChild<QToolBar*>()) {
         QAction* guardar = barra->addAction(QStringLiteral("Guardar como PDF..."));
-        QObject::connect(guardar, &QAction::triggered, &vista, [&] {
-            const QString archivo = dialogs_.elegirArchivoGuardar(
-                QStringLiteral("Guardar como PDF"), reporte.titulo() + QStringLiteral(".pdf"),
-                QStringLiteral("Documentos PDF (*.pdf)"));
-            if (archivo.isEmpty()) return;
-            informarErrorImpresion(dialogs_, escribirPdf(reporte, copias, archivo));
-        });
+        QObject::connect(guardar, &QAction::triggered, &vista,
+                         [&] { guardarComoPdf(reporte, copias); });
     }
     dialogs_.abrirModal(vista);
     return {};

@@ -29,6 +29,7 @@ private:
     ResultadoImpresion aPdf(const Reporte& reporte, int copias, const QString& archivo);
     ResultadoImpresion aImpresora(const Reporte& reporte, int copias);
     ResultadoImpresion aPantalla(const Reporte& reporte, int copias);
+    void guardarComoPdf(const Reporte& reporte, int copias);
 
     BaseDatos& base_;
     Dialogs& dialogs_;

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUrl>
@@ -64,10 +65,9 @@ Respuesta QtDialogs::mostrar(const Mensaje& mensaje)
     return pulsado == aceptar ? Respuesta::Aceptar : Respuesta::Cancelar;
 }
 
-std::optional<QString> QtDialogs::pedirTexto(const QString& texto, const QString& titulo,
-                                             const QString& inicial)
+void prepararCajaTexto(QInputDialog& caja, const QString& texto, const QString& titulo,
+                       const QString& inicial, int largoMaximo)
 {
-    QInputDialog caja(QApplication::activeWindow());
     caja.setWindowTitle(titulo);
     caja.setLabelText(texto);
     caja.setTextValue(inicial);
@@ -78,8 +78,33 @@ std::optional<QString> QtDialogs::pedirTexto(const QString& texto, const QString
         etiqueta->setWordWrap(true);
         etiqueta->setMaximumWidth(480);
     }
+    if (largoMaximo > 0)
+        if (auto* linea = caja.findChild<QLineEdit*>()) linea->setMaxLength(largoMaximo);
+}
+
+namespace {
+
+std::optional<QString> pedirEnCaja(const QString& texto, const QString& titulo,
+                                   const QString& inicial, int largoMaximo)
+{
+    QInputDialog caja(QApplication::activeWindow());
+    prepararCajaTexto(caja, texto, titulo, inicial, largoMaximo);
     if (caja.exec() != QDialog::Accepted) return std::nullopt;
     return caja.textValue();
+}
+
+} // namespace
+
+std::optional<QString> QtDialogs::pedirTexto(const QString& texto, const QString& titulo,
+                                             const QString& inicial)
+{
+    return pedirEnCaja(texto, titulo, inicial, 0);
+}
+
+std::optional<QString> QtDialogs::pedirTextoHasta(const QString& texto, const QString& titulo,
+                                                  int largoMaximo)
+{
+    return pedirEnCaja(texto, titulo, QString(), largoMaximo);
 }
 
 QString QtDialogs::elegirArchivo(const QString& titulo, const QString& carpetaInicial,

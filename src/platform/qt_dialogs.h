@@ -3,6 +3,7 @@
 
 #include "platform/dialogs.h"
 
+class QInputDialog;
 class QWidget;
 
 class QtDialogs final : public Dialogs {
@@ -10,6 +11,8 @@ public:
     Respuesta mostrar(const Mensaje& mensaje) override;
     std::optional<QString> pedirTexto(const QString& texto, const QString& titulo,
                                       const QString& inicial) override;
+    std::optional<QString> pedirTextoHasta(const QString& texto, const QString& titulo,
+                                           int largoMaximo) override;
     QString elegirArchivo(const QString& titulo, const QString& carpetaInicial,
                           const QString& filtro) override;
     QString elegirCarpeta(const QString& titulo, const QString& carpetaInicial) override;
@@ -18,3 +21,8 @@ public:
     int abrirModal(QDialog& formulario) override;
     bool abrirConEscritorio(const QString& rutaODireccion) override;
 };
+
+// Sets up an input box: title, prompt, initial text, Spanish buttons and, when `largoMaximo` is
+// above 0, a text box that takes no more characters than that, typed or pasted.
+void prepararCajaTexto(QInputDialog& caja, const QString& texto, const QString& titulo,
+                       const QString& inicial, int largoMaximo = 0);

@@ -18,6 +18,9 @@ public:
 
     // The preview window's and the PDF's title.
     virtual QString titulo() const = 0;
+    // The name, without extension, proposed when the user saves the document as a file; read
+    // after leer(). By default the title.
+    virtual QString nombreArchivo() const { return titulo(); }
     // Reads the scratch tables and the database; database failures are thrown (ErrorMotor).
     virtual void leer(BaseDatos& base, const QVariantMap& seleccion) = 0;
     // False when the tables held nothing to print.

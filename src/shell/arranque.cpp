@@ -12,6 +12,14 @@
 #include <QFile>
 #include <QSaveFile>
 
+namespace {
+
+const QString kComoCrearLaBase = QStringLiteral(
+    "Para crear la base de datos de una instalación nueva ejecute 'tarquel --crear-base' con la "
+    "misma carpeta de datos, o inicie el programa con 'scripts/run', que la crea cuando falta.");
+
+} // namespace
+
 Arranque::Arranque(Entorno& entorno, Dialogs& dialogs, QString carpeta)
     : entorno_(entorno), dialogs_(dialogs), carpeta_(std::move(carpeta))
 {
@@ -48,8 +56,8 @@ FinArranque Arranque::abrirBase()
     } catch (const ErrorMotor& error) {
         if (error.numero() == errores::BaseNoEncontrada) {
             dialogs_.mostrar({QStringLiteral("No se encontró el archivo de base de datos 'BDR.mdb'\n"
-                                             "en la carpeta '%1'")
-                                  .arg(QDir::toNativeSeparators(carpeta_)),
+                                             "en la carpeta '%1'\n\n%2")
+                                  .arg(QDir::toNativeSeparators(carpeta_), kComoCrearLaBase),
                               QStringLiteral("Error"), Icono::Critico});
         } else {
             dialogs_.aviso(error.textoGuion());

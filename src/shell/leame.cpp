@@ -55,6 +55,9 @@ void mostrarLeame(Dialogs& dialogs, const QString& carpeta, const QStringList& o
         return;
     }
     if (!dialogs.abrirConEscritorio(ruta))
-        dialogs.mostrar({QStringLiteral("No se puede mostrar el documento 'Leame.doc'"),
+        dialogs.mostrar({QStringLiteral("No se puede mostrar el documento 'Leame.doc'\n"
+                                        "El documento está en '%1': puede abrirlo con un "
+                                        "procesador de textos.")
+                             .arg(QDir::toNativeSeparators(ruta)),
                          QStringLiteral("Error"), Icono::Critico});
 }

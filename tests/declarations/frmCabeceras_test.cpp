@@ -409,12 +409,15 @@ TEST_F(FrmCabecerasTest, laDeclaracionJuradaEscribeElArchivoYCierraLaFila)
     QDir().mkpath(destino);
 
     const auto form = abrir(ModoCabeceras::Emision);
-    // At the success message the file is complete: the label is gone, the bar still shown.
+    // At the success message the file is complete: the label is gone, the bar still shown, and
+    // the month already shows closed, in the state label and in the grid.
     QStringList progreso;
+    QStringList mostrado;
     observados.alMostrar = [&](const Mensaje& m) {
         const auto* barra = control<QProgressBar>(*form, u"ProgressBar1"_s);
         progreso << m.titulo + u": "_s + (barra->isHidden() ? u"-"_s : QString::number(barra->value()))
                 + (control<QWidget>(*form, u"lblProcesando"_s)->isHidden() ? u""_s : u" procesando"_s);
+        mostrado << m.titulo + u":"_s + estado(*form) + u" "_s + actual(*form);
     };
     dialogos.respuestas = {Respuesta::Si, Respuesta::No};  // close it; no print for now
     dialogos.rutas = {destino};
@@ -422,6 +425,8 @@ TEST_F(FrmCabecerasTest, laDeclaracionJuradaEscribeElArchivoYCierraLaFila)
 
     EXPECT_EQ(QDir(destino).entryList(QDir::Files), QStringList{u"DJ_000123_0001_01_2004_05_00.TXT"_s});
     EXPECT_EQ(progreso.mid(0, 2), (QStringList{u"¡Atención!: -"_s, u"Información: 0"_s}));
+    EXPECT_EQ(mostrado.mid(0, 2), (QStringList{u"¡Atención!: Abierta 200405/00/2"_s,
+                                               u"Información: Cerrada 200405/00/3"_s}));
     // The printed declaration followed the file: its row is written before the print question.
     EXPECT_EQ(contar("Impresos", id), 1);
     EXPECT_EQ(campo(id, "Estado"), u"3"_s);
@@ -455,10 +460,16 @@ TEST_F(FrmCabecerasTest, laBoletaDePagoCierraLaFilaQueMuestra)
     EXPECT_EQ(estado(*form), u" Abierta"_s);
     EXPECT_EQ(entorno.idCabecera(), id);
 
-    // Paid on the due date, no other payments, not printed: closed all the same.
+    // Paid on the due date, no other payments, not printed: closed all the same, and shown
+    // closed by the time the print is asked for.
+    QString alPreguntar;
+    observados.alMostrar = [&](const Mensaje& m) {
+        if (m.titulo == u"¿Confirmar Impresión?"_s) alPreguntar = estado(*form) + u" "_s + actual(*form);
+    };
     dialogos.respuestas = {Respuesta::Si, Respuesta::No};
     dialogos.textos = {u"15/06/2004"_s, std::nullopt};
     pulsar(*form, u"cmdPago"_s);
+    EXPECT_EQ(alPreguntar, u" Cerrada 200405/00/3"_s);
     EXPECT_EQ(campo(id, "Estado"), u"3"_s);
     EXPECT_EQ(filas(*form), QStringList{u"200405/00/3"_s});
     EXPECT_EQ(estado(*form), u" Cerrada"_s);

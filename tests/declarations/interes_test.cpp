@@ -4,6 +4,7 @@
 #include "declarations/interes.h"
 
 #include "database/base_datos.h"
+#include "database/error_motor.h"
 #include "support/carpeta_temporal.h"
 
 #include <gtest/gtest.h>
@@ -71,6 +72,14 @@ TEST(CalculoIntereses, TramosEntreCambiosDeTasa)
         // stretch would be 19687.2946 and round to ,29.
         {"la tasa diaria en simple precision", "180341.63", "2008-05-10", "2008-09-18",
          {{"2008-01-01", "2.50"}}, "19687.2952"},
+        // Each stretch becomes currency from the exact value of its double, ties to even: here
+        // 0.0076500000000000005 is above the tie (scaling it by 10,000 first would land on 76.5
+        // and give 0.0076) ...
+        {"0,12 al 63,75 % durante 3 dias", "0.12", "2008-01-10", "2008-01-13",
+         {{"2008-01-01", "63.75"}}, "0.0077"},
+        // ... and 953.5949499999999 is below it, so the slip says 953.59, not 953.60.
+        {"93,17 al 86,25 % del 10/01 al 31/12/2008", "93.17", "2008-01-10", "2008-12-31",
+         {{"2008-01-01", "86.25"}}, "953.5949"},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.nombre);
@@ -87,6 +96,36 @@ TEST(CalculoIntereses, RedondeoACentavosDelLlamador)
     const Importe interes =
         *Calculo_Intereses(imp("180341.63"), d("2008-05-10"), d("2008-09-18"), t);
     EXPECT_EQ(interes.redondeadoACentavos().conPunto(), QStringLiteral("19687.30"));
+    const std::vector<TasaInteres> t2{{d("2008-01-01"), imp("86.25")}};
+    EXPECT_EQ(Calculo_Intereses(imp("93.17"), d("2008-01-10"), d("2008-12-31"), t2)
+                  ->redondeadoACentavos()
+                  .conPunto(),
+              QStringLiteral("953.59"));
+}
+
+TEST(CalculoIntereses, UnTramoDeMasDe32767DiasEsUnError)
+{
+    // A payment year typed 2108 for 2008: no century of interest, an error that stops the slip.
+    const std::vector<TasaInteres> t{{d("2004-05-01"), imp("1.80")}};
+    for (TasaDiaria diaria : {TasaDiaria::Simple, TasaDiaria::Moneda}) {
+        SCOPED_TRACE(int(diaria));
+        EXPECT_TRUE(Calculo_Intereses(imp("100.00"), d("2008-05-10"),
+                                      d("2008-05-10").addDays(32767), t, diaria));
+        try {
+            Calculo_Intereses(imp("100.00"), d("2008-05-10"), d("2108-05-10"), t, diaria);
+            ADD_FAILURE() << "no error";
+        } catch (const ErrorMotor& error) {
+            EXPECT_EQ(error.numero(), 6);
+            EXPECT_EQ(error.descripcion(),
+                      QStringLiteral("Desbordamiento: los intereses se calculan por tramos de "
+                                     "hasta 32767 días, y del 10/05/2008 al 10/05/2108 hay 36524 "
+                                     "días.\nVerifique la fecha de pago."));
+        }
+    }
+    // Each stretch counts on its own: a rate change in between keeps both within the count.
+    const std::vector<TasaInteres> dos{{d("2004-05-01"), imp("1.80")},
+                                       {d("2058-01-01"), imp("1.80")}};
+    EXPECT_TRUE(Calculo_Intereses(imp("100.00"), d("2008-05-10"), d("2108-05-10"), dos));
 }
 
 TEST(CalculoIntereses, TasaDiariaEnMonedaDeLaBoletaDelTurno)
@@ -105,6 +144,12 @@ TEST(CalculoIntereses, TasaDiariaEnMonedaDeLaBoletaDelTurno)
                                 TasaDiaria::Moneda)
                   ->conPunto(4),
               QStringLiteral("8041.6789"));
+    // The stretch's double is 868.4104500000001: above the tie, so ,4105.
+    const std::vector<TasaInteres> otra{{d("2008-01-01"), imp("6.21")}};
+    EXPECT_EQ(Calculo_Intereses(imp("3107.57"), d("2008-05-10"), d("2008-09-22"), otra,
+                                TasaDiaria::Moneda)
+                  ->conPunto(4),
+              QStringLiteral("868.4105"));
 }
 
 TEST(CalculoIntereses, TasasDeLaBaseHastaElPago)

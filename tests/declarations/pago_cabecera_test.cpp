@@ -241,6 +241,12 @@ TEST_F(PagoCabeceraTest, RehusadaAntesDeCerrar)
          QStringLiteral("El importe a pagar con sus intereses supera el máximo que admite una "
                         "boleta de pago ($999999999,99)."),
          kTituloSinBoleta},
+        {"anio de pago 2104 por 2004: los dias no caben en la cuenta", {}, "10.00", {},
+         {Respuesta::Si}, {QStringLiteral("15/06/2104"), std::nullopt},
+         QStringLiteral("Desbordamiento: los intereses se calculan por tramos de hasta 32767 "
+                        "días, y del 15/06/2004 al 15/06/2104 hay 36524 días.\nVerifique la "
+                        "fecha de pago."),
+         QStringLiteral("Error 6")},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.nombre);

@@ -9,7 +9,9 @@
 #include "platform/motor_reportes.h"
 #include "platform/pdf_prueba.h"
 
+#include <QFile>
 #include <QRegularExpression>
+#include <limits>
 #include <gtest/gtest.h>
 
 namespace {
@@ -267,6 +269,62 @@ TEST(ReportesImpresos, BoletaConOtrosPagosSinMovimientosYSinCodigo)
     contiene(pdf::texto(sinCodigo), {QStringLiteral("1.500.000,00"), QStringLiteral("250.000,00"),
                                      QStringLiteral("1.250.000,00"), QStringLiteral("$ 1.253.000,00")});
     EXPECT_TRUE(pdf::codigosLeidos(pdf::imagenPagina(sinCodigo, 1)).isEmpty());
+}
+
+// The name the preview proposes for a document saved as PDF: the document, the receipt's number
+// where it has one, and the declaration as its file names it.
+TEST(ReportesImpresos, NombreParaGuardarComoPdf)
+{
+    DeclaracionDePrueba dj(QStringLiteral("05"), QStringLiteral("01"));
+    const auto nombre = [&](const char* reporte) {
+        const std::unique_ptr<Reporte> r = reportesDelPrograma().crear(QString::fromLatin1(reporte));
+        r->leer(dj.base, {});
+        return r->nombreArchivo().toStdString();
+    };
+    EXPECT_EQ(nombre("bolpago.rpt"), "Boleta de Pago");  // nothing read: the document alone
+
+    dj.base.ejecutar(QStringLiteral("INSERT INTO Impresos (Para, IdCabecera, Interes, Texto) "
+                                    "VALUES ('00000123', ?, ?, 'Abril     ')"),
+                     {dj.idCabecera, Importe::desdeEntero(1).aColumna()});
+    EXPECT_EQ(nombre("comprob.rpt"), "Comprobante 00000123 012345_0001_05_2008_04_01");
+
+    dj.base.ejecutar(QStringLiteral("DELETE FROM Impresos"));
+    dj.base.ejecutar(QStringLiteral("INSERT INTO Impresos (Para, IdCabecera, Texto, FechaV) "
+                                    "VALUES ('04518236', ?, ?, '2008-05-15')"),
+                     {dj.idCabecera, QStringLiteral("1(Rectificativa)000030001")});
+    EXPECT_EQ(nombre("DJurada.rpt"), "Declaración Jurada 012345_0001_05_2008_04_01");
+
+    DialogosGuionados dialogos;
+    prepararCopiasBoleta(dj.base, dialogos, dj.carpeta.dir.path(),
+                         boletaDe(dj, "1234.56", "0", "12.34"));
+    EXPECT_EQ(nombre("bolpago.rpt"), "Boleta de Pago 012345_0001_05_2008_04_01");
+}
+
+// Amounts that no form checked and whose sums leave the currency range: the engine's error, never
+// a wrong total on paper.
+TEST(ReportesImpresos, TotalesFueraDeRangoSonUnError)
+{
+    DeclaracionDePrueba dj;
+    const QVariant maximo = std::numeric_limits<qint64>::max();
+    dj.base.ejecutar(QStringLiteral("INSERT INTO Impresos (Para, IdCabecera, Importe, Importe1, "
+                                    "Texto, Interes) VALUES ('AGENTE', ?, ?, 0, '', ?)"),
+                     {dj.idCabecera, maximo, imp("1.00")});
+    const ResultadoImpresion boleta =
+        imprimir(dj, QStringLiteral("bolpago.rpt"), 1, dj.pdf(QStringLiteral("b.pdf")));
+    EXPECT_EQ(boleta.numero, 6);
+    EXPECT_EQ(boleta.texto, QStringLiteral("Desbordamiento"));
+
+    dj.base.ejecutar(QStringLiteral("DELETE FROM Impresos"));
+    dj.base.ejecutar(QStringLiteral("INSERT INTO Impresos (Para, IdCabecera, Texto) "
+                                    "VALUES ('04518236', ?, '')"),
+                     {dj.idCabecera});
+    for (int i = 0; i < 2; ++i)
+        dj.base.ejecutar(QStringLiteral("INSERT INTO Subtotales (IdCabecera, Alicuota, TotxAlic, "
+                                        "Otros_Pagos, Otro_valor) VALUES (?, ?, ?, 0, 0)"),
+                         {dj.idCabecera, imp("2.50"), maximo});
+    EXPECT_EQ(imprimir(dj, QStringLiteral("DJurada.rpt"), 1, dj.pdf(QStringLiteral("d.pdf"))).numero,
+              6);
+    EXPECT_FALSE(QFile::exists(dj.pdf(QStringLiteral("d.pdf"))));
 }
 
 } // namespace

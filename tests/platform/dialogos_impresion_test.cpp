@@ -41,6 +41,8 @@ TEST(DialogosImpresion, ObservacionHastaCienCaracteresYCancelarEsNinguna)
     EXPECT_EQ(pedirObservacionComprobante(d), QString(100, QLatin1Char('x')));
     EXPECT_EQ(pedirObservacionDeclaracion(d), QStringLiteral("PAGO PARCIAL"));
     EXPECT_EQ(pedirObservacionComprobante(d), QString());
+    // Each box stops typing at 100 characters.
+    EXPECT_EQ(d.largos, (std::vector<int>{100, 100, 100}));
     EXPECT_EQ(d.mensajes[0].titulo, QStringLiteral("Imprimir Comprobante"));
     EXPECT_EQ(d.mensajes[1].titulo, QStringLiteral("Imprimir Declaración Jurada - OBSERVACIÓN"));
     EXPECT_TRUE(d.mensajes[1].texto.startsWith(

@@ -9,6 +9,8 @@
 #include "platform/pdf_prueba.h"
 #include "support/carpeta_temporal.h"
 
+#include <QAction>
+#include <QDialog>
 #include <gtest/gtest.h>
 
 namespace {
@@ -139,6 +141,38 @@ TEST_F(MotorReportesTest, PantallaAbreLaVistaPrevia)
     EXPECT_TRUE(motor().imprimir(t).correcto());
     EXPECT_TRUE(dialogos.modales.empty());
     EXPECT_TRUE(dialogos.mensajes.empty());
+}
+
+TEST_F(MotorReportesTest, LaVistaPreviaGuardaElPdfDondeSeLaPideYLoDice)
+{
+    agregarFilas(1);
+    // The user presses "Guardar como PDF..." on the preview.
+    dialogos.alAbrir = [](QDialog& vista) {
+        for (QAction* accion : vista.findChildren<QAction*>())
+            if (accion->text() == QStringLiteral("Guardar como PDF...")) accion->trigger();
+    };
+    const QString elegido = carpeta.ruta(QStringLiteral("listado de abril.pdf"));
+    dialogos.rutas = {elegido, {}, carpeta.ruta(QStringLiteral("no-existe/listado.pdf"))};
+    TrabajoImpresion t = aPdf(QStringLiteral("listado.rpt"));
+    t.destino = Destino::Pantalla;
+
+    // Proposed in the data folder, beside the database, under the report's own name.
+    EXPECT_TRUE(motor().imprimir(t).correcto());
+    EXPECT_EQ(dialogos.propuestas, QStringList{carpeta.ruta(QStringLiteral("Listado.pdf"))});
+    EXPECT_TRUE(pdf::texto(elegido).contains(QStringLiteral("LISTADO DE PRUEBA")));
+    ASSERT_EQ(dialogos.mensajes.size(), 1u);
+    EXPECT_EQ(dialogos.mensajes[0].texto, QStringLiteral("El documento se guardó en:\n") + elegido);
+    EXPECT_EQ(dialogos.mensajes[0].titulo, QStringLiteral("Información"));
+    EXPECT_EQ(dialogos.mensajes[0].icono, Icono::Informacion);
+
+    // Cancelled, nothing is said; a file that cannot be written is the engine's error.
+    dialogos.mensajes.clear();
+    EXPECT_TRUE(motor().imprimir(t).correcto());
+    EXPECT_TRUE(dialogos.mensajes.empty());
+    EXPECT_TRUE(motor().imprimir(t).correcto());
+    ASSERT_EQ(dialogos.mensajes.size(), 1u);
+    EXPECT_TRUE(dialogos.mensajes[0].texto.startsWith(QStringLiteral("Error Nº 502 - ")));
+    EXPECT_EQ(dialogos.mensajes[0].titulo, QStringLiteral("Error al imprimir"));
 }
 
 TEST_F(MotorReportesTest, SinImpresoraAvisaYOfreceLaVistaPrevia)

@@ -154,7 +154,10 @@ TEST_F(ArranqueTest, SinBaseAvisaYTermina)
     EXPECT_EQ(arranque.iniciar(), FinArranque::Terminar);
     ASSERT_EQ(dialogs.mensajes.size(), 1U);
     EXPECT_EQ(dialogs.mensajes[0].texto,
-              QStringLiteral("No se encontró el archivo de base de datos 'BDR.mdb'\nen la carpeta '%1'")
+              QStringLiteral("No se encontró el archivo de base de datos 'BDR.mdb'\nen la carpeta "
+                             "'%1'\n\nPara crear la base de datos de una instalación nueva ejecute "
+                             "'tarquel --crear-base' con la misma carpeta de datos, o inicie el "
+                             "programa con 'scripts/run', que la crea cuando falta.")
                   .arg(carpeta.dir.path()));
     EXPECT_EQ(dialogs.mensajes[0].titulo, QStringLiteral("Error"));
     EXPECT_EQ(dialogs.mensajes[0].icono, Icono::Critico);

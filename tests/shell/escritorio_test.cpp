@@ -62,7 +62,10 @@ TEST(Leame, CuandoNoSePuedeMostrarLoDice)
     dialogs.escritorioFunciona = false;
     mostrarLeame(dialogs, datos.path(), {});
     ASSERT_EQ(dialogs.mensajes.size(), 2U);
-    EXPECT_EQ(dialogs.mensajes[1].texto, QStringLiteral("No se puede mostrar el documento 'Leame.doc'"));
+    EXPECT_EQ(dialogs.mensajes[1].texto,
+              QStringLiteral("No se puede mostrar el documento 'Leame.doc'\nEl documento está en "
+                             "'%1': puede abrirlo con un procesador de textos.")
+                  .arg(datos.filePath(QStringLiteral("Leame.doc"))));
     EXPECT_EQ(dialogs.mensajes[1].titulo, QStringLiteral("Error"));
     EXPECT_EQ(dialogs.mensajes[1].icono, Icono::Critico);
 }

@@ -5,6 +5,7 @@
 
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <vector>
 
 class DialogosGuionados final : public Dialogs {
@@ -14,6 +15,9 @@ public:
     std::deque<std::optional<QString>> textos;         // for pedirTexto(); default: cancel
     std::deque<QString> rutas;                          // for the choosers; default: cancel
     std::deque<int> modales;                            // for abrirModal(); default: 0
+    std::function<void(QDialog&)> alAbrir;              // acts on a window before it "closes"
+    QStringList propuestas;                             // names proposed by the save chooser
+    std::vector<int> largos;                            // the limit of each limited input box
     QStringList abiertos;                               // documents and addresses opened
     bool escritorioFunciona = true;
 
@@ -35,13 +39,26 @@ public:
         textos.pop_front();
         return t;
     }
+    std::optional<QString> pedirTextoHasta(const QString& texto, const QString& titulo,
+                                           int largoMaximo) override
+    {
+        largos.push_back(largoMaximo);
+        return Dialogs::pedirTextoHasta(texto, titulo, largoMaximo);
+    }
     QString elegirArchivo(const QString&, const QString&, const QString&) override
     {
         return siguienteRuta();
     }
     QString elegirCarpeta(const QString&, const QString&) override { return siguienteRuta(); }
-    int abrirModal(QDialog&) override
+    QString elegirArchivoGuardar(const QString&, const QString& propuesto,
+                                 const QString&) override
     {
+        propuestas << propuesto;
+        return siguienteRuta();
+    }
+    int abrirModal(QDialog& ventana) override
+    {
+        if (alAbrir) alAbrir(ventana);
         if (modales.empty()) return 0;
         const int r = modales.front();
         modales.pop_front();

@@ -43,6 +43,14 @@ QString periodo(const IdentidadDeclaracion& identidad)
     return nombreMes(identidad.mes) + QStringLiteral(" de ") + identidad.anio;
 }
 
+QString nombreArchivoDocumento(const QString& documento, const IdentidadDeclaracion& i)
+{
+    if (i.nroAgente.isEmpty()) return documento;
+    return documento + QLatin1Char(' ')
+           + QStringList{i.nroAgente, i.sucursal, i.codRegimen, i.anio, i.mes, i.rectifica}.join(
+               QLatin1Char('_'));
+}
+
 QList<CampoReporte> camposIdentidad(const IdentidadDeclaracion& i, const OpcionesIdentidad& opciones)
 {
     const auto unidos = [](const QString& a, const QString& b) {

@@ -32,6 +32,11 @@ IdentidadDeclaracion leerIdentidad(BaseDatos& base, qint64 idCabecera);
 // "Abril de 2008".
 QString periodo(const IdentidadDeclaracion& identidad);
 
+// The name a document of the declaration is saved under: the document, then the agent, branch,
+// regime, year, month and rectification as the declaration file names them
+// ("Boleta de Pago 000123_0001_05_2008_04_00"); the document alone without a declaration.
+QString nombreArchivoDocumento(const QString& documento, const IdentidadDeclaracion& identidad);
+
 struct OpcionesIdentidad {
     bool domicilio = true;      // the agent's address
     bool rectificacion = true;

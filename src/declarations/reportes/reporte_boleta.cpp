@@ -17,6 +17,9 @@ struct CopiaBoleta {
     Importe total;
     Importe otrosPagos;
     Importe interes;
+    // Worked out on reading, where an overflow is the engine's error, not a failed paint.
+    Importe neto;
+    Importe aPagar;
     QString texto;
     QString vencimiento;
     QString pago;
@@ -31,6 +34,10 @@ constexpr double kAnchoBarra = 0.30;  // mm per narrow bar: what bank scanners r
 class ReporteBoleta final : public Reporte {
 public:
     QString titulo() const override { return QStringLiteral("Boleta de Pago"); }
+    QString nombreArchivo() const override
+    {
+        return copias_.empty() ? titulo() : nombreArchivoDocumento(titulo(), copias_[0].declaracion);
+    }
 
     void leer(BaseDatos& base, const QVariantMap&) override
     {
@@ -44,6 +51,8 @@ public:
             c.otrosPagos = Importe::desdeColumna(fila.value(3));
             c.texto = fila.value(4).toString().simplified();
             c.interes = Importe::desdeColumna(fila.value(5));
+            c.neto = c.total - c.otrosPagos;
+            c.aPagar = c.neto + c.interes;
             c.vencimiento = fechaImpresa(fila.value(6).toString());
             c.pago = fechaImpresa(fila.value(7).toString());
             const QByteArray imagen = fila.value(8).toByteArray();
@@ -79,15 +88,14 @@ private:
         campos.push_back({QStringLiteral("Fecha de pago"), c.pago});
         pintarCampos(lienzo, campos, 4);
 
-        const Importe neto = c.total - c.otrosPagos;
         TablaReporte importes;
         importes.columnas = {{QStringLiteral("Impuesto"), 1, Alineacion::Derecha},
                              {QStringLiteral("Otros pagos"), 1, Alineacion::Derecha},
                              {QStringLiteral("Saldo"), 1, Alineacion::Derecha},
                              {QStringLiteral("Intereses"), 1, Alineacion::Derecha},
                              {QStringLiteral("TOTAL A PAGAR"), 1.2, Alineacion::Derecha}};
-        importes.total({numero(c.total), numero(c.otrosPagos), numero(neto), numero(c.interes),
-                        pesos(neto + c.interes)});
+        importes.total({numero(c.total), numero(c.otrosPagos), numero(c.neto), numero(c.interes),
+                        pesos(c.aPagar)});
         pintarTabla(lienzo, importes);
         pintarParrafo(lienzo, QStringLiteral("Son pesos"), c.texto);
 

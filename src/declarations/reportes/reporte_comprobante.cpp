@@ -41,6 +41,12 @@ QString rotuloCopia(int copia)
 class ReporteComprobante final : public Reporte {
 public:
     QString titulo() const override { return QStringLiteral("Comprobante"); }
+    QString nombreArchivo() const override
+    {
+        if (copias_.empty()) return titulo();
+        return nombreArchivoDocumento(titulo() + QLatin1Char(' ') + copias_[0].nroComprobante,
+                                      copias_[0].declaracion);
+    }
 
     void leer(BaseDatos& base, const QVariantMap&) override
     {

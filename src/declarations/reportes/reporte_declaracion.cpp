@@ -26,6 +26,7 @@ struct DeclaracionImpresa {
     TextoDeclaracion texto;
     IdentidadDeclaracion identidad;
     std::vector<Subtotal> subtotales;
+    Subtotal total;  // summed on reading, where an overflow is the engine's error, not a crash
 };
 
 // The digits a count takes in the coded text: at least `minimo`, more when it outgrew them.
@@ -39,6 +40,11 @@ public:
     explicit ReporteDeclaracion(VarianteDeclaracion variante) : variante_(variante) {}
 
     QString titulo() const override { return QStringLiteral("Declaración Jurada"); }
+    QString nombreArchivo() const override
+    {
+        return declaraciones_.empty() ? titulo()
+                                      : nombreArchivoDocumento(titulo(), declaraciones_[0].identidad);
+    }
 
     void leer(BaseDatos& base, const QVariantMap&) override
     {
@@ -69,6 +75,11 @@ public:
                                         Importe::desdeColumna(s.value(1)),
                                         Importe::desdeColumna(s.value(2)),
                                         Importe::desdeColumna(s.value(3))});
+            for (const Subtotal& s : d.subtotales) {
+                d.total.base += s.base;
+                d.total.otrosPagos += s.otrosPagos;
+                d.total.retenido += s.retenido;
+            }
             declaraciones_.push_back(std::move(d));
         }
     }
@@ -152,20 +163,16 @@ private:
                          ? QStringLiteral("Sin retenciones ni percepciones válidas en el período")
                          : QStringLiteral("SIN MOVIMIENTOS EN EL PERÍODO");
 
-        Subtotal total;
         for (const Subtotal& s : d.subtotales) {
             QStringList celdas{porcentaje(s.alicuota), numero(s.base)};
             if (variante_.otrosPagos) celdas << numero(s.otrosPagos);
             celdas << numero(s.retenido);
             t.detalle(celdas);
-            total.base += s.base;
-            total.otrosPagos += s.otrosPagos;
-            total.retenido += s.retenido;
         }
         if (!d.subtotales.empty()) {
-            QStringList celdas{QStringLiteral("Totales"), numero(total.base)};
-            if (variante_.otrosPagos) celdas << numero(total.otrosPagos);
-            celdas << numero(total.retenido);
+            QStringList celdas{QStringLiteral("Totales"), numero(d.total.base)};
+            if (variante_.otrosPagos) celdas << numero(d.total.otrosPagos);
+            celdas << numero(d.total.retenido);
             t.total(celdas);
         }
         return t;
