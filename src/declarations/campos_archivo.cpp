@@ -1,6 +1,6 @@
 #include "declarations/campos_archivo.h"
 
-#include "common/windows_1252.h"
+#include "platform/windows_1252.h"
 
 #include <QLocale>
 #include <cmath>

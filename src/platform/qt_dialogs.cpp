@@ -1,6 +1,9 @@
 #include "platform/qt_dialogs.h"
 
+#include "platform/windows_1252.h"
+
 #include <QApplication>
+#include <algorithm>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
@@ -78,8 +81,17 @@ void prepararCajaTexto(QInputDialog& caja, const QString& texto, const QString& 
         etiqueta->setWordWrap(true);
         etiqueta->setMaximumWidth(480);
     }
-    if (largoMaximo > 0)
-        if (auto* linea = caja.findChild<QLineEdit*>()) linea->setMaxLength(largoMaximo);
+    if (auto* linea = caja.findChild<QLineEdit*>()) {
+        if (largoMaximo > 0) linea->setMaxLength(largoMaximo);
+        // A pasted tab or line end becomes a blank, as in every other text box.
+        QObject::connect(linea, &QLineEdit::textChanged, linea, [linea](const QString& t) {
+            if (std::none_of(t.begin(), t.end(), [](QChar c) { return esControl(c.unicode()); }))
+                return;
+            const int cursor = linea->cursorPosition();
+            linea->setText(sinControles(t));
+            linea->setCursorPosition(std::min<int>(cursor, int(linea->text().size())));
+        });
+    }
 }
 
 namespace {

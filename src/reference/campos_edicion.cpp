@@ -1,6 +1,6 @@
 #include "reference/campos_edicion.h"
 
-#include "common/windows_1252.h"
+#include "platform/windows_1252.h"
 
 #include <QKeyEvent>
 #include <QRegularExpression>

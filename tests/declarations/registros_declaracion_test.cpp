@@ -3,7 +3,7 @@
 
 #include "declarations/codigo_control.h"
 #include "declarations/registros_declaracion.h"
-#include "common/windows_1252.h"
+#include "platform/windows_1252.h"
 
 #include <QLocale>
 #include <QSqlField>

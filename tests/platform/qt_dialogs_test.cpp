@@ -31,6 +31,10 @@ TEST(CajaDeTexto, ConLimiteDejaDeTomarTeclasYLoPegado)
     linea->clear();
     linea->insert(QString(130, QLatin1Char('y')));  // what a paste does
     EXPECT_EQ(caja.textValue(), QString(100, QLatin1Char('y')));
+    // A pasted line end or tab is a blank, a NUL nothing.
+    linea->clear();
+    linea->insert(QStringLiteral("PAGO\r\nPARCIAL\tA") + QChar(0) + QStringLiteral("B"));
+    EXPECT_EQ(caja.textValue(), QStringLiteral("PAGO PARCIAL AB"));
     EXPECT_EQ(caja.windowTitle(), QStringLiteral("Imprimir Comprobante"));
     EXPECT_EQ(caja.okButtonText(), QStringLiteral("Aceptar"));
 }

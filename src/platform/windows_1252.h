@@ -1,5 +1,6 @@
 #pragma once
-// The agency's files are Windows-1252 text, one byte per character. Qt's converters know Latin-1
+// The agency's files are Windows-1252 text, one byte per character, the code page of the platform
+// the program first ran on. Qt's converters know Latin-1
 // but not the 1252 letters at 0x80-0x9F (€, curly quotes, dashes, Š, Ž, Œ...), so the encoding is
 // done here, together with the rules the edit boxes apply so that nothing typed or pasted can
 // reach a file as something else.

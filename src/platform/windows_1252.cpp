@@ -1,4 +1,4 @@
-#include "common/windows_1252.h"
+#include "platform/windows_1252.h"
 
 namespace {
 
