@@ -1,8 +1,8 @@
-// The executable: `tarquel` starts the program on its data folder; `tarquel --crear-base` makes the
-// database of a new install there and exits.
+// The executable: `tarquel` starts the program on its data folder, making the folder and its
+// database on the first start; `tarquel --crear-base` makes the database of a new install there and
+// exits.
 
 #include "database/base_datos.h"
-#include "database/base_suministrada.h"
 #include "common/contexto.h"
 #include "database/entorno.h"
 #include "platform/carpeta_programa.h"
@@ -10,6 +10,7 @@
 #include "platform/qt_dialogs.h"
 #include "platform/reloj.h"
 #include "shell/arranque.h"
+#include "shell/base_nueva.h"
 #include "shell/bloqueo_carpeta.h"
 #include "shell/formularios_menu.h"
 #include "shell/frmAcercaDe.h"
@@ -17,7 +18,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -27,44 +27,22 @@
 
 namespace {
 
-// Messages of a run without windows go to standard error.
-class DialogsConsola final : public Dialogs {
-public:
-    Respuesta mostrar(const Mensaje& mensaje) override
-    {
-        QTextStream(stderr) << mensaje.texto << '\n';
-        return mensaje.botones == Botones::SiNo ? Respuesta::No : Respuesta::Aceptar;
-    }
-    std::optional<QString> pedirTexto(const QString&, const QString&, const QString&) override
-    {
-        return std::nullopt;
-    }
-    QString elegirArchivo(const QString&, const QString&, const QString&) override { return {}; }
-    QString elegirCarpeta(const QString&, const QString&) override { return {}; }
-    int abrirModal(QDialog&) override { return 0; }
-    bool abrirConEscritorio(const QString&) override { return false; }
-};
-
 int crearBase()
 {
-    const QString ruta = QDir(carpetaPrograma()).filePath(QStringLiteral("BDR.mdb"));
+    const QString carpeta = carpetaPrograma();
+    const QString ruta = QDir(carpeta).filePath(QStringLiteral("BDR.mdb"));
     QTextStream err(stderr);
     if (QFileInfo::exists(ruta)) {
         err << "Ya existe una base de datos en '" << QDir::toNativeSeparators(ruta)
             << "'; no se modificó.\n";
         return 1;
     }
-    QDir().mkpath(carpetaPrograma());
-    DialogsConsola dialogs;
     try {
-        crearBaseInstalada(ruta, dialogs);
+        prepararCarpetaNueva(carpeta);
     } catch (const ErrorMotor& error) {
         err << "No se pudo crear la base de datos: " << error.textoGuion() << '\n';
         return 1;
     }
-    // A new install starts with nothing active, without the notice of a missing environment file.
-    QFile entorno(QDir(carpetaPrograma()).filePath(QStringLiteral("Entorno.mem")));
-    if (!entorno.exists() && entorno.open(QIODevice::WriteOnly)) entorno.close();
     err << "Base de datos creada en '" << QDir::toNativeSeparators(ruta) << "'.\n";
     return 0;
 }
@@ -92,8 +70,25 @@ int main(int argc, char* argv[])
 
     QtDialogs dialogs;
     const QString carpeta = carpetaPrograma();
+    if (!QDir().mkpath(carpeta)) {
+        dialogs.aviso(QStringLiteral("No se pudo crear la carpeta de datos '%1'.")
+                          .arg(QDir::toNativeSeparators(carpeta)),
+                      QStringLiteral("Error"), Icono::Critico);
+        return 1;
+    }
     BloqueoCarpeta bloqueo(carpeta);
     if (!bloqueo.tomar(dialogs)) return 1;
+    // The first start on a new data folder makes its database, as `--crear-base` does.
+    if (esCarpetaNueva(carpeta)) {
+        try {
+            prepararCarpetaNueva(carpeta);
+        } catch (const ErrorMotor& error) {
+            dialogs.aviso(QStringLiteral("No se pudo crear la base de datos en la carpeta '%1':\n%2")
+                              .arg(QDir::toNativeSeparators(carpeta), error.descripcion()),
+                          QStringLiteral("Error"), Icono::Critico);
+            return 1;
+        }
+    }
 
     // The splash is gone before anything loads.
     mostrarPresentacion(dialogs);

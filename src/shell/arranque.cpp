@@ -15,8 +15,9 @@
 namespace {
 
 const QString kComoCrearLaBase = QStringLiteral(
-    "Para crear la base de datos de una instalación nueva ejecute 'tarquel --crear-base' con la "
-    "misma carpeta de datos, o inicie el programa con 'scripts/run', que la crea cuando falta.");
+    "Si la base se perdió, copie en esa carpeta su última copia de seguridad de 'BDR.mdb'. Para "
+    "empezar con una base nueva, vacía, ejecute 'tarquel --crear-base' con la misma carpeta de "
+    "datos.");
 
 } // namespace
 
@@ -130,7 +131,8 @@ void Arranque::restaurarEntorno(const std::optional<ContenidoEntornoMem>& activo
         leido = leerEntornoMem(archivo.read(kMaximoEntornoMem));
     } else {
         throw ErrorMotor(errores::ArchivoNoEncontrado,
-                         QStringLiteral("No se pudo leer el archivo 'Entorno.mem'."));
+                         QStringLiteral("No se pudo leer el archivo '%1'.")
+                             .arg(QDir::toNativeSeparators(rutaEntornoMem())));
     }
 
     // A value not found must not leave the text of an earlier one on the panels.
@@ -173,8 +175,9 @@ void Arranque::cerrar()
         && archivo.commit();
     entorno_.Base_Datos().cerrar();
     if (!escrito) {
-        dialogs_.aviso(QStringLiteral("%1 - No se pudo guardar el archivo 'Entorno.mem': %2")
+        dialogs_.aviso(QStringLiteral("%1 - No se pudo guardar el archivo '%2': %3")
                            .arg(errores::AccesoArchivo)
+                           .arg(QDir::toNativeSeparators(rutaEntornoMem()))
                            .arg(archivo.errorString()));
         return;
     }

@@ -42,8 +42,9 @@ ResultadoCompactacion compactarBase(Arranque& arranque, Entorno& entorno, const 
     try {
         if (QFileInfo::exists(destino) && !QFile::remove(destino))
             throw ErrorMotor(errores::AccesoArchivo,
-                             QStringLiteral("No se pudo borrar el archivo 'BDRC.mdb' que quedó de una "
-                                            "compactación anterior."));
+                             QStringLiteral("No se pudo borrar el archivo '%1' que quedó de una "
+                                            "compactación anterior.")
+                                 .arg(QDir::toNativeSeparators(destino)));
         base.ejecutar(QStringLiteral("VACUUM INTO ?"), {destino});
         const qint64 tamanio = QFileInfo(destino).size();
         base.cerrar();

@@ -155,9 +155,9 @@ TEST_F(ArranqueTest, SinBaseAvisaYTermina)
     ASSERT_EQ(dialogs.mensajes.size(), 1U);
     EXPECT_EQ(dialogs.mensajes[0].texto,
               QStringLiteral("No se encontró el archivo de base de datos 'BDR.mdb'\nen la carpeta "
-                             "'%1'\n\nPara crear la base de datos de una instalación nueva ejecute "
-                             "'tarquel --crear-base' con la misma carpeta de datos, o inicie el "
-                             "programa con 'scripts/run', que la crea cuando falta.")
+                             "'%1'\n\nSi la base se perdió, copie en esa carpeta su última copia "
+                             "de seguridad de 'BDR.mdb'. Para empezar con una base nueva, vacía, "
+                             "ejecute 'tarquel --crear-base' con la misma carpeta de datos.")
                   .arg(carpeta.dir.path()));
     EXPECT_EQ(dialogs.mensajes[0].titulo, QStringLiteral("Error"));
     EXPECT_EQ(dialogs.mensajes[0].icono, Icono::Critico);
