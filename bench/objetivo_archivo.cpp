@@ -105,12 +105,8 @@ void registrar(int repeticiones)
 
 void informar(const Medianas& m, std::vector<FilaObjetivo>& tabla)
 {
-    const auto razon = m.contador(kArchivo, "razon");
-    tabla.push_back({QStringLiteral("2. Archivo del mes de 100.000 filas / SELECT de esas filas"),
-                     veces(razon) + QStringLiteral(" (%1 / %2)")
-                                        .arg(milisegundos(m.contador(kArchivo, "ms")),
-                                             milisegundos(m.contador(kArchivo, "base_ms"))),
-                     QStringLiteral("<= 2x"), razon ? std::optional(*razon <= 2.0) : std::nullopt});
+    tabla.push_back(filaRazon(QStringLiteral("2. Archivo del mes de 100.000 filas / SELECT de esas filas"),
+                              m, kArchivo, 2.0));
 
     const auto mayor = m.contador(kMemoria, "mayor_mb");
     const auto mediano = m.contador(kMemoria, "mediano_mb");

@@ -20,6 +20,8 @@ namespace objetivo_arranque {
 void registrar(int repeticiones);
 void informar(const Medianas& medianas, std::vector<FilaObjetivo>& tabla);
 void perfilar();
+// The child process of one start: <folder>. It ends as soon as the main window is shown.
+int hijo(const QStringList& argumentos);
 } // namespace objetivo_arranque
 
 namespace objetivo_archivo {

@@ -18,9 +18,14 @@
 int main(int argc, char** argv)
 {
     QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Argentina));
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     if (argc > 1 && std::strcmp(argv[1], "--hijo-archivo") == 0) {
         QCoreApplication app(argc, argv);
         return objetivo_archivo::hijo(app.arguments().mid(1));
+    }
+    if (argc > 1 && std::strcmp(argv[1], "--hijo-arranque") == 0) {
+        QApplication app(argc, argv);
+        return objetivo_arranque::hijo(app.arguments().mid(1));
     }
 
     // Our own flags go before Google Benchmark reads the rest.
@@ -37,7 +42,6 @@ int main(int argc, char** argv)
     }
     argc = quedan;
 
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     try {

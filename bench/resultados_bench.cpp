@@ -52,6 +52,18 @@ QString milisegundos(std::optional<double> ms)
               : QStringLiteral("-");
 }
 
+FilaObjetivo filaRazon(const QString& objetivo, const Medianas& m, const std::string& nombre,
+                       double limite)
+{
+    const auto razon = m.contador(nombre, "razon");
+    return {objetivo,
+            veces(razon) + QStringLiteral(" (%1 / %2)")
+                               .arg(milisegundos(m.contador(nombre, "ms")),
+                                    milisegundos(m.contador(nombre, "base_ms"))),
+            QStringLiteral("<= %1x").arg(limite),
+            razon ? std::optional(*razon <= limite) : std::nullopt};
+}
+
 void imprimirTabla(const std::vector<FilaObjetivo>& filas)
 {
     const QString encabezado[] = {QStringLiteral("Objetivo"), QStringLiteral("Medido"),

@@ -41,4 +41,9 @@ struct FilaObjetivo {
 QString veces(std::optional<double> razon);
 QString milisegundos(std::optional<double> ms);
 
+// The line of a ratio timed by registrarRazon(), met at `limite` or below:
+// "4.21x (1234.5 ms / 290.1 ms)", the measured path over its baseline.
+FilaObjetivo filaRazon(const QString& objetivo, const Medianas& medianas, const std::string& nombre,
+                       double limite);
+
 void imprimirTabla(const std::vector<FilaObjetivo>& filas);
