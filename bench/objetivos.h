@@ -1,0 +1,56 @@
+#pragma once
+// The goals measured on the large database. Each one registers its benchmarks, adds its lines to
+// the table from the medians, and prints where its time goes inside the engine.
+//
+// They call the program's public entry points (forms, emission, start-up); a name that moves to
+// another folder is a one-line change here.
+
+#include "resultados_bench.h"
+
+#include <QStringList>
+#include <vector>
+
+struct Objetivo {
+    void (*registrar)(int repeticiones);
+    void (*informar)(const Medianas& medianas, std::vector<FilaObjetivo>& tabla);
+    void (*perfilar)();
+};
+
+namespace objetivo_arranque {
+void registrar(int repeticiones);
+void informar(const Medianas& medianas, std::vector<FilaObjetivo>& tabla);
+void perfilar();
+// The child process of one start: <folder>. It ends as soon as the main window is shown.
+int hijo(const QStringList& argumentos);
+} // namespace objetivo_arranque
+
+namespace objetivo_archivo {
+void registrar(int repeticiones);
+void informar(const Medianas& medianas, std::vector<FilaObjetivo>& tabla);
+void perfilar();
+// The child process that builds one month's file, for its peak memory: <folder> <IdCabecera>.
+int hijo(const QStringList& argumentos);
+} // namespace objetivo_archivo
+
+namespace objetivo_grillas {
+void registrar(int repeticiones);
+void informar(const Medianas& medianas, std::vector<FilaObjetivo>& tabla);
+void perfilar();
+} // namespace objetivo_grillas
+
+namespace objetivo_consultas {
+void registrar(int repeticiones);
+void informar(const Medianas& medianas, std::vector<FilaObjetivo>& tabla);
+void perfilar();
+} // namespace objetivo_consultas
+
+inline const std::vector<Objetivo>& objetivos()
+{
+    static const std::vector<Objetivo> todos = {
+        {objetivo_arranque::registrar, objetivo_arranque::informar, objetivo_arranque::perfilar},
+        {objetivo_archivo::registrar, objetivo_archivo::informar, objetivo_archivo::perfilar},
+        {objetivo_grillas::registrar, objetivo_grillas::informar, objetivo_grillas::perfilar},
+        {objetivo_consultas::registrar, objetivo_consultas::informar, objetivo_consultas::perfilar},
+    };
+    return todos;
+}
