@@ -1,5 +1,7 @@
 #include "declarations/archivo_declaracion.h"
 
+#include "common/estados.h"
+#include "common/regimenes.h"
 #include "database/base_datos.h"
 #include "declarations/codigo_control.h"
 #include "declarations/registros_declaracion.h"
@@ -14,13 +16,6 @@ namespace {
 QString campo(const QSqlRecord& fila, const char* nombre)
 {
     return fila.value(QString::fromLatin1(nombre)).toString();
-}
-
-bool esUno(const QString& regimen, std::initializer_list<const char*> regimenes)
-{
-    for (const char* r : regimenes)
-        if (regimen == QLatin1String(r)) return true;
-    return false;
 }
 
 } // namespace
@@ -54,6 +49,7 @@ ArchivoDeclaracion armarArchivoDeclaracion(BaseDatos& base, const QSqlRecord& ca
     const QString agente = campo(cabecera, "Nro_Agente");
     const QString sucursal = campo(cabecera, "Sucursal");
     const QString regimen = campo(cabecera, "Cod_Regimen");
+    const ReglasRegimen reglas = reglasRegimen(regimen);
 
     const auto filaAgente =
         base.fila(QStringLiteral("SELECT * FROM Agentes WHERE Nro_Agente = ?"), {agente});
@@ -107,7 +103,7 @@ ArchivoDeclaracion armarArchivoDeclaracion(BaseDatos& base, const QSqlRecord& ca
         const auto otras = unaFila(
             "SELECT Otras_Reten FROM Retenciones_B WHERE IdCabecera = ? AND Nro_Comprobante = ?",
             comprobante);
-        if (campo(fila, "Estado") == QLatin1String("5")) {
+        if (campo(fila, "Estado") == estado_retencion::Valida) {
             const Importe bruto = Importe::desdeColumna(fila.value(QStringLiteral("Importe_Bruto")));
             const Importe retenido = Importe::desdeColumna(fila.value(QStringLiteral("Importe_Ret")));
             if (otras) grupo.otrosPagos += Importe::desdeColumna(*otras);
@@ -122,18 +118,18 @@ ArchivoDeclaracion armarArchivoDeclaracion(BaseDatos& base, const QSqlRecord& ca
 
         escribir(registro::retencion(fila, locale));
 
-        if (esUno(regimen, {"11", "12"})) {
+        if (reglas.otrosImportes == OtrosImportes::OtrasRetenciones) {
             escribir(registro::otrosImportes(comprobante, otras.value_or(QVariant()), QVariant(),
                                              locale));
-        } else if (regimen == QLatin1String("13")) {
+        } else if (reglas.otrosImportes == OtrosImportes::Multa) {
             const auto multa = unaFila("SELECT Importe_Multa FROM Multas_cobradas "
                                        "WHERE IdCabecera = ? AND Nro_Comprobante = ?",
                                        comprobante);
             escribir(registro::otrosImportes(comprobante, QVariant(), multa.value_or(QVariant()),
                                              locale));
         }
-        const bool conDetalle = esUno(regimen, {"09", "10", "11", "12", "13", "14"});
-        const bool conAlimentos = regimen == QLatin1String("15");
+        const bool conDetalle = reglas.registrosDetalle == RegistrosDetalle::Detalle;
+        const bool conAlimentos = reglas.registrosDetalle == RegistrosDetalle::Alimentos;
         if (conDetalle || conAlimentos) {
             for (const QSqlRecord& guia :
                  base.filas(QStringLiteral("SELECT * FROM Guias WHERE IdCabecera = ? "

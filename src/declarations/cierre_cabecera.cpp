@@ -1,13 +1,14 @@
 #include "declarations/cierre_cabecera.h"
 
+#include "common/estados.h"
 #include "database/base_datos.h"
 #include "database/entorno.h"
-#include "declarations/estado_cabecera.h"
 #include "platform/dialogs.h"
 
 bool cabeceraCerrada(const QSqlRecord& cabecera)
 {
-    return cabecera.value(QStringLiteral("Estado")).toString().toInt() == 3;
+    return cabecera.value(QStringLiteral("Estado")).toString().toInt()
+           == estado_cabecera::Cerrada.toInt();
 }
 
 bool confirmarCierre(const Entorno& entorno, Dialogs& dialogs, const QSqlRecord& cabecera)

@@ -1,6 +1,6 @@
 #pragma once
 // What the closing buttons of the declarations form share: the question before a declaration is
-// closed, and the closing itself. A closed declaration ("3") takes no more receipts until it is
+// closed, and the closing itself. A closed declaration takes no more receipts until it is
 // rectified.
 
 #include <QSqlRecord>
@@ -10,7 +10,7 @@ class BaseDatos;
 class Dialogs;
 class Entorno;
 
-// Whether the row's state is "3".
+// Whether the row's state is closed.
 bool cabeceraCerrada(const QSqlRecord& cabecera);
 
 // The closing question for a declaration not yet closed; true when the user confirms (and at once

@@ -1,9 +1,9 @@
 #include "declarations/edicion_cabecera.h"
 
 #include "common/contexto.h"
+#include "common/estados.h"
 #include "database/base_datos.h"
 #include "database/entorno.h"
-#include "declarations/estado_cabecera.h"
 #include "platform/dialogs.h"
 #include "platform/reloj.h"
 
@@ -59,8 +59,8 @@ ResultadoGrabacion grabarCabecera(Contexto& contexto, std::optional<qint64> idCa
     Entorno& entorno = contexto.entorno;
     BaseDatos& base = contexto.base;
     const QVariantList valores{entorno.agente(),    entorno.sucursal(), entorno.regimen(),
-                               anio,                mes,                QStringLiteral("00"),
-                               estado_cabecera::Vacia, QStringLiteral("N"), QStringLiteral("M")};
+                               anio,                mes,                rectificacion::Original,
+                               estado_cabecera::Vacia, marca_observacion::Sin, origen_cabecera::Manual};
     try {
         qint64 id = 0;
         if (idCabecera) {

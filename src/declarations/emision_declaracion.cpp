@@ -1,6 +1,7 @@
 #include "declarations/emision_declaracion.h"
 
 #include "common/contexto.h"
+#include "common/estados.h"
 #include "common/turnos.h"
 #include "database/base_datos.h"
 #include "database/entorno.h"
@@ -8,7 +9,6 @@
 #include "declarations/archivo_provisorio.h"
 #include "declarations/cierre_cabecera.h"
 #include "declarations/error_operacion.h"
-#include "declarations/estado_cabecera.h"
 #include "declarations/registros_declaracion.h"
 #include "platform/dialogos_impresion.h"
 #include "platform/dialogs.h"
@@ -95,7 +95,7 @@ std::optional<DeclaracionEmitida> emitirDeclaracion(Contexto& contexto, qint64 i
 
         progreso(0);
         const QString marcaObs =
-            emitida.observacion.trimmed().isEmpty() ? QStringLiteral("N") : QStringLiteral("S");
+            emitida.observacion.trimmed().isEmpty() ? marca_observacion::Sin : marca_observacion::Con;
         emitida.archivo =
             armarArchivoDeclaracion(base, *cabecera, marcaObs, QLocale(), pasos.progreso);
 

@@ -1,6 +1,7 @@
 #include "declarations/frmCabeceras.h"
 
 #include "common/contexto.h"
+#include "common/regimenes.h"
 #include "database/entorno.h"
 #include "database/error_motor.h"
 #include "declarations/activacion_cabecera.h"
@@ -123,7 +124,7 @@ void frmCabeceras::primeraActivacion()
     }
     // The police regime emits its own file and reports besides the declaration's.
     const Entorno& entorno = contexto_.entorno;
-    if (entorno.Regimen_Actual && entorno.regimen() == QLatin1String("13")
+    if (entorno.Regimen_Actual && reglasRegimen(entorno.regimen()).policial()
         && !cmdDecJurada->isHidden()) {
         Cmd_DDJJ_Policia->show();
         cmdIntervenciones->show();

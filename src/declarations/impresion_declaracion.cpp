@@ -1,7 +1,9 @@
 #include "declarations/impresion_declaracion.h"
 
 #include "common/contexto.h"
+#include "common/estados.h"
 #include "common/obleas.h"
+#include "common/regimenes.h"
 #include "database/base_datos.h"
 #include "database/transaccion.h"
 #include "declarations/emision_declaracion.h"
@@ -29,14 +31,14 @@ QString cifras(qint64 valor, int ancho)
     return valor < 0 ? QLatin1Char('-') + digitos : digitos;
 }
 
-// The five balances, types 1 to 4 and 26: regime "14" counts only type 26, the other stamp
-// regimes only types 1 to 4; an uncounted one is five blanks.
+// The five balances, types 1 to 4 and 26: a regime of single "Z" stamps counts only type 26, the
+// other stamp regimes only types 1 to 4; an uncounted one is five blanks.
 QString saldosObleas(BaseDatos& base, Dialogs& dialogs, const QSqlRecord& cabecera)
 {
     const QString regimen = campo(cabecera, "Cod_Regimen");
     const QString agente = campo(cabecera, "Nro_Agente");
     const QString sucursal = campo(cabecera, "Sucursal");
-    const bool soloZ = regimen == QLatin1String("14");
+    const bool soloZ = reglasRegimen(regimen).detalle == ModoDetalle::ObleaZ;
     QString saldos;
     for (const int tipo : {1, 2, 3, 4, 26}) {
         if ((tipo == 26) != soloZ) {
@@ -77,11 +79,11 @@ QString textoDeclaracionImpresa(BaseDatos& base, Dialogs& dialogs,
 {
     const ArchivoDeclaracion& archivo = emitida.archivo;
     QString texto = archivo.hayMovimientos ? QStringLiteral("1") : QStringLiteral("0");
-    texto += campo(emitida.cabecera, "Rectifica") == QLatin1String("00")
+    texto += campo(emitida.cabecera, "Rectifica") == rectificacion::Original
                  ? QString(15, QLatin1Char(' '))
                  : QStringLiteral("(Rectificativa)");
     texto += cifras(archivo.validas, 5) + cifras(archivo.anuladas, 4);
-    if (!regimenConSaldos(campo(emitida.cabecera, "Cod_Regimen")))
+    if (!reglasRegimen(campo(emitida.cabecera, "Cod_Regimen")).obleasValidadas)
         return texto + emitida.observacion;
     return texto + emitida.observacion.leftJustified(100, QLatin1Char(' '), true)
            + saldosObleas(base, dialogs, emitida.cabecera);
@@ -106,6 +108,7 @@ void imprimirDeclaracion(Contexto& contexto, const DeclaracionEmitida& emitida,
     }
     if (!confirmarImpresion(dialogs)) return;
     imprimirReporte(dialogs, impresora,
-                    {reporteDeclaracion(campo(emitida.cabecera, "Cod_Regimen")), kCopiasDeclaracion,
+                    {reglasRegimen(campo(emitida.cabecera, "Cod_Regimen")).reporteDeclaracion,
+                     kCopiasDeclaracion,
                      Destino::Pantalla, {}, {}});
 }

@@ -30,7 +30,7 @@ struct OrigenCabeceras {
 };
 OrigenCabeceras origenCabeceras(ModoCabeceras modo, const Entorno& entorno);
 
-// The buttons a mode shows (the rest are hidden). The regime-"13" buttons of the emit mode depend
+// The buttons a mode shows (the rest are hidden). The police regime's buttons of the emit mode depend
 // on the rows listed and are the form's to show.
 struct BotonesCabeceras {
     bool crear = false;

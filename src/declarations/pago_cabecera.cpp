@@ -1,6 +1,8 @@
 #include "declarations/pago_cabecera.h"
 
 #include "common/contexto.h"
+#include "common/estados.h"
+#include "common/regimenes.h"
 #include "database/base_datos.h"
 #include "database/entorno.h"
 #include "database/transaccion.h"
@@ -9,7 +11,6 @@
 #include "declarations/boleta_texto.h"
 #include "declarations/cierre_cabecera.h"
 #include "declarations/error_operacion.h"
-#include "declarations/estado_cabecera.h"
 #include "declarations/interes.h"
 #include "declarations/preguntas_boleta.h"
 #include "declarations/reportes/catalogo_reportes.h"
@@ -35,7 +36,7 @@ TotalesDeclaracion sumarRetenciones(BaseDatos& base, qint64 idCabecera)
                                    "WHERE IdCabecera = ?"),
                     {idCabecera})) {
         t.hayMovimientos = true;
-        if (fila.value(0).toString() == QLatin1String("5"))
+        if (fila.value(0).toString() == estado_retencion::Valida)
             t.retenido += Importe::desdeColumna(fila.value(1));
     }
     return t;
@@ -96,15 +97,16 @@ bool imprimirBoletaPago(Contexto& contexto, qint64 idCabecera, Impresora& impres
         Boleta boleta;
         boleta.tomarCabecera(*cabecera);
 
-        if (boleta.codRegimen == QLatin1String("13")) {
+        const ReglasRegimen reglas = reglasRegimen(boleta.codRegimen);
+        if (reglas.boletaPorTurno) {
             dialogs.aviso(QStringLiteral("Este Régimen no posee boleta de pago unica por DDJJ, debe "
                                          "imprimirlas para cada turno desde <Administración de "
                                          "Turnos>"),
                           kTituloAplicacion, Icono::Informacion);
             return false;
         }
-        // Regime "03" prints slips for any amount and never closes by them.
-        const bool importeLibre = boleta.codRegimen == QLatin1String("03");
+        // A regime of slips for any amount never closes by them.
+        const bool importeLibre = reglas.boletaImporteLibre;
         const bool cierra = !importeLibre && !cabeceraCerrada(*cabecera);
         if (cierra && !confirmarCierre(entorno, dialogs, *cabecera)) return false;
 

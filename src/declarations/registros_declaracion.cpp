@@ -1,5 +1,7 @@
 #include "declarations/registros_declaracion.h"
 
+#include "common/estados.h"
+#include "common/regimenes.h"
 #include "database/importe.h"
 #include "declarations/campos_archivo.h"
 
@@ -19,13 +21,6 @@ QVariant de(const QSqlRecord& fila, const char* campo)
 QString comoEsta(const QSqlRecord& fila, const char* campo)
 {
     return de(fila, campo).toString();
-}
-
-bool esUno(const QString& regimen, std::initializer_list<const char*> regimenes)
-{
-    for (const char* r : regimenes)
-        if (regimen == QLatin1String(r)) return true;
-    return false;
 }
 
 // A value of the withholding the file cannot be written without.
@@ -65,7 +60,7 @@ QString retencion(const QSqlRecord& f, const QLocale& locale)
     Importe alicuota = Importe::desdeColumna(requerido(f, "Alicuota", "la alícuota"));
     if (alicuota >= Importe::desdeEntero(100)) alicuota = Importe::desdeCentavos(9999);
 
-    const bool valida = comoEsta(f, "Estado") == QLatin1String("5");
+    const bool valida = comoEsta(f, "Estado") == estado_retencion::Valida;
     return QLatin1Char(valida ? 'R' : 'A') + texto(de(f, "Nro_Contrib"), 10) + texto(de(f, "Dia"), 2)
         + importe(Importe::desdeColumna(requerido(f, "Importe_Bruto", "el importe bruto")), 9, locale)
         + importe(alicuota, 2, locale)
@@ -86,13 +81,15 @@ QString otrosImportes(const QVariant& nroComprobante, const QVariant& primero,
 
 QString detalle(const QSqlRecord& g, const QString& regimen, const QLocale& locale)
 {
-    const bool anticipo = esUno(regimen, {"11", "12"});
-    const bool conPorte = esUno(regimen, {"10", "12", "13", "14"});
+    using enum ModoDetalle;
+    const ModoDetalle modo = reglasRegimen(regimen).detalle;
+    const bool anticipo = modo == Anticipos || modo == AnticiposConOblea;
+    const bool conPorte = modo == Obleas || modo == AnticiposConOblea || modo == ObleaZ;
 
     QString tipo = QStringLiteral("00");
-    if (esUno(regimen, {"09", "10", "13", "14"})) {
+    if (modo == Guias || modo == Obleas || modo == ObleaZ) {
         tipo = entero(de(g, "Tipo"), 2).value_or(tipo);
-    } else if (regimen == QLatin1String("12")) {
+    } else if (modo == AnticiposConOblea) {
         // An advance's stamp type is its letter: A is 01, D is 04. A row without a stamp has none.
         const QString oblea = comoEsta(g, "NroGuia");
         if (!oblea.isEmpty()) tipo = QLatin1Char('0') + QString::number(oblea.at(0).unicode() - 64);
@@ -102,9 +99,9 @@ QString detalle(const QSqlRecord& g, const QString& regimen, const QLocale& loca
         + (anticipo ? entero(de(g, "Nro_Agente"), 6).value_or(QStringLiteral("000000"))
                     : QStringLiteral("000000"))
         + (anticipo ? textoOCero(de(g, "Nro_Anticipo"), 8) : cero(8))
-        + (regimen == QLatin1String("11") ? cero(8) : textoOCero(de(g, "NroGuia"), 8)) + tipo
-        + (regimen == QLatin1String("09") ? entero(de(g, "Cantidad"), 3).value_or(QStringLiteral("000"))
-                                          : QStringLiteral("001"))
+        + (modo == Anticipos ? cero(8) : textoOCero(de(g, "NroGuia"), 8)) + tipo
+        + (modo == Guias ? entero(de(g, "Cantidad"), 3).value_or(QStringLiteral("000"))
+                         : QStringLiteral("001"))
         + importe(de(g, anticipo ? "Total" : "Valor_Unitario"), 7, locale).value_or(importeCero(7))
         + (conPorte ? textoOCero(de(g, "Nro_porte"), 13) : cero(13)) + QLatin1Char('*');
 }

@@ -2,9 +2,10 @@
 // The records of the declaration file, one line each, fixed width, ending in "*":
 //   C  the declaration (agent, regime, year, month, rectification, branch, ...)
 //   R  a valid withholding, A an annulled one
-//   O  the other amounts of a receipt (regimes "11", "12", "13")
-//   D  a detail row of a receipt: guide, stamp or advance (regimes "09" to "14")
-//   F  a food concept of a receipt (regime "15")
+//   O  the other amounts of a receipt: other withholdings or a fine
+//   D  a detail row of a receipt: guide, stamp or advance
+//   F  a food concept of a receipt
+// (the regime table says which regime writes which).
 // Fields a regime does not use, and used fields left empty, hold fixed placeholders.
 
 #include <QSqlRecord>
@@ -43,7 +44,7 @@ QString otrosImportes(const QVariant& nroComprobante, const QVariant& primero,
 // D, from a `Guias` row, with the fields the regime uses. 60 characters.
 QString detalle(const QSqlRecord& guia, const QString& regimen, const QLocale& locale);
 
-// F, from a `Guias` row of regime "15". 41 characters.
+// F, from a `Guias` row of a food-concepts regime. 41 characters.
 QString alimento(const QSqlRecord& guia, const QLocale& locale);
 
 } // namespace registro_declaracion

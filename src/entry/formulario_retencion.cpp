@@ -34,9 +34,9 @@ QString campo(const QSqlRecord& fila, const char* nombre)
 } // namespace
 
 FormularioRetencion::FormularioRetencion(Contexto& contexto, ServiciosEntrada servicios,
-                                         TipoFormulario tipo, QString nombre, QWidget* parent)
-    : QDialog(parent), contexto_(contexto), servicios_(std::move(servicios)), tipo_(tipo),
-      nombre_(std::move(nombre))
+                                         QString nombre, QWidget* parent)
+    : QDialog(parent), contexto_(contexto), servicios_(std::move(servicios)),
+      nombre_(std::move(nombre)), reglas_(reglasRegimen(contexto.entorno.regimen()))
 {
     crearPantalla();
     qApp->installEventFilter(this);
@@ -256,7 +256,11 @@ void FormularioRetencion::cmdAgregar_Click()
     setAlicuota(Importe());
     lblDescConcepto->clear();
     mskCodConcepto->setText(QStringLiteral("00"));
-    completarNueva();
+    // The concept the regime proposes, with its description.
+    if (reglas_.conceptoPropuesto != mskCodConcepto->text()) {
+        mskCodConcepto->setText(reglas_.conceptoPropuesto);
+        mskCodConcepto_LostFocus();
+    }
     mskDia->setText(hoy());
     if (enfocarDiaEnNueva()) mskDia->setFocus();
 }
@@ -338,11 +342,7 @@ void FormularioRetencion::dbgRetenciones_RowColChange()
     if (!actual_) return;
     mostrarCampos(actual_);
 
-    const QStringList& estados = contexto_.entorno.Estados_Cabecera;
-    bool numero = false;
-    const int estado = campo(*actual_, "Estado").toInt(&numero);
-    lblEstado->setText(numero && estado >= 1 && estado <= estados.size() ? estados.at(estado - 1)
-                                                                          : QString());
+    lblEstado->setText(nombreEstado(contexto_.entorno.Estados_Cabecera, campo(*actual_, "Estado")));
 
     mskNroContrib_LostFocus();
     mskCodConcepto_LostFocus();
@@ -370,7 +370,7 @@ void FormularioRetencion::mskNroContrib_LostFocus()
         if (enEdicion) {
             BaseDatos& base = contexto_.base;
             const ResultadoAlicuota resultado = reglaAlicuota(
-                tipo_, regimen(), sujeto->codTipo, opcionesAlicuota(),
+                reglas_, sujeto->codTipo, opcionesAlicuota(),
                 [&base](const QString& r, const QString& t) { return buscarAlicuota(base, r, t); });
             setAlicuota(resultado.alicuota);
             alAplicarAlicuota(resultado);

@@ -12,6 +12,7 @@
 // proposes, what a row shows besides the common fields, the options that change the rate, and
 // Grabar's checks and writes.
 
+#include "common/regimenes.h"
 #include "database/importe.h"
 #include "entry/consultas_entrada.h"
 #include "entry/regla_alicuota.h"
@@ -52,16 +53,14 @@ public:
     const std::optional<QSqlRecord>& filaActual() const { return actual_; }
 
 protected:
-    FormularioRetencion(Contexto& contexto, ServiciosEntrada servicios, TipoFormulario tipo,
-                        QString nombre, QWidget* parent);
+    FormularioRetencion(Contexto& contexto, ServiciosEntrada servicios, QString nombre,
+                        QWidget* parent);
 
     // ---- Hooks of each form.
     // Nueva: before anything else (the detail forms drop abandoned detail rows here).
     virtual void antesDeNueva() {}
     // Nueva: the form's own fields cleared, before the common ones.
     virtual void limpiarPropios() {}
-    // Nueva: the concept the regime proposes, with its lookup, and the form's own defaults.
-    virtual void completarNueva() {}
     virtual bool enfocarDiaEnNueva() const { return true; }
     // Row change: before it is known whether there is a row.
     virtual void alLimpiarFila() {}
@@ -76,8 +75,8 @@ protected:
     virtual void alAplicarAlicuota(const ResultadoAlicuota& /*resultado*/) {}
     // The withheld amount was computed and shown.
     virtual void alCalcularImporteRet(Importe /*retenido*/) {}
-    // Whether negative gross amounts are accepted, and whether "-" can be typed at all.
-    virtual bool admiteNegativos() const = 0;
+    // Whether "-" can be typed in the gross amount at all (the regime says whether a negative
+    // amount is accepted).
     virtual bool admiteMenos() const { return true; }
     // After the subjects picker: whether the focus goes on to the gross amount.
     virtual bool enfocarBrutoTrasSelector() const { return true; }
@@ -128,6 +127,9 @@ protected:
     // Shows a refusal (OK button) and puts the focus on `foco`.
     void rehusar(QWidget* foco, const QString& texto, const QString& titulo, Icono icono);
     QString regimen() const;
+    // The rules of the active regime.
+    const ReglasRegimen& reglas() const { return reglas_; }
+    bool admiteNegativos() const { return reglas_.admiteNegativos; }
     QString nroContrib() const;
     QString dia() const;
     QString codConcepto() const;
@@ -191,8 +193,8 @@ private:
 
     Contexto& contexto_;
     ServiciosEntrada servicios_;
-    TipoFormulario tipo_;
     QString nombre_;
+    ReglasRegimen reglas_;
     QString orden_;
     std::optional<QSqlRecord> actual_;
     Importe alicuota_;

@@ -18,8 +18,8 @@
 #include <QLocale>
 
 frmRetenciones::frmRetenciones(Contexto& contexto, ServiciosEntrada servicios, QWidget* parent)
-    : FormularioRetencion(contexto, std::move(servicios), TipoFormulario::General,
-                          QStringLiteral("frmRetenciones"), parent)
+    : FormularioRetencion(contexto, std::move(servicios),
+                          nombreFormularioEntrada(FormaEntrada::General), parent)
 {
     chkSedeTV = new QCheckBox(
         QStringLiteral("Pago como contraprestación de la actividad de construcción"), fraRetencion);
@@ -40,9 +40,8 @@ frmRetenciones::frmRetenciones(Contexto& contexto, ServiciosEntrada servicios, Q
     // As wide as the subject's number with its button, so the frame's columns stay in line.
     rejilla->addWidget(txtOblea, primeraFilaLibre + 2, 1, 1, 2);
 
-    const QString r = regimen();
-    chkRegimen7->setVisible(r == QLatin1String("07") || r == QLatin1String("08"));
-    chkSedeTV->setVisible(r == QLatin1String("01"));
+    chkRegimen7->setVisible(reglas().opciones.seguros);
+    chkSedeTV->setVisible(reglas().opciones.construccion);
     lblOblea->setVisible(conOblea());
     txtOblea->setVisible(conOblea());
 
@@ -54,12 +53,7 @@ frmRetenciones::frmRetenciones(Contexto& contexto, ServiciosEntrada servicios, Q
 
 bool frmRetenciones::conOblea() const
 {
-    return regimen() == QLatin1String("14");
-}
-
-bool frmRetenciones::admiteNegativos() const
-{
-    return regimen() == QLatin1String("06") || regimen() == QLatin1String("14");
+    return reglas().detalle == ModoDetalle::ObleaZ;
 }
 
 OpcionesAlicuota frmRetenciones::opcionesAlicuota() const
@@ -73,13 +67,6 @@ OpcionesAlicuota frmRetenciones::opcionesAlicuota() const
 void frmRetenciones::limpiarPropios()
 {
     txtOblea->clear();
-}
-
-void frmRetenciones::completarNueva()
-{
-    if (!conOblea()) return;
-    mskCodConcepto->setText(QStringLiteral("31"));
-    mskCodConcepto_LostFocus();
 }
 
 void frmRetenciones::alLimpiarFila()

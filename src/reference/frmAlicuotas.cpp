@@ -1,6 +1,7 @@
 #include "reference/frmAlicuotas.h"
 
 #include "common/contexto.h"
+#include "common/regimenes.h"
 #include "database/base_datos.h"
 #include "database/entorno.h"
 #include "reference/eventos_foco.h"
@@ -102,8 +103,7 @@ frmAlicuotas::frmAlicuotas(Contexto& contexto, QWidget* parent)
         {[this] { return cboTipo_->currentIndex() >= 0; },
          u"Debe indicar el tipo de inscripción."_s, cboTipo_},
         {[this] {
-             const QString regimen = txtCodReg_->text();
-             if (regimen != u"11"_s && regimen != u"12"_s) return true;
+             if (!reglasRegimen(txtCodReg_->text()).alicuotasFijas) return true;
              dialogs().aviso(u"No está permitido modificar esta alicuota. Para más información, "
                              u"comuníquese con La Orvalen"_s);
              return false;

@@ -61,16 +61,6 @@ bool esComandoPropio(const QString& item)
     return propios.contains(item);
 }
 
-QString formularioDeEntrada(const QString& codRegimen)
-{
-    const QString& c = codRegimen;
-    if ((c >= QLatin1String("09") && c <= QLatin1String("12")) || c == QLatin1String("15")
-        || c == QLatin1String("16"))
-        return QStringLiteral("frmRetenciones_B");
-    if (c == QLatin1String("13")) return QStringLiteral("frmRetenciones_C");
-    return QStringLiteral("frmRetenciones");
-}
-
 QString tituloCabeceras(const QString& item)
 {
     if (item == QLatin1String("mnuCabecerasABM"))

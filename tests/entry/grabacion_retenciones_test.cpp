@@ -294,7 +294,7 @@ TEST(GrabacionRetenciones, ImportesGrabadosPorRegimenYOpcion)
             f.valor("SELECT Cod_Tipo FROM Contribuyentes WHERE Nro_Contrib = ?",
                     {QString::fromLatin1(c.sujeto)}).toString();
         const ResultadoAlicuota r = reglaAlicuota(
-            TipoFormulario::General, regimen, tipo, c.opciones,
+            reglasRegimen(regimen), tipo, c.opciones,
             [&](const QString& rg, const QString& t) { return buscarAlicuota(f.base, rg, t); });
         DatosRetencion d = datos(c.bruto, "0");
         d.nroContrib = QString::fromLatin1(c.sujeto);

@@ -21,13 +21,3 @@ const CatalogoReportes& reportesDelPrograma()
     }();
     return catalogo;
 }
-
-QString reporteDeclaracion(const QString& codRegimen)
-{
-    if (codRegimen == QLatin1String("11")) return QStringLiteral("DJurada_b.rpt");
-    if (codRegimen == QLatin1String("12")) return QStringLiteral("DJurada_b12.rpt");
-    if (codRegimen == QLatin1String("10") || codRegimen == QLatin1String("13")
-        || codRegimen == QLatin1String("14"))
-        return QStringLiteral("DJurada_b10.rpt");
-    return QStringLiteral("DJurada.rpt");
-}

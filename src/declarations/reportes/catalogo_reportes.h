@@ -6,6 +6,3 @@
 #include "platform/reporte.h"
 
 const CatalogoReportes& reportesDelPrograma();
-
-// The printed declaration's report file by the declaration's regime.
-QString reporteDeclaracion(const QString& codRegimen);

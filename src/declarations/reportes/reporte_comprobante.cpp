@@ -1,5 +1,6 @@
 #include "declarations/reportes/reporte_comprobante.h"
 
+#include "common/estados.h"
 #include "database/base_datos.h"
 #include "database/importe.h"
 #include "declarations/reportes/formato_reporte.h"
@@ -97,7 +98,7 @@ private:
         if (!r) return;
         const auto texto = [&](int n) { return r->value(n).toString().trimmed(); };
         c.hallado = true;
-        c.anulado = texto(0) == QLatin1String("4");
+        c.anulado = texto(0) == estado_retencion::Anulada;
         c.dia = texto(1);
         c.nroContrib = texto(2);
         c.bruto = Importe::desdeColumna(r->value(3));

@@ -1,5 +1,7 @@
 #include "declarations/reportes/reporte_declaracion.h"
 
+#include "common/estados.h"
+#include "common/regimenes.h"
 #include "database/base_datos.h"
 #include "database/importe.h"
 #include "declarations/reportes/formato_reporte.h"
@@ -58,14 +60,14 @@ public:
             d.retenido = Importe::desdeColumna(fila.value(3));
             d.vencimiento = fechaImpresa(fila.value(5).toString());
             d.identidad = leerIdentidad(base, id);
-            const qint64 validos = base.valor(
-                QStringLiteral("SELECT COUNT(*) FROM Retenciones WHERE IdCabecera = ? AND "
-                               "Estado = '5'"), {id}).toLongLong();
-            const qint64 anulados = base.valor(
-                QStringLiteral("SELECT COUNT(*) FROM Retenciones WHERE IdCabecera = ? AND "
-                               "Estado = '4'"), {id}).toLongLong();
+            const QString contar = QStringLiteral(
+                "SELECT COUNT(*) FROM Retenciones WHERE IdCabecera = ? AND Estado = ?");
+            const qint64 validos =
+                base.valor(contar, {id, estado_retencion::Valida}).toLongLong();
+            const qint64 anulados =
+                base.valor(contar, {id, estado_retencion::Anulada}).toLongLong();
             d.texto = leerTextoDeclaracion(fila.value(4).toString(),
-                                           regimenConSaldos(d.identidad.codRegimen),
+                                           reglasRegimen(d.identidad.codRegimen).obleasValidadas,
                                            cifras(validos, 5), cifras(anulados, 4));
             for (const QSqlRecord& s : base.filas(
                      QStringLiteral("SELECT Alicuota, TotxAlic, Otros_Pagos, Otro_valor FROM "
