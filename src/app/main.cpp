@@ -1,14 +1,17 @@
 // The executable: `tarquel` starts the program on its data folder; `tarquel --crear-base` makes the
-// database of a new install there and exits.
+// database of a new install there and exits. Here the program is put together: the Qt versions of
+// the ports, the report engine over every subsystem's reports, the environment and the shell.
 
+#include "app/catalogo_reportes.h"
+#include "common/contexto.h"
 #include "database/base_datos.h"
 #include "database/base_suministrada.h"
-#include "common/contexto.h"
 #include "database/entorno.h"
 #include "platform/carpeta_programa.h"
 #include "platform/locale_numeros.h"
 #include "platform/qt_dialogs.h"
 #include "platform/reloj.h"
+#include "reports/motor_reportes.h"
 #include "shell/arranque.h"
 #include "shell/bloqueo_carpeta.h"
 #include "shell/formularios_menu.h"
@@ -101,7 +104,8 @@ int main(int argc, char* argv[])
     BaseDatos base;
     Entorno entorno(base);
     RelojSistema reloj;
-    Contexto contexto{base, entorno, dialogs, reloj, carpeta};
+    MotorReportes impresora(base, dialogs, reportesDelPrograma());
+    Contexto contexto{base, entorno, dialogs, reloj, impresora, carpeta};
     Arranque arranque(entorno, dialogs, carpeta);
     frmPrincipal ventana(contexto, arranque);
     conectarFormularios(ventana, contexto);

@@ -15,11 +15,11 @@
 #include "declarations/pago_cabecera.h"
 #include "declarations/rectificacion_cabecera.h"
 #include "platform/dialogs.h"
-#include "reference/campos_edicion.h"
-#include "reference/grilla_registros.h"
-#include "reference/textos_formularios.h"
-#include "shell/ayuda.h"
-#include "shell/selectores.h"
+#include "forms/campos_edicion.h"
+#include "forms/grilla_registros.h"
+#include "forms/textos_formularios.h"
+#include "forms/ayuda.h"
+#include "forms/selectores.h"
 
 #include <QApplication>
 #include <QGroupBox>

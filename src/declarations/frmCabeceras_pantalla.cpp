@@ -4,8 +4,8 @@
 #include "declarations/frmCabeceras.h"
 
 #include "common/contexto.h"
-#include "reference/campos_edicion.h"
-#include "reference/grilla_registros.h"
+#include "forms/campos_edicion.h"
+#include "forms/grilla_registros.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

@@ -8,10 +8,8 @@
 #include "database/transaccion.h"
 #include "declarations/emision_declaracion.h"
 #include "declarations/error_operacion.h"
-#include "declarations/reportes/catalogo_reportes.h"
 #include "declarations/reportes/texto_declaracion.h"
 #include "platform/dialogos_impresion.h"
-#include "platform/motor_reportes.h"
 
 namespace {
 
@@ -91,8 +89,7 @@ QString textoDeclaracionImpresa(BaseDatos& base, Dialogs& dialogs,
 
 void imprimirDeclaracion(Contexto& contexto, const DeclaracionEmitida& emitida)
 {
-    MotorReportes motor(contexto.base, contexto.dialogs, reportesDelPrograma());
-    imprimirDeclaracion(contexto, emitida, motor);
+    imprimirDeclaracion(contexto, emitida, contexto.impresora);
 }
 
 void imprimirDeclaracion(Contexto& contexto, const DeclaracionEmitida& emitida,

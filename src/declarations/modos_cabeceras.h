@@ -21,7 +21,7 @@ inline const QString Deshacer = QStringLiteral("Deshacer Declaraciones Importada
 
 QString tituloModo(ModoCabeceras modo);
 
-// The help key of each mode comes from its caption: claveAyudaCabeceras() of shell/ayuda.h.
+// The help key of each mode comes from its caption: claveAyudaCabeceras() of forms/ayuda.h.
 
 // The rows a mode lists, newest month first; the columns are those of `Cabeceras` in table order.
 struct OrigenCabeceras {

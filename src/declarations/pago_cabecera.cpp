@@ -13,9 +13,7 @@
 #include "declarations/error_operacion.h"
 #include "declarations/interes.h"
 #include "declarations/preguntas_boleta.h"
-#include "declarations/reportes/catalogo_reportes.h"
 #include "platform/dialogos_impresion.h"
-#include "platform/motor_reportes.h"
 
 #include <QLocale>
 
@@ -73,8 +71,7 @@ QDate vencimientoDe(BaseDatos& base, const Boleta& boleta)
 bool imprimirBoletaPago(Contexto& contexto, qint64 idCabecera,
                         const std::function<void()>& alCerrar)
 {
-    MotorReportes motor(contexto.base, contexto.dialogs, reportesDelPrograma());
-    return imprimirBoletaPago(contexto, idCabecera, motor, alCerrar);
+    return imprimirBoletaPago(contexto, idCabecera, contexto.impresora, alCerrar);
 }
 
 bool imprimirBoletaPago(Contexto& contexto, qint64 idCabecera, Impresora& impresora,

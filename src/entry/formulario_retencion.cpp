@@ -9,10 +9,10 @@
 #include "entry/importe_retenido.h"
 #include "entry/numeros_pantalla.h"
 #include "platform/reloj.h"
-#include "reference/campos_edicion.h"
-#include "reference/grilla_registros.h"
-#include "reference/textos_formularios.h"
-#include "shell/ayuda.h"
+#include "forms/campos_edicion.h"
+#include "forms/grilla_registros.h"
+#include "forms/textos_formularios.h"
+#include "forms/ayuda.h"
 
 #include <QApplication>
 #include <QFocusEvent>

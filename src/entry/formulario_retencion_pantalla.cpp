@@ -7,9 +7,9 @@
 #include "database/base_datos.h"
 #include "database/entorno.h"
 #include "database/importe.h"
-#include "reference/campos_edicion.h"
-#include "reference/grilla_registros.h"
-#include "reference/textos_formularios.h"
+#include "forms/campos_edicion.h"
+#include "forms/grilla_registros.h"
+#include "forms/textos_formularios.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

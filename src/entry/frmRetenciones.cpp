@@ -7,8 +7,8 @@
 #include "entry/controles_entrada.h"
 #include "entry/grabacion_retenciones.h"
 #include "entry/oblea_retencion.h"
-#include "reference/campos_edicion.h"
-#include "reference/textos_formularios.h"
+#include "forms/campos_edicion.h"
+#include "forms/textos_formularios.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

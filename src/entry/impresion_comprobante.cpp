@@ -5,9 +5,7 @@
 #include "database/entorno.h"
 #include "database/importe.h"
 #include "database/transaccion.h"
-#include "declarations/reportes/catalogo_reportes.h"
 #include "platform/dialogos_impresion.h"
-#include "platform/motor_reportes.h"
 
 namespace {
 
@@ -32,8 +30,7 @@ QString mesDelComprobante(Contexto& contexto, qint64 idCabecera)
 
 void imprimirComprobante(Contexto& contexto, const QString& formulario, const QSqlRecord& fila)
 {
-    MotorReportes motor(contexto.base, contexto.dialogs, reportesDelPrograma());
-    imprimirComprobante(contexto, formulario, fila, motor);
+    imprimirComprobante(contexto, formulario, fila, contexto.impresora);
 }
 
 void imprimirComprobante(Contexto& contexto, const QString& formulario, const QSqlRecord& fila,

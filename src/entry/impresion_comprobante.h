@@ -12,6 +12,6 @@ struct Contexto;
 // The receipts of frmRetenciones print on comprob.rpt; the other forms' receipts are not printed
 // yet.
 void imprimirComprobante(Contexto& contexto, const QString& formulario, const QSqlRecord& fila);
-// The same, printed through `impresora` in place of the program's report engine.
+// The same, printed through `impresora` in place of the program's printer (Contexto::impresora).
 void imprimirComprobante(Contexto& contexto, const QString& formulario, const QSqlRecord& fila,
                          Impresora& impresora);

@@ -6,8 +6,8 @@
 #include "database/entorno.h"
 #include "reference/activacion.h"
 #include "reference/agentes_cascada.h"
-#include "reference/grilla_registros.h"
-#include "reference/textos_formularios.h"
+#include "forms/grilla_registros.h"
+#include "forms/textos_formularios.h"
 
 #include <QComboBox>
 #include <QGridLayout>

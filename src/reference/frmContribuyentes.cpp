@@ -3,8 +3,8 @@
 #include "common/contexto.h"
 #include "common/digitos_verificadores.h"
 #include "database/base_datos.h"
-#include "reference/eventos_foco.h"
-#include "reference/textos_formularios.h"
+#include "forms/eventos_foco.h"
+#include "forms/textos_formularios.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -3,7 +3,7 @@
 #include "common/contexto.h"
 #include "database/error_motor.h"
 #include "platform/dialogs.h"
-#include "reference/grilla_registros.h"
+#include "forms/grilla_registros.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

@@ -4,9 +4,9 @@
 #include "database/error_motor.h"
 #include "platform/dialogs.h"
 #include "reference/activacion.h"
-#include "reference/grilla_registros.h"
-#include "reference/textos_formularios.h"
-#include "shell/ayuda.h"
+#include "forms/grilla_registros.h"
+#include "forms/textos_formularios.h"
+#include "forms/ayuda.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

@@ -4,7 +4,7 @@
 #include "database/base_datos.h"
 #include "database/entorno.h"
 #include "reference/activacion.h"
-#include "reference/grilla_registros.h"
+#include "forms/grilla_registros.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

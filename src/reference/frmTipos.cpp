@@ -3,8 +3,8 @@
 #include "common/contexto.h"
 #include "database/base_datos.h"
 #include "database/entorno.h"
-#include "reference/eventos_foco.h"
-#include "reference/textos_formularios.h"
+#include "forms/eventos_foco.h"
+#include "forms/textos_formularios.h"
 #include "reference/valores_pantalla.h"
 
 #include <QGridLayout>

@@ -3,7 +3,7 @@
 #include "common/contexto.h"
 #include "database/base_datos.h"
 #include "platform/reloj.h"
-#include "reference/eventos_foco.h"
+#include "forms/eventos_foco.h"
 #include "reference/valores_pantalla.h"
 
 #include <QGridLayout>

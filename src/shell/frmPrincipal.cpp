@@ -4,7 +4,7 @@
 #include "database/entorno.h"
 #include "platform/dialogs.h"
 #include "shell/arranque.h"
-#include "shell/ayuda.h"
+#include "forms/ayuda.h"
 #include "shell/compactacion.h"
 #include "shell/estado_menus.h"
 #include "shell/frmAcercaDe.h"

@@ -5,14 +5,15 @@
 // Everything is reached from the menus and done with the forms' own fields and buttons; the
 // database is only read, to see what a step left behind.
 
+#include "support/impresora_del_programa.h"
 #include "camino/dialogos_del_camino.h"
 #include "common/contexto.h"
 #include "database/base_datos.h"
 #include "database/entorno.h"
 #include "database/importe.h"
-#include "platform/pdf_prueba.h"
+#include "support/pdf_prueba.h"
 #include "reference/formularios_prueba.h"
-#include "reference/grilla_registros.h"
+#include "forms/grilla_registros.h"
 #include "reference/registros_prueba.h"
 #include "shell/arranque.h"
 #include "shell/bloqueo_carpeta.h"
@@ -218,7 +219,8 @@ protected:
     BaseDatos base;
     Entorno entorno{base};
     RelojFijo reloj{QDate(2024, 5, 20)};
-    Contexto contexto{base, entorno, dialogos, reloj, datos};
+    MotorReportes impresora{base, dialogos, reportesDelPrograma(), ningunaImpresora};
+    Contexto contexto{base, entorno, dialogos, reloj, impresora, datos};
     Arranque arranque{entorno, dialogos, datos};
     frmPrincipal ventana{contexto, arranque};
 };
@@ -500,7 +502,7 @@ void CaminoPrincipal::emitirDeclaracion()
         EXPECT_EQ(registro.front(), registros[i].tipo);
         EXPECT_EQ(registro.size(), registros[i].largo);
         EXPECT_TRUE(registro.contains(registros[i].contiene));
-        if (i > 0) EXPECT_TRUE(registro.startsWith(registros[i].tipo + kSujeto.toLatin1()));
+        if (i > 0) { EXPECT_TRUE(registro.startsWith(registros[i].tipo + kSujeto.toLatin1())); }
         EXPECT_EQ(registro.back(), '*');
     }
 

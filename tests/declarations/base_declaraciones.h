@@ -3,6 +3,7 @@
 // the shared context a declarations form works with. Rows are added with SQL, amounts written as
 // the user reads them ("1000.00").
 
+#include "support/impresora_del_programa.h"
 #include "common/contexto.h"
 #include "database/base_datos.h"
 #include "database/entorno.h"
@@ -161,7 +162,8 @@ protected:
     Entorno entorno{base};
     DialogosGuionados dialogos;
     RelojFijo reloj{QDate(2007, 3, 14), QTime(10, 0)};
-    Contexto contexto{base, entorno, dialogos, reloj, carpeta.dir.path()};
+    MotorReportes impresora{base, dialogos, reportesDelPrograma(), ningunaImpresora};
+    Contexto contexto{base, entorno, dialogos, reloj, impresora, carpeta.dir.path()};
 };
 
 } // namespace prueba_declaraciones

@@ -5,7 +5,7 @@
 #include "declarations/boleta_texto.h"
 #include "declarations/codigo_barras_boleta.h"
 #include "declarations/declaracion_de_prueba.h"
-#include "platform/pdf_prueba.h"
+#include "support/pdf_prueba.h"
 
 #include <QDir>
 #include <QFile>

@@ -7,7 +7,7 @@
 #include "declarations/modos_cabeceras.h"
 #include "declarations/rectificacion_cabecera.h"
 #include "declarations/base_declaraciones.h"
-#include "shell/ayuda.h"
+#include "forms/ayuda.h"
 
 namespace {
 

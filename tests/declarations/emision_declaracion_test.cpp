@@ -271,8 +271,10 @@ TEST_F(EmisionTest, unaFallaNoDejaArchivoNiDeclaracionCerrada)
         sinCambios();
         const Mensaje& aviso = dialogos.mensajes.back();
         EXPECT_TRUE(aviso.texto.contains(caso.mensaje)) << aviso.texto.toStdString();
-        if (!caso.titulo.isEmpty()) EXPECT_EQ(aviso.titulo, caso.titulo);
-        if (caso.titulo.isEmpty()) EXPECT_TRUE(aviso.titulo.startsWith(QLatin1String("Error ")));
+        if (!caso.titulo.isEmpty()) { EXPECT_EQ(aviso.titulo, caso.titulo); }
+        if (caso.titulo.isEmpty()) {
+            EXPECT_TRUE(aviso.titulo.startsWith(QLatin1String("Error ")));
+        }
 
         // Put things back for the next case.
         lector.reset();

@@ -2,14 +2,15 @@
 // modifying and deleting a month; activating; rectifying; emitting the declaration file; undoing
 // an import; the police regime's buttons; and the menu items that open it.
 
+#include "support/impresora_del_programa.h"
 #include "declarations/frmCabeceras.h"
 #include "declarations/activacion_cabecera.h"
 #include "declarations/base_declaraciones.h"
 #include "reference/formularios_prueba.h"
-#include "reference/modelo_grilla.h"
+#include "forms/modelo_grilla.h"
 #include "shell/arranque.h"
 #include "shell/formularios_menu.h"
-#include "shell/frmAyuda.h"
+#include "forms/frmAyuda.h"
 #include "shell/frmPrincipal.h"
 #include "shell/menu_principal.h"
 
@@ -140,7 +141,7 @@ protected:
     }
 
     DialogosObservados observados{dialogos};
-    Contexto ctx{base, entorno, observados, reloj, carpeta.dir.path()};
+    Contexto ctx{base, entorno, observados, reloj, impresora, carpeta.dir.path()};
 };
 
 TEST_F(FrmCabecerasTest, cadaModoConSuTituloSusBotonesYSusFilas)
@@ -556,7 +557,8 @@ TEST(FrmCabecerasMenu, cadaItemAbreElFormularioEnSuModo)
     DialogosGuionados guion;
     DialogosObservados dialogs{guion};
     RelojFijo reloj{QDate(2007, 3, 14), QTime(10, 0)};
-    Contexto contexto{base, entorno, dialogs, reloj, carpeta.dir.path()};
+    MotorReportes impresora{base, dialogs, reportesDelPrograma(), ningunaImpresora};
+    Contexto contexto{base, entorno, dialogs, reloj, impresora, carpeta.dir.path()};
     Arranque arranque{entorno, dialogs, carpeta.dir.path()};
     frmPrincipal ventana{contexto, arranque};
     conectarFormularios(ventana, contexto);

@@ -5,8 +5,8 @@
 
 #include "declarations/base_declaraciones.h"
 #include "declarations/emision_declaracion.h"
-#include "declarations/impresora_guionada.h"
-#include "platform/pdf_prueba.h"
+#include "support/impresora_guionada.h"
+#include "support/pdf_prueba.h"
 
 #include <QDir>
 #include <QRegularExpression>

@@ -7,10 +7,10 @@
 #include "declarations/activacion_cabecera.h"
 #include "declarations/base_declaraciones.h"
 #include "declarations/boleta_copias.h"
-#include "declarations/impresora_guionada.h"
+#include "support/impresora_guionada.h"
 #include "declarations/interes.h"
 #include "declarations/preguntas_boleta.h"
-#include "platform/pdf_prueba.h"
+#include "support/pdf_prueba.h"
 
 #include <QFile>
 #include <QImage>

@@ -6,9 +6,9 @@
 #include "declarations/boleta_copias.h"
 #include "declarations/boleta_texto.h"
 #include "declarations/declaracion_de_prueba.h"
-#include "declarations/reportes/catalogo_reportes.h"
-#include "platform/motor_reportes.h"
-#include "platform/pdf_prueba.h"
+#include "app/catalogo_reportes.h"
+#include "reports/motor_reportes.h"
+#include "support/pdf_prueba.h"
 
 #include <QFile>
 #include <QRegularExpression>

@@ -3,6 +3,7 @@
 // 0002 (counter 00000041), a declaration of May 2008 of branch 0001 in the regime asked for, made
 // active, a handful of subjects, the concepts of a new install and known rates.
 
+#include "support/impresora_del_programa.h"
 #include "common/contexto.h"
 #include "database/base_datos.h"
 #include "database/entorno.h"
@@ -29,7 +30,8 @@ struct DatosEntrada {
     Entorno entorno{base};
     DialogosGuionados dialogs;
     RelojFijo reloj{QDate(2008, 5, 17)};
-    Contexto contexto{base, entorno, dialogs, reloj, QString()};
+    MotorReportes impresora{base, dialogs, reportesDelPrograma(), ningunaImpresora};
+    Contexto contexto{base, entorno, dialogs, reloj, impresora, QString()};
     qint64 idCabecera = 0;
 
     explicit DatosEntrada(const QString& regimen = QStringLiteral("01"),

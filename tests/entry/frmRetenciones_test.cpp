@@ -3,7 +3,7 @@
 
 #include "entry/frmRetenciones.h"
 
-#include "reference/grilla_registros.h"
+#include "forms/grilla_registros.h"
 
 #include "datos_entrada.h"
 

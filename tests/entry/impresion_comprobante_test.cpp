@@ -3,9 +3,9 @@
 
 #include "entry/impresion_comprobante.h"
 
-#include "declarations/impresora_guionada.h"
+#include "support/impresora_guionada.h"
 #include "entry/apertura_entrada.h"
-#include "platform/pdf_prueba.h"
+#include "support/pdf_prueba.h"
 
 #include "datos_entrada.h"
 
@@ -169,7 +169,9 @@ TEST(ImpresionComprobante, ElBotonDelFormularioAbiertoPorElMenuImprime)
 {
     Comprobante f;
     DialogosConVentanas dialogos(f.dialogs);
-    Contexto contexto{f.base, f.entorno, dialogos, f.reloj, f.contexto.carpeta};
+    // The program's printer shows its preview through the same dialogs as the forms.
+    MotorReportes impresora{f.base, dialogos, reportesDelPrograma(), ningunaImpresora};
+    Contexto contexto{f.base, f.entorno, dialogos, f.reloj, impresora, f.contexto.carpeta};
     dialogos.alAbrirFormulario = [](QDialog& formulario) {
         formulario.show();
         auto* boton = formulario.findChild<QPushButton*>(QStringLiteral("cmdReimprimir"));

@@ -1,10 +1,11 @@
 // The whole road of choosing the environment through the windows: a new agent with its branch
 // "0000", the agent, the branch and a regime active, and what the next start will find.
 
+#include "support/impresora_del_programa.h"
 #include "reference/frmAgentes.h"
 #include "reference/frmRegimenes.h"
 #include "reference/frmSucursales.h"
-#include "reference/grilla_registros.h"
+#include "forms/grilla_registros.h"
 #include "shell/arranque.h"
 #include "formularios_prueba.h"
 
@@ -25,7 +26,8 @@ TEST(EntornoElegido, AgenteSucursalYRegimenQuedanEnEntornoMem)
     RelojFijo reloj;
     Arranque arranque(entorno, dialogs, carpeta.dir.path());
     ASSERT_EQ(arranque.iniciar(), FinArranque::Continuar);
-    Contexto contexto{base, entorno, dialogs, reloj, carpeta.dir.path()};
+    MotorReportes impresora{base, dialogs, reportesDelPrograma(), ningunaImpresora};
+    Contexto contexto{base, entorno, dialogs, reloj, impresora, carpeta.dir.path()};
     dialogs.mensajes.clear();
 
     {

@@ -2,6 +2,7 @@
 // What the tests of the record forms share: a data folder with the installed database, the
 // context the forms get, and small ways to drive a form as a user would.
 
+#include "support/impresora_del_programa.h"
 #include "common/contexto.h"
 #include "database/base_datos.h"
 #include "database/entorno.h"
@@ -57,7 +58,8 @@ struct EntornoDePrueba {
     Entorno entorno{base};
     DialogosGuionados dialogs;
     RelojFijo reloj;
-    Contexto contexto{base, entorno, dialogs, reloj, QString()};
+    MotorReportes impresora{base, dialogs, reportesDelPrograma(), ningunaImpresora};
+    Contexto contexto{base, entorno, dialogs, reloj, impresora, QString()};
 };
 
 template <class T = QWidget>

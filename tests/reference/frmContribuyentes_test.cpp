@@ -143,7 +143,9 @@ TEST_F(ContribuyentesTest, CadaJurisdiccionDaSuTipoOSuRechazo)
         alta(form, c.alta);
 
         EXPECT_EQ(e.dialogs.textosMostrados(), c.mensajes) << c.caso;
-        if (!e.dialogs.mensajes.empty()) EXPECT_EQ(e.dialogs.mensajes.back().icono, c.icono) << c.caso;
+        if (!e.dialogs.mensajes.empty()) {
+            EXPECT_EQ(e.dialogs.mensajes.back().icono, c.icono) << c.caso;
+        }
         if (c.guardado.isEmpty()) {
             EXPECT_EQ(e.contar(u"SELECT COUNT(*) FROM Contribuyentes"_s), 0) << c.caso;
             EXPECT_EQ(tituloMarco(form, u"fraContribuyente"_s), u" Agregar "_s) << c.caso;

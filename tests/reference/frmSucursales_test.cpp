@@ -3,7 +3,7 @@
 
 #include "reference/activacion.h"
 #include "reference/frmSucursales.h"
-#include "reference/grilla_registros.h"
+#include "forms/grilla_registros.h"
 #include "datos_referencia.h"
 #include "formularios_prueba.h"
 

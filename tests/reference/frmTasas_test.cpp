@@ -27,7 +27,7 @@ protected:
 
     EntornoDePrueba e;
     RelojFijo reloj{QDate(2024, 5, 10)};
-    Contexto contexto{e.base, e.entorno, e.dialogs, reloj, e.contexto.carpeta};
+    Contexto contexto{e.base, e.entorno, e.dialogs, reloj, e.impresora, e.contexto.carpeta};
 };
 
 TEST_F(TasasTest, AgregarProponeHoyYLaTasaGrabadaQuedaEnSuLugar)

@@ -54,7 +54,7 @@ TEST_F(VencimientosTest, AgregarProponeElMesSiguienteAlUltimo)
             e.base.ejecutar(u"INSERT INTO Vencimientos (Anio, Mes, Fecha) VALUES (?, ?, ?)"_s,
                             {anio, mes, QDate(anio, mes, 15).toString(Qt::ISODate)});
         RelojFijo reloj(c.hoy);
-        Contexto contexto{e.base, e.entorno, e.dialogs, reloj, e.contexto.carpeta};
+        Contexto contexto{e.base, e.entorno, e.dialogs, reloj, e.impresora, e.contexto.carpeta};
         frmVencimientos form(contexto);
         pulsar(form, u"cmdAgregar"_s);
         EXPECT_EQ(texto(form, u"txtMes"_s), c.mes) << c.caso;

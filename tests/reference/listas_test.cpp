@@ -2,7 +2,7 @@
 
 #include "reference/frmGranos.h"
 #include "reference/frmRegimenes.h"
-#include "reference/grilla_registros.h"
+#include "forms/grilla_registros.h"
 #include "datos_referencia.h"
 #include "formularios_prueba.h"
 

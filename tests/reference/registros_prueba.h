@@ -3,7 +3,7 @@
 // besides formularios_prueba.h: their grid, leaving a box as the Tab key does, and the rows they
 // start from.
 
-#include "reference/grilla_registros.h"
+#include "forms/grilla_registros.h"
 #include "formularios_prueba.h"
 
 #include <QFocusEvent>

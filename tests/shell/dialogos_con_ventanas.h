@@ -3,7 +3,7 @@
 // runs its task as its first tick would, and every window shown is remembered with what it showed.
 
 #include "shell/frmAcercaDe.h"
-#include "shell/frmAyuda.h"
+#include "forms/frmAyuda.h"
 #include "support/dialogos_guionados.h"
 
 #include <QDialog>

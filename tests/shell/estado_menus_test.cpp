@@ -25,8 +25,12 @@ QString marcas(const EstadoMenus& estado, const QStringList& items, bool EstadoI
 void todoLoDemasVisibleYHabilitado(const EstadoMenus& estado, const char* caso)
 {
     for (const auto& [nombre, item] : estado) {
-        if (!kPorEntorno.contains(nombre)) EXPECT_TRUE(item.habilitado) << caso << ' ' << nombre.toStdString();
-        if (!kPorRegimen.contains(nombre)) EXPECT_TRUE(item.visible) << caso << ' ' << nombre.toStdString();
+        if (!kPorEntorno.contains(nombre)) {
+            EXPECT_TRUE(item.habilitado) << caso << ' ' << nombre.toStdString();
+        }
+        if (!kPorRegimen.contains(nombre)) {
+            EXPECT_TRUE(item.visible) << caso << ' ' << nombre.toStdString();
+        }
     }
 }
 

@@ -54,7 +54,7 @@ TEST_F(frmPrincipalTest, ElArbolDeMenusConSusTitulos)
             const QAction* accion = ventana.accion(item.nombre);
             ASSERT_TRUE(accion) << item.nombre.toStdString();
             EXPECT_EQ(accion->isSeparator(), item.esSeparador());
-            if (!item.esSeparador()) EXPECT_EQ(accion->text(), item.titulo);
+            if (!item.esSeparador()) { EXPECT_EQ(accion->text(), item.titulo); }
         }
         EXPECT_EQ(items, esperados);
     }

@@ -2,6 +2,7 @@
 // A main window over a new install's data folder, with scripted dialogs, started as the program
 // starts it.
 
+#include "support/impresora_del_programa.h"
 #include "common/contexto.h"
 #include "database/entorno.h"
 #include "platform/reloj.h"
@@ -77,7 +78,8 @@ protected:
     Entorno entorno{base};
     DialogosConVentanas dialogs;
     RelojSistema reloj;
-    Contexto contexto{base, entorno, dialogs, reloj, carpeta.dir.path()};
+    MotorReportes impresora{base, dialogs, reportesDelPrograma(), ningunaImpresora};
+    Contexto contexto{base, entorno, dialogs, reloj, impresora, carpeta.dir.path()};
     Arranque arranque{entorno, dialogs, carpeta.dir.path()};
     frmPrincipal ventana{contexto, arranque};
 };

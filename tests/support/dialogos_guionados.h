@@ -35,7 +35,8 @@ public:
         mensajes.push_back({texto, titulo, Icono::Ninguno, Botones::AceptarCancelar,
                             Respuesta::Aceptar});
         if (textos.empty()) return std::nullopt;
-        auto t = textos.front();
+        std::optional<QString> t;
+        t.swap(textos.front());
         textos.pop_front();
         return t;
     }

@@ -2,9 +2,9 @@
 
 #include "database/base_datos.h"
 #include "database/importe.h"
-#include "declarations/reportes/formato_reporte.h"
-#include "declarations/reportes/identidad_declaracion.h"
-#include "platform/bloques_reporte.h"
+#include "reports/formato_reporte.h"
+#include "reports/identidad_declaracion.h"
+#include "reports/bloques_reporte.h"
 #include "platform/codigo_barras.h"
 
 #include <vector>

@@ -4,10 +4,10 @@
 #include "common/regimenes.h"
 #include "database/base_datos.h"
 #include "database/importe.h"
-#include "declarations/reportes/formato_reporte.h"
-#include "declarations/reportes/identidad_declaracion.h"
+#include "reports/formato_reporte.h"
+#include "reports/identidad_declaracion.h"
 #include "declarations/reportes/texto_declaracion.h"
-#include "platform/bloques_reporte.h"
+#include "reports/bloques_reporte.h"
 
 #include <vector>
 

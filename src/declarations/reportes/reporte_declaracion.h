@@ -4,7 +4,7 @@
 // observation. The variants add the other payments column and the agent's stamp balances (the
 // regime table says which regime prints which).
 
-#include "platform/reporte.h"
+#include "reports/reporte.h"
 
 struct VarianteDeclaracion {
     bool otrosPagos = false;
