@@ -32,7 +32,7 @@ bool borrarCabecera(Contexto& contexto, qint64 idCabecera)
                           QStringLiteral("Atención"), Icono::Informacion);
             return false;
         }
-        const bool activa = entorno.Cabecera_Actual && entorno.idCabecera() == idCabecera;
+        const bool activa = entorno.esCabeceraActual(idCabecera);
         const QString pregunta = activa
             ? QStringLiteral("El registro seleccionado es la cabecera activa.\n"
                              "¿Confirma su eliminación?")

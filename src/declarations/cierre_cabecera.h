@@ -3,7 +3,8 @@
 // closed, and the closing itself. A closed declaration takes no more receipts until it is
 // rectified.
 
-#include <QSqlRecord>
+#include "database/filas.h"
+
 #include <QString>
 
 class BaseDatos;
@@ -11,11 +12,11 @@ class Dialogs;
 class Entorno;
 
 // Whether the row's state is closed.
-bool cabeceraCerrada(const QSqlRecord& cabecera);
+bool cabeceraCerrada(const Cabecera& cabecera);
 
 // The closing question for a declaration not yet closed; true when the user confirms (and at once
 // for one already closed, which is only emitted again).
-bool confirmarCierre(const Entorno& entorno, Dialogs& dialogs, const QSqlRecord& cabecera);
+bool confirmarCierre(const Entorno& entorno, Dialogs& dialogs, const Cabecera& cabecera);
 
 // Marks the declaration closed, with "S" or "N" for an observation. Run it inside the caller's
 // transaction; the caller leaves no declaration active afterwards when it was the active one.

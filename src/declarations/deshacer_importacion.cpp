@@ -56,7 +56,6 @@ bool deshacerImportacion(Contexto& contexto, qint64 idCabecera)
         mostrarErrorOperacion(dialogs, error);
         return false;
     }
-    if (contexto.entorno.Cabecera_Actual && contexto.entorno.idCabecera() == idCabecera)
-        contexto.entorno.Limpiar_Cabecera_Actual();
+    if (contexto.entorno.esCabeceraActual(idCabecera)) contexto.entorno.Limpiar_Cabecera_Actual();
     return true;
 }

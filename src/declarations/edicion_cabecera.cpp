@@ -77,10 +77,7 @@ ResultadoGrabacion grabarCabecera(Contexto& contexto, std::optional<qint64> idCa
             id = base.ultimoId();
         }
         // The active declaration is read by the entry forms: it must show the month just saved.
-        if (entorno.Cabecera_Actual && entorno.idCabecera() == id) {
-            entorno.Cabecera_Actual = entorno.leerCabecera(id);
-            entorno.mostrarCabecera();
-        }
+        if (entorno.esCabeceraActual(id)) entorno.releerCabecera();
         return {Grabacion::Grabada, id};
     } catch (const ErrorMotor& error) {
         if (error.esClaveRepetida()) {

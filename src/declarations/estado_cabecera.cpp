@@ -5,5 +5,5 @@
 
 QString textoEstado(const Entorno& entorno, const QString& estado)
 {
-    return QLatin1Char(' ') + nombreEstado(entorno.Estados_Cabecera, estado);
+    return QLatin1Char(' ') + nombreEstado(entorno.estadosCabecera(), estado);
 }

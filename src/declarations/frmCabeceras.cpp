@@ -4,7 +4,6 @@
 #include "common/regimenes.h"
 #include "database/entorno.h"
 #include "database/error_motor.h"
-#include "declarations/activacion_cabecera.h"
 #include "declarations/borrado_cabecera.h"
 #include "declarations/deshacer_importacion.h"
 #include "declarations/edicion_cabecera.h"
@@ -124,7 +123,7 @@ void frmCabeceras::primeraActivacion()
     }
     // The police regime emits its own file and reports besides the declaration's.
     const Entorno& entorno = contexto_.entorno;
-    if (entorno.Regimen_Actual && reglasRegimen(entorno.regimen()).policial()
+    if (entorno.regimenActual() && reglasRegimen(entorno.regimen()).policial()
         && !cmdDecJurada->isHidden()) {
         Cmd_DDJJ_Policia->show();
         cmdIntervenciones->show();
@@ -166,10 +165,10 @@ void frmCabeceras::mostrarFila()
         lblEstadoDescripcion->clear();
         return;
     }
-    mskAnio->setValor(fila->value(QStringLiteral("Anio")).toString());
-    mskMes->setValor(fila->value(QStringLiteral("Mes")).toString());
-    lblEstadoDescripcion->setText(
-        textoEstado(contexto_.entorno, fila->value(QStringLiteral("Estado")).toString()));
+    const Cabecera cabecera = cabeceraDe(*fila);
+    mskAnio->setValor(cabecera.anio);
+    mskMes->setValor(cabecera.mes);
+    lblEstadoDescripcion->setText(textoEstado(contexto_.entorno, cabecera.estado));
 }
 
 // The boxes only show: emptying them writes nothing.
@@ -299,7 +298,7 @@ bool frmCabeceras::activar()
 {
     const auto id = idSeleccionado();
     if (!id) return false;
-    if (activarCabecera(contexto_.entorno, *id)) return true;
+    if (contexto_.entorno.activarCabecera(*id)) return true;
     // The month is no longer there: the list shows what there is.
     volverAConsultar(std::nullopt, dbgCabeceras->filaActual());
     return false;

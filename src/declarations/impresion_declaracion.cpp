@@ -15,11 +15,6 @@ namespace {
 
 constexpr int kCopiasDeclaracion = 2;
 
-QString campo(const QSqlRecord& fila, const char* nombre)
-{
-    return fila.value(QLatin1String(nombre)).toString();
-}
-
 // A count or balance zero-padded to `ancho` digits, "-" in front when negative; a larger value
 // keeps all its digits.
 QString cifras(qint64 valor, int ancho)
@@ -31,11 +26,11 @@ QString cifras(qint64 valor, int ancho)
 
 // The five balances, types 1 to 4 and 26: a regime of single "Z" stamps counts only type 26, the
 // other stamp regimes only types 1 to 4; an uncounted one is five blanks.
-QString saldosObleas(BaseDatos& base, Dialogs& dialogs, const QSqlRecord& cabecera)
+QString saldosObleas(BaseDatos& base, Dialogs& dialogs, const Cabecera& cabecera)
 {
-    const QString regimen = campo(cabecera, "Cod_Regimen");
-    const QString agente = campo(cabecera, "Nro_Agente");
-    const QString sucursal = campo(cabecera, "Sucursal");
+    const QString& regimen = cabecera.codRegimen;
+    const QString& agente = cabecera.nroAgente;
+    const QString& sucursal = cabecera.sucursal;
     const bool soloZ = reglasRegimen(regimen).detalle == ModoDetalle::ObleaZ;
     QString saldos;
     for (const int tipo : {1, 2, 3, 4, 26}) {
@@ -50,7 +45,7 @@ QString saldosObleas(BaseDatos& base, Dialogs& dialogs, const QSqlRecord& cabece
 
 void escribirTablas(BaseDatos& base, const DeclaracionEmitida& emitida, const QString& texto)
 {
-    const qint64 id = emitida.cabecera.value(QStringLiteral("IdCabecera")).toLongLong();
+    const qint64 id = emitida.cabecera.idCabecera;
     const ArchivoDeclaracion& archivo = emitida.archivo;
     Transaccion transaccion(base);
     base.ejecutar(QStringLiteral("DELETE FROM Subtotales"));
@@ -77,11 +72,11 @@ QString textoDeclaracionImpresa(BaseDatos& base, Dialogs& dialogs,
 {
     const ArchivoDeclaracion& archivo = emitida.archivo;
     QString texto = archivo.hayMovimientos ? QStringLiteral("1") : QStringLiteral("0");
-    texto += campo(emitida.cabecera, "Rectifica") == rectificacion::Original
+    texto += emitida.cabecera.rectifica == rectificacion::Original
                  ? QString(15, QLatin1Char(' '))
                  : QStringLiteral("(Rectificativa)");
     texto += cifras(archivo.validas, 5) + cifras(archivo.anuladas, 4);
-    if (!reglasRegimen(campo(emitida.cabecera, "Cod_Regimen")).obleasValidadas)
+    if (!reglasRegimen(emitida.cabecera.codRegimen).obleasValidadas)
         return texto + emitida.observacion;
     return texto + emitida.observacion.leftJustified(100, QLatin1Char(' '), true)
            + saldosObleas(base, dialogs, emitida.cabecera);
@@ -105,7 +100,7 @@ void imprimirDeclaracion(Contexto& contexto, const DeclaracionEmitida& emitida,
     }
     if (!confirmarImpresion(dialogs)) return;
     imprimirReporte(dialogs, impresora,
-                    {reglasRegimen(campo(emitida.cabecera, "Cod_Regimen")).reporteDeclaracion,
+                    {reglasRegimen(emitida.cabecera.codRegimen).reporteDeclaracion,
                      kCopiasDeclaracion,
                      Destino::Pantalla, {}, {}});
 }

@@ -30,12 +30,11 @@ TotalesDeclaracion sumarRetenciones(BaseDatos& base, qint64 idCabecera)
 {
     TotalesDeclaracion t;
     for (const QSqlRecord& fila :
-         base.filas(QStringLiteral("SELECT Estado, Importe_Ret FROM Retenciones "
-                                   "WHERE IdCabecera = ?"),
+         base.filas(QStringLiteral("SELECT * FROM Retenciones WHERE IdCabecera = ?"),
                     {idCabecera})) {
         t.hayMovimientos = true;
-        if (fila.value(0).toString() == estado_retencion::Valida)
-            t.retenido += Importe::desdeColumna(fila.value(1));
+        const Retencion r = retencionDe(fila);
+        if (r.estado == estado_retencion::Valida) t.retenido += r.importeRet.value_or(Importe());
     }
     return t;
 }
@@ -85,7 +84,7 @@ bool imprimirBoletaPago(Contexto& contexto, qint64 idCabecera, Impresora& impres
         // Whatever follows, no earlier document stays behind in the scratch table.
         base.ejecutar(QStringLiteral("DELETE FROM Impresos"));
 
-        const std::optional<QSqlRecord> cabecera = entorno.leerCabecera(idCabecera);
+        const std::optional<Cabecera> cabecera = leerCabecera(base, idCabecera);
         if (!cabecera) {
             rehusar(dialogs,
                     QStringLiteral("No se encuentra la declaración jurada seleccionada."));
@@ -166,8 +165,7 @@ bool imprimirBoletaPago(Contexto& contexto, qint64 idCabecera, Impresora& impres
             transaccion.confirmar();
         }
         cerrada = cierra;
-        if (cierra && entorno.Cabecera_Actual && entorno.idCabecera() == idCabecera)
-            entorno.Limpiar_Cabecera_Actual();
+        if (cierra && entorno.esCabeceraActual(idCabecera)) entorno.Limpiar_Cabecera_Actual();
         if (cierra && alCerrar) alCerrar();
 
         if (!confirmarImpresion(dialogs)) return cerrada;

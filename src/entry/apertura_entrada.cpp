@@ -30,12 +30,12 @@ std::unique_ptr<FormularioRetencion> crearFormulario(FormaEntrada forma, Context
 AperturaEntrada abrirEntradaRetenciones(Contexto& contexto, QWidget* ventana,
                                         const ServiciosEntrada& servicios)
 {
-    if (!contexto.entorno.Cabecera_Actual) return AperturaEntrada::SinDeclaracion;
+    if (!contexto.entorno.cabeceraActual()) return AperturaEntrada::SinDeclaracion;
     // The receipts print through the program's printer unless the opener says otherwise.
     ServiciosEntrada conImpresion = servicios;
     if (!conImpresion.imprimirComprobante)
         conImpresion.imprimirComprobante = [&contexto](const QString& nombre,
-                                                       const QSqlRecord& fila) {
+                                                       const Retencion& fila) {
             imprimirComprobante(contexto, nombre, fila);
         };
     const auto formulario = crearFormulario(reglasRegimen(contexto.entorno.regimen()).entrada,

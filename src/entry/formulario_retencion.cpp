@@ -26,9 +26,10 @@
 
 namespace {
 
-QString campo(const QSqlRecord& fila, const char* nombre)
+std::optional<Retencion> comoRetencion(const std::optional<QSqlRecord>& fila)
 {
-    return fila.value(QString::fromLatin1(nombre)).toString();
+    if (!fila) return std::nullopt;
+    return retencionDe(*fila);
 }
 
 } // namespace
@@ -268,7 +269,7 @@ void FormularioRetencion::cmdAgregar_Click()
 void FormularioRetencion::cmdCancelar_Click()
 {
     // Nothing was written while editing: the row shows again as it is stored.
-    if (Marca_Grilla) actual_ = dbgRetenciones->modelo().registro(*Marca_Grilla);
+    if (Marca_Grilla) actual_ = comoRetencion(dbgRetenciones->modelo().registro(*Marca_Grilla));
     mostrarCampos(actual_);
     Habilitar_Edicion();
     fraRetencion->setTitle(QString());
@@ -308,7 +309,7 @@ void FormularioRetencion::reconsultar(std::optional<qint64> marca)
     if (!marca || !dbgRetenciones->irAId(*marca)) dbgRetenciones->irAUltima();
 }
 
-void FormularioRetencion::mostrarCampos(const std::optional<QSqlRecord>& fila)
+void FormularioRetencion::mostrarCampos(const std::optional<Retencion>& fila)
 {
     if (!fila) {
         // An empty declaration: display values only, never a row to be stored.
@@ -324,13 +325,12 @@ void FormularioRetencion::mostrarCampos(const std::optional<QSqlRecord>& fila)
         txtNroX->clear();
         return;
     }
-    mskNroContrib->setValor(campo(*fila, "Nro_Contrib"));
-    mskDia->setText(campo(*fila, "Dia"));
-    mskCodConcepto->setText(campo(*fila, "Cod_Concepto"));
-    setBruto(textoNumero(Importe::desdeColumna(fila->value(QStringLiteral("Importe_Bruto"))),
-                         QLocale()));
-    setAlicuota(Importe::desdeColumna(fila->value(QStringLiteral("Alicuota"))));
-    txtNroX->setText(campo(*fila, "Nro_X"));
+    mskNroContrib->setValor(fila->nroContrib);
+    mskDia->setText(fila->dia);
+    mskCodConcepto->setText(fila->codConcepto);
+    setBruto(textoNumero(fila->importeBruto.value_or(Importe()), QLocale()));
+    setAlicuota(fila->alicuota.value_or(Importe()));
+    txtNroX->setText(fila->nroX);
 }
 
 void FormularioRetencion::dbgRetenciones_RowColChange()
@@ -338,16 +338,16 @@ void FormularioRetencion::dbgRetenciones_RowColChange()
     if (const auto marca = dbgRetenciones->idActual()) Marca_Grilla = marca;
     alLimpiarFila();
     if (!dbgRetenciones->hayFilas()) return;
-    actual_ = dbgRetenciones->registroActual();
+    actual_ = comoRetencion(dbgRetenciones->registroActual());
     if (!actual_) return;
     mostrarCampos(actual_);
 
-    lblEstado->setText(nombreEstado(contexto_.entorno.Estados_Cabecera, campo(*actual_, "Estado")));
+    lblEstado->setText(nombreEstado(contexto_.entorno.estadosCabecera(), actual_->estado));
 
     mskNroContrib_LostFocus();
     mskCodConcepto_LostFocus();
 
-    const QString marcaImp = campo(*actual_, "MarcaImp");
+    const QString& marcaImp = actual_->marcaImp;
     cmdCorregir->setVisible(marcaImp == marca_importacion::ConError
                             || marcaImp == marca_importacion::Corregida);
     alMostrarFila(*actual_);
@@ -406,10 +406,9 @@ void FormularioRetencion::mskImpBru_LostFocus()
 void FormularioRetencion::mskDia_LostFocus()
 {
     const Entorno& e = contexto_.entorno;
-    if (!e.Cabecera_Actual) return;
-    const auto mensaje = comprobarDia(dia(), e.Cabecera_Actual->value(QStringLiteral("Mes")).toString(),
-                                      e.Cabecera_Actual->value(QStringLiteral("Anio")).toString(),
-                                      e.Nombres_Meses);
+    const auto& cabecera = e.cabeceraActual();
+    if (!cabecera) return;
+    const auto mensaje = comprobarDia(dia(), cabecera->mes, cabecera->anio, e.nombresMeses());
     if (!mensaje) return;
     contexto_.dialogs.aviso(*mensaje, textos::AtencionPuntos, Icono::Exclamacion);
     mskDia->setText(hoy());
@@ -474,7 +473,7 @@ void FormularioRetencion::cmdGrabar_Click()
 void FormularioRetencion::cmdCorregir_Click()
 {
     if (!actual_) return;
-    if (campo(*actual_, "Estado") == estado_retencion::Anulada) {
+    if (actual_->estado == estado_retencion::Anulada) {
         contexto_.dialogs.aviso(QStringLiteral("No puede corregir una operación que ha sido anulada."),
                                 textos::AtencionPuntos, Icono::Informacion);
         return;
@@ -489,7 +488,7 @@ void FormularioRetencion::cmdCorregir_Click()
 void FormularioRetencion::cmdAnular_Click()
 {
     if (!actual_) return;
-    if (campo(*actual_, "Estado") == estado_retencion::Anulada) {
+    if (actual_->estado == estado_retencion::Anulada) {
         contexto_.dialogs.aviso(QStringLiteral("El registro ya ha sido anulado."),
                                 textos::AtencionPuntos, Icono::Informacion);
         return;
@@ -498,9 +497,7 @@ void FormularioRetencion::cmdAnular_Click()
             QStringLiteral("¿Confirma la anulación del registro seleccionado?."),
             textos::AtencionPuntos, Respuesta::No))
         return;
-    const ClaveRetencion clave{actual_->value(QStringLiteral("IdCabecera")).toLongLong(),
-                               campo(*actual_, "Nro_Comprobante")};
-    anularRetencion(contexto_.base, clave);
+    anularRetencion(contexto_.base, actual_->clave());
     reconsultar(Marca_Grilla);
 }
 

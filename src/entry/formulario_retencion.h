@@ -21,7 +21,6 @@
 
 #include <QDialog>
 #include <QSet>
-#include <QSqlRecord>
 #include <functional>
 #include <optional>
 
@@ -50,7 +49,7 @@ public:
     // True while a receipt is entered or corrected.
     bool editando() const;
     // The grid's current receipt; nothing when the declaration has none.
-    const std::optional<QSqlRecord>& filaActual() const { return actual_; }
+    const std::optional<Retencion>& filaActual() const { return actual_; }
 
 protected:
     FormularioRetencion(Contexto& contexto, ServiciosEntrada servicios, QString nombre,
@@ -65,7 +64,7 @@ protected:
     // Row change: before it is known whether there is a row.
     virtual void alLimpiarFila() {}
     // Row change: what the form shows of the current row besides the common fields.
-    virtual void alMostrarFila(const QSqlRecord& /*fila*/) {}
+    virtual void alMostrarFila(const Retencion& /*fila*/) {}
     // Subject lookup: the subject found (or not), before the name and the rate are shown.
     virtual void alBuscarSujeto(const std::optional<Sujeto>& /*sujeto*/, bool /*editando*/) {}
     // Whether the not-registered warning is given only while editing (else at every lookup).
@@ -81,7 +80,7 @@ protected:
     // After the subjects picker: whether the focus goes on to the gross amount.
     virtual bool enfocarBrutoTrasSelector() const { return true; }
     // Corregir: before the row is opened for editing.
-    virtual void alCorregir(const QSqlRecord& /*fila*/) {}
+    virtual void alCorregir(const Retencion& /*fila*/) {}
     // Grabar: the checks and the writes. The saved receipt, or nothing when a check refused it or
     // the writes failed (the form then stays editing; the hook has told the user why).
     virtual std::optional<ClaveRetencion> grabarRetencion() = 0;
@@ -183,7 +182,7 @@ private:
     void crearMarco();
     void crearBotones();
     void salirDe(QWidget* campo);
-    void mostrarCampos(const std::optional<QSqlRecord>& fila);
+    void mostrarCampos(const std::optional<Retencion>& fila);
     // Runs the query again in the current order and makes the row `marca` current (the last row
     // when it is not there); nothing is current when the declaration has no receipt.
     void reconsultar(std::optional<qint64> marca);
@@ -196,7 +195,7 @@ private:
     QString nombre_;
     ReglasRegimen reglas_;
     QString orden_;
-    std::optional<QSqlRecord> actual_;
+    std::optional<Retencion> actual_;
     Importe alicuota_;
     QString brutoEscrito_;
     QSet<QWidget*> vigilados_;

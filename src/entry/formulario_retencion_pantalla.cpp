@@ -105,10 +105,9 @@ void FormularioRetencion::crearPantalla()
     const Entorno& e = contexto_.entorno;
     QString mes;
     QString anio;
-    if (e.Cabecera_Actual) {
-        const int m = e.Cabecera_Actual->value(QStringLiteral("Mes")).toInt();
-        if (m >= 1 && m <= e.Nombres_Meses.size()) mes = e.Nombres_Meses.at(m - 1);
-        anio = e.Cabecera_Actual->value(QStringLiteral("Anio")).toString();
+    if (const auto& cabecera = e.cabeceraActual()) {
+        mes = e.nombreMes(cabecera->mes);
+        anio = cabecera->anio;
     }
     setWindowTitle(QStringLiteral("Retenciones/Percepciones del mes de ") + mes
                    + QStringLiteral(" de ") + anio);

@@ -74,11 +74,9 @@ void frmRetenciones::alLimpiarFila()
     txtOblea->clear();
 }
 
-void frmRetenciones::alMostrarFila(const QSqlRecord& fila)
+void frmRetenciones::alMostrarFila(const Retencion& fila)
 {
-    txtOblea->setText(obleaDeComprobante(
-        contexto().base, {fila.value(QStringLiteral("IdCabecera")).toLongLong(),
-                          fila.value(QStringLiteral("Nro_Comprobante")).toString()}));
+    txtOblea->setText(obleaDeComprobante(contexto().base, fila.clave()));
 }
 
 void frmRetenciones::alSalirDe(QWidget* campo)
@@ -99,9 +97,7 @@ bool frmRetenciones::obleaAceptada(const QString& oblea)
         return false;
     }
     std::optional<ClaveRetencion> corregida;
-    if (!Agregando && filaActual())
-        corregida = ClaveRetencion{filaActual()->value(QStringLiteral("IdCabecera")).toLongLong(),
-                                   filaActual()->value(QStringLiteral("Nro_Comprobante")).toString()};
+    if (!Agregando && filaActual()) corregida = filaActual()->clave();
     if (obleaEnUso(contexto().base, oblea, corregida)) {
         rehusar(txtOblea, QStringLiteral("Este Nº de oblea ya fué usado en una retención"),
                 kTituloAplicacion, Icono::Ninguno);
@@ -152,8 +148,7 @@ std::optional<ClaveRetencion> frmRetenciones::grabarRetencion()
     try {
         if (Agregando) return grabarRetencionNueva(contexto().entorno, datos);
         if (!filaActual()) return std::nullopt;
-        const ClaveRetencion clave{filaActual()->value(QStringLiteral("IdCabecera")).toLongLong(),
-                                   filaActual()->value(QStringLiteral("Nro_Comprobante")).toString()};
+        const ClaveRetencion clave = filaActual()->clave();
         grabarCorreccion(contexto().entorno, clave, datos);
         return clave;
     } catch (const NumeracionAgotada& agotada) {

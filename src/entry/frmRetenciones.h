@@ -18,7 +18,7 @@ public:
 protected:
     void limpiarPropios() override;
     void alLimpiarFila() override;
-    void alMostrarFila(const QSqlRecord& fila) override;
+    void alMostrarFila(const Retencion& fila) override;
     OpcionesAlicuota opcionesAlicuota() const override;
     std::optional<ClaveRetencion> grabarRetencion() override;
     void alSalirDe(QWidget* campo) override;

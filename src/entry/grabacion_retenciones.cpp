@@ -67,8 +67,8 @@ ClaveRetencion grabarRetencionNueva(Entorno& entorno, const DatosRetencion& dato
             agregarOblea(base, clave, entorno.agente(), datos.oblea);
         transaccion.confirmar();
     }
-    entorno.Sucursal_Actual = entorno.leerSucursal(entorno.agente(), entorno.sucursal());
-    entorno.Cabecera_Actual = entorno.leerCabecera(id);
+    entorno.releerSucursal();
+    entorno.releerCabecera();
     return clave;
 }
 

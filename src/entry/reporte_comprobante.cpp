@@ -2,9 +2,11 @@
 
 #include "common/estados.h"
 #include "database/base_datos.h"
+#include "database/filas.h"
 #include "database/importe.h"
 #include "reports/formato_reporte.h"
 #include "reports/identidad_declaracion.h"
+#include "reports/impresos.h"
 #include "reports/bloques_reporte.h"
 
 #include <vector>
@@ -51,15 +53,13 @@ public:
 
     void leer(BaseDatos& base, const QVariantMap&) override
     {
-        for (const QSqlRecord& fila : base.filas(QStringLiteral(
-                 "SELECT Para, IdCabecera, Interes, Texto FROM Impresos ORDER BY rowid"))) {
+        for (const Impreso& fila : leerImpresos(base)) {
             CopiaComprobante c;
-            c.nroComprobante = fila.value(0).toString().trimmed();
-            c.copia = int(Importe::desdeColumna(fila.value(2)).diezmilesimos() / Importe::kEscala);
-            const QString texto = fila.value(3).toString();
-            c.mes = texto.left(10).trimmed();
-            c.observacion = texto.mid(10).trimmed();
-            c.declaracion = leerIdentidad(base, fila.value(1).toLongLong());
+            c.nroComprobante = fila.para.trimmed();
+            c.copia = int(fila.interes.diezmilesimos() / Importe::kEscala);
+            c.mes = fila.texto.left(10).trimmed();
+            c.observacion = fila.texto.mid(10).trimmed();
+            c.declaracion = leerIdentidad(base, fila.idCabecera);
             leerRetencion(base, c);
             copias_.push_back(c);
         }
@@ -85,32 +85,35 @@ public:
 private:
     static void leerRetencion(BaseDatos& base, CopiaComprobante& c)
     {
-        const std::optional<QSqlRecord> r = base.fila(
+        const std::optional<QSqlRecord> fila = base.fila(
             QStringLiteral(
-                "SELECT r.Estado, r.Dia, r.Nro_Contrib, r.Importe_Bruto, r.Alicuota, "
-                "r.Importe_Ret, r.Nro_X, r.Cod_Concepto, s.Razon_Social, s.CUIT, s.Domicilio, "
-                "k.Descripcion "
+                "SELECT r.*, s.Razon_Social AS Sujeto, s.CUIT AS CuitSujeto, "
+                "s.Domicilio AS DomicilioSujeto, k.Descripcion AS DescripcionConcepto "
                 "FROM Retenciones r "
                 "LEFT JOIN Contribuyentes s ON s.Nro_Contrib = r.Nro_Contrib "
                 "LEFT JOIN Conceptos k ON k.Cod_Concepto = r.Cod_Concepto "
                 "WHERE r.IdCabecera = ? AND r.Nro_Comprobante = ?"),
             {c.declaracion.idCabecera, c.nroComprobante});
-        if (!r) return;
-        const auto texto = [&](int n) { return r->value(n).toString().trimmed(); };
+        if (!fila) return;
+        const Retencion r = retencionDe(*fila);
+        const auto texto = [&](const char* campo) {
+            return fila->value(QString::fromLatin1(campo)).toString().trimmed();
+        };
         c.hallado = true;
-        c.anulado = texto(0) == estado_retencion::Anulada;
-        c.dia = texto(1);
-        c.nroContrib = texto(2);
-        c.bruto = Importe::desdeColumna(r->value(3));
-        c.alicuota = Importe::desdeColumna(r->value(4));
-        c.retenido = Importe::desdeColumna(r->value(5));
-        c.nroExterno = texto(6);
-        c.sujeto = texto(8);
-        c.cuitSujeto = texto(9);
-        c.domicilioSujeto = texto(10);
-        const QString codConcepto = texto(7);
-        c.concepto = texto(11).isEmpty() ? codConcepto
-                                         : codConcepto + QStringLiteral(" - ") + texto(11);
+        c.anulado = r.estado.trimmed() == estado_retencion::Anulada;
+        c.dia = r.dia.trimmed();
+        c.nroContrib = r.nroContrib.trimmed();
+        c.bruto = r.importeBruto.value_or(Importe());
+        c.alicuota = r.alicuota.value_or(Importe());
+        c.retenido = r.importeRet.value_or(Importe());
+        c.nroExterno = r.nroX.trimmed();
+        c.sujeto = texto("Sujeto");
+        c.cuitSujeto = texto("CuitSujeto");
+        c.domicilioSujeto = texto("DomicilioSujeto");
+        const QString codConcepto = r.codConcepto.trimmed();
+        const QString descripcion = texto("DescripcionConcepto");
+        c.concepto = descripcion.isEmpty() ? codConcepto
+                                           : codConcepto + QStringLiteral(" - ") + descripcion;
     }
 
     static void pintarCopia(Lienzo& lienzo, const CopiaComprobante& c)

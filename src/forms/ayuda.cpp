@@ -8,7 +8,7 @@
 
 void mostrarAyuda(Contexto& contexto, const QString& clave)
 {
-    contexto.entorno.Clave_Ayuda = clave;
+    contexto.entorno.setClaveAyuda(clave);
     frmAyuda ventana(contexto);
     contexto.dialogs.abrirModal(ventana);
 }

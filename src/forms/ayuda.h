@@ -7,7 +7,7 @@
 class BaseDatos;
 struct Contexto;
 
-// Sets Clave_Ayuda to `clave` and shows the help window modally.
+// Sets the help key (Clave_Ayuda) to `clave` and shows the help window modally.
 void mostrarAyuda(Contexto& contexto, const QString& clave);
 
 // The key of the declarations form: one per mode, made from the start of its caption.

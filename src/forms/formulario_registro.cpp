@@ -145,7 +145,7 @@ QLabel* FormularioRegistro::etiqueta(const QString& texto, QWidget* control) con
 CajaTexto* FormularioRegistro::caja(const QString& nombre, CajaTexto::Tipo tipo, int largo)
 {
     auto* c = new CajaTexto(nombre, tipo, largo, marco_);
-    if (tipo == CajaTexto::Tipo::Importe) c->setSeparadorDecimal(entorno().Separador_Decimal);
+    if (tipo == CajaTexto::Tipo::Importe) c->setSeparadorDecimal(entorno().separadorDecimal());
     connect(c, &CajaTexto::caracterNoAdmitido, this, [this, c](const QString& caracter) {
         dialogs().aviso(textoCaracterNoAdmitido(c->nombreVisible(), caracter), textos::Atencion,
                         Icono::Exclamacion);

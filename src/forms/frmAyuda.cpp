@@ -60,11 +60,11 @@ frmAyuda::frmAyuda(Contexto& contexto, QWidget* parent) : QDialog(parent), conte
     resize(twipsAPixeles(7000), twipsAPixeles(5000));
 
     const Entorno& entorno = contexto_.entorno;
-    txtAyuda_->setReadOnly(!entorno.Editar_Ayuda);
-    const QString sinAyuda = entorno.Editar_Ayuda ? QString() : kSinAyuda;
+    txtAyuda_->setReadOnly(!entorno.editarAyuda());
+    const QString sinAyuda = entorno.editarAyuda() ? QString() : kSinAyuda;
     std::optional<FilaAyuda> fila;
     try {
-        fila = buscarAyuda(contexto_.base, entorno.Clave_Ayuda);
+        fila = buscarAyuda(contexto_.base, entorno.claveAyuda());
     } catch (const ErrorMotor&) {
         // Help that cannot be read is help not available: F1 must never stop the screen.
     }
@@ -91,7 +91,7 @@ void frmAyuda::cmdCerrar_Click()
 {
     if (cerrando_) return;
     cerrando_ = true;
-    if (contexto_.entorno.Editar_Ayuda) guardarEdicion();
+    if (contexto_.entorno.editarAyuda()) guardarEdicion();
     QDialog::reject();
 }
 
@@ -99,7 +99,7 @@ void frmAyuda::guardarEdicion()
 {
     // Only with the help-editing switch on, which no command turns on.
     BaseDatos& base = contexto_.base;
-    const QString clave = contexto_.entorno.Clave_Ayuda;
+    const QString clave = contexto_.entorno.claveAyuda();
     const QString texto = txtAyuda_->toPlainText().trimmed();
     try {
         if (texto.isEmpty()) {

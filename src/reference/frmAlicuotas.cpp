@@ -84,7 +84,7 @@ frmAlicuotas::frmAlicuotas(Contexto& contexto, QWidget* parent)
         u"Alicuota"_s,
         [this] {
             const auto alicuota = Importe::leer(txtAlic_->text().trimmed(),
-                                                entorno().Separador_Decimal);
+                                                entorno().separadorDecimal());
             return alicuota ? alicuota->aColumna() : QVariant();
         },
         [this](const QVariant& v) {
@@ -145,7 +145,7 @@ bool frmAlicuotas::revisarAlicuota()
         txtAlic_->setText(u"0"_s);
         return true;
     }
-    switch (pantalla::controlarTasa(txtAlic_->text(), entorno().Separador_Decimal)) {
+    switch (pantalla::controlarTasa(txtAlic_->text(), entorno().separadorDecimal())) {
     case pantalla::EstadoTasa::NoEsNumero:
         dialogs().aviso(u"La alícuota ingresada no es un número válido."_s, textos::AtencionPuntos,
                         Icono::Informacion);
@@ -156,7 +156,7 @@ bool frmAlicuotas::revisarAlicuota()
     case pantalla::EstadoTasa::Valida:
         break;
     }
-    const auto alicuota = Importe::leer(txtAlic_->text().trimmed(), entorno().Separador_Decimal);
+    const auto alicuota = Importe::leer(txtAlic_->text().trimmed(), entorno().separadorDecimal());
     txtAlic_->setText(pantalla::tasa(*alicuota));
     return true;
 }

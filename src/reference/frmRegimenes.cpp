@@ -1,12 +1,12 @@
 #include "reference/frmRegimenes.h"
 
 #include "common/contexto.h"
+#include "database/entorno.h"
 #include "database/error_motor.h"
-#include "platform/dialogs.h"
-#include "reference/activacion.h"
+#include "forms/ayuda.h"
 #include "forms/grilla_registros.h"
 #include "forms/textos_formularios.h"
-#include "forms/ayuda.h"
+#include "platform/dialogs.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -75,7 +75,7 @@ void frmRegimenes::Activar()
 {
     try {
         const auto fila = dbgRegimenes_->registroActual();
-        if (fila) activarRegimen(contexto_.entorno, fila->value(u"Cod_Regimen"_s).toString());
+        if (fila) contexto_.entorno.activarRegimen(fila->value(u"Cod_Regimen"_s).toString());
     } catch (const ErrorMotor& error) {
         contexto_.dialogs.aviso(error.textoBlanco());
     }

@@ -62,7 +62,7 @@ frmTasas::frmTasas(Contexto& contexto, QWidget* parent)
     enlazar(
         u"Tasa"_s,
         [this] {
-            const auto tasa = Importe::leer(txtTasa_->text().trimmed(), entorno().Separador_Decimal);
+            const auto tasa = Importe::leer(txtTasa_->text().trimmed(), entorno().separadorDecimal());
             return tasa ? tasa->aColumna() : QVariant();
         },
         [this](const QVariant& v) {
@@ -94,7 +94,7 @@ void frmTasas::valoresIniciales()
 
 bool frmTasas::revisarTasa()
 {
-    switch (pantalla::controlarTasa(txtTasa_->text(), entorno().Separador_Decimal)) {
+    switch (pantalla::controlarTasa(txtTasa_->text(), entorno().separadorDecimal())) {
     case pantalla::EstadoTasa::NoEsNumero:
         dialogs().aviso(u"La tasa ingresada no es un número válido."_s, textos::AtencionPuntos,
                         Icono::Informacion);

@@ -2,38 +2,33 @@
 
 #include "database/base_datos.h"
 #include "database/entorno.h"
+#include "database/filas.h"
 #include "reports/formato_reporte.h"
 
 IdentidadDeclaracion leerIdentidad(BaseDatos& base, qint64 idCabecera)
 {
     IdentidadDeclaracion i;
     i.idCabecera = idCabecera;
-    const std::optional<QSqlRecord> fila = base.fila(
-        QStringLiteral(
-            "SELECT c.Nro_Agente, c.Sucursal, c.Cod_Regimen, c.Anio, c.Mes, c.Rectifica, "
-            "a.CUIT, a.Razon_Social, a.Domicilio, a.Localidad, s.Descripcion, r.Descripcion, "
-            "r.Resolucion "
-            "FROM Cabeceras c "
-            "LEFT JOIN Agentes a ON a.Nro_Agente = c.Nro_Agente "
-            "LEFT JOIN Sucursales s ON s.Nro_Agente = c.Nro_Agente AND s.Sucursal = c.Sucursal "
-            "LEFT JOIN Regimenes r ON r.Cod_Regimen = c.Cod_Regimen "
-            "WHERE c.IdCabecera = ?"),
-        {idCabecera});
-    if (!fila) return i;
-    const auto texto = [&](int n) { return fila->value(n).toString().trimmed(); };
-    i.nroAgente = texto(0);
-    i.sucursal = texto(1);
-    i.codRegimen = texto(2);
-    i.anio = texto(3);
-    i.mes = texto(4);
-    i.rectifica = texto(5);
-    i.cuit = texto(6);
-    i.razonSocial = texto(7);
-    i.domicilio = texto(8);
-    i.localidad = texto(9);
-    i.descripcionSucursal = texto(10);
-    i.descripcionRegimen = texto(11);
-    i.resolucion = texto(12);
+    const std::optional<Cabecera> c = leerCabecera(base, idCabecera);
+    if (!c) return i;
+    i.nroAgente = c->nroAgente.trimmed();
+    i.sucursal = c->sucursal.trimmed();
+    i.codRegimen = c->codRegimen.trimmed();
+    i.anio = c->anio.trimmed();
+    i.mes = c->mes.trimmed();
+    i.rectifica = c->rectifica.trimmed();
+    if (const auto a = leerAgente(base, c->nroAgente)) {
+        i.cuit = a->cuit.trimmed();
+        i.razonSocial = a->razonSocial.trimmed();
+        i.domicilio = a->domicilio.trimmed();
+        i.localidad = a->localidad.trimmed();
+    }
+    if (const auto s = leerSucursal(base, c->nroAgente, c->sucursal))
+        i.descripcionSucursal = s->descripcion.trimmed();
+    if (const auto r = leerRegimen(base, c->codRegimen)) {
+        i.descripcionRegimen = r->descripcion.trimmed();
+        i.resolucion = r->resolucion.trimmed();
+    }
     return i;
 }
 

@@ -54,9 +54,9 @@ EstadoMenus estadoMenus(const EntornoMenus& entorno)
 EntornoMenus entornoMenus(const Entorno& entorno)
 {
     EntornoMenus e;
-    e.agente = entorno.Agente_Actual.has_value();
-    e.sucursal = entorno.Sucursal_Actual.has_value();
-    if (entorno.Regimen_Actual) e.regimen = entorno.regimen();
-    e.cabecera = entorno.Cabecera_Actual.has_value();
+    e.agente = entorno.agenteActual().has_value();
+    e.sucursal = entorno.sucursalActual().has_value();
+    if (entorno.regimenActual()) e.regimen = entorno.regimen();
+    e.cabecera = entorno.cabeceraActual().has_value();
     return e;
 }

@@ -47,7 +47,8 @@ private:
     void construirMenus();
     void construirCentro();
     void ubicarLogo();
-    void mostrarPanel(const QString& clave, const QString& texto);
+    // The panels and the menus as the environment now stands.
+    void seguirEntorno();
 
     void mnuLeame_Click();
     void mnuCompactDB_Click();

@@ -84,14 +84,12 @@ protected:
     void activarEntorno(const QString& sucursal = QStringLiteral("0001"),
                         const QString& regimen = QStringLiteral("01"))
     {
-        entorno.Agente_Actual = entorno.leerAgente(QStringLiteral("000123"));
-        entorno.Sucursal_Actual = entorno.leerSucursal(QStringLiteral("000123"), sucursal);
-        entorno.Regimen_Actual = entorno.leerRegimen(regimen);
-        if (!entorno.Regimen_Actual) {
+        if (!leerRegimen(base, regimen))
             base.ejecutar(QStringLiteral("INSERT INTO Regimenes (Cod_Regimen, Descripcion) VALUES (?, ?)"),
                           {regimen, QStringLiteral("REGIMEN ") + regimen});
-            entorno.Regimen_Actual = entorno.leerRegimen(regimen);
-        }
+        entorno.activarAgente(QStringLiteral("000123"));
+        entorno.activarSucursal(sucursal);
+        entorno.activarRegimen(regimen);
     }
 
     qint64 cabecera(const DatosCabecera& d = {})

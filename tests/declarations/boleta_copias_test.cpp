@@ -19,8 +19,7 @@ const QString kSinCodigo =
 Boleta boletaDe(DeclaracionDePrueba& dj, const char* total, const char* interes)
 {
     Boleta b;
-    b.tomarCabecera(*dj.base.fila(QStringLiteral("SELECT * FROM Cabeceras WHERE IdCabecera = ?"),
-                                  {dj.idCabecera}));
+    b.tomarCabecera(*leerCabecera(dj.base, dj.idCabecera));
     b.total = *Importe::leer(QString::fromLatin1(total));
     b.interes = *Importe::leer(QString::fromLatin1(interes));
     b.texto = prefijoBoleta(true, b.total) + *importeEnLetras(b.neto(), b.interes);

@@ -1,7 +1,6 @@
 // Life of a declaration on the declarations form: the rows of each mode, creating, modifying,
 // deleting while empty, activating and rectifying.
 
-#include "declarations/activacion_cabecera.h"
 #include "declarations/borrado_cabecera.h"
 #include "declarations/edicion_cabecera.h"
 #include "declarations/modos_cabeceras.h"
@@ -74,7 +73,8 @@ TEST_F(CicloCabeceraTest, crearProponeElMesEnCursoYGrabaUnaDeclaracionVacia)
 
     const ResultadoGrabacion r = grabarCabecera(contexto, std::nullopt, propuesta);
     ASSERT_EQ(r.resultado, Grabacion::Grabada);
-    const auto fila = entorno.leerCabecera(r.idCabecera);
+    const auto fila = base.fila(QStringLiteral("SELECT * FROM Cabeceras WHERE IdCabecera = ?"),
+                                {r.idCabecera});
     ASSERT_TRUE(fila);
     QStringList valores;
     for (const char* c : {"Nro_Agente", "Sucursal", "Cod_Regimen", "Anio", "Mes", "Rectifica",
@@ -137,10 +137,10 @@ TEST_F(CicloCabeceraTest, unMesRepetidoEsClaveRepetida)
 TEST_F(CicloCabeceraTest, modificarLaActivaMuestraSuNuevoMes)
 {
     const qint64 id = grabarCabecera(contexto, std::nullopt, {"2007", "03"}).idCabecera;
-    ASSERT_TRUE(activarCabecera(entorno, id));
+    ASSERT_TRUE(entorno.activarCabecera(id));
     EXPECT_EQ(grabarCabecera(contexto, id, {"2006", "11"}).resultado, Grabacion::Grabada);
     EXPECT_EQ(campo(id, "Mes"), QLatin1String("11"));
-    EXPECT_EQ(entorno.Cabecera_Actual->value(QStringLiteral("Mes")).toString(), QLatin1String("11"));
+    EXPECT_EQ(entorno.cabeceraActual()->mes, QLatin1String("11"));
     EXPECT_EQ(paneles(), (QStringList{QString::fromUtf8("Año: 2006"), "Mes: 11", "R: 00"}));
 }
 
@@ -148,14 +148,14 @@ TEST_F(CicloCabeceraTest, activarPoneLaDeclaracionEnElEntorno)
 {
     const qint64 id = cabecera({.anio = QStringLiteral("2006"), .mes = QStringLiteral("11"),
                                 .estado = QStringLiteral("1")});
-    EXPECT_TRUE(activarCabecera(entorno, id));
+    EXPECT_TRUE(entorno.activarCabecera(id));
     EXPECT_EQ(entorno.idCabecera(), id);
     EXPECT_EQ(paneles(), (QStringList{QString::fromUtf8("Año: 2006"), "Mes: 11", "R: 00"}));
 
     // A row deleted meanwhile leaves nothing active.
     base.ejecutar(QStringLiteral("DELETE FROM Cabeceras"));
-    EXPECT_FALSE(activarCabecera(entorno, id));
-    EXPECT_FALSE(entorno.Cabecera_Actual);
+    EXPECT_FALSE(entorno.activarCabecera(id));
+    EXPECT_FALSE(entorno.cabeceraActual());
 }
 
 TEST_F(CicloCabeceraTest, borrarSoloUnaDeclaracionSinMovimientos)
@@ -189,12 +189,12 @@ TEST_F(CicloCabeceraTest, borrarLaActivaLaDejaSinActivar)
 {
     const qint64 id = cabecera({.anio = QStringLiteral("2006"), .mes = QStringLiteral("11"),
                                 .estado = QStringLiteral("1")});
-    activarCabecera(entorno, id);
+    entorno.activarCabecera(id);
     dialogos.respuestas = {Respuesta::Si};
     EXPECT_TRUE(borrarCabecera(contexto, id));
     EXPECT_EQ(dialogos.mensajes.back().texto,
               QString::fromUtf8("El registro seleccionado es la cabecera activa.\n¿Confirma su eliminación?"));
-    EXPECT_FALSE(entorno.Cabecera_Actual);
+    EXPECT_FALSE(entorno.cabeceraActual());
     EXPECT_EQ(paneles(), (QStringList{"Anio: (ninguno)", "Mes: (ninguno)", "R: 00"}));
 }
 

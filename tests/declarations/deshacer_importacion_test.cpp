@@ -1,7 +1,6 @@
 // Undoing an imported declaration: everything the import wrote for it goes, in one transaction,
 // and nothing a user typed is ever lost with it.
 
-#include "declarations/activacion_cabecera.h"
 #include "declarations/deshacer_importacion.h"
 #include "declarations/base_declaraciones.h"
 
@@ -98,7 +97,7 @@ TEST_F(DeshacerTest, aLaPreguntaNoNadaCambia)
 TEST_F(DeshacerTest, unaFallaNoDejaLaDeclaracionAMedias)
 {
     const qint64 id = importada(QStringLiteral("11"));
-    activarCabecera(entorno, id);
+    entorno.activarCabecera(id);
     sql("CREATE TRIGGER bloqueo BEFORE DELETE ON Cabeceras BEGIN SELECT RAISE(ABORT, 'bloqueada'); END");
     dialogos.respuestas = {Respuesta::Si};
     EXPECT_FALSE(deshacerImportacion(contexto, id));
@@ -113,7 +112,7 @@ TEST_F(DeshacerTest, deshacerLaActivaLaDejaSinActivarYOtraActivaQueda)
     const qint64 activa = importada(QStringLiteral("11"));
     const qint64 otra = cabecera({.mes = QStringLiteral("09"), .origen = QStringLiteral("I"),
                                   .agente = QStringLiteral("000999")});
-    activarCabecera(entorno, activa);
+    entorno.activarCabecera(activa);
 
     dialogos.respuestas = {Respuesta::Si};
     EXPECT_TRUE(deshacerImportacion(contexto, otra));
@@ -121,7 +120,7 @@ TEST_F(DeshacerTest, deshacerLaActivaLaDejaSinActivarYOtraActivaQueda)
 
     dialogos.respuestas = {Respuesta::Si};
     EXPECT_TRUE(deshacerImportacion(contexto, activa));
-    EXPECT_FALSE(entorno.Cabecera_Actual);
+    EXPECT_FALSE(entorno.cabeceraActual());
     EXPECT_EQ(paneles(), (QStringList{"Anio: (ninguno)", "Mes: (ninguno)", "R: 00"}));
 }
 

@@ -2,7 +2,6 @@
 // together with the file, and the failures that must leave neither a file nor a closed
 // declaration behind.
 
-#include "declarations/activacion_cabecera.h"
 #include "declarations/emision_declaracion.h"
 #include "declarations/base_declaraciones.h"
 
@@ -62,7 +61,7 @@ protected:
 
 TEST_F(EmisionTest, cierraLaDeclaracionCuandoElArchivoEstaEnSuLugar)
 {
-    activarCabecera(entorno, id);
+    entorno.activarCabecera(id);
     QStringList orden;
     PasosEmision pasos;
     pasos.imprimir = [&](const DeclaracionEmitida& e) {
@@ -97,12 +96,12 @@ TEST_F(EmisionTest, cierraLaDeclaracionCuandoElArchivoEstaEnSuLugar)
 
     EXPECT_EQ(campo(id, "Estado"), QLatin1String("3"));
     EXPECT_EQ(campo(id, "MarcaObs"), QLatin1String("S"));
-    EXPECT_EQ(emitida->cabecera.value(QStringLiteral("Estado")).toString(), QLatin1String("3"));
+    EXPECT_EQ(emitida->cabecera.estado, QLatin1String("3"));
     EXPECT_EQ(emitida->observacion, QString::fromUtf8("  con observación  "));
     EXPECT_EQ(emitida->fechaVencimiento, QDate(2004, 6, 15));
     EXPECT_EQ(enDestino(), QStringList{QStringLiteral("DJ_000123_0001_01_2004_05_00.TXT")});
     // The closed declaration was the active one: none is active now.
-    EXPECT_FALSE(entorno.Cabecera_Actual);
+    EXPECT_FALSE(entorno.cabeceraActual());
     EXPECT_EQ(paneles(), (QStringList{QStringLiteral("Anio: (ninguno)"),
                                       QStringLiteral("Mes: (ninguno)"), QStringLiteral("R: 00")}));
 }
@@ -121,7 +120,7 @@ TEST_F(EmisionTest, unaObservacionEnBlancoNoMarcaLaDeclaracionYSeCortaEnCien)
 TEST_F(EmisionTest, otraDeclaracionActivaSigueActiva)
 {
     const qint64 otra = cabecera({.mes = QStringLiteral("06")});
-    activarCabecera(entorno, otra);
+    entorno.activarCabecera(otra);
     ASSERT_TRUE(emitir());
     EXPECT_EQ(entorno.idCabecera(), otra);
 }
@@ -189,7 +188,7 @@ TEST_F(EmisionTest, loQueDetieneAntesDeCambiarNada)
     };
     for (const Caso& caso : casos) {
         SCOPED_TRACE(caso.nombre);
-        activarCabecera(entorno, id);
+        entorno.activarCabecera(id);
         dialogos.mensajes.clear();
         dialogos.respuestas = {Respuesta::Si};
         dialogos.textos = {QStringLiteral("obs")};
@@ -256,7 +255,7 @@ TEST_F(EmisionTest, unaFallaNoDejaArchivoNiDeclaracionCerrada)
     };
     for (const Caso& caso : casos) {
         SCOPED_TRACE(caso.nombre);
-        activarCabecera(entorno, id);
+        entorno.activarCabecera(id);
         dialogos.mensajes.clear();
         caso.preparar();
         bool impreso = false;
@@ -282,7 +281,7 @@ TEST_F(EmisionTest, unaFallaNoDejaArchivoNiDeclaracionCerrada)
         QDir().mkpath(destino);
         base.ejecutar(QStringLiteral("DROP TRIGGER IF EXISTS bloqueo"));
         base.ejecutar(QStringLiteral("DELETE FROM Retenciones WHERE Nro_Comprobante = '00000043'"));
-        if (!entorno.leerSucursal(QStringLiteral("000123"), QStringLiteral("0001")))
+        if (!leerSucursal(base, QStringLiteral("000123"), QStringLiteral("0001")))
             sql("INSERT INTO Sucursales (Nro_Agente, Sucursal, Nro_Comprobante, Descripcion, "
                 "Localidad) VALUES ('000123', '0001', '00000050', 'CASA CENTRAL', 'TRESVALLE')");
     }

@@ -4,7 +4,6 @@
 
 #include "support/impresora_del_programa.h"
 #include "declarations/frmCabeceras.h"
-#include "declarations/activacion_cabecera.h"
 #include "declarations/base_declaraciones.h"
 #include "reference/formularios_prueba.h"
 #include "forms/modelo_grilla.h"
@@ -203,7 +202,7 @@ TEST_F(FrmCabecerasTest, cadaModoConSuTituloSusBotonesYSusFilas)
             if (auto* f = qobject_cast<frmAyuda*>(&v)) ayuda = f->texto();
         };
         soltarF1(*control<QWidget>(*form, u"dbgCabeceras"_s));
-        EXPECT_EQ(entorno.Clave_Ayuda, c.clave) << caso;
+        EXPECT_EQ(entorno.claveAyuda(), c.clave) << caso;
         EXPECT_FALSE(ayuda.isEmpty()) << caso;
         dialogos.mensajes.clear();
         Q_EMIT control<QTableView>(*form, u"dbgCabeceras"_s)->horizontalHeader()->sectionClicked(3);
@@ -295,7 +294,7 @@ TEST_F(FrmCabecerasTest, crearUnMesYNoRepetirlo)
 TEST_F(FrmCabecerasTest, modificarLaActivaLaMuestraEnLosPaneles)
 {
     const qint64 id = cabecera({.anio = u"2006"_s, .mes = u"10"_s, .estado = u"1"_s});
-    activarCabecera(entorno, id);
+    entorno.activarCabecera(id);
     const auto form = abrir(ModoCabeceras::Mantenimiento);
     pulsar(*form, u"CmdModificar"_s);
     EXPECT_EQ(tituloMarco(*form, u"fraCabecera"_s), u" Modificar "_s);
@@ -313,7 +312,7 @@ TEST_F(FrmCabecerasTest, borrarSoloSinMovimientosYLaActivaDejaDeSerlo)
     retencion(conFilas, {.comprobante = u"00000001"_s});
     const qint64 activa = cabecera({.mes = u"02"_s, .estado = u"1"_s});
     const qint64 ultima = cabecera({.mes = u"01"_s, .estado = u"1"_s});
-    activarCabecera(entorno, ultima);
+    entorno.activarCabecera(ultima);
     const auto form = abrir(ModoCabeceras::Mantenimiento);
     EXPECT_EQ(actual(*form), u"200401/00/1"_s);
 
@@ -322,7 +321,7 @@ TEST_F(FrmCabecerasTest, borrarSoloSinMovimientosYLaActivaDejaDeSerlo)
     pulsar(*form, u"cmdBorrar"_s);
     EXPECT_EQ(dialogos.textosMostrados(),
               QStringList{u"El registro seleccionado es la cabecera activa.\n¿Confirma su eliminación?"_s});
-    EXPECT_FALSE(entorno.Cabecera_Actual);
+    EXPECT_FALSE(entorno.cabeceraActual());
     EXPECT_EQ(paneles(), (QStringList{u"Anio: (ninguno)"_s, u"Mes: (ninguno)"_s, u"R: 00"_s}));
     EXPECT_EQ(filas(*form), (QStringList{u"200403/00/1"_s, u"200402/00/1"_s}));
     EXPECT_EQ(actual(*form), u"200402/00/1"_s);
@@ -364,7 +363,7 @@ TEST_F(FrmCabecerasTest, activarYElDobleClickDondeActivarSeOfrece)
 
         entorno.Limpiar_Cabecera_Actual();
         dobleClick(*form);
-        EXPECT_TRUE(entorno.Cabecera_Actual);
+        EXPECT_TRUE(entorno.cabeceraActual());
         EXPECT_EQ(cerrado, 1);
     }
     for (ModoCabeceras modo : {ModoCabeceras::Emision, ModoCabeceras::Deshacer}) {
@@ -373,7 +372,7 @@ TEST_F(FrmCabecerasTest, activarYElDobleClickDondeActivarSeOfrece)
         int cerrado = 0;
         QObject::connect(form.get(), &QDialog::rejected, [&] { ++cerrado; });
         dobleClick(*form);
-        EXPECT_FALSE(entorno.Cabecera_Actual) << tituloModo(modo).toStdString();
+        EXPECT_FALSE(entorno.cabeceraActual()) << tituloModo(modo).toStdString();
         EXPECT_EQ(cerrado, 0);
     }
     EXPECT_TRUE(dialogos.mensajes.empty());
@@ -405,7 +404,7 @@ TEST_F(FrmCabecerasTest, laDeclaracionJuradaEscribeElArchivoYCierraLaFila)
     const qint64 id = cabecera({.estado = u"2"_s});
     retencion(id, {.comprobante = u"00000042"_s});
     retencion(id, {.comprobante = u"00000043"_s, .estado = u"4"_s});
-    activarCabecera(entorno, id);
+    entorno.activarCabecera(id);
     const QString destino = carpeta.ruta(u"diskette"_s);
     QDir().mkpath(destino);
 
@@ -433,7 +432,7 @@ TEST_F(FrmCabecerasTest, laDeclaracionJuradaEscribeElArchivoYCierraLaFila)
     EXPECT_EQ(campo(id, "Estado"), u"3"_s);
     EXPECT_EQ(filas(*form), QStringList{u"200405/00/3"_s});
     EXPECT_EQ(estado(*form), u" Cerrada"_s);
-    EXPECT_FALSE(entorno.Cabecera_Actual);
+    EXPECT_FALSE(entorno.cabeceraActual());
     EXPECT_EQ(paneles(), (QStringList{u"Anio: (ninguno)"_s, u"Mes: (ninguno)"_s, u"R: 00"_s}));
     EXPECT_TRUE(control<QProgressBar>(*form, u"ProgressBar1"_s)->isHidden());
 
@@ -452,7 +451,7 @@ TEST_F(FrmCabecerasTest, laBoletaDePagoCierraLaFilaQueMuestra)
     vencimiento(2004, 5, u"2004-06-15"_s);
     const qint64 id = cabecera({.estado = u"2"_s});
     retencion(id, {.comprobante = u"00000042"_s});
-    activarCabecera(entorno, id);
+    entorno.activarCabecera(id);
     const auto form = abrir(ModoCabeceras::Emision);
 
     // Stopped at the closing question: nothing changes.
@@ -474,7 +473,7 @@ TEST_F(FrmCabecerasTest, laBoletaDePagoCierraLaFilaQueMuestra)
     EXPECT_EQ(campo(id, "Estado"), u"3"_s);
     EXPECT_EQ(filas(*form), QStringList{u"200405/00/3"_s});
     EXPECT_EQ(estado(*form), u" Cerrada"_s);
-    EXPECT_FALSE(entorno.Cabecera_Actual);
+    EXPECT_FALSE(entorno.cabeceraActual());
     EXPECT_EQ(paneles(), (QStringList{u"Anio: (ninguno)"_s, u"Mes: (ninguno)"_s, u"R: 00"_s}));
 }
 
@@ -486,7 +485,7 @@ TEST_F(FrmCabecerasTest, deshacerUnaImportacionDeCualquierAgente)
     retencion(tocada, {.comprobante = u"00000002"_s, .marca = u"C"_s});
     const qint64 ajena = cabecera({.mes = u"02"_s, .estado = u"2"_s, .origen = u"I"_s,
                                    .agente = u"000999"_s});
-    activarCabecera(entorno, propia);
+    entorno.activarCabecera(propia);
 
     const auto form = abrir(ModoCabeceras::Deshacer);
     EXPECT_EQ(filas(*form), (QStringList{u"200403/00/2"_s, u"200402/00/2"_s, u"200401/00/2"_s}));
@@ -494,7 +493,7 @@ TEST_F(FrmCabecerasTest, deshacerUnaImportacionDeCualquierAgente)
     dialogos.respuestas = {Respuesta::Si};
     pulsar(*form, u"cmdDeshacer"_s);
     EXPECT_EQ(contar("Cabeceras", propia) + contar("Retenciones", propia), 0);
-    EXPECT_FALSE(entorno.Cabecera_Actual);
+    EXPECT_FALSE(entorno.cabeceraActual());
     EXPECT_EQ(actual(*form), u"200402/00/2"_s);
 
     dialogos.respuestas = {Respuesta::Si};

@@ -4,7 +4,6 @@
 
 #include "declarations/pago_cabecera.h"
 
-#include "declarations/activacion_cabecera.h"
 #include "declarations/base_declaraciones.h"
 #include "declarations/boleta_copias.h"
 #include "support/impresora_guionada.h"
@@ -108,7 +107,7 @@ TEST_F(PagoCabeceraTest, CierraImprimeTresCopiasYElBancoLeeElCodigo)
     const qint64 id = declaracion("1234.56");
     retencion(id, {.comprobante = QStringLiteral("00000002"), .retenido = "99.00",
                    .estado = QStringLiteral("4")});
-    ASSERT_TRUE(activarCabecera(entorno, id));
+    ASSERT_TRUE(entorno.activarCabecera(id));
     const QString archivo = carpeta.ruta(QStringLiteral("bolpago.pdf"));
     ImpresoraGuionada impresora(base, archivo);
 
@@ -124,7 +123,7 @@ TEST_F(PagoCabeceraTest, CierraImprimeTresCopiasYElBancoLeeElCodigo)
     EXPECT_EQ(dialogos.mensajes[2].texto, kPreguntaOtrosPagos);
     EXPECT_EQ(campo(id, "Estado"), QLatin1String("3"));
     EXPECT_EQ(campo(id, "MarcaObs"), QLatin1String("N"));
-    EXPECT_FALSE(entorno.Cabecera_Actual);
+    EXPECT_FALSE(entorno.cabeceraActual());
 
     const auto filas = impresos();
     ASSERT_EQ(filas.size(), 3u);
@@ -252,7 +251,7 @@ TEST_F(PagoCabeceraTest, RehusadaAntesDeCerrar)
         SCOPED_TRACE(c.nombre);
         activarEntorno(QStringLiteral("0001"), c.datos.regimen);
         const qint64 id = declaracion(c.retenido, c.datos);
-        ASSERT_TRUE(activarCabecera(entorno, id));
+        ASSERT_TRUE(entorno.activarCabecera(id));
         if (c.preparar) c.preparar();
         ImpresoraGuionada impresora;
         EXPECT_FALSE(pagar(id, c.respuestas, c.textos, impresora));

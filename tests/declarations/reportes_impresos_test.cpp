@@ -204,8 +204,7 @@ Boleta boletaDe(DeclaracionDePrueba& dj, const char* total, const char* otros,
                 const char* interes)
 {
     Boleta b;
-    b.tomarCabecera(*dj.base.fila(QStringLiteral("SELECT * FROM Cabeceras WHERE IdCabecera = ?"),
-                                  {dj.idCabecera}));
+    b.tomarCabecera(*leerCabecera(dj.base, dj.idCabecera));
     b.total = *Importe::leer(QString::fromLatin1(total));
     b.otrosPagos = *Importe::leer(QString::fromLatin1(otros));
     b.interes = *Importe::leer(QString::fromLatin1(interes));

@@ -96,12 +96,7 @@ struct DatosEntrada {
     // Makes a declaration active with its agent, branch and regime, as the activation does.
     void activar(qint64 id)
     {
-        entorno.Cabecera_Actual = entorno.leerCabecera(id);
-        const QSqlRecord& c = *entorno.Cabecera_Actual;
-        entorno.Agente_Actual = entorno.leerAgente(c.value(QStringLiteral("Nro_Agente")).toString());
-        entorno.Sucursal_Actual = entorno.leerSucursal(c.value(QStringLiteral("Nro_Agente")).toString(),
-                                                       c.value(QStringLiteral("Sucursal")).toString());
-        entorno.Regimen_Actual = entorno.leerRegimen(c.value(QStringLiteral("Cod_Regimen")).toString());
+        entorno.restaurar(id, {}, {}, {});
     }
 
     // An imported receipt of the active declaration.

@@ -63,8 +63,8 @@ TEST(GrabacionRetenciones, NuevaTomaElNumeroYAbreLaDeclaracion)
     EXPECT_EQ(f.estadoCabecera(), QStringLiteral("2"));
     EXPECT_EQ(f.contador(), QStringLiteral("00000001"));
     // The environment shows what was stored.
-    EXPECT_EQ(f.entorno.Cabecera_Actual->value(QStringLiteral("Estado")).toString(), QStringLiteral("2"));
-    EXPECT_EQ(f.entorno.Sucursal_Actual->value(QStringLiteral("Nro_Comprobante")).toString(),
+    EXPECT_EQ(f.entorno.cabeceraActual()->estado, QStringLiteral("2"));
+    EXPECT_EQ(f.entorno.sucursalActual()->nroComprobante,
               QStringLiteral("00000001"));
 }
 

@@ -23,11 +23,7 @@ const QString kPreguntaObservacion = QStringLiteral(
 struct Comprobante : DatosEntrada {
     Comprobante() { importada(QStringLiteral("00000007"), QString()); }
 
-    QSqlRecord fila()
-    {
-        return *base.fila(QStringLiteral("SELECT * FROM Retenciones WHERE Nro_Comprobante = ?"),
-                          {QStringLiteral("00000007")});
-    }
+    Retencion fila() { return *leerRetencion(base, {idCabecera, QStringLiteral("00000007")}); }
     void imprimir(Impresora& impresora, std::optional<QString> observacion,
                   std::deque<Respuesta> respuestas = {})
     {

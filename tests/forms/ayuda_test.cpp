@@ -74,7 +74,7 @@ TEST_F(AyudaTest, LaVentanaMuestraElTextoEnSuLugarYTamanio)
     base.ejecutar(QStringLiteral("UPDATE Ayudas SET \"Top\" = 1440, \"Left\" = 2880, \"Width\" = 7200, "
                                  "\"Height\" = 4320, Texto = ? WHERE Clave = 'frmC-Activar Declara'"),
                   {QStringLiteral("Línea uno\nLínea dos")});
-    entorno.Clave_Ayuda = claveAyudaCabeceras(QStringLiteral("Activar Declaración"));
+    entorno.setClaveAyuda(claveAyudaCabeceras(QStringLiteral("Activar Declaración")));
     frmAyuda ventana(contexto);
     EXPECT_EQ(ventana.texto(), QStringLiteral("Línea uno\nLínea dos"));
     EXPECT_EQ(ventana.windowTitle(), QStringLiteral("Ayuda"));
@@ -85,14 +85,14 @@ TEST_F(AyudaTest, LaVentanaMuestraElTextoEnSuLugarYTamanio)
 
 TEST_F(AyudaTest, SinFilaAvisaQueNoHayAyudaYEscapeNoEscribe)
 {
-    entorno.Clave_Ayuda = QStringLiteral("frmInexistente");
+    entorno.setClaveAyuda(QStringLiteral("frmInexistente"));
     const QString antes = base.valor(QStringLiteral("SELECT group_concat(Clave || Texto) FROM Ayudas")).toString();
     {
         frmAyuda ventana(contexto);
         EXPECT_EQ(ventana.texto(), QStringLiteral("No se dispone de ayuda para esta pantalla."));
         ventana.reject();
     }
-    entorno.Clave_Ayuda = QStringLiteral("frmPrincipal");
+    entorno.setClaveAyuda(QStringLiteral("frmPrincipal"));
     {
         frmAyuda ventana(contexto);
         ventana.reject();

@@ -56,7 +56,7 @@ TEST(EntornoElegido, AgenteSucursalYRegimenQuedanEnEntornoMem)
         regimenes.Activar();
     }
     EXPECT_TRUE(dialogs.mensajes.empty()) << dialogs.textosMostrados().join(u'|').toStdString();
-    EXPECT_TRUE(entorno.Agente_Actual && entorno.Sucursal_Actual && entorno.Regimen_Actual);
+    EXPECT_TRUE(entorno.agenteActual() && entorno.sucursalActual() && entorno.regimenActual());
     EXPECT_TRUE(entorno.textoPanel(panel::Regimen).startsWith(u"Régimen: 01 - "_s));
 
     arranque.cerrar();

@@ -1,6 +1,5 @@
 // The agents form: its checks, its first branch, its deletion guards and cascade, its activation.
 
-#include "reference/activacion.h"
 #include "reference/frmAgentes.h"
 #include "forms/grilla_registros.h"
 #include "datos_referencia.h"
@@ -55,8 +54,7 @@ protected:
     // Makes a declaration of the agent active, as the declarations form would.
     void activarCabecera(qint64 id)
     {
-        e.entorno.Cabecera_Actual = e.entorno.leerCabecera(id);
-        e.entorno.mostrarCabecera();
+        e.entorno.activarCabecera(id);
     }
 
     QString panel(const QString& clave) const { return e.entorno.textoPanel(clave); }
@@ -208,7 +206,7 @@ TEST_F(AgentesTest, ModificarElAgenteActivoActualizaSuPanel)
 
         EXPECT_TRUE(e.dialogs.mensajes.empty()) << c.caso;
         EXPECT_EQ(e.entorno.textoPanel(panel::Agente), c.panelEsperado) << c.caso;
-        EXPECT_EQ(e.entorno.Agente_Actual->value(u"Razon_Social"_s).toString(),
+        EXPECT_EQ(e.entorno.agenteActual()->razonSocial,
                   c.panelEsperado.section(u" - "_s, 1))
             << c.caso;
         EXPECT_TRUE(control(form, u"mskNroAgente"_s)->isEnabledTo(form.findChild<QGroupBox*>()))
@@ -314,7 +312,7 @@ TEST_F(AgentesTest, SoloSeBorraUnAgenteQueNoEmitioNada)
             EXPECT_EQ(e.contar(u"SELECT COUNT(*) FROM Guias"_s), 0) << c.caso;
         }
         // The other agent keeps everything.
-        EXPECT_TRUE(e.entorno.leerCabecera(ajena)) << c.caso;
+        EXPECT_TRUE(leerCabecera(e.base, ajena)) << c.caso;
         EXPECT_EQ(e.contar(u"SELECT COUNT(*) FROM Sucursales WHERE Nro_Agente = ?"_s, {kOtro}), 1)
             << c.caso;
     }
@@ -325,8 +323,8 @@ TEST_F(AgentesTest, BorrarElAgenteActivoNoDejaNadaActivo)
     datos::agente(e.base, kAgente, u"LA RURAL"_s);
     datos::sucursal(e.base, kAgente, u"0000"_s);
     const qint64 id = datos::cabecera(e.base, kAgente, u"0000"_s);
-    e.entorno.Regimen_Actual = e.entorno.leerRegimen(u"01"_s);
-    e.entorno.setPanel(panel::Regimen, u"Régimen: 01 - X"_s);
+    e.entorno.activarRegimen(u"01"_s);
+    const QString regimen = panel(panel::Regimen);
     frmAgentes form(e.contexto);
     pulsar(form, u"cmdActivar"_s);
     activarCabecera(id);
@@ -338,16 +336,16 @@ TEST_F(AgentesTest, BorrarElAgenteActivoNoDejaNadaActivo)
     EXPECT_EQ(e.dialogs.mensajes[0].texto,
               u"LA RURAL es el agente activo.\n¿Confirma su eliminación?"_s);
     EXPECT_EQ(e.dialogs.mensajes[0].porDefecto, Respuesta::No);
-    EXPECT_FALSE(e.entorno.Agente_Actual);
-    EXPECT_FALSE(e.entorno.Sucursal_Actual);
-    EXPECT_FALSE(e.entorno.Cabecera_Actual);
-    EXPECT_TRUE(e.entorno.Regimen_Actual);
+    EXPECT_FALSE(e.entorno.agenteActual());
+    EXPECT_FALSE(e.entorno.sucursalActual());
+    EXPECT_FALSE(e.entorno.cabeceraActual());
+    EXPECT_TRUE(e.entorno.regimenActual());
     EXPECT_EQ(panel(panel::Agente), u"Agente: (ninguno)"_s);
     EXPECT_EQ(panel(panel::Sucursal), u"Sucursal: (ninguna)"_s);
     EXPECT_EQ(panel(panel::Mes), u"Mes: (ninguno)"_s);
     EXPECT_EQ(panel(panel::Anio), u"Anio: (ninguno)"_s);
     EXPECT_EQ(panel(panel::Rectifica), u"R: 00"_s);
-    EXPECT_EQ(panel(panel::Regimen), u"Régimen: 01 - X"_s);
+    EXPECT_EQ(panel(panel::Regimen), regimen);
     // The last row is gone: the fields are blank and the record buttons off.
     EXPECT_EQ(texto(form, u"txtRazonSocial"_s), QString());
     EXPECT_FALSE(habilitado(form, u"cmdActivar"_s));
@@ -374,9 +372,8 @@ TEST_F(AgentesTest, ActivarTomaLaSucursalDeMenorNumeroYNingunaDeclaracion)
         for (const QString& s : c.sucursales)
             datos::sucursal(e.base, kAgente, s, u"SUCURSAL "_s + s);
         // Another agent, its branch and a declaration were active.
-        activarAgente(e.entorno, kOtro);
-        e.entorno.Cabecera_Actual = e.entorno.leerCabecera(id);
-        e.entorno.mostrarCabecera();
+        e.entorno.activarAgente(kOtro);
+        e.entorno.activarCabecera(id);
 
         frmAgentes form(e.contexto);
         grilla(form).irAFila(0);  // in number order: 123459 first
@@ -384,8 +381,8 @@ TEST_F(AgentesTest, ActivarTomaLaSucursalDeMenorNumeroYNingunaDeclaracion)
 
         EXPECT_EQ(e.entorno.agente(), kAgente) << c.caso;
         EXPECT_EQ(e.entorno.sucursal(), c.sucursalActiva) << c.caso;
-        EXPECT_EQ(e.entorno.Sucursal_Actual.has_value(), !c.sucursalActiva.isEmpty()) << c.caso;
-        EXPECT_FALSE(e.entorno.Cabecera_Actual) << c.caso;
+        EXPECT_EQ(e.entorno.sucursalActual().has_value(), !c.sucursalActiva.isEmpty()) << c.caso;
+        EXPECT_FALSE(e.entorno.cabeceraActual()) << c.caso;
         EXPECT_EQ(e.entorno.textoPanel(panel::Agente), u"Agente: 12345-9 - LA RURAL"_s) << c.caso;
         EXPECT_EQ(e.entorno.textoPanel(panel::Sucursal), c.panelSucursal) << c.caso;
         EXPECT_EQ(e.entorno.textoPanel(panel::Anio), u"Anio: (ninguno)"_s) << c.caso;

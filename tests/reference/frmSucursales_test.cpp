@@ -1,7 +1,6 @@
 // The branches form: the active agent's branches, their receipt counter, the deletion guard and the
 // activation of a branch.
 
-#include "reference/activacion.h"
 #include "reference/frmSucursales.h"
 #include "forms/grilla_registros.h"
 #include "datos_referencia.h"
@@ -34,7 +33,7 @@ protected:
     {
         for (const auto& [numero, descripcion] : sucursales)
             datos::sucursal(e.base, kAgente, numero, descripcion);
-        activarAgente(e.entorno, kAgente);
+        e.entorno.activarAgente(kAgente);
     }
 
     static GrillaRegistros& grilla(const frmSucursales& form)
@@ -139,7 +138,7 @@ TEST_F(SucursalesTest, LoPegadoLlegaAlArchivoSinRomperSuAncho)
         const QSqlRecord cabecera =
             *e.base.fila(u"SELECT * FROM Cabeceras WHERE Sucursal = ?"_s, {sucursal});
         const QByteArray linea =
-            armarArchivoDeclaracion(e.base, cabecera, u"N"_s, QLocale()).lineas.at(0);
+            armarArchivoDeclaracion(e.base, cabeceraDe(cabecera), u"N"_s, QLocale()).lineas.at(0);
         EXPECT_EQ(linea.size(), 101) << linea.toStdString();
         EXPECT_FALSE(std::any_of(linea.begin(), linea.end(),
                                  [](char b) { return quint8(b) < 0x20 || b == 0x7F; }))
@@ -211,7 +210,7 @@ TEST_F(SucursalesTest, UnaSucursalConDeclaracionesNoSeBorra)
     ASSERT_EQ(e.dialogs.mensajes.size(), 2U);
     EXPECT_EQ(e.dialogs.mensajes[1].texto, u"0000 es la sucursal activa.\n¿Confirma su eliminación?"_s);
     EXPECT_EQ(e.contar(u"SELECT COUNT(*) FROM Sucursales WHERE Nro_Agente = ?"_s, {kAgente}), 1);
-    EXPECT_FALSE(e.entorno.Sucursal_Actual);
+    EXPECT_FALSE(e.entorno.sucursalActual());
     EXPECT_EQ(e.entorno.agente(), kAgente);
     EXPECT_EQ(e.entorno.textoPanel(panel::Sucursal), u"Sucursal: (ninguna)"_s);
     EXPECT_EQ(e.entorno.textoPanel(panel::Agente), u"Agente: 12345-9 - LA RURAL"_s);
@@ -241,14 +240,13 @@ TEST_F(SucursalesTest, ActivarUnaSucursalNoDejaDeclaracionActiva)
 {
     activarAgenteCon({{u"0001"_s, u"SUR"_s}, {u"0002"_s, u"NORTE"_s}});
     const qint64 id = datos::cabecera(e.base, kAgente, u"0001"_s);
-    e.entorno.Cabecera_Actual = e.entorno.leerCabecera(id);
-    e.entorno.mostrarCabecera();
+    e.entorno.activarCabecera(id);
     frmSucursales form(e.contexto);
 
     pulsar(form, u"cmdActivar"_s);  // 0002, the last row
 
     EXPECT_EQ(e.entorno.sucursal(), u"0002"_s);
-    EXPECT_FALSE(e.entorno.Cabecera_Actual);
+    EXPECT_FALSE(e.entorno.cabeceraActual());
     EXPECT_EQ(e.entorno.textoPanel(panel::Sucursal), u"Sucursal: 0002 - NORTE"_s);
     EXPECT_EQ(e.entorno.textoPanel(panel::Mes), u"Mes: (ninguno)"_s);
     EXPECT_EQ(e.entorno.agente(), kAgente);
@@ -264,7 +262,7 @@ TEST_F(SucursalesTest, ModificarLaSucursalActivaActualizaSuPanel)
 
     EXPECT_TRUE(e.dialogs.mensajes.empty());
     EXPECT_EQ(e.entorno.textoPanel(panel::Sucursal), u"Sucursal: 0001 - MITRE 200"_s);
-    EXPECT_EQ(e.entorno.Sucursal_Actual->value(u"Descripcion"_s).toString(), u"MITRE 200"_s);
+    EXPECT_EQ(e.entorno.sucursalActual()->descripcion, u"MITRE 200"_s);
     EXPECT_EQ(e.contar(u"SELECT COUNT(*) FROM Sucursales WHERE Descripcion = 'MITRE 200' "
                        u"AND Nro_Agente = ? AND Nro_Comprobante = '00000000'"_s,
                        {kAgente}),

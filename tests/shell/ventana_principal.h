@@ -53,22 +53,12 @@ protected:
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(no existe)");
     }
 
-    void activarAgente(const QString& nro)
+    void activarAgente(const QString& nro) { entorno.activarAgente(nro); }
+    void activarSucursal(const QString& /*agente*/, const QString& sucursal)
     {
-        entorno.Agente_Actual = entorno.leerAgente(nro);
-        entorno.setPanel(panel::Agente, Entorno::textoAgente(nro, entorno.Agente_Actual->value(
-                                                                      QStringLiteral("Razon_Social")).toString()));
+        entorno.activarSucursal(sucursal);
     }
-    void activarSucursal(const QString& agente, const QString& sucursal)
-    {
-        entorno.Sucursal_Actual = entorno.leerSucursal(agente, sucursal);
-        entorno.setPanel(panel::Sucursal, QStringLiteral("Sucursal: ") + sucursal);
-    }
-    void activarRegimen(const QString& codigo)
-    {
-        entorno.Regimen_Actual = entorno.leerRegimen(codigo);
-        entorno.setPanel(panel::Regimen, QStringLiteral("Régimen: ") + codigo);
-    }
+    void activarRegimen(const QString& codigo) { entorno.activarRegimen(codigo); }
 
     bool habilitado(const char* item) { return ventana.accion(QString::fromLatin1(item))->isEnabled(); }
     bool visible(const char* item) { return ventana.accion(QString::fromLatin1(item))->isVisible(); }
