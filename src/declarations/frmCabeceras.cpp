@@ -13,12 +13,12 @@
 #include "declarations/impresion_declaracion.h"
 #include "declarations/pago_cabecera.h"
 #include "declarations/rectificacion_cabecera.h"
-#include "platform/dialogs.h"
+#include "forms/ayuda.h"
 #include "forms/campos_edicion.h"
 #include "forms/grilla_registros.h"
-#include "forms/textos_formularios.h"
-#include "forms/ayuda.h"
 #include "forms/selectores.h"
+#include "forms/textos_formularios.h"
+#include "platform/dialogs.h"
 
 #include <QApplication>
 #include <QGroupBox>

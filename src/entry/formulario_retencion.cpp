@@ -8,11 +8,11 @@
 #include "entry/grabacion_retenciones.h"
 #include "entry/importe_retenido.h"
 #include "entry/numeros_pantalla.h"
-#include "platform/reloj.h"
+#include "forms/ayuda.h"
 #include "forms/campos_edicion.h"
 #include "forms/grilla_registros.h"
 #include "forms/textos_formularios.h"
-#include "forms/ayuda.h"
+#include "platform/reloj.h"
 
 #include <QApplication>
 #include <QFocusEvent>

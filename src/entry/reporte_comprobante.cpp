@@ -4,10 +4,10 @@
 #include "database/base_datos.h"
 #include "database/filas.h"
 #include "database/importe.h"
+#include "reports/bloques_reporte.h"
 #include "reports/formato_reporte.h"
 #include "reports/identidad_declaracion.h"
 #include "reports/impresos.h"
-#include "reports/bloques_reporte.h"
 
 #include <vector>
 

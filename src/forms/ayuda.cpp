@@ -3,8 +3,8 @@
 #include "common/contexto.h"
 #include "database/base_datos.h"
 #include "database/entorno.h"
-#include "platform/dialogs.h"
 #include "forms/frmAyuda.h"
+#include "platform/dialogs.h"
 
 void mostrarAyuda(Contexto& contexto, const QString& clave)
 {

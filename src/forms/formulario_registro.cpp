@@ -4,10 +4,10 @@
 #include "database/base_datos.h"
 #include "database/entorno.h"
 #include "database/transaccion.h"
+#include "forms/ayuda.h"
 #include "forms/campos_edicion.h"
 #include "forms/grilla_registros.h"
 #include "forms/textos_formularios.h"
-#include "forms/ayuda.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -4,9 +4,9 @@
 #include "common/digitos_verificadores.h"
 #include "database/base_datos.h"
 #include "database/entorno.h"
-#include "reference/agentes_cascada.h"
 #include "forms/grilla_registros.h"
 #include "forms/textos_formularios.h"
+#include "reference/agentes_cascada.h"
 
 #include <QComboBox>
 #include <QGridLayout>

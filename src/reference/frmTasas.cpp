@@ -2,9 +2,9 @@
 
 #include "common/contexto.h"
 #include "database/entorno.h"
-#include "platform/reloj.h"
 #include "forms/eventos_foco.h"
 #include "forms/textos_formularios.h"
+#include "platform/reloj.h"
 #include "reference/valores_pantalla.h"
 
 #include <QGridLayout>

@@ -3,14 +3,14 @@
 // the shared context a declarations form works with. Rows are added with SQL, amounts written as
 // the user reads them ("1000.00").
 
-#include "support/impresora_del_programa.h"
 #include "common/contexto.h"
 #include "database/base_datos.h"
 #include "database/entorno.h"
 #include "database/importe.h"
 #include "platform/reloj.h"
-#include "support/reloj_fijo.h"
 #include "support/carpeta_temporal.h"
+#include "support/impresora_del_programa.h"
+#include "support/reloj_fijo.h"
 
 #include <QLocale>
 #include <gtest/gtest.h>

@@ -1,11 +1,11 @@
 // Life of a declaration on the declarations form: the rows of each mode, creating, modifying,
 // deleting while empty, activating and rectifying.
 
+#include "declarations/base_declaraciones.h"
 #include "declarations/borrado_cabecera.h"
 #include "declarations/edicion_cabecera.h"
 #include "declarations/modos_cabeceras.h"
 #include "declarations/rectificacion_cabecera.h"
-#include "declarations/base_declaraciones.h"
 #include "forms/ayuda.h"
 
 namespace {

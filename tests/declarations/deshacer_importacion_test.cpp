@@ -1,8 +1,8 @@
 // Undoing an imported declaration: everything the import wrote for it goes, in one transaction,
 // and nothing a user typed is ever lost with it.
 
-#include "declarations/deshacer_importacion.h"
 #include "declarations/base_declaraciones.h"
+#include "declarations/deshacer_importacion.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // together with the file, and the failures that must leave neither a file nor a closed
 // declaration behind.
 
-#include "declarations/emision_declaracion.h"
 #include "declarations/base_declaraciones.h"
+#include "declarations/emision_declaracion.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,16 +2,16 @@
 // modifying and deleting a month; activating; rectifying; emitting the declaration file; undoing
 // an import; the police regime's buttons; and the menu items that open it.
 
-#include "support/impresora_del_programa.h"
-#include "declarations/frmCabeceras.h"
 #include "declarations/base_declaraciones.h"
-#include "reference/formularios_prueba.h"
+#include "declarations/frmCabeceras.h"
+#include "forms/frmAyuda.h"
 #include "forms/modelo_grilla.h"
+#include "reference/formularios_prueba.h"
 #include "shell/arranque.h"
 #include "shell/formularios_menu.h"
-#include "forms/frmAyuda.h"
 #include "shell/frmPrincipal.h"
 #include "shell/menu_principal.h"
+#include "support/impresora_del_programa.h"
 
 #include <QAbstractItemView>
 #include <QHeaderView>

@@ -6,9 +6,9 @@
 
 #include "declarations/base_declaraciones.h"
 #include "declarations/boleta_copias.h"
-#include "support/impresora_guionada.h"
 #include "declarations/interes.h"
 #include "declarations/preguntas_boleta.h"
+#include "support/impresora_guionada.h"
 #include "support/pdf_prueba.h"
 
 #include <QFile>

@@ -1,12 +1,12 @@
 // The printed documents read back from their PDFs: what a person reads on them and, on the slip,
 // what the bank's scanner reads. The tests fill Impresos and Subtotales as the forms do.
 
+#include "app/catalogo_reportes.h"
 #include "common/regimenes.h"
 #include "declarations/boleta.h"
 #include "declarations/boleta_copias.h"
 #include "declarations/boleta_texto.h"
 #include "declarations/declaracion_de_prueba.h"
-#include "app/catalogo_reportes.h"
 #include "reports/motor_reportes.h"
 #include "support/pdf_prueba.h"
 

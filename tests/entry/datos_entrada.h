@@ -3,7 +3,6 @@
 // 0002 (counter 00000041), a declaration of May 2008 of branch 0001 in the regime asked for, made
 // active, a handful of subjects, the concepts of a new install and known rates.
 
-#include "support/impresora_del_programa.h"
 #include "common/contexto.h"
 #include "database/base_datos.h"
 #include "database/entorno.h"
@@ -11,6 +10,7 @@
 #include "platform/reloj.h"
 #include "support/carpeta_temporal.h"
 #include "support/dialogos_guionados.h"
+#include "support/impresora_del_programa.h"
 
 #include <QFocusEvent>
 #include <QApplication>

@@ -3,8 +3,8 @@
 
 #include "entry/impresion_comprobante.h"
 
-#include "support/impresora_guionada.h"
 #include "entry/apertura_entrada.h"
+#include "support/impresora_guionada.h"
 #include "support/pdf_prueba.h"
 
 #include "datos_entrada.h"

@@ -1,13 +1,13 @@
 // Help by screen key, from the help texts the supplied database carries.
 
-#include "support/impresora_del_programa.h"
 #include "common/contexto.h"
 #include "database/entorno.h"
-#include "platform/reloj.h"
 #include "forms/ayuda.h"
 #include "forms/frmAyuda.h"
+#include "platform/reloj.h"
 #include "shell/menu_principal.h"
 #include "support/carpeta_temporal.h"
+#include "support/impresora_del_programa.h"
 
 #include <QPlainTextEdit>
 #include <gtest/gtest.h>

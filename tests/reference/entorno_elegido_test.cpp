@@ -1,13 +1,13 @@
 // The whole road of choosing the environment through the windows: a new agent with its branch
 // "0000", the agent, the branch and a regime active, and what the next start will find.
 
-#include "support/impresora_del_programa.h"
+#include "forms/grilla_registros.h"
+#include "formularios_prueba.h"
 #include "reference/frmAgentes.h"
 #include "reference/frmRegimenes.h"
 #include "reference/frmSucursales.h"
-#include "forms/grilla_registros.h"
 #include "shell/arranque.h"
-#include "formularios_prueba.h"
+#include "support/impresora_del_programa.h"
 
 #include <QComboBox>
 #include <QFile>

@@ -1,9 +1,9 @@
 // The agents form: its checks, its first branch, its deletion guards and cascade, its activation.
 
-#include "reference/frmAgentes.h"
-#include "forms/grilla_registros.h"
 #include "datos_referencia.h"
+#include "forms/grilla_registros.h"
 #include "formularios_prueba.h"
+#include "reference/frmAgentes.h"
 
 #include <QComboBox>
 #include <QHeaderView>

@@ -1,10 +1,10 @@
 // The branches form: the active agent's branches, their receipt counter, the deletion guard and the
 // activation of a branch.
 
-#include "reference/frmSucursales.h"
-#include "forms/grilla_registros.h"
 #include "datos_referencia.h"
+#include "forms/grilla_registros.h"
 #include "formularios_prueba.h"
+#include "reference/frmSucursales.h"
 
 #include "declarations/archivo_declaracion.h"
 

@@ -1,10 +1,10 @@
 // The regimes list and the grains list.
 
+#include "datos_referencia.h"
+#include "forms/grilla_registros.h"
+#include "formularios_prueba.h"
 #include "reference/frmGranos.h"
 #include "reference/frmRegimenes.h"
-#include "forms/grilla_registros.h"
-#include "datos_referencia.h"
-#include "formularios_prueba.h"
 
 #include <QHeaderView>
 

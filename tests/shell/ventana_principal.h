@@ -2,14 +2,14 @@
 // A main window over a new install's data folder, with scripted dialogs, started as the program
 // starts it.
 
-#include "support/impresora_del_programa.h"
 #include "common/contexto.h"
 #include "database/entorno.h"
+#include "dialogos_con_ventanas.h"
 #include "platform/reloj.h"
 #include "shell/arranque.h"
 #include "shell/frmPrincipal.h"
 #include "support/carpeta_temporal.h"
-#include "dialogos_con_ventanas.h"
+#include "support/impresora_del_programa.h"
 
 #include <QAction>
 #include <QFile>

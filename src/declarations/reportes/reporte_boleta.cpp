@@ -2,11 +2,11 @@
 
 #include "database/base_datos.h"
 #include "database/importe.h"
+#include "platform/codigo_barras.h"
+#include "reports/bloques_reporte.h"
 #include "reports/formato_reporte.h"
 #include "reports/identidad_declaracion.h"
 #include "reports/impresos.h"
-#include "reports/bloques_reporte.h"
-#include "platform/codigo_barras.h"
 
 #include <vector>
 

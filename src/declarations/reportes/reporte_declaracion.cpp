@@ -4,11 +4,11 @@
 #include "common/regimenes.h"
 #include "database/base_datos.h"
 #include "database/importe.h"
+#include "declarations/reportes/texto_declaracion.h"
+#include "reports/bloques_reporte.h"
 #include "reports/formato_reporte.h"
 #include "reports/identidad_declaracion.h"
 #include "reports/impresos.h"
-#include "declarations/reportes/texto_declaracion.h"
-#include "reports/bloques_reporte.h"
 
 #include <vector>
 
