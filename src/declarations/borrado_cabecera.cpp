@@ -3,7 +3,7 @@
 #include "common/contexto.h"
 #include "database/base_datos.h"
 #include "database/entorno.h"
-#include "declarations/error_operacion.h"
+#include "forms/avisos_error.h"
 #include "platform/dialogs.h"
 
 bool cabeceraTieneMovimientos(BaseDatos& base, qint64 idCabecera)

@@ -6,7 +6,7 @@
 #include "database/base_datos.h"
 #include "database/entorno.h"
 #include "database/transaccion.h"
-#include "declarations/error_operacion.h"
+#include "forms/avisos_error.h"
 #include "platform/dialogs.h"
 
 bool importacionModificada(BaseDatos& base, qint64 idCabecera)

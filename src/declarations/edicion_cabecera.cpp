@@ -4,6 +4,7 @@
 #include "common/estados.h"
 #include "database/base_datos.h"
 #include "database/entorno.h"
+#include "forms/avisos_error.h"
 #include "platform/dialogs.h"
 #include "platform/reloj.h"
 
@@ -86,7 +87,7 @@ ResultadoGrabacion grabarCabecera(Contexto& contexto, std::optional<qint64> idCa
                                    QStringLiteral("Clave Repetida"), Icono::Exclamacion);
             return {Grabacion::ClaveRepetida};
         }
-        contexto.dialogs.aviso(error.textoBlanco());
+        mostrarErrorSimple(contexto.dialogs, error);
         return {Grabacion::Fallida};
     }
 }

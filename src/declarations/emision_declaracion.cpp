@@ -8,8 +8,8 @@
 #include "database/transaccion.h"
 #include "declarations/archivo_provisorio.h"
 #include "declarations/cierre_cabecera.h"
-#include "declarations/error_operacion.h"
 #include "declarations/registros_declaracion.h"
+#include "forms/avisos_error.h"
 #include "platform/dialogos_impresion.h"
 #include "platform/dialogs.h"
 

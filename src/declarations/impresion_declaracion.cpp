@@ -7,8 +7,8 @@
 #include "database/base_datos.h"
 #include "database/transaccion.h"
 #include "declarations/emision_declaracion.h"
-#include "declarations/error_operacion.h"
 #include "declarations/reportes/texto_declaracion.h"
+#include "forms/avisos_error.h"
 #include "platform/dialogos_impresion.h"
 
 namespace {

@@ -10,9 +10,9 @@
 #include "declarations/boleta_copias.h"
 #include "declarations/boleta_texto.h"
 #include "declarations/cierre_cabecera.h"
-#include "declarations/error_operacion.h"
 #include "declarations/interes.h"
 #include "declarations/preguntas_boleta.h"
+#include "forms/avisos_error.h"
 #include "platform/dialogos_impresion.h"
 
 #include <QLocale>

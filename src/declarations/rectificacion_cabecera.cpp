@@ -3,7 +3,7 @@
 #include "common/contexto.h"
 #include "common/estados.h"
 #include "database/base_datos.h"
-#include "declarations/error_operacion.h"
+#include "forms/avisos_error.h"
 #include "platform/dialogs.h"
 
 Rectificacion rectificarCabecera(Contexto& contexto, qint64 idCabecera)

@@ -32,7 +32,7 @@ frmRetenciones::frmRetenciones(Contexto& contexto, ServiciosEntrada servicios, Q
     lblOblea->setObjectName(QStringLiteral("lblOblea"));
     txtOblea = new CajaTexto(QStringLiteral("txtOblea"), CajaTexto::Tipo::Libre, 8, fraRetencion);
     txtOblea->setText(QStringLiteral("0"));
-    vigilar(txtOblea);
+    vigilar(txtOblea, [this] { txtOblea_LostFocus(); });
 
     rejilla->addWidget(chkSedeTV, primeraFilaLibre, 0, 1, 7);
     rejilla->addWidget(chkRegimen7, primeraFilaLibre + 1, 0, 1, 7);
@@ -48,7 +48,7 @@ frmRetenciones::frmRetenciones(Contexto& contexto, ServiciosEntrada servicios, Q
     // An option changes the rate of the receipt being typed.
     for (QCheckBox* opcion : {chkSedeTV, chkRegimen7})
         connect(opcion, &QCheckBox::clicked, this,
-                [this] { protegido([&] { mskNroContrib_LostFocus(); }); });
+                [this] { protegido()([&] { mskNroContrib_LostFocus(); }); });
 }
 
 bool frmRetenciones::conOblea() const
@@ -79,11 +79,6 @@ void frmRetenciones::alMostrarFila(const Retencion& fila)
     txtOblea->setText(obleaDeComprobante(contexto().base, fila.clave()));
 }
 
-void frmRetenciones::alSalirDe(QWidget* campo)
-{
-    if (campo == txtOblea) txtOblea_LostFocus();
-}
-
 void frmRetenciones::txtOblea_LostFocus()
 {
     txtOblea->setText(normalizarOblea(txtOblea->text()));
@@ -97,7 +92,7 @@ bool frmRetenciones::obleaAceptada(const QString& oblea)
         return false;
     }
     std::optional<ClaveRetencion> corregida;
-    if (!Agregando && filaActual()) corregida = filaActual()->clave();
+    if (!agregando() && filaActual()) corregida = filaActual()->clave();
     if (obleaEnUso(contexto().base, oblea, corregida)) {
         rehusar(txtOblea, QStringLiteral("Este Nº de oblea ya fué usado en una retención"),
                 kTituloAplicacion, Icono::Ninguno);
@@ -128,7 +123,7 @@ std::optional<ClaveRetencion> frmRetenciones::grabarRetencion()
     }
     // A gross amount refused when its field was left can still be there when Grabar is pressed.
     const ComprobacionBruto bruto =
-        comprobarBruto(textoBruto(), admiteNegativos(), QLocale(), mascaraBrutoEscrito());
+        comprobarBruto(textoBruto(), admiteNegativos(), QLocale(), rasgos().mascaraBrutoEscrito);
     if (bruto.estado != EstadoBruto::Aceptado) {
         rehusar(mskImpBru, mensajeBruto(bruto.estado), textos::AtencionPuntos, Icono::Informacion);
         return std::nullopt;
@@ -146,7 +141,7 @@ std::optional<ClaveRetencion> frmRetenciones::grabarRetencion()
     datos.conOblea = conOblea();
     datos.oblea = oblea;
     try {
-        if (Agregando) return grabarRetencionNueva(contexto().entorno, datos);
+        if (agregando()) return grabarRetencionNueva(contexto().entorno, datos);
         if (!filaActual()) return std::nullopt;
         const ClaveRetencion clave = filaActual()->clave();
         grabarCorreccion(contexto().entorno, clave, datos);

@@ -21,7 +21,6 @@ protected:
     void alMostrarFila(const Retencion& fila) override;
     OpcionesAlicuota opcionesAlicuota() const override;
     std::optional<ClaveRetencion> grabarRetencion() override;
-    void alSalirDe(QWidget* campo) override;
 
 private:
     void txtOblea_LostFocus();

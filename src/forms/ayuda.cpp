@@ -4,7 +4,55 @@
 #include "database/base_datos.h"
 #include "database/entorno.h"
 #include "forms/frmAyuda.h"
+#include "forms/protector.h"
+
+#include <QApplication>
+#include <QKeyEvent>
 #include "platform/dialogs.h"
+
+namespace {
+
+// Sees every key of the application before the controls do, and keeps those of its window.
+class AtajoAyuda final : public QObject {
+public:
+    AtajoAyuda(QWidget& ventana, Contexto& contexto, std::function<QString()> clave,
+               const Protector* protector)
+        : QObject(&ventana), ventana_(ventana), contexto_(contexto), clave_(std::move(clave)),
+          protector_(protector)
+    {
+        qApp->installEventFilter(this);
+    }
+    ~AtajoAyuda() override { qApp->removeEventFilter(this); }
+
+    bool eventFilter(QObject* objeto, QEvent* evento) override
+    {
+        if (evento->type() != QEvent::KeyRelease) return false;
+        const auto* tecla = static_cast<QKeyEvent*>(evento);
+        if (tecla->key() != Qt::Key_F1 || tecla->isAutoRepeat()) return false;
+        const auto* control = qobject_cast<QWidget*>(objeto);
+        if (!control || control->window() != &ventana_) return false;
+        const auto mostrar = [this] { mostrarAyuda(contexto_, clave_()); };
+        if (protector_)
+            (*protector_)(mostrar);
+        else
+            mostrar();
+        return true;
+    }
+
+private:
+    QWidget& ventana_;
+    Contexto& contexto_;
+    std::function<QString()> clave_;
+    const Protector* protector_;
+};
+
+} // namespace
+
+void instalarAyudaF1(QWidget& ventana, Contexto& contexto, std::function<QString()> clave,
+                     const Protector* protector)
+{
+    new AtajoAyuda(ventana, contexto, std::move(clave), protector);
+}
 
 void mostrarAyuda(Contexto& contexto, const QString& clave)
 {

@@ -2,13 +2,22 @@
 // F1 on any screen: the help text stored under the screen's key.
 
 #include <QString>
+#include <functional>
 #include <optional>
 
 class BaseDatos;
+class Protector;
+class QWidget;
 struct Contexto;
 
 // Sets the help key (Clave_Ayuda) to `clave` and shows the help window modally.
 void mostrarAyuda(Contexto& contexto, const QString& clave);
+
+// The F1 of a window: releasing F1 anywhere in `ventana` (whichever control has the focus) shows
+// the help under the key `clave` gives at that moment, through `protector` when the window has
+// one. Every window with help installs it once.
+void instalarAyudaF1(QWidget& ventana, Contexto& contexto, std::function<QString()> clave,
+                     const Protector* protector = nullptr);
 
 // The key of the declarations form: one per mode, made from the start of its caption.
 QString claveAyudaCabeceras(const QString& tituloFormulario);

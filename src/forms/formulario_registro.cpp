@@ -5,6 +5,7 @@
 #include "database/entorno.h"
 #include "database/transaccion.h"
 #include "forms/ayuda.h"
+#include "forms/botones.h"
 #include "forms/campos_edicion.h"
 #include "forms/grilla_registros.h"
 #include "forms/textos_formularios.h"
@@ -20,12 +21,14 @@
 #include <QVBoxLayout>
 
 FormularioRegistro::FormularioRegistro(Contexto& contexto, Opciones opciones, QWidget* parent)
-    : QDialog(parent), contexto_(contexto), opciones_(std::move(opciones))
+    : QDialog(parent), contexto_(contexto), opciones_(std::move(opciones)),
+      protegido_(contexto.dialogs, Protector::Aviso::Simple)
 {
     setObjectName(opciones_.nombre);
     setWindowTitle(opciones_.titulo);
     crearPantalla();
     Habilitar_Edicion(Modo::Navegando);
+    instalarAyudaF1(*this, contexto_, [this] { return objectName(); });
 }
 
 void FormularioRegistro::crearPantalla()
@@ -91,12 +94,7 @@ void FormularioRegistro::crearPantalla()
     connect(cmdCancelar_, &QPushButton::clicked, this, &FormularioRegistro::Cancelar);
     if (cmdActivar_)
         connect(cmdActivar_, &QPushButton::clicked, this, [this] {
-            if (!grilla_->hayFilas()) return;
-            try {
-                Activar();
-            } catch (const ErrorMotor& error) {
-                avisarError(error);
-            }
+            if (grilla_->hayFilas()) protegido_([this] { Activar(); });
         });
     if (cmdSeleccionar_)
         connect(cmdSeleccionar_, &QPushButton::clicked, this, &FormularioRegistro::Seleccionar);
@@ -106,11 +104,7 @@ void FormularioRegistro::crearPantalla()
 QPushButton* FormularioRegistro::boton(const QString& nombre, const QString& texto,
                                        QVBoxLayout* columna)
 {
-    auto* b = new QPushButton(texto, this);
-    b->setObjectName(nombre);
-    // Enter in a field must not press a button behind the user's back.
-    b->setAutoDefault(false);
-    b->setMinimumWidth(104);
+    auto* b = crearBoton(this, nombre, texto, 104);
     columna->addWidget(b);
     return b;
 }
@@ -225,13 +219,7 @@ void FormularioRegistro::iniciar()
         ordenarPorColumna(0);
         return;
     }
-    try {
-        grilla_->consultar(ordenFijo_);
-    } catch (const ErrorMotor& error) {
-        avisarError(error);
-        return;
-    }
-    trasConsultar();
+    if (protegido_([this] { grilla_->consultar(ordenFijo_); })) trasConsultar();
 }
 
 void FormularioRegistro::Habilitar_Edicion(Modo modo)
@@ -268,12 +256,7 @@ void FormularioRegistro::ordenarPorColumna(int columna)
         dialogs().aviso(textos::SinOrdenamiento, textos::AtencionPuntos, Icono::Informacion);
         return;
     }
-    try {
-        grilla_->consultar(c.ordenSql());
-    } catch (const ErrorMotor& error) {
-        avisarError(error);
-        return;
-    }
+    if (!protegido_([&] { grilla_->consultar(c.ordenSql()); })) return;
     if (lblOrden_) lblOrden_->setText(c.textoOrden);
     trasConsultar();
 }
@@ -282,11 +265,7 @@ void FormularioRegistro::trasConsultar()
 {
     grilla_->irAUltima();
     Habilitar_Edicion(modo_);
-    try {
-        mostrarFilaActual();
-    } catch (const ErrorMotor& error) {
-        avisarError(error);
-    }
+    protegido_([this] { mostrarFilaActual(); });
 }
 
 void FormularioRegistro::mostrarFilaActual()
@@ -303,24 +282,14 @@ void FormularioRegistro::mostrarFilaActual()
 void FormularioRegistro::alCambiarFila()
 {
     if (modo_ != Modo::Navegando) return;
-    try {
-        mostrarFilaActual();
-    } catch (const ErrorMotor& error) {
-        avisarError(error);
-    }
+    protegido_([this] { mostrarFilaActual(); });
 }
 
 void FormularioRegistro::alHacerDobleClick()
 {
     if (modo_ != Modo::Navegando || !grilla_->hayFilas()) return;
     if (cmdActivar_) {
-        try {
-            Activar();
-        } catch (const ErrorMotor& error) {
-            avisarError(error);
-            return;
-        }
-        Salir();
+        if (protegido_([this] { Activar(); })) Salir();
     } else if (cmdSeleccionar_ && !cmdSeleccionar_->isHidden()) {
         Seleccionar();
     }
@@ -386,25 +355,21 @@ void FormularioRegistro::Grabar()
                             textos::ClaveRepetida, Icono::Exclamacion);
             enfocar(focoClave_);
         } else {
-            avisarError(error);
+            protegido_.avisar(error);
         }
         return;
     }
 
     // The row has landed: the grid shows it current, wherever the order puts it.
-    try {
+    protegido_([&] {
         grilla_->refrescar();
         if (!grilla_->irAId(id)) grilla_->irAUltima();
-    } catch (const ErrorMotor& error) {
-        avisarError(error);
-    }
+    });
     Habilitar_Edicion(Modo::Navegando);
-    try {
+    protegido_([&] {
         mostrarFilaActual();
         grabado(valores, agregando);
-    } catch (const ErrorMotor& error) {
-        avisarError(error);
-    }
+    });
 }
 
 qint64 FormularioRegistro::guardar(const QVariantMap& valores)
@@ -437,11 +402,7 @@ void FormularioRegistro::Cancelar()
 {
     if (modo_ == Modo::Navegando) return;
     Habilitar_Edicion(Modo::Navegando);
-    try {
-        mostrarFilaActual();
-    } catch (const ErrorMotor& error) {
-        avisarError(error);
-    }
+    protegido_([this] { mostrarFilaActual(); });
 }
 
 QString FormularioRegistro::preguntaBorrar(const QSqlRecord&) const
@@ -457,7 +418,7 @@ void FormularioRegistro::borrarFila(qint64 id, const QSqlRecord&)
 void FormularioRegistro::Borrar()
 {
     if (modo_ != Modo::Navegando || !grilla_->hayFilas()) return;
-    try {
+    protegido_([this] {
         const auto id = grilla_->idActual();
         const auto fila = grilla_->registroActual();
         if (!id || !fila) return;
@@ -483,9 +444,7 @@ void FormularioRegistro::Borrar()
         Habilitar_Edicion(Modo::Navegando);
         mostrarFilaActual();
         if (!grilla_->hayFilas()) sinFilas();
-    } catch (const ErrorMotor& error) {
-        avisarError(error);
-    }
+    });
 }
 
 QString FormularioRegistro::codigoSeleccionado(const QSqlRecord& fila) const
@@ -497,15 +456,14 @@ QString FormularioRegistro::codigoSeleccionado(const QSqlRecord& fila) const
 void FormularioRegistro::Seleccionar()
 {
     if (modo_ != Modo::Navegando || !grilla_->hayFilas()) return;
-    try {
+    bool elegido = false;
+    const bool leida = protegido_([&] {
         const auto fila = grilla_->registroActual();
         if (!fila) return;
         seleccion_ = codigoSeleccionado(*fila);
-    } catch (const ErrorMotor& error) {
-        avisarError(error);
-        return;
-    }
-    accept();
+        elegido = true;
+    });
+    if (leida && elegido) accept();
 }
 
 void FormularioRegistro::Salir()
@@ -519,17 +477,3 @@ void FormularioRegistro::reject()
     QDialog::reject();
 }
 
-void FormularioRegistro::keyReleaseEvent(QKeyEvent* evento)
-{
-    if (evento->key() == Qt::Key_F1) {
-        mostrarAyuda(contexto_, objectName());
-        evento->accept();
-        return;
-    }
-    QDialog::keyReleaseEvent(evento);
-}
-
-void FormularioRegistro::avisarError(const ErrorMotor& error)
-{
-    dialogs().aviso(error.textoBlanco());
-}

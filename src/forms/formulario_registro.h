@@ -9,9 +9,11 @@
 // fields they store, its key fields, its checks and guards, its texts, and the hooks where it does
 // more (an agent's first branch, the environment after an activation or a deletion).
 
-#include "platform/dialogs.h"
 #include "forms/campos_edicion.h"
+#include "forms/edicion.h"
 #include "forms/modelo_grilla.h"
+#include "forms/protector.h"
+#include "platform/dialogs.h"
 
 #include <QDialog>
 #include <QSqlRecord>
@@ -34,7 +36,7 @@ struct Contexto;
 class FormularioRegistro : public QDialog {
     Q_OBJECT
 public:
-    enum class Modo { Navegando, Agregando, Modificando };
+    using Modo = Edicion;
 
     // Picker mode: the opener shows Seleccionar before it shows the form.
     void mostrarSeleccionar();
@@ -129,6 +131,8 @@ protected:
     virtual QString codigoSeleccionado(const QSqlRecord& fila) const;
 
     // ---- Helpers for the hooks and checks.
+    // Runs an operation; a database failure is told in the record forms' shape.
+    const Protector& protegido() const { return protegido_; }
     // Shows a failed check's message and focuses its field; always false.
     bool falla(QWidget* foco, const QString& mensaje,
                const QString& titulo = QStringLiteral("Atención"));
@@ -152,7 +156,6 @@ protected:
     void Habilitar_Edicion(Modo modo);
     void ordenarPorColumna(int columna);
 
-    void keyReleaseEvent(QKeyEvent* evento) override;
 
 public:
     // Salir, Escape and the window's close button do nothing while a row is being edited.
@@ -166,7 +169,6 @@ private:
     void alCambiarFila();
     void alHacerDobleClick();
     qint64 guardar(const QVariantMap& valores);
-    void avisarError(const ErrorMotor& error);
 
     struct CampoEnlazado {
         QString campo;
@@ -176,6 +178,7 @@ private:
 
     Contexto& contexto_;
     Opciones opciones_;
+    Protector protegido_;
     QString ordenFijo_;
     GrillaRegistros* grilla_ = nullptr;
     QLabel* lblOrden_ = nullptr;

@@ -114,12 +114,7 @@ frmAlicuotas::frmAlicuotas(Contexto& contexto, QWidget* parent)
     });
 
     alSalir(txtCodReg_, [this] {
-        if (modo() == Modo::Navegando) return;
-        try {
-            buscarRegimen();
-        } catch (const ErrorMotor& error) {
-            dialogs().aviso(error.textoBlanco());
-        }
+        if (modo() != Modo::Navegando) protegido()([this] { buscarRegimen(); });
     });
     alSalir(txtAlic_, [this] {
         if (modo() != Modo::Navegando && !revisarAlicuota()) volverA(txtAlic_);

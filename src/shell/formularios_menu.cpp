@@ -78,21 +78,13 @@ void conectarFormularios(frmPrincipal& ventana, Contexto& contexto)
     });
 
     // Declarations
-    ventana.setAbridor(QStringLiteral("mnuCabecerasActivar"), [&] {
-        abrirFrmCabeceras(contexto, &ventana,
-                          tituloCabeceras(QStringLiteral("mnuCabecerasActivar")));
-    });
-    ventana.setAbridor(QStringLiteral("mnuCabecerasABM"), [&] {
-        abrirFrmCabeceras(contexto, &ventana, tituloCabeceras(QStringLiteral("mnuCabecerasABM")));
-    });
-    ventana.setAbridor(QStringLiteral("mnuCabecerasRect"), [&] {
-        abrirFrmCabeceras(contexto, &ventana, tituloCabeceras(QStringLiteral("mnuCabecerasRect")));
-    });
-    ventana.setAbridor(QStringLiteral("mnuCabecerasEmitir"), [&] {
-        abrirFrmCabeceras(contexto, &ventana,
-                          tituloCabeceras(QStringLiteral("mnuCabecerasEmitir")));
-    });
-    ventana.setAbridor(QStringLiteral("mnuDeshacerCabImp"), [&] {
-        abrirFrmCabeceras(contexto, &ventana, tituloCabeceras(QStringLiteral("mnuDeshacerCabImp")));
-    });
+    for (const QString& item :
+         {QStringLiteral("mnuCabecerasActivar"), QStringLiteral("mnuCabecerasABM"),
+          QStringLiteral("mnuCabecerasRect"), QStringLiteral("mnuCabecerasEmitir"),
+          QStringLiteral("mnuDeshacerCabImp")}) {
+        const ModoCabeceras modo = *modoCabeceras(item);
+        ventana.setAbridor(item, [&ventana, &contexto, modo] {
+            abrirFrmCabeceras(contexto, &ventana, modo);
+        });
+    }
 }

@@ -56,6 +56,7 @@ frmPrincipal::frmPrincipal(Contexto& contexto, Arranque& arranque, QWidget* pare
 
     construirMenus();
     construirCentro();
+    instalarAyudaF1(*this, contexto_, [this] { return objectName(); });
     // The panels and the menus follow every change of the environment at once.
     connect(&contexto_.entorno, &Entorno::cambiado, this, &frmPrincipal::seguirEntorno);
     actualizarMenus();
@@ -330,15 +331,6 @@ void frmPrincipal::changeEvent(QEvent* evento)
     // Becoming active again, after any window shown over it has closed.
     if (evento->type() == QEvent::ActivationChange && isActiveWindow()) actualizarMenus();
     QMainWindow::changeEvent(evento);
-}
-
-void frmPrincipal::keyReleaseEvent(QKeyEvent* evento)
-{
-    if (evento->key() == Qt::Key_F1) {
-        mostrarAyuda(contexto_, objectName());
-        return;
-    }
-    QMainWindow::keyReleaseEvent(evento);
 }
 
 void frmPrincipal::closeEvent(QCloseEvent* evento)

@@ -39,7 +39,6 @@ public:
 
 protected:
     void changeEvent(QEvent* evento) override;
-    void keyReleaseEvent(QKeyEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 

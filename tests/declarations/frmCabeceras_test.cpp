@@ -79,7 +79,7 @@ protected:
 
     std::unique_ptr<frmCabeceras> abrir(ModoCabeceras modo)
     {
-        auto form = std::make_unique<frmCabeceras>(ctx, tituloModo(modo));
+        auto form = std::make_unique<frmCabeceras>(ctx, modo);
         form->layout()->activate();
         return form;
     }

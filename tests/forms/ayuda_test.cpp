@@ -39,10 +39,10 @@ TEST_F(AyudaTest, CadaPantallaTieneSuTexto)
                           "frmTipos",         "frmPolicias",      "frmRetenciones",
                           "frmRetenciones_B", "frmRetenciones_C", "frmRetxCab",
                           "Importar Sujetos", "Importar DDJJ"};
-    // The declarations form: one key per mode, from the caption its menu item gives it.
+    // The declarations form: one key per mode, from the caption of the mode its menu item opens.
     for (const char* item : {"mnuCabecerasABM", "mnuCabecerasActivar", "mnuCabecerasRect",
                              "mnuCabecerasEmitir", "mnuDeshacerCabImp"})
-        claves << claveAyudaCabeceras(tituloCabeceras(QString::fromLatin1(item)));
+        claves << claveAyudaCabeceras(tituloModo(*modoCabeceras(QString::fromLatin1(item))));
     EXPECT_EQ(claves.mid(17), (QStringList{"frmC-Altas, Bajas y ", "frmC-Activar Declara",
                                            "frmC-Rectificar Decl", "frmC-Emitir y Genera",
                                            "frmC-Deshacer Declar"}));

@@ -1,4 +1,4 @@
-#include "declarations/error_operacion.h"
+#include "forms/avisos_error.h"
 
 #include "database/error_motor.h"
 #include "platform/dialogs.h"
@@ -11,4 +11,9 @@ void mostrarErrorOperacion(Dialogs& dialogs, int numero, const QString& descripc
 void mostrarErrorOperacion(Dialogs& dialogs, const ErrorMotor& error)
 {
     mostrarErrorOperacion(dialogs, error.numero(), error.descripcion());
+}
+
+void mostrarErrorSimple(Dialogs& dialogs, const ErrorMotor& error)
+{
+    dialogs.aviso(error.textoBlanco());
 }
