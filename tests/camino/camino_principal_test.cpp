@@ -5,22 +5,23 @@
 // Everything is reached from the menus and done with the forms' own fields and buttons; the
 // database is only read, to see what a step left behind.
 
-#include "support/impresora_del_programa.h"
 #include "camino/dialogos_del_camino.h"
 #include "common/contexto.h"
 #include "database/base_datos.h"
 #include "database/entorno.h"
 #include "database/importe.h"
-#include "support/pdf_prueba.h"
-#include "reference/formularios_prueba.h"
 #include "forms/grilla_registros.h"
-#include "reference/registros_prueba.h"
 #include "shell/arranque.h"
 #include "shell/bloqueo_carpeta.h"
 #include "shell/formularios_menu.h"
 #include "shell/frmAcercaDe.h"
 #include "shell/frmPrincipal.h"
 #include "support/carpeta_temporal.h"
+#include "support/entorno_prueba.h"
+#include "support/filas_prueba.h"
+#include "support/formularios_prueba.h"
+#include "support/impresora_del_programa.h"
+#include "support/pdf_prueba.h"
 #include "support/reloj_fijo.h"
 
 #include <QAction>
@@ -51,15 +52,6 @@ std::string s(const QString& texto) { return texto.toStdString(); }
 
 // ---- What a user does in a form, and what the user reads there.
 
-// Presses a button the user can see and reach.
-void clic(QWidget& formulario, const char* nombre)
-{
-    auto* boton = control<QPushButton>(formulario, QString::fromLatin1(nombre));
-    ASSERT_TRUE(boton);
-    ASSERT_TRUE(boton->isVisible() && boton->isEnabled())
-        << nombre << " no se puede pulsar en " << s(formulario.objectName());
-    boton->click();
-}
 
 // Types over a box and leaves it with Tab.
 void tipear(QWidget& formulario, const char* caja, const QString& valor)

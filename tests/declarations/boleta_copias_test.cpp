@@ -4,7 +4,7 @@
 #include "declarations/boleta_copias.h"
 #include "declarations/boleta_texto.h"
 #include "declarations/codigo_barras_boleta.h"
-#include "declarations/declaracion_de_prueba.h"
+#include "support/declaracion_de_prueba.h"
 #include "support/pdf_prueba.h"
 
 #include <QDir>

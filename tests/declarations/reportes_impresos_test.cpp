@@ -6,8 +6,8 @@
 #include "declarations/boleta.h"
 #include "declarations/boleta_copias.h"
 #include "declarations/boleta_texto.h"
-#include "declarations/declaracion_de_prueba.h"
 #include "reports/motor_reportes.h"
+#include "support/declaracion_de_prueba.h"
 #include "support/pdf_prueba.h"
 
 #include <QFile>

@@ -2,7 +2,7 @@
 
 #include "entry/apertura_entrada.h"
 
-#include "datos_entrada.h"
+#include "support/datos_entrada.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 
 #include "forms/grilla_registros.h"
 
-#include "datos_entrada.h"
+#include "support/datos_entrada.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -46,7 +46,7 @@ struct Pantalla {
         campo->setText(valor);
         salirDe(campo);
     }
-    void pulsar(const char* nombre) { w<QPushButton>(nombre)->click(); }
+    void pulsar(const char* nombre) { ::pulsar(form, QString::fromLatin1(nombre)); }
     bool habilitado(const char* nombre) { return w(nombre)->isEnabled(); }
     bool visible(const char* nombre) { return w(nombre)->isVisible(); }
     QString modo() { return w<QGroupBox>("fraRetencion")->title(); }

@@ -4,7 +4,7 @@
 #include "entry/oblea_retencion.h"
 #include "entry/regla_alicuota.h"
 
-#include "datos_entrada.h"
+#include "support/datos_entrada.h"
 
 #include <gtest/gtest.h>
 

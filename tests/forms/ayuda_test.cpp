@@ -7,6 +7,7 @@
 #include "platform/reloj.h"
 #include "shell/menu_principal.h"
 #include "support/carpeta_temporal.h"
+#include "support/entorno_prueba.h"
 #include "support/impresora_del_programa.h"
 
 #include <QPlainTextEdit>
@@ -14,22 +15,7 @@
 
 namespace {
 
-class AyudaTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        carpeta.crearBaseInstalada();
-        base.abrir(carpeta.base());
-    }
-
-    CarpetaTemporal carpeta;
-    BaseDatos base;
-    Entorno entorno{base};
-    DialogosGuionados dialogs;
-    RelojSistema reloj;
-    MotorReportes impresora{base, dialogs, reportesDelPrograma(), ningunaImpresora};
-    Contexto contexto{base, entorno, dialogs, reloj, impresora, carpeta.dir.path()};
-};
+class AyudaTest : public ::testing::Test, protected EntornoDePrueba {};
 
 TEST_F(AyudaTest, CadaPantallaTieneSuTexto)
 {

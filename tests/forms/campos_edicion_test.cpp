@@ -1,7 +1,9 @@
 // What the edit boxes of the record forms do as the user types.
 
 #include "forms/campos_edicion.h"
-#include "reference/formularios_prueba.h"
+#include "support/entorno_prueba.h"
+#include "support/filas_prueba.h"
+#include "support/formularios_prueba.h"
 
 #include <QFocusEvent>
 

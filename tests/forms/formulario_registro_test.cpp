@@ -4,7 +4,9 @@
 #include "forms/campos_edicion.h"
 #include "forms/formulario_registro.h"
 #include "forms/grilla_registros.h"
-#include "reference/formularios_prueba.h"
+#include "support/entorno_prueba.h"
+#include "support/filas_prueba.h"
+#include "support/formularios_prueba.h"
 
 #include <QGridLayout>
 #include <QHeaderView>
@@ -55,7 +57,7 @@ public:
 
 class FormularioRegistroTest : public ::testing::Test {
 protected:
-    FormularioRegistroTest() : e(false)
+    FormularioRegistroTest() : e(BaseDePrueba::Vacia)
     {
         e.base.ejecutar(u"CREATE TABLE Prueba (Codigo TEXT(4) NOT NULL CHECK (Codigo <> ''), "
                         u"Nombre TEXT(20), Importe INTEGER DEFAULT 0)"_s);
@@ -83,8 +85,7 @@ protected:
 
     static QString celda(const frmPrueba& form, int fila, int columna)
     {
-        const auto& modelo = grilla(form).modelo();
-        return modelo.data(modelo.index(fila, columna)).toString();
+        return ::celda(grilla(form), fila, columna);
     }
 
     static QString actual(const frmPrueba& form, int columna = 1)

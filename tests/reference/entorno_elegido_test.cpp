@@ -2,11 +2,13 @@
 // "0000", the agent, the branch and a regime active, and what the next start will find.
 
 #include "forms/grilla_registros.h"
-#include "formularios_prueba.h"
 #include "reference/frmAgentes.h"
 #include "reference/frmRegimenes.h"
 #include "reference/frmSucursales.h"
 #include "shell/arranque.h"
+#include "support/entorno_prueba.h"
+#include "support/filas_prueba.h"
+#include "support/formularios_prueba.h"
 #include "support/impresora_del_programa.h"
 
 #include <QComboBox>
@@ -18,16 +20,12 @@ namespace {
 
 TEST(EntornoElegido, AgenteSucursalYRegimenQuedanEnEntornoMem)
 {
-    CarpetaTemporal carpeta;
-    carpeta.crearBaseInstalada();
-    BaseDatos base;
-    Entorno entorno(base);
-    DialogosGuionados dialogs;
-    RelojFijo reloj;
+    // A new install's data folder, opened as the program starts.
+    EntornoDePrueba e(BaseDePrueba::Ninguna);
+    copiarBaseInstalada(e.carpeta.base());
+    auto& [carpeta, base, entorno, dialogs, reloj, impresora, contexto] = e;
     Arranque arranque(entorno, dialogs, carpeta.dir.path());
     ASSERT_EQ(arranque.iniciar(), FinArranque::Continuar);
-    MotorReportes impresora{base, dialogs, reportesDelPrograma(), ningunaImpresora};
-    Contexto contexto{base, entorno, dialogs, reloj, impresora, carpeta.dir.path()};
     dialogs.mensajes.clear();
 
     {

@@ -1,9 +1,10 @@
 // The agents form: its checks, its first branch, its deletion guards and cascade, its activation.
 
-#include "datos_referencia.h"
 #include "forms/grilla_registros.h"
-#include "formularios_prueba.h"
 #include "reference/frmAgentes.h"
+#include "support/entorno_prueba.h"
+#include "support/filas_prueba.h"
+#include "support/formularios_prueba.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -165,7 +166,7 @@ TEST_F(AgentesTest, SiLaSucursalNoSePuedeGrabarNoQuedaNiElAgente)
 
 TEST_F(AgentesTest, UnNumeroYaCargadoEsClaveRepetida)
 {
-    datos::agente(e.base, kAgente, u"EXISTENTE"_s);
+    prueba::agente(e.base, kAgente, u"EXISTENTE"_s);
     frmAgentes form(e.contexto);
     alta(form, {});
 
@@ -191,8 +192,8 @@ TEST_F(AgentesTest, ModificarElAgenteActivoActualizaSuPanel)
     };
     for (const Caso& c : casos) {
         EntornoDePrueba e;
-        datos::agente(e.base, kAgente, u"LA RURAL"_s);
-        datos::agente(e.base, kOtro, u"EL OTRO"_s);
+        prueba::agente(e.base, kAgente, u"LA RURAL"_s);
+        prueba::agente(e.base, kOtro, u"EL OTRO"_s);
         frmAgentes form(e.contexto);
         grilla(form).irAFila(0);
         pulsar(form, u"cmdActivar"_s);
@@ -228,8 +229,8 @@ TEST_F(AgentesTest, SoloSeBorraUnAgenteQueNoEmitioNada)
     const QString movimientos = u"Hay movimientos cargados en las declaraciones de este agente."_s;
     auto conCabecera = [](const QString& movimiento) {
         return [movimiento](BaseDatos& b) {
-            datos::sucursal(b, kAgente, u"0000"_s);
-            const qint64 id = datos::cabecera(b, kAgente, u"0000"_s);
+            prueba::sucursal(b, kAgente, u"0000"_s);
+            const qint64 id = prueba::cabecera(b, kAgente, u"0000"_s);
             if (!movimiento.isEmpty()) b.ejecutar(movimiento, {id});
         };
     };
@@ -237,19 +238,19 @@ TEST_F(AgentesTest, SoloSeBorraUnAgenteQueNoEmitioNada)
         {"sin sucursales", [](BaseDatos&) {}, pregunta, true},
         {"su sucursal 0000 sin comprobantes y dos declaraciones",
          [](BaseDatos& b) {
-             datos::sucursal(b, kAgente, u"0000"_s);
-             datos::cabecera(b, kAgente, u"0000"_s, u"03"_s);
-             datos::cabecera(b, kAgente, u"0000"_s, u"04"_s);
+             prueba::sucursal(b, kAgente, u"0000"_s);
+             prueba::cabecera(b, kAgente, u"0000"_s, u"03"_s);
+             prueba::cabecera(b, kAgente, u"0000"_s, u"04"_s);
          },
          pregunta, true},
         {"dos sucursales",
          [](BaseDatos& b) {
-             datos::sucursal(b, kAgente, u"0000"_s);
-             datos::sucursal(b, kAgente, u"0001"_s);
+             prueba::sucursal(b, kAgente, u"0000"_s);
+             prueba::sucursal(b, kAgente, u"0001"_s);
          },
          sucursales, false},
         {"una sucursal que emitió comprobantes",
-         [](BaseDatos& b) { datos::sucursal(b, kAgente, u"0000"_s, u"X"_s, u"00000003"_s); },
+         [](BaseDatos& b) { prueba::sucursal(b, kAgente, u"0000"_s, u"X"_s, u"00000003"_s); },
          sucursales, false},
         {"detalles de un comprobante abandonado",
          conCabecera(u"INSERT INTO Guias (Nro_Comprobante, Nro_Agente, IdCabecera) "
@@ -287,10 +288,10 @@ TEST_F(AgentesTest, SoloSeBorraUnAgenteQueNoEmitioNada)
     };
     for (const Caso& c : casos) {
         EntornoDePrueba e;
-        datos::agente(e.base, kAgente, u"LA RURAL"_s);
-        datos::agente(e.base, kOtro, u"EL OTRO"_s);
-        datos::sucursal(e.base, kOtro, u"0000"_s);
-        const qint64 ajena = datos::cabecera(e.base, kOtro, u"0000"_s);
+        prueba::agente(e.base, kAgente, u"LA RURAL"_s);
+        prueba::agente(e.base, kOtro, u"EL OTRO"_s);
+        prueba::sucursal(e.base, kOtro, u"0000"_s);
+        const qint64 ajena = prueba::cabecera(e.base, kOtro, u"0000"_s);
         c.preparar(e.base);
         e.dialogs.respuestas = {Respuesta::Si};
         frmAgentes form(e.contexto);
@@ -320,9 +321,9 @@ TEST_F(AgentesTest, SoloSeBorraUnAgenteQueNoEmitioNada)
 
 TEST_F(AgentesTest, BorrarElAgenteActivoNoDejaNadaActivo)
 {
-    datos::agente(e.base, kAgente, u"LA RURAL"_s);
-    datos::sucursal(e.base, kAgente, u"0000"_s);
-    const qint64 id = datos::cabecera(e.base, kAgente, u"0000"_s);
+    prueba::agente(e.base, kAgente, u"LA RURAL"_s);
+    prueba::sucursal(e.base, kAgente, u"0000"_s);
+    const qint64 id = prueba::cabecera(e.base, kAgente, u"0000"_s);
     e.entorno.activarRegimen(u"01"_s);
     const QString regimen = panel(panel::Regimen);
     frmAgentes form(e.contexto);
@@ -365,12 +366,12 @@ TEST_F(AgentesTest, ActivarTomaLaSucursalDeMenorNumeroYNingunaDeclaracion)
     };
     for (const Caso& c : casos) {
         EntornoDePrueba e;
-        datos::agente(e.base, kOtro, u"EL OTRO"_s);
-        datos::sucursal(e.base, kOtro, u"0000"_s);
-        const qint64 id = datos::cabecera(e.base, kOtro, u"0000"_s);
-        datos::agente(e.base, kAgente, u"LA RURAL"_s);
+        prueba::agente(e.base, kOtro, u"EL OTRO"_s);
+        prueba::sucursal(e.base, kOtro, u"0000"_s);
+        const qint64 id = prueba::cabecera(e.base, kOtro, u"0000"_s);
+        prueba::agente(e.base, kAgente, u"LA RURAL"_s);
         for (const QString& s : c.sucursales)
-            datos::sucursal(e.base, kAgente, s, u"SUCURSAL "_s + s);
+            prueba::sucursal(e.base, kAgente, s, u"SUCURSAL "_s + s);
         // Another agent, its branch and a declaration were active.
         e.entorno.activarAgente(kOtro);
         e.entorno.activarCabecera(id);
@@ -392,7 +393,7 @@ TEST_F(AgentesTest, ActivarTomaLaSucursalDeMenorNumeroYNingunaDeclaracion)
 
 TEST_F(AgentesTest, ElDobleClickActivaYCierra)
 {
-    datos::agente(e.base, kAgente, u"LA RURAL"_s);
+    prueba::agente(e.base, kAgente, u"LA RURAL"_s);
     frmAgentes form(e.contexto);
     form.show();
     Q_EMIT grilla(form).doubleClicked(grilla(form).currentIndex());
@@ -402,8 +403,8 @@ TEST_F(AgentesTest, ElDobleClickActivaYCierra)
 
 TEST_F(AgentesTest, LasColumnasOrdenanTodasMenosElIva)
 {
-    datos::agente(e.base, kAgente, u"ZETA"_s, u"30000000007"_s);
-    datos::agente(e.base, kOtro, u"ALFA"_s, u"20123456786"_s);
+    prueba::agente(e.base, kAgente, u"ZETA"_s, u"30000000007"_s);
+    prueba::agente(e.base, kOtro, u"ALFA"_s, u"20123456786"_s);
     frmAgentes form(e.contexto);
     auto* lblOrden = control<QLabel>(form, u"lblOrden"_s);
     EXPECT_EQ(lblOrden->text(), u"  Ordenados por: Nº de Agente"_s);

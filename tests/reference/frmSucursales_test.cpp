@@ -1,10 +1,11 @@
 // The branches form: the active agent's branches, their receipt counter, the deletion guard and the
 // activation of a branch.
 
-#include "datos_referencia.h"
 #include "forms/grilla_registros.h"
-#include "formularios_prueba.h"
 #include "reference/frmSucursales.h"
+#include "support/entorno_prueba.h"
+#include "support/filas_prueba.h"
+#include "support/formularios_prueba.h"
 
 #include "declarations/archivo_declaracion.h"
 
@@ -23,16 +24,16 @@ class SucursalesTest : public ::testing::Test {
 protected:
     SucursalesTest()
     {
-        datos::agente(e.base, kAgente, u"LA RURAL"_s);
-        datos::agente(e.base, kOtro, u"EL OTRO"_s);
-        datos::sucursal(e.base, kOtro, u"0009"_s);
+        prueba::agente(e.base, kAgente, u"LA RURAL"_s);
+        prueba::agente(e.base, kOtro, u"EL OTRO"_s);
+        prueba::sucursal(e.base, kOtro, u"0009"_s);
     }
 
     // The agent active, with `sucursales` (number and address).
     void activarAgenteCon(std::initializer_list<std::pair<QString, QString>> sucursales)
     {
         for (const auto& [numero, descripcion] : sucursales)
-            datos::sucursal(e.base, kAgente, numero, descripcion);
+            prueba::sucursal(e.base, kAgente, numero, descripcion);
         e.entorno.activarAgente(kAgente);
     }
 
@@ -194,7 +195,7 @@ TEST_F(SucursalesTest, UnNumeroRepetidoEsClaveRepetida)
 TEST_F(SucursalesTest, UnaSucursalConDeclaracionesNoSeBorra)
 {
     activarAgenteCon({{u"0000"_s, u"CENTRAL"_s}, {u"0001"_s, u"SUR"_s}});
-    datos::cabecera(e.base, kAgente, u"0001"_s);
+    prueba::cabecera(e.base, kAgente, u"0001"_s);
     frmSucursales form(e.contexto);
 
     pulsar(form, u"cmdBorrar"_s);  // 0001, the last row
@@ -239,7 +240,7 @@ TEST_F(SucursalesTest, BorrarLaUltimaDejaCerosEnLosCodigos)
 TEST_F(SucursalesTest, ActivarUnaSucursalNoDejaDeclaracionActiva)
 {
     activarAgenteCon({{u"0001"_s, u"SUR"_s}, {u"0002"_s, u"NORTE"_s}});
-    const qint64 id = datos::cabecera(e.base, kAgente, u"0001"_s);
+    const qint64 id = prueba::cabecera(e.base, kAgente, u"0001"_s);
     e.entorno.activarCabecera(id);
     frmSucursales form(e.contexto);
 

@@ -2,7 +2,9 @@
 // by validity date.
 
 #include "reference/frmTasas.h"
-#include "registros_prueba.h"
+#include "support/entorno_prueba.h"
+#include "support/filas_prueba.h"
+#include "support/formularios_prueba.h"
 
 using namespace Qt::Literals::StringLiterals;
 

@@ -1,7 +1,9 @@
 // The due-dates form: the month it proposes, and the checks of month, year and due date.
 
 #include "reference/frmVencimientos.h"
-#include "registros_prueba.h"
+#include "support/entorno_prueba.h"
+#include "support/filas_prueba.h"
+#include "support/formularios_prueba.h"
 
 using namespace Qt::Literals::StringLiterals;
 

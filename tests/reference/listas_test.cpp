@@ -1,10 +1,11 @@
 // The regimes list and the grains list.
 
-#include "datos_referencia.h"
 #include "forms/grilla_registros.h"
-#include "formularios_prueba.h"
 #include "reference/frmGranos.h"
 #include "reference/frmRegimenes.h"
+#include "support/entorno_prueba.h"
+#include "support/filas_prueba.h"
+#include "support/formularios_prueba.h"
 
 #include <QHeaderView>
 
@@ -14,12 +15,7 @@ namespace {
 
 GrillaRegistros& grilla(const QWidget& lista, const QString& nombre)
 {
-    return *lista.findChild<GrillaRegistros*>(nombre);
-}
-
-QString celda(const GrillaRegistros& g, int fila, int columna)
-{
-    return g.modelo().data(g.modelo().index(fila, columna)).toString();
+    return grillaDe(lista, nombre);
 }
 
 TEST(frmRegimenes, AbreEnOrdenDeCodigoSobreElUltimo)
@@ -45,9 +41,9 @@ TEST(frmRegimenes, AbreEnOrdenDeCodigoSobreElUltimo)
 TEST(frmRegimenes, ElDobleClickActivaElRegimenYCierra)
 {
     EntornoDePrueba e;
-    datos::agente(e.base, u"123459"_s, u"LA RURAL"_s);
-    datos::sucursal(e.base, u"123459"_s, u"0000"_s);
-    const qint64 id = datos::cabecera(e.base, u"123459"_s, u"0000"_s);
+    prueba::agente(e.base, u"123459"_s, u"LA RURAL"_s);
+    prueba::sucursal(e.base, u"123459"_s, u"0000"_s);
+    const qint64 id = prueba::cabecera(e.base, u"123459"_s, u"0000"_s);
     e.entorno.activarAgente(u"123459"_s);
     e.entorno.activarCabecera(id);
     const QString descripcion =

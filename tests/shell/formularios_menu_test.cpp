@@ -1,7 +1,7 @@
 // Which menu items have their form: every form that exists is reachable from the menu.
 
 #include "shell/formularios_menu.h"
-#include "ventana_principal.h"
+#include "support/ventana_principal.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The main window: caption, status bars, menus and the commands it carries out itself.
 
 #include "shell/menu_principal.h"
-#include "ventana_principal.h"
+#include "support/ventana_principal.h"
 
 #include <QApplication>
 #include <QKeyEvent>

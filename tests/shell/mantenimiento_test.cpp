@@ -3,7 +3,7 @@
 #include "database/transaccion.h"
 #include "shell/compactacion.h"
 #include "support/disco_lleno.h"
-#include "ventana_principal.h"
+#include "support/ventana_principal.h"
 
 #include <QDir>
 #include <QFileInfo>

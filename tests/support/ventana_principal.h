@@ -2,34 +2,33 @@
 // A main window over a new install's data folder, with scripted dialogs, started as the program
 // starts it.
 
-#include "common/contexto.h"
-#include "database/entorno.h"
-#include "dialogos_con_ventanas.h"
-#include "platform/reloj.h"
 #include "shell/arranque.h"
 #include "shell/frmPrincipal.h"
-#include "support/carpeta_temporal.h"
-#include "support/impresora_del_programa.h"
+#include "support/dialogos_con_ventanas.h"
+#include "support/entorno_prueba.h"
+#include "support/filas_prueba.h"
 
 #include <QAction>
 #include <QFile>
 #include <gtest/gtest.h>
 
-class VentanaPrincipalTest : public ::testing::Test {
+class VentanaPrincipalTest : public ::testing::Test,
+                             protected EntornoDePruebaCon<DialogosConVentanas> {
 protected:
+    // The database is there, not yet open: the start opens it.
+    VentanaPrincipalTest() : EntornoDePruebaCon(BaseDePrueba::Ninguna) {}
+
     void SetUp() override
     {
-        carpeta.crearBaseInstalada();
+        copiarBaseInstalada(carpeta.base());
         BaseDatos db;
         db.abrir(carpeta.base());
-        for (const char* sql : {
-                 "INSERT INTO Agentes (Nro_Agente, Razon_Social) VALUES ('012345', 'ACOPIOS DEL SUR')",
-                 "INSERT INTO Agentes (Nro_Agente, Razon_Social) VALUES ('000001', 'OTRO AGENTE')",
-                 "INSERT INTO Sucursales (Nro_Agente, Sucursal, Nro_Comprobante, Descripcion) "
-                 "VALUES ('012345', '0000', '00000000', 'SAN MARTIN 100')",
-                 "INSERT INTO Sucursales (Nro_Agente, Sucursal, Nro_Comprobante, Descripcion) "
-                 "VALUES ('012345', '0001', '00000000', 'BELGRANO 200')"})
-            db.ejecutar(QString::fromLatin1(sql));
+        prueba::agente(db, {.nro = QStringLiteral("012345"), .razonSocial = QStringLiteral("ACOPIOS DEL SUR")});
+        prueba::agente(db, {.nro = QStringLiteral("000001"), .razonSocial = QStringLiteral("OTRO AGENTE")});
+        prueba::sucursal(db, {.agente = QStringLiteral("012345"), .sucursal = QStringLiteral("0000"),
+                              .nroComprobante = QStringLiteral("00000000"), .descripcion = QStringLiteral("SAN MARTIN 100")});
+        prueba::sucursal(db, {.agente = QStringLiteral("012345"), .sucursal = QStringLiteral("0001"),
+                              .nroComprobante = QStringLiteral("00000000"), .descripcion = QStringLiteral("BELGRANO 200")});
         dialogs.principal = &ventana;
     }
 
@@ -63,13 +62,6 @@ protected:
     bool habilitado(const char* item) { return ventana.accion(QString::fromLatin1(item))->isEnabled(); }
     bool visible(const char* item) { return ventana.accion(QString::fromLatin1(item))->isVisible(); }
 
-    CarpetaTemporal carpeta;
-    BaseDatos base;
-    Entorno entorno{base};
-    DialogosConVentanas dialogs;
-    RelojSistema reloj;
-    MotorReportes impresora{base, dialogs, reportesDelPrograma(), ningunaImpresora};
-    Contexto contexto{base, entorno, dialogs, reloj, impresora, carpeta.dir.path()};
     Arranque arranque{entorno, dialogs, carpeta.dir.path()};
     frmPrincipal ventana{contexto, arranque};
 };

@@ -2,8 +2,8 @@
 // Scripted dialogs that also stand in for the windows the shell shows modally: the progress window
 // runs its task as its first tick would, and every window shown is remembered with what it showed.
 
-#include "shell/frmAcercaDe.h"
 #include "forms/frmAyuda.h"
+#include "shell/frmAcercaDe.h"
 #include "support/dialogos_guionados.h"
 
 #include <QDialog>
