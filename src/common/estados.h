@@ -36,6 +36,10 @@ inline const QString Anulada = QStringLiteral("4");
 inline const QString Valida = QStringLiteral("5");
 } // namespace estado_retencion
 
+// `Nro_Comprobante` of the detail rows (`Guias`) of a receipt still being entered: the receipt takes
+// its number only when it is saved.
+inline const QString kComprobantePendiente = QStringLiteral("0");
+
 namespace marca_importacion {
 inline const QString Manual = QStringLiteral("");      // entered on the form: "", not null
 inline const QString Importada = QStringLiteral("I");  // imported clean

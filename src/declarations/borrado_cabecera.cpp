@@ -1,6 +1,7 @@
 #include "declarations/borrado_cabecera.h"
 
 #include "common/contexto.h"
+#include "common/estados.h"
 #include "database/base_datos.h"
 #include "database/entorno.h"
 #include "forms/avisos_error.h"
@@ -18,7 +19,7 @@ bool cabeceraTieneMovimientos(BaseDatos& base, qint64 idCabecera)
     // Detail rows numbered "0" belong to a receipt still being entered, not to the declaration.
     return base.existe(
         QStringLiteral("SELECT 1 FROM Guias WHERE IdCabecera = ? AND Nro_Comprobante <> ?"),
-        {idCabecera, QStringLiteral("0")});
+        {idCabecera, kComprobantePendiente});
 }
 
 bool borrarCabecera(Contexto& contexto, qint64 idCabecera)
