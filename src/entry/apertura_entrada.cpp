@@ -11,7 +11,8 @@
 
 namespace {
 
-// The form of each kind; none for a kind whose form does not exist yet.
+// The form of each kind of the regime table; none for a kind whose form does not exist yet. A new
+// entry form is a class of its own over FormularioRetencion and its line here.
 std::unique_ptr<FormularioRetencion> crearFormulario(FormaEntrada forma, Contexto& contexto,
                                                      ServiciosEntrada servicios, QWidget* ventana)
 {
