@@ -1,14 +1,17 @@
 // The executable: `tarquel` starts the program on its data folder, making the folder and its
 // database on the first start; `tarquel --crear-base` makes the database of a new install there and
-// exits.
+// exits. Here the program is put together: the Qt versions of the ports, the report engine over
+// every subsystem's reports, the environment and the shell.
 
-#include "database/base_datos.h"
+#include "app/catalogo_reportes.h"
 #include "common/contexto.h"
+#include "database/base_datos.h"
 #include "database/entorno.h"
 #include "platform/carpeta_programa.h"
 #include "platform/locale_numeros.h"
 #include "platform/qt_dialogs.h"
 #include "platform/reloj.h"
+#include "reports/motor_reportes.h"
 #include "shell/arranque.h"
 #include "shell/base_nueva.h"
 #include "shell/bloqueo_carpeta.h"
@@ -96,7 +99,8 @@ int main(int argc, char* argv[])
     BaseDatos base;
     Entorno entorno(base);
     RelojSistema reloj;
-    Contexto contexto{base, entorno, dialogs, reloj, carpeta};
+    MotorReportes impresora(base, dialogs, reportesDelPrograma());
+    Contexto contexto{base, entorno, dialogs, reloj, impresora, carpeta};
     Arranque arranque(entorno, dialogs, carpeta);
     frmPrincipal ventana(contexto, arranque);
     conectarFormularios(ventana, contexto);

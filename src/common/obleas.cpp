@@ -1,5 +1,7 @@
 #include "common/obleas.h"
 
+#include "common/estados.h"
+#include "common/regimenes.h"
 #include "database/base_datos.h"
 #include "database/entorno.h"
 #include "platform/dialogs.h"
@@ -7,12 +9,6 @@
 #include <optional>
 
 namespace {
-
-bool regimenConObleas(const QString& regimen)
-{
-    return regimen == QLatin1String("10") || regimen == QLatin1String("12")
-        || regimen == QLatin1String("13") || regimen == QLatin1String("14");
-}
 
 // The number after the letter (characters 2 to 16), when it is made of digits only.
 std::optional<qint64> numeroDeOblea(const QString& nro)
@@ -29,7 +25,7 @@ std::optional<qint64> numeroDeOblea(const QString& nro)
 
 bool obleaEnRemesa(BaseDatos& base, QString nro, const QString& regimen, const QString& agente)
 {
-    if (!regimenConObleas(regimen)) return true;
+    if (!reglasRegimen(regimen).obleasValidadas) return true;
     // A lone letter (or nothing) still has a number part: zero.
     if (nro.size() <= 1) nro += QLatin1Char('0');
     const auto numero = numeroDeOblea(nro);
@@ -45,7 +41,7 @@ QString letraDeTipo(int tipo)
 }
 
 // Detail rows of the branch's receipts in the regime that carry a stamp of the type, annulled
-// receipts ("4") left out.
+// receipts left out.
 qint64 obleasUsadas(BaseDatos& base, int tipo, const QString& regimen, const QString& agente,
                     const QString& sucursal)
 {
@@ -55,19 +51,20 @@ qint64 obleasUsadas(BaseDatos& base, int tipo, const QString& regimen, const QSt
         "ON Retenciones.IdCabecera = Guias.IdCabecera "
         "AND Retenciones.Nro_Comprobante = Guias.Nro_Comprobante "
         "WHERE Cabeceras.Cod_Regimen = ? AND Cabeceras.Sucursal = ? AND Cabeceras.Nro_Agente = ? "
-        "AND Retenciones.Estado <> '4' ");
-    if (regimen == QLatin1String("12")) {
+        "AND Retenciones.Estado <> ? ");
+    const ReglasRegimen reglas = reglasRegimen(regimen);
+    if (reglas.detalle == ModoDetalle::AnticiposConOblea) {
         // Advances carry type 0: their stamp is known by its letter, and an advance made to
         // another agent is not one of this agent's stamps.
         return base
             .valor(desde + QStringLiteral("AND substr(Guias.NroGuia, 1, 1) = ? COLLATE NOCASE "
                                           "AND Guias.Nro_Agente = Cabeceras.Nro_Agente"),
-                   {regimen, sucursal, agente, letraDeTipo(tipo)})
+                   {regimen, sucursal, agente, estado_retencion::Anulada, letraDeTipo(tipo)})
             .toLongLong();
     }
-    if (regimenConObleas(regimen)) {
+    if (reglas.obleasValidadas) {
         return base.valor(desde + QStringLiteral("AND Guias.Tipo = ?"),
-                          {regimen, sucursal, agente, tipo})
+                          {regimen, sucursal, agente, estado_retencion::Anulada, tipo})
             .toLongLong();
     }
     return 0;

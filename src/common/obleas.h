@@ -11,7 +11,7 @@ class Dialogs;
 class Entorno;
 
 // Whether a stamp lies inside a remittance of the active agent, for the active regime. Regimes
-// other than "10", "12", "13" and "14" use no stamps, and any text is valid there. A number part
+// whose stamps are not validated (regimenes.h) take any text. A number part
 // that is not all digits is not valid. Without an active agent no stamp is.
 bool Valida_Oblea(Entorno& entorno, const QString& nro);
 // The same for a given regime and agent number (written as six digits).
@@ -22,9 +22,9 @@ bool Hay_Remesas(BaseDatos& base);
 
 // Stamps of a type (1 to 4, 26) that a branch of an agent still has in a regime: every stamp of
 // the agent's remittances of that type, whatever the branch, minus those used on the branch's
-// receipts of the regime that are not annulled. In regime "12" (advances) a used stamp is a detail
-// row of the declaration's own agent whose number begins with the letter; in "10", "13" and "14" a
-// detail row of that type; other regimes use none. When the agent has no remittance of the type
+// receipts of the regime that are not annulled. Where advances carry the stamps a used stamp is a
+// detail row of the declaration's own agent whose number begins with the letter; in the other
+// regimes with validated stamps a detail row of that type; other regimes use none. When the agent has no remittance of the type
 // the user is told and nothing is taken as delivered.
 qint64 Obleas_Disponibles(BaseDatos& base, Dialogs& dialogos, int tipo, const QString& regimen,
                           const QString& agente, const QString& sucursal);

@@ -16,11 +16,6 @@ int posicion(const QString& clave)
     return -1;
 }
 
-QString campo(const std::optional<QSqlRecord>& fila, const char* nombre)
-{
-    return fila ? fila->value(QString::fromLatin1(nombre)).toString() : QString();
-}
-
 } // namespace
 
 Entorno::Entorno(BaseDatos& base, QObject* parent) : QObject(parent), base_(base)
@@ -29,13 +24,192 @@ Entorno::Entorno(BaseDatos& base, QObject* parent) : QObject(parent), base_(base
     for (int i = 0; i < 6; ++i) paneles_[i] = textoInicial(kClaves[i]);
 }
 
-QString Entorno::agente() const { return campo(Agente_Actual, "Nro_Agente"); }
-QString Entorno::sucursal() const { return campo(Sucursal_Actual, "Sucursal"); }
-QString Entorno::regimen() const { return campo(Regimen_Actual, "Cod_Regimen"); }
-qint64 Entorno::idCabecera() const
+QString Entorno::agente() const { return agente_ ? agente_->nroAgente : QString(); }
+QString Entorno::sucursal() const { return sucursal_ ? sucursal_->sucursal : QString(); }
+QString Entorno::regimen() const { return regimen_ ? regimen_->codRegimen : QString(); }
+qint64 Entorno::idCabecera() const { return cabecera_ ? cabecera_->idCabecera : 0; }
+
+bool Entorno::esCabeceraActual(qint64 idCabecera) const
 {
-    return Cabecera_Actual ? Cabecera_Actual->value(QStringLiteral("IdCabecera")).toLongLong() : 0;
+    return cabecera_ && cabecera_->idCabecera == idCabecera;
 }
+
+void Entorno::cargarValoresFijos()
+{
+    editarAyuda_ = false;
+    const QString cero = QLocale().toString(0.0, 'f', 2);
+    separadorDecimal_ = cero.size() >= 3 ? cero.at(cero.size() - 3) : QLatin1Char('.');
+    nombresMeses_ = {QStringLiteral("Enero"),   QStringLiteral("Febrero"),
+                     QStringLiteral("Marzo"),   QStringLiteral("Abril"),
+                     QStringLiteral("Mayo"),    QStringLiteral("Junio"),
+                     QStringLiteral("Julio"),   QStringLiteral("Agosto"),
+                     QStringLiteral("Setiembre"), QStringLiteral("Octubre"),
+                     QStringLiteral("Noviembre"), QStringLiteral("Diciembre")};
+    estadosCabecera_ = {QStringLiteral("Vacía"), QStringLiteral("Abierta"),
+                        QStringLiteral("Cerrada"), QStringLiteral("Anulada"), QString()};
+}
+
+QString Entorno::nombreMes(const QString& mes) const
+{
+    const int m = mes.toInt();
+    return m >= 1 && m <= nombresMeses_.size() ? nombresMeses_.at(m - 1) : QString();
+}
+
+// ---- Choosing.
+
+void Entorno::activarAgente(const QString& nroAgente)
+{
+    agente_ = leerAgente(base_, nroAgente);
+    if (!agente_) {
+        // The row went away meanwhile: nothing is active rather than a stale agent.
+        quitarAgente();
+        Q_EMIT cambiado();
+        return;
+    }
+    mostrarAgente();
+    const auto primera = base_.fila(QStringLiteral("SELECT * FROM Sucursales WHERE Nro_Agente = ? "
+                                                   "ORDER BY Nro_Agente, Sucursal LIMIT 1"),
+                                    {nroAgente});
+    if (!primera) {
+        quitarSucursal();
+    } else {
+        sucursal_ = sucursalDe(*primera);
+        mostrarSucursal();
+        quitarCabecera();
+    }
+    Q_EMIT cambiado();
+}
+
+void Entorno::activarSucursal(const QString& sucursal)
+{
+    quitarCabecera();
+    sucursal_ = leerSucursal(base_, agente(), sucursal);
+    if (sucursal_)
+        mostrarSucursal();
+    else
+        quitarSucursal();
+    Q_EMIT cambiado();
+}
+
+void Entorno::activarRegimen(const QString& codRegimen)
+{
+    quitarCabecera();
+    // The list showed it a moment ago; when it is gone, the regime there was stays.
+    if (auto regimen = leerRegimen(base_, codRegimen)) {
+        regimen_ = std::move(regimen);
+        mostrarRegimen();
+    }
+    Q_EMIT cambiado();
+}
+
+bool Entorno::activarCabecera(qint64 idCabecera)
+{
+    cabecera_ = leerCabecera(base_, idCabecera);
+    if (cabecera_)
+        mostrarCabecera();
+    else
+        quitarCabecera();
+    Q_EMIT cambiado();
+    return cabecera_.has_value();
+}
+
+void Entorno::restaurar(std::optional<qint64> idCabecera, const QString& agente,
+                        const QString& sucursal, const QString& regimen)
+{
+    // A value not found must not leave the text of an earlier one on the panels.
+    panelesIniciales();
+    QString nroAgente = agente;
+    QString nroSucursal = sucursal;
+    QString codRegimen = regimen;
+    cabecera_.reset();
+    if (idCabecera) cabecera_ = leerCabecera(base_, *idCabecera);
+    if (cabecera_) {
+        // The declaration's own agent, branch and regime win over the others.
+        nroAgente = cabecera_->nroAgente;
+        nroSucursal = cabecera_->sucursal;
+        codRegimen = cabecera_->codRegimen;
+        mostrarCabecera();
+    }
+    agente_ = leerAgente(base_, nroAgente);
+    mostrarAgente();
+    sucursal_ = leerSucursal(base_, nroAgente, nroSucursal);
+    mostrarSucursal();
+    regimen_ = leerRegimen(base_, codRegimen);
+    mostrarRegimen();
+    Q_EMIT cambiado();
+}
+
+void Entorno::releerAgente()
+{
+    if (!agente_) return;
+    agente_ = leerAgente(base_, agente_->nroAgente);
+    if (agente_)
+        mostrarAgente();
+    else
+        quitarAgente();
+    Q_EMIT cambiado();
+}
+
+void Entorno::releerSucursal()
+{
+    if (!sucursal_) return;
+    sucursal_ = leerSucursal(base_, sucursal_->nroAgente, sucursal_->sucursal);
+    if (sucursal_)
+        mostrarSucursal();
+    else
+        quitarSucursal();
+    Q_EMIT cambiado();
+}
+
+void Entorno::releerCabecera()
+{
+    if (cabecera_) activarCabecera(cabecera_->idCabecera);
+}
+
+// ---- The resets.
+
+void Entorno::quitarAgente()
+{
+    setPanel(panel::Agente, QStringLiteral("Agente: (ninguno)"));
+    agente_.reset();
+    quitarSucursal();
+}
+
+void Entorno::quitarSucursal()
+{
+    setPanel(panel::Sucursal, QStringLiteral("Sucursal: (ninguna)"));
+    sucursal_.reset();
+    quitarCabecera();
+}
+
+void Entorno::quitarCabecera()
+{
+    setPanel(panel::Mes, QStringLiteral("Mes: (ninguno)"));
+    // The reset writes "Anio" where the start-up writes "Año"; users have always seen both.
+    setPanel(panel::Anio, QStringLiteral("Anio: (ninguno)"));
+    setPanel(panel::Rectifica, QStringLiteral("R: 00"));
+    cabecera_.reset();
+}
+
+void Entorno::Limpiar_Agente_Actual()
+{
+    quitarAgente();
+    Q_EMIT cambiado();
+}
+
+void Entorno::Limpiar_Sucursal_Actual()
+{
+    quitarSucursal();
+    Q_EMIT cambiado();
+}
+
+void Entorno::Limpiar_Cabecera_Actual()
+{
+    quitarCabecera();
+    Q_EMIT cambiado();
+}
+
+// ---- The panels.
 
 QString Entorno::textoInicial(const QString& clave)
 {
@@ -74,74 +248,11 @@ void Entorno::setPanel(const QString& clave, const QString& texto)
     const int i = posicion(clave);
     if (i < 0) return;
     paneles_[i] = texto;
-    Q_EMIT panelCambiado(clave, texto);
 }
 
 void Entorno::panelesIniciales()
 {
     for (const QString& clave : kClaves) setPanel(clave, textoInicial(clave));
-}
-
-void Entorno::cargarValoresFijos()
-{
-    Editar_Ayuda = false;
-    const QString cero = QLocale().toString(0.0, 'f', 2);
-    Separador_Decimal = cero.size() >= 3 ? cero.at(cero.size() - 3) : QLatin1Char('.');
-    Nombres_Meses = {QStringLiteral("Enero"),   QStringLiteral("Febrero"),
-                     QStringLiteral("Marzo"),   QStringLiteral("Abril"),
-                     QStringLiteral("Mayo"),    QStringLiteral("Junio"),
-                     QStringLiteral("Julio"),   QStringLiteral("Agosto"),
-                     QStringLiteral("Setiembre"), QStringLiteral("Octubre"),
-                     QStringLiteral("Noviembre"), QStringLiteral("Diciembre")};
-    Estados_Cabecera = {QStringLiteral("Vacía"), QStringLiteral("Abierta"),
-                        QStringLiteral("Cerrada"), QStringLiteral("Anulada"), QString()};
-}
-
-std::optional<QSqlRecord> Entorno::leerCabecera(qint64 idCabecera)
-{
-    return base_.fila(QStringLiteral("SELECT * FROM Cabeceras WHERE IdCabecera = ?"),
-                      {idCabecera});
-}
-
-std::optional<QSqlRecord> Entorno::leerAgente(const QString& nroAgente)
-{
-    return base_.fila(QStringLiteral("SELECT * FROM Agentes WHERE Nro_Agente = ?"), {nroAgente});
-}
-
-std::optional<QSqlRecord> Entorno::leerSucursal(const QString& nroAgente, const QString& sucursal)
-{
-    return base_.fila(
-        QStringLiteral("SELECT * FROM Sucursales WHERE Nro_Agente = ? AND Sucursal = ?"),
-        {nroAgente, sucursal});
-}
-
-std::optional<QSqlRecord> Entorno::leerRegimen(const QString& codRegimen)
-{
-    return base_.fila(QStringLiteral("SELECT * FROM Regimenes WHERE Cod_Regimen = ?"),
-                      {codRegimen});
-}
-
-void Entorno::Limpiar_Agente_Actual()
-{
-    setPanel(panel::Agente, QStringLiteral("Agente: (ninguno)"));
-    Agente_Actual.reset();
-    Limpiar_Sucursal_Actual();
-}
-
-void Entorno::Limpiar_Sucursal_Actual()
-{
-    setPanel(panel::Sucursal, QStringLiteral("Sucursal: (ninguna)"));
-    Sucursal_Actual.reset();
-    Limpiar_Cabecera_Actual();
-}
-
-void Entorno::Limpiar_Cabecera_Actual()
-{
-    setPanel(panel::Mes, QStringLiteral("Mes: (ninguno)"));
-    // The reset writes "Anio" where the start-up writes "Año"; users have always seen both.
-    setPanel(panel::Anio, QStringLiteral("Anio: (ninguno)"));
-    setPanel(panel::Rectifica, QStringLiteral("R: 00"));
-    Cabecera_Actual.reset();
 }
 
 QString Entorno::textoAgente(const QString& nroAgente, const QString& razonSocial)
@@ -162,31 +273,27 @@ QString Entorno::textoRegimen(const QString& codRegimen, const QString& descripc
 
 void Entorno::mostrarCabecera()
 {
-    if (!Cabecera_Actual) return;
-    setPanel(panel::Anio, QStringLiteral("Año: ") + campo(Cabecera_Actual, "Anio"));
-    setPanel(panel::Mes, QStringLiteral("Mes: ") + campo(Cabecera_Actual, "Mes"));
-    setPanel(panel::Rectifica, QStringLiteral("R: ") + campo(Cabecera_Actual, "Rectifica"));
+    if (!cabecera_) return;
+    setPanel(panel::Anio, QStringLiteral("Año: ") + cabecera_->anio);
+    setPanel(panel::Mes, QStringLiteral("Mes: ") + cabecera_->mes);
+    setPanel(panel::Rectifica, QStringLiteral("R: ") + cabecera_->rectifica);
 }
 
 void Entorno::mostrarAgente()
 {
-    if (Agente_Actual)
-        setPanel(panel::Agente, textoAgente(campo(Agente_Actual, "Nro_Agente"),
-                                            campo(Agente_Actual, "Razon_Social")));
+    if (agente_) setPanel(panel::Agente, textoAgente(agente_->nroAgente, agente_->razonSocial));
 }
 
 void Entorno::mostrarSucursal()
 {
-    if (Sucursal_Actual)
-        setPanel(panel::Sucursal, textoSucursal(campo(Sucursal_Actual, "Sucursal"),
-                                                campo(Sucursal_Actual, "Descripcion")));
+    if (sucursal_)
+        setPanel(panel::Sucursal, textoSucursal(sucursal_->sucursal, sucursal_->descripcion));
 }
 
 void Entorno::mostrarRegimen()
 {
-    if (Regimen_Actual)
-        setPanel(panel::Regimen, textoRegimen(campo(Regimen_Actual, "Cod_Regimen"),
-                                              campo(Regimen_Actual, "Descripcion")));
+    if (regimen_)
+        setPanel(panel::Regimen, textoRegimen(regimen_->codRegimen, regimen_->descripcion));
 }
 
 QString formatoAgente(const QString& nroAgente)

@@ -1,11 +1,14 @@
 #pragma once
-// The working environment every form shares: the open database, the active declaration, agent,
-// branch and regime, and the fixed lists. Nothing active is an empty optional. The texts of the
-// main window's status-bar panels live here too, so that every change of the environment writes
-// them in one place and the window only shows them.
+// The working environment every form shares: the active declaration, agent, branch and regime,
+// the fixed lists, and the help key of the screen that asked for help. Nothing active is an empty
+// optional. The state is the environment's own: it changes only through its methods, each of which
+// keeps the active values consistent with each other, writes the texts of the main window's
+// status-bar panels they concern, and tells cambiado(), which the main window follows for its
+// menus and panels.
+
+#include "database/filas.h"
 
 #include <QObject>
-#include <QSqlRecord>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -28,41 +31,39 @@ public:
 
     BaseDatos& Base_Datos() const { return base_; }
 
-    std::optional<QSqlRecord> Cabecera_Actual;
-    std::optional<QSqlRecord> Agente_Actual;
-    std::optional<QSqlRecord> Sucursal_Actual;
-    std::optional<QSqlRecord> Regimen_Actual;
+    // ---- What is active.
+    const std::optional<Cabecera>& cabeceraActual() const { return cabecera_; }
+    const std::optional<Agente>& agenteActual() const { return agente_; }
+    const std::optional<Sucursal>& sucursalActual() const { return sucursal_; }
+    const std::optional<Regimen>& regimenActual() const { return regimen_; }
+    // The key of each, "" (0) when nothing is active.
+    QString agente() const;     // Nro_Agente
+    QString sucursal() const;   // Sucursal
+    QString regimen() const;    // Cod_Regimen
+    qint64 idCabecera() const;  // IdCabecera
+    // Whether the declaration `idCabecera` is the active one.
+    bool esCabeceraActual(qint64 idCabecera) const;
 
-    QChar Separador_Decimal = QLatin1Char(',');
-    QStringList Nombres_Meses;
-    QStringList Estados_Cabecera;
-    QString Clave_Ayuda;
-    bool Editar_Ayuda = false;
-    qint64 Tamanio_Anterior = 0;
-    qint64 Tamanio_Compactada = 0;
-
-    // Field of the active row as text ("" when nothing is active).
-    QString agente() const;      // Nro_Agente
-    QString sucursal() const;    // Sucursal
-    QString regimen() const;     // Cod_Regimen
-    qint64 idCabecera() const;   // IdCabecera, 0 when none
-
-    // The initial texts of the panels, in display order, and their tool tips.
-    static QString textoInicial(const QString& clave);
-    static QString ayudaPanel(const QString& clave);
-    QString textoPanel(const QString& clave) const;
-    void setPanel(const QString& clave, const QString& texto);
-    // Back to the texts shown when the window is created.
-    void panelesIniciales();
-
-    // Shared values that the start-up fills: decimal separator, month and state names.
-    void cargarValoresFijos();
-
-    // Reads the row of a table by its key; empty when not found.
-    std::optional<QSqlRecord> leerCabecera(qint64 idCabecera);
-    std::optional<QSqlRecord> leerAgente(const QString& nroAgente);
-    std::optional<QSqlRecord> leerSucursal(const QString& nroAgente, const QString& sucursal);
-    std::optional<QSqlRecord> leerRegimen(const QString& codRegimen);
+    // ---- Choosing. A row no longer in the database leaves nothing active in its place.
+    // The agent and its branch with the lowest number (no branch when it has none); no
+    // declaration.
+    void activarAgente(const QString& nroAgente);
+    // A branch of the active agent; no declaration.
+    void activarSucursal(const QString& sucursal);
+    // The regime, agent and branch staying as they are; no declaration. A regime no longer there
+    // keeps the one there was.
+    void activarRegimen(const QString& codRegimen);
+    // A declaration; false, with none left active, when it is no longer there.
+    bool activarCabecera(qint64 idCabecera);
+    // The environment a start or a reopening of the database sets: the declaration, whose own
+    // agent, branch and regime then win over the others given; each value not found shows its
+    // "(ninguno)" text.
+    void restaurar(std::optional<qint64> idCabecera, const QString& agente, const QString& sucursal,
+                   const QString& regimen);
+    // The active row read again after it was saved (its panel follows).
+    void releerAgente();
+    void releerSucursal();
+    void releerCabecera();
 
     // The three selection resets: no agent (nor branch, nor declaration), no branch (nor
     // declaration), no declaration. The regime is never reset.
@@ -70,22 +71,58 @@ public:
     void Limpiar_Sucursal_Actual();
     void Limpiar_Cabecera_Actual();
 
+    // ---- Fixed values the start-up fills: decimal separator, month and state names.
+    void cargarValoresFijos();
+    QChar separadorDecimal() const { return separadorDecimal_; }
+    const QStringList& nombresMeses() const { return nombresMeses_; }
+    // The name of a month by its number ("05"); "" out of range.
+    QString nombreMes(const QString& mes) const;
+    const QStringList& estadosCabecera() const { return estadosCabecera_; }
+
+    // ---- Help: the key of the screen whose help is shown, and whether it is being edited.
+    const QString& claveAyuda() const { return claveAyuda_; }
+    void setClaveAyuda(const QString& clave) { claveAyuda_ = clave; }
+    bool editarAyuda() const { return editarAyuda_; }
+    void setEditarAyuda(bool editar) { editarAyuda_ = editar; }
+
+    // ---- The status-bar panels: their initial texts, in display order, their tool tips, and
+    // what they show now.
+    static QString textoInicial(const QString& clave);
+    static QString ayudaPanel(const QString& clave);
+    QString textoPanel(const QString& clave) const;
+
     // Panel texts for an active value.
     static QString textoAgente(const QString& nroAgente, const QString& razonSocial);
     static QString textoSucursal(const QString& sucursal, const QString& descripcion);
     static QString textoRegimen(const QString& codRegimen, const QString& descripcion);
-    // Write the panels of the active declaration ("Año: ", "Mes: ", "R: "), agent, branch and
-    // regime from their rows; a value not active leaves its panel as it is.
+
+Q_SIGNALS:
+    // The active values or the panels changed.
+    void cambiado();
+
+private:
+    void setPanel(const QString& clave, const QString& texto);
+    void panelesIniciales();
+    void quitarAgente();
+    void quitarSucursal();
+    void quitarCabecera();
+    // The panels of the active declaration ("Año: ", "Mes: ", "R: "), agent, branch and regime.
     void mostrarCabecera();
     void mostrarAgente();
     void mostrarSucursal();
     void mostrarRegimen();
 
-Q_SIGNALS:
-    void panelCambiado(const QString& clave, const QString& texto);
-
-private:
     BaseDatos& base_;
+    std::optional<Cabecera> cabecera_;
+    std::optional<Agente> agente_;
+    std::optional<Sucursal> sucursal_;
+    std::optional<Regimen> regimen_;
+
+    QChar separadorDecimal_ = QLatin1Char(',');
+    QStringList nombresMeses_;
+    QStringList estadosCabecera_;
+    QString claveAyuda_;
+    bool editarAyuda_ = false;
     QString paneles_[6];
 };
 

@@ -1,5 +1,7 @@
 #include "declarations/archivo_declaracion.h"
 
+#include "common/estados.h"
+#include "common/regimenes.h"
 #include "database/base_datos.h"
 #include "declarations/codigo_control.h"
 #include "declarations/registros_declaracion.h"
@@ -9,22 +11,6 @@
 #include <algorithm>
 #include <optional>
 
-namespace {
-
-QString campo(const QSqlRecord& fila, const char* nombre)
-{
-    return fila.value(QString::fromLatin1(nombre)).toString();
-}
-
-bool esUno(const QString& regimen, std::initializer_list<const char*> regimenes)
-{
-    for (const char* r : regimenes)
-        if (regimen == QLatin1String(r)) return true;
-    return false;
-}
-
-} // namespace
-
 QByteArray ArchivoDeclaracion::contenido() const
 {
     QByteArray bytes;
@@ -32,11 +18,10 @@ QByteArray ArchivoDeclaracion::contenido() const
     return bytes;
 }
 
-QString nombreArchivoDeclaracion(const QSqlRecord& c)
+QString nombreArchivoDeclaracion(const Cabecera& c)
 {
     return QStringLiteral("DJ_%1_%2_%3_%4_%5_%6.TXT")
-        .arg(campo(c, "Nro_Agente"), campo(c, "Sucursal"), campo(c, "Cod_Regimen"),
-             campo(c, "Anio"), campo(c, "Mes"), campo(c, "Rectifica"));
+        .arg(c.nroAgente, c.sucursal, c.codRegimen, c.anio, c.mes, c.rectifica);
 }
 
 // The tax of one row is what its receipt withheld.
@@ -45,24 +30,22 @@ Importe impuestoDeFila(Importe bruto, Importe alicuota)
     return bruto.porcentajeEnCentavos(alicuota);
 }
 
-ArchivoDeclaracion armarArchivoDeclaracion(BaseDatos& base, const QSqlRecord& cabecera,
+ArchivoDeclaracion armarArchivoDeclaracion(BaseDatos& base, const Cabecera& cabecera,
                                            const QString& marcaObs, const QLocale& locale,
                                            const std::function<void(int)>& progreso)
 {
     namespace registro = registro_declaracion;
-    const QVariant id = cabecera.value(QStringLiteral("IdCabecera"));
-    const QString agente = campo(cabecera, "Nro_Agente");
-    const QString sucursal = campo(cabecera, "Sucursal");
-    const QString regimen = campo(cabecera, "Cod_Regimen");
+    const qint64 id = cabecera.idCabecera;
+    const QString& agente = cabecera.nroAgente;
+    const QString& sucursal = cabecera.sucursal;
+    const QString& regimen = cabecera.codRegimen;
+    const ReglasRegimen reglas = reglasRegimen(regimen);
 
-    const auto filaAgente =
-        base.fila(QStringLiteral("SELECT * FROM Agentes WHERE Nro_Agente = ?"), {agente});
+    const auto filaAgente = leerAgente(base, agente);
     if (!filaAgente)
         throw DeclaracionIncompleta(
             QStringLiteral("No se encuentra el agente %1 de la declaración.").arg(agente));
-    const auto filaSucursal = base.fila(
-        QStringLiteral("SELECT * FROM Sucursales WHERE Nro_Agente = ? AND Sucursal = ?"),
-        {agente, sucursal});
+    const auto filaSucursal = leerSucursal(base, agente, sucursal);
     if (!filaSucursal)
         throw DeclaracionIncompleta(QStringLiteral("No se encuentra la sucursal %1 del agente %2.")
                                         .arg(sucursal, agente));
@@ -89,28 +72,29 @@ ArchivoDeclaracion armarArchivoDeclaracion(BaseDatos& base, const QSqlRecord& ca
     archivo.hayMovimientos = !filas.empty();
 
     // Detail rows and other amounts belong to one receipt of this declaration: receipt numbers
-    // repeat across branches.
-    auto unaFila = [&](const char* sql, const QVariant& comprobante) -> std::optional<QVariant> {
+    // repeat across branches. A missing row or amount is the file's literal zero.
+    auto importeDe = [&](const char* sql, const QString& comprobante) -> std::optional<Importe> {
         const auto fila = base.fila(QString::fromLatin1(sql), {id, comprobante});
-        if (!fila) return std::nullopt;
-        return fila->value(0);
+        if (!fila || fila->value(0).isNull()) return std::nullopt;
+        return Importe::desdeColumna(fila->value(0));
     };
 
     std::vector<GrupoAlicuota> grupos;
     for (std::size_t i = 0; i < filas.size(); ++i) {
-        const QSqlRecord& fila = filas[i];
-        const QVariant comprobante = fila.value(QStringLiteral("Nro_Comprobante"));
-        const Importe alicuota = Importe::desdeColumna(fila.value(QStringLiteral("Alicuota")));
+        const RetencionDelArchivo fila = retencionDelArchivoDe(filas[i]);
+        const Retencion& r = fila.retencion;
+        const QString& comprobante = r.nroComprobante;
+        const Importe alicuota = r.alicuota.value_or(Importe());
         if (grupos.empty() || grupos.back().alicuota != alicuota) grupos.push_back(GrupoAlicuota{alicuota, {}, {}, {}});
         GrupoAlicuota& grupo = grupos.back();
 
-        const auto otras = unaFila(
+        const auto otras = importeDe(
             "SELECT Otras_Reten FROM Retenciones_B WHERE IdCabecera = ? AND Nro_Comprobante = ?",
             comprobante);
-        if (campo(fila, "Estado") == QLatin1String("5")) {
-            const Importe bruto = Importe::desdeColumna(fila.value(QStringLiteral("Importe_Bruto")));
-            const Importe retenido = Importe::desdeColumna(fila.value(QStringLiteral("Importe_Ret")));
-            if (otras) grupo.otrosPagos += Importe::desdeColumna(*otras);
+        if (r.estado == estado_retencion::Valida) {
+            const Importe bruto = r.importeBruto.value_or(Importe());
+            const Importe retenido = r.importeRet.value_or(Importe());
+            if (otras) grupo.otrosPagos += *otras;
             grupo.totxAlic += bruto;
             grupo.otroValor += retenido;
             archivo.impuestoCalculado += impuestoDeFila(bruto, alicuota);
@@ -122,23 +106,18 @@ ArchivoDeclaracion armarArchivoDeclaracion(BaseDatos& base, const QSqlRecord& ca
 
         escribir(registro::retencion(fila, locale));
 
-        if (esUno(regimen, {"11", "12"})) {
-            escribir(registro::otrosImportes(comprobante, otras.value_or(QVariant()), QVariant(),
-                                             locale));
-        } else if (regimen == QLatin1String("13")) {
-            const auto multa = unaFila("SELECT Importe_Multa FROM Multas_cobradas "
-                                       "WHERE IdCabecera = ? AND Nro_Comprobante = ?",
-                                       comprobante);
-            escribir(registro::otrosImportes(comprobante, QVariant(), multa.value_or(QVariant()),
-                                             locale));
+        if (reglas.otrosImportes == OtrosImportes::OtrasRetenciones) {
+            escribir(registro::otrosImportes(comprobante, otras, std::nullopt, locale));
+        } else if (reglas.otrosImportes == OtrosImportes::Multa) {
+            const auto multa = importeDe("SELECT Importe_Multa FROM Multas_cobradas "
+                                         "WHERE IdCabecera = ? AND Nro_Comprobante = ?",
+                                         comprobante);
+            escribir(registro::otrosImportes(comprobante, std::nullopt, multa, locale));
         }
-        const bool conDetalle = esUno(regimen, {"09", "10", "11", "12", "13", "14"});
-        const bool conAlimentos = regimen == QLatin1String("15");
+        const bool conDetalle = reglas.registrosDetalle == RegistrosDetalle::Detalle;
+        const bool conAlimentos = reglas.registrosDetalle == RegistrosDetalle::Alimentos;
         if (conDetalle || conAlimentos) {
-            for (const QSqlRecord& guia :
-                 base.filas(QStringLiteral("SELECT * FROM Guias WHERE IdCabecera = ? "
-                                           "AND Nro_Comprobante = ? ORDER BY Nro_clave"),
-                            {id, comprobante}))
+            for (const Guia& guia : leerGuias(base, r.clave()))
                 escribir(conDetalle ? registro::detalle(guia, regimen, locale)
                                     : registro::alimento(guia, locale));
         }

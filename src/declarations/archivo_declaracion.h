@@ -4,10 +4,10 @@
 // detail, and the control code over all of it. The same pass over the withholdings gives the
 // totals and per-rate subtotals that the printed declaration shows, so paper and file agree.
 
+#include "database/filas.h"
 #include "database/importe.h"
 
 #include <QByteArray>
-#include <QSqlRecord>
 #include <QString>
 #include <functional>
 #include <vector>
@@ -39,15 +39,15 @@ struct ArchivoDeclaracion {
     QByteArray contenido() const;
 };
 
-QString nombreArchivoDeclaracion(const QSqlRecord& cabecera);
+QString nombreArchivoDeclaracion(const Cabecera& cabecera);
 
 // The tax of one withholding: gross x rate / 100, rounded to cents half away from zero.
 Importe impuestoDeFila(Importe bruto, Importe alicuota);
 
-// Builds the file of a declaration row (every field of `Cabeceras`) as this emission writes it,
+// Builds the file of a declaration as this emission writes it,
 // with `marcaObs` in its header. Reads the declaration's agent and branch. `progreso`, when given,
 // hears the percentage of withholdings done. Throws DeclaracionIncompleta when a row it needs is
 // missing or a withholding lacks an amount, rate or concept, and ErrorMotor on a database failure.
-ArchivoDeclaracion armarArchivoDeclaracion(BaseDatos& base, const QSqlRecord& cabecera,
+ArchivoDeclaracion armarArchivoDeclaracion(BaseDatos& base, const Cabecera& cabecera,
                                            const QString& marcaObs, const QLocale& locale,
                                            const std::function<void(int)>& progreso = {});

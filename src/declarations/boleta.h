@@ -2,10 +2,10 @@
 // The values of one payment slip: the declaration it pays and the amounts its three copies and its
 // barcode carry. The declaration's slip and the police shift's deposit slip fill it the same way.
 
+#include "database/filas.h"
 #include "database/importe.h"
 
 #include <QDate>
-#include <QSqlRecord>
 #include <QString>
 
 struct Boleta {
@@ -27,15 +27,15 @@ struct Boleta {
 
     Importe neto() const { return total - otrosPagos; }
 
-    // Takes the declaration's key and identity from its Cabeceras row.
-    void tomarCabecera(const QSqlRecord& cabecera)
+    // Takes the declaration's key and identity from its row.
+    void tomarCabecera(const Cabecera& cabecera)
     {
-        idCabecera = cabecera.value(QStringLiteral("IdCabecera")).toLongLong();
-        nroAgente = cabecera.value(QStringLiteral("Nro_Agente")).toString();
-        sucursal = cabecera.value(QStringLiteral("Sucursal")).toString();
-        codRegimen = cabecera.value(QStringLiteral("Cod_Regimen")).toString();
-        anio = cabecera.value(QStringLiteral("Anio")).toString();
-        mes = cabecera.value(QStringLiteral("Mes")).toString();
-        rectifica = cabecera.value(QStringLiteral("Rectifica")).toString();
+        idCabecera = cabecera.idCabecera;
+        nroAgente = cabecera.nroAgente;
+        sucursal = cabecera.sucursal;
+        codRegimen = cabecera.codRegimen;
+        anio = cabecera.anio;
+        mes = cabecera.mes;
+        rectifica = cabecera.rectifica;
     }
 };

@@ -1,9 +1,10 @@
 #include "declarations/borrado_cabecera.h"
 
 #include "common/contexto.h"
+#include "common/estados.h"
 #include "database/base_datos.h"
 #include "database/entorno.h"
-#include "declarations/error_operacion.h"
+#include "forms/avisos_error.h"
 #include "platform/dialogs.h"
 
 bool cabeceraTieneMovimientos(BaseDatos& base, qint64 idCabecera)
@@ -18,7 +19,7 @@ bool cabeceraTieneMovimientos(BaseDatos& base, qint64 idCabecera)
     // Detail rows numbered "0" belong to a receipt still being entered, not to the declaration.
     return base.existe(
         QStringLiteral("SELECT 1 FROM Guias WHERE IdCabecera = ? AND Nro_Comprobante <> ?"),
-        {idCabecera, QStringLiteral("0")});
+        {idCabecera, kComprobantePendiente});
 }
 
 bool borrarCabecera(Contexto& contexto, qint64 idCabecera)
@@ -32,7 +33,7 @@ bool borrarCabecera(Contexto& contexto, qint64 idCabecera)
                           QStringLiteral("Atención"), Icono::Informacion);
             return false;
         }
-        const bool activa = entorno.Cabecera_Actual && entorno.idCabecera() == idCabecera;
+        const bool activa = entorno.esCabeceraActual(idCabecera);
         const QString pregunta = activa
             ? QStringLiteral("El registro seleccionado es la cabecera activa.\n"
                              "¿Confirma su eliminación?")

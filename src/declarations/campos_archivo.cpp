@@ -55,15 +55,28 @@ std::optional<QString> entero(const QVariant& valor, int digitos)
     return valor.toString();
 }
 
+std::optional<QString> entero(std::optional<qint64> valor, int digitos)
+{
+    if (!valor) return std::nullopt;
+    return relleno(*valor, digitos);
+}
+
+std::optional<QString> entero(std::optional<double> valor, int digitos)
+{
+    if (!valor) return std::nullopt;
+    return relleno(std::llround(*valor), digitos);
+}
+
 QString importe(Importe valor, int enteros, const QLocale& locale)
 {
     return valor.formato(QString(enteros, QLatin1Char('0')) + QStringLiteral(".00"), locale);
 }
 
-std::optional<QString> importe(const QVariant& columna, int enteros, const QLocale& locale)
+std::optional<QString> importe(const std::optional<Importe>& valor, int enteros,
+                               const QLocale& locale)
 {
-    if (columna.isNull()) return std::nullopt;
-    return importe(Importe::desdeColumna(columna), enteros, locale);
+    if (!valor) return std::nullopt;
+    return importe(*valor, enteros, locale);
 }
 
 QString importeCero(int enteros)

@@ -25,11 +25,14 @@ QString cero(int ancho);
 // text that is not a number is written as it stands, as the old masks did. Nothing for a null or
 // empty value, whose placeholder is the caller's.
 std::optional<QString> entero(const QVariant& valor, int digitos);
+std::optional<QString> entero(std::optional<qint64> valor, int digitos);
+std::optional<QString> entero(std::optional<double> valor, int digitos);
 
 // An amount with `enteros` integer digits and two decimals after the locale's separator.
 QString importe(Importe valor, int enteros, const QLocale& locale);
-// The same for a stored currency column; nothing when it is null.
-std::optional<QString> importe(const QVariant& columna, int enteros, const QLocale& locale);
+// The same for an amount that may be missing; nothing when it is.
+std::optional<QString> importe(const std::optional<Importe>& valor, int enteros,
+                               const QLocale& locale);
 
 // The literal zero amount: `enteros` zeros, a point and two zeros ("0000000.00").
 QString importeCero(int enteros);

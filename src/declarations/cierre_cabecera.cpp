@@ -1,29 +1,25 @@
 #include "declarations/cierre_cabecera.h"
 
+#include "common/estados.h"
 #include "database/base_datos.h"
 #include "database/entorno.h"
-#include "declarations/estado_cabecera.h"
 #include "platform/dialogs.h"
 
-bool cabeceraCerrada(const QSqlRecord& cabecera)
+bool cabeceraCerrada(const Cabecera& cabecera)
 {
-    return cabecera.value(QStringLiteral("Estado")).toString().toInt() == 3;
+    return cabecera.estado.toInt() == estado_cabecera::Cerrada.toInt();
 }
 
-bool confirmarCierre(const Entorno& entorno, Dialogs& dialogs, const QSqlRecord& cabecera)
+bool confirmarCierre(const Entorno& entorno, Dialogs& dialogs, const Cabecera& cabecera)
 {
     if (cabeceraCerrada(cabecera)) return true;
-    const QString anio = cabecera.value(QStringLiteral("Anio")).toString();
-    const int mes = cabecera.value(QStringLiteral("Mes")).toString().toInt();
-    const QString nombreMes =
-        mes >= 1 && mes <= entorno.Nombres_Meses.size() ? entorno.Nombres_Meses.at(mes - 1) : QString();
     return dialogs.preguntaSiNo(
         QStringLiteral("Esta función cerrará la cabecera correspondiente a las retenciones/percepciones "
                        "del mes de %1 de %2.\n"
                        "Después de esto no podrá hacer ningún cambio en ella\n"
                        "a menos que la rectifique.\n\n"
                        "¿Confirma?")
-            .arg(nombreMes, anio),
+            .arg(entorno.nombreMes(cabecera.mes), cabecera.anio),
         QStringLiteral("¡Atención!"));
 }
 

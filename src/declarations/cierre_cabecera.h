@@ -1,21 +1,22 @@
 #pragma once
 // What the closing buttons of the declarations form share: the question before a declaration is
-// closed, and the closing itself. A closed declaration ("3") takes no more receipts until it is
+// closed, and the closing itself. A closed declaration takes no more receipts until it is
 // rectified.
 
-#include <QSqlRecord>
+#include "database/filas.h"
+
 #include <QString>
 
 class BaseDatos;
 class Dialogs;
 class Entorno;
 
-// Whether the row's state is "3".
-bool cabeceraCerrada(const QSqlRecord& cabecera);
+// Whether the row's state is closed.
+bool cabeceraCerrada(const Cabecera& cabecera);
 
 // The closing question for a declaration not yet closed; true when the user confirms (and at once
 // for one already closed, which is only emitted again).
-bool confirmarCierre(const Entorno& entorno, Dialogs& dialogs, const QSqlRecord& cabecera);
+bool confirmarCierre(const Entorno& entorno, Dialogs& dialogs, const Cabecera& cabecera);
 
 // Marks the declaration closed, with "S" or "N" for an observation. Run it inside the caller's
 // transaction; the caller leaves no declaration active afterwards when it was the active one.

@@ -1,36 +1,20 @@
 #include "declarations/deshacer_importacion.h"
 
 #include "common/contexto.h"
+#include "common/estados.h"
+#include "common/regimenes.h"
 #include "database/base_datos.h"
 #include "database/entorno.h"
 #include "database/transaccion.h"
-#include "declarations/error_operacion.h"
+#include "forms/avisos_error.h"
 #include "platform/dialogs.h"
-
-namespace {
-
-// Regimes whose receipts carry detail rows, and those that also carry other withholdings.
-bool conDetalle(const QString& regimen)
-{
-    static const QStringList regimenes{QStringLiteral("09"), QStringLiteral("10"),
-                                       QStringLiteral("11"), QStringLiteral("12"),
-                                       QStringLiteral("14"), QStringLiteral("15")};
-    return regimenes.contains(regimen);
-}
-
-bool conOtrasRetenciones(const QString& regimen)
-{
-    return regimen == QLatin1String("11") || regimen == QLatin1String("12");
-}
-
-} // namespace
 
 bool importacionModificada(BaseDatos& base, qint64 idCabecera)
 {
     // A missing mark counts too: a hand-made row must never vanish with the imported ones.
     return base.existe(QStringLiteral("SELECT 1 FROM Retenciones WHERE IdCabecera = ? AND "
                                       "(MarcaImp IS NULL OR (MarcaImp <> ? AND MarcaImp <> ?))"),
-                       {idCabecera, QStringLiteral("E"), QStringLiteral("I")});
+                       {idCabecera, marca_importacion::ConError, marca_importacion::Importada});
 }
 
 bool deshacerImportacion(Contexto& contexto, qint64 idCabecera)
@@ -38,10 +22,10 @@ bool deshacerImportacion(Contexto& contexto, qint64 idCabecera)
     BaseDatos& base = contexto.base;
     Dialogs& dialogs = contexto.dialogs;
     try {
-        const QString regimen =
+        const ReglasRegimen reglas = reglasRegimen(
             base.valor(QStringLiteral("SELECT Cod_Regimen FROM Cabeceras WHERE IdCabecera = ?"),
                        {idCabecera})
-                .toString();
+                .toString());
         if (importacionModificada(base, idCabecera)) {
             dialogs.aviso(QStringLiteral("Esta Declaración Jurada ha sido modificada luego de su "
                                          "importación."),
@@ -59,10 +43,10 @@ bool deshacerImportacion(Contexto& contexto, qint64 idCabecera)
             " WHERE IdCabecera = ? AND Nro_Comprobante IN "
             "(SELECT Nro_Comprobante FROM Retenciones WHERE IdCabecera = ?)");
         Transaccion transaccion(base);
-        if (conDetalle(regimen))
+        if (reglas.deshacerBorraGuias)
             base.ejecutar(QStringLiteral("DELETE FROM Guias") + deSusComprobantes,
                           {idCabecera, idCabecera});
-        if (conOtrasRetenciones(regimen))
+        if (reglas.deshacerBorraOtrasRetenciones)
             base.ejecutar(QStringLiteral("DELETE FROM Retenciones_B") + deSusComprobantes,
                           {idCabecera, idCabecera});
         base.ejecutar(QStringLiteral("DELETE FROM Retenciones WHERE IdCabecera = ?"), {idCabecera});
@@ -72,7 +56,6 @@ bool deshacerImportacion(Contexto& contexto, qint64 idCabecera)
         mostrarErrorOperacion(dialogs, error);
         return false;
     }
-    if (contexto.entorno.Cabecera_Actual && contexto.entorno.idCabecera() == idCabecera)
-        contexto.entorno.Limpiar_Cabecera_Actual();
+    if (contexto.entorno.esCabeceraActual(idCabecera)) contexto.entorno.Limpiar_Cabecera_Actual();
     return true;
 }

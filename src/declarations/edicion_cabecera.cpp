@@ -1,9 +1,10 @@
 #include "declarations/edicion_cabecera.h"
 
 #include "common/contexto.h"
+#include "common/estados.h"
 #include "database/base_datos.h"
 #include "database/entorno.h"
-#include "declarations/estado_cabecera.h"
+#include "forms/avisos_error.h"
 #include "platform/dialogs.h"
 #include "platform/reloj.h"
 
@@ -59,8 +60,8 @@ ResultadoGrabacion grabarCabecera(Contexto& contexto, std::optional<qint64> idCa
     Entorno& entorno = contexto.entorno;
     BaseDatos& base = contexto.base;
     const QVariantList valores{entorno.agente(),    entorno.sucursal(), entorno.regimen(),
-                               anio,                mes,                QStringLiteral("00"),
-                               estado_cabecera::Vacia, QStringLiteral("N"), QStringLiteral("M")};
+                               anio,                mes,                rectificacion::Original,
+                               estado_cabecera::Vacia, marca_observacion::Sin, origen_cabecera::Manual};
     try {
         qint64 id = 0;
         if (idCabecera) {
@@ -77,10 +78,7 @@ ResultadoGrabacion grabarCabecera(Contexto& contexto, std::optional<qint64> idCa
             id = base.ultimoId();
         }
         // The active declaration is read by the entry forms: it must show the month just saved.
-        if (entorno.Cabecera_Actual && entorno.idCabecera() == id) {
-            entorno.Cabecera_Actual = entorno.leerCabecera(id);
-            entorno.mostrarCabecera();
-        }
+        if (entorno.esCabeceraActual(id)) entorno.releerCabecera();
         return {Grabacion::Grabada, id};
     } catch (const ErrorMotor& error) {
         if (error.esClaveRepetida()) {
@@ -89,7 +87,7 @@ ResultadoGrabacion grabarCabecera(Contexto& contexto, std::optional<qint64> idCa
                                    QStringLiteral("Clave Repetida"), Icono::Exclamacion);
             return {Grabacion::ClaveRepetida};
         }
-        contexto.dialogs.aviso(error.textoBlanco());
+        mostrarErrorSimple(contexto.dialogs, error);
         return {Grabacion::Fallida};
     }
 }

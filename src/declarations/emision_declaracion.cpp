@@ -1,15 +1,15 @@
 #include "declarations/emision_declaracion.h"
 
 #include "common/contexto.h"
+#include "common/estados.h"
 #include "common/turnos.h"
 #include "database/base_datos.h"
 #include "database/entorno.h"
 #include "database/transaccion.h"
 #include "declarations/archivo_provisorio.h"
 #include "declarations/cierre_cabecera.h"
-#include "declarations/error_operacion.h"
-#include "declarations/estado_cabecera.h"
 #include "declarations/registros_declaracion.h"
+#include "forms/avisos_error.h"
 #include "platform/dialogos_impresion.h"
 #include "platform/dialogs.h"
 
@@ -56,7 +56,7 @@ std::optional<DeclaracionEmitida> emitirDeclaracion(Contexto& contexto, qint64 i
 
     DeclaracionEmitida emitida;
     try {
-        auto cabecera = entorno.leerCabecera(idCabecera);
+        auto cabecera = leerCabecera(base, idCabecera);
         if (!cabecera) {
             dialogs.aviso(QStringLiteral("No se encuentra la declaración jurada seleccionada."),
                           kTituloImposible, Icono::Exclamacion);
@@ -71,8 +71,8 @@ std::optional<DeclaracionEmitida> emitirDeclaracion(Contexto& contexto, qint64 i
             return std::nullopt;
         }
 
-        const QString anio = cabecera->value(QStringLiteral("Anio")).toString();
-        const QString mes = cabecera->value(QStringLiteral("Mes")).toString();
+        const QString& anio = cabecera->anio;
+        const QString& mes = cabecera->mes;
         emitida.fechaVencimiento = QDate::fromString(
             base.valor(QStringLiteral("SELECT Fecha FROM Vencimientos WHERE Anio = ? AND Mes = ?"),
                        {anio.toInt(), mes.toInt()})
@@ -95,7 +95,7 @@ std::optional<DeclaracionEmitida> emitirDeclaracion(Contexto& contexto, qint64 i
 
         progreso(0);
         const QString marcaObs =
-            emitida.observacion.trimmed().isEmpty() ? QStringLiteral("N") : QStringLiteral("S");
+            emitida.observacion.trimmed().isEmpty() ? marca_observacion::Sin : marca_observacion::Con;
         emitida.archivo =
             armarArchivoDeclaracion(base, *cabecera, marcaObs, QLocale(), pasos.progreso);
 
@@ -123,11 +123,10 @@ std::optional<DeclaracionEmitida> emitirDeclaracion(Contexto& contexto, qint64 i
                 throw;
             }
         }
-        if (entorno.Cabecera_Actual && entorno.idCabecera() == idCabecera)
-            entorno.Limpiar_Cabecera_Actual();
+        if (entorno.esCabeceraActual(idCabecera)) entorno.Limpiar_Cabecera_Actual();
 
-        cabecera->setValue(QStringLiteral("Estado"), estado_cabecera::Cerrada);
-        cabecera->setValue(QStringLiteral("MarcaObs"), marcaObs);
+        cabecera->estado = estado_cabecera::Cerrada;
+        cabecera->marcaObs = marcaObs;
         emitida.cabecera = *cabecera;
         if (pasos.cerrada) pasos.cerrada();
     } catch (const DeclaracionIncompleta& falta) {

@@ -5,10 +5,10 @@
 // stays as it was, and the user is told why. A declaration already closed is emitted again
 // without the question, replacing its file.
 
+#include "database/filas.h"
 #include "declarations/archivo_declaracion.h"
 
 #include <QDate>
-#include <QSqlRecord>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -18,7 +18,7 @@ struct Contexto;
 
 // What the printed declaration needs of the emission.
 struct DeclaracionEmitida {
-    QSqlRecord cabecera;        // the declaration as it now stands: closed, with its MarcaObs
+    Cabecera cabecera;          // the declaration as it now stands: closed, with its MarcaObs
     ArchivoDeclaracion archivo; // name, lines, control code, counts, totals, per-rate subtotals
     QString carpeta;            // where the file was written
     QString observacion;        // up to 100 characters; empty when none

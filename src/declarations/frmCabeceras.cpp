@@ -1,24 +1,25 @@
 #include "declarations/frmCabeceras.h"
 
 #include "common/contexto.h"
+#include "common/regimenes.h"
 #include "database/entorno.h"
 #include "database/error_motor.h"
-#include "declarations/activacion_cabecera.h"
 #include "declarations/borrado_cabecera.h"
 #include "declarations/deshacer_importacion.h"
 #include "declarations/edicion_cabecera.h"
 #include "declarations/emision_declaracion.h"
-#include "declarations/error_operacion.h"
 #include "declarations/estado_cabecera.h"
 #include "declarations/impresion_declaracion.h"
 #include "declarations/pago_cabecera.h"
 #include "declarations/rectificacion_cabecera.h"
+#include "forms/avisos_error.h"
+#include "forms/ayuda.h"
+#include "forms/campos_edicion.h"
+#include "forms/eventos_foco.h"
+#include "forms/grilla_registros.h"
+#include "forms/selectores.h"
+#include "forms/textos_formularios.h"
 #include "platform/dialogs.h"
-#include "reference/campos_edicion.h"
-#include "reference/grilla_registros.h"
-#include "reference/textos_formularios.h"
-#include "shell/ayuda.h"
-#include "shell/selectores.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -29,18 +30,6 @@
 #include <QScopeGuard>
 
 namespace {
-
-// The mode a caption names. The opener always gives one of the five; anything else opens the
-// form to activate, which changes no row.
-ModoCabeceras modoDelTitulo(const QString& titulo)
-{
-    for (ModoCabeceras modo : {ModoCabeceras::Mantenimiento, ModoCabeceras::Activacion,
-                               ModoCabeceras::Emision, ModoCabeceras::Rectificacion,
-                               ModoCabeceras::Deshacer})
-        if (tituloModo(modo) == titulo) return modo;
-    Q_ASSERT_X(false, "frmCabeceras", "caption of no mode");
-    return ModoCabeceras::Activacion;
-}
 
 // The mode's query as the grid reads it: its condition with the values, and its order.
 struct FuenteCabeceras {
@@ -74,20 +63,21 @@ FuenteCabeceras fuenteDelModo(ModoCabeceras modo, const Entorno& entorno,
 
 } // namespace
 
-frmCabeceras::frmCabeceras(Contexto& contexto, const QString& titulo, QWidget* parent)
-    : QDialog(parent), contexto_(contexto), modo_(modoDelTitulo(titulo))
+frmCabeceras::frmCabeceras(Contexto& contexto, ModoCabeceras modo, QWidget* parent)
+    : QDialog(parent), contexto_(contexto), modo_(modo),
+      protegido_(contexto.dialogs, Protector::Aviso::Numerado, [this] { ocultarProgreso(); })
 {
-    setWindowTitle(titulo);
+    setWindowTitle(tituloModo(modo_));
     crearPantalla();
-    qApp->installEventFilter(this);
+    // One help text per mode, known by the start of its caption.
+    instalarAyudaF1(*this, contexto_, [this] { return claveAyudaCabeceras(windowTitle()); },
+                    &protegido_);
+    // The boxes as leaving them leaves them, while the month is being edited.
+    alSalir(mskAnio, [this] { if (editando()) mskAnio_LostFocus(); }, HaciaCancelar::Cuenta);
+    alSalir(mskMes, [this] { if (editando()) mskMes_LostFocus(); }, HaciaCancelar::Cuenta);
     Habilitar_Edicion();
     // Each opening loads the form anew, so its first activation runs here.
-    protegido([&] { primeraActivacion(); });
-}
-
-frmCabeceras::~frmCabeceras()
-{
-    qApp->removeEventFilter(this);
+    protegido_([this] { primeraActivacion(); });
 }
 
 void frmCabeceras::setAccionesPolicia(AccionesPolicia acciones)
@@ -96,16 +86,6 @@ void frmCabeceras::setAccionesPolicia(AccionesPolicia acciones)
     const bool filas = hayFilas();
     cmdIntervenciones->setEnabled(filas && policia_.intervenciones != nullptr);
     Cmd_DDJJ_Policia->setEnabled(filas && policia_.declaracionPolicia != nullptr);
-}
-
-void frmCabeceras::protegido(const std::function<void()>& operacion)
-{
-    try {
-        operacion();
-    } catch (const ErrorMotor& error) {
-        ocultarProgreso();
-        mostrarErrorOperacion(contexto_.dialogs, error);
-    }
 }
 
 // ---- The rows.
@@ -123,7 +103,7 @@ void frmCabeceras::primeraActivacion()
     }
     // The police regime emits its own file and reports besides the declaration's.
     const Entorno& entorno = contexto_.entorno;
-    if (entorno.Regimen_Actual && entorno.regimen() == QLatin1String("13")
+    if (entorno.regimenActual() && reglasRegimen(entorno.regimen()).policial()
         && !cmdDecJurada->isHidden()) {
         Cmd_DDJJ_Policia->show();
         cmdIntervenciones->show();
@@ -165,10 +145,10 @@ void frmCabeceras::mostrarFila()
         lblEstadoDescripcion->clear();
         return;
     }
-    mskAnio->setValor(fila->value(QStringLiteral("Anio")).toString());
-    mskMes->setValor(fila->value(QStringLiteral("Mes")).toString());
-    lblEstadoDescripcion->setText(
-        textoEstado(contexto_.entorno, fila->value(QStringLiteral("Estado")).toString()));
+    const Cabecera cabecera = cabeceraDe(*fila);
+    mskAnio->setValor(cabecera.anio);
+    mskMes->setValor(cabecera.mes);
+    lblEstadoDescripcion->setText(textoEstado(contexto_.entorno, cabecera.estado));
 }
 
 // The boxes only show: emptying them writes nothing.
@@ -206,8 +186,8 @@ void frmCabeceras::Habilitar_Edicion()
     cmdCancelar->setEnabled(edita);
     for (QPushButton* b : {cmdBorrar, CmdModificar, cmdActivar}) b->setEnabled(registro);
     switch (edicion_) {
-    case Edicion::Ninguna: fraCabecera->setTitle(QString()); break;
-    case Edicion::Creando: fraCabecera->setTitle(QStringLiteral(" Crear ")); break;
+    case Edicion::Navegando: fraCabecera->setTitle(QString()); break;
+    case Edicion::Agregando: fraCabecera->setTitle(QStringLiteral(" Crear ")); break;
     case Edicion::Modificando: fraCabecera->setTitle(QStringLiteral(" Modificar ")); break;
     }
 }
@@ -215,7 +195,7 @@ void frmCabeceras::Habilitar_Edicion()
 void frmCabeceras::cmdCrear_Click()
 {
     if (editando()) return;
-    edicion_ = Edicion::Creando;
+    edicion_ = Edicion::Agregando;
     Habilitar_Edicion();
     const AnioMes propuesta = propuestaCabecera(contexto_.reloj);
     mskAnio->setValor(propuesta.anio);
@@ -246,7 +226,7 @@ void frmCabeceras::cmdGrabar_Click()
         grabarCabecera(contexto_, id, {mskAnio->text(), mskMes->text()});
     switch (r.resultado) {
     case Grabacion::Grabada:
-        edicion_ = Edicion::Ninguna;
+        edicion_ = Edicion::Navegando;
         volverAConsultar(r.idCabecera, dbgCabeceras->filaActual());
         break;
     case Grabacion::MesNoValido:
@@ -262,7 +242,7 @@ void frmCabeceras::cmdGrabar_Click()
 void frmCabeceras::cmdCancelar_Click()
 {
     if (!editando()) return;
-    edicion_ = Edicion::Ninguna;
+    edicion_ = Edicion::Navegando;
     Habilitar_Edicion();
     mostrarFila();
 }
@@ -298,7 +278,7 @@ bool frmCabeceras::activar()
 {
     const auto id = idSeleccionado();
     if (!id) return false;
-    if (activarCabecera(contexto_.entorno, *id)) return true;
+    if (contexto_.entorno.activarCabecera(*id)) return true;
     // The month is no longer there: the list shows what there is.
     volverAConsultar(std::nullopt, dbgCabeceras->filaActual());
     return false;
@@ -417,31 +397,8 @@ void frmCabeceras::reject()
     QDialog::reject();
 }
 
-bool frmCabeceras::eventFilter(QObject* objeto, QEvent* evento)
+void abrirFrmCabeceras(Contexto& contexto, QWidget* ventana, ModoCabeceras modo)
 {
-    auto* control = qobject_cast<QWidget*>(objeto);
-    if (!control || control->window() != this) return QDialog::eventFilter(objeto, evento);
-
-    if (evento->type() == QEvent::KeyRelease) {
-        const auto* tecla = static_cast<QKeyEvent*>(evento);
-        if (tecla->key() == Qt::Key_F1 && !tecla->isAutoRepeat()) {
-            protegido([&] { mostrarAyuda(contexto_, claveAyudaCabeceras(windowTitle())); });
-            return true;
-        }
-    } else if (evento->type() == QEvent::FocusOut && fraCabecera->isEnabled()
-               && (control == mskAnio || control == mskMes)) {
-        // A message box or another window taking the focus is not the user leaving the box.
-        const auto razon = static_cast<QFocusEvent*>(evento)->reason();
-        if (razon != Qt::ActiveWindowFocusReason && razon != Qt::PopupFocusReason) {
-            if (control == mskAnio) mskAnio_LostFocus();
-            else mskMes_LostFocus();
-        }
-    }
-    return QDialog::eventFilter(objeto, evento);
-}
-
-void abrirFrmCabeceras(Contexto& contexto, QWidget* ventana, const QString& titulo)
-{
-    frmCabeceras formulario(contexto, titulo, ventana);
+    frmCabeceras formulario(contexto, modo, ventana);
     contexto.dialogs.abrirModal(formulario);
 }

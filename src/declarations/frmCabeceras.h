@@ -1,14 +1,16 @@
 #pragma once
-// The declarations form. Its caption tells it its mode (the opener gives one of the captions of
-// modos_cabeceras.h): the months it lists and the buttons it shows follow from it. The grid shows
+// The declarations form. The opener tells it its mode (modos_cabeceras.h), which gives its caption,
+// the months it lists and the buttons it shows. The grid shows
 // the months; the current row is the declaration every button acts on. Each button calls the
 // declarations core, which asks and tells the user what it does; the form then shows the rows as
 // they now stand and keeps its buttons in step. In the maintenance mode the form also edits the
 // year and month of a new or an existing month, browsing and editing in turn as a record form does.
 //
-//     abrirFrmCabeceras(contexto, &ventana, tituloCabeceras(item));
+//     abrirFrmCabeceras(contexto, &ventana, ModoCabeceras::Emision);
 
 #include "declarations/modos_cabeceras.h"
+#include "forms/edicion.h"
+#include "forms/protector.h"
 
 #include <QDialog>
 #include <functional>
@@ -34,31 +36,25 @@ public:
         std::function<bool(Contexto&, qint64)> declaracionPolicia;
     };
 
-    frmCabeceras(Contexto& contexto, const QString& titulo, QWidget* parent = nullptr);
-    ~frmCabeceras() override;
+    frmCabeceras(Contexto& contexto, ModoCabeceras modo, QWidget* parent = nullptr);
 
     void setAccionesPolicia(AccionesPolicia acciones);
 
     ModoCabeceras modo() const { return modo_; }
-    bool editando() const { return edicion_ != Edicion::Ninguna; }
+    bool editando() const { return edicion_ != Edicion::Navegando; }
 
     // Salir, Escape and the window's close button do nothing while a month is being edited.
     void reject() override;
 
-protected:
-    // The form sees F1 and the year and month boxes' focus changes before its controls do.
-    bool eventFilter(QObject* objeto, QEvent* evento) override;
-
 private:
-    enum class Edicion { Ninguna, Creando, Modificando };
-
     // ---- The widgets, in frmCabeceras_pantalla.cpp.
     void crearPantalla();
     void crearGrilla();
     void crearMarco();
     void crearProgreso();
     void crearBotones();
-    QPushButton* boton(const char* nombre, const char* texto, void (frmCabeceras::*accion)());
+    QPushButton* boton(const QString& nombre, const QString& texto,
+                       void (frmCabeceras::*accion)());
 
     // ---- The rows.
     void primeraActivacion();
@@ -97,12 +93,11 @@ private:
     void progreso(int valor);
     void ocultarProgreso();
 
-    // Runs an operation; an unexpected database failure ends it with its message.
-    void protegido(const std::function<void()>& operacion);
-
     Contexto& contexto_;
     ModoCabeceras modo_;
-    Edicion edicion_ = Edicion::Ninguna;
+    // Runs an operation; an unexpected database failure ends it with its message.
+    Protector protegido_;
+    Edicion edicion_ = Edicion::Navegando;
     qint64 idEditado_ = 0;
     // Months an action took out of the mode's rows (a rectified month in the rectification mode):
     // they stay listed, as they now stand, until the form closes.
@@ -132,5 +127,5 @@ private:
     QPushButton* Cmd_DDJJ_Policia = nullptr;
 };
 
-// Opens the form modally over `ventana` in the mode its caption names.
-void abrirFrmCabeceras(Contexto& contexto, QWidget* ventana, const QString& titulo);
+// Opens the form modally over `ventana` in `modo`.
+void abrirFrmCabeceras(Contexto& contexto, QWidget* ventana, ModoCabeceras modo);

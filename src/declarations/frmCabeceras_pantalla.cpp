@@ -4,8 +4,9 @@
 #include "declarations/frmCabeceras.h"
 
 #include "common/contexto.h"
-#include "reference/campos_edicion.h"
-#include "reference/grilla_registros.h"
+#include "forms/botones.h"
+#include "forms/campos_edicion.h"
+#include "forms/grilla_registros.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -16,6 +17,8 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
@@ -146,11 +149,11 @@ void frmCabeceras::crearGrilla()
     dbgCabeceras->modelo().setColumnas(columnasCabeceras());
     dbgCabeceras->horizontalHeader()->setSectionsClickable(true);
     connect(dbgCabeceras->horizontalHeader(), &QHeaderView::sectionClicked, this,
-            [this] { protegido([&] { dbgCabeceras_HeadClick(); }); });
+            [this] { protegido_([&] { dbgCabeceras_HeadClick(); }); });
     connect(dbgCabeceras, &GrillaRegistros::filaCambiada, this,
-            [this] { protegido([&] { dbgCabeceras_RowColChange(); }); });
+            [this] { protegido_([&] { dbgCabeceras_RowColChange(); }); });
     connect(dbgCabeceras, &QAbstractItemView::doubleClicked, this,
-            [this] { protegido([&] { dbgCabeceras_DblClick(); }); });
+            [this] { protegido_([&] { dbgCabeceras_DblClick(); }); });
 }
 
 void frmCabeceras::crearMarco()
@@ -204,16 +207,12 @@ void frmCabeceras::crearProgreso()
     }
 }
 
-QPushButton* frmCabeceras::boton(const char* nombre, const char* texto,
+QPushButton* frmCabeceras::boton(const QString& nombre, const QString& texto,
                                  void (frmCabeceras::*accion)())
 {
-    auto* b = new QPushButton(QString::fromUtf8(texto), this);
-    b->setObjectName(QString::fromLatin1(nombre));
-    // Enter in a box must not press a button behind the user's back.
-    b->setAutoDefault(false);
-    b->setMinimumWidth(112);
+    auto* b = crearBoton(this, nombre, texto, 112);
     connect(b, &QPushButton::clicked, this,
-            [this, accion] { protegido([&] { (this->*accion)(); }); });
+            [this, accion] { protegido_([&] { (this->*accion)(); }); });
     return b;
 }
 
@@ -221,23 +220,23 @@ void frmCabeceras::crearBotones()
 {
     const QString ayudaDeclaracion =
         QStringLiteral("Imprimir Declaración Jurada y generar el correspondiente diskette.");
-    cmdCrear = boton("cmdCrear", "Cre&ar", &frmCabeceras::cmdCrear_Click);
-    CmdModificar = boton("CmdModificar", "&Modificar", &frmCabeceras::CmdModificar_Click);
-    cmdBorrar = boton("cmdBorrar", "&Borrar", &frmCabeceras::cmdBorrar_Click);
-    cmdRectificar = boton("cmdRectificar", "&Rectificar", &frmCabeceras::cmdRectificar_Click);
-    cmdGrabar = boton("cmdGrabar", "&Grabar", &frmCabeceras::cmdGrabar_Click);
-    cmdDeshacer = boton("cmdDeshacer", "&Deshacer", &frmCabeceras::cmdDeshacer_Click);
+    cmdCrear = boton(u"cmdCrear"_s, u"Cre&ar"_s, &frmCabeceras::cmdCrear_Click);
+    CmdModificar = boton(u"CmdModificar"_s, u"&Modificar"_s, &frmCabeceras::CmdModificar_Click);
+    cmdBorrar = boton(u"cmdBorrar"_s, u"&Borrar"_s, &frmCabeceras::cmdBorrar_Click);
+    cmdRectificar = boton(u"cmdRectificar"_s, u"&Rectificar"_s, &frmCabeceras::cmdRectificar_Click);
+    cmdGrabar = boton(u"cmdGrabar"_s, u"&Grabar"_s, &frmCabeceras::cmdGrabar_Click);
+    cmdDeshacer = boton(u"cmdDeshacer"_s, u"&Deshacer"_s, &frmCabeceras::cmdDeshacer_Click);
     cmdIntervenciones =
-        boton("cmdIntervenciones", "Interv. Realizadas", &frmCabeceras::cmdIntervenciones_Click);
-    cmdCancelar = boton("cmdCancelar", "&Cancelar", &frmCabeceras::cmdCancelar_Click);
-    cmdDecJurada = boton("cmdDecJurada", "D.&Jurada", &frmCabeceras::cmdDecJurada_Click);
+        boton(u"cmdIntervenciones"_s, u"Interv. Realizadas"_s, &frmCabeceras::cmdIntervenciones_Click);
+    cmdCancelar = boton(u"cmdCancelar"_s, u"&Cancelar"_s, &frmCabeceras::cmdCancelar_Click);
+    cmdDecJurada = boton(u"cmdDecJurada"_s, u"D.&Jurada"_s, &frmCabeceras::cmdDecJurada_Click);
     cmdDecJurada->setToolTip(ayudaDeclaracion);
-    cmdActivar = boton("cmdActivar", "Ac&tivar", &frmCabeceras::cmdActivar_Click);
-    cmdPago = boton("cmdPago", "B. de &Pago", &frmCabeceras::cmdPago_Click);
+    cmdActivar = boton(u"cmdActivar"_s, u"Ac&tivar"_s, &frmCabeceras::cmdActivar_Click);
+    cmdPago = boton(u"cmdPago"_s, u"B. de &Pago"_s, &frmCabeceras::cmdPago_Click);
     cmdPago->setToolTip(
         QStringLiteral("Imprimir Boleta de Pago de la Declaración seleccionada."));
-    cmdSalir = boton("cmdSalir", "&Salir", &frmCabeceras::cmdSalir_Click);
+    cmdSalir = boton(u"cmdSalir"_s, u"&Salir"_s, &frmCabeceras::cmdSalir_Click);
     Cmd_DDJJ_Policia =
-        boton("Cmd_DDJJ_Policia", "D.&Jurada Policía", &frmCabeceras::Cmd_DDJJ_Policia_Click);
+        boton(u"Cmd_DDJJ_Policia"_s, u"D.&Jurada Policía"_s, &frmCabeceras::Cmd_DDJJ_Policia_Click);
     Cmd_DDJJ_Policia->setToolTip(ayudaDeclaracion);
 }

@@ -1,24 +1,19 @@
 #include "declarations/impresion_declaracion.h"
 
 #include "common/contexto.h"
+#include "common/estados.h"
 #include "common/obleas.h"
+#include "common/regimenes.h"
 #include "database/base_datos.h"
 #include "database/transaccion.h"
 #include "declarations/emision_declaracion.h"
-#include "declarations/error_operacion.h"
-#include "declarations/reportes/catalogo_reportes.h"
 #include "declarations/reportes/texto_declaracion.h"
+#include "forms/avisos_error.h"
 #include "platform/dialogos_impresion.h"
-#include "platform/motor_reportes.h"
 
 namespace {
 
 constexpr int kCopiasDeclaracion = 2;
-
-QString campo(const QSqlRecord& fila, const char* nombre)
-{
-    return fila.value(QLatin1String(nombre)).toString();
-}
 
 // A count or balance zero-padded to `ancho` digits, "-" in front when negative; a larger value
 // keeps all its digits.
@@ -29,14 +24,14 @@ QString cifras(qint64 valor, int ancho)
     return valor < 0 ? QLatin1Char('-') + digitos : digitos;
 }
 
-// The five balances, types 1 to 4 and 26: regime "14" counts only type 26, the other stamp
-// regimes only types 1 to 4; an uncounted one is five blanks.
-QString saldosObleas(BaseDatos& base, Dialogs& dialogs, const QSqlRecord& cabecera)
+// The five balances, types 1 to 4 and 26: a regime of single "Z" stamps counts only type 26, the
+// other stamp regimes only types 1 to 4; an uncounted one is five blanks.
+QString saldosObleas(BaseDatos& base, Dialogs& dialogs, const Cabecera& cabecera)
 {
-    const QString regimen = campo(cabecera, "Cod_Regimen");
-    const QString agente = campo(cabecera, "Nro_Agente");
-    const QString sucursal = campo(cabecera, "Sucursal");
-    const bool soloZ = regimen == QLatin1String("14");
+    const QString& regimen = cabecera.codRegimen;
+    const QString& agente = cabecera.nroAgente;
+    const QString& sucursal = cabecera.sucursal;
+    const bool soloZ = reglasRegimen(regimen).detalle == ModoDetalle::ObleaZ;
     QString saldos;
     for (const int tipo : {1, 2, 3, 4, 26}) {
         if ((tipo == 26) != soloZ) {
@@ -50,7 +45,7 @@ QString saldosObleas(BaseDatos& base, Dialogs& dialogs, const QSqlRecord& cabece
 
 void escribirTablas(BaseDatos& base, const DeclaracionEmitida& emitida, const QString& texto)
 {
-    const qint64 id = emitida.cabecera.value(QStringLiteral("IdCabecera")).toLongLong();
+    const qint64 id = emitida.cabecera.idCabecera;
     const ArchivoDeclaracion& archivo = emitida.archivo;
     Transaccion transaccion(base);
     base.ejecutar(QStringLiteral("DELETE FROM Subtotales"));
@@ -77,11 +72,11 @@ QString textoDeclaracionImpresa(BaseDatos& base, Dialogs& dialogs,
 {
     const ArchivoDeclaracion& archivo = emitida.archivo;
     QString texto = archivo.hayMovimientos ? QStringLiteral("1") : QStringLiteral("0");
-    texto += campo(emitida.cabecera, "Rectifica") == QLatin1String("00")
+    texto += emitida.cabecera.rectifica == rectificacion::Original
                  ? QString(15, QLatin1Char(' '))
                  : QStringLiteral("(Rectificativa)");
     texto += cifras(archivo.validas, 5) + cifras(archivo.anuladas, 4);
-    if (!regimenConSaldos(campo(emitida.cabecera, "Cod_Regimen")))
+    if (!reglasRegimen(emitida.cabecera.codRegimen).obleasValidadas)
         return texto + emitida.observacion;
     return texto + emitida.observacion.leftJustified(100, QLatin1Char(' '), true)
            + saldosObleas(base, dialogs, emitida.cabecera);
@@ -89,8 +84,7 @@ QString textoDeclaracionImpresa(BaseDatos& base, Dialogs& dialogs,
 
 void imprimirDeclaracion(Contexto& contexto, const DeclaracionEmitida& emitida)
 {
-    MotorReportes motor(contexto.base, contexto.dialogs, reportesDelPrograma());
-    imprimirDeclaracion(contexto, emitida, motor);
+    imprimirDeclaracion(contexto, emitida, contexto.impresora);
 }
 
 void imprimirDeclaracion(Contexto& contexto, const DeclaracionEmitida& emitida,
@@ -106,6 +100,7 @@ void imprimirDeclaracion(Contexto& contexto, const DeclaracionEmitida& emitida,
     }
     if (!confirmarImpresion(dialogs)) return;
     imprimirReporte(dialogs, impresora,
-                    {reporteDeclaracion(campo(emitida.cabecera, "Cod_Regimen")), kCopiasDeclaracion,
+                    {reglasRegimen(emitida.cabecera.codRegimen).reporteDeclaracion,
+                     kCopiasDeclaracion,
                      Destino::Pantalla, {}, {}});
 }

@@ -11,7 +11,7 @@ struct Contexto;
 struct DeclaracionEmitida;
 
 void imprimirDeclaracion(Contexto& contexto, const DeclaracionEmitida& emitida);
-// The same, printed through `impresora` in place of the program's report engine.
+// The same, printed through `impresora` in place of the program's printer (Contexto::impresora).
 void imprimirDeclaracion(Contexto& contexto, const DeclaracionEmitida& emitida,
                          Impresora& impresora);
 

@@ -1,5 +1,6 @@
 #include "declarations/modos_cabeceras.h"
 
+#include "common/estados.h"
 #include "database/entorno.h"
 
 QString tituloModo(ModoCabeceras modo)
@@ -19,7 +20,7 @@ OrigenCabeceras origenCabeceras(ModoCabeceras modo, const Entorno& entorno)
     const QString orden = QStringLiteral(" ORDER BY Anio DESC, Mes DESC");
     if (modo == ModoCabeceras::Deshacer)
         return {QStringLiteral("SELECT * FROM Cabeceras WHERE Origen = ? AND Estado <= ?") + orden,
-                {QStringLiteral("I"), QStringLiteral("2")}};
+                {origen_cabecera::Importada, estado_cabecera::Abierta}};
 
     QString sql = QStringLiteral(
         "SELECT * FROM Cabeceras WHERE Nro_Agente = ? AND Sucursal = ? AND Cod_Regimen = ?");
@@ -27,15 +28,15 @@ OrigenCabeceras origenCabeceras(ModoCabeceras modo, const Entorno& entorno)
     switch (modo) {
     case ModoCabeceras::Mantenimiento:
         sql += QStringLiteral(" AND Rectifica = ? AND Estado = ?");
-        valores << QStringLiteral("00") << QStringLiteral("1");
+        valores << rectificacion::Original << estado_cabecera::Vacia;
         break;
     case ModoCabeceras::Activacion:
         sql += QStringLiteral(" AND Estado <= ?");
-        valores << QStringLiteral("2");
+        valores << estado_cabecera::Abierta;
         break;
     case ModoCabeceras::Rectificacion:
         sql += QStringLiteral(" AND Estado = ?");
-        valores << QStringLiteral("3");
+        valores << estado_cabecera::Cerrada;
         break;
     case ModoCabeceras::Emision:
     case ModoCabeceras::Deshacer:

@@ -21,7 +21,7 @@ inline const QString Deshacer = QStringLiteral("Deshacer Declaraciones Importada
 
 QString tituloModo(ModoCabeceras modo);
 
-// The help key of each mode comes from its caption: claveAyudaCabeceras() of shell/ayuda.h.
+// The help key of each mode comes from its caption: claveAyudaCabeceras() of forms/ayuda.h.
 
 // The rows a mode lists, newest month first; the columns are those of `Cabeceras` in table order.
 struct OrigenCabeceras {
@@ -30,7 +30,7 @@ struct OrigenCabeceras {
 };
 OrigenCabeceras origenCabeceras(ModoCabeceras modo, const Entorno& entorno);
 
-// The buttons a mode shows (the rest are hidden). The regime-"13" buttons of the emit mode depend
+// The buttons a mode shows (the rest are hidden). The police regime's buttons of the emit mode depend
 // on the rows listed and are the form's to show.
 struct BotonesCabeceras {
     bool crear = false;

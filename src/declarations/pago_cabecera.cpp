@@ -1,6 +1,8 @@
 #include "declarations/pago_cabecera.h"
 
 #include "common/contexto.h"
+#include "common/estados.h"
+#include "common/regimenes.h"
 #include "database/base_datos.h"
 #include "database/entorno.h"
 #include "database/transaccion.h"
@@ -8,13 +10,10 @@
 #include "declarations/boleta_copias.h"
 #include "declarations/boleta_texto.h"
 #include "declarations/cierre_cabecera.h"
-#include "declarations/error_operacion.h"
-#include "declarations/estado_cabecera.h"
 #include "declarations/interes.h"
 #include "declarations/preguntas_boleta.h"
-#include "declarations/reportes/catalogo_reportes.h"
+#include "forms/avisos_error.h"
 #include "platform/dialogos_impresion.h"
-#include "platform/motor_reportes.h"
 
 #include <QLocale>
 
@@ -31,12 +30,11 @@ TotalesDeclaracion sumarRetenciones(BaseDatos& base, qint64 idCabecera)
 {
     TotalesDeclaracion t;
     for (const QSqlRecord& fila :
-         base.filas(QStringLiteral("SELECT Estado, Importe_Ret FROM Retenciones "
-                                   "WHERE IdCabecera = ?"),
+         base.filas(QStringLiteral("SELECT * FROM Retenciones WHERE IdCabecera = ?"),
                     {idCabecera})) {
         t.hayMovimientos = true;
-        if (fila.value(0).toString() == QLatin1String("5"))
-            t.retenido += Importe::desdeColumna(fila.value(1));
+        const Retencion r = retencionDe(fila);
+        if (r.estado == estado_retencion::Valida) t.retenido += r.importeRet.value_or(Importe());
     }
     return t;
 }
@@ -72,8 +70,7 @@ QDate vencimientoDe(BaseDatos& base, const Boleta& boleta)
 bool imprimirBoletaPago(Contexto& contexto, qint64 idCabecera,
                         const std::function<void()>& alCerrar)
 {
-    MotorReportes motor(contexto.base, contexto.dialogs, reportesDelPrograma());
-    return imprimirBoletaPago(contexto, idCabecera, motor, alCerrar);
+    return imprimirBoletaPago(contexto, idCabecera, contexto.impresora, alCerrar);
 }
 
 bool imprimirBoletaPago(Contexto& contexto, qint64 idCabecera, Impresora& impresora,
@@ -87,7 +84,7 @@ bool imprimirBoletaPago(Contexto& contexto, qint64 idCabecera, Impresora& impres
         // Whatever follows, no earlier document stays behind in the scratch table.
         base.ejecutar(QStringLiteral("DELETE FROM Impresos"));
 
-        const std::optional<QSqlRecord> cabecera = entorno.leerCabecera(idCabecera);
+        const std::optional<Cabecera> cabecera = leerCabecera(base, idCabecera);
         if (!cabecera) {
             rehusar(dialogs,
                     QStringLiteral("No se encuentra la declaración jurada seleccionada."));
@@ -96,15 +93,16 @@ bool imprimirBoletaPago(Contexto& contexto, qint64 idCabecera, Impresora& impres
         Boleta boleta;
         boleta.tomarCabecera(*cabecera);
 
-        if (boleta.codRegimen == QLatin1String("13")) {
+        const ReglasRegimen reglas = reglasRegimen(boleta.codRegimen);
+        if (reglas.boletaPorTurno) {
             dialogs.aviso(QStringLiteral("Este Régimen no posee boleta de pago unica por DDJJ, debe "
                                          "imprimirlas para cada turno desde <Administración de "
                                          "Turnos>"),
                           kTituloAplicacion, Icono::Informacion);
             return false;
         }
-        // Regime "03" prints slips for any amount and never closes by them.
-        const bool importeLibre = boleta.codRegimen == QLatin1String("03");
+        // A regime of slips for any amount never closes by them.
+        const bool importeLibre = reglas.boletaImporteLibre;
         const bool cierra = !importeLibre && !cabeceraCerrada(*cabecera);
         if (cierra && !confirmarCierre(entorno, dialogs, *cabecera)) return false;
 
@@ -167,8 +165,7 @@ bool imprimirBoletaPago(Contexto& contexto, qint64 idCabecera, Impresora& impres
             transaccion.confirmar();
         }
         cerrada = cierra;
-        if (cierra && entorno.Cabecera_Actual && entorno.idCabecera() == idCabecera)
-            entorno.Limpiar_Cabecera_Actual();
+        if (cierra && entorno.esCabeceraActual(idCabecera)) entorno.Limpiar_Cabecera_Actual();
         if (cierra && alCerrar) alCerrar();
 
         if (!confirmarImpresion(dialogs)) return cerrada;

@@ -13,6 +13,6 @@ struct Contexto;
 // `alCerrar` is told as soon as the slip closes the declaration, before the print is asked for.
 bool imprimirBoletaPago(Contexto& contexto, qint64 idCabecera,
                         const std::function<void()>& alCerrar = {});
-// The same, printed through `impresora` in place of the program's report engine.
+// The same, printed through `impresora` in place of the program's printer (Contexto::impresora).
 bool imprimirBoletaPago(Contexto& contexto, qint64 idCabecera, Impresora& impresora,
                         const std::function<void()>& alCerrar = {});

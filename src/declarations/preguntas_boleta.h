@@ -1,6 +1,6 @@
 #pragma once
 // The questions a payment slip asks before it is printed: the payment date, the amount to pay
-// (regime "03" only) and the other payments already made. Each asks again until it gets an answer
+// (regimes of slips for any amount only) and the other payments already made. Each asks again until it gets an answer
 // it can use; amounts are read in the locale's notation and rounded to cents.
 
 #include "database/importe.h"
@@ -25,7 +25,7 @@ std::optional<Importe> leerImporteTecleado(const QString& texto, const QLocale& 
 // The payment date, offering the due date. Nothing when the user cancels or leaves it empty.
 std::optional<QDate> pedirFechaPago(Dialogs& dialogs, const QDate& vencimiento);
 
-// Regime "03": the amount the slip is printed for, offering the one computed from the receipts;
+// A regime of slips for any amount: the amount the slip is printed for, offering the one computed from the receipts;
 // cancelling or leaving it empty keeps that one. A negative amount is refused.
 Importe pedirImporteAPagar(Dialogs& dialogs, Importe calculado);
 

@@ -1,9 +1,9 @@
 #include "declarations/rectificacion_cabecera.h"
 
 #include "common/contexto.h"
+#include "common/estados.h"
 #include "database/base_datos.h"
-#include "declarations/error_operacion.h"
-#include "declarations/estado_cabecera.h"
+#include "forms/avisos_error.h"
 #include "platform/dialogs.h"
 
 Rectificacion rectificarCabecera(Contexto& contexto, qint64 idCabecera)

@@ -2,14 +2,15 @@
 // The records of the declaration file, one line each, fixed width, ending in "*":
 //   C  the declaration (agent, regime, year, month, rectification, branch, ...)
 //   R  a valid withholding, A an annulled one
-//   O  the other amounts of a receipt (regimes "11", "12", "13")
-//   D  a detail row of a receipt: guide, stamp or advance (regimes "09" to "14")
-//   F  a food concept of a receipt (regime "15")
+//   O  the other amounts of a receipt: other withholdings or a fine
+//   D  a detail row of a receipt: guide, stamp or advance
+//   F  a food concept of a receipt
+// (the regime table says which regime writes which).
 // Fields a regime does not use, and used fields left empty, hold fixed placeholders.
 
-#include <QSqlRecord>
+#include "database/filas.h"
+
 #include <QString>
-#include <QVariant>
 #include <stdexcept>
 
 class QLocale;
@@ -25,25 +26,34 @@ private:
     QString texto_;
 };
 
+// A withholding as the file reads it: the row, with its subject's `CUIT` and `Cod_Tipo` (empty
+// when the subject is missing).
+struct RetencionDelArchivo {
+    Retencion retencion;
+    QString cuit;
+    QString codTipo;
+};
+// The row of "SELECT Retenciones.*, Contribuyentes.CUIT, Contribuyentes.Cod_Tipo ...".
+RetencionDelArchivo retencionDelArchivoDe(const QSqlRecord& fila);
+
 namespace registro_declaracion {
 
-// C, from the declaration row, its branch and its agent; `marcaObs` is the mark this emission
-// writes. 101 characters.
-QString cabecera(const QSqlRecord& cabecera, const QString& marcaObs, const QSqlRecord& sucursal,
-                 const QSqlRecord& agente);
+// C, from the declaration, its branch and its agent; `marcaObs` is the mark this emission writes.
+// 101 characters.
+QString cabecera(const Cabecera& cabecera, const QString& marcaObs, const Sucursal& sucursal,
+                 const Agente& agente);
 
-// R or A, from a withholding row read with its subject's `CUIT` and `Cod_Tipo` (null when the
-// subject is missing). 79 characters, 78 without an import mark, one more per negative amount.
-QString retencion(const QSqlRecord& fila, const QLocale& locale);
+// R or A. 79 characters, 78 without an import mark, one more per negative amount.
+QString retencion(const RetencionDelArchivo& fila, const QLocale& locale);
 
-// O: the receipt number and two amounts; a null amount is the literal zero. 30 characters.
-QString otrosImportes(const QVariant& nroComprobante, const QVariant& primero,
-                      const QVariant& segundo, const QLocale& locale);
+// O: the receipt number and two amounts; a missing amount is the literal zero. 30 characters.
+QString otrosImportes(const QString& nroComprobante, const std::optional<Importe>& primero,
+                      const std::optional<Importe>& segundo, const QLocale& locale);
 
-// D, from a `Guias` row, with the fields the regime uses. 60 characters.
-QString detalle(const QSqlRecord& guia, const QString& regimen, const QLocale& locale);
+// D, from a detail row, with the fields the regime uses. 60 characters.
+QString detalle(const Guia& guia, const QString& regimen, const QLocale& locale);
 
-// F, from a `Guias` row of regime "15". 41 characters.
-QString alimento(const QSqlRecord& guia, const QLocale& locale);
+// F, from a detail row of a food-concepts regime. 41 characters.
+QString alimento(const Guia& guia, const QLocale& locale);
 
 } // namespace registro_declaracion

@@ -1,23 +1,11 @@
 #pragma once
-// "&Grabar Ret./Perc. ...": the entry form the active regime requires, shown modally over the main
-// window on the active declaration.
+// "&Grabar Ret./Perc. ...": the entry form the active regime requires (the regime table's entry
+// form), shown modally over the main window on the active declaration.
 
 #include "entry/servicios_entrada.h"
 
-#include <QString>
-
 class QWidget;
 struct Contexto;
-
-enum class FormularioEntrada {
-    Retenciones,    // frmRetenciones: "01" to "08", "14" and any other code
-    Retenciones_B,  // frmRetenciones_B: "09" to "12", "15", "16"
-    Retenciones_C,  // frmRetenciones_C: "13"
-};
-
-// Codes compared as text, in this order: "09" to "12", "15", "16"; then "13"; then any other.
-FormularioEntrada formularioParaRegimen(const QString& codRegimen);
-QString nombreFormulario(FormularioEntrada formulario);
 
 enum class AperturaEntrada {
     Abierta,        // the form was shown and has been closed
@@ -26,6 +14,6 @@ enum class AperturaEntrada {
 };
 
 // Shows the entry form of the active regime modally, with `ventana` as owner. Without a print of
-// its own in `servicios`, the form prints its receipts through the program's report engine.
+// its own in `servicios`, the form prints its receipts through the program's printer.
 AperturaEntrada abrirEntradaRetenciones(Contexto& contexto, QWidget* ventana,
                                         const ServiciosEntrada& servicios);

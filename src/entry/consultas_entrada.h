@@ -1,16 +1,12 @@
 #pragma once
 // What the entry forms look up while a receipt is shown or typed.
 
+#include "database/filas.h"
+
 #include <QString>
 #include <optional>
 
 class BaseDatos;
-
-// A receipt: its declaration and its number (unique within the declaration).
-struct ClaveRetencion {
-    qint64 idCabecera = 0;
-    QString nroComprobante;
-};
 
 struct Sujeto {
     QString razonSocial;

@@ -8,11 +8,13 @@
 #include "entry/grabacion_retenciones.h"
 #include "entry/importe_retenido.h"
 #include "entry/numeros_pantalla.h"
+#include "forms/avisos_error.h"
+#include "forms/ayuda.h"
+#include "forms/campos_edicion.h"
+#include "forms/eventos_foco.h"
+#include "forms/grilla_registros.h"
+#include "forms/textos_formularios.h"
 #include "platform/reloj.h"
-#include "reference/campos_edicion.h"
-#include "reference/grilla_registros.h"
-#include "reference/textos_formularios.h"
-#include "shell/ayuda.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -26,31 +28,41 @@
 
 namespace {
 
-QString campo(const QSqlRecord& fila, const char* nombre)
+std::optional<Retencion> comoRetencion(const std::optional<QSqlRecord>& fila)
 {
-    return fila.value(QString::fromLatin1(nombre)).toString();
+    if (!fila) return std::nullopt;
+    return retencionDe(*fila);
 }
 
 } // namespace
 
 FormularioRetencion::FormularioRetencion(Contexto& contexto, ServiciosEntrada servicios,
-                                         TipoFormulario tipo, QString nombre, QWidget* parent)
-    : QDialog(parent), contexto_(contexto), servicios_(std::move(servicios)), tipo_(tipo),
-      nombre_(std::move(nombre))
+                                         QString nombre, QWidget* parent, Rasgos rasgos)
+    : QDialog(parent), contexto_(contexto), servicios_(std::move(servicios)),
+      nombre_(std::move(nombre)), rasgos_(std::move(rasgos)), reglas_(reglasRegimen(contexto.entorno.regimen())),
+      protegido_(contexto.dialogs, Protector::Aviso::Numerado)
 {
     crearPantalla();
-    qApp->installEventFilter(this);
-}
-
-FormularioRetencion::~FormularioRetencion()
-{
-    // The fields are about to go: leaving them is no longer the user's doing.
-    qApp->removeEventFilter(this);
-}
-
-bool FormularioRetencion::editando() const
-{
-    return !fraRetencion->title().isEmpty();
+    instalarAyudaF1(*this, contexto_, [this] { return nombre_; }, &protegido_);
+    // The gross amount shows the text typed while it has the focus, selected.
+    alEntrar(
+        mskImpBru,
+        [this] {
+            mskImpBru->setText(brutoEscrito_);
+            mskImpBru->selectAll();
+            QTimer::singleShot(0, mskImpBru, [this] {
+                if (mskImpBru->hasFocus()) mskImpBru->selectAll();
+            });
+        },
+        AlVolver::Cuenta);
+    filtrarTeclas(mskImpBru, [this](const QKeyEvent& tecla) {
+        const QString texto = tecla.text();
+        const QString decimal = QLocale().decimalPoint();
+        return texto.size() == 1 && texto.at(0).isPrint()
+               && !aceptaTeclaBruto(texto.at(0), mskImpBru->text(),
+                                    decimal.size() == 1 ? decimal.front() : QLatin1Char(','),
+                                    rasgos_.admiteMenos);
+    });
 }
 
 // ---- Small helpers.
@@ -80,7 +92,7 @@ void FormularioRetencion::setBruto(const QString& texto)
         return;
     }
     const auto valor = leerNumero(texto, QLocale());
-    mskImpBru->setText(valor ? valor->formato(mascaraBrutoVista(), QLocale()) : texto);
+    mskImpBru->setText(valor ? valor->formato(rasgos_.mascaraBrutoVista, QLocale()) : texto);
 }
 
 void FormularioRetencion::setAlicuota(Importe alicuota)
@@ -94,22 +106,10 @@ bool FormularioRetencion::puedeImprimir() const
     return static_cast<bool>(servicios_.imprimirComprobante);
 }
 
-void FormularioRetencion::protegido(const std::function<void()>& operacion)
-{
-    try {
-        operacion();
-    } catch (const ErrorMotor& error) {
-        contexto_.dialogs.aviso(error.descripcion(),
-                                QStringLiteral("Error ") + QString::number(error.numero()),
-                                Icono::Critico);
-    }
-}
-
 void FormularioRetencion::mostrarErrorGrabacion(const ErrorMotor& error)
 {
-    contexto_.dialogs.aviso(QStringLiteral("La Ret./Perc. no fue grabada.\n") + error.descripcion(),
-                            QStringLiteral("Error ") + QString::number(error.numero()),
-                            Icono::Critico);
+    mostrarErrorOperacion(contexto_.dialogs, error.numero(),
+                          QStringLiteral("La Ret./Perc. no fue grabada.\n") + error.descripcion());
 }
 
 void FormularioRetencion::rehusar(QWidget* foco, const QString& texto, const QString& titulo,
@@ -119,62 +119,15 @@ void FormularioRetencion::rehusar(QWidget* foco, const QString& texto, const QSt
     if (foco) foco->setFocus();
 }
 
-void FormularioRetencion::vigilar(QWidget* campo)
+void FormularioRetencion::vigilar(QWidget* campo, std::function<void()> alSalir)
 {
-    vigilados_.insert(campo);
-}
-
-// ---- Events: leaving and entering fields, F1, first activation.
-
-// The form sees every key and focus change before its controls do ("key preview"), so F1 works
-// whichever control has the focus.
-bool FormularioRetencion::eventFilter(QObject* objeto, QEvent* evento)
-{
-    auto* control = qobject_cast<QWidget*>(objeto);
-    if (!control || control->window() != this) return QDialog::eventFilter(objeto, evento);
-
-    if (evento->type() == QEvent::KeyRelease) {
-        const auto* tecla = static_cast<QKeyEvent*>(evento);
-        if (tecla->key() == Qt::Key_F1 && !tecla->isAutoRepeat()) {
-            mostrarAyuda(contexto_, nombre_);
-            return true;
-        }
-    }
-    if (!vigilados_.contains(control)) return QDialog::eventFilter(objeto, evento);
-
-    if (evento->type() == QEvent::FocusOut) {
-        const auto razon = static_cast<QFocusEvent*>(evento)->reason();
-        // A message box or another window taking the focus is not the user leaving the field, and
-        // a locked frame has no field to leave.
-        if (razon != Qt::ActiveWindowFocusReason && razon != Qt::PopupFocusReason
-            && fraRetencion->isEnabled())
-            protegido([&] { salirDe(control); });
-    } else if (evento->type() == QEvent::FocusIn && control == mskImpBru) {
-        mskImpBru->setText(brutoEscrito_);
-        mskImpBru->selectAll();
-        QTimer::singleShot(0, mskImpBru, [this] {
-            if (mskImpBru->hasFocus()) mskImpBru->selectAll();
-        });
-    } else if (evento->type() == QEvent::KeyPress && control == mskImpBru) {
-        const QString texto = static_cast<QKeyEvent*>(evento)->text();
-        const QString decimal = QLocale().decimalPoint();
-        if (texto.size() == 1 && texto.at(0).isPrint()
-            && !aceptaTeclaBruto(texto.at(0), mskImpBru->text(),
-                                 decimal.size() == 1 ? decimal.front() : QLatin1Char(','),
-                                 admiteMenos()))
-            return true;  // discarded
-    }
-    return QDialog::eventFilter(objeto, evento);
-}
-
-void FormularioRetencion::salirDe(QWidget* campo)
-{
-    if (campo == mskNroContrib) mskNroContrib_LostFocus();
-    else if (campo == mskDia) mskDia_LostFocus();
-    else if (campo == mskCodConcepto) mskCodConcepto_LostFocus();
-    else if (campo == mskImpBru) mskImpBru_LostFocus();
-    else if (campo == txtNroX) txtNroX_LostFocus();
-    else alSalirDe(campo);
+    // A locked frame has no field to leave; leaving for Cancelar counts as for any other control.
+    ::alSalir(
+        campo,
+        [this, alSalir = std::move(alSalir)] {
+            if (fraRetencion->isEnabled()) protegido_(alSalir);
+        },
+        HaciaCancelar::Cuenta);
 }
 
 void FormularioRetencion::showEvent(QShowEvent* evento)
@@ -183,7 +136,7 @@ void FormularioRetencion::showEvent(QShowEvent* evento)
     // Coming back from a picker, the help or a message runs nothing again.
     if (!Primera_Activacion) return;
     Primera_Activacion = false;
-    protegido([&] { primeraActivacion(); });
+    protegido_([this] { primeraActivacion(); });
 }
 
 void FormularioRetencion::primeraActivacion()
@@ -205,24 +158,25 @@ void FormularioRetencion::keyPressEvent(QKeyEvent* evento)
 
 void FormularioRetencion::Habilitar_Edicion()
 {
+    const bool edita = editando();
     const bool hayFilas = dbgRetenciones->hayFilas();
-    dbgRetenciones->setEnabled(!dbgRetenciones->isEnabled());
-    if (fraRetencion->isEnabled()) {
-        cmdContribuyentes->setEnabled(false);
-        cmdConceptos->setEnabled(false);
-        fraRetencion->setEnabled(false);
-    } else {
+    dbgRetenciones->setEnabled(!edita);
+    if (edita) {
         fraRetencion->setEnabled(true);
         cmdContribuyentes->setEnabled(true);
         cmdConceptos->setEnabled(true);
+    } else {
+        cmdContribuyentes->setEnabled(false);
+        cmdConceptos->setEnabled(false);
+        fraRetencion->setEnabled(false);
     }
-    cmdAgregar->setEnabled(!cmdAgregar->isEnabled());
-    cmdCorregir->setEnabled(!cmdCorregir->isEnabled());
-    cmdAnular->setEnabled(!cmdAnular->isEnabled() && hayFilas);
-    cmdReimprimir->setEnabled(!cmdReimprimir->isEnabled() && hayFilas && puedeImprimir());
-    cmdGrabar->setEnabled(!cmdGrabar->isEnabled());
-    cmdCancelar->setEnabled(!cmdCancelar->isEnabled());
-    cmdSalir->setEnabled(!cmdSalir->isEnabled());
+    cmdAgregar->setEnabled(!edita);
+    cmdCorregir->setEnabled(!edita);
+    cmdAnular->setEnabled(!edita && hayFilas);
+    cmdReimprimir->setEnabled(!edita && hayFilas && puedeImprimir());
+    cmdGrabar->setEnabled(edita);
+    cmdCancelar->setEnabled(edita);
+    cmdSalir->setEnabled(!edita);
 }
 
 void FormularioRetencion::resaltarFila(bool resaltar)
@@ -241,7 +195,7 @@ void FormularioRetencion::cmdAgregar_Click()
 {
     antesDeNueva();
     resaltarFila(false);
-    Agregando = true;
+    edicion_ = Edicion::Agregando;
     fraRetencion->setTitle(kTituloNueva);
     Habilitar_Edicion();
 
@@ -250,22 +204,27 @@ void FormularioRetencion::cmdAgregar_Click()
     lblEstado->clear();
     lblRazonSocial->clear();
     mskNroContrib->clear();
-    lblImporteRet->setText(Importe().formato(mascaraRetenidoVacio(), QLocale()));
+    lblImporteRet->setText(Importe().formato(rasgos_.mascaraRetenidoVacio, QLocale()));
     txtNroX->setText(QStringLiteral("0"));
     setBruto(QStringLiteral("0"));
     setAlicuota(Importe());
     lblDescConcepto->clear();
     mskCodConcepto->setText(QStringLiteral("00"));
-    completarNueva();
+    // The concept the regime proposes, with its description.
+    if (reglas_.conceptoPropuesto != mskCodConcepto->text()) {
+        mskCodConcepto->setText(reglas_.conceptoPropuesto);
+        mskCodConcepto_LostFocus();
+    }
     mskDia->setText(hoy());
-    if (enfocarDiaEnNueva()) mskDia->setFocus();
+    if (rasgos_.enfocarDiaEnNueva) mskDia->setFocus();
 }
 
 void FormularioRetencion::cmdCancelar_Click()
 {
     // Nothing was written while editing: the row shows again as it is stored.
-    if (Marca_Grilla) actual_ = dbgRetenciones->modelo().registro(*Marca_Grilla);
+    if (Marca_Grilla) actual_ = comoRetencion(dbgRetenciones->modelo().registro(*Marca_Grilla));
     mostrarCampos(actual_);
+    edicion_ = Edicion::Navegando;
     Habilitar_Edicion();
     fraRetencion->setTitle(QString());
     resaltarFila(true);
@@ -304,7 +263,7 @@ void FormularioRetencion::reconsultar(std::optional<qint64> marca)
     if (!marca || !dbgRetenciones->irAId(*marca)) dbgRetenciones->irAUltima();
 }
 
-void FormularioRetencion::mostrarCampos(const std::optional<QSqlRecord>& fila)
+void FormularioRetencion::mostrarCampos(const std::optional<Retencion>& fila)
 {
     if (!fila) {
         // An empty declaration: display values only, never a row to be stored.
@@ -320,13 +279,12 @@ void FormularioRetencion::mostrarCampos(const std::optional<QSqlRecord>& fila)
         txtNroX->clear();
         return;
     }
-    mskNroContrib->setValor(campo(*fila, "Nro_Contrib"));
-    mskDia->setText(campo(*fila, "Dia"));
-    mskCodConcepto->setText(campo(*fila, "Cod_Concepto"));
-    setBruto(textoNumero(Importe::desdeColumna(fila->value(QStringLiteral("Importe_Bruto"))),
-                         QLocale()));
-    setAlicuota(Importe::desdeColumna(fila->value(QStringLiteral("Alicuota"))));
-    txtNroX->setText(campo(*fila, "Nro_X"));
+    mskNroContrib->setValor(fila->nroContrib);
+    mskDia->setText(fila->dia);
+    mskCodConcepto->setText(fila->codConcepto);
+    setBruto(textoNumero(fila->importeBruto.value_or(Importe()), QLocale()));
+    setAlicuota(fila->alicuota.value_or(Importe()));
+    txtNroX->setText(fila->nroX);
 }
 
 void FormularioRetencion::dbgRetenciones_RowColChange()
@@ -334,20 +292,16 @@ void FormularioRetencion::dbgRetenciones_RowColChange()
     if (const auto marca = dbgRetenciones->idActual()) Marca_Grilla = marca;
     alLimpiarFila();
     if (!dbgRetenciones->hayFilas()) return;
-    actual_ = dbgRetenciones->registroActual();
+    actual_ = comoRetencion(dbgRetenciones->registroActual());
     if (!actual_) return;
     mostrarCampos(actual_);
 
-    const QStringList& estados = contexto_.entorno.Estados_Cabecera;
-    bool numero = false;
-    const int estado = campo(*actual_, "Estado").toInt(&numero);
-    lblEstado->setText(numero && estado >= 1 && estado <= estados.size() ? estados.at(estado - 1)
-                                                                          : QString());
+    lblEstado->setText(nombreEstado(contexto_.entorno.estadosCabecera(), actual_->estado));
 
     mskNroContrib_LostFocus();
     mskCodConcepto_LostFocus();
 
-    const QString marcaImp = campo(*actual_, "MarcaImp");
+    const QString& marcaImp = actual_->marcaImp;
     cmdCorregir->setVisible(marcaImp == marca_importacion::ConError
                             || marcaImp == marca_importacion::Corregida);
     alMostrarFila(*actual_);
@@ -366,11 +320,11 @@ void FormularioRetencion::mskNroContrib_LostFocus()
         if (enEdicion) setAlicuota(Importe());
     } else {
         lblRazonSocial->setText(sujeto->razonSocial);
-        if (enEdicion || !avisarSoloEditando()) Aviso_No_Inscripto(contexto_.dialogs, numero);
+        if (enEdicion || !rasgos_.avisarSoloEditando) Aviso_No_Inscripto(contexto_.dialogs, numero);
         if (enEdicion) {
             BaseDatos& base = contexto_.base;
             const ResultadoAlicuota resultado = reglaAlicuota(
-                tipo_, regimen(), sujeto->codTipo, opcionesAlicuota(),
+                reglas_, sujeto->codTipo, opcionesAlicuota(),
                 [&base](const QString& r, const QString& t) { return buscarAlicuota(base, r, t); });
             setAlicuota(resultado.alicuota);
             alAplicarAlicuota(resultado);
@@ -385,7 +339,7 @@ void FormularioRetencion::Calcular_Importe_Ret()
     const auto bruto = leerNumero(textoBruto(), QLocale());
     if (!bruto) return;
     const Importe retenido = importeRetenido(*bruto, alicuota_);
-    lblImporteRet->setText(retenido.formato(mascaraRetenido(), QLocale()));
+    lblImporteRet->setText(retenido.formato(rasgos_.mascaraRetenido, QLocale()));
     alCalcularImporteRet(retenido);
 }
 
@@ -393,7 +347,7 @@ void FormularioRetencion::mskImpBru_LostFocus()
 {
     const QString escrito = mskImpBru->text();
     const ComprobacionBruto c =
-        comprobarBruto(escrito, admiteNegativos(), QLocale(), mascaraBrutoEscrito());
+        comprobarBruto(escrito, admiteNegativos(), QLocale(), rasgos_.mascaraBrutoEscrito);
     if (c.estado == EstadoBruto::Aceptado) {
         setBruto(c.texto);
     } else {
@@ -406,10 +360,9 @@ void FormularioRetencion::mskImpBru_LostFocus()
 void FormularioRetencion::mskDia_LostFocus()
 {
     const Entorno& e = contexto_.entorno;
-    if (!e.Cabecera_Actual) return;
-    const auto mensaje = comprobarDia(dia(), e.Cabecera_Actual->value(QStringLiteral("Mes")).toString(),
-                                      e.Cabecera_Actual->value(QStringLiteral("Anio")).toString(),
-                                      e.Nombres_Meses);
+    const auto& cabecera = e.cabeceraActual();
+    if (!cabecera) return;
+    const auto mensaje = comprobarDia(dia(), cabecera->mes, cabecera->anio, e.nombresMeses());
     if (!mensaje) return;
     contexto_.dialogs.aviso(*mensaje, textos::AtencionPuntos, Icono::Exclamacion);
     mskDia->setText(hoy());
@@ -435,7 +388,7 @@ void FormularioRetencion::cmdContribuyentes_Click()
             mskNroContrib->setValor(*elegido);
     }
     mskNroContrib_LostFocus();
-    if (enfocarBrutoTrasSelector()) mskImpBru->setFocus();
+    if (rasgos_.enfocarBrutoTrasSelector) mskImpBru->setFocus();
 }
 
 void FormularioRetencion::cmdConceptos_Click()
@@ -461,6 +414,7 @@ void FormularioRetencion::cmdGrabar_Click()
 {
     const auto clave = grabarRetencion();
     if (!clave) return;
+    edicion_ = Edicion::Navegando;
     fraRetencion->setTitle(QString());
     // The grid holds the saved receipt before the buttons that need rows are set.
     const auto marca = marcaDe(*clave);
@@ -474,13 +428,13 @@ void FormularioRetencion::cmdGrabar_Click()
 void FormularioRetencion::cmdCorregir_Click()
 {
     if (!actual_) return;
-    if (campo(*actual_, "Estado") == estado_retencion::Anulada) {
+    if (actual_->estado == estado_retencion::Anulada) {
         contexto_.dialogs.aviso(QStringLiteral("No puede corregir una operación que ha sido anulada."),
                                 textos::AtencionPuntos, Icono::Informacion);
         return;
     }
     alCorregir(*actual_);
-    Agregando = false;
+    edicion_ = Edicion::Modificando;
     fraRetencion->setTitle(kTituloCorregir);
     Habilitar_Edicion();
     mskDia->setFocus();
@@ -489,7 +443,7 @@ void FormularioRetencion::cmdCorregir_Click()
 void FormularioRetencion::cmdAnular_Click()
 {
     if (!actual_) return;
-    if (campo(*actual_, "Estado") == estado_retencion::Anulada) {
+    if (actual_->estado == estado_retencion::Anulada) {
         contexto_.dialogs.aviso(QStringLiteral("El registro ya ha sido anulado."),
                                 textos::AtencionPuntos, Icono::Informacion);
         return;
@@ -498,9 +452,7 @@ void FormularioRetencion::cmdAnular_Click()
             QStringLiteral("¿Confirma la anulación del registro seleccionado?."),
             textos::AtencionPuntos, Respuesta::No))
         return;
-    const ClaveRetencion clave{actual_->value(QStringLiteral("IdCabecera")).toLongLong(),
-                               campo(*actual_, "Nro_Comprobante")};
-    anularRetencion(contexto_.base, clave);
+    anularRetencion(contexto_.base, actual_->clave());
     reconsultar(Marca_Grilla);
 }
 

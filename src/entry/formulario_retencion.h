@@ -3,7 +3,8 @@
 // entry frame for one receipt below it, and the buttons Nueva, Corregir, Anular, Imprimir
 // Comprob., Grabar, Cancelar and Salir. The form is either browsing (grid live, frame locked) or
 // editing a new receipt or a correction (frame live, grid and other actions locked); the entry
-// frame's caption tells which, and is empty while browsing.
+// frame's caption says which, and is empty while browsing. What differs by regime (negative
+// amounts, options, stamps, the proposed concept) the frame asks the regime table.
 //
 // The frame does what the three forms do alike: the mode switch, Nueva, Cancelar, Salir, sorting
 // by column header, showing the current row, the subject lookup with its rate and the withheld
@@ -12,15 +13,16 @@
 // proposes, what a row shows besides the common fields, the options that change the rate, and
 // Grabar's checks and writes.
 
+#include "common/regimenes.h"
 #include "database/importe.h"
 #include "entry/consultas_entrada.h"
 #include "entry/regla_alicuota.h"
 #include "entry/servicios_entrada.h"
+#include "forms/edicion.h"
+#include "forms/protector.h"
 #include "platform/dialogs.h"
 
 #include <QDialog>
-#include <QSet>
-#include <QSqlRecord>
 #include <functional>
 #include <optional>
 
@@ -35,6 +37,19 @@ class QLineEdit;
 class QPushButton;
 struct Contexto;
 
+// What sets an entry form apart from the general regimes' without any code of its own: the formats
+// of its amounts and how it moves the focus. A form gives them to the frame once.
+struct RasgosEntrada {
+    QString mascaraRetenido = QStringLiteral("###,###,##0.00");
+    QString mascaraRetenidoVacio = QStringLiteral("#,##0.00");
+    QString mascaraBrutoVista = QStringLiteral(" #,##0.00");
+    QString mascaraBrutoEscrito = QStringLiteral("########0.00");
+    bool enfocarDiaEnNueva = true;         // Nueva puts the focus on the day
+    bool avisarSoloEditando = false;       // the not-registered warning only while editing
+    bool admiteMenos = true;               // "-" can be typed in the gross amount at all
+    bool enfocarBrutoTrasSelector = true;  // after the subjects picker, on to the amount
+};
+
 class FormularioRetencion : public QDialog {
     Q_OBJECT
 public:
@@ -42,62 +57,49 @@ public:
     static inline const QString kTituloCorregir =
         QStringLiteral(" Corregir Ret./Perc. Importada con Error ");
 
-    ~FormularioRetencion() override;
-
     // The form's own name: its help key and the name its receipts print under.
     const QString& nombreFormulario() const { return nombre_; }
     // True while a receipt is entered or corrected.
-    bool editando() const;
+    bool editando() const { return edicion_ != Edicion::Navegando; }
+    // True while a new receipt is entered.
+    bool agregando() const { return edicion_ == Edicion::Agregando; }
     // The grid's current receipt; nothing when the declaration has none.
-    const std::optional<QSqlRecord>& filaActual() const { return actual_; }
+    const std::optional<Retencion>& filaActual() const { return actual_; }
 
 protected:
-    FormularioRetencion(Contexto& contexto, ServiciosEntrada servicios, TipoFormulario tipo,
-                        QString nombre, QWidget* parent);
+    using Rasgos = RasgosEntrada;
 
-    // ---- Hooks of each form.
+    FormularioRetencion(Contexto& contexto, ServiciosEntrada servicios, QString nombre,
+                        QWidget* parent, Rasgos rasgos = {});
+
+    const Rasgos& rasgos() const { return rasgos_; }
+
+    // ---- Hooks of each form, where it does more than the frame.
     // Nueva: before anything else (the detail forms drop abandoned detail rows here).
     virtual void antesDeNueva() {}
     // Nueva: the form's own fields cleared, before the common ones.
     virtual void limpiarPropios() {}
-    // Nueva: the concept the regime proposes, with its lookup, and the form's own defaults.
-    virtual void completarNueva() {}
-    virtual bool enfocarDiaEnNueva() const { return true; }
     // Row change: before it is known whether there is a row.
     virtual void alLimpiarFila() {}
     // Row change: what the form shows of the current row besides the common fields.
-    virtual void alMostrarFila(const QSqlRecord& /*fila*/) {}
+    virtual void alMostrarFila(const Retencion& /*fila*/) {}
     // Subject lookup: the subject found (or not), before the name and the rate are shown.
     virtual void alBuscarSujeto(const std::optional<Sujeto>& /*sujeto*/, bool /*editando*/) {}
-    // Whether the not-registered warning is given only while editing (else at every lookup).
-    virtual bool avisarSoloEditando() const { return false; }
     virtual OpcionesAlicuota opcionesAlicuota() const { return {}; }
     // The rate rule's result, once the rate is shown.
     virtual void alAplicarAlicuota(const ResultadoAlicuota& /*resultado*/) {}
     // The withheld amount was computed and shown.
     virtual void alCalcularImporteRet(Importe /*retenido*/) {}
-    // Whether negative gross amounts are accepted, and whether "-" can be typed at all.
-    virtual bool admiteNegativos() const = 0;
-    virtual bool admiteMenos() const { return true; }
-    // After the subjects picker: whether the focus goes on to the gross amount.
-    virtual bool enfocarBrutoTrasSelector() const { return true; }
     // Corregir: before the row is opened for editing.
-    virtual void alCorregir(const QSqlRecord& /*fila*/) {}
+    virtual void alCorregir(const Retencion& /*fila*/) {}
     // Grabar: the checks and the writes. The saved receipt, or nothing when a check refused it or
     // the writes failed (the form then stays editing; the hook has told the user why).
     virtual std::optional<ClaveRetencion> grabarRetencion() = 0;
     // The first time the form is shown: the receipts ordered by day.
     virtual void primeraActivacion();
-    // A field of the form's own was left; the common fields are handled by the frame.
-    virtual void alSalirDe(QWidget* /*campo*/) {}
-
-    // Formats of the amounts the form shows.
-    virtual QString mascaraRetenido() const { return QStringLiteral("###,###,##0.00"); }
-    virtual QString mascaraRetenidoVacio() const { return QStringLiteral("#,##0.00"); }
-    virtual QString mascaraBrutoVista() const { return QStringLiteral(" #,##0.00"); }
-    virtual QString mascaraBrutoEscrito() const { return QStringLiteral("########0.00"); }
 
     // ---- Operations of the form, named as its event handlers.
+    // The grid, the frame and the buttons as the form's state wants them.
     void Habilitar_Edicion();
     void cmdAgregar_Click();
     void cmdCorregir_Click();
@@ -119,15 +121,18 @@ protected:
 
     // ---- Helpers for the forms.
     Contexto& contexto() const { return contexto_; }
-    // A field whose leaving the form handles: the common ones, and the form's own through
-    // alSalirDe().
-    void vigilar(QWidget* campo);
+    // A field of the form's own whose leaving runs `alSalir` while a receipt is edited, as the
+    // frame does for the common fields.
+    void vigilar(QWidget* campo, std::function<void()> alSalir);
     // Runs an operation; a database failure is reported instead of escaping the event loop.
-    void protegido(const std::function<void()>& operacion);
+    const Protector& protegido() const { return protegido_; }
     void mostrarErrorGrabacion(const ErrorMotor& error);
     // Shows a refusal (OK button) and puts the focus on `foco`.
     void rehusar(QWidget* foco, const QString& texto, const QString& titulo, Icono icono);
     QString regimen() const;
+    // The rules of the active regime.
+    const ReglasRegimen& reglas() const { return reglas_; }
+    bool admiteNegativos() const { return reglas_.admiteNegativos; }
     QString nroContrib() const;
     QString dia() const;
     QString codConcepto() const;
@@ -138,7 +143,6 @@ protected:
     void setAlicuota(Importe alicuota);
     QString hoy() const;
 
-    bool Agregando = false;
     bool Primera_Activacion = true;
     std::optional<qint64> Marca_Grilla;
 
@@ -171,7 +175,6 @@ protected:
     QGridLayout* rejilla = nullptr;
     int primeraFilaLibre = 0;
 
-    bool eventFilter(QObject* objeto, QEvent* evento) override;
     void showEvent(QShowEvent* evento) override;
     void keyPressEvent(QKeyEvent* evento) override;
 
@@ -180,8 +183,7 @@ private:
     void crearGrilla();
     void crearMarco();
     void crearBotones();
-    void salirDe(QWidget* campo);
-    void mostrarCampos(const std::optional<QSqlRecord>& fila);
+    void mostrarCampos(const std::optional<Retencion>& fila);
     // Runs the query again in the current order and makes the row `marca` current (the last row
     // when it is not there); nothing is current when the declaration has no receipt.
     void reconsultar(std::optional<qint64> marca);
@@ -191,11 +193,13 @@ private:
 
     Contexto& contexto_;
     ServiciosEntrada servicios_;
-    TipoFormulario tipo_;
     QString nombre_;
+    Rasgos rasgos_;
+    ReglasRegimen reglas_;
+    Protector protegido_;
+    Edicion edicion_ = Edicion::Navegando;
     QString orden_;
-    std::optional<QSqlRecord> actual_;
+    std::optional<Retencion> actual_;
     Importe alicuota_;
     QString brutoEscrito_;
-    QSet<QWidget*> vigilados_;
 };

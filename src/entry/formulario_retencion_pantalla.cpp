@@ -7,9 +7,10 @@
 #include "database/base_datos.h"
 #include "database/entorno.h"
 #include "database/importe.h"
-#include "reference/campos_edicion.h"
-#include "reference/grilla_registros.h"
-#include "reference/textos_formularios.h"
+#include "forms/botones.h"
+#include "forms/campos_edicion.h"
+#include "forms/grilla_registros.h"
+#include "forms/textos_formularios.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -88,15 +89,6 @@ void ancho(QWidget* caja, int caracteres)
                         + 16);
 }
 
-QPushButton* selector(const char* nombre, QWidget* padre)
-{
-    auto* b = new QPushButton(QStringLiteral("..."), padre);
-    b->setObjectName(QString::fromLatin1(nombre));
-    b->setAutoDefault(false);
-    b->setFixedWidth(b->fontMetrics().horizontalAdvance(QStringLiteral("...")) + 16);
-    return b;
-}
-
 } // namespace
 
 void FormularioRetencion::crearPantalla()
@@ -105,10 +97,9 @@ void FormularioRetencion::crearPantalla()
     const Entorno& e = contexto_.entorno;
     QString mes;
     QString anio;
-    if (e.Cabecera_Actual) {
-        const int m = e.Cabecera_Actual->value(QStringLiteral("Mes")).toInt();
-        if (m >= 1 && m <= e.Nombres_Meses.size()) mes = e.Nombres_Meses.at(m - 1);
-        anio = e.Cabecera_Actual->value(QStringLiteral("Anio")).toString();
+    if (const auto& cabecera = e.cabeceraActual()) {
+        mes = e.nombreMes(cabecera->mes);
+        anio = cabecera->anio;
     }
     setWindowTitle(QStringLiteral("Retenciones/Percepciones del mes de ") + mes
                    + QStringLiteral(" de ") + anio);
@@ -139,9 +130,9 @@ void FormularioRetencion::crearGrilla()
     dbgRetenciones->modelo().setColumnas(columnasRetenciones());
     dbgRetenciones->horizontalHeader()->setSectionsClickable(true);
     connect(dbgRetenciones->horizontalHeader(), &QHeaderView::sectionClicked, this,
-            [this](int columna) { protegido([&] { dbgRetenciones_HeadClick(columna); }); });
+            [this](int columna) { protegido_([&] { dbgRetenciones_HeadClick(columna); }); });
     connect(dbgRetenciones, &GrillaRegistros::filaCambiada, this,
-            [this] { protegido([&] { dbgRetenciones_RowColChange(); }); });
+            [this] { protegido_([&] { dbgRetenciones_RowColChange(); }); });
 
     lblOrden = new QLabel(QStringLiteral("  Ordenadas por:"), this);
     lblOrden->setObjectName(QStringLiteral("lblOrden"));
@@ -155,7 +146,7 @@ void FormularioRetencion::crearMarco()
 
     mskNroContrib = new CajaMascara(QStringLiteral("mskNroContrib"), QStringLiteral("999-999999-9"),
                                     fraRetencion);
-    cmdContribuyentes = selector("cmdContribuyentes", fraRetencion);
+    cmdContribuyentes = crearBotonSelector(fraRetencion, QStringLiteral("cmdContribuyentes"));
     cmdContribuyentes->setToolTip(QStringLiteral(
         "Utilice este botón para invocar a la pantalla de contribuyentes y seleccionar uno."));
     lblRazonSocial = visor("lblRazonSocial", fraRetencion, 240);
@@ -180,7 +171,7 @@ void FormularioRetencion::crearMarco()
     mskCodConcepto =
         new CajaTexto(QStringLiteral("mskCodConcepto"), CajaTexto::Tipo::Codigo, 2, bloqueConcepto);
     mskCodConcepto->setCeros(2);
-    cmdConceptos = selector("cmdConceptos", bloqueConcepto);
+    cmdConceptos = crearBotonSelector(bloqueConcepto, QStringLiteral("cmdConceptos"));
     lblDescConcepto = visor("lblDescConcepto", bloqueConcepto, 200);
     bloque->addWidget(etiqueta(QStringLiteral("Concepto:"), bloqueConcepto), 0, 0);
     bloque->addWidget(mskCodConcepto, 0, 1);
@@ -230,14 +221,15 @@ void FormularioRetencion::crearMarco()
     bloque->setColumnStretch(7, 1);
 
     lblAlicuota->setText(QStringLiteral("0"));
-    for (QWidget* campo : {static_cast<QWidget*>(mskNroContrib), static_cast<QWidget*>(mskDia),
-                           static_cast<QWidget*>(mskCodConcepto), static_cast<QWidget*>(mskImpBru),
-                           static_cast<QWidget*>(txtNroX)})
-        vigilar(campo);
+    vigilar(mskNroContrib, [this] { mskNroContrib_LostFocus(); });
+    vigilar(mskDia, [this] { mskDia_LostFocus(); });
+    vigilar(mskCodConcepto, [this] { mskCodConcepto_LostFocus(); });
+    vigilar(mskImpBru, [this] { mskImpBru_LostFocus(); });
+    vigilar(txtNroX, [this] { txtNroX_LostFocus(); });
     connect(cmdContribuyentes, &QPushButton::clicked, this,
-            [this] { protegido([&] { cmdContribuyentes_Click(); }); });
+            [this] { protegido_([&] { cmdContribuyentes_Click(); }); });
     connect(cmdConceptos, &QPushButton::clicked, this,
-            [this] { protegido([&] { cmdConceptos_Click(); }); });
+            [this] { protegido_([&] { cmdConceptos_Click(); }); });
 
     fraRetencion->setEnabled(false);
     cmdContribuyentes->setEnabled(false);
@@ -247,11 +239,8 @@ void FormularioRetencion::crearMarco()
 void FormularioRetencion::crearBotones()
 {
     auto boton = [this](const char* nombre, const char* texto, void (FormularioRetencion::*accion)()) {
-        auto* b = new QPushButton(QString::fromUtf8(texto), this);
-        b->setObjectName(QString::fromLatin1(nombre));
-        // Enter in a field must never press a button.
-        b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, [this, accion] { protegido([&] { (this->*accion)(); }); });
+        auto* b = crearBoton(this, QString::fromLatin1(nombre), QString::fromUtf8(texto));
+        connect(b, &QPushButton::clicked, this, [this, accion] { protegido_([&] { (this->*accion)(); }); });
         return b;
     };
     cmdAgregar = boton("cmdAgregar", "&Nueva", &FormularioRetencion::cmdAgregar_Click);

@@ -7,8 +7,8 @@
 #include "entry/controles_entrada.h"
 #include "entry/grabacion_retenciones.h"
 #include "entry/oblea_retencion.h"
-#include "reference/campos_edicion.h"
-#include "reference/textos_formularios.h"
+#include "forms/campos_edicion.h"
+#include "forms/textos_formularios.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -18,8 +18,8 @@
 #include <QLocale>
 
 frmRetenciones::frmRetenciones(Contexto& contexto, ServiciosEntrada servicios, QWidget* parent)
-    : FormularioRetencion(contexto, std::move(servicios), TipoFormulario::General,
-                          QStringLiteral("frmRetenciones"), parent)
+    : FormularioRetencion(contexto, std::move(servicios),
+                          nombreFormularioEntrada(FormaEntrada::General), parent)
 {
     chkSedeTV = new QCheckBox(
         QStringLiteral("Pago como contraprestación de la actividad de construcción"), fraRetencion);
@@ -32,7 +32,7 @@ frmRetenciones::frmRetenciones(Contexto& contexto, ServiciosEntrada servicios, Q
     lblOblea->setObjectName(QStringLiteral("lblOblea"));
     txtOblea = new CajaTexto(QStringLiteral("txtOblea"), CajaTexto::Tipo::Libre, 8, fraRetencion);
     txtOblea->setText(QStringLiteral("0"));
-    vigilar(txtOblea);
+    vigilar(txtOblea, [this] { txtOblea_LostFocus(); });
 
     rejilla->addWidget(chkSedeTV, primeraFilaLibre, 0, 1, 7);
     rejilla->addWidget(chkRegimen7, primeraFilaLibre + 1, 0, 1, 7);
@@ -40,26 +40,20 @@ frmRetenciones::frmRetenciones(Contexto& contexto, ServiciosEntrada servicios, Q
     // As wide as the subject's number with its button, so the frame's columns stay in line.
     rejilla->addWidget(txtOblea, primeraFilaLibre + 2, 1, 1, 2);
 
-    const QString r = regimen();
-    chkRegimen7->setVisible(r == QLatin1String("07") || r == QLatin1String("08"));
-    chkSedeTV->setVisible(r == QLatin1String("01"));
+    chkRegimen7->setVisible(reglas().opciones.seguros);
+    chkSedeTV->setVisible(reglas().opciones.construccion);
     lblOblea->setVisible(conOblea());
     txtOblea->setVisible(conOblea());
 
     // An option changes the rate of the receipt being typed.
     for (QCheckBox* opcion : {chkSedeTV, chkRegimen7})
         connect(opcion, &QCheckBox::clicked, this,
-                [this] { protegido([&] { mskNroContrib_LostFocus(); }); });
+                [this] { protegido()([&] { mskNroContrib_LostFocus(); }); });
 }
 
 bool frmRetenciones::conOblea() const
 {
-    return regimen() == QLatin1String("14");
-}
-
-bool frmRetenciones::admiteNegativos() const
-{
-    return regimen() == QLatin1String("06") || regimen() == QLatin1String("14");
+    return reglas().detalle == ModoDetalle::ObleaZ;
 }
 
 OpcionesAlicuota frmRetenciones::opcionesAlicuota() const
@@ -75,28 +69,14 @@ void frmRetenciones::limpiarPropios()
     txtOblea->clear();
 }
 
-void frmRetenciones::completarNueva()
-{
-    if (!conOblea()) return;
-    mskCodConcepto->setText(QStringLiteral("31"));
-    mskCodConcepto_LostFocus();
-}
-
 void frmRetenciones::alLimpiarFila()
 {
     txtOblea->clear();
 }
 
-void frmRetenciones::alMostrarFila(const QSqlRecord& fila)
+void frmRetenciones::alMostrarFila(const Retencion& fila)
 {
-    txtOblea->setText(obleaDeComprobante(
-        contexto().base, {fila.value(QStringLiteral("IdCabecera")).toLongLong(),
-                          fila.value(QStringLiteral("Nro_Comprobante")).toString()}));
-}
-
-void frmRetenciones::alSalirDe(QWidget* campo)
-{
-    if (campo == txtOblea) txtOblea_LostFocus();
+    txtOblea->setText(obleaDeComprobante(contexto().base, fila.clave()));
 }
 
 void frmRetenciones::txtOblea_LostFocus()
@@ -112,9 +92,7 @@ bool frmRetenciones::obleaAceptada(const QString& oblea)
         return false;
     }
     std::optional<ClaveRetencion> corregida;
-    if (!Agregando && filaActual())
-        corregida = ClaveRetencion{filaActual()->value(QStringLiteral("IdCabecera")).toLongLong(),
-                                   filaActual()->value(QStringLiteral("Nro_Comprobante")).toString()};
+    if (!agregando() && filaActual()) corregida = filaActual()->clave();
     if (obleaEnUso(contexto().base, oblea, corregida)) {
         rehusar(txtOblea, QStringLiteral("Este Nº de oblea ya fué usado en una retención"),
                 kTituloAplicacion, Icono::Ninguno);
@@ -145,7 +123,7 @@ std::optional<ClaveRetencion> frmRetenciones::grabarRetencion()
     }
     // A gross amount refused when its field was left can still be there when Grabar is pressed.
     const ComprobacionBruto bruto =
-        comprobarBruto(textoBruto(), admiteNegativos(), QLocale(), mascaraBrutoEscrito());
+        comprobarBruto(textoBruto(), admiteNegativos(), QLocale(), rasgos().mascaraBrutoEscrito);
     if (bruto.estado != EstadoBruto::Aceptado) {
         rehusar(mskImpBru, mensajeBruto(bruto.estado), textos::AtencionPuntos, Icono::Informacion);
         return std::nullopt;
@@ -163,10 +141,9 @@ std::optional<ClaveRetencion> frmRetenciones::grabarRetencion()
     datos.conOblea = conOblea();
     datos.oblea = oblea;
     try {
-        if (Agregando) return grabarRetencionNueva(contexto().entorno, datos);
+        if (agregando()) return grabarRetencionNueva(contexto().entorno, datos);
         if (!filaActual()) return std::nullopt;
-        const ClaveRetencion clave{filaActual()->value(QStringLiteral("IdCabecera")).toLongLong(),
-                                   filaActual()->value(QStringLiteral("Nro_Comprobante")).toString()};
+        const ClaveRetencion clave = filaActual()->clave();
         grabarCorreccion(contexto().entorno, clave, datos);
         return clave;
     } catch (const NumeracionAgotada& agotada) {

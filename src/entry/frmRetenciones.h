@@ -1,8 +1,8 @@
 #pragma once
-// The entry form of the general regimes ("01" to "08" and "14"): receipts valued by their gross
-// amount and rate. Regime "01" offers the construction option, "07" and "08" the insurance
-// commission option (each changes the rate looked up), "14" one "Z" stamp per receipt, checked
-// against the agent's remittances. Negative gross amounts are accepted in "06" and "14" only.
+// The entry form of the general regimes: receipts valued by their gross amount and rate. As the
+// regime table says, a regime offers the construction or the insurance commission option (each
+// changes the rate looked up), or one "Z" stamp per receipt, checked against the agent's
+// remittances; and accepts negative gross amounts or not.
 
 #include "entry/formulario_retencion.h"
 
@@ -17,18 +17,15 @@ public:
 
 protected:
     void limpiarPropios() override;
-    void completarNueva() override;
     void alLimpiarFila() override;
-    void alMostrarFila(const QSqlRecord& fila) override;
+    void alMostrarFila(const Retencion& fila) override;
     OpcionesAlicuota opcionesAlicuota() const override;
-    bool admiteNegativos() const override;
     std::optional<ClaveRetencion> grabarRetencion() override;
-    void alSalirDe(QWidget* campo) override;
 
 private:
     void txtOblea_LostFocus();
     bool conOblea() const;
-    // The stamp checks of regime "14"; false after telling the user what is wrong.
+    // The checks of a "Z" stamp; false after telling the user what is wrong.
     bool obleaAceptada(const QString& oblea);
 
     QCheckBox* chkRegimen7 = nullptr;

@@ -52,22 +52,23 @@ ClaveRetencion grabarRetencionNueva(Entorno& entorno, const DatosRetencion& dato
     {
         Transaccion transaccion(base);
         if (!base.existe(QStringLiteral("SELECT 1 FROM Retenciones WHERE IdCabecera = ?"), {id}))
-            base.ejecutar(QStringLiteral("UPDATE Cabeceras SET Estado = '2' WHERE IdCabecera = ?"),
-                          {id});
+            base.ejecutar(QStringLiteral("UPDATE Cabeceras SET Estado = ? WHERE IdCabecera = ?"),
+                          {estado_cabecera::Abierta, id});
         clave.nroComprobante = tomarNumero(base, entorno.agente(), entorno.sucursal());
         base.ejecutar(
             QStringLiteral("INSERT INTO Retenciones (IdCabecera, Nro_Contrib, Dia, Importe_Bruto, "
                            "Alicuota, Importe_Ret, Nro_X, Cod_Concepto, Nro_Comprobante, Estado, "
-                           "MarcaImp) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, '')"),
+                           "MarcaImp) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
             {id, datos.nroContrib, datos.dia, datos.bruto.aColumna(), datos.alicuota.aColumna(),
              importeRetenido(datos.bruto, datos.alicuota).aColumna(), datos.nroX,
-             datos.codConcepto, clave.nroComprobante, estado_retencion::Valida});
+             datos.codConcepto, clave.nroComprobante, estado_retencion::Valida,
+             marca_importacion::Manual});
         if (datos.conOblea && !datos.oblea.isEmpty())
             agregarOblea(base, clave, entorno.agente(), datos.oblea);
         transaccion.confirmar();
     }
-    entorno.Sucursal_Actual = entorno.leerSucursal(entorno.agente(), entorno.sucursal());
-    entorno.Cabecera_Actual = entorno.leerCabecera(id);
+    entorno.releerSucursal();
+    entorno.releerCabecera();
     return clave;
 }
 

@@ -4,6 +4,7 @@
 // row land together or not at all, so a failed save spends no number and leaves no half receipt.
 // Database failures are thrown as ErrorMotor after everything was undone.
 
+#include "common/estados.h"
 #include "database/importe.h"
 #include "entry/consultas_entrada.h"
 
@@ -21,7 +22,8 @@ struct DatosRetencion {
     Importe alicuota;     // per cent
     QString nroX;         // external receipt number, "0" for none
     QString codConcepto;  // two digits
-    // Regime "14": the receipt has a stamp box; `oblea` is the stamp typed, "" for none.
+    // A regime of single "Z" stamps: the receipt has a stamp box; `oblea` is the stamp typed, ""
+    // for none.
     bool conOblea = false;
     QString oblea;
 };
@@ -36,27 +38,15 @@ private:
     QString ultimo_;
 };
 
-// A new receipt of the active declaration under the active branch's next number, valid ("5"),
-// without an import mark. The first receipt of a declaration makes it "Abierta". Afterwards the
+// A new receipt of the active declaration under the active branch's next number, valid, without
+// an import mark. The first receipt of a declaration makes it "Abierta". Afterwards the
 // environment's branch and declaration are read again, so they show the new counter and state.
 // Throws NumeracionAgotada or ErrorMotor, with nothing written.
 ClaveRetencion grabarRetencionNueva(Entorno& entorno, const DatosRetencion& datos);
 
-// Rewrites an imported receipt with what the frame holds and marks it corrected ("C"); its
+// Rewrites an imported receipt with what the frame holds and marks it corrected; its
 // number, declaration and state stay. A receipt with a stamp box gets its stamp row replaced.
 void grabarCorreccion(Entorno& entorno, const ClaveRetencion& clave, const DatosRetencion& datos);
 
-// Marks a receipt annulled ("4"). Its number, amounts, marks and detail rows stay as they are.
+// Marks a receipt annulled. Its number, amounts, marks and detail rows stay as they are.
 void anularRetencion(BaseDatos& base, const ClaveRetencion& clave);
-
-// Codes of `Retenciones.Estado` and `MarcaImp`.
-namespace estado_retencion {
-inline const QString Anulada = QStringLiteral("4");
-inline const QString Valida = QStringLiteral("5");
-} // namespace estado_retencion
-namespace marca_importacion {
-// A receipt entered on the form is stored with an empty mark ("", not null).
-inline const QString Importada = QStringLiteral("I");  // imported clean
-inline const QString ConError = QStringLiteral("E");   // imported with an error
-inline const QString Corregida = QStringLiteral("C");  // corrected after import
-} // namespace marca_importacion

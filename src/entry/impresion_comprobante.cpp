@@ -1,51 +1,38 @@
 #include "entry/impresion_comprobante.h"
 
 #include "common/contexto.h"
+#include "common/regimenes.h"
 #include "database/base_datos.h"
 #include "database/entorno.h"
 #include "database/importe.h"
 #include "database/transaccion.h"
-#include "declarations/reportes/catalogo_reportes.h"
 #include "platform/dialogos_impresion.h"
-#include "platform/motor_reportes.h"
 
 namespace {
 
-const QString kFormularioGeneral = QStringLiteral("frmRetenciones");
-const QString kReporteComprobante = QStringLiteral("comprob.rpt");
 constexpr int kAnchoMes = 10;
-
-// The name of the receipt's month, filled with blanks to ten characters.
-QString mesDelComprobante(Contexto& contexto, qint64 idCabecera)
-{
-    const int mes = contexto.base
-                        .valor(QStringLiteral("SELECT Mes FROM Cabeceras WHERE IdCabecera = ?"),
-                               {idCabecera})
-                        .toString()
-                        .toInt();
-    const QStringList& nombres = contexto.entorno.Nombres_Meses;
-    const QString nombre = mes >= 1 && mes <= nombres.size() ? nombres.at(mes - 1) : QString();
-    return nombre.leftJustified(kAnchoMes, QLatin1Char(' '));
-}
 
 } // namespace
 
-void imprimirComprobante(Contexto& contexto, const QString& formulario, const QSqlRecord& fila)
+void imprimirComprobante(Contexto& contexto, const QString& formulario, const Retencion& fila)
 {
-    MotorReportes motor(contexto.base, contexto.dialogs, reportesDelPrograma());
-    imprimirComprobante(contexto, formulario, fila, motor);
+    imprimirComprobante(contexto, formulario, fila, contexto.impresora);
 }
 
-void imprimirComprobante(Contexto& contexto, const QString& formulario, const QSqlRecord& fila,
+void imprimirComprobante(Contexto& contexto, const QString& formulario, const Retencion& fila,
                          Impresora& impresora)
 {
-    if (formulario != kFormularioGeneral) return;
+    if (formulario != nombreFormularioEntrada(FormaEntrada::General)) return;
     BaseDatos& base = contexto.base;
-    const QString comprobante = fila.value(QStringLiteral("Nro_Comprobante")).toString();
-    const qint64 idCabecera = fila.value(QStringLiteral("IdCabecera")).toLongLong();
+    const QString& comprobante = fila.nroComprobante;
+    const qint64 idCabecera = fila.idCabecera;
+    // The receipt's own declaration gives its month and, by its regime, the report.
+    const std::optional<Cabecera> cabecera = leerCabecera(base, idCabecera);
+    const QString mes = cabecera ? contexto.entorno.nombreMes(cabecera->mes) : QString();
+    const ReglasRegimen reglas = reglasRegimen(cabecera ? cabecera->codRegimen : QString());
 
     const QString observacion = pedirObservacionComprobante(contexto.dialogs);
-    const QString texto = mesDelComprobante(contexto, idCabecera) + observacion;
+    const QString texto = mes.leftJustified(kAnchoMes, QLatin1Char(' ')) + observacion;
 
     // The two rows are the two copies; they stay for the report whatever the user answers next.
     {
@@ -60,5 +47,5 @@ void imprimirComprobante(Contexto& contexto, const QString& formulario, const QS
 
     if (!confirmarImpresion(contexto.dialogs)) return;
     imprimirReporte(contexto.dialogs, impresora,
-                    {kReporteComprobante, 1, Destino::Pantalla, {}, {}});
+                    {reglas.reporteComprobante, 1, Destino::Pantalla, {}, {}});
 }

@@ -2,16 +2,16 @@
 // The receipt of a withholding or perception: two copies with the optional observation, after the
 // user's confirmation.
 
-#include <QSqlRecord>
+#include "database/filas.h"
+
 #include <QString>
 
 class Impresora;
 struct Contexto;
 
-// Prints the receipt `fila` (its whole `Retenciones` row) as the entry form `formulario` does.
-// The receipts of frmRetenciones print on comprob.rpt; the other forms' receipts are not printed
-// yet.
-void imprimirComprobante(Contexto& contexto, const QString& formulario, const QSqlRecord& fila);
-// The same, printed through `impresora` in place of the program's report engine.
-void imprimirComprobante(Contexto& contexto, const QString& formulario, const QSqlRecord& fila,
+// Prints the receipt `fila` as the entry form `formulario` does, on the receipt report of its
+// declaration's regime. Only frmRetenciones prints its receipts yet.
+void imprimirComprobante(Contexto& contexto, const QString& formulario, const Retencion& fila);
+// The same, printed through `impresora` in place of the program's printer (Contexto::impresora).
+void imprimirComprobante(Contexto& contexto, const QString& formulario, const Retencion& fila,
                          Impresora& impresora);

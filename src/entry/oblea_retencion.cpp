@@ -1,5 +1,6 @@
 #include "entry/oblea_retencion.h"
 
+#include "common/estados.h"
 #include "database/base_datos.h"
 
 bool obleaBienFormada(const QString& oblea)
@@ -18,8 +19,8 @@ bool obleaEnUso(BaseDatos& base, const QString& oblea, const std::optional<Clave
         "SELECT 1 FROM Guias INNER JOIN Retenciones "
         "ON Retenciones.IdCabecera = Guias.IdCabecera "
         "AND Retenciones.Nro_Comprobante = Guias.Nro_Comprobante "
-        "WHERE Guias.NroGuia = ? AND Retenciones.Estado <> '4'");
-    QVariantList valores{oblea};
+        "WHERE Guias.NroGuia = ? AND Retenciones.Estado <> ?");
+    QVariantList valores{oblea, estado_retencion::Anulada};
     if (excluida) {
         sql += QStringLiteral(" AND NOT (Retenciones.IdCabecera = ? "
                               "AND Retenciones.Nro_Comprobante = ?)");

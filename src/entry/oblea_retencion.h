@@ -1,5 +1,5 @@
 #pragma once
-// The single "Z" stamp a receipt of regime "14" may carry. It is stored as one detail row
+// The single "Z" stamp a receipt of a regime of "Z" stamps may carry. It is stored as one detail row
 // (`Guias`) of the receipt; a stamp serves one live receipt only.
 
 #include "entry/consultas_entrada.h"

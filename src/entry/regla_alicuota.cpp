@@ -6,45 +6,35 @@ namespace {
 
 const QString kConstancia = QStringLiteral("3");
 
-bool es(const QString& valor, const char* codigo)
+// The key type that stands for each option.
+const QString kConstruccionSinIva = QStringLiteral("8");  // subjects of types "0" and "1"
+const QString kConstruccion = QStringLiteral("9");
+const QString kLactea = QStringLiteral("8");
+const QString kSeguros = QStringLiteral("5");
+
+QString claveDeTipo(const ReglasRegimen& r, const QString& t, OpcionesAlicuota opciones)
 {
-    return valor == QLatin1String(codigo);
+    if (r.opciones.construccion) {
+        if (!opciones.construccion) return t;
+        return t == QLatin1String("0") || t == QLatin1String("1") ? kConstruccionSinIva
+                                                                  : kConstruccion;
+    }
+    if (r.opciones.lactea) return opciones.lactea ? kLactea : t;
+    return opciones.seguros ? kSeguros : t;
 }
 
 } // namespace
 
-ResultadoAlicuota reglaAlicuota(TipoFormulario formulario, const QString& regimen,
-                                const QString& tipoSujeto, OpcionesAlicuota opciones,
-                                const BuscarAlicuota& buscar)
+ResultadoAlicuota reglaAlicuota(const ReglasRegimen& r, const QString& tipoSujeto,
+                                OpcionesAlicuota opciones, const BuscarAlicuota& buscar)
 {
     const QString& t = tipoSujeto;
     const ResultadoAlicuota exento{Importe(), true};
 
-    if (formulario == TipoFormulario::Detalle && es(regimen, "11") && t == kConstancia)
-        return exento;
-
-    QString clave;
-    if (formulario == TipoFormulario::General && es(regimen, "01")) {
-        if (opciones.construccion)
-            clave = (es(t, "0") || es(t, "1")) ? QStringLiteral("8") : QStringLiteral("9");
-        else
-            clave = t;
-    } else if (formulario == TipoFormulario::Detalle && es(regimen, "11")) {
-        clave = opciones.lactea ? QStringLiteral("8") : t;
-    } else {
-        clave = opciones.seguros ? QStringLiteral("5") : t;
-    }
-
-    if (const auto fila = buscar(regimen, clave)) return {*fila, false};
-
-    if (formulario != TipoFormulario::Detalle) return {};
-    if (es(regimen, "09")) return t == kConstancia ? exento : ResultadoAlicuota{Importe::desdeEntero(100)};
-    if (es(regimen, "10")) return {Importe::desdeEntero(100)};
-    // Regime "12" honours the certificate like "09" and "16"; every other subject pays one half
-    // per cent.
-    if (es(regimen, "12")) return t == kConstancia ? exento : ResultadoAlicuota{Importe::desdeCentavos(50)};
-    if (es(regimen, "16") && t == kConstancia) return exento;
-    return {};
+    if (r.constancia == Constancia::Exime && t == kConstancia) return exento;
+    if (const auto fila = buscar(r.codigo, claveDeTipo(r, t, opciones))) return {*fila, false};
+    if (r.constancia == Constancia::EximeSinFila && t == kConstancia) return exento;
+    return {r.alicuotaSinFila.value_or(Importe())};
 }
 
 std::optional<Importe> buscarAlicuota(BaseDatos& base, const QString& regimen, const QString& tipo)

@@ -1,10 +1,11 @@
 #pragma once
 // Which rate a receipt takes. The rate is looked up in `Alicuotas` by the active regime and a key
 // type: the subject's own type, or a type that stands for an option ticked on the form
-// (construction "8"/"9" in regime "01", insurance commission "5", milk and bee products "8" in
-// "11"). A row that exists always wins; where there is none each regime has its fallback. Subjects
-// of type "3" hold a certificate of non-withholding, which some regimes honour with a zero rate.
+// (construction "8"/"9", insurance commission "5", milk and bee products "8"). A row that exists
+// always wins; where there is none the regime's own rate applies (regimenes.h). Subjects of type
+// "3" hold a certificate of non-withholding, which some regimes honour with a zero rate.
 
+#include "common/regimenes.h"
 #include "database/importe.h"
 
 #include <QString>
@@ -13,14 +14,8 @@
 
 class BaseDatos;
 
-// The three entry forms: general regimes, detail-row regimes, police checkpoints.
-enum class TipoFormulario { General, Detalle, Policial };
-
-struct OpcionesAlicuota {
-    bool construccion = false;  // chkSedeTV
-    bool seguros = false;       // chkRegimen7
-    bool lactea = false;        // chkPagoLactea
-};
+// The options ticked on the form; those the regime does not offer are never ticked.
+using OpcionesAlicuota = OpcionesRegimen;
 
 struct ResultadoAlicuota {
     Importe alicuota;
@@ -32,9 +27,8 @@ struct ResultadoAlicuota {
 using BuscarAlicuota =
     std::function<std::optional<Importe>(const QString& regimen, const QString& tipo)>;
 
-ResultadoAlicuota reglaAlicuota(TipoFormulario formulario, const QString& regimen,
-                                const QString& tipoSujeto, OpcionesAlicuota opciones,
-                                const BuscarAlicuota& buscar);
+ResultadoAlicuota reglaAlicuota(const ReglasRegimen& regimen, const QString& tipoSujeto,
+                                OpcionesAlicuota opciones, const BuscarAlicuota& buscar);
 
 std::optional<Importe> buscarAlicuota(BaseDatos& base, const QString& regimen,
                                       const QString& tipo);

@@ -3,7 +3,8 @@
 // and the print of a receipt. Each may be missing: a form without a pick list behaves as when the
 // user closes the list without choosing, and without a print its print button stays disabled.
 
-#include <QSqlRecord>
+#include "database/filas.h"
+
 #include <QString>
 #include <functional>
 #include <optional>
@@ -15,10 +16,9 @@ struct Selectores {
     std::function<std::optional<QString>()> concepto;
 };
 
-// Prints the receipt `fila` (every field of its `Retenciones` row) as the entry form named
-// `formulario` prints it.
+// Prints the receipt `fila` as the entry form named `formulario` prints it.
 using ImprimirComprobante =
-    std::function<void(const QString& formulario, const QSqlRecord& fila)>;
+    std::function<void(const QString& formulario, const Retencion& fila)>;
 
 struct ServiciosEntrada {
     Selectores selectores;

@@ -1,5 +1,6 @@
 #include "reference/agentes_cascada.h"
 
+#include "common/estados.h"
 #include "database/base_datos.h"
 #include "database/transaccion.h"
 
@@ -35,7 +36,6 @@ bool tieneMovimientos(BaseDatos& base, const QString& nroAgente)
     static const QStringList kConsultas = {
         QStringLiteral("SELECT 1 FROM Retenciones WHERE IdCabecera IN (%1)"),
         QStringLiteral("SELECT 1 FROM Retenciones_B WHERE IdCabecera IN (%1)"),
-        QStringLiteral("SELECT 1 FROM Guias WHERE Nro_Comprobante <> '0' AND IdCabecera IN (%1)"),
         QStringLiteral("SELECT 1 FROM Turnos WHERE IdCabecera IN (%1)"),
         QStringLiteral("SELECT 1 FROM Estampillas_Turnos WHERE IdCabecera IN (%1)"),
         QStringLiteral("SELECT 1 FROM Multas_cobradas WHERE IdCabecera IN (%1)"),
@@ -43,15 +43,18 @@ bool tieneMovimientos(BaseDatos& base, const QString& nroAgente)
     };
     for (const QString& consulta : kConsultas)
         if (base.existe(consulta.arg(kCabecerasDelAgente), {nroAgente})) return true;
-    return false;
+    return base.existe(
+        QStringLiteral("SELECT 1 FROM Guias WHERE Nro_Comprobante <> ? AND IdCabecera IN (%1)")
+            .arg(kCabecerasDelAgente),
+        {kComprobantePendiente, nroAgente});
 }
 
 void borrarAgente(BaseDatos& base, const QString& nroAgente)
 {
     Transaccion transaccion(base);
-    base.ejecutar(QStringLiteral("DELETE FROM Guias WHERE Nro_Comprobante = '0' AND IdCabecera IN (")
+    base.ejecutar(QStringLiteral("DELETE FROM Guias WHERE Nro_Comprobante = ? AND IdCabecera IN (")
                       + kCabecerasDelAgente + QLatin1Char(')'),
-                  {nroAgente});
+                  {kComprobantePendiente, nroAgente});
     base.ejecutar(QStringLiteral("DELETE FROM Cabeceras WHERE Nro_Agente = ?"), {nroAgente});
     base.ejecutar(QStringLiteral("DELETE FROM Sucursales WHERE Nro_Agente = ?"), {nroAgente});
     base.ejecutar(QStringLiteral("DELETE FROM Agentes WHERE Nro_Agente = ?"), {nroAgente});

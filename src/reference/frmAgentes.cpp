@@ -4,10 +4,9 @@
 #include "common/digitos_verificadores.h"
 #include "database/base_datos.h"
 #include "database/entorno.h"
-#include "reference/activacion.h"
+#include "forms/grilla_registros.h"
+#include "forms/textos_formularios.h"
 #include "reference/agentes_cascada.h"
-#include "reference/grilla_registros.h"
-#include "reference/textos_formularios.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -118,7 +117,7 @@ void frmAgentes::valoresIniciales()
 
 void frmAgentes::mostrarNoEnlazados(const QSqlRecord& fila)
 {
-    cboIVA_->setCurrentIndex(fila.value(u"CondIVA"_s).toInt());
+    cboIVA_->setCurrentIndex(int(agenteDe(fila).condIva.value_or(0)));
 }
 
 void frmAgentes::completarValores(QVariantMap& valores)
@@ -139,34 +138,33 @@ void frmAgentes::grabado(const QVariantMap& valores, bool agregando)
     const QString nro = valores.value(u"Nro_Agente"_s).toString();
     if (agregando || !esActivo(nro)) return;
     // The active agent was changed: the environment and its panel follow at once.
-    entorno().Agente_Actual = entorno().leerAgente(nro);
-    entorno().setPanel(panel::Agente, Entorno::textoAgente(nro, txtRazonSocial_->text()));
+    entorno().releerAgente();
 }
 
 bool frmAgentes::esActivo(const QString& nroAgente) const
 {
-    return entorno().Agente_Actual.has_value() && entorno().agente() == nroAgente;
+    return entorno().agenteActual().has_value() && entorno().agente() == nroAgente;
 }
 
 QString frmAgentes::preguntaBorrar(const QSqlRecord& fila) const
 {
-    if (esActivo(fila.value(u"Nro_Agente"_s).toString()))
+    if (esActivo(agenteDe(fila).nroAgente))
         return txtRazonSocial_->text() + u" es el agente activo.\n¿Confirma su eliminación?"_s;
     return FormularioRegistro::preguntaBorrar(fila);
 }
 
 void frmAgentes::borrarFila(qint64, const QSqlRecord& fila)
 {
-    borrarAgente(base(), fila.value(u"Nro_Agente"_s).toString());
+    borrarAgente(base(), agenteDe(fila).nroAgente);
 }
 
 void frmAgentes::borrado(const QSqlRecord& fila)
 {
-    if (esActivo(fila.value(u"Nro_Agente"_s).toString())) entorno().Limpiar_Agente_Actual();
+    if (esActivo(agenteDe(fila).nroAgente)) entorno().Limpiar_Agente_Actual();
 }
 
 void frmAgentes::Activar()
 {
     const auto fila = grilla().registroActual();
-    if (fila) activarAgente(entorno(), fila->value(u"Nro_Agente"_s).toString());
+    if (fila) entorno().activarAgente(agenteDe(*fila).nroAgente);
 }

@@ -6,7 +6,7 @@
 //     frmAgentes form(contexto, ventana);
 //     contexto.dialogs.abrirModal(form);
 
-#include "reference/formulario_registro.h"
+#include "forms/formulario_registro.h"
 
 class QComboBox;
 

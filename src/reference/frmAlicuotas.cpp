@@ -1,10 +1,11 @@
 #include "reference/frmAlicuotas.h"
 
 #include "common/contexto.h"
+#include "common/regimenes.h"
 #include "database/base_datos.h"
 #include "database/entorno.h"
-#include "reference/eventos_foco.h"
-#include "reference/textos_formularios.h"
+#include "forms/eventos_foco.h"
+#include "forms/textos_formularios.h"
 #include "reference/valores_pantalla.h"
 
 #include <QComboBox>
@@ -83,7 +84,7 @@ frmAlicuotas::frmAlicuotas(Contexto& contexto, QWidget* parent)
         u"Alicuota"_s,
         [this] {
             const auto alicuota = Importe::leer(txtAlic_->text().trimmed(),
-                                                entorno().Separador_Decimal);
+                                                entorno().separadorDecimal());
             return alicuota ? alicuota->aColumna() : QVariant();
         },
         [this](const QVariant& v) {
@@ -102,8 +103,7 @@ frmAlicuotas::frmAlicuotas(Contexto& contexto, QWidget* parent)
         {[this] { return cboTipo_->currentIndex() >= 0; },
          u"Debe indicar el tipo de inscripción."_s, cboTipo_},
         {[this] {
-             const QString regimen = txtCodReg_->text();
-             if (regimen != u"11"_s && regimen != u"12"_s) return true;
+             if (!reglasRegimen(txtCodReg_->text()).alicuotasFijas) return true;
              dialogs().aviso(u"No está permitido modificar esta alicuota. Para más información, "
                              u"comuníquese con La Orvalen"_s);
              return false;
@@ -114,12 +114,7 @@ frmAlicuotas::frmAlicuotas(Contexto& contexto, QWidget* parent)
     });
 
     alSalir(txtCodReg_, [this] {
-        if (modo() == Modo::Navegando) return;
-        try {
-            buscarRegimen();
-        } catch (const ErrorMotor& error) {
-            dialogs().aviso(error.textoBlanco());
-        }
+        if (modo() != Modo::Navegando) protegido()([this] { buscarRegimen(); });
     });
     alSalir(txtAlic_, [this] {
         if (modo() != Modo::Navegando && !revisarAlicuota()) volverA(txtAlic_);
@@ -145,7 +140,7 @@ bool frmAlicuotas::revisarAlicuota()
         txtAlic_->setText(u"0"_s);
         return true;
     }
-    switch (pantalla::controlarTasa(txtAlic_->text(), entorno().Separador_Decimal)) {
+    switch (pantalla::controlarTasa(txtAlic_->text(), entorno().separadorDecimal())) {
     case pantalla::EstadoTasa::NoEsNumero:
         dialogs().aviso(u"La alícuota ingresada no es un número válido."_s, textos::AtencionPuntos,
                         Icono::Informacion);
@@ -156,7 +151,7 @@ bool frmAlicuotas::revisarAlicuota()
     case pantalla::EstadoTasa::Valida:
         break;
     }
-    const auto alicuota = Importe::leer(txtAlic_->text().trimmed(), entorno().Separador_Decimal);
+    const auto alicuota = Importe::leer(txtAlic_->text().trimmed(), entorno().separadorDecimal());
     txtAlic_->setText(pantalla::tasa(*alicuota));
     return true;
 }

@@ -1,12 +1,12 @@
 #pragma once
 // Rates of withholding or perception, in percent, by regime and subject type, kept in Alicuotas;
-// the entry forms take a receipt's rate from here. The rates of regimes "11" and "12" are the
-// agency's and cannot be saved here (they may be deleted; the next start writes them again).
+// the entry forms take a receipt's rate from here. The rates of the regimes the agency fixes
+// (regimenes.h) cannot be saved here (they may be deleted; the next start writes them again).
 //
 //     frmAlicuotas form(contexto, ventana);
 //     contexto.dialogs.abrirModal(form);
 
-#include "reference/formulario_registro.h"
+#include "forms/formulario_registro.h"
 
 class QComboBox;
 class QLabel;

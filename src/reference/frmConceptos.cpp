@@ -2,7 +2,7 @@
 
 #include "common/contexto.h"
 #include "database/base_datos.h"
-#include "reference/textos_formularios.h"
+#include "forms/textos_formularios.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -11,7 +11,7 @@
 //     contexto.dialogs.abrirModal(lista);
 //     if (lista.seleccion()) ...                            // "05"; nothing after Salir
 
-#include "reference/formulario_registro.h"
+#include "forms/formulario_registro.h"
 
 class frmConceptos final : public FormularioRegistro {
     Q_OBJECT

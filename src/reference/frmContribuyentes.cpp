@@ -3,8 +3,8 @@
 #include "common/contexto.h"
 #include "common/digitos_verificadores.h"
 #include "database/base_datos.h"
-#include "reference/eventos_foco.h"
-#include "reference/textos_formularios.h"
+#include "forms/eventos_foco.h"
+#include "forms/textos_formularios.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -136,12 +136,7 @@ void frmContribuyentes::agregarNumerado(SujetoNumerado clase)
     if (modo() != Modo::Navegando) return;
     if (clase == SujetoNumerado::NoInscripto)
         dialogs().aviso(kAvisoNoInscripto, u"Contribuyente no inscripto"_s, Icono::Informacion);
-    try {
-        numeroSistema_ = siguienteNumero(base(), clase);
-    } catch (const ErrorMotor& error) {
-        dialogs().aviso(error.textoBlanco());
-        return;
-    }
+    if (!protegido()([&] { numeroSistema_ = siguienteNumero(base(), clase); })) return;
     proximaAlta_ = clase == SujetoNumerado::NoInscripto ? Alta::NoInscripto : Alta::Extranjero;
     Agregar();
     enfocar(mskCUIT_);

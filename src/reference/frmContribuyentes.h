@@ -13,7 +13,7 @@
 //     contexto.dialogs.abrirModal(lista);
 //     if (lista.seleccion()) ...                            // "0001234565"; nothing after Salir
 
-#include "reference/formulario_registro.h"
+#include "forms/formulario_registro.h"
 #include "reference/numeracion_sujetos.h"
 
 class QCheckBox;

@@ -2,8 +2,9 @@
 
 #include "common/contexto.h"
 #include "database/error_motor.h"
+#include "forms/botones.h"
+#include "forms/grilla_registros.h"
 #include "platform/dialogs.h"
-#include "reference/grilla_registros.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -15,17 +16,12 @@ using namespace Qt::Literals::StringLiterals;
 frmGranos::frmGranos(Contexto& contexto, QWidget* parent)
     : QDialog(parent), contexto_(contexto),
       dbgGranos_(new GrillaRegistros(contexto.base, u"dbgGranos"_s, this)),
-      cmdSeleccionar_(new QPushButton(u"S&eleccionar"_s, this)),
-      cmdSalir_(new QPushButton(u"&Salir"_s, this))
+      cmdSeleccionar_(crearBoton(this, u"cmdSeleccionar"_s, u"S&eleccionar"_s, 104)),
+      cmdSalir_(crearBoton(this, u"cmdSalir"_s, u"&Salir"_s, 104)),
+      protegido_(contexto.dialogs, Protector::Aviso::Simple)
 {
     setObjectName(u"frmGranos"_s);
     setWindowTitle(u"Tipos de Granos"_s);
-    cmdSeleccionar_->setObjectName(u"cmdSeleccionar"_s);
-    cmdSalir_->setObjectName(u"cmdSalir"_s);
-    for (QPushButton* b : {cmdSeleccionar_, cmdSalir_}) {
-        b->setAutoDefault(false);
-        b->setMinimumWidth(104);
-    }
 
     auto* principal = new QHBoxLayout(this);
     principal->addWidget(dbgGranos_, 1);
@@ -49,11 +45,7 @@ frmGranos::frmGranos(Contexto& contexto, QWidget* parent)
         if (!cmdSeleccionar_->isHidden()) Seleccionar();
     });
 
-    try {
-        dbgGranos_->consultar({});  // as stored
-    } catch (const ErrorMotor& error) {
-        contexto_.dialogs.aviso(error.textoBlanco());
-    }
+    protegido_([this] { dbgGranos_->consultar({}); });  // as stored
     dbgGranos_->irAFila(0);
     resize(420, 380);
 }
@@ -62,13 +54,7 @@ void frmGranos::Seleccionar()
 {
     // An empty list has nothing to hand back: the opener's field stays as it was.
     std::optional<QSqlRecord> fila;
-    try {
-        fila = dbgGranos_->registroActual();
-    } catch (const ErrorMotor& error) {
-        contexto_.dialogs.aviso(error.textoBlanco());
-        return;
-    }
-    if (!fila) return;
+    if (!protegido_([&] { fila = dbgGranos_->registroActual(); }) || !fila) return;
     const int grano = fila->value(u"Grano"_s).toString().trimmed().toInt();
     seleccion_ = QString::number(grano).rightJustified(2, u'0');
     accept();

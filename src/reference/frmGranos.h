@@ -7,6 +7,8 @@
 //     contexto.dialogs.abrirModal(lista);
 //     if (lista.seleccion()) ...
 
+#include "forms/protector.h"
+
 #include <QDialog>
 #include <optional>
 
@@ -27,5 +29,6 @@ private:
     GrillaRegistros* dbgGranos_;
     QPushButton* cmdSeleccionar_;
     QPushButton* cmdSalir_;
+    Protector protegido_;
     std::optional<QString> seleccion_;
 };

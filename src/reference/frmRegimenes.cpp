@@ -1,12 +1,13 @@
 #include "reference/frmRegimenes.h"
 
 #include "common/contexto.h"
+#include "database/entorno.h"
 #include "database/error_motor.h"
+#include "forms/ayuda.h"
+#include "forms/botones.h"
+#include "forms/grilla_registros.h"
+#include "forms/textos_formularios.h"
 #include "platform/dialogs.h"
-#include "reference/activacion.h"
-#include "reference/grilla_registros.h"
-#include "reference/textos_formularios.h"
-#include "shell/ayuda.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -19,17 +20,13 @@ using namespace Qt::Literals::StringLiterals;
 frmRegimenes::frmRegimenes(Contexto& contexto, QWidget* parent)
     : QDialog(parent), contexto_(contexto),
       dbgRegimenes_(new GrillaRegistros(contexto.base, u"dbgRegimenes"_s, this)),
-      cmdActivar_(new QPushButton(u"Ac&tivar"_s, this)),
-      cmdSalir_(new QPushButton(u"&Salir"_s, this))
+      cmdActivar_(crearBoton(this, u"cmdActivar"_s, u"Ac&tivar"_s, 104)),
+      cmdSalir_(crearBoton(this, u"cmdSalir"_s, u"&Salir"_s, 104)),
+      protegido_(contexto.dialogs, Protector::Aviso::Simple)
 {
     setObjectName(u"frmRegimenes"_s);
     setWindowTitle(u"Regímenes"_s);
-    cmdActivar_->setObjectName(u"cmdActivar"_s);
-    cmdSalir_->setObjectName(u"cmdSalir"_s);
-    for (QPushButton* b : {cmdActivar_, cmdSalir_}) {
-        b->setAutoDefault(false);
-        b->setMinimumWidth(104);
-    }
+    instalarAyudaF1(*this, contexto_, [this] { return objectName(); });
 
     auto* principal = new QHBoxLayout(this);
     principal->addWidget(dbgRegimenes_, 1);
@@ -61,11 +58,7 @@ frmRegimenes::frmRegimenes(Contexto& contexto, QWidget* parent)
     });
 
     // Opening: the regimes in code order, the last one current.
-    try {
-        dbgRegimenes_->consultar(u"Cod_Regimen"_s);
-    } catch (const ErrorMotor& error) {
-        contexto_.dialogs.aviso(error.textoBlanco());
-    }
+    protegido_([this] { dbgRegimenes_->consultar(u"Cod_Regimen"_s); });
     dbgRegimenes_->irAUltima();
     cmdActivar_->setEnabled(dbgRegimenes_->hayFilas());
     resize(520, 400);
@@ -73,20 +66,8 @@ frmRegimenes::frmRegimenes(Contexto& contexto, QWidget* parent)
 
 void frmRegimenes::Activar()
 {
-    try {
+    protegido_([this] {
         const auto fila = dbgRegimenes_->registroActual();
-        if (fila) activarRegimen(contexto_.entorno, fila->value(u"Cod_Regimen"_s).toString());
-    } catch (const ErrorMotor& error) {
-        contexto_.dialogs.aviso(error.textoBlanco());
-    }
-}
-
-void frmRegimenes::keyReleaseEvent(QKeyEvent* evento)
-{
-    if (evento->key() == Qt::Key_F1) {
-        mostrarAyuda(contexto_, objectName());
-        evento->accept();
-        return;
-    }
-    QDialog::keyReleaseEvent(evento);
+        if (fila) contexto_.entorno.activarRegimen(regimenDe(*fila).codRegimen);
+    });
 }

@@ -5,6 +5,8 @@
 //     frmRegimenes form(contexto, ventana);
 //     contexto.dialogs.abrirModal(form);
 
+#include "forms/protector.h"
+
 #include <QDialog>
 
 class GrillaRegistros;
@@ -19,12 +21,10 @@ public:
     // Makes the current regime active; the list stays open.
     void Activar();
 
-protected:
-    void keyReleaseEvent(QKeyEvent* evento) override;
-
 private:
     Contexto& contexto_;
     GrillaRegistros* dbgRegimenes_;
     QPushButton* cmdActivar_;
     QPushButton* cmdSalir_;
+    Protector protegido_;
 };

@@ -3,8 +3,7 @@
 #include "common/contexto.h"
 #include "database/base_datos.h"
 #include "database/entorno.h"
-#include "reference/activacion.h"
-#include "reference/grilla_registros.h"
+#include "forms/grilla_registros.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -103,7 +102,7 @@ void frmSucursales::completarValores(QVariantMap& valores)
 
 bool frmSucursales::esActiva(const QString& sucursal) const
 {
-    return entorno().Sucursal_Actual.has_value() && entorno().agente() == agente_
+    return entorno().sucursalActual().has_value() && entorno().agente() == agente_
         && entorno().sucursal() == sucursal;
 }
 
@@ -112,24 +111,23 @@ void frmSucursales::grabado(const QVariantMap& valores, bool agregando)
     const QString sucursal = valores.value(u"Sucursal"_s).toString();
     if (agregando || !esActiva(sucursal)) return;
     // The active branch was changed: the environment and its panel follow at once.
-    entorno().Sucursal_Actual = entorno().leerSucursal(agente_, sucursal);
-    entorno().setPanel(panel::Sucursal, Entorno::textoSucursal(sucursal, txtDescripcion_->text()));
+    entorno().releerSucursal();
 }
 
 QString frmSucursales::preguntaBorrar(const QSqlRecord& fila) const
 {
-    const QString sucursal = fila.value(u"Sucursal"_s).toString();
+    const QString sucursal = sucursalDe(fila).sucursal;
     if (esActiva(sucursal)) return sucursal + u" es la sucursal activa.\n¿Confirma su eliminación?"_s;
     return FormularioRegistro::preguntaBorrar(fila);
 }
 
 void frmSucursales::borrado(const QSqlRecord& fila)
 {
-    if (esActiva(fila.value(u"Sucursal"_s).toString())) entorno().Limpiar_Sucursal_Actual();
+    if (esActiva(sucursalDe(fila).sucursal)) entorno().Limpiar_Sucursal_Actual();
 }
 
 void frmSucursales::Activar()
 {
     const auto fila = grilla().registroActual();
-    if (fila) activarSucursal(entorno(), fila->value(u"Sucursal"_s).toString());
+    if (fila) entorno().activarSucursal(sucursalDe(*fila).sucursal);
 }

@@ -6,7 +6,7 @@
 //     frmSucursales form(contexto, ventana);
 //     contexto.dialogs.abrirModal(form);
 
-#include "reference/formulario_registro.h"
+#include "forms/formulario_registro.h"
 
 class frmSucursales final : public FormularioRegistro {
     Q_OBJECT

@@ -2,9 +2,9 @@
 
 #include "common/contexto.h"
 #include "database/entorno.h"
+#include "forms/eventos_foco.h"
+#include "forms/textos_formularios.h"
 #include "platform/reloj.h"
-#include "reference/eventos_foco.h"
-#include "reference/textos_formularios.h"
 #include "reference/valores_pantalla.h"
 
 #include <QGridLayout>
@@ -62,7 +62,7 @@ frmTasas::frmTasas(Contexto& contexto, QWidget* parent)
     enlazar(
         u"Tasa"_s,
         [this] {
-            const auto tasa = Importe::leer(txtTasa_->text().trimmed(), entorno().Separador_Decimal);
+            const auto tasa = Importe::leer(txtTasa_->text().trimmed(), entorno().separadorDecimal());
             return tasa ? tasa->aColumna() : QVariant();
         },
         [this](const QVariant& v) {
@@ -94,7 +94,7 @@ void frmTasas::valoresIniciales()
 
 bool frmTasas::revisarTasa()
 {
-    switch (pantalla::controlarTasa(txtTasa_->text(), entorno().Separador_Decimal)) {
+    switch (pantalla::controlarTasa(txtTasa_->text(), entorno().separadorDecimal())) {
     case pantalla::EstadoTasa::NoEsNumero:
         dialogs().aviso(u"La tasa ingresada no es un número válido."_s, textos::AtencionPuntos,
                         Icono::Informacion);

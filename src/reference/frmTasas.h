@@ -5,7 +5,7 @@
 //     frmTasas form(contexto, ventana);
 //     contexto.dialogs.abrirModal(form);
 
-#include "reference/formulario_registro.h"
+#include "forms/formulario_registro.h"
 
 class frmTasas final : public FormularioRegistro {
     Q_OBJECT

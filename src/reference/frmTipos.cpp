@@ -3,8 +3,8 @@
 #include "common/contexto.h"
 #include "database/base_datos.h"
 #include "database/entorno.h"
-#include "reference/eventos_foco.h"
-#include "reference/textos_formularios.h"
+#include "forms/eventos_foco.h"
+#include "forms/textos_formularios.h"
 #include "reference/valores_pantalla.h"
 
 #include <QGridLayout>
@@ -77,7 +77,7 @@ frmTipos::frmTipos(Contexto& contexto, QWidget* parent)
     enlazar(
         u"Valor"_s,
         [this] {
-            const auto valor = pantalla::leerValor(TxtValor_->text(), entorno().Separador_Decimal);
+            const auto valor = pantalla::leerValor(TxtValor_->text(), entorno().separadorDecimal());
             return valor ? valor->aColumna() : QVariant();
         },
         [this](const QVariant& v) {
@@ -91,11 +91,11 @@ frmTipos::frmTipos(Contexto& contexto, QWidget* parent)
         {[this] { return !txtDescripcion_->text().trimmed().isEmpty(); },
          u"Debe ingresar una descripción."_s, txtDescripcion_},
         {[this] {
-             return !pantalla::valorDemasiadoGrande(TxtValor_->text(), entorno().Separador_Decimal);
+             return !pantalla::valorDemasiadoGrande(TxtValor_->text(), entorno().separadorDecimal());
          },
          u"El valor ingresado es demasiado grande."_s, TxtValor_},
         {[this] {
-             return pantalla::leerValor(TxtValor_->text(), entorno().Separador_Decimal)
+             return pantalla::leerValor(TxtValor_->text(), entorno().separadorDecimal())
                  .has_value();
          },
          u"Debe ingresar el Valor."_s, TxtValor_},
@@ -104,12 +104,12 @@ frmTipos::frmTipos(Contexto& contexto, QWidget* parent)
 
     // The value shows as "$ 1.234,50"; it is edited as typed.
     alEntrar(TxtValor_, [this] {
-        const auto valor = pantalla::leerValor(TxtValor_->text(), entorno().Separador_Decimal);
+        const auto valor = pantalla::leerValor(TxtValor_->text(), entorno().separadorDecimal());
         if (valor && TxtValor_->text().trimmed().startsWith(u'$'))
-            TxtValor_->setText(valor->conPunto().replace(u'.', entorno().Separador_Decimal));
+            TxtValor_->setText(valor->conPunto().replace(u'.', entorno().separadorDecimal()));
     });
     alSalir(TxtValor_, [this] {
-        const auto valor = pantalla::leerValor(TxtValor_->text(), entorno().Separador_Decimal);
+        const auto valor = pantalla::leerValor(TxtValor_->text(), entorno().separadorDecimal());
         if (valor) TxtValor_->setText(pantalla::valor(*valor));
     });
 

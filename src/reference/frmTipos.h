@@ -15,7 +15,7 @@
 //     contexto.dialogs.abrirModal(lista);
 //     if (lista.seleccion()) ...                            // "03"; nothing after Salir
 
-#include "reference/formulario_registro.h"
+#include "forms/formulario_registro.h"
 
 class frmTipos final : public FormularioRegistro {
     Q_OBJECT

@@ -2,8 +2,8 @@
 
 #include "common/contexto.h"
 #include "database/base_datos.h"
+#include "forms/eventos_foco.h"
 #include "platform/reloj.h"
-#include "reference/eventos_foco.h"
 #include "reference/valores_pantalla.h"
 
 #include <QGridLayout>
@@ -123,15 +123,13 @@ void frmVencimientos::valoresIniciales()
     const QDate hoy = contexto().reloj.hoy();
     int mes = hoy.month();
     int anio = hoy.year();
-    try {
+    protegido()([&] {
         if (const auto ultimo = base().fila(
                 u"SELECT Anio, Mes FROM Vencimientos ORDER BY Anio DESC, Mes DESC LIMIT 1"_s)) {
             anio = ultimo->value(0).toInt();
             mes = ultimo->value(1).toInt();
         }
-    } catch (const ErrorMotor& error) {
-        dialogs().aviso(error.textoBlanco());
-    }
+    });
     if (mes == 12) {
         mes = 1;
         ++anio;

@@ -5,7 +5,7 @@
 //     frmVencimientos form(contexto, ventana);
 //     contexto.dialogs.abrirModal(form);
 
-#include "reference/formulario_registro.h"
+#include "forms/formulario_registro.h"
 
 class frmVencimientos final : public FormularioRegistro {
     Q_OBJECT

@@ -105,13 +105,13 @@ FinArranque Arranque::Cargar_Entorno(const std::optional<ContenidoEntornoMem>& a
 ContenidoEntornoMem Arranque::entornoActivo() const
 {
     ContenidoEntornoMem activo;
-    if (entorno_.Cabecera_Actual) {
+    if (entorno_.cabeceraActual()) {
         activo.cabeceraEncontrada = true;
         activo.cabecera = entorno_.idCabecera();
     }
-    if (entorno_.Agente_Actual) activo.agente = entorno_.agente();
-    if (entorno_.Sucursal_Actual) activo.sucursal = entorno_.sucursal();
-    if (entorno_.Regimen_Actual) activo.regimen = entorno_.regimen();
+    if (entorno_.agenteActual()) activo.agente = entorno_.agente();
+    if (entorno_.sucursalActual()) activo.sucursal = entorno_.sucursal();
+    if (entorno_.regimenActual()) activo.regimen = entorno_.regimen();
     return activo;
 }
 
@@ -135,39 +135,24 @@ void Arranque::restaurarEntorno(const std::optional<ContenidoEntornoMem>& activo
                              .arg(QDir::toNativeSeparators(rutaEntornoMem())));
     }
 
-    // A value not found must not leave the text of an earlier one on the panels.
-    entorno_.panelesIniciales();
-    entorno_.Cabecera_Actual.reset();
-    if (leido.cabeceraEncontrada) entorno_.Cabecera_Actual = entorno_.leerCabecera(leido.cabecera);
-    if (entorno_.Cabecera_Actual) {
-        // The declaration's own agent, branch and regime win over the file's other lines.
-        const QSqlRecord& cabecera = *entorno_.Cabecera_Actual;
-        leido.agente = cabecera.value(QStringLiteral("Nro_Agente")).toString();
-        leido.sucursal = cabecera.value(QStringLiteral("Sucursal")).toString();
-        leido.regimen = cabecera.value(QStringLiteral("Cod_Regimen")).toString();
-        entorno_.mostrarCabecera();
-    }
-
-    entorno_.Agente_Actual = entorno_.leerAgente(leido.agente);
-    entorno_.mostrarAgente();
-    entorno_.Sucursal_Actual = entorno_.leerSucursal(leido.agente, leido.sucursal);
-    entorno_.mostrarSucursal();
-    entorno_.Regimen_Actual = entorno_.leerRegimen(leido.regimen);
-    entorno_.mostrarRegimen();
+    // The declaration's own agent, branch and regime win over the file's other lines.
+    entorno_.restaurar(leido.cabeceraEncontrada ? std::optional<qint64>(leido.cabecera)
+                                                : std::nullopt,
+                       leido.agente, leido.sucursal, leido.regimen);
 }
 
 void Arranque::cerrar()
 {
-    auto opcional = [](const std::optional<QSqlRecord>& fila, const char* campo) {
-        return fila ? std::optional<QString>(fila->value(QString::fromLatin1(campo)).toString())
-                    : std::nullopt;
+    auto opcional = [](bool activo, const QString& clave) {
+        return activo ? std::optional<QString>(clave) : std::nullopt;
     };
+    const Entorno& e = entorno_;
     const std::optional<qint64> cabecera =
-        entorno_.Cabecera_Actual ? std::optional<qint64>(entorno_.idCabecera()) : std::nullopt;
+        e.cabeceraActual() ? std::optional<qint64>(e.idCabecera()) : std::nullopt;
     const QByteArray contenido = escribirEntornoMem(
-        cabecera, opcional(entorno_.Agente_Actual, "Nro_Agente"),
-        opcional(entorno_.Sucursal_Actual, "Sucursal"),
-        opcional(entorno_.Regimen_Actual, "Cod_Regimen"));
+        cabecera, opcional(e.agenteActual().has_value(), e.agente()),
+        opcional(e.sucursalActual().has_value(), e.sucursal()),
+        opcional(e.regimenActual().has_value(), e.regimen()));
 
     // Written whole or not at all: a failure leaves the previous file.
     QSaveFile archivo(rutaEntornoMem());

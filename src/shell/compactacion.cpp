@@ -38,7 +38,7 @@ ResultadoCompactacion compactarBase(Arranque& arranque, Entorno& entorno, const 
     const ContenidoEntornoMem activo = arranque.entornoActivo();
 
     ResultadoCompactacion resultado;
-    entorno.Tamanio_Anterior = QFileInfo(origen).size();
+    resultado.tamanioAnterior = QFileInfo(origen).size();
     try {
         if (QFileInfo::exists(destino) && !QFile::remove(destino))
             throw ErrorMotor(errores::AccesoArchivo,
@@ -49,7 +49,7 @@ ResultadoCompactacion compactarBase(Arranque& arranque, Entorno& entorno, const 
         const qint64 tamanio = QFileInfo(destino).size();
         base.cerrar();
         reemplazar(destino, origen);
-        entorno.Tamanio_Compactada = tamanio;
+        resultado.tamanioCompactada = tamanio;
         resultado.compactada = true;
     } catch (const ErrorMotor& error) {
         resultado.error = error;

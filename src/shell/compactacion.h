@@ -20,8 +20,10 @@ struct ResultadoCompactacion {
     bool compactada = false;           // BDR.mdb is now the compacted file
     std::optional<ErrorMotor> error;   // why it was not; the original file is kept
     FinArranque fin = FinArranque::Continuar;  // whether the reopened database lets the run go on
+    qint64 tamanioAnterior = 0;        // the file's size before (Tamanio_Anterior)
+    qint64 tamanioCompactada = 0;      // and after, when compacted (Tamanio_Compactada)
 };
 
-// Compacts the open database; writes Tamanio_Anterior and, on success, Tamanio_Compactada.
+// Compacts the open database.
 ResultadoCompactacion compactarBase(Arranque& arranque, Entorno& entorno,
                                     const Reemplazo& reemplazar = reemplazarArchivo);

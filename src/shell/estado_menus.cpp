@@ -1,23 +1,18 @@
 #include "shell/estado_menus.h"
 
+#include "common/regimenes.h"
 #include "database/entorno.h"
 #include "shell/menu_principal.h"
 
 namespace {
 
-// The regime codes are compared as two-character texts: "greater" is later in text order.
-bool visiblePorRegimen(const QString& item, const QString& c)
+// The goods-types items show the class the regime works with; the police items, the police
+// regime's.
+bool visiblePorRegimen(const QString& item, const ReglasRegimen& r)
 {
-    auto es = [&](std::initializer_list<const char*> codigos) {
-        for (const char* codigo : codigos)
-            if (c == QLatin1String(codigo)) return true;
-        return false;
-    };
-    if (item == QLatin1String("mnuGanado")) return es({"09", "11", "16"});
-    if (item == QLatin1String("MnuRemesas")) return c == QLatin1String("10") || c > QLatin1String("11");
-    if (item == QLatin1String("mnuCereales")) return es({"10", "12", "13"});
-    if (item == QLatin1String("mnuAlimentos")) return c == QLatin1String("15");
-    return c == QLatin1String("13");  // the police items
+    if (const int clase = claseTipos(item)) return r.claseTipos == clase;
+    if (item == QLatin1String("MnuRemesas")) return r.menuRemesas;
+    return r.policial();
 }
 
 bool dependeDelRegimen(const QString& item)
@@ -52,16 +47,16 @@ EstadoMenus estadoMenus(const EntornoMenus& entorno)
 
     for (auto& [nombre, item] : estado)
         if (dependeDelRegimen(nombre))
-            item.visible = entorno.regimen && visiblePorRegimen(nombre, *entorno.regimen);
+            item.visible = entorno.regimen && visiblePorRegimen(nombre, reglasRegimen(*entorno.regimen));
     return estado;
 }
 
 EntornoMenus entornoMenus(const Entorno& entorno)
 {
     EntornoMenus e;
-    e.agente = entorno.Agente_Actual.has_value();
-    e.sucursal = entorno.Sucursal_Actual.has_value();
-    if (entorno.Regimen_Actual) e.regimen = entorno.regimen();
-    e.cabecera = entorno.Cabecera_Actual.has_value();
+    e.agente = entorno.agenteActual().has_value();
+    e.sucursal = entorno.sucursalActual().has_value();
+    if (entorno.regimenActual()) e.regimen = entorno.regimen();
+    e.cabecera = entorno.cabeceraActual().has_value();
     return e;
 }

@@ -17,28 +17,8 @@
 #include "shell/menu_principal.h"
 
 // Each opener shows its form modally over the main window through contexto.dialogs.abrirModal;
-// the main window sets its menus again when the opener returns. One line per form, for example:
-//
-//   ventana.setAbridor(QStringLiteral("mnuAgentes"), [&] {
-//       frmAgentes f(contexto, &ventana); contexto.dialogs.abrirModal(f); });
-//
-// What each opener does besides showing its form:
-//   mnuConceptos, mnuContribuyentes, MnuPolicia   the form in maintenance mode (Seleccionar hidden)
-//   mnuAgentes, mnuSucursales, mnuRegimenes, mnuAlicuotas, mnuVencimientos, mnuTasas
-//                                                 the form as it is
-//   mnuGanado, mnuCereales, mnuAlimentos          frmTipos after Setear_seleccion(claseTipos(item))
-//   MnuRemesas                                    frmRemesas (the window itself refuses the command
-//                                                 while no agent is active)
-//   mnuRetenciones                                the form named by formularioDeEntrada(regime code)
-//   mnuCabecerasActivar, mnuCabecerasABM, mnuCabecerasRect, mnuCabecerasEmitir, mnuDeshacerCabImp
-//                                                 frmCabeceras with the caption tituloCabeceras(item)
-//   MnuTurnos                                     FrmTurnos_Policia
-//   mnuAdministracionIntervenciones               frmIntervenciones
-//   mnuRetxCab                                    frmRetxCab
-//   mnuDetalleIntervenciones                      the print of DetalleIntervenciones.rpt for the
-//                                                 active declaration, after confirming the printer
-//   mnuImportarSuj, mnuImportarRet                frmImportar with the caption "Importar Sujetos" or
-//                                                 "Importar DDJJ"
+// the main window sets its menus again when the opener returns. An item without an opener here
+// stays disabled.
 namespace {
 
 template <typename Formulario>
@@ -77,7 +57,7 @@ void conectarFormularios(frmPrincipal& ventana, Contexto& contexto)
     ventana.setAbridor(QStringLiteral("mnuVencimientos"),
                        [&] { abrir<frmVencimientos>(ventana, contexto); });
     ventana.setAbridor(QStringLiteral("mnuTasas"), [&] { abrir<frmTasas>(ventana, contexto); });
-    for (const QString item :
+    for (const QString& item :
          {QStringLiteral("mnuGanado"), QStringLiteral("mnuCereales"), QStringLiteral("mnuAlimentos")}) {
         ventana.setAbridor(item, [&ventana, &contexto, item] {
             frmTipos tipos(contexto, &ventana);
@@ -98,21 +78,13 @@ void conectarFormularios(frmPrincipal& ventana, Contexto& contexto)
     });
 
     // Declarations
-    ventana.setAbridor(QStringLiteral("mnuCabecerasActivar"), [&] {
-        abrirFrmCabeceras(contexto, &ventana,
-                          tituloCabeceras(QStringLiteral("mnuCabecerasActivar")));
-    });
-    ventana.setAbridor(QStringLiteral("mnuCabecerasABM"), [&] {
-        abrirFrmCabeceras(contexto, &ventana, tituloCabeceras(QStringLiteral("mnuCabecerasABM")));
-    });
-    ventana.setAbridor(QStringLiteral("mnuCabecerasRect"), [&] {
-        abrirFrmCabeceras(contexto, &ventana, tituloCabeceras(QStringLiteral("mnuCabecerasRect")));
-    });
-    ventana.setAbridor(QStringLiteral("mnuCabecerasEmitir"), [&] {
-        abrirFrmCabeceras(contexto, &ventana,
-                          tituloCabeceras(QStringLiteral("mnuCabecerasEmitir")));
-    });
-    ventana.setAbridor(QStringLiteral("mnuDeshacerCabImp"), [&] {
-        abrirFrmCabeceras(contexto, &ventana, tituloCabeceras(QStringLiteral("mnuDeshacerCabImp")));
-    });
+    for (const QString& item :
+         {QStringLiteral("mnuCabecerasActivar"), QStringLiteral("mnuCabecerasABM"),
+          QStringLiteral("mnuCabecerasRect"), QStringLiteral("mnuCabecerasEmitir"),
+          QStringLiteral("mnuDeshacerCabImp")}) {
+        const ModoCabeceras modo = *modoCabeceras(item);
+        ventana.setAbridor(item, [&ventana, &contexto, modo] {
+            abrirFrmCabeceras(contexto, &ventana, modo);
+        });
+    }
 }

@@ -2,13 +2,13 @@
 
 #include "common/contexto.h"
 #include "database/entorno.h"
+#include "forms/ayuda.h"
 #include "platform/dialogs.h"
+#include "shell/Frm_Actualizaciones.h"
 #include "shell/arranque.h"
-#include "shell/ayuda.h"
 #include "shell/compactacion.h"
 #include "shell/estado_menus.h"
 #include "shell/frmAcercaDe.h"
-#include "shell/Frm_Actualizaciones.h"
 #include "shell/leame.h"
 #include "shell/logo.h"
 #include "shell/menu_principal.h"
@@ -56,9 +56,9 @@ frmPrincipal::frmPrincipal(Contexto& contexto, Arranque& arranque, QWidget* pare
 
     construirMenus();
     construirCentro();
-    connect(&contexto_.entorno, &Entorno::panelCambiado, this, &frmPrincipal::mostrarPanel);
-    // Every change of the environment writes a panel: the menus follow it at once.
-    connect(&contexto_.entorno, &Entorno::panelCambiado, this, [this] { actualizarMenus(); });
+    instalarAyudaF1(*this, contexto_, [this] { return objectName(); });
+    // The panels and the menus follow every change of the environment at once.
+    connect(&contexto_.entorno, &Entorno::cambiado, this, &frmPrincipal::seguirEntorno);
     actualizarMenus();
 }
 
@@ -197,7 +197,7 @@ void frmPrincipal::ejecutar(const QString& item)
             mnuEliminarSuj_Click();
         } else if (item == QLatin1String("MnuActualizaciones")) {
             MnuActualizaciones_Click();
-        } else if (item == QLatin1String("MnuRemesas") && !entorno.Agente_Actual) {
+        } else if (item == QLatin1String("MnuRemesas") && !entorno.agenteActual()) {
             contexto_.dialogs.mostrar({QStringLiteral("Aún no ha seleccionado el Agente"),
                                        kTituloAplicacion, Icono::Critico});
         } else if (const auto it = abridores_.find(item); it != abridores_.end() && it->second) {
@@ -255,8 +255,8 @@ void frmPrincipal::mnuCompactDB_Click()
     dialogs.mostrar({QStringLiteral("Base de datos compactada exitosamente.\n\n"
                                     "Tamaño anterior             %1 bytes\n"
                                     "Tamaño compactada     %2 bytes")
-                         .arg(local.toString(contexto_.entorno.Tamanio_Anterior),
-                              local.toString(contexto_.entorno.Tamanio_Compactada)),
+                         .arg(local.toString(resultado->tamanioAnterior),
+                              local.toString(resultado->tamanioCompactada)),
                      kTituloAplicacion, Icono::Informacion});
 }
 
@@ -317,9 +317,13 @@ QString frmPrincipal::textoPanel(const QString& clave) const
     return etiqueta ? etiqueta->text() : QString();
 }
 
-void frmPrincipal::mostrarPanel(const QString& clave, const QString& texto)
+void frmPrincipal::seguirEntorno()
 {
-    if (auto* etiqueta = findChild<QLabel*>(clave)) etiqueta->setText(texto);
+    for (const QString& clave : {panel::Agente, panel::Sucursal, panel::Regimen, panel::Mes,
+                                 panel::Anio, panel::Rectifica})
+        if (auto* etiqueta = findChild<QLabel*>(clave))
+            etiqueta->setText(contexto_.entorno.textoPanel(clave));
+    actualizarMenus();
 }
 
 void frmPrincipal::changeEvent(QEvent* evento)
@@ -327,15 +331,6 @@ void frmPrincipal::changeEvent(QEvent* evento)
     // Becoming active again, after any window shown over it has closed.
     if (evento->type() == QEvent::ActivationChange && isActiveWindow()) actualizarMenus();
     QMainWindow::changeEvent(evento);
-}
-
-void frmPrincipal::keyReleaseEvent(QKeyEvent* evento)
-{
-    if (evento->key() == Qt::Key_F1) {
-        mostrarAyuda(contexto_, objectName());
-        return;
-    }
-    QMainWindow::keyReleaseEvent(evento);
 }
 
 void frmPrincipal::closeEvent(QCloseEvent* evento)

@@ -39,7 +39,6 @@ public:
 
 protected:
     void changeEvent(QEvent* evento) override;
-    void keyReleaseEvent(QKeyEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
@@ -47,7 +46,8 @@ private:
     void construirMenus();
     void construirCentro();
     void ubicarLogo();
-    void mostrarPanel(const QString& clave, const QString& texto);
+    // The panels and the menus as the environment now stands.
+    void seguirEntorno();
 
     void mnuLeame_Click();
     void mnuCompactDB_Click();

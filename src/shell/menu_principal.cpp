@@ -61,26 +61,14 @@ bool esComandoPropio(const QString& item)
     return propios.contains(item);
 }
 
-QString formularioDeEntrada(const QString& codRegimen)
+std::optional<ModoCabeceras> modoCabeceras(const QString& item)
 {
-    const QString& c = codRegimen;
-    if ((c >= QLatin1String("09") && c <= QLatin1String("12")) || c == QLatin1String("15")
-        || c == QLatin1String("16"))
-        return QStringLiteral("frmRetenciones_B");
-    if (c == QLatin1String("13")) return QStringLiteral("frmRetenciones_C");
-    return QStringLiteral("frmRetenciones");
-}
-
-QString tituloCabeceras(const QString& item)
-{
-    if (item == QLatin1String("mnuCabecerasABM"))
-        return QStringLiteral("Altas, Bajas y Modificaciones de Declaraciones");
-    if (item == QLatin1String("mnuCabecerasActivar")) return QStringLiteral("Activar Declaración");
-    if (item == QLatin1String("mnuCabecerasRect")) return QStringLiteral("Rectificar Declaraciones");
-    if (item == QLatin1String("mnuCabecerasEmitir")) return QStringLiteral("Emitir y Generar Diskette");
-    if (item == QLatin1String("mnuDeshacerCabImp"))
-        return QStringLiteral("Deshacer Declaraciones Importadas");
-    return {};
+    if (item == QLatin1String("mnuCabecerasABM")) return ModoCabeceras::Mantenimiento;
+    if (item == QLatin1String("mnuCabecerasActivar")) return ModoCabeceras::Activacion;
+    if (item == QLatin1String("mnuCabecerasRect")) return ModoCabeceras::Rectificacion;
+    if (item == QLatin1String("mnuCabecerasEmitir")) return ModoCabeceras::Emision;
+    if (item == QLatin1String("mnuDeshacerCabImp")) return ModoCabeceras::Deshacer;
+    return std::nullopt;
 }
 
 int claseTipos(const QString& item)

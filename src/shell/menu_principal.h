@@ -1,9 +1,12 @@
 #pragma once
 // The main window's menu tree as data, in display order: names, captions with their accelerators,
-// and what the commands that open other forms need to know (which entry form serves a regime, the
-// captions that tell the declarations form its mode, the class of the goods-types form).
+// and what the commands that open other forms need to know (the mode of the declarations form,
+// the class of the goods-types form).
+
+#include "declarations/modos_cabeceras.h"
 
 #include <QString>
+#include <optional>
 #include <vector>
 
 struct DefItemMenu {
@@ -23,13 +26,9 @@ const std::vector<DefMenu>& arbolMenus();
 // The items whose command the main window carries out itself (the rest open another form).
 bool esComandoPropio(const QString& item);
 
-// The entry form that serves a regime: "frmRetenciones_B" for "09" to "12", "15" and "16",
-// "frmRetenciones_C" for "13", "frmRetenciones" for any other code (compared as text).
-QString formularioDeEntrada(const QString& codRegimen);
-
-// The caption that tells the declarations form its mode, for the five items that open it; empty
-// for any other item.
-QString tituloCabeceras(const QString& item);
+// The mode the declarations form opens in, for the five items that open it; none for any other
+// item.
+std::optional<ModoCabeceras> modoCabeceras(const QString& item);
 
 // The class the goods-types form is set to by "&Ganado" (1), "&Cereales" (2) and "Alimentos" (3);
 // 0 for any other item.

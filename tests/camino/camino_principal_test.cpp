@@ -10,16 +10,18 @@
 #include "database/base_datos.h"
 #include "database/entorno.h"
 #include "database/importe.h"
-#include "platform/pdf_prueba.h"
-#include "reference/formularios_prueba.h"
-#include "reference/grilla_registros.h"
-#include "reference/registros_prueba.h"
+#include "forms/grilla_registros.h"
 #include "shell/arranque.h"
 #include "shell/bloqueo_carpeta.h"
 #include "shell/formularios_menu.h"
 #include "shell/frmAcercaDe.h"
 #include "shell/frmPrincipal.h"
 #include "support/carpeta_temporal.h"
+#include "support/entorno_prueba.h"
+#include "support/filas_prueba.h"
+#include "support/formularios_prueba.h"
+#include "support/impresora_del_programa.h"
+#include "support/pdf_prueba.h"
 #include "support/reloj_fijo.h"
 
 #include <QAction>
@@ -50,15 +52,6 @@ std::string s(const QString& texto) { return texto.toStdString(); }
 
 // ---- What a user does in a form, and what the user reads there.
 
-// Presses a button the user can see and reach.
-void clic(QWidget& formulario, const char* nombre)
-{
-    auto* boton = control<QPushButton>(formulario, QString::fromLatin1(nombre));
-    ASSERT_TRUE(boton);
-    ASSERT_TRUE(boton->isVisible() && boton->isEnabled())
-        << nombre << " no se puede pulsar en " << s(formulario.objectName());
-    boton->click();
-}
 
 // Types over a box and leaves it with Tab.
 void tipear(QWidget& formulario, const char* caja, const QString& valor)
@@ -218,7 +211,8 @@ protected:
     BaseDatos base;
     Entorno entorno{base};
     RelojFijo reloj{QDate(2024, 5, 20)};
-    Contexto contexto{base, entorno, dialogos, reloj, datos};
+    MotorReportes impresora{base, dialogos, reportesDelPrograma(), ningunaImpresora};
+    Contexto contexto{base, entorno, dialogos, reloj, impresora, datos};
     Arranque arranque{entorno, dialogos, datos};
     frmPrincipal ventana{contexto, arranque};
 };
@@ -500,7 +494,7 @@ void CaminoPrincipal::emitirDeclaracion()
         EXPECT_EQ(registro.front(), registros[i].tipo);
         EXPECT_EQ(registro.size(), registros[i].largo);
         EXPECT_TRUE(registro.contains(registros[i].contiene));
-        if (i > 0) EXPECT_TRUE(registro.startsWith(registros[i].tipo + kSujeto.toLatin1()));
+        if (i > 0) { EXPECT_TRUE(registro.startsWith(registros[i].tipo + kSujeto.toLatin1())); }
         EXPECT_EQ(registro.back(), '*');
     }
 

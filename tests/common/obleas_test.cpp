@@ -107,7 +107,9 @@ protected:
 TEST_F(Obleas, ValidaObleaDelAgenteActivo)
 {
     Entorno entorno(base);
-    entorno.Agente_Actual = base.fila(QStringLiteral("SELECT ? AS Nro_Agente"), {kAgente});
+    base.ejecutar(QStringLiteral("INSERT INTO Agentes (Nro_Agente, Razon_Social) VALUES (?, 'X')"),
+                  {kAgente});
+    entorno.activarAgente(kAgente);
 
     const std::pair<const char*, bool> casos[] = {
         {"A0000150", false}, {"A0000001", true},  {"A0000100", true},  {"A0000101", false},
@@ -121,8 +123,8 @@ TEST_F(Obleas, ValidaObleaDelAgenteActivo)
         {"A", false},        {"", false},
     };
     for (const char* regimen : {"10", "12", "13", "14"}) {
-        entorno.Regimen_Actual =
-            base.fila(QStringLiteral("SELECT ? AS Cod_Regimen"), {QString::fromLatin1(regimen)});
+        entorno.activarRegimen(QString::fromLatin1(regimen));
+        ASSERT_EQ(entorno.regimen(), QString::fromLatin1(regimen));
         for (const auto& [nro, valida] : casos)
             EXPECT_EQ(Valida_Oblea(entorno, QString::fromLatin1(nro)), valida)
                 << regimen << " " << nro;
@@ -131,14 +133,19 @@ TEST_F(Obleas, ValidaObleaDelAgenteActivo)
 
 TEST_F(Obleas, RegimenesSinObleasNoConsultan)
 {
-    // The database is never opened: a query would fail.
+    // The database is closed once the regime is chosen: a query would fail.
     BaseDatos cerrada;
     Entorno entorno(cerrada);
     for (const char* regimen : {"01", "09", "11", "15", "1", ""}) {
-        entorno.Regimen_Actual =
-            base.fila(QStringLiteral("SELECT ? AS Cod_Regimen"), {QString::fromLatin1(regimen)});
-        for (const char* nro : {"", "X", "A00X0050", "A9999999"})
-            EXPECT_TRUE(Valida_Oblea(entorno, QString::fromLatin1(nro))) << regimen << " " << nro;
+        const QString codigo = QString::fromLatin1(regimen);
+        if (leerRegimen(base, codigo)) {
+            cerrada.abrir(carpeta.base());
+            entorno.activarRegimen(codigo);
+            cerrada.cerrar();
+            ASSERT_EQ(entorno.regimen(), codigo);
+            for (const char* nro : {"", "X", "A00X0050", "A9999999"})
+                EXPECT_TRUE(Valida_Oblea(entorno, QString::fromLatin1(nro))) << regimen << " " << nro;
+        }
         EXPECT_TRUE(Valida_Oblea_Agente(cerrada, QStringLiteral("A0000001"),
                                         QString::fromLatin1(regimen), 12345))
             << regimen;

@@ -28,7 +28,7 @@ TEST(Importe, LeeTextosTipeadosYGuardados)
     for (const CasoLectura& c : casos) {
         const auto leido = Importe::leer(QString::fromLatin1(c.texto), QLatin1Char(c.separador));
         ASSERT_EQ(leido.has_value(), c.diezmilesimos.has_value()) << c.texto;
-        if (leido) EXPECT_EQ(leido->diezmilesimos(), *c.diezmilesimos) << c.texto;
+        if (leido) { EXPECT_EQ(leido->diezmilesimos(), *c.diezmilesimos) << c.texto; }
     }
 }
 

@@ -2,7 +2,7 @@
 // the record layouts, under a comma and a point decimal separator.
 
 #include "declarations/emision_declaracion.h"
-#include "declarations/base_declaraciones.h"
+#include "support/base_declaraciones.h"
 
 #include <QDir>
 #include <QFile>
@@ -131,11 +131,11 @@ TEST_P(ArchivoDeclaracionTest, escribeElArchivoComoLoEsperaLaAgencia)
     const QString destino = carpeta.ruta(QStringLiteral("destino"));
     ASSERT_TRUE(QDir().mkpath(destino));
 
-    dialogos.respuestas = {Respuesta::Si};
-    dialogos.textos = {QString::fromUtf8(caso.observacion)};
-    dialogos.rutas = {destino};
+    dialogs.respuestas = {Respuesta::Si};
+    dialogs.textos = {QString::fromUtf8(caso.observacion)};
+    dialogs.rutas = {destino};
     const auto emitida = emitirDeclaracion(contexto, id);
-    ASSERT_TRUE(emitida) << dialogos.textosMostrados().join(u'|').toStdString();
+    ASSERT_TRUE(emitida) << dialogs.textosMostrados().join(u'|').toStdString();
 
     const QString nombre = QString::fromLatin1(caso.archivo);
     const QByteArray esperado = leer(QStringLiteral(TARQUEL_FIXTURES "/declaraciones/%1/%2")

@@ -4,8 +4,8 @@
 #include "declarations/boleta_copias.h"
 #include "declarations/boleta_texto.h"
 #include "declarations/codigo_barras_boleta.h"
-#include "declarations/declaracion_de_prueba.h"
-#include "platform/pdf_prueba.h"
+#include "support/declaracion_de_prueba.h"
+#include "support/pdf_prueba.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,8 +19,7 @@ const QString kSinCodigo =
 Boleta boletaDe(DeclaracionDePrueba& dj, const char* total, const char* interes)
 {
     Boleta b;
-    b.tomarCabecera(*dj.base.fila(QStringLiteral("SELECT * FROM Cabeceras WHERE IdCabecera = ?"),
-                                  {dj.idCabecera}));
+    b.tomarCabecera(*leerCabecera(dj.base, dj.idCabecera));
     b.total = *Importe::leer(QString::fromLatin1(total));
     b.interes = *Importe::leer(QString::fromLatin1(interes));
     b.texto = prefijoBoleta(true, b.total) + *importeEnLetras(b.neto(), b.interes);

@@ -1,13 +1,12 @@
 // Life of a declaration on the declarations form: the rows of each mode, creating, modifying,
 // deleting while empty, activating and rectifying.
 
-#include "declarations/activacion_cabecera.h"
 #include "declarations/borrado_cabecera.h"
 #include "declarations/edicion_cabecera.h"
 #include "declarations/modos_cabeceras.h"
 #include "declarations/rectificacion_cabecera.h"
-#include "declarations/base_declaraciones.h"
-#include "shell/ayuda.h"
+#include "forms/ayuda.h"
+#include "support/base_declaraciones.h"
 
 namespace {
 
@@ -74,14 +73,15 @@ TEST_F(CicloCabeceraTest, crearProponeElMesEnCursoYGrabaUnaDeclaracionVacia)
 
     const ResultadoGrabacion r = grabarCabecera(contexto, std::nullopt, propuesta);
     ASSERT_EQ(r.resultado, Grabacion::Grabada);
-    const auto fila = entorno.leerCabecera(r.idCabecera);
+    const auto fila = base.fila(QStringLiteral("SELECT * FROM Cabeceras WHERE IdCabecera = ?"),
+                                {r.idCabecera});
     ASSERT_TRUE(fila);
     QStringList valores;
     for (const char* c : {"Nro_Agente", "Sucursal", "Cod_Regimen", "Anio", "Mes", "Rectifica",
                           "Estado", "MarcaObs", "Origen", "Descartados"})
         valores << fila->value(QString::fromLatin1(c)).toString();
     EXPECT_EQ(valores, (QStringList{"000123", "0001", "01", "2007", "03", "00", "1", "N", "M", "0"}));
-    EXPECT_TRUE(dialogos.mensajes.empty());
+    EXPECT_TRUE(dialogs.mensajes.empty());
 }
 
 TEST_F(CicloCabeceraTest, elAnioYElMesDeLasCajas)
@@ -99,14 +99,14 @@ TEST_F(CicloCabeceraTest, elAnioYElMesDeLasCajas)
 TEST_F(CicloCabeceraTest, unMesFueraDeRangoNoSeGraba)
 {
     for (const char* mes : {"13", "", "00"}) {
-        dialogos.mensajes.clear();
+        dialogs.mensajes.clear();
         EXPECT_EQ(grabarCabecera(contexto, std::nullopt, {QStringLiteral("2007"), QString::fromLatin1(mes)}).resultado,
                   Grabacion::MesNoValido);
-        ASSERT_EQ(dialogos.mensajes.size(), 1u);
+        ASSERT_EQ(dialogs.mensajes.size(), 1u);
         const QString esperado = QString::fromLatin1(*mes ? mes : "00") + QString::fromUtf8(" no es un mes válido.");
-        EXPECT_EQ(dialogos.mensajes[0].texto, esperado);
-        EXPECT_EQ(dialogos.mensajes[0].titulo, QString::fromUtf8("Atención"));
-        EXPECT_EQ(dialogos.mensajes[0].icono, Icono::Exclamacion);
+        EXPECT_EQ(dialogs.mensajes[0].texto, esperado);
+        EXPECT_EQ(dialogs.mensajes[0].titulo, QString::fromUtf8("Atención"));
+        EXPECT_EQ(dialogs.mensajes[0].icono, Icono::Exclamacion);
     }
     EXPECT_EQ(filasCabeceras(), 0);
 }
@@ -119,8 +119,8 @@ TEST_F(CicloCabeceraTest, unMesRepetidoEsClaveRepetida)
     // Creating the same month again, and moving another month onto it.
     EXPECT_EQ(grabarCabecera(contexto, std::nullopt, {"2007", "03"}).resultado, Grabacion::ClaveRepetida);
     EXPECT_EQ(grabarCabecera(contexto, abril, {"2007", "03"}).resultado, Grabacion::ClaveRepetida);
-    ASSERT_EQ(dialogos.mensajes.size(), 2u);
-    for (const Mensaje& m : dialogos.mensajes) {
+    ASSERT_EQ(dialogs.mensajes.size(), 2u);
+    for (const Mensaje& m : dialogs.mensajes) {
         EXPECT_EQ(m.texto, QString::fromUtf8("Ya existe una cabecera con estos datos,\ncorríjala o cancele."));
         EXPECT_EQ(m.titulo, QStringLiteral("Clave Repetida"));
         EXPECT_EQ(m.icono, Icono::Exclamacion);
@@ -137,10 +137,10 @@ TEST_F(CicloCabeceraTest, unMesRepetidoEsClaveRepetida)
 TEST_F(CicloCabeceraTest, modificarLaActivaMuestraSuNuevoMes)
 {
     const qint64 id = grabarCabecera(contexto, std::nullopt, {"2007", "03"}).idCabecera;
-    ASSERT_TRUE(activarCabecera(entorno, id));
+    ASSERT_TRUE(entorno.activarCabecera(id));
     EXPECT_EQ(grabarCabecera(contexto, id, {"2006", "11"}).resultado, Grabacion::Grabada);
     EXPECT_EQ(campo(id, "Mes"), QLatin1String("11"));
-    EXPECT_EQ(entorno.Cabecera_Actual->value(QStringLiteral("Mes")).toString(), QLatin1String("11"));
+    EXPECT_EQ(entorno.cabeceraActual()->mes, QLatin1String("11"));
     EXPECT_EQ(paneles(), (QStringList{QString::fromUtf8("Año: 2006"), "Mes: 11", "R: 00"}));
 }
 
@@ -148,14 +148,14 @@ TEST_F(CicloCabeceraTest, activarPoneLaDeclaracionEnElEntorno)
 {
     const qint64 id = cabecera({.anio = QStringLiteral("2006"), .mes = QStringLiteral("11"),
                                 .estado = QStringLiteral("1")});
-    EXPECT_TRUE(activarCabecera(entorno, id));
+    EXPECT_TRUE(entorno.activarCabecera(id));
     EXPECT_EQ(entorno.idCabecera(), id);
     EXPECT_EQ(paneles(), (QStringList{QString::fromUtf8("Año: 2006"), "Mes: 11", "R: 00"}));
 
     // A row deleted meanwhile leaves nothing active.
     base.ejecutar(QStringLiteral("DELETE FROM Cabeceras"));
-    EXPECT_FALSE(activarCabecera(entorno, id));
-    EXPECT_FALSE(entorno.Cabecera_Actual);
+    EXPECT_FALSE(entorno.activarCabecera(id));
+    EXPECT_FALSE(entorno.cabeceraActual());
 }
 
 TEST_F(CicloCabeceraTest, borrarSoloUnaDeclaracionSinMovimientos)
@@ -165,22 +165,22 @@ TEST_F(CicloCabeceraTest, borrarSoloUnaDeclaracionSinMovimientos)
                                  "VALUES (?, '2004-01-02', '08:00:00')"),
                   {conFilas});
     EXPECT_FALSE(borrarCabecera(contexto, conFilas));
-    ASSERT_EQ(dialogos.mensajes.size(), 1u);
-    EXPECT_EQ(dialogos.mensajes[0].botones, Botones::Aceptar);  // refused before any question
+    ASSERT_EQ(dialogs.mensajes.size(), 1u);
+    EXPECT_EQ(dialogs.mensajes[0].botones, Botones::Aceptar);  // refused before any question
     EXPECT_EQ(campo(conFilas, "Mes"), QLatin1String("01"));
 
     // Detail rows of a receipt still being entered are not the declaration's.
     const qint64 vacia = cabecera({.mes = QStringLiteral("02"), .estado = QStringLiteral("1")});
     anticipo(vacia, QStringLiteral("0"), QStringLiteral("000456"), QStringLiteral("1"), "1.00");
-    dialogos.mensajes.clear();
-    dialogos.respuestas = {Respuesta::No};
+    dialogs.mensajes.clear();
+    dialogs.respuestas = {Respuesta::No};
     EXPECT_FALSE(borrarCabecera(contexto, vacia));
-    EXPECT_EQ(dialogos.mensajes.back().texto,
+    EXPECT_EQ(dialogs.mensajes.back().texto,
               QString::fromUtf8("¿Confirma la eliminación de la cabecera seleccionada?"));
-    EXPECT_EQ(dialogos.mensajes.back().porDefecto, Respuesta::No);
+    EXPECT_EQ(dialogs.mensajes.back().porDefecto, Respuesta::No);
     EXPECT_EQ(contar("Cabeceras", vacia), 1);
 
-    dialogos.respuestas = {Respuesta::Si};
+    dialogs.respuestas = {Respuesta::Si};
     EXPECT_TRUE(borrarCabecera(contexto, vacia));
     EXPECT_EQ(contar("Cabeceras", vacia), 0);
 }
@@ -189,12 +189,12 @@ TEST_F(CicloCabeceraTest, borrarLaActivaLaDejaSinActivar)
 {
     const qint64 id = cabecera({.anio = QStringLiteral("2006"), .mes = QStringLiteral("11"),
                                 .estado = QStringLiteral("1")});
-    activarCabecera(entorno, id);
-    dialogos.respuestas = {Respuesta::Si};
+    entorno.activarCabecera(id);
+    dialogs.respuestas = {Respuesta::Si};
     EXPECT_TRUE(borrarCabecera(contexto, id));
-    EXPECT_EQ(dialogos.mensajes.back().texto,
+    EXPECT_EQ(dialogs.mensajes.back().texto,
               QString::fromUtf8("El registro seleccionado es la cabecera activa.\n¿Confirma su eliminación?"));
-    EXPECT_FALSE(entorno.Cabecera_Actual);
+    EXPECT_FALSE(entorno.cabeceraActual());
     EXPECT_EQ(paneles(), (QStringList{"Anio: (ninguno)", "Mes: (ninguno)", "R: 00"}));
 }
 
@@ -202,24 +202,24 @@ TEST_F(CicloCabeceraTest, rectificarReabreLaMismaFilaConElNumeroSiguiente)
 {
     const qint64 id = cabecera({.estado = QStringLiteral("3")});
 
-    dialogos.respuestas = {Respuesta::No};
+    dialogs.respuestas = {Respuesta::No};
     EXPECT_EQ(rectificarCabecera(contexto, id), Rectificacion::NoConfirmada);
-    EXPECT_EQ(dialogos.mensajes.back().texto,
+    EXPECT_EQ(dialogs.mensajes.back().texto,
               QString::fromUtf8("¿Confirma la RECTIFICACION de la cabecera seleccionada?"));
     EXPECT_EQ(campo(id, "Rectifica"), QLatin1String("00"));
 
-    dialogos.respuestas = {Respuesta::Si};
+    dialogs.respuestas = {Respuesta::Si};
     EXPECT_EQ(rectificarCabecera(contexto, id), Rectificacion::Hecha);
     EXPECT_EQ(campo(id, "Rectifica") + campo(id, "Estado"), QLatin1String("012"));
 
     // Open again: it has to be closed before another rectification.
-    dialogos.mensajes.clear();
+    dialogs.mensajes.clear();
     EXPECT_EQ(rectificarCabecera(contexto, id), Rectificacion::NoCerrada);
-    EXPECT_EQ(dialogos.mensajes.back().texto, QLatin1String("Solo puede rectificar una cabecera cerrada."));
-    EXPECT_EQ(dialogos.mensajes.back().titulo, QString::fromUtf8("Atención..."));
+    EXPECT_EQ(dialogs.mensajes.back().texto, QLatin1String("Solo puede rectificar una cabecera cerrada."));
+    EXPECT_EQ(dialogs.mensajes.back().titulo, QString::fromUtf8("Atención..."));
 
     base.ejecutar(QStringLiteral("UPDATE Cabeceras SET Estado = '3'"));
-    dialogos.respuestas = {Respuesta::Si};
+    dialogs.respuestas = {Respuesta::Si};
     EXPECT_EQ(rectificarCabecera(contexto, id), Rectificacion::Hecha);
     EXPECT_EQ(campo(id, "Rectifica"), QLatin1String("02"));
     EXPECT_EQ(filasCabeceras(), 1);
@@ -231,14 +231,14 @@ TEST_F(CicloCabeceraTest, despuesDe99NoHayOtraRectificacion)
                                    .estado = QStringLiteral("3")});
     const qint64 ultima = cabecera({.mes = QStringLiteral("02"), .rectifica = QStringLiteral("99"),
                                     .estado = QStringLiteral("3")});
-    dialogos.respuestas = {Respuesta::Si};
+    dialogs.respuestas = {Respuesta::Si};
     EXPECT_EQ(rectificarCabecera(contexto, nueve), Rectificacion::Hecha);
     EXPECT_EQ(campo(nueve, "Rectifica"), QLatin1String("10"));
 
-    dialogos.mensajes.clear();
+    dialogs.mensajes.clear();
     EXPECT_EQ(rectificarCabecera(contexto, ultima), Rectificacion::SinNumero);
-    ASSERT_EQ(dialogos.mensajes.size(), 1u);  // told, never asked
-    EXPECT_EQ(dialogos.mensajes[0].botones, Botones::Aceptar);
+    ASSERT_EQ(dialogs.mensajes.size(), 1u);  // told, never asked
+    EXPECT_EQ(dialogs.mensajes[0].botones, Botones::Aceptar);
     EXPECT_EQ(campo(ultima, "Rectifica") + campo(ultima, "Estado"), QLatin1String("993"));
 }
 

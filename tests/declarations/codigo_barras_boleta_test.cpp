@@ -67,7 +67,7 @@ TEST(TextoCodigoBarras, ImportesEnSusLimites)
         b.interes = imp(c.interes);
         const std::optional<QString> texto = Texto_Codigo_Barras(b);
         ASSERT_EQ(texto.has_value(), c.importes.has_value());
-        if (texto) EXPECT_EQ(texto->mid(14, 23), QString::fromLatin1(*c.importes));
+        if (texto) { EXPECT_EQ(texto->mid(14, 23), QString::fromLatin1(*c.importes)); }
     }
 }
 

@@ -1,9 +1,8 @@
 // Undoing an imported declaration: everything the import wrote for it goes, in one transaction,
 // and nothing a user typed is ever lost with it.
 
-#include "declarations/activacion_cabecera.h"
 #include "declarations/deshacer_importacion.h"
-#include "declarations/base_declaraciones.h"
+#include "support/base_declaraciones.h"
 
 namespace {
 
@@ -49,11 +48,11 @@ TEST_F(DeshacerTest, borraLoQueLaImportacionEscribioSegunElRegimen)
         anticipo(otra, QStringLiteral("00000001"), QStringLiteral("000456"), QStringLiteral("9"), "1.00");
         otrasRetenciones(otra, QStringLiteral("00000001"), "1.00");
 
-        dialogos.respuestas = {Respuesta::Si};
+        dialogs.respuestas = {Respuesta::Si};
         EXPECT_TRUE(deshacerImportacion(contexto, id));
         EXPECT_EQ(filas(id), quedan);
         EXPECT_EQ(filas(otra), (F{0, 1, 1, 1}));
-        EXPECT_EQ(dialogos.mensajes.back().texto,
+        EXPECT_EQ(dialogs.mensajes.back().texto,
                   QString::fromUtf8("¿Deshacer la importación de la Declaración seleccionada?"));
     }
 }
@@ -61,7 +60,7 @@ TEST_F(DeshacerTest, borraLoQueLaImportacionEscribioSegunElRegimen)
 TEST_F(DeshacerTest, unaDeclaracionSinRetencionesSeBorraSola)
 {
     const qint64 id = cabecera({.origen = QStringLiteral("I")});
-    dialogos.respuestas = {Respuesta::Si};
+    dialogs.respuestas = {Respuesta::Si};
     EXPECT_TRUE(deshacerImportacion(contexto, id));
     EXPECT_EQ(contar("Cabeceras", id), 0);
 }
@@ -76,12 +75,12 @@ TEST_F(DeshacerTest, unaFilaCorregidaOCargadaAManoLoImpide)
         retencion(id, {.comprobante = QStringLiteral("00000003")});
         base.ejecutar(QStringLiteral("UPDATE Retenciones SET MarcaImp = ? WHERE Nro_Comprobante = '00000003'"),
                       {marca});
-        dialogos.mensajes.clear();
+        dialogs.mensajes.clear();
         EXPECT_FALSE(deshacerImportacion(contexto, id));
-        ASSERT_EQ(dialogos.mensajes.size(), 1u);
-        EXPECT_EQ(dialogos.mensajes[0].texto,
+        ASSERT_EQ(dialogs.mensajes.size(), 1u);
+        EXPECT_EQ(dialogs.mensajes[0].texto,
                   QString::fromUtf8("Esta Declaración Jurada ha sido modificada luego de su importación."));
-        EXPECT_EQ(dialogos.mensajes[0].titulo, QStringLiteral("Imposible Deshacer"));
+        EXPECT_EQ(dialogs.mensajes[0].titulo, QStringLiteral("Imposible Deshacer"));
         EXPECT_EQ(filas(id), (std::array<qint64, 4>{3, 2, 2, 1}));
         base.ejecutar(QStringLiteral("DELETE FROM Cabeceras"));
     }
@@ -90,7 +89,7 @@ TEST_F(DeshacerTest, unaFilaCorregidaOCargadaAManoLoImpide)
 TEST_F(DeshacerTest, aLaPreguntaNoNadaCambia)
 {
     const qint64 id = importada(QStringLiteral("12"));
-    dialogos.respuestas = {Respuesta::No};
+    dialogs.respuestas = {Respuesta::No};
     EXPECT_FALSE(deshacerImportacion(contexto, id));
     EXPECT_EQ(filas(id), (std::array<qint64, 4>{2, 2, 2, 1}));
 }
@@ -98,13 +97,13 @@ TEST_F(DeshacerTest, aLaPreguntaNoNadaCambia)
 TEST_F(DeshacerTest, unaFallaNoDejaLaDeclaracionAMedias)
 {
     const qint64 id = importada(QStringLiteral("11"));
-    activarCabecera(entorno, id);
+    entorno.activarCabecera(id);
     sql("CREATE TRIGGER bloqueo BEFORE DELETE ON Cabeceras BEGIN SELECT RAISE(ABORT, 'bloqueada'); END");
-    dialogos.respuestas = {Respuesta::Si};
+    dialogs.respuestas = {Respuesta::Si};
     EXPECT_FALSE(deshacerImportacion(contexto, id));
     EXPECT_EQ(filas(id), (std::array<qint64, 4>{2, 2, 2, 1}));
-    EXPECT_TRUE(dialogos.mensajes.back().titulo.startsWith(QLatin1String("Error ")));
-    EXPECT_EQ(dialogos.mensajes.back().icono, Icono::Critico);
+    EXPECT_TRUE(dialogs.mensajes.back().titulo.startsWith(QLatin1String("Error ")));
+    EXPECT_EQ(dialogs.mensajes.back().icono, Icono::Critico);
     EXPECT_EQ(entorno.idCabecera(), id);
 }
 
@@ -113,15 +112,15 @@ TEST_F(DeshacerTest, deshacerLaActivaLaDejaSinActivarYOtraActivaQueda)
     const qint64 activa = importada(QStringLiteral("11"));
     const qint64 otra = cabecera({.mes = QStringLiteral("09"), .origen = QStringLiteral("I"),
                                   .agente = QStringLiteral("000999")});
-    activarCabecera(entorno, activa);
+    entorno.activarCabecera(activa);
 
-    dialogos.respuestas = {Respuesta::Si};
+    dialogs.respuestas = {Respuesta::Si};
     EXPECT_TRUE(deshacerImportacion(contexto, otra));
     EXPECT_EQ(entorno.idCabecera(), activa);
 
-    dialogos.respuestas = {Respuesta::Si};
+    dialogs.respuestas = {Respuesta::Si};
     EXPECT_TRUE(deshacerImportacion(contexto, activa));
-    EXPECT_FALSE(entorno.Cabecera_Actual);
+    EXPECT_FALSE(entorno.cabeceraActual());
     EXPECT_EQ(paneles(), (QStringList{"Anio: (ninguno)", "Mes: (ninguno)", "R: 00"}));
 }
 

@@ -2,9 +2,8 @@
 // together with the file, and the failures that must leave neither a file nor a closed
 // declaration behind.
 
-#include "declarations/activacion_cabecera.h"
 #include "declarations/emision_declaracion.h"
-#include "declarations/base_declaraciones.h"
+#include "support/base_declaraciones.h"
 
 #include <QDir>
 #include <QFile>
@@ -34,9 +33,9 @@ protected:
     std::optional<DeclaracionEmitida> emitir(const QString& observacion = {},
                                              const PasosEmision& pasos = {})
     {
-        dialogos.respuestas = {Respuesta::Si};
-        dialogos.textos = {observacion};
-        dialogos.rutas = {destino};
+        dialogs.respuestas = {Respuesta::Si};
+        dialogs.textos = {observacion};
+        dialogs.rutas = {destino};
         return emitirDeclaracion(contexto, id, pasos);
     }
 
@@ -53,7 +52,7 @@ protected:
         EXPECT_EQ(campo(id, "Estado"), QLatin1String("2"));
         EXPECT_EQ(campo(id, "MarcaObs"), QLatin1String("N"));
         EXPECT_EQ(entorno.idCabecera(), id);
-        for (const Mensaje& m : dialogos.mensajes) EXPECT_NE(m.titulo, QLatin1String("Información"));
+        for (const Mensaje& m : dialogs.mensajes) EXPECT_NE(m.titulo, QLatin1String("Información"));
     }
 
     qint64 id = 0;
@@ -62,7 +61,7 @@ protected:
 
 TEST_F(EmisionTest, cierraLaDeclaracionCuandoElArchivoEstaEnSuLugar)
 {
-    activarCabecera(entorno, id);
+    entorno.activarCabecera(id);
     QStringList orden;
     PasosEmision pasos;
     pasos.imprimir = [&](const DeclaracionEmitida& e) {
@@ -77,8 +76,8 @@ TEST_F(EmisionTest, cierraLaDeclaracionCuandoElArchivoEstaEnSuLugar)
     const auto emitida = emitir(QStringLiteral("  con observación  "), pasos);
     ASSERT_TRUE(emitida);
 
-    ASSERT_EQ(dialogos.mensajes.size(), 3u);
-    const Mensaje& pregunta = dialogos.mensajes[0];
+    ASSERT_EQ(dialogs.mensajes.size(), 3u);
+    const Mensaje& pregunta = dialogs.mensajes[0];
     EXPECT_EQ(pregunta.texto,
               QString::fromUtf8("Esta función cerrará la cabecera correspondiente a las "
                                 "retenciones/percepciones del mes de Mayo de 2004.\n"
@@ -86,9 +85,9 @@ TEST_F(EmisionTest, cierraLaDeclaracionCuandoElArchivoEstaEnSuLugar)
                                 "a menos que la rectifique.\n\n¿Confirma?"));
     EXPECT_EQ(pregunta.titulo, QString::fromUtf8("¡Atención!"));
     EXPECT_EQ(pregunta.porDefecto, Respuesta::No);
-    EXPECT_EQ(dialogos.mensajes[1].titulo,
+    EXPECT_EQ(dialogs.mensajes[1].titulo,
               QString::fromUtf8("Imprimir Declaración Jurada - OBSERVACIÓN"));
-    const Mensaje& exito = dialogos.mensajes[2];
+    const Mensaje& exito = dialogs.mensajes[2];
     EXPECT_EQ(exito.texto, QString::fromUtf8("El archivo DJ_000123_0001_01_2004_05_00.TXT\n"
                                              "ha sido generado con éxito en:\n")
                                + QDir::toNativeSeparators(destino) + QDir::separator());
@@ -97,12 +96,12 @@ TEST_F(EmisionTest, cierraLaDeclaracionCuandoElArchivoEstaEnSuLugar)
 
     EXPECT_EQ(campo(id, "Estado"), QLatin1String("3"));
     EXPECT_EQ(campo(id, "MarcaObs"), QLatin1String("S"));
-    EXPECT_EQ(emitida->cabecera.value(QStringLiteral("Estado")).toString(), QLatin1String("3"));
+    EXPECT_EQ(emitida->cabecera.estado, QLatin1String("3"));
     EXPECT_EQ(emitida->observacion, QString::fromUtf8("  con observación  "));
     EXPECT_EQ(emitida->fechaVencimiento, QDate(2004, 6, 15));
     EXPECT_EQ(enDestino(), QStringList{QStringLiteral("DJ_000123_0001_01_2004_05_00.TXT")});
     // The closed declaration was the active one: none is active now.
-    EXPECT_FALSE(entorno.Cabecera_Actual);
+    EXPECT_FALSE(entorno.cabeceraActual());
     EXPECT_EQ(paneles(), (QStringList{QStringLiteral("Anio: (ninguno)"),
                                       QStringLiteral("Mes: (ninguno)"), QStringLiteral("R: 00")}));
 }
@@ -121,7 +120,7 @@ TEST_F(EmisionTest, unaObservacionEnBlancoNoMarcaLaDeclaracionYSeCortaEnCien)
 TEST_F(EmisionTest, otraDeclaracionActivaSigueActiva)
 {
     const qint64 otra = cabecera({.mes = QStringLiteral("06")});
-    activarCabecera(entorno, otra);
+    entorno.activarCabecera(otra);
     ASSERT_TRUE(emitir());
     EXPECT_EQ(entorno.idCabecera(), otra);
 }
@@ -134,12 +133,12 @@ TEST_F(EmisionTest, unaDeclaracionCerradaSeEmiteOtraVezSinPreguntar)
     viejo.write("basura\r\n");
     viejo.close();
 
-    dialogos.mensajes.clear();
-    dialogos.textos = {QString()};
-    dialogos.rutas = {destino};
+    dialogs.mensajes.clear();
+    dialogs.textos = {QString()};
+    dialogs.rutas = {destino};
     const auto otraVez = emitirDeclaracion(contexto, id);
     ASSERT_TRUE(otraVez);
-    EXPECT_EQ(dialogos.mensajes.size(), 2u);  // the observation and the success message
+    EXPECT_EQ(dialogs.mensajes.size(), 2u);  // the observation and the success message
     EXPECT_EQ(campo(id, "Estado"), QLatin1String("3"));
     EXPECT_EQ(campo(id, "MarcaObs"), QLatin1String("N"));
     QFile reemplazado(rutaFinal());
@@ -171,7 +170,7 @@ TEST_F(EmisionTest, loQueDetieneAntesDeCambiarNada)
         QString titulo;
     };
     const std::vector<Caso> casos{
-        {"no confirma", [&] { dialogos.respuestas = {Respuesta::No}; }, QString(), QString()},
+        {"no confirma", [&] { dialogs.respuestas = {Respuesta::No}; }, QString(), QString()},
         {"turno abierto",
          [&] {
              base.ejecutar(QStringLiteral("INSERT INTO Turnos (IdCabecera, Fecha_Desde, Hora_Desde) "
@@ -185,22 +184,22 @@ TEST_F(EmisionTest, loQueDetieneAntesDeCambiarNada)
          QString::fromUtf8("No se encuentra cargada la fecha de vencimiento para el pago de la "
                            "declaración jurada correspondiente al mes 05 del año 2004"),
          QString::fromUtf8("Imposible generar Declaración Jurada...")},
-        {"sin carpeta", [&] { dialogos.rutas = {QString()}; }, QString(), QString()},
+        {"sin carpeta", [&] { dialogs.rutas = {QString()}; }, QString(), QString()},
     };
     for (const Caso& caso : casos) {
         SCOPED_TRACE(caso.nombre);
-        activarCabecera(entorno, id);
-        dialogos.mensajes.clear();
-        dialogos.respuestas = {Respuesta::Si};
-        dialogos.textos = {QStringLiteral("obs")};
-        dialogos.rutas = {destino};
+        entorno.activarCabecera(id);
+        dialogs.mensajes.clear();
+        dialogs.respuestas = {Respuesta::Si};
+        dialogs.textos = {QStringLiteral("obs")};
+        dialogs.rutas = {destino};
         caso.preparar();
         EXPECT_FALSE(emitirDeclaracion(contexto, id));
         sinCambios();
         EXPECT_TRUE(enDestino().isEmpty());
         if (!caso.mensaje.isEmpty()) {
-            EXPECT_EQ(dialogos.mensajes.back().texto, caso.mensaje);
-            EXPECT_EQ(dialogos.mensajes.back().titulo, caso.titulo);
+            EXPECT_EQ(dialogs.mensajes.back().texto, caso.mensaje);
+            EXPECT_EQ(dialogs.mensajes.back().titulo, caso.titulo);
         }
         base.ejecutar(QStringLiteral("DELETE FROM Turnos"));
         if (!base.existe(QStringLiteral("SELECT 1 FROM Vencimientos")))
@@ -256,8 +255,8 @@ TEST_F(EmisionTest, unaFallaNoDejaArchivoNiDeclaracionCerrada)
     };
     for (const Caso& caso : casos) {
         SCOPED_TRACE(caso.nombre);
-        activarCabecera(entorno, id);
-        dialogos.mensajes.clear();
+        entorno.activarCabecera(id);
+        dialogs.mensajes.clear();
         caso.preparar();
         bool impreso = false;
         PasosEmision pasos;
@@ -269,10 +268,12 @@ TEST_F(EmisionTest, unaFallaNoDejaArchivoNiDeclaracionCerrada)
             EXPECT_EQ(QDir(destino).filePath(resto), rutaFinal()) << "quedó " << resto.toStdString();
         EXPECT_FALSE(impreso);
         sinCambios();
-        const Mensaje& aviso = dialogos.mensajes.back();
+        const Mensaje& aviso = dialogs.mensajes.back();
         EXPECT_TRUE(aviso.texto.contains(caso.mensaje)) << aviso.texto.toStdString();
-        if (!caso.titulo.isEmpty()) EXPECT_EQ(aviso.titulo, caso.titulo);
-        if (caso.titulo.isEmpty()) EXPECT_TRUE(aviso.titulo.startsWith(QLatin1String("Error ")));
+        if (!caso.titulo.isEmpty()) { EXPECT_EQ(aviso.titulo, caso.titulo); }
+        if (caso.titulo.isEmpty()) {
+            EXPECT_TRUE(aviso.titulo.startsWith(QLatin1String("Error ")));
+        }
 
         // Put things back for the next case.
         lector.reset();
@@ -280,7 +281,7 @@ TEST_F(EmisionTest, unaFallaNoDejaArchivoNiDeclaracionCerrada)
         QDir().mkpath(destino);
         base.ejecutar(QStringLiteral("DROP TRIGGER IF EXISTS bloqueo"));
         base.ejecutar(QStringLiteral("DELETE FROM Retenciones WHERE Nro_Comprobante = '00000043'"));
-        if (!entorno.leerSucursal(QStringLiteral("000123"), QStringLiteral("0001")))
+        if (!leerSucursal(base, QStringLiteral("000123"), QStringLiteral("0001")))
             sql("INSERT INTO Sucursales (Nro_Agente, Sucursal, Nro_Comprobante, Descripcion, "
                 "Localidad) VALUES ('000123', '0001', '00000050', 'CASA CENTRAL', 'TRESVALLE')");
     }

@@ -3,15 +3,17 @@
 // an import; the police regime's buttons; and the menu items that open it.
 
 #include "declarations/frmCabeceras.h"
-#include "declarations/activacion_cabecera.h"
-#include "declarations/base_declaraciones.h"
-#include "reference/formularios_prueba.h"
-#include "reference/modelo_grilla.h"
+#include "forms/frmAyuda.h"
+#include "forms/modelo_grilla.h"
 #include "shell/arranque.h"
 #include "shell/formularios_menu.h"
-#include "shell/frmAyuda.h"
 #include "shell/frmPrincipal.h"
 #include "shell/menu_principal.h"
+#include "support/base_declaraciones.h"
+#include "support/entorno_prueba.h"
+#include "support/filas_prueba.h"
+#include "support/formularios_prueba.h"
+#include "support/impresora_del_programa.h"
 
 #include <QAbstractItemView>
 #include <QHeaderView>
@@ -30,43 +32,6 @@ namespace {
 
 using namespace prueba_declaraciones;
 
-// The scripted dialogs, watched: what the form shows at the moment a message appears, and the
-// windows opened modally.
-class DialogosObservados final : public Dialogs {
-public:
-    explicit DialogosObservados(DialogosGuionados& guion) : guion_(guion) {}
-
-    std::function<void(const Mensaje&)> alMostrar;
-    std::function<void(QDialog&)> alAbrir;
-
-    Respuesta mostrar(const Mensaje& m) override
-    {
-        if (alMostrar) alMostrar(m);
-        return guion_.mostrar(m);
-    }
-    std::optional<QString> pedirTexto(const QString& t, const QString& ti, const QString& i) override
-    {
-        return guion_.pedirTexto(t, ti, i);
-    }
-    QString elegirArchivo(const QString& t, const QString& c, const QString& f) override
-    {
-        return guion_.elegirArchivo(t, c, f);
-    }
-    QString elegirCarpeta(const QString& t, const QString& c) override
-    {
-        return guion_.elegirCarpeta(t, c);
-    }
-    int abrirModal(QDialog& ventana) override
-    {
-        if (alAbrir) alAbrir(ventana);
-        return guion_.abrirModal(ventana);
-    }
-    bool abrirConEscritorio(const QString& r) override { return guion_.abrirConEscritorio(r); }
-
-private:
-    DialogosGuionados& guion_;
-};
-
 const QString kBotones[] = {u"cmdCrear"_s,      u"CmdModificar"_s,      u"cmdBorrar"_s,
                             u"cmdRectificar"_s, u"cmdGrabar"_s,         u"cmdDeshacer"_s,
                             u"cmdIntervenciones"_s, u"cmdCancelar"_s,   u"cmdDecJurada"_s,
@@ -79,7 +44,7 @@ protected:
 
     std::unique_ptr<frmCabeceras> abrir(ModoCabeceras modo)
     {
-        auto form = std::make_unique<frmCabeceras>(ctx, tituloModo(modo));
+        auto form = std::make_unique<frmCabeceras>(contexto, modo);
         form->layout()->activate();
         return form;
     }
@@ -87,21 +52,21 @@ protected:
     // The rows listed, as "yyyymm/rect/state".
     static QStringList filas(const frmCabeceras& form)
     {
-        const auto* modelo = control<ModeloGrilla>(form, u"datCabeceras"_s);
+        const GrillaRegistros& grilla = grillaDe(form, u"dbgCabeceras"_s);
         QStringList t;
-        for (int r = 0; r < modelo->rowCount(); ++r) t << fila(*modelo, r);
+        for (int r = 0; r < grilla.filas(); ++r) t << fila(grilla, r);
         return t;
     }
-    static QString fila(const ModeloGrilla& modelo, int r)
+    static QString fila(const GrillaRegistros& grilla, int r)
     {
-        auto celda = [&](int c) { return modelo.data(modelo.index(r, c)).toString(); };
-        return celda(3) + celda(4) + u'/' + celda(5) + u'/' + celda(6);
+        return celda(grilla, r, 3) + celda(grilla, r, 4) + u'/' + celda(grilla, r, 5) + u'/'
+               + celda(grilla, r, 6);
     }
     static QString actual(const frmCabeceras& form)
     {
-        const auto* grilla = control<QAbstractItemView>(form, u"dbgCabeceras"_s);
-        const int r = grilla->currentIndex().row();
-        return r < 0 ? QString() : fila(*control<ModeloGrilla>(form, u"datCabeceras"_s), r);
+        const GrillaRegistros& grilla = grillaDe(form, u"dbgCabeceras"_s);
+        const int r = grilla.currentIndex().row();
+        return r < 0 ? QString() : fila(grilla, r);
     }
     // The buttons shown, top to bottom.
     static QStringList mostrados(const frmCabeceras& form)
@@ -128,19 +93,12 @@ protected:
     {
         return control<QLabel>(form, u"lblEstadoDescripcion"_s)->text();
     }
-    static void salirDe(const frmCabeceras& form, const QString& caja)
-    {
-        QFocusEvent salida(QEvent::FocusOut, Qt::TabFocusReason);
-        QApplication::sendEvent(control<QWidget>(form, caja), &salida);
-    }
     static void dobleClick(const frmCabeceras& form)
     {
         auto* grilla = control<QAbstractItemView>(form, u"dbgCabeceras"_s);
         Q_EMIT grilla->doubleClicked(grilla->currentIndex());
     }
 
-    DialogosObservados observados{dialogos};
-    Contexto ctx{base, entorno, observados, reloj, carpeta.dir.path()};
 };
 
 TEST_F(FrmCabecerasTest, cadaModoConSuTituloSusBotonesYSusFilas)
@@ -198,17 +156,17 @@ TEST_F(FrmCabecerasTest, cadaModoConSuTituloSusBotonesYSusFilas)
 
         // F1 from any control, and a header click, which never reorders.
         QString ayuda;
-        observados.alAbrir = [&](QDialog& v) {
+        dialogs.alAbrir = [&](QDialog& v) {
             if (auto* f = qobject_cast<frmAyuda*>(&v)) ayuda = f->texto();
         };
         soltarF1(*control<QWidget>(*form, u"dbgCabeceras"_s));
-        EXPECT_EQ(entorno.Clave_Ayuda, c.clave) << caso;
+        EXPECT_EQ(entorno.claveAyuda(), c.clave) << caso;
         EXPECT_FALSE(ayuda.isEmpty()) << caso;
-        dialogos.mensajes.clear();
+        dialogs.mensajes.clear();
         Q_EMIT control<QTableView>(*form, u"dbgCabeceras"_s)->horizontalHeader()->sectionClicked(3);
-        ASSERT_EQ(dialogos.mensajes.size(), 1u) << caso;
-        EXPECT_EQ(dialogos.mensajes[0].texto, u"No se dispone de ordenamiento por este campo."_s);
-        EXPECT_EQ(dialogos.mensajes[0].titulo, u"Atención..."_s);
+        ASSERT_EQ(dialogs.mensajes.size(), 1u) << caso;
+        EXPECT_EQ(dialogs.mensajes[0].texto, u"No se dispone de ordenamiento por este campo."_s);
+        EXPECT_EQ(dialogs.mensajes[0].titulo, u"Atención..."_s);
         EXPECT_EQ(filas(*form), c.filas) << caso;
     }
 }
@@ -256,12 +214,12 @@ TEST_F(FrmCabecerasTest, crearUnMesYNoRepetirlo)
 
     escribir(*form, u"mskMes"_s, u"13"_s);
     pulsar(*form, u"cmdGrabar"_s);
-    EXPECT_EQ(dialogos.textosMostrados(), QStringList{u"13 no es un mes válido."_s});
+    EXPECT_EQ(dialogs.textosMostrados(), QStringList{u"13 no es un mes válido."_s});
     EXPECT_TRUE(form->editando());
 
     escribir(*form, u"mskMes"_s, u"3"_s);
     pulsar(*form, u"cmdGrabar"_s);
-    EXPECT_EQ(dialogos.mensajes.size(), 1u);
+    EXPECT_EQ(dialogs.mensajes.size(), 1u);
     EXPECT_FALSE(form->editando());
     EXPECT_EQ(filas(*form), QStringList{u"200703/00/1"_s});
     EXPECT_EQ(actual(*form), u"200703/00/1"_s);
@@ -271,12 +229,12 @@ TEST_F(FrmCabecerasTest, crearUnMesYNoRepetirlo)
                                               u"cmdActivar"_s, u"cmdSalir"_s}));
 
     // The same month again: told once, still editing with the month to correct, or cancelled.
-    dialogos.mensajes.clear();
+    dialogs.mensajes.clear();
     pulsar(*form, u"cmdCrear"_s);
     pulsar(*form, u"cmdGrabar"_s);
-    ASSERT_EQ(dialogos.mensajes.size(), 1u);
-    EXPECT_EQ(dialogos.mensajes[0].titulo, u"Clave Repetida"_s);
-    EXPECT_EQ(dialogos.mensajes[0].texto, u"Ya existe una cabecera con estos datos,\ncorríjala o cancele."_s);
+    ASSERT_EQ(dialogs.mensajes.size(), 1u);
+    EXPECT_EQ(dialogs.mensajes[0].titulo, u"Clave Repetida"_s);
+    EXPECT_EQ(dialogs.mensajes[0].texto, u"Ya existe una cabecera con estos datos,\ncorríjala o cancele."_s);
     EXPECT_TRUE(form->editando());
     EXPECT_EQ(tituloMarco(*form, u"fraCabecera"_s), u" Crear "_s);
     EXPECT_EQ(enfocado(*form), u"mskMes"_s);
@@ -288,20 +246,20 @@ TEST_F(FrmCabecerasTest, crearUnMesYNoRepetirlo)
     EXPECT_FALSE(form->editando());
     EXPECT_EQ(filas(*form), QStringList{u"200703/00/1"_s});
     EXPECT_EQ(texto(*form, u"mskMes"_s), u"03"_s);
-    EXPECT_EQ(dialogos.mensajes.size(), 1u);
+    EXPECT_EQ(dialogs.mensajes.size(), 1u);
 }
 
 TEST_F(FrmCabecerasTest, modificarLaActivaLaMuestraEnLosPaneles)
 {
     const qint64 id = cabecera({.anio = u"2006"_s, .mes = u"10"_s, .estado = u"1"_s});
-    activarCabecera(entorno, id);
+    entorno.activarCabecera(id);
     const auto form = abrir(ModoCabeceras::Mantenimiento);
     pulsar(*form, u"CmdModificar"_s);
     EXPECT_EQ(tituloMarco(*form, u"fraCabecera"_s), u" Modificar "_s);
     EXPECT_EQ(enfocado(*form), u"mskMes"_s);
     escribir(*form, u"mskMes"_s, u"11"_s);
     pulsar(*form, u"cmdGrabar"_s);
-    EXPECT_TRUE(dialogos.mensajes.empty());
+    EXPECT_TRUE(dialogs.mensajes.empty());
     EXPECT_EQ(filas(*form), QStringList{u"200611/00/1"_s});
     EXPECT_EQ(paneles(), (QStringList{u"Año: 2006"_s, u"Mes: 11"_s, u"R: 00"_s}));
 }
@@ -312,35 +270,35 @@ TEST_F(FrmCabecerasTest, borrarSoloSinMovimientosYLaActivaDejaDeSerlo)
     retencion(conFilas, {.comprobante = u"00000001"_s});
     const qint64 activa = cabecera({.mes = u"02"_s, .estado = u"1"_s});
     const qint64 ultima = cabecera({.mes = u"01"_s, .estado = u"1"_s});
-    activarCabecera(entorno, ultima);
+    entorno.activarCabecera(ultima);
     const auto form = abrir(ModoCabeceras::Mantenimiento);
     EXPECT_EQ(actual(*form), u"200401/00/1"_s);
 
     // The active month, the last row: the one before it becomes current.
-    dialogos.respuestas = {Respuesta::Si};
+    dialogs.respuestas = {Respuesta::Si};
     pulsar(*form, u"cmdBorrar"_s);
-    EXPECT_EQ(dialogos.textosMostrados(),
+    EXPECT_EQ(dialogs.textosMostrados(),
               QStringList{u"El registro seleccionado es la cabecera activa.\n¿Confirma su eliminación?"_s});
-    EXPECT_FALSE(entorno.Cabecera_Actual);
+    EXPECT_FALSE(entorno.cabeceraActual());
     EXPECT_EQ(paneles(), (QStringList{u"Anio: (ninguno)"_s, u"Mes: (ninguno)"_s, u"R: 00"_s}));
     EXPECT_EQ(filas(*form), (QStringList{u"200403/00/1"_s, u"200402/00/1"_s}));
     EXPECT_EQ(actual(*form), u"200402/00/1"_s);
 
-    dialogos.mensajes.clear();
-    dialogos.respuestas = {Respuesta::Si};
+    dialogs.mensajes.clear();
+    dialogs.respuestas = {Respuesta::Si};
     pulsar(*form, u"cmdBorrar"_s);
     EXPECT_EQ(contar("Cabeceras", activa), 0);
 
     // A month with receipts is refused before any question.
-    dialogos.mensajes.clear();
+    dialogs.mensajes.clear();
     pulsar(*form, u"cmdBorrar"_s);
-    ASSERT_EQ(dialogos.mensajes.size(), 1u);
-    EXPECT_EQ(dialogos.mensajes[0].botones, Botones::Aceptar);
+    ASSERT_EQ(dialogs.mensajes.size(), 1u);
+    EXPECT_EQ(dialogs.mensajes[0].botones, Botones::Aceptar);
     EXPECT_EQ(filas(*form), QStringList{u"200403/00/1"_s});
 
     // The last row gone: nothing left to act on.
     base.ejecutar(u"DELETE FROM Retenciones"_s);
-    dialogos.respuestas = {Respuesta::Si};
+    dialogs.respuestas = {Respuesta::Si};
     pulsar(*form, u"cmdBorrar"_s);
     EXPECT_EQ(filas(*form), QStringList());
     EXPECT_EQ(habilitados(*form), (QStringList{u"cmdCrear"_s, u"cmdSalir"_s}));
@@ -363,7 +321,7 @@ TEST_F(FrmCabecerasTest, activarYElDobleClickDondeActivarSeOfrece)
 
         entorno.Limpiar_Cabecera_Actual();
         dobleClick(*form);
-        EXPECT_TRUE(entorno.Cabecera_Actual);
+        EXPECT_TRUE(entorno.cabeceraActual());
         EXPECT_EQ(cerrado, 1);
     }
     for (ModoCabeceras modo : {ModoCabeceras::Emision, ModoCabeceras::Deshacer}) {
@@ -372,10 +330,10 @@ TEST_F(FrmCabecerasTest, activarYElDobleClickDondeActivarSeOfrece)
         int cerrado = 0;
         QObject::connect(form.get(), &QDialog::rejected, [&] { ++cerrado; });
         dobleClick(*form);
-        EXPECT_FALSE(entorno.Cabecera_Actual) << tituloModo(modo).toStdString();
+        EXPECT_FALSE(entorno.cabeceraActual()) << tituloModo(modo).toStdString();
         EXPECT_EQ(cerrado, 0);
     }
-    EXPECT_TRUE(dialogos.mensajes.empty());
+    EXPECT_TRUE(dialogs.mensajes.empty());
 }
 
 TEST_F(FrmCabecerasTest, rectificarDejaLaFilaAbiertaALaVista)
@@ -385,16 +343,16 @@ TEST_F(FrmCabecerasTest, rectificarDejaLaFilaAbiertaALaVista)
     const auto form = abrir(ModoCabeceras::Rectificacion);
     EXPECT_EQ(actual(*form), u"200401/00/3"_s);
 
-    dialogos.respuestas = {Respuesta::Si};
+    dialogs.respuestas = {Respuesta::Si};
     pulsar(*form, u"cmdRectificar"_s);
     EXPECT_EQ(filas(*form), (QStringList{u"200402/01/3"_s, u"200401/01/2"_s}));
     EXPECT_EQ(actual(*form), u"200401/01/2"_s);
     EXPECT_EQ(estado(*form), u" Abierta"_s);
 
     // Open again, it is not rectified twice.
-    dialogos.mensajes.clear();
+    dialogs.mensajes.clear();
     pulsar(*form, u"cmdRectificar"_s);
-    EXPECT_EQ(dialogos.textosMostrados(), QStringList{u"Solo puede rectificar una cabecera cerrada."_s});
+    EXPECT_EQ(dialogs.textosMostrados(), QStringList{u"Solo puede rectificar una cabecera cerrada."_s});
     EXPECT_EQ(filas(*form), (QStringList{u"200402/01/3"_s, u"200401/01/2"_s}));
 }
 
@@ -404,7 +362,7 @@ TEST_F(FrmCabecerasTest, laDeclaracionJuradaEscribeElArchivoYCierraLaFila)
     const qint64 id = cabecera({.estado = u"2"_s});
     retencion(id, {.comprobante = u"00000042"_s});
     retencion(id, {.comprobante = u"00000043"_s, .estado = u"4"_s});
-    activarCabecera(entorno, id);
+    entorno.activarCabecera(id);
     const QString destino = carpeta.ruta(u"diskette"_s);
     QDir().mkpath(destino);
 
@@ -413,14 +371,14 @@ TEST_F(FrmCabecerasTest, laDeclaracionJuradaEscribeElArchivoYCierraLaFila)
     // the month already shows closed, in the state label and in the grid.
     QStringList progreso;
     QStringList mostrado;
-    observados.alMostrar = [&](const Mensaje& m) {
+    dialogs.alMostrar = [&](const Mensaje& m) {
         const auto* barra = control<QProgressBar>(*form, u"ProgressBar1"_s);
         progreso << m.titulo + u": "_s + (barra->isHidden() ? u"-"_s : QString::number(barra->value()))
                 + (control<QWidget>(*form, u"lblProcesando"_s)->isHidden() ? u""_s : u" procesando"_s);
         mostrado << m.titulo + u":"_s + estado(*form) + u" "_s + actual(*form);
     };
-    dialogos.respuestas = {Respuesta::Si, Respuesta::No};  // close it; no print for now
-    dialogos.rutas = {destino};
+    dialogs.respuestas = {Respuesta::Si, Respuesta::No};  // close it; no print for now
+    dialogs.rutas = {destino};
     pulsar(*form, u"cmdDecJurada"_s);
 
     EXPECT_EQ(QDir(destino).entryList(QDir::Files), QStringList{u"DJ_000123_0001_01_2004_05_00.TXT"_s});
@@ -432,15 +390,15 @@ TEST_F(FrmCabecerasTest, laDeclaracionJuradaEscribeElArchivoYCierraLaFila)
     EXPECT_EQ(campo(id, "Estado"), u"3"_s);
     EXPECT_EQ(filas(*form), QStringList{u"200405/00/3"_s});
     EXPECT_EQ(estado(*form), u" Cerrada"_s);
-    EXPECT_FALSE(entorno.Cabecera_Actual);
+    EXPECT_FALSE(entorno.cabeceraActual());
     EXPECT_EQ(paneles(), (QStringList{u"Anio: (ninguno)"_s, u"Mes: (ninguno)"_s, u"R: 00"_s}));
     EXPECT_TRUE(control<QProgressBar>(*form, u"ProgressBar1"_s)->isHidden());
 
     // A closed month is emitted again without the question; a cancelled folder changes nothing.
-    dialogos.mensajes.clear();
-    observados.alMostrar = nullptr;
+    dialogs.mensajes.clear();
+    dialogs.alMostrar = nullptr;
     pulsar(*form, u"cmdDecJurada"_s);
-    EXPECT_TRUE(dialogos.textosMostrados().filter(u"¿Confirma?"_s).isEmpty());
+    EXPECT_TRUE(dialogs.textosMostrados().filter(u"¿Confirma?"_s).isEmpty());
     EXPECT_EQ(QDir(destino).entryList(QDir::Files).size(), 1);
     EXPECT_EQ(estado(*form), u" Cerrada"_s);
     EXPECT_TRUE(control<QProgressBar>(*form, u"ProgressBar1"_s)->isHidden());
@@ -451,11 +409,11 @@ TEST_F(FrmCabecerasTest, laBoletaDePagoCierraLaFilaQueMuestra)
     vencimiento(2004, 5, u"2004-06-15"_s);
     const qint64 id = cabecera({.estado = u"2"_s});
     retencion(id, {.comprobante = u"00000042"_s});
-    activarCabecera(entorno, id);
+    entorno.activarCabecera(id);
     const auto form = abrir(ModoCabeceras::Emision);
 
     // Stopped at the closing question: nothing changes.
-    dialogos.respuestas = {Respuesta::No};
+    dialogs.respuestas = {Respuesta::No};
     pulsar(*form, u"cmdPago"_s);
     EXPECT_EQ(estado(*form), u" Abierta"_s);
     EXPECT_EQ(entorno.idCabecera(), id);
@@ -463,17 +421,17 @@ TEST_F(FrmCabecerasTest, laBoletaDePagoCierraLaFilaQueMuestra)
     // Paid on the due date, no other payments, not printed: closed all the same, and shown
     // closed by the time the print is asked for.
     QString alPreguntar;
-    observados.alMostrar = [&](const Mensaje& m) {
+    dialogs.alMostrar = [&](const Mensaje& m) {
         if (m.titulo == u"¿Confirmar Impresión?"_s) alPreguntar = estado(*form) + u" "_s + actual(*form);
     };
-    dialogos.respuestas = {Respuesta::Si, Respuesta::No};
-    dialogos.textos = {u"15/06/2004"_s, std::nullopt};
+    dialogs.respuestas = {Respuesta::Si, Respuesta::No};
+    dialogs.textos = {u"15/06/2004"_s, std::nullopt};
     pulsar(*form, u"cmdPago"_s);
     EXPECT_EQ(alPreguntar, u" Cerrada 200405/00/3"_s);
     EXPECT_EQ(campo(id, "Estado"), u"3"_s);
     EXPECT_EQ(filas(*form), QStringList{u"200405/00/3"_s});
     EXPECT_EQ(estado(*form), u" Cerrada"_s);
-    EXPECT_FALSE(entorno.Cabecera_Actual);
+    EXPECT_FALSE(entorno.cabeceraActual());
     EXPECT_EQ(paneles(), (QStringList{u"Anio: (ninguno)"_s, u"Mes: (ninguno)"_s, u"R: 00"_s}));
 }
 
@@ -485,31 +443,31 @@ TEST_F(FrmCabecerasTest, deshacerUnaImportacionDeCualquierAgente)
     retencion(tocada, {.comprobante = u"00000002"_s, .marca = u"C"_s});
     const qint64 ajena = cabecera({.mes = u"02"_s, .estado = u"2"_s, .origen = u"I"_s,
                                    .agente = u"000999"_s});
-    activarCabecera(entorno, propia);
+    entorno.activarCabecera(propia);
 
     const auto form = abrir(ModoCabeceras::Deshacer);
     EXPECT_EQ(filas(*form), (QStringList{u"200403/00/2"_s, u"200402/00/2"_s, u"200401/00/2"_s}));
 
-    dialogos.respuestas = {Respuesta::Si};
+    dialogs.respuestas = {Respuesta::Si};
     pulsar(*form, u"cmdDeshacer"_s);
     EXPECT_EQ(contar("Cabeceras", propia) + contar("Retenciones", propia), 0);
-    EXPECT_FALSE(entorno.Cabecera_Actual);
+    EXPECT_FALSE(entorno.cabeceraActual());
     EXPECT_EQ(actual(*form), u"200402/00/2"_s);
 
-    dialogos.respuestas = {Respuesta::Si};
+    dialogs.respuestas = {Respuesta::Si};
     pulsar(*form, u"cmdDeshacer"_s);
     EXPECT_EQ(contar("Cabeceras", ajena), 0);
     EXPECT_EQ(actual(*form), u"200403/00/2"_s);
 
     // Corrected by hand after the import: refused, once.
-    dialogos.mensajes.clear();
+    dialogs.mensajes.clear();
     pulsar(*form, u"cmdDeshacer"_s);
-    ASSERT_EQ(dialogos.mensajes.size(), 1u);
-    EXPECT_EQ(dialogos.mensajes[0].titulo, u"Imposible Deshacer"_s);
+    ASSERT_EQ(dialogs.mensajes.size(), 1u);
+    EXPECT_EQ(dialogs.mensajes[0].titulo, u"Imposible Deshacer"_s);
     EXPECT_EQ(contar("Cabeceras", tocada), 1);
 
     base.ejecutar(u"UPDATE Retenciones SET MarcaImp = 'E'"_s);
-    dialogos.respuestas = {Respuesta::Si};
+    dialogs.respuestas = {Respuesta::Si};
     pulsar(*form, u"cmdDeshacer"_s);
     EXPECT_EQ(filas(*form), QStringList());
     EXPECT_FALSE(habilitado(*form, u"cmdDeshacer"_s));
@@ -548,15 +506,8 @@ TEST_F(FrmCabecerasTest, losBotonesDelRegimenPolicial)
 
 TEST(FrmCabecerasMenu, cadaItemAbreElFormularioEnSuModo)
 {
-    CarpetaTemporal carpeta;
-    carpeta.crearBaseInstalada();
-    BaseDatos base;
-    base.abrir(carpeta.base());
-    Entorno entorno{base};
-    DialogosGuionados guion;
-    DialogosObservados dialogs{guion};
-    RelojFijo reloj{QDate(2007, 3, 14), QTime(10, 0)};
-    Contexto contexto{base, entorno, dialogs, reloj, carpeta.dir.path()};
+    EntornoDePrueba e(BaseDePrueba::Instalada, RelojFijo{QDate(2007, 3, 14), QTime(10, 0)});
+    auto& [carpeta, base, entorno, dialogs, reloj, impresora, contexto] = e;
     Arranque arranque{entorno, dialogs, carpeta.dir.path()};
     frmPrincipal ventana{contexto, arranque};
     conectarFormularios(ventana, contexto);

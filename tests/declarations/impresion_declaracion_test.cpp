@@ -3,10 +3,10 @@
 
 #include "declarations/impresion_declaracion.h"
 
-#include "declarations/base_declaraciones.h"
 #include "declarations/emision_declaracion.h"
-#include "declarations/impresora_guionada.h"
-#include "platform/pdf_prueba.h"
+#include "support/base_declaraciones.h"
+#include "support/impresora_guionada.h"
+#include "support/pdf_prueba.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -69,15 +69,15 @@ protected:
                                              Impresora& impresora,
                                              Respuesta imprimir = Respuesta::Si)
     {
-        dialogos.respuestas = {Respuesta::Si};
-        dialogos.textos = {observacion};
-        dialogos.rutas = {destino};
+        dialogs.respuestas = {Respuesta::Si};
+        dialogs.textos = {observacion};
+        dialogs.rutas = {destino};
         PasosEmision pasos;
         pasos.imprimir = [&](const DeclaracionEmitida& e) {
             // From here on, every message is the print's own; the confirmation is the last.
-            primerMensajeImpresion = dialogos.mensajes.size();
-            dialogos.respuestas.clear();
-            if (imprimir == Respuesta::No) dialogos.respuestas = {Respuesta::No};
+            primerMensajeImpresion = dialogs.mensajes.size();
+            dialogs.respuestas.clear();
+            if (imprimir == Respuesta::No) dialogs.respuestas = {Respuesta::No};
             imprimirDeclaracion(contexto, e, impresora);
         };
         return emitirDeclaracion(contexto, id, pasos);
@@ -234,8 +234,8 @@ TEST_F(ImpresionDeclaracionTest, TextoConRectificacionObservacionYSaldosDeObleas
         EXPECT_EQ(texto().size(), c.texto.size());
 
         int avisos = 0;
-        for (std::size_t i = primerMensajeImpresion; i < dialogos.mensajes.size(); ++i)
-            if (dialogos.mensajes[i].texto.startsWith(QLatin1String("Error al calcular Obleas")))
+        for (std::size_t i = primerMensajeImpresion; i < dialogs.mensajes.size(); ++i)
+            if (dialogs.mensajes[i].texto.startsWith(QLatin1String("Error al calcular Obleas")))
                 ++avisos;
         EXPECT_EQ(avisos, c.avisosObleas);
         ASSERT_EQ(impresora.trabajos.size(), 1u);
@@ -274,7 +274,7 @@ TEST_F(ImpresionDeclaracionTest, SinConfirmarNoSeImprimeYUnErrorSeInforma)
     EXPECT_EQ(subtotales().size(), 1u);
     EXPECT_EQ(texto().left(1), QLatin1String("1"));
     EXPECT_EQ(campo(id, "Estado"), QLatin1String("3"));
-    const Mensaje& pregunta = dialogos.mensajes.back();
+    const Mensaje& pregunta = dialogs.mensajes.back();
     EXPECT_EQ(pregunta.titulo, QStringLiteral("¿Confirmar Impresión?"));
     EXPECT_EQ(pregunta.texto,
               QStringLiteral("ATENCION: verifique si la impresora está lista antes de confirmar."));
@@ -283,14 +283,14 @@ TEST_F(ImpresionDeclaracionTest, SinConfirmarNoSeImprimeYUnErrorSeInforma)
     // Emitted again (already closed: no closing question) on a printer that fails.
     ImpresoraGuionada falla;
     falla.resultado = {errores_impresion::Impresora, QStringLiteral("Sin papel.")};
-    dialogos.mensajes.clear();
-    dialogos.textos = {QString()};
-    dialogos.rutas = {destino};
+    dialogs.mensajes.clear();
+    dialogs.textos = {QString()};
+    dialogs.rutas = {destino};
     PasosEmision pasos;
     pasos.imprimir = [&](const DeclaracionEmitida& e) { imprimirDeclaracion(contexto, e, falla); };
     ASSERT_TRUE(emitirDeclaracion(contexto, id, pasos));
     ASSERT_EQ(falla.trabajos.size(), 1u);
-    const Mensaje& error = dialogos.mensajes.back();
+    const Mensaje& error = dialogs.mensajes.back();
     EXPECT_EQ(error.texto, QStringLiteral("Error Nº 504 - Sin papel."));
     EXPECT_EQ(error.titulo, QStringLiteral("Error al imprimir"));
     EXPECT_EQ(error.icono, Icono::Critico);

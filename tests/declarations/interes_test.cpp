@@ -86,7 +86,7 @@ TEST(CalculoIntereses, TramosEntreCambiosDeTasa)
         const std::optional<Importe> interes =
             Calculo_Intereses(imp(c.neto), d(c.vencimiento), d(c.pago), tasas(c));
         ASSERT_EQ(interes.has_value(), c.interes.has_value());
-        if (interes) EXPECT_EQ(interes->conPunto(4), imp(*c.interes).conPunto(4));
+        if (interes) { EXPECT_EQ(interes->conPunto(4), imp(*c.interes).conPunto(4)); }
     }
 }
 

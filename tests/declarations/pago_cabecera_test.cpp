@@ -4,13 +4,12 @@
 
 #include "declarations/pago_cabecera.h"
 
-#include "declarations/activacion_cabecera.h"
-#include "declarations/base_declaraciones.h"
 #include "declarations/boleta_copias.h"
-#include "declarations/impresora_guionada.h"
 #include "declarations/interes.h"
 #include "declarations/preguntas_boleta.h"
-#include "platform/pdf_prueba.h"
+#include "support/base_declaraciones.h"
+#include "support/impresora_guionada.h"
+#include "support/pdf_prueba.h"
 
 #include <QFile>
 #include <QImage>
@@ -64,9 +63,9 @@ protected:
 
     bool pagar(qint64 id, std::deque<Respuesta> respuestas, Textos textos, Impresora& impresora)
     {
-        dialogos.mensajes.clear();
-        dialogos.respuestas = std::move(respuestas);
-        dialogos.textos = std::move(textos);
+        dialogs.mensajes.clear();
+        dialogs.respuestas = std::move(respuestas);
+        dialogs.textos = std::move(textos);
         return imprimirBoletaPago(contexto, id, impresora);
     }
 
@@ -92,13 +91,13 @@ protected:
     int preguntas(const QString& texto)
     {
         int n = 0;
-        for (const Mensaje& m : dialogos.mensajes) n += m.texto == texto;
+        for (const Mensaje& m : dialogs.mensajes) n += m.texto == texto;
         return n;
     }
     QStringList titulos()
     {
         QStringList t;
-        for (const Mensaje& m : dialogos.mensajes) t << m.titulo;
+        for (const Mensaje& m : dialogs.mensajes) t << m.titulo;
         return t;
     }
 };
@@ -108,7 +107,7 @@ TEST_F(PagoCabeceraTest, CierraImprimeTresCopiasYElBancoLeeElCodigo)
     const qint64 id = declaracion("1234.56");
     retencion(id, {.comprobante = QStringLiteral("00000002"), .retenido = "99.00",
                    .estado = QStringLiteral("4")});
-    ASSERT_TRUE(activarCabecera(entorno, id));
+    ASSERT_TRUE(entorno.activarCabecera(id));
     const QString archivo = carpeta.ruta(QStringLiteral("bolpago.pdf"));
     ImpresoraGuionada impresora(base, archivo);
 
@@ -120,11 +119,11 @@ TEST_F(PagoCabeceraTest, CierraImprimeTresCopiasYElBancoLeeElCodigo)
                                       QStringLiteral("Imprimir Boleta de Pago"),
                                       QStringLiteral("Imprimir Boleta de Pago"),
                                       QStringLiteral("¿Confirmar Impresión?")}));
-    EXPECT_EQ(dialogos.mensajes[1].texto, kPreguntaFecha);
-    EXPECT_EQ(dialogos.mensajes[2].texto, kPreguntaOtrosPagos);
+    EXPECT_EQ(dialogs.mensajes[1].texto, kPreguntaFecha);
+    EXPECT_EQ(dialogs.mensajes[2].texto, kPreguntaOtrosPagos);
     EXPECT_EQ(campo(id, "Estado"), QLatin1String("3"));
     EXPECT_EQ(campo(id, "MarcaObs"), QLatin1String("N"));
-    EXPECT_FALSE(entorno.Cabecera_Actual);
+    EXPECT_FALSE(entorno.cabeceraActual());
 
     const auto filas = impresos();
     ASSERT_EQ(filas.size(), 3u);
@@ -252,14 +251,14 @@ TEST_F(PagoCabeceraTest, RehusadaAntesDeCerrar)
         SCOPED_TRACE(c.nombre);
         activarEntorno(QStringLiteral("0001"), c.datos.regimen);
         const qint64 id = declaracion(c.retenido, c.datos);
-        ASSERT_TRUE(activarCabecera(entorno, id));
+        ASSERT_TRUE(entorno.activarCabecera(id));
         if (c.preparar) c.preparar();
         ImpresoraGuionada impresora;
         EXPECT_FALSE(pagar(id, c.respuestas, c.textos, impresora));
 
-        ASSERT_FALSE(dialogos.mensajes.empty());
-        EXPECT_EQ(dialogos.mensajes.back().texto, c.mensaje);
-        EXPECT_EQ(dialogos.mensajes.back().titulo, c.titulo);
+        ASSERT_FALSE(dialogs.mensajes.empty());
+        EXPECT_EQ(dialogs.mensajes.back().texto, c.mensaje);
+        EXPECT_EQ(dialogs.mensajes.back().titulo, c.titulo);
         EXPECT_EQ(campo(id, "Estado"), QLatin1String("2"));
         EXPECT_EQ(entorno.idCabecera(), id);
         EXPECT_TRUE(impresos().empty());
@@ -278,7 +277,7 @@ TEST_F(PagoCabeceraTest, FechaDePagoIlegibleOAnteriorSePideOtraVezYCancelarNoCie
     EXPECT_FALSE(pagar(id, {Respuesta::Si, Respuesta::Aceptar},
                        {QStringLiteral("mañana"), QStringLiteral("14/06/2004"), QString()},
                        impresora));
-    const std::vector<Mensaje>& m = dialogos.mensajes;
+    const std::vector<Mensaje>& m = dialogs.mensajes;
     ASSERT_EQ(m.size(), 5u);
     EXPECT_EQ(m[1].texto, kPreguntaFecha);
     EXPECT_EQ(m[2].texto, kPreguntaFecha);
@@ -375,7 +374,7 @@ TEST_F(PagoCabeceraTest, SinConfirmarQuedaCerradaYOtraVezSeImprimeSinCerrar)
     EXPECT_EQ(campo(id, "Estado"), QLatin1String("3"));
     EXPECT_EQ(impresos().size(), 3u);
     EXPECT_TRUE(impresora.trabajos.empty());
-    EXPECT_EQ(dialogos.mensajes.back().titulo, QStringLiteral("¿Confirmar Impresión?"));
+    EXPECT_EQ(dialogs.mensajes.back().titulo, QStringLiteral("¿Confirmar Impresión?"));
 
     // Closed now: printed again with no question, on a printer that fails.
     impresora.resultado = {errores_impresion::ReporteDesconocido,
@@ -384,7 +383,7 @@ TEST_F(PagoCabeceraTest, SinConfirmarQuedaCerradaYOtraVezSeImprimeSinCerrar)
     EXPECT_NE(titulos().first(), QStringLiteral("¡Atención!"));
     EXPECT_EQ(campo(id, "Estado"), QLatin1String("3"));
     EXPECT_EQ(impresora.trabajos.size(), 1u);
-    const Mensaje& error = dialogos.mensajes.back();
+    const Mensaje& error = dialogs.mensajes.back();
     EXPECT_EQ(error.texto, QStringLiteral("Error Nº 501 - No se encontró el reporte 'bolpago.rpt'."));
     EXPECT_EQ(error.titulo, QStringLiteral("Error al imprimir"));
     EXPECT_EQ(error.icono, Icono::Critico);

@@ -11,6 +11,8 @@
 
 namespace {
 
+using namespace Qt::Literals::StringLiterals;
+
 QSqlRecord fila(std::initializer_list<std::pair<const char*, QVariant>> campos)
 {
     QSqlRecord r;
@@ -44,8 +46,8 @@ TEST_P(DetalleTest, usaLosCamposDeSuRegimen)
 {
     const CasoDetalle& c = GetParam();
     const QString linea = QString::fromLatin1(c.regimen) == QLatin1String("15")
-        ? registro_declaracion::alimento(c.guia, kComa)
-        : registro_declaracion::detalle(c.guia, QString::fromLatin1(c.regimen), kComa);
+        ? registro_declaracion::alimento(guiaDe(c.guia), kComa)
+        : registro_declaracion::detalle(guiaDe(c.guia), QString::fromLatin1(c.regimen), kComa);
     EXPECT_EQ(linea, QString::fromLatin1(c.esperado));
 }
 
@@ -103,18 +105,19 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(RegistroOtrosImportes, losImportesFaltantesSonCerosLiterales)
 {
     // A fine of the police regime goes second; the literal zeros keep their point under a comma.
-    EXPECT_EQ(registro_declaracion::otrosImportes("00000400", kNulo, pesos(15000), kComa),
+    EXPECT_EQ(registro_declaracion::otrosImportes(u"00000400"_s, std::nullopt,
+                                                  Importe::desdeColumna(pesos(15000)), kComa),
               QLatin1String("O000004000000000.000000150,00*"));
-    EXPECT_EQ(registro_declaracion::otrosImportes("00000401", kNulo, kNulo, kComa),
+    EXPECT_EQ(registro_declaracion::otrosImportes(u"00000401"_s, std::nullopt, std::nullopt, kComa),
               QLatin1String("O000004010000000.000000000.00*"));
 }
 
-QSqlRecord retencion(const QVariant& alicuota, const QVariant& bruto, const QVariant& marca)
+RetencionDelArchivo retencion(const QVariant& alicuota, const QVariant& bruto, const QVariant& marca)
 {
-    return fila({{"Nro_Contrib", "0001234567"}, {"Dia", "01"}, {"Importe_Bruto", bruto},
+    return retencionDelArchivoDe(fila({{"Nro_Contrib", "0001234567"}, {"Dia", "01"}, {"Importe_Bruto", bruto},
                  {"Alicuota", alicuota}, {"Importe_Ret", pesos(10000)}, {"Nro_X", "0"},
                  {"Cod_Concepto", "3"}, {"Nro_Comprobante", "00000500"}, {"Estado", "5"},
-                 {"MarcaImp", marca}, {"CUIT", "20123456786"}, {"Cod_Tipo", "0"}});
+                 {"MarcaImp", marca}, {"CUIT", "20123456786"}, {"Cod_Tipo", "0"}}));
 }
 
 TEST(RegistroRetencion, unaAlicuotaDeCienOMasSeEscribe9999)

@@ -1,13 +1,14 @@
 // The printed documents read back from their PDFs: what a person reads on them and, on the slip,
 // what the bank's scanner reads. The tests fill Impresos and Subtotales as the forms do.
 
+#include "app/catalogo_reportes.h"
+#include "common/regimenes.h"
 #include "declarations/boleta.h"
 #include "declarations/boleta_copias.h"
 #include "declarations/boleta_texto.h"
-#include "declarations/declaracion_de_prueba.h"
-#include "declarations/reportes/catalogo_reportes.h"
-#include "platform/motor_reportes.h"
-#include "platform/pdf_prueba.h"
+#include "reports/motor_reportes.h"
+#include "support/declaracion_de_prueba.h"
+#include "support/pdf_prueba.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -185,7 +186,7 @@ TEST_F(DeclaracionImpresa, VariantesConOtrosPagosYSaldosDeObleas)
         impreso(dj, QStringLiteral("1") + QString(15, QLatin1Char(' ')) + QStringLiteral("000010000")
                         + c.cola);
         const QString archivo = dj.pdf(QStringLiteral("dj.pdf"));
-        ASSERT_TRUE(imprimir(dj, reporteDeclaracion(QString::fromLatin1(c.regimen)), 1, archivo)
+        ASSERT_TRUE(imprimir(dj, reglasRegimen(QString::fromLatin1(c.regimen)).reporteDeclaracion, 1, archivo)
                         .correcto());
         const QString texto = pdf::texto(archivo);
         EXPECT_EQ(texto.contains(QStringLiteral("Otros pagos")), c.otrosPagos);
@@ -199,22 +200,11 @@ TEST_F(DeclaracionImpresa, VariantesConOtrosPagosYSaldosDeObleas)
     }
 }
 
-TEST(ReportesImpresos, ReportePorRegimenDeLaDeclaracion)
-{
-    EXPECT_EQ(reporteDeclaracion(QStringLiteral("11")), QStringLiteral("DJurada_b.rpt"));
-    EXPECT_EQ(reporteDeclaracion(QStringLiteral("12")), QStringLiteral("DJurada_b12.rpt"));
-    for (const char* r : {"10", "13", "14"})
-        EXPECT_EQ(reporteDeclaracion(QString::fromLatin1(r)), QStringLiteral("DJurada_b10.rpt"));
-    for (const char* r : {"01", "05", "09", "16"})
-        EXPECT_EQ(reporteDeclaracion(QString::fromLatin1(r)), QStringLiteral("DJurada.rpt"));
-}
-
 Boleta boletaDe(DeclaracionDePrueba& dj, const char* total, const char* otros,
                 const char* interes)
 {
     Boleta b;
-    b.tomarCabecera(*dj.base.fila(QStringLiteral("SELECT * FROM Cabeceras WHERE IdCabecera = ?"),
-                                  {dj.idCabecera}));
+    b.tomarCabecera(*leerCabecera(dj.base, dj.idCabecera));
     b.total = *Importe::leer(QString::fromLatin1(total));
     b.otrosPagos = *Importe::leer(QString::fromLatin1(otros));
     b.interes = *Importe::leer(QString::fromLatin1(interes));

@@ -1,27 +1,12 @@
-// "&Grabar Ret./Perc. ...": which entry form each regime gets.
+// "&Grabar Ret./Perc. ...": the entry form of the active regime, when it exists.
 
 #include "entry/apertura_entrada.h"
 
-#include "datos_entrada.h"
+#include "support/datos_entrada.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-TEST(AperturaEntrada, FormularioPorRegimen)
-{
-    const struct {
-        const char* regimen;
-        const char* formulario;
-    } casos[] = {{"01", "frmRetenciones"},   {"08", "frmRetenciones"},   {"14", "frmRetenciones"},
-                 {"09", "frmRetenciones_B"}, {"10", "frmRetenciones_B"}, {"12", "frmRetenciones_B"},
-                 {"15", "frmRetenciones_B"}, {"16", "frmRetenciones_B"}, {"13", "frmRetenciones_C"},
-                 {"17", "frmRetenciones"}};
-    for (const auto& c : casos)
-        EXPECT_EQ(nombreFormulario(formularioParaRegimen(QString::fromLatin1(c.regimen))),
-                  QString::fromLatin1(c.formulario))
-            << c.regimen;
-}
 
 TEST(AperturaEntrada, AbreElFormularioDelRegimenActivo)
 {

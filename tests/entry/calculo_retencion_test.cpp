@@ -61,42 +61,41 @@ TEST(CalculoRetencion, ReglaDeAlicuotaPorFormularioRegimenYOpcion)
         if (it == filas.end()) return std::nullopt;
         return imp(it->second);
     };
-    using F = TipoFormulario;
+    // The entry form of each case's regime follows from the regime.
     const struct {
-        F formulario;
         const char* regimen;
         const char* tipo;
         OpcionesAlicuota opciones;
         const char* alicuota;
         bool exento;
     } casos[] = {
-        {F::General, "01", "1", {}, "2.5", false},
-        {F::General, "01", "1", {true, false, false}, "1.75", false},   // construction, type 1: "8"
-        {F::General, "01", "0", {true, false, false}, "1.75", false},   // type 0: "8" too
-        {F::General, "01", "2", {true, false, false}, "2.25", false},   // any other type: "9"
-        {F::General, "01", "2", {}, "0", false},                        // no row: 0
-        {F::General, "07", "1", {}, "2", false},
-        {F::General, "07", "1", {false, true, false}, "6", false},      // insurance: "5"
-        {F::General, "08", "1", {false, true, false}, "0", false},      // no "5" row in "08"
-        {F::General, "02", "3", {}, "0", false},                        // no certificate rule
-        {F::Detalle, "11", "3", {false, false, true}, "0", true},       // certificate, no lookup
-        {F::Detalle, "11", "2", {false, false, true}, "0.25", false},   // milk and bee: "8"
-        {F::Detalle, "11", "1", {}, "0.5", false},
-        {F::Detalle, "09", "1", {}, "100", false},
-        {F::Detalle, "09", "2", {}, "100", false},
-        {F::Detalle, "09", "3", {}, "1", false},                         // a row wins
-        {F::Detalle, "10", "3", {}, "100", false},
-        {F::Detalle, "12", "1", {}, "0.5", false},
-        {F::Detalle, "12", "3", {}, "0", true},
-        {F::Detalle, "16", "3", {}, "0", true},
-        {F::Detalle, "16", "1", {}, "0", false},
-        {F::Detalle, "15", "3", {}, "0", false},
-        {F::Policial, "13", "1", {}, "7", false},
-        {F::Policial, "13", "2", {}, "0", false},
+        {"01", "1", {}, "2.5", false},
+        {"01", "1", {true, false, false}, "1.75", false},   // construction, type 1: "8"
+        {"01", "0", {true, false, false}, "1.75", false},   // type 0: "8" too
+        {"01", "2", {true, false, false}, "2.25", false},   // any other type: "9"
+        {"01", "2", {}, "0", false},                        // no row: 0
+        {"07", "1", {}, "2", false},
+        {"07", "1", {false, true, false}, "6", false},      // insurance: "5"
+        {"08", "1", {false, true, false}, "0", false},      // no "5" row in "08"
+        {"02", "3", {}, "0", false},                        // no certificate rule
+        {"11", "3", {false, false, true}, "0", true},       // certificate, no lookup
+        {"11", "2", {false, false, true}, "0.25", false},   // milk and bee: "8"
+        {"11", "1", {}, "0.5", false},
+        {"09", "1", {}, "100", false},
+        {"09", "2", {}, "100", false},
+        {"09", "3", {}, "1", false},                         // a row wins
+        {"10", "3", {}, "100", false},
+        {"12", "1", {}, "0.5", false},
+        {"12", "3", {}, "0", true},
+        {"16", "3", {}, "0", true},
+        {"16", "1", {}, "0", false},
+        {"15", "3", {}, "0", false},
+        {"13", "1", {}, "7", false},
+        {"13", "2", {}, "0", false},
     };
     for (const auto& c : casos) {
         const ResultadoAlicuota r =
-            reglaAlicuota(c.formulario, QString::fromLatin1(c.regimen), QString::fromLatin1(c.tipo),
+            reglaAlicuota(reglasRegimen(QString::fromLatin1(c.regimen)), QString::fromLatin1(c.tipo),
                           c.opciones, buscar);
         EXPECT_EQ(r.alicuota, imp(c.alicuota)) << c.regimen << " tipo " << c.tipo;
         EXPECT_EQ(r.exentoPorConstancia, c.exento) << c.regimen << " tipo " << c.tipo;

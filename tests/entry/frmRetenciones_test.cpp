@@ -3,9 +3,9 @@
 
 #include "entry/frmRetenciones.h"
 
-#include "reference/grilla_registros.h"
+#include "forms/grilla_registros.h"
 
-#include "datos_entrada.h"
+#include "support/datos_entrada.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -46,7 +46,7 @@ struct Pantalla {
         campo->setText(valor);
         salirDe(campo);
     }
-    void pulsar(const char* nombre) { w<QPushButton>(nombre)->click(); }
+    void pulsar(const char* nombre) { ::pulsar(form, QString::fromLatin1(nombre)); }
     bool habilitado(const char* nombre) { return w(nombre)->isEnabled(); }
     bool visible(const char* nombre) { return w(nombre)->isVisible(); }
     QString modo() { return w<QGroupBox>("fraRetencion")->title(); }
@@ -54,7 +54,7 @@ struct Pantalla {
     QString comprobanteActual()
     {
         const auto fila = form.filaActual();
-        return fila ? fila->value(QStringLiteral("Nro_Comprobante")).toString() : QString();
+        return fila ? fila->nroComprobante : QString();
     }
     QString ultimoMensaje() { return f.dialogs.mensajes.empty() ? QString() : f.dialogs.mensajes.back().texto; }
 
@@ -494,9 +494,8 @@ TEST(frmRetenciones, SelectoresAyudaEImpresion)
         return s;
     };
     servicios.selectores.concepto = [&] { return conceptos.front(); };
-    servicios.imprimirComprobante = [&](const QString& formulario, const QSqlRecord& fila) {
-        impresos.push_back(formulario + QLatin1Char(' ')
-                           + fila.value(QStringLiteral("Nro_Comprobante")).toString());
+    servicios.imprimirComprobante = [&](const QString& formulario, const Retencion& fila) {
+        impresos.push_back(formulario + QLatin1Char(' ') + fila.nroComprobante);
     };
     Pantalla p(f, servicios);
 
@@ -523,7 +522,7 @@ TEST(frmRetenciones, SelectoresAyudaEImpresion)
     // F1 from whichever field has the focus opens the form's help.
     QKeyEvent f1(QEvent::KeyRelease, Qt::Key_F1, Qt::NoModifier);
     QApplication::sendEvent(p.w("mskImpBru"), &f1);
-    EXPECT_EQ(f.entorno.Clave_Ayuda, QStringLiteral("frmRetenciones"));
+    EXPECT_EQ(f.entorno.claveAyuda(), QStringLiteral("frmRetenciones"));
 }
 
 } // namespace

@@ -4,7 +4,7 @@
 #include "entry/oblea_retencion.h"
 #include "entry/regla_alicuota.h"
 
-#include "datos_entrada.h"
+#include "support/datos_entrada.h"
 
 #include <gtest/gtest.h>
 
@@ -63,8 +63,8 @@ TEST(GrabacionRetenciones, NuevaTomaElNumeroYAbreLaDeclaracion)
     EXPECT_EQ(f.estadoCabecera(), QStringLiteral("2"));
     EXPECT_EQ(f.contador(), QStringLiteral("00000001"));
     // The environment shows what was stored.
-    EXPECT_EQ(f.entorno.Cabecera_Actual->value(QStringLiteral("Estado")).toString(), QStringLiteral("2"));
-    EXPECT_EQ(f.entorno.Sucursal_Actual->value(QStringLiteral("Nro_Comprobante")).toString(),
+    EXPECT_EQ(f.entorno.cabeceraActual()->estado, QStringLiteral("2"));
+    EXPECT_EQ(f.entorno.sucursalActual()->nroComprobante,
               QStringLiteral("00000001"));
 }
 
@@ -294,7 +294,7 @@ TEST(GrabacionRetenciones, ImportesGrabadosPorRegimenYOpcion)
             f.valor("SELECT Cod_Tipo FROM Contribuyentes WHERE Nro_Contrib = ?",
                     {QString::fromLatin1(c.sujeto)}).toString();
         const ResultadoAlicuota r = reglaAlicuota(
-            TipoFormulario::General, regimen, tipo, c.opciones,
+            reglasRegimen(regimen), tipo, c.opciones,
             [&](const QString& rg, const QString& t) { return buscarAlicuota(f.base, rg, t); });
         DatosRetencion d = datos(c.bruto, "0");
         d.nroContrib = QString::fromLatin1(c.sujeto);

@@ -3,11 +3,11 @@
 
 #include "entry/impresion_comprobante.h"
 
-#include "declarations/impresora_guionada.h"
 #include "entry/apertura_entrada.h"
-#include "platform/pdf_prueba.h"
+#include "support/impresora_guionada.h"
+#include "support/pdf_prueba.h"
 
-#include "datos_entrada.h"
+#include "support/datos_entrada.h"
 
 #include <QDialog>
 #include <QPushButton>
@@ -23,11 +23,7 @@ const QString kPreguntaObservacion = QStringLiteral(
 struct Comprobante : DatosEntrada {
     Comprobante() { importada(QStringLiteral("00000007"), QString()); }
 
-    QSqlRecord fila()
-    {
-        return *base.fila(QStringLiteral("SELECT * FROM Retenciones WHERE Nro_Comprobante = ?"),
-                          {QStringLiteral("00000007")});
-    }
+    Retencion fila() { return *leerRetencion(base, {idCabecera, QStringLiteral("00000007")}); }
     void imprimir(Impresora& impresora, std::optional<QString> observacion,
                   std::deque<Respuesta> respuestas = {})
     {
@@ -131,46 +127,13 @@ TEST(ImpresionComprobante, SinConfirmarNadaSeImprimeYUnErrorSeInforma)
     EXPECT_EQ(error.icono, Icono::Critico);
 }
 
-// Dialogs that hand the modal windows to the test instead of showing them.
-class DialogosConVentanas final : public Dialogs {
-public:
-    explicit DialogosConVentanas(DialogosGuionados& guion) : guion_(guion) {}
-
-    std::function<void(QDialog&)> alAbrirFormulario;
-    QStringList ventanas;  // class names of the modal windows opened
-
-    Respuesta mostrar(const Mensaje& m) override { return guion_.mostrar(m); }
-    std::optional<QString> pedirTexto(const QString& t, const QString& titulo,
-                                      const QString& inicial) override
-    {
-        return guion_.pedirTexto(t, titulo, inicial);
-    }
-    QString elegirArchivo(const QString& t, const QString& c, const QString& f) override
-    {
-        return guion_.elegirArchivo(t, c, f);
-    }
-    QString elegirCarpeta(const QString& t, const QString& c) override
-    {
-        return guion_.elegirCarpeta(t, c);
-    }
-    int abrirModal(QDialog& ventana) override
-    {
-        ventanas << QString::fromLatin1(ventana.metaObject()->className());
-        if (auto accion = std::exchange(alAbrirFormulario, {})) accion(ventana);
-        return 0;
-    }
-    bool abrirConEscritorio(const QString& r) override { return guion_.abrirConEscritorio(r); }
-
-private:
-    DialogosGuionados& guion_;
-};
-
 TEST(ImpresionComprobante, ElBotonDelFormularioAbiertoPorElMenuImprime)
 {
     Comprobante f;
-    DialogosConVentanas dialogos(f.dialogs);
-    Contexto contexto{f.base, f.entorno, dialogos, f.reloj, f.contexto.carpeta};
-    dialogos.alAbrirFormulario = [](QDialog& formulario) {
+    // The entry form is driven when it opens; the preview it asks for is only remembered.
+    bool abierto = false;
+    f.dialogs.alAbrir = [&abierto](QDialog& formulario) {
+        if (std::exchange(abierto, true)) return;
         formulario.show();
         auto* boton = formulario.findChild<QPushButton*>(QStringLiteral("cmdReimprimir"));
         ASSERT_TRUE(boton);
@@ -179,14 +142,14 @@ TEST(ImpresionComprobante, ElBotonDelFormularioAbiertoPorElMenuImprime)
         formulario.hide();
     };
     f.dialogs.textos = {QStringLiteral("REIMPRESO")};
-    EXPECT_EQ(abrirEntradaRetenciones(contexto, nullptr, {}), AperturaEntrada::Abierta);
+    EXPECT_EQ(abrirEntradaRetenciones(f.contexto, nullptr, {}), AperturaEntrada::Abierta);
 
     // The receipt's copies were written and the preview of the report engine shown.
     const auto filas = f.impresos();
     ASSERT_EQ(filas.size(), 2u);
     EXPECT_EQ(filas[0].value(QStringLiteral("Texto")).toString(),
               QStringLiteral("Mayo      REIMPRESO"));
-    EXPECT_EQ(dialogos.ventanas,
+    EXPECT_EQ(f.dialogs.clasesAbiertas,
               (QStringList{QStringLiteral("frmRetenciones"),
                            QStringLiteral("QPrintPreviewDialog")}));
     for (const Mensaje& m : f.dialogs.mensajes)

@@ -67,9 +67,9 @@ TEST(LocaleNumeros, UnArranqueLeeLoTipeado)
         Entorno entorno(base);
         QString caja;
         for (const QChar tecla : tipeado)
-            if (aceptaTeclaBruto(tecla, caja, entorno.Separador_Decimal, false)) caja += tecla;
+            if (aceptaTeclaBruto(tecla, caja, entorno.separadorDecimal(), false)) caja += tecla;
         const std::optional<Importe> leido = leerNumero(caja, QLocale());
-        QTextStream(stdout) << "LEIDO " << entorno.Separador_Decimal << ' '
+        QTextStream(stdout) << "LEIDO " << entorno.separadorDecimal() << ' '
                             << (leido ? leido->conPunto() : QStringLiteral("nada")) << '\n';
         return;
     }

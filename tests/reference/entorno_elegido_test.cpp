@@ -1,12 +1,15 @@
 // The whole road of choosing the environment through the windows: a new agent with its branch
 // "0000", the agent, the branch and a regime active, and what the next start will find.
 
+#include "forms/grilla_registros.h"
 #include "reference/frmAgentes.h"
 #include "reference/frmRegimenes.h"
 #include "reference/frmSucursales.h"
-#include "reference/grilla_registros.h"
 #include "shell/arranque.h"
-#include "formularios_prueba.h"
+#include "support/entorno_prueba.h"
+#include "support/filas_prueba.h"
+#include "support/formularios_prueba.h"
+#include "support/impresora_del_programa.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -17,15 +20,12 @@ namespace {
 
 TEST(EntornoElegido, AgenteSucursalYRegimenQuedanEnEntornoMem)
 {
-    CarpetaTemporal carpeta;
-    carpeta.crearBaseInstalada();
-    BaseDatos base;
-    Entorno entorno(base);
-    DialogosGuionados dialogs;
-    RelojFijo reloj;
+    // A new install's data folder, opened as the program starts.
+    EntornoDePrueba e(BaseDePrueba::Ninguna);
+    copiarBaseInstalada(e.carpeta.base());
+    auto& [carpeta, base, entorno, dialogs, reloj, impresora, contexto] = e;
     Arranque arranque(entorno, dialogs, carpeta.dir.path());
     ASSERT_EQ(arranque.iniciar(), FinArranque::Continuar);
-    Contexto contexto{base, entorno, dialogs, reloj, carpeta.dir.path()};
     dialogs.mensajes.clear();
 
     {
@@ -54,7 +54,7 @@ TEST(EntornoElegido, AgenteSucursalYRegimenQuedanEnEntornoMem)
         regimenes.Activar();
     }
     EXPECT_TRUE(dialogs.mensajes.empty()) << dialogs.textosMostrados().join(u'|').toStdString();
-    EXPECT_TRUE(entorno.Agente_Actual && entorno.Sucursal_Actual && entorno.Regimen_Actual);
+    EXPECT_TRUE(entorno.agenteActual() && entorno.sucursalActual() && entorno.regimenActual());
     EXPECT_TRUE(entorno.textoPanel(panel::Regimen).startsWith(u"Régimen: 01 - "_s));
 
     arranque.cerrar();

@@ -1,10 +1,10 @@
 // The agents form: its checks, its first branch, its deletion guards and cascade, its activation.
 
-#include "reference/activacion.h"
+#include "forms/grilla_registros.h"
 #include "reference/frmAgentes.h"
-#include "reference/grilla_registros.h"
-#include "datos_referencia.h"
-#include "formularios_prueba.h"
+#include "support/entorno_prueba.h"
+#include "support/filas_prueba.h"
+#include "support/formularios_prueba.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -55,8 +55,7 @@ protected:
     // Makes a declaration of the agent active, as the declarations form would.
     void activarCabecera(qint64 id)
     {
-        e.entorno.Cabecera_Actual = e.entorno.leerCabecera(id);
-        e.entorno.mostrarCabecera();
+        e.entorno.activarCabecera(id);
     }
 
     QString panel(const QString& clave) const { return e.entorno.textoPanel(clave); }
@@ -167,7 +166,7 @@ TEST_F(AgentesTest, SiLaSucursalNoSePuedeGrabarNoQuedaNiElAgente)
 
 TEST_F(AgentesTest, UnNumeroYaCargadoEsClaveRepetida)
 {
-    datos::agente(e.base, kAgente, u"EXISTENTE"_s);
+    prueba::agente(e.base, kAgente, u"EXISTENTE"_s);
     frmAgentes form(e.contexto);
     alta(form, {});
 
@@ -193,8 +192,8 @@ TEST_F(AgentesTest, ModificarElAgenteActivoActualizaSuPanel)
     };
     for (const Caso& c : casos) {
         EntornoDePrueba e;
-        datos::agente(e.base, kAgente, u"LA RURAL"_s);
-        datos::agente(e.base, kOtro, u"EL OTRO"_s);
+        prueba::agente(e.base, kAgente, u"LA RURAL"_s);
+        prueba::agente(e.base, kOtro, u"EL OTRO"_s);
         frmAgentes form(e.contexto);
         grilla(form).irAFila(0);
         pulsar(form, u"cmdActivar"_s);
@@ -208,7 +207,7 @@ TEST_F(AgentesTest, ModificarElAgenteActivoActualizaSuPanel)
 
         EXPECT_TRUE(e.dialogs.mensajes.empty()) << c.caso;
         EXPECT_EQ(e.entorno.textoPanel(panel::Agente), c.panelEsperado) << c.caso;
-        EXPECT_EQ(e.entorno.Agente_Actual->value(u"Razon_Social"_s).toString(),
+        EXPECT_EQ(e.entorno.agenteActual()->razonSocial,
                   c.panelEsperado.section(u" - "_s, 1))
             << c.caso;
         EXPECT_TRUE(control(form, u"mskNroAgente"_s)->isEnabledTo(form.findChild<QGroupBox*>()))
@@ -230,8 +229,8 @@ TEST_F(AgentesTest, SoloSeBorraUnAgenteQueNoEmitioNada)
     const QString movimientos = u"Hay movimientos cargados en las declaraciones de este agente."_s;
     auto conCabecera = [](const QString& movimiento) {
         return [movimiento](BaseDatos& b) {
-            datos::sucursal(b, kAgente, u"0000"_s);
-            const qint64 id = datos::cabecera(b, kAgente, u"0000"_s);
+            prueba::sucursal(b, kAgente, u"0000"_s);
+            const qint64 id = prueba::cabecera(b, kAgente, u"0000"_s);
             if (!movimiento.isEmpty()) b.ejecutar(movimiento, {id});
         };
     };
@@ -239,19 +238,19 @@ TEST_F(AgentesTest, SoloSeBorraUnAgenteQueNoEmitioNada)
         {"sin sucursales", [](BaseDatos&) {}, pregunta, true},
         {"su sucursal 0000 sin comprobantes y dos declaraciones",
          [](BaseDatos& b) {
-             datos::sucursal(b, kAgente, u"0000"_s);
-             datos::cabecera(b, kAgente, u"0000"_s, u"03"_s);
-             datos::cabecera(b, kAgente, u"0000"_s, u"04"_s);
+             prueba::sucursal(b, kAgente, u"0000"_s);
+             prueba::cabecera(b, kAgente, u"0000"_s, u"03"_s);
+             prueba::cabecera(b, kAgente, u"0000"_s, u"04"_s);
          },
          pregunta, true},
         {"dos sucursales",
          [](BaseDatos& b) {
-             datos::sucursal(b, kAgente, u"0000"_s);
-             datos::sucursal(b, kAgente, u"0001"_s);
+             prueba::sucursal(b, kAgente, u"0000"_s);
+             prueba::sucursal(b, kAgente, u"0001"_s);
          },
          sucursales, false},
         {"una sucursal que emitió comprobantes",
-         [](BaseDatos& b) { datos::sucursal(b, kAgente, u"0000"_s, u"X"_s, u"00000003"_s); },
+         [](BaseDatos& b) { prueba::sucursal(b, kAgente, u"0000"_s, u"X"_s, u"00000003"_s); },
          sucursales, false},
         {"detalles de un comprobante abandonado",
          conCabecera(u"INSERT INTO Guias (Nro_Comprobante, Nro_Agente, IdCabecera) "
@@ -289,10 +288,10 @@ TEST_F(AgentesTest, SoloSeBorraUnAgenteQueNoEmitioNada)
     };
     for (const Caso& c : casos) {
         EntornoDePrueba e;
-        datos::agente(e.base, kAgente, u"LA RURAL"_s);
-        datos::agente(e.base, kOtro, u"EL OTRO"_s);
-        datos::sucursal(e.base, kOtro, u"0000"_s);
-        const qint64 ajena = datos::cabecera(e.base, kOtro, u"0000"_s);
+        prueba::agente(e.base, kAgente, u"LA RURAL"_s);
+        prueba::agente(e.base, kOtro, u"EL OTRO"_s);
+        prueba::sucursal(e.base, kOtro, u"0000"_s);
+        const qint64 ajena = prueba::cabecera(e.base, kOtro, u"0000"_s);
         c.preparar(e.base);
         e.dialogs.respuestas = {Respuesta::Si};
         frmAgentes form(e.contexto);
@@ -314,7 +313,7 @@ TEST_F(AgentesTest, SoloSeBorraUnAgenteQueNoEmitioNada)
             EXPECT_EQ(e.contar(u"SELECT COUNT(*) FROM Guias"_s), 0) << c.caso;
         }
         // The other agent keeps everything.
-        EXPECT_TRUE(e.entorno.leerCabecera(ajena)) << c.caso;
+        EXPECT_TRUE(leerCabecera(e.base, ajena)) << c.caso;
         EXPECT_EQ(e.contar(u"SELECT COUNT(*) FROM Sucursales WHERE Nro_Agente = ?"_s, {kOtro}), 1)
             << c.caso;
     }
@@ -322,11 +321,11 @@ TEST_F(AgentesTest, SoloSeBorraUnAgenteQueNoEmitioNada)
 
 TEST_F(AgentesTest, BorrarElAgenteActivoNoDejaNadaActivo)
 {
-    datos::agente(e.base, kAgente, u"LA RURAL"_s);
-    datos::sucursal(e.base, kAgente, u"0000"_s);
-    const qint64 id = datos::cabecera(e.base, kAgente, u"0000"_s);
-    e.entorno.Regimen_Actual = e.entorno.leerRegimen(u"01"_s);
-    e.entorno.setPanel(panel::Regimen, u"Régimen: 01 - X"_s);
+    prueba::agente(e.base, kAgente, u"LA RURAL"_s);
+    prueba::sucursal(e.base, kAgente, u"0000"_s);
+    const qint64 id = prueba::cabecera(e.base, kAgente, u"0000"_s);
+    e.entorno.activarRegimen(u"01"_s);
+    const QString regimen = panel(panel::Regimen);
     frmAgentes form(e.contexto);
     pulsar(form, u"cmdActivar"_s);
     activarCabecera(id);
@@ -338,16 +337,16 @@ TEST_F(AgentesTest, BorrarElAgenteActivoNoDejaNadaActivo)
     EXPECT_EQ(e.dialogs.mensajes[0].texto,
               u"LA RURAL es el agente activo.\n¿Confirma su eliminación?"_s);
     EXPECT_EQ(e.dialogs.mensajes[0].porDefecto, Respuesta::No);
-    EXPECT_FALSE(e.entorno.Agente_Actual);
-    EXPECT_FALSE(e.entorno.Sucursal_Actual);
-    EXPECT_FALSE(e.entorno.Cabecera_Actual);
-    EXPECT_TRUE(e.entorno.Regimen_Actual);
+    EXPECT_FALSE(e.entorno.agenteActual());
+    EXPECT_FALSE(e.entorno.sucursalActual());
+    EXPECT_FALSE(e.entorno.cabeceraActual());
+    EXPECT_TRUE(e.entorno.regimenActual());
     EXPECT_EQ(panel(panel::Agente), u"Agente: (ninguno)"_s);
     EXPECT_EQ(panel(panel::Sucursal), u"Sucursal: (ninguna)"_s);
     EXPECT_EQ(panel(panel::Mes), u"Mes: (ninguno)"_s);
     EXPECT_EQ(panel(panel::Anio), u"Anio: (ninguno)"_s);
     EXPECT_EQ(panel(panel::Rectifica), u"R: 00"_s);
-    EXPECT_EQ(panel(panel::Regimen), u"Régimen: 01 - X"_s);
+    EXPECT_EQ(panel(panel::Regimen), regimen);
     // The last row is gone: the fields are blank and the record buttons off.
     EXPECT_EQ(texto(form, u"txtRazonSocial"_s), QString());
     EXPECT_FALSE(habilitado(form, u"cmdActivar"_s));
@@ -367,16 +366,15 @@ TEST_F(AgentesTest, ActivarTomaLaSucursalDeMenorNumeroYNingunaDeclaracion)
     };
     for (const Caso& c : casos) {
         EntornoDePrueba e;
-        datos::agente(e.base, kOtro, u"EL OTRO"_s);
-        datos::sucursal(e.base, kOtro, u"0000"_s);
-        const qint64 id = datos::cabecera(e.base, kOtro, u"0000"_s);
-        datos::agente(e.base, kAgente, u"LA RURAL"_s);
+        prueba::agente(e.base, kOtro, u"EL OTRO"_s);
+        prueba::sucursal(e.base, kOtro, u"0000"_s);
+        const qint64 id = prueba::cabecera(e.base, kOtro, u"0000"_s);
+        prueba::agente(e.base, kAgente, u"LA RURAL"_s);
         for (const QString& s : c.sucursales)
-            datos::sucursal(e.base, kAgente, s, u"SUCURSAL "_s + s);
+            prueba::sucursal(e.base, kAgente, s, u"SUCURSAL "_s + s);
         // Another agent, its branch and a declaration were active.
-        activarAgente(e.entorno, kOtro);
-        e.entorno.Cabecera_Actual = e.entorno.leerCabecera(id);
-        e.entorno.mostrarCabecera();
+        e.entorno.activarAgente(kOtro);
+        e.entorno.activarCabecera(id);
 
         frmAgentes form(e.contexto);
         grilla(form).irAFila(0);  // in number order: 123459 first
@@ -384,8 +382,8 @@ TEST_F(AgentesTest, ActivarTomaLaSucursalDeMenorNumeroYNingunaDeclaracion)
 
         EXPECT_EQ(e.entorno.agente(), kAgente) << c.caso;
         EXPECT_EQ(e.entorno.sucursal(), c.sucursalActiva) << c.caso;
-        EXPECT_EQ(e.entorno.Sucursal_Actual.has_value(), !c.sucursalActiva.isEmpty()) << c.caso;
-        EXPECT_FALSE(e.entorno.Cabecera_Actual) << c.caso;
+        EXPECT_EQ(e.entorno.sucursalActual().has_value(), !c.sucursalActiva.isEmpty()) << c.caso;
+        EXPECT_FALSE(e.entorno.cabeceraActual()) << c.caso;
         EXPECT_EQ(e.entorno.textoPanel(panel::Agente), u"Agente: 12345-9 - LA RURAL"_s) << c.caso;
         EXPECT_EQ(e.entorno.textoPanel(panel::Sucursal), c.panelSucursal) << c.caso;
         EXPECT_EQ(e.entorno.textoPanel(panel::Anio), u"Anio: (ninguno)"_s) << c.caso;
@@ -395,7 +393,7 @@ TEST_F(AgentesTest, ActivarTomaLaSucursalDeMenorNumeroYNingunaDeclaracion)
 
 TEST_F(AgentesTest, ElDobleClickActivaYCierra)
 {
-    datos::agente(e.base, kAgente, u"LA RURAL"_s);
+    prueba::agente(e.base, kAgente, u"LA RURAL"_s);
     frmAgentes form(e.contexto);
     form.show();
     Q_EMIT grilla(form).doubleClicked(grilla(form).currentIndex());
@@ -405,8 +403,8 @@ TEST_F(AgentesTest, ElDobleClickActivaYCierra)
 
 TEST_F(AgentesTest, LasColumnasOrdenanTodasMenosElIva)
 {
-    datos::agente(e.base, kAgente, u"ZETA"_s, u"30000000007"_s);
-    datos::agente(e.base, kOtro, u"ALFA"_s, u"20123456786"_s);
+    prueba::agente(e.base, kAgente, u"ZETA"_s, u"30000000007"_s);
+    prueba::agente(e.base, kOtro, u"ALFA"_s, u"20123456786"_s);
     frmAgentes form(e.contexto);
     auto* lblOrden = control<QLabel>(form, u"lblOrden"_s);
     EXPECT_EQ(lblOrden->text(), u"  Ordenados por: Nº de Agente"_s);

@@ -3,7 +3,9 @@
 
 #include "database/semillas.h"
 #include "reference/frmAlicuotas.h"
-#include "registros_prueba.h"
+#include "support/entorno_prueba.h"
+#include "support/filas_prueba.h"
+#include "support/formularios_prueba.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,7 +1,9 @@
 // The concepts form: adding, the reserved codes and those in use, its two orders.
 
 #include "reference/frmConceptos.h"
-#include "registros_prueba.h"
+#include "support/entorno_prueba.h"
+#include "support/filas_prueba.h"
+#include "support/formularios_prueba.h"
 
 #include <QLabel>
 
@@ -90,7 +92,7 @@ TEST_F(ConceptosTest, GrabarRehusaSinDescripcionYUnCodigoRepetido)
 
 TEST_F(ConceptosTest, LosReservadosYLosUsadosNoSeBorran)
 {
-    datos::retencion(e.base, u"0001234565"_s, u"05"_s, u"5"_s);  // annulled, still counts
+    prueba::retencion(e.base, u"0001234565"_s, u"05"_s, u"5"_s);  // annulled, still counts
     struct Caso {
         QString codigo;
         QString mensaje;  // the refusal, or the question when it goes on

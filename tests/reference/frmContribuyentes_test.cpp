@@ -2,7 +2,9 @@
 // subject not registered, the deletion guard, and what the row shows.
 
 #include "reference/frmContribuyentes.h"
-#include "registros_prueba.h"
+#include "support/entorno_prueba.h"
+#include "support/filas_prueba.h"
+#include "support/formularios_prueba.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -143,7 +145,9 @@ TEST_F(ContribuyentesTest, CadaJurisdiccionDaSuTipoOSuRechazo)
         alta(form, c.alta);
 
         EXPECT_EQ(e.dialogs.textosMostrados(), c.mensajes) << c.caso;
-        if (!e.dialogs.mensajes.empty()) EXPECT_EQ(e.dialogs.mensajes.back().icono, c.icono) << c.caso;
+        if (!e.dialogs.mensajes.empty()) {
+            EXPECT_EQ(e.dialogs.mensajes.back().icono, c.icono) << c.caso;
+        }
         if (c.guardado.isEmpty()) {
             EXPECT_EQ(e.contar(u"SELECT COUNT(*) FROM Contribuyentes"_s), 0) << c.caso;
             EXPECT_EQ(tituloMarco(form, u"fraContribuyente"_s), u" Agregar "_s) << c.caso;
@@ -182,7 +186,7 @@ TEST_F(ContribuyentesTest, ElSistemaNumeraDesdeElMayorDeLaJurisdiccion)
         EntornoDePrueba e;
         int n = 0;
         for (const QString& nro : c.existentes)
-            datos::contribuyente(e.base, nro, u"2700000000"_s + QString::number(n++), u"X"_s);
+            prueba::contribuyente(e.base, nro, u"2700000000"_s + QString::number(n++), u"X"_s);
         frmContribuyentes form(e.contexto);
         Alta a;
         a.boton = c.boton;
@@ -214,7 +218,7 @@ TEST_F(ContribuyentesTest, UnaNumeracionAgotadaNoSeGraba)
     };
     for (const Caso& c : casos) {
         EntornoDePrueba e;
-        datos::contribuyente(e.base, c.mayor, kOtroCuit, u"X"_s);
+        prueba::contribuyente(e.base, c.mayor, kOtroCuit, u"X"_s);
         frmContribuyentes form(e.contexto);
         Alta a;
         a.boton = c.boton;
@@ -230,9 +234,9 @@ TEST_F(ContribuyentesTest, UnaNumeracionAgotadaNoSeGraba)
 TEST_F(ContribuyentesTest, UnNoInscriptoSeReconocePorSuCuit)
 {
     // A registered subject, a non-registered one and a foreigner with the other CUIT.
-    datos::contribuyente(e.base, u"0001234565"_s, kCuit, u"REGISTRADO"_s);
-    datos::contribuyente(e.base, u"9500000010"_s, kOtroCuit, u"NO INSCRIPTO"_s, u"6"_s);
-    datos::contribuyente(e.base, u"9990000010"_s, u"20000000001"_s, u"EXTRANJERO"_s, u"4"_s);
+    prueba::contribuyente(e.base, u"0001234565"_s, kCuit, u"REGISTRADO"_s);
+    prueba::contribuyente(e.base, u"9500000010"_s, kOtroCuit, u"NO INSCRIPTO"_s, u"6"_s);
+    prueba::contribuyente(e.base, u"9990000010"_s, u"20000000001"_s, u"EXTRANJERO"_s, u"4"_s);
     const QString repetido = u"Este contribuyente ya se encuentra registrado\n Nº Inscripción: "_s;
 
     {
@@ -290,7 +294,7 @@ TEST_F(ContribuyentesTest, ModificarNoVuelveAVerificarElNumero)
     // Numbers the import accepted under its own rule, or older ones: they stay editable.
     for (const QString& nro : {u"9011000001"_s, u"0001234560"_s}) {
         EntornoDePrueba e;
-        datos::contribuyente(e.base, nro, kCuit, u"IMPORTADO"_s, u"2"_s);
+        prueba::contribuyente(e.base, nro, kCuit, u"IMPORTADO"_s, u"2"_s);
         frmContribuyentes form(e.contexto);
         pulsar(form, u"CmdModificar"_s);
         EXPECT_FALSE(control(form, u"mskNroContrib"_s)->isEnabled());
@@ -305,8 +309,8 @@ TEST_F(ContribuyentesTest, ModificarNoVuelveAVerificarElNumero)
 
 TEST_F(ContribuyentesTest, UnNombreConApostrofeSeGrabaEncuentraYOrdena)
 {
-    datos::contribuyente(e.base, u"0006543217"_s, kCuit, u"MARTINEZ"_s);
-    datos::contribuyente(e.base, u"9111234563"_s, kCuit, u"PEREZ"_s);
+    prueba::contribuyente(e.base, u"0006543217"_s, kCuit, u"MARTINEZ"_s);
+    prueba::contribuyente(e.base, u"9111234563"_s, kCuit, u"PEREZ"_s);
     frmContribuyentes form(e.contexto);
     clickEncabezado(form, 2);
 
@@ -356,8 +360,8 @@ TEST_F(ContribuyentesTest, UnNumero950NoSeTipea)
 
 TEST_F(ContribuyentesTest, LaFilaMuestraConstanciaYExtranjero)
 {
-    datos::contribuyente(e.base, u"0001234565"_s, kCuit, u"CON CONSTANCIA"_s, u"3"_s);
-    datos::contribuyente(e.base, u"9990000010"_s, kCuit, u"EXTRANJERO"_s, u"4"_s);
+    prueba::contribuyente(e.base, u"0001234565"_s, kCuit, u"CON CONSTANCIA"_s, u"3"_s);
+    prueba::contribuyente(e.base, u"9990000010"_s, kCuit, u"EXTRANJERO"_s, u"4"_s);
     frmContribuyentes form(e.contexto);
     auto* chk = control<QCheckBox>(form, u"chkConstancia"_s);
     auto* lbl = control<QLabel>(form, u"lblExtranjero"_s);
@@ -396,9 +400,9 @@ TEST_F(ContribuyentesTest, LaFilaMuestraConstanciaYExtranjero)
 
 TEST_F(ContribuyentesTest, UnSujetoConRetencionesNoSeBorra)
 {
-    datos::contribuyente(e.base, u"0001234565"_s, kCuit, u"CON RETENCION"_s);
-    datos::contribuyente(e.base, u"9111234563"_s, kCuit, u"SIN RETENCION"_s);
-    datos::retencion(e.base, u"0001234565"_s, u"05"_s, u"5"_s);  // annulled, still counts
+    prueba::contribuyente(e.base, u"0001234565"_s, kCuit, u"CON RETENCION"_s);
+    prueba::contribuyente(e.base, u"9111234563"_s, kCuit, u"SIN RETENCION"_s);
+    prueba::retencion(e.base, u"0001234565"_s, u"05"_s, u"5"_s);  // annulled, still counts
     frmContribuyentes form(e.contexto);
 
     e.dialogs.respuestas = {Respuesta::Aceptar, Respuesta::Si};  // were it asked, yes
@@ -418,8 +422,8 @@ TEST_F(ContribuyentesTest, UnSujetoConRetencionesNoSeBorra)
 
 TEST_F(ContribuyentesTest, LasColumnasOrdenan)
 {
-    datos::contribuyente(e.base, u"0001234565"_s, u"30000000007"_s, u"ZETA"_s, u"3"_s);
-    datos::contribuyente(e.base, u"9111234563"_s, u"20123456786"_s, u"ALFA"_s, u"1"_s);
+    prueba::contribuyente(e.base, u"0001234565"_s, u"30000000007"_s, u"ZETA"_s, u"3"_s);
+    prueba::contribuyente(e.base, u"9111234563"_s, u"20123456786"_s, u"ALFA"_s, u"1"_s);
     frmContribuyentes form(e.contexto);
     auto* lblOrden = control<QLabel>(form, u"lblOrden"_s);
     EXPECT_EQ(lblOrden->text(), u"  Ordenados por: Nº de Inscripción en IB"_s);

@@ -1,11 +1,11 @@
 // The branches form: the active agent's branches, their receipt counter, the deletion guard and the
 // activation of a branch.
 
-#include "reference/activacion.h"
+#include "forms/grilla_registros.h"
 #include "reference/frmSucursales.h"
-#include "reference/grilla_registros.h"
-#include "datos_referencia.h"
-#include "formularios_prueba.h"
+#include "support/entorno_prueba.h"
+#include "support/filas_prueba.h"
+#include "support/formularios_prueba.h"
 
 #include "declarations/archivo_declaracion.h"
 
@@ -24,17 +24,17 @@ class SucursalesTest : public ::testing::Test {
 protected:
     SucursalesTest()
     {
-        datos::agente(e.base, kAgente, u"LA RURAL"_s);
-        datos::agente(e.base, kOtro, u"EL OTRO"_s);
-        datos::sucursal(e.base, kOtro, u"0009"_s);
+        prueba::agente(e.base, kAgente, u"LA RURAL"_s);
+        prueba::agente(e.base, kOtro, u"EL OTRO"_s);
+        prueba::sucursal(e.base, kOtro, u"0009"_s);
     }
 
     // The agent active, with `sucursales` (number and address).
     void activarAgenteCon(std::initializer_list<std::pair<QString, QString>> sucursales)
     {
         for (const auto& [numero, descripcion] : sucursales)
-            datos::sucursal(e.base, kAgente, numero, descripcion);
-        activarAgente(e.entorno, kAgente);
+            prueba::sucursal(e.base, kAgente, numero, descripcion);
+        e.entorno.activarAgente(kAgente);
     }
 
     static GrillaRegistros& grilla(const frmSucursales& form)
@@ -139,7 +139,7 @@ TEST_F(SucursalesTest, LoPegadoLlegaAlArchivoSinRomperSuAncho)
         const QSqlRecord cabecera =
             *e.base.fila(u"SELECT * FROM Cabeceras WHERE Sucursal = ?"_s, {sucursal});
         const QByteArray linea =
-            armarArchivoDeclaracion(e.base, cabecera, u"N"_s, QLocale()).lineas.at(0);
+            armarArchivoDeclaracion(e.base, cabeceraDe(cabecera), u"N"_s, QLocale()).lineas.at(0);
         EXPECT_EQ(linea.size(), 101) << linea.toStdString();
         EXPECT_FALSE(std::any_of(linea.begin(), linea.end(),
                                  [](char b) { return quint8(b) < 0x20 || b == 0x7F; }))
@@ -195,7 +195,7 @@ TEST_F(SucursalesTest, UnNumeroRepetidoEsClaveRepetida)
 TEST_F(SucursalesTest, UnaSucursalConDeclaracionesNoSeBorra)
 {
     activarAgenteCon({{u"0000"_s, u"CENTRAL"_s}, {u"0001"_s, u"SUR"_s}});
-    datos::cabecera(e.base, kAgente, u"0001"_s);
+    prueba::cabecera(e.base, kAgente, u"0001"_s);
     frmSucursales form(e.contexto);
 
     pulsar(form, u"cmdBorrar"_s);  // 0001, the last row
@@ -211,7 +211,7 @@ TEST_F(SucursalesTest, UnaSucursalConDeclaracionesNoSeBorra)
     ASSERT_EQ(e.dialogs.mensajes.size(), 2U);
     EXPECT_EQ(e.dialogs.mensajes[1].texto, u"0000 es la sucursal activa.\n¿Confirma su eliminación?"_s);
     EXPECT_EQ(e.contar(u"SELECT COUNT(*) FROM Sucursales WHERE Nro_Agente = ?"_s, {kAgente}), 1);
-    EXPECT_FALSE(e.entorno.Sucursal_Actual);
+    EXPECT_FALSE(e.entorno.sucursalActual());
     EXPECT_EQ(e.entorno.agente(), kAgente);
     EXPECT_EQ(e.entorno.textoPanel(panel::Sucursal), u"Sucursal: (ninguna)"_s);
     EXPECT_EQ(e.entorno.textoPanel(panel::Agente), u"Agente: 12345-9 - LA RURAL"_s);
@@ -240,15 +240,14 @@ TEST_F(SucursalesTest, BorrarLaUltimaDejaCerosEnLosCodigos)
 TEST_F(SucursalesTest, ActivarUnaSucursalNoDejaDeclaracionActiva)
 {
     activarAgenteCon({{u"0001"_s, u"SUR"_s}, {u"0002"_s, u"NORTE"_s}});
-    const qint64 id = datos::cabecera(e.base, kAgente, u"0001"_s);
-    e.entorno.Cabecera_Actual = e.entorno.leerCabecera(id);
-    e.entorno.mostrarCabecera();
+    const qint64 id = prueba::cabecera(e.base, kAgente, u"0001"_s);
+    e.entorno.activarCabecera(id);
     frmSucursales form(e.contexto);
 
     pulsar(form, u"cmdActivar"_s);  // 0002, the last row
 
     EXPECT_EQ(e.entorno.sucursal(), u"0002"_s);
-    EXPECT_FALSE(e.entorno.Cabecera_Actual);
+    EXPECT_FALSE(e.entorno.cabeceraActual());
     EXPECT_EQ(e.entorno.textoPanel(panel::Sucursal), u"Sucursal: 0002 - NORTE"_s);
     EXPECT_EQ(e.entorno.textoPanel(panel::Mes), u"Mes: (ninguno)"_s);
     EXPECT_EQ(e.entorno.agente(), kAgente);
@@ -264,7 +263,7 @@ TEST_F(SucursalesTest, ModificarLaSucursalActivaActualizaSuPanel)
 
     EXPECT_TRUE(e.dialogs.mensajes.empty());
     EXPECT_EQ(e.entorno.textoPanel(panel::Sucursal), u"Sucursal: 0001 - MITRE 200"_s);
-    EXPECT_EQ(e.entorno.Sucursal_Actual->value(u"Descripcion"_s).toString(), u"MITRE 200"_s);
+    EXPECT_EQ(e.entorno.sucursalActual()->descripcion, u"MITRE 200"_s);
     EXPECT_EQ(e.contar(u"SELECT COUNT(*) FROM Sucursales WHERE Descripcion = 'MITRE 200' "
                        u"AND Nro_Agente = ? AND Nro_Comprobante = '00000000'"_s,
                        {kAgente}),

@@ -2,7 +2,9 @@
 // by validity date.
 
 #include "reference/frmTasas.h"
-#include "registros_prueba.h"
+#include "support/entorno_prueba.h"
+#include "support/filas_prueba.h"
+#include "support/formularios_prueba.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -27,7 +29,7 @@ protected:
 
     EntornoDePrueba e;
     RelojFijo reloj{QDate(2024, 5, 10)};
-    Contexto contexto{e.base, e.entorno, e.dialogs, reloj, e.contexto.carpeta};
+    Contexto contexto{e.base, e.entorno, e.dialogs, reloj, e.impresora, e.contexto.carpeta};
 };
 
 TEST_F(TasasTest, AgregarProponeHoyYLaTasaGrabadaQuedaEnSuLugar)

@@ -2,7 +2,9 @@
 // the deletion guard.
 
 #include "reference/frmTipos.h"
-#include "registros_prueba.h"
+#include "support/entorno_prueba.h"
+#include "support/filas_prueba.h"
+#include "support/formularios_prueba.h"
 
 #include <QLabel>
 

@@ -1,7 +1,9 @@
 // The due-dates form: the month it proposes, and the checks of month, year and due date.
 
 #include "reference/frmVencimientos.h"
-#include "registros_prueba.h"
+#include "support/entorno_prueba.h"
+#include "support/filas_prueba.h"
+#include "support/formularios_prueba.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -54,7 +56,7 @@ TEST_F(VencimientosTest, AgregarProponeElMesSiguienteAlUltimo)
             e.base.ejecutar(u"INSERT INTO Vencimientos (Anio, Mes, Fecha) VALUES (?, ?, ?)"_s,
                             {anio, mes, QDate(anio, mes, 15).toString(Qt::ISODate)});
         RelojFijo reloj(c.hoy);
-        Contexto contexto{e.base, e.entorno, e.dialogs, reloj, e.contexto.carpeta};
+        Contexto contexto{e.base, e.entorno, e.dialogs, reloj, e.impresora, e.contexto.carpeta};
         frmVencimientos form(contexto);
         pulsar(form, u"cmdAgregar"_s);
         EXPECT_EQ(texto(form, u"txtMes"_s), c.mes) << c.caso;

@@ -1,10 +1,11 @@
 // The regimes list and the grains list.
 
+#include "forms/grilla_registros.h"
 #include "reference/frmGranos.h"
 #include "reference/frmRegimenes.h"
-#include "reference/grilla_registros.h"
-#include "datos_referencia.h"
-#include "formularios_prueba.h"
+#include "support/entorno_prueba.h"
+#include "support/filas_prueba.h"
+#include "support/formularios_prueba.h"
 
 #include <QHeaderView>
 
@@ -14,12 +15,7 @@ namespace {
 
 GrillaRegistros& grilla(const QWidget& lista, const QString& nombre)
 {
-    return *lista.findChild<GrillaRegistros*>(nombre);
-}
-
-QString celda(const GrillaRegistros& g, int fila, int columna)
-{
-    return g.modelo().data(g.modelo().index(fila, columna)).toString();
+    return grillaDe(lista, nombre);
 }
 
 TEST(frmRegimenes, AbreEnOrdenDeCodigoSobreElUltimo)
@@ -45,13 +41,11 @@ TEST(frmRegimenes, AbreEnOrdenDeCodigoSobreElUltimo)
 TEST(frmRegimenes, ElDobleClickActivaElRegimenYCierra)
 {
     EntornoDePrueba e;
-    datos::agente(e.base, u"123459"_s, u"LA RURAL"_s);
-    datos::sucursal(e.base, u"123459"_s, u"0000"_s);
-    const qint64 id = datos::cabecera(e.base, u"123459"_s, u"0000"_s);
-    e.entorno.Agente_Actual = e.entorno.leerAgente(u"123459"_s);
-    e.entorno.Sucursal_Actual = e.entorno.leerSucursal(u"123459"_s, u"0000"_s);
-    e.entorno.Cabecera_Actual = e.entorno.leerCabecera(id);
-    e.entorno.mostrarCabecera();
+    prueba::agente(e.base, u"123459"_s, u"LA RURAL"_s);
+    prueba::sucursal(e.base, u"123459"_s, u"0000"_s);
+    const qint64 id = prueba::cabecera(e.base, u"123459"_s, u"0000"_s);
+    e.entorno.activarAgente(u"123459"_s);
+    e.entorno.activarCabecera(id);
     const QString descripcion =
         e.base.valor(u"SELECT Descripcion FROM Regimenes WHERE Cod_Regimen = '13'"_s).toString();
     ASSERT_FALSE(descripcion.isEmpty());
@@ -67,7 +61,7 @@ TEST(frmRegimenes, ElDobleClickActivaElRegimenYCierra)
     EXPECT_FALSE(lista.isVisible());
     EXPECT_EQ(e.entorno.regimen(), u"13"_s);
     EXPECT_EQ(e.entorno.textoPanel(panel::Regimen), u"Régimen: 13 - "_s + descripcion);
-    EXPECT_FALSE(e.entorno.Cabecera_Actual);
+    EXPECT_FALSE(e.entorno.cabeceraActual());
     EXPECT_EQ(e.entorno.textoPanel(panel::Anio), u"Anio: (ninguno)"_s);
     EXPECT_EQ(e.entorno.agente(), u"123459"_s);
     EXPECT_EQ(e.entorno.sucursal(), u"0000"_s);
@@ -79,14 +73,14 @@ TEST(frmRegimenes, SalirNoCambiaNadaYUnaTablaVaciaNoActiva)
     {
         frmRegimenes lista(e.contexto);
         pulsar(lista, u"cmdSalir"_s);
-        EXPECT_FALSE(e.entorno.Regimen_Actual);
+        EXPECT_FALSE(e.entorno.regimenActual());
         EXPECT_EQ(e.entorno.textoPanel(panel::Regimen), u"Régimen: (ninguno)"_s);
     }
     e.base.ejecutar(u"DELETE FROM Regimenes"_s);
     frmRegimenes lista(e.contexto);
     EXPECT_FALSE(habilitado(lista, u"cmdActivar"_s));
     Q_EMIT grilla(lista, u"dbgRegimenes"_s).doubleClicked(QModelIndex());
-    EXPECT_FALSE(e.entorno.Regimen_Actual);
+    EXPECT_FALSE(e.entorno.regimenActual());
 }
 
 TEST(frmRegimenes, F1MuestraSuAyuda)
@@ -94,7 +88,7 @@ TEST(frmRegimenes, F1MuestraSuAyuda)
     EntornoDePrueba e;
     frmRegimenes lista(e.contexto);
     soltarF1(lista);
-    EXPECT_EQ(e.entorno.Clave_Ayuda, u"frmRegimenes"_s);
+    EXPECT_EQ(e.entorno.claveAyuda(), u"frmRegimenes"_s);
 }
 
 TEST(frmGranos, SeleccionarDevuelveElCodigoConDosCifras)

@@ -4,7 +4,9 @@
 #include "reference/frmConceptos.h"
 #include "reference/frmContribuyentes.h"
 #include "reference/frmTipos.h"
-#include "registros_prueba.h"
+#include "support/entorno_prueba.h"
+#include "support/filas_prueba.h"
+#include "support/formularios_prueba.h"
 
 #include <functional>
 #include <memory>
@@ -24,8 +26,8 @@ struct Lista {
 const Lista kListas[] = {
     {"sujetos",
      [](BaseDatos& b) {
-         datos::contribuyente(b, u"0001234565"_s, u"20123456786"_s, u"UNO"_s);
-         datos::contribuyente(b, u"9111234563"_s, u"20123456786"_s, u"DOS"_s);
+         prueba::contribuyente(b, u"0001234565"_s, u"20123456786"_s, u"UNO"_s);
+         prueba::contribuyente(b, u"9111234563"_s, u"20123456786"_s, u"DOS"_s);
      },
      [](Contexto& c) { return std::make_unique<frmContribuyentes>(c); }, 0, u"0001234565"_s},
     {"conceptos",

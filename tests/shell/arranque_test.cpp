@@ -67,8 +67,8 @@ TEST_F(ArranqueTest, SinEntornoMemAvisaYNadaQuedaActivo)
               QStringLiteral("No se encontró el archivo de inicialización 'Entorno.mem'. Deberá "
                              "reinicial el programa"));
     EXPECT_EQ(dialogs.mensajes[0].titulo, QStringLiteral("Aviso"));
-    EXPECT_FALSE(entorno.Agente_Actual || entorno.Sucursal_Actual || entorno.Regimen_Actual
-                 || entorno.Cabecera_Actual);
+    EXPECT_FALSE(entorno.agenteActual() || entorno.sucursalActual() || entorno.regimenActual()
+                 || entorno.cabeceraActual());
     EXPECT_EQ(paneles(), (QStringList{"Agente: (ninguno)", "Sucursal: (ninguna)",
                                       "Régimen: (ninguno)", "Mes: (ninguno)", "Año: (ninguno)",
                                       "R: 00"}));
@@ -103,9 +103,9 @@ TEST_F(ArranqueTest, UnaDeclaracionBorradaDejaUsarLasOtrasLineas)
 {
     escribirEntorno("CabeceraAct = 9999\r\nAgenteAct = 12345\r\nRegimenAct = 1\r\n");
     ASSERT_EQ(arranque.iniciar(), FinArranque::Continuar);
-    EXPECT_FALSE(entorno.Cabecera_Actual);
+    EXPECT_FALSE(entorno.cabeceraActual());
     EXPECT_EQ(entorno.agente(), QStringLiteral("012345"));
-    EXPECT_FALSE(entorno.Sucursal_Actual);
+    EXPECT_FALSE(entorno.sucursalActual());
     EXPECT_EQ(entorno.regimen(), QStringLiteral("01"));
     arranque.cerrar();
     EXPECT_EQ(leerEntorno(), QByteArray("AgenteAct = 012345\r\nRegimenAct = 01\r\n"));
@@ -117,7 +117,7 @@ TEST_F(ArranqueTest, ValoresHostilesNoRompenElArranque)
                     "Agentes\r\n");
     ASSERT_EQ(arranque.iniciar(), FinArranque::Continuar);
     EXPECT_TRUE(dialogs.mensajes.empty());
-    EXPECT_FALSE(entorno.Agente_Actual || entorno.Sucursal_Actual || entorno.Regimen_Actual);
+    EXPECT_FALSE(entorno.agenteActual() || entorno.sucursalActual() || entorno.regimenActual());
     EXPECT_EQ(base.valor(QStringLiteral("SELECT COUNT(*) FROM Agentes")).toInt(), 2);
 }
 
@@ -129,7 +129,7 @@ TEST_F(ArranqueTest, UnEntornoMemEnormeSoloSeLeeAlPrincipio)
     ASSERT_EQ(arranque.iniciar(), FinArranque::Continuar);
     EXPECT_TRUE(dialogs.mensajes.empty());
     EXPECT_EQ(entorno.agente(), QStringLiteral("012345"));
-    EXPECT_FALSE(entorno.Regimen_Actual);
+    EXPECT_FALSE(entorno.regimenActual());
 }
 
 TEST_F(ArranqueTest, LasLimpiezasDejanSoloElRegimen)
@@ -140,8 +140,8 @@ TEST_F(ArranqueTest, LasLimpiezasDejanSoloElRegimen)
     EXPECT_EQ(paneles(), (QStringList{"Agente: (ninguno)", "Sucursal: (ninguna)",
                                       "Régimen: 05 - Percepciones - Empresas de Servicios",
                                       "Mes: (ninguno)", "Anio: (ninguno)", "R: 00"}));
-    EXPECT_FALSE(entorno.Agente_Actual || entorno.Sucursal_Actual || entorno.Cabecera_Actual);
-    EXPECT_TRUE(entorno.Regimen_Actual);
+    EXPECT_FALSE(entorno.agenteActual() || entorno.sucursalActual() || entorno.cabeceraActual());
+    EXPECT_TRUE(entorno.regimenActual());
     // A reset when nothing is active is harmless.
     entorno.Limpiar_Agente_Actual();
     arranque.cerrar();

@@ -1,4 +1,4 @@
-// The menu states as a function of the environment, and the choices the menu commands make.
+// The menu states as a function of the environment.
 
 #include "shell/estado_menus.h"
 #include "shell/menu_principal.h"
@@ -25,8 +25,12 @@ QString marcas(const EstadoMenus& estado, const QStringList& items, bool EstadoI
 void todoLoDemasVisibleYHabilitado(const EstadoMenus& estado, const char* caso)
 {
     for (const auto& [nombre, item] : estado) {
-        if (!kPorEntorno.contains(nombre)) EXPECT_TRUE(item.habilitado) << caso << ' ' << nombre.toStdString();
-        if (!kPorRegimen.contains(nombre)) EXPECT_TRUE(item.visible) << caso << ' ' << nombre.toStdString();
+        if (!kPorEntorno.contains(nombre)) {
+            EXPECT_TRUE(item.habilitado) << caso << ' ' << nombre.toStdString();
+        }
+        if (!kPorRegimen.contains(nombre)) {
+            EXPECT_TRUE(item.visible) << caso << ' ' << nombre.toStdString();
+        }
     }
 }
 
@@ -92,19 +96,6 @@ TEST(EstadoMenus, ElArbolTieneCadaItemUnaVez)
     EXPECT_EQ(nombres.removeDuplicates(), 0);
     EXPECT_EQ(items, 34);
     EXPECT_EQ(estadoMenus({}).size(), static_cast<size_t>(nombres.size()));
-}
-
-TEST(MenuPrincipal, FormularioDeEntradaPorRegimen)
-{
-    const std::pair<const char*, const char*> casos[] = {
-        {"01", "frmRetenciones"},   {"08", "frmRetenciones"},   {"09", "frmRetenciones_B"},
-        {"10", "frmRetenciones_B"}, {"11", "frmRetenciones_B"}, {"12", "frmRetenciones_B"},
-        {"13", "frmRetenciones_C"}, {"14", "frmRetenciones"},   {"15", "frmRetenciones_B"},
-        {"16", "frmRetenciones_B"},
-    };
-    for (const auto& [codigo, formulario] : casos)
-        EXPECT_EQ(formularioDeEntrada(QString::fromLatin1(codigo)), QString::fromLatin1(formulario))
-            << codigo;
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // Which menu items have their form: every form that exists is reachable from the menu.
 
 #include "shell/formularios_menu.h"
-#include "ventana_principal.h"
+#include "support/ventana_principal.h"
 
 namespace {
 
@@ -17,7 +17,7 @@ TEST_F(FormulariosMenuTest, CadaFormularioExistenteTieneSuItem)
     activarAgente(QStringLiteral("012345"));
     activarSucursal(QStringLiteral("012345"), QStringLiteral("0000"));
     activarRegimen(QStringLiteral("13"));
-    entorno.Cabecera_Actual = entorno.leerCabecera(
+    entorno.activarCabecera(
         base.valor(QStringLiteral("SELECT IdCabecera FROM Cabeceras")).toLongLong());
     ventana.actualizarMenus();
 

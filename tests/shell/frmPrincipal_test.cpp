@@ -1,7 +1,7 @@
 // The main window: caption, status bars, menus and the commands it carries out itself.
 
 #include "shell/menu_principal.h"
-#include "ventana_principal.h"
+#include "support/ventana_principal.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -24,10 +24,11 @@ TEST_F(frmPrincipalTest, TituloYPanelesSiguenAlEntorno)
     EXPECT_TRUE(barra2->findChild<QLabel*>(panel::Rectifica));
     EXPECT_EQ(ventana.textoPanel(panel::Anio), QStringLiteral("Año: (ninguno)"));
 
-    entorno.Regimen_Actual = entorno.leerRegimen(QStringLiteral("01"));
-    entorno.setPanel(panel::Regimen, QStringLiteral("Régimen: 01 - X"));
+    entorno.activarRegimen(QStringLiteral("01"));
+    const QString regimen = ventana.textoPanel(panel::Regimen);
+    EXPECT_TRUE(regimen.startsWith(QStringLiteral("Régimen: 01 - "))) << regimen.toStdString();
     entorno.Limpiar_Cabecera_Actual();
-    EXPECT_EQ(ventana.textoPanel(panel::Regimen), QStringLiteral("Régimen: 01 - X"));
+    EXPECT_EQ(ventana.textoPanel(panel::Regimen), regimen);
     EXPECT_EQ(ventana.textoPanel(panel::Anio), QStringLiteral("Anio: (ninguno)"));
 
     // Salir saves the environment and closes the database.
@@ -54,7 +55,7 @@ TEST_F(frmPrincipalTest, ElArbolDeMenusConSusTitulos)
             const QAction* accion = ventana.accion(item.nombre);
             ASSERT_TRUE(accion) << item.nombre.toStdString();
             EXPECT_EQ(accion->isSeparator(), item.esSeparador());
-            if (!item.esSeparador()) EXPECT_EQ(accion->text(), item.titulo);
+            if (!item.esSeparador()) { EXPECT_EQ(accion->text(), item.titulo); }
         }
         EXPECT_EQ(items, esperados);
     }
@@ -74,12 +75,11 @@ TEST_F(frmPrincipalTest, UnItemSinSuFormularioQuedaDeshabilitadoHastaQueSeLoDan)
     EXPECT_FALSE(habilitado("mnuCabeceras"));
     EXPECT_FALSE(visible("mnuGanado"));
 
-    // An agents form that activates an agent without writing any panel: the menus follow once it
-    // has closed.
+    // An agents form that activates an agent: the menus follow.
     int abiertos = 0;
     ventana.setAbridor(QStringLiteral("mnuAgentes"), [&] {
         ++abiertos;
-        entorno.Agente_Actual = entorno.leerAgente(QStringLiteral("012345"));
+        entorno.activarAgente(QStringLiteral("012345"));
     });
     ventana.setAbridor(QStringLiteral("mnuSucursales"), [&] { ++abiertos; });
     EXPECT_TRUE(habilitado("mnuAgentes"));
@@ -132,7 +132,7 @@ TEST_F(frmPrincipalTest, F1MuestraLaAyudaDeLaVentanaPrincipal)
     EXPECT_TRUE(dialogs.ventanas.isEmpty());
     QKeyEvent f1(QEvent::KeyRelease, Qt::Key_F1, Qt::NoModifier);
     QApplication::sendEvent(&ventana, &f1);
-    EXPECT_EQ(entorno.Clave_Ayuda, QStringLiteral("frmPrincipal"));
+    EXPECT_EQ(entorno.claveAyuda(), QStringLiteral("frmPrincipal"));
     EXPECT_EQ(dialogs.ventanas, QStringList{"frmAyuda"});
     EXPECT_EQ(dialogs.textosAyuda, QStringList{texto});
 }

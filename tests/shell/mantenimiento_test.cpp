@@ -3,7 +3,7 @@
 #include "database/transaccion.h"
 #include "shell/compactacion.h"
 #include "support/disco_lleno.h"
-#include "ventana_principal.h"
+#include "support/ventana_principal.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -104,7 +104,7 @@ TEST_F(MantenimientoTest, CompactarInformaLosTamaniosYConservaElEntornoElegido)
     ASSERT_TRUE(base.abierta());
     EXPECT_EQ(base.valor(QStringLiteral("SELECT COUNT(*) FROM Agentes")).toInt(), 2);
     EXPECT_EQ(entorno.agente(), QStringLiteral("012345"));
-    EXPECT_FALSE(entorno.Sucursal_Actual);
+    EXPECT_FALSE(entorno.sucursalActual());
     EXPECT_EQ(entorno.regimen(), QStringLiteral("05"));
     EXPECT_EQ(paneles(), (QStringList{"Agente: 01234-5 - ACOPIOS DEL SUR", "Sucursal: (ninguna)",
                                       "Régimen: 05 - Percepciones - Empresas de Servicios"}));

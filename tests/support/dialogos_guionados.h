@@ -3,6 +3,7 @@
 
 #include "platform/dialogs.h"
 
+#include <QDialog>
 #include <QStringList>
 #include <deque>
 #include <functional>
@@ -16,6 +17,8 @@ public:
     std::deque<QString> rutas;                          // for the choosers; default: cancel
     std::deque<int> modales;                            // for abrirModal(); default: 0
     std::function<void(QDialog&)> alAbrir;              // acts on a window before it "closes"
+    std::function<void(const Mensaje&)> alMostrar;      // sees each message as it appears
+    QStringList clasesAbiertas;                         // class of each window shown modally
     QStringList propuestas;                             // names proposed by the save chooser
     std::vector<int> largos;                            // the limit of each limited input box
     QStringList abiertos;                               // documents and addresses opened
@@ -23,6 +26,7 @@ public:
 
     Respuesta mostrar(const Mensaje& mensaje) override
     {
+        if (alMostrar) alMostrar(mensaje);
         mensajes.push_back(mensaje);
         if (respuestas.empty()) return mensaje.porDefecto;
         const Respuesta r = respuestas.front();
@@ -35,7 +39,8 @@ public:
         mensajes.push_back({texto, titulo, Icono::Ninguno, Botones::AceptarCancelar,
                             Respuesta::Aceptar});
         if (textos.empty()) return std::nullopt;
-        auto t = textos.front();
+        std::optional<QString> t;
+        t.swap(textos.front());
         textos.pop_front();
         return t;
     }
@@ -58,6 +63,7 @@ public:
     }
     int abrirModal(QDialog& ventana) override
     {
+        clasesAbiertas << QString::fromLatin1(ventana.metaObject()->className());
         if (alAbrir) alAbrir(ventana);
         if (modales.empty()) return 0;
         const int r = modales.front();

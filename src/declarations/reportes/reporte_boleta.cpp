@@ -2,10 +2,11 @@
 
 #include "database/base_datos.h"
 #include "database/importe.h"
-#include "declarations/reportes/formato_reporte.h"
-#include "declarations/reportes/identidad_declaracion.h"
-#include "platform/bloques_reporte.h"
 #include "platform/codigo_barras.h"
+#include "reports/bloques_reporte.h"
+#include "reports/formato_reporte.h"
+#include "reports/identidad_declaracion.h"
+#include "reports/impresos.h"
 
 #include <vector>
 
@@ -41,22 +42,19 @@ public:
 
     void leer(BaseDatos& base, const QVariantMap&) override
     {
-        for (const QSqlRecord& fila : base.filas(QStringLiteral(
-                 "SELECT Para, IdCabecera, Importe, Importe1, Texto, Interes, FechaV, FechaP, "
-                 "CodBar FROM Impresos ORDER BY rowid"))) {
+        for (const Impreso& fila : leerImpresos(base)) {
             CopiaBoleta c;
-            c.para = fila.value(0).toString().trimmed();
-            c.declaracion = leerIdentidad(base, fila.value(1).toLongLong());
-            c.total = Importe::desdeColumna(fila.value(2));
-            c.otrosPagos = Importe::desdeColumna(fila.value(3));
-            c.texto = fila.value(4).toString().simplified();
-            c.interes = Importe::desdeColumna(fila.value(5));
+            c.para = fila.para.trimmed();
+            c.declaracion = leerIdentidad(base, fila.idCabecera);
+            c.total = fila.importe;
+            c.otrosPagos = fila.importe1;
+            c.texto = fila.texto.simplified();
+            c.interes = fila.interes;
             c.neto = c.total - c.otrosPagos;
             c.aPagar = c.neto + c.interes;
-            c.vencimiento = fechaImpresa(fila.value(6).toString());
-            c.pago = fechaImpresa(fila.value(7).toString());
-            const QByteArray imagen = fila.value(8).toByteArray();
-            if (!imagen.isEmpty()) c.codigoBarras = QImage::fromData(imagen);
+            c.vencimiento = fechaImpresa(fila.fechaV);
+            c.pago = fechaImpresa(fila.fechaP);
+            if (!fila.codBar.isEmpty()) c.codigoBarras = QImage::fromData(fila.codBar);
             copias_.push_back(c);
         }
     }

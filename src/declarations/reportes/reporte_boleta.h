@@ -3,6 +3,6 @@
 // (one per row of Impresos) on one A4 sheet, each with the amounts, the interest, the total, the
 // amount in words and, on the copy whose row carries it, the barcode the bank reads.
 
-#include "platform/reporte.h"
+#include "reports/reporte.h"
 
 std::unique_ptr<Reporte> crearReporteBoleta();

@@ -1,11 +1,14 @@
 #include "declarations/reportes/reporte_declaracion.h"
 
+#include "common/estados.h"
+#include "common/regimenes.h"
 #include "database/base_datos.h"
 #include "database/importe.h"
-#include "declarations/reportes/formato_reporte.h"
-#include "declarations/reportes/identidad_declaracion.h"
 #include "declarations/reportes/texto_declaracion.h"
-#include "platform/bloques_reporte.h"
+#include "reports/bloques_reporte.h"
+#include "reports/formato_reporte.h"
+#include "reports/identidad_declaracion.h"
+#include "reports/impresos.h"
 
 #include <vector>
 
@@ -29,6 +32,21 @@ struct DeclaracionImpresa {
     Subtotal total;  // summed on reading, where an overflow is the engine's error, not a crash
 };
 
+// The rows of `Subtotales` the emission wrote for a declaration.
+std::vector<Subtotal> leerSubtotales(BaseDatos& base, qint64 idCabecera)
+{
+    std::vector<Subtotal> subtotales;
+    for (const QSqlRecord& s :
+         base.filas(QStringLiteral("SELECT * FROM Subtotales WHERE IdCabecera = ? ORDER BY rowid"),
+                    {idCabecera})) {
+        const auto de = [&s](const char* campo) {
+            return Importe::desdeColumna(s.value(QString::fromLatin1(campo)));
+        };
+        subtotales.push_back({de("Alicuota"), de("TotxAlic"), de("Otros_Pagos"), de("Otro_valor")});
+    }
+    return subtotales;
+}
+
 // The digits a count takes in the coded text: at least `minimo`, more when it outgrew them.
 int cifras(qint64 cantidad, int minimo)
 {
@@ -48,33 +66,24 @@ public:
 
     void leer(BaseDatos& base, const QVariantMap&) override
     {
-        for (const QSqlRecord& fila : base.filas(QStringLiteral(
-                 "SELECT Para, IdCabecera, Importe, Importe1, Texto, FechaV FROM Impresos "
-                 "ORDER BY rowid"))) {
+        for (const Impreso& fila : leerImpresos(base)) {
             DeclaracionImpresa d;
-            const qint64 id = fila.value(1).toLongLong();
-            d.codigoControl = fila.value(0).toString().trimmed();
-            d.impuesto = Importe::desdeColumna(fila.value(2));
-            d.retenido = Importe::desdeColumna(fila.value(3));
-            d.vencimiento = fechaImpresa(fila.value(5).toString());
+            const qint64 id = fila.idCabecera;
+            d.codigoControl = fila.para.trimmed();
+            d.impuesto = fila.importe;
+            d.retenido = fila.importe1;
+            d.vencimiento = fechaImpresa(fila.fechaV);
             d.identidad = leerIdentidad(base, id);
-            const qint64 validos = base.valor(
-                QStringLiteral("SELECT COUNT(*) FROM Retenciones WHERE IdCabecera = ? AND "
-                               "Estado = '5'"), {id}).toLongLong();
-            const qint64 anulados = base.valor(
-                QStringLiteral("SELECT COUNT(*) FROM Retenciones WHERE IdCabecera = ? AND "
-                               "Estado = '4'"), {id}).toLongLong();
-            d.texto = leerTextoDeclaracion(fila.value(4).toString(),
-                                           regimenConSaldos(d.identidad.codRegimen),
+            const QString contar = QStringLiteral(
+                "SELECT COUNT(*) FROM Retenciones WHERE IdCabecera = ? AND Estado = ?");
+            const qint64 validos =
+                base.valor(contar, {id, estado_retencion::Valida}).toLongLong();
+            const qint64 anulados =
+                base.valor(contar, {id, estado_retencion::Anulada}).toLongLong();
+            d.texto = leerTextoDeclaracion(fila.texto,
+                                           reglasRegimen(d.identidad.codRegimen).obleasValidadas,
                                            cifras(validos, 5), cifras(anulados, 4));
-            for (const QSqlRecord& s : base.filas(
-                     QStringLiteral("SELECT Alicuota, TotxAlic, Otros_Pagos, Otro_valor FROM "
-                                    "Subtotales WHERE IdCabecera = ? ORDER BY rowid"),
-                     {id}))
-                d.subtotales.push_back({Importe::desdeColumna(s.value(0)),
-                                        Importe::desdeColumna(s.value(1)),
-                                        Importe::desdeColumna(s.value(2)),
-                                        Importe::desdeColumna(s.value(3))});
+            d.subtotales = leerSubtotales(base, id);
             for (const Subtotal& s : d.subtotales) {
                 d.total.base += s.base;
                 d.total.otrosPagos += s.otrosPagos;

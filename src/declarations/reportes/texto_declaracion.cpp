@@ -22,12 +22,6 @@ std::optional<qint64> leerSaldo(const QString& texto, qsizetype& pos)
 
 } // namespace
 
-bool regimenConSaldos(const QString& codRegimen)
-{
-    return codRegimen == QLatin1String("10") || codRegimen == QLatin1String("12")
-           || codRegimen == QLatin1String("13") || codRegimen == QLatin1String("14");
-}
-
 TextoDeclaracion leerTextoDeclaracion(const QString& texto, bool conSaldos, int cifrasValidos,
                                       int cifrasAnulados)
 {

@@ -21,9 +21,6 @@ struct TextoDeclaracion {
 
 inline const QString kLetrasObleas = QStringLiteral("ABCDZ");
 
-// The regimes whose declaration carries the stamp balances.
-bool regimenConSaldos(const QString& codRegimen);
-
 // Reads the text. The counts take 5 and 4 digits unless they outgrew them: the caller, which
 // knows the declaration's rows, gives their actual widths.
 TextoDeclaracion leerTextoDeclaracion(const QString& texto, bool conSaldos, int cifrasValidos = 5,

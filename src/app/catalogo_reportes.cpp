@@ -1,0 +1,15 @@
+#include "app/catalogo_reportes.h"
+
+#include "declarations/reportes/reportes_declaraciones.h"
+#include "entry/reportes_entrada.h"
+
+const CatalogoReportes& reportesDelPrograma()
+{
+    static const CatalogoReportes catalogo = [] {
+        CatalogoReportes c;
+        registrarReportesEntrada(c);
+        registrarReportesDeclaraciones(c);
+        return c;
+    }();
+    return catalogo;
+}

@@ -1,0 +1,57 @@
+#pragma once
+// The codes stored in the state and mark columns, by their meaning: the state of a declaration
+// (`Cabeceras.Estado`), its origin, the state of a receipt (`Retenciones.Estado`) and the marks the
+// import leaves on a receipt (`Retenciones.MarcaImp`). Every reader and writer of those columns
+// names them from here.
+
+#include <QString>
+#include <QStringList>
+
+namespace estado_cabecera {
+inline const QString Vacia = QStringLiteral("1");    // created, no receipt yet
+inline const QString Abierta = QStringLiteral("2");  // has receipts, imported or rectified
+inline const QString Cerrada = QStringLiteral("3");  // closed by one of the closing operations
+inline const QString Anulada = QStringLiteral("4");  // a name only: nothing writes it
+} // namespace estado_cabecera
+
+// `Cabeceras.Origen`.
+namespace origen_cabecera {
+inline const QString Manual = QStringLiteral("M");     // created on the declarations form
+inline const QString Importada = QStringLiteral("I");  // made by the import
+} // namespace origen_cabecera
+
+// `Cabeceras.MarcaObs`: whether the emitted declaration carries an observation.
+namespace marca_observacion {
+inline const QString Con = QStringLiteral("S");
+inline const QString Sin = QStringLiteral("N");
+} // namespace marca_observacion
+
+// `Cabeceras.Rectifica` of a declaration that rectifies none: the original.
+namespace rectificacion {
+inline const QString Original = QStringLiteral("00");
+} // namespace rectificacion
+
+namespace estado_retencion {
+inline const QString Anulada = QStringLiteral("4");
+inline const QString Valida = QStringLiteral("5");
+} // namespace estado_retencion
+
+// `Nro_Comprobante` of the detail rows (`Guias`) of a receipt still being entered: the receipt takes
+// its number only when it is saved.
+inline const QString kComprobantePendiente = QStringLiteral("0");
+
+namespace marca_importacion {
+inline const QString Manual = QStringLiteral("");      // entered on the form: "", not null
+inline const QString Importada = QStringLiteral("I");  // imported clean
+inline const QString ConError = QStringLiteral("E");   // imported with an error
+inline const QString Corregida = QStringLiteral("C");  // corrected after import
+} // namespace marca_importacion
+
+// The name of a state code among the names the environment keeps (`Estados_Cabecera`, in code
+// order from "1"); empty for a code that names none.
+inline QString nombreEstado(const QStringList& nombres, const QString& codigo)
+{
+    bool numero = false;
+    const int indice = codigo.toInt(&numero) - 1;
+    return numero && indice >= 0 && indice < nombres.size() ? nombres.at(indice) : QString();
+}

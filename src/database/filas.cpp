@@ -1,0 +1,169 @@
+#include "database/filas.h"
+
+#include "database/base_datos.h"
+
+namespace {
+
+QVariant de(const QSqlRecord& fila, const char* campo)
+{
+    return fila.value(QString::fromLatin1(campo));
+}
+
+QString texto(const QSqlRecord& fila, const char* campo)
+{
+    return de(fila, campo).toString();
+}
+
+std::optional<QString> textoOpcional(const QSqlRecord& fila, const char* campo)
+{
+    const QVariant v = de(fila, campo);
+    if (v.isNull()) return std::nullopt;
+    return v.toString();
+}
+
+std::optional<qint64> entero(const QSqlRecord& fila, const char* campo)
+{
+    const QVariant v = de(fila, campo);
+    if (v.isNull()) return std::nullopt;
+    return v.toLongLong();
+}
+
+std::optional<double> real(const QSqlRecord& fila, const char* campo)
+{
+    const QVariant v = de(fila, campo);
+    if (v.isNull()) return std::nullopt;
+    return v.toDouble();
+}
+
+std::optional<Importe> importe(const QSqlRecord& fila, const char* campo)
+{
+    const QVariant v = de(fila, campo);
+    if (v.isNull()) return std::nullopt;
+    return Importe::desdeColumna(v);
+}
+
+// An amount whose column may also hold a blank text where nothing was stored: that is missing too.
+std::optional<Importe> importeOBlanco(const QSqlRecord& fila, const char* campo)
+{
+    const QVariant v = de(fila, campo);
+    if (v.isNull() || v.toString().trimmed().isEmpty()) return std::nullopt;
+    return Importe::desdeColumna(v);
+}
+
+} // namespace
+
+Agente agenteDe(const QSqlRecord& f)
+{
+    return {texto(f, "Nro_Agente"), texto(f, "CUIT"),      texto(f, "Razon_Social"),
+            texto(f, "Domicilio"),  texto(f, "Localidad"), entero(f, "CondIVA")};
+}
+
+Sucursal sucursalDe(const QSqlRecord& f)
+{
+    return {texto(f, "Nro_Agente"), texto(f, "Sucursal"), texto(f, "Nro_Comprobante"),
+            texto(f, "Descripcion"), texto(f, "Localidad")};
+}
+
+Regimen regimenDe(const QSqlRecord& f)
+{
+    return {texto(f, "Cod_Regimen"), texto(f, "Descripcion"), texto(f, "Resolucion")};
+}
+
+Cabecera cabeceraDe(const QSqlRecord& f)
+{
+    return {de(f, "IdCabecera").toLongLong(),
+            texto(f, "Nro_Agente"),
+            texto(f, "Sucursal"),
+            texto(f, "Cod_Regimen"),
+            texto(f, "Anio"),
+            texto(f, "Mes"),
+            texto(f, "Rectifica"),
+            texto(f, "Estado"),
+            texto(f, "MarcaObs"),
+            texto(f, "Origen"),
+            entero(f, "Descartados")};
+}
+
+Retencion retencionDe(const QSqlRecord& f)
+{
+    return {de(f, "IdCabecera").toLongLong(),
+            texto(f, "Nro_Contrib"),
+            texto(f, "Dia"),
+            importeOBlanco(f, "Importe_Bruto"),
+            importeOBlanco(f, "Alicuota"),
+            importeOBlanco(f, "Importe_Ret"),
+            texto(f, "Nro_X"),
+            texto(f, "Cod_Concepto"),
+            texto(f, "Nro_Comprobante"),
+            texto(f, "Estado"),
+            texto(f, "MarcaImp")};
+}
+
+Guia guiaDe(const QSqlRecord& f)
+{
+    return {de(f, "Nro_clave").toLongLong(),
+            texto(f, "Nro_Comprobante"),
+            texto(f, "Nro_Agente"),
+            textoOpcional(f, "NroGuia"),
+            entero(f, "Tipo"),
+            real(f, "Cantidad"),
+            importe(f, "Valor_Unitario"),
+            importe(f, "Total"),
+            textoOpcional(f, "Nro_Anticipo"),
+            textoOpcional(f, "Nro_porte"),
+            de(f, "IdCabecera").toLongLong()};
+}
+
+std::optional<Agente> leerAgente(BaseDatos& base, const QString& nroAgente)
+{
+    const auto fila =
+        base.fila(QStringLiteral("SELECT * FROM Agentes WHERE Nro_Agente = ?"), {nroAgente});
+    if (!fila) return std::nullopt;
+    return agenteDe(*fila);
+}
+
+std::optional<Sucursal> leerSucursal(BaseDatos& base, const QString& nroAgente,
+                                     const QString& sucursal)
+{
+    const auto fila = base.fila(
+        QStringLiteral("SELECT * FROM Sucursales WHERE Nro_Agente = ? AND Sucursal = ?"),
+        {nroAgente, sucursal});
+    if (!fila) return std::nullopt;
+    return sucursalDe(*fila);
+}
+
+std::optional<Regimen> leerRegimen(BaseDatos& base, const QString& codRegimen)
+{
+    const auto fila =
+        base.fila(QStringLiteral("SELECT * FROM Regimenes WHERE Cod_Regimen = ?"), {codRegimen});
+    if (!fila) return std::nullopt;
+    return regimenDe(*fila);
+}
+
+std::optional<Cabecera> leerCabecera(BaseDatos& base, qint64 idCabecera)
+{
+    const auto fila =
+        base.fila(QStringLiteral("SELECT * FROM Cabeceras WHERE IdCabecera = ?"), {idCabecera});
+    if (!fila) return std::nullopt;
+    return cabeceraDe(*fila);
+}
+
+std::optional<Retencion> leerRetencion(BaseDatos& base, const ClaveRetencion& clave)
+{
+    const auto fila = base.fila(
+        QStringLiteral("SELECT * FROM Retenciones WHERE IdCabecera = ? AND Nro_Comprobante = ?"),
+        {clave.idCabecera, clave.nroComprobante});
+    if (!fila) return std::nullopt;
+    return retencionDe(*fila);
+}
+
+std::vector<Guia> leerGuias(BaseDatos& base, const ClaveRetencion& clave)
+{
+    std::vector<Guia> guias;
+    for (const QSqlRecord& fila :
+         base.filas(QStringLiteral("SELECT * FROM Guias WHERE IdCabecera = ? "
+                                   "AND Nro_Comprobante = ? ORDER BY Nro_clave"),
+                    {clave.idCabecera, clave.nroComprobante}))
+        guias.push_back(guiaDe(fila));
+    return guias;
+}

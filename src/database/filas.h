@@ -1,0 +1,111 @@
+#pragma once
+// Typed rows of the tables the program works on: one small struct per table, filled from a row by
+// one function, so that a field's name is spelled once and a mistyped field is a compile error. A
+// field that may be stored empty (null) and whose emptiness matters is an optional.
+
+#include "database/importe.h"
+
+#include <QSqlRecord>
+#include <QString>
+#include <optional>
+#include <vector>
+
+class BaseDatos;
+
+// `Agentes`.
+struct Agente {
+    QString nroAgente;
+    QString cuit;
+    QString razonSocial;
+    QString domicilio;
+    QString localidad;
+    std::optional<qint64> condIva;
+};
+
+// `Sucursales`.
+struct Sucursal {
+    QString nroAgente;
+    QString sucursal;
+    QString nroComprobante;  // the last receipt number the branch issued
+    QString descripcion;
+    QString localidad;
+};
+
+// `Regimenes`.
+struct Regimen {
+    QString codRegimen;
+    QString descripcion;
+    QString resolucion;
+};
+
+// `Cabeceras`: a declaration.
+struct Cabecera {
+    qint64 idCabecera = 0;
+    QString nroAgente;
+    QString sucursal;
+    QString codRegimen;
+    QString anio;
+    QString mes;
+    QString rectifica;
+    QString estado;
+    QString marcaObs;
+    QString origen;
+    std::optional<qint64> descartados;  // lines the import discarded; none for a hand-made one
+};
+
+// A receipt: its declaration and its number (unique within the declaration, not across branches).
+struct ClaveRetencion {
+    qint64 idCabecera = 0;
+    QString nroComprobante;
+};
+
+// `Retenciones`: a receipt of a withholding or perception.
+struct Retencion {
+    qint64 idCabecera = 0;
+    QString nroContrib;
+    QString dia;
+    std::optional<Importe> importeBruto;
+    std::optional<Importe> alicuota;
+    std::optional<Importe> importeRet;
+    QString nroX;
+    QString codConcepto;
+    QString nroComprobante;
+    QString estado;
+    QString marcaImp;
+
+    // The one place a receipt's key is taken from its row.
+    ClaveRetencion clave() const { return {idCabecera, nroComprobante}; }
+};
+
+// `Guias`: a detail row of a receipt (guide, stamp, food concept or advance).
+struct Guia {
+    qint64 nroClave = 0;
+    QString nroComprobante;
+    QString nroAgente;
+    std::optional<QString> nroGuia;
+    std::optional<qint64> tipo;
+    std::optional<double> cantidad;
+    std::optional<Importe> valorUnitario;
+    std::optional<Importe> total;
+    std::optional<QString> nroAnticipo;
+    std::optional<QString> nroPorte;
+    qint64 idCabecera = 0;
+};
+
+// The rows as read with "SELECT *" (or any query that names the table's fields).
+Agente agenteDe(const QSqlRecord& fila);
+Sucursal sucursalDe(const QSqlRecord& fila);
+Regimen regimenDe(const QSqlRecord& fila);
+Cabecera cabeceraDe(const QSqlRecord& fila);
+Retencion retencionDe(const QSqlRecord& fila);
+Guia guiaDe(const QSqlRecord& fila);
+
+// The row of a table by its key; empty when not found. Database failures are thrown.
+std::optional<Agente> leerAgente(BaseDatos& base, const QString& nroAgente);
+std::optional<Sucursal> leerSucursal(BaseDatos& base, const QString& nroAgente,
+                                     const QString& sucursal);
+std::optional<Regimen> leerRegimen(BaseDatos& base, const QString& codRegimen);
+std::optional<Cabecera> leerCabecera(BaseDatos& base, qint64 idCabecera);
+std::optional<Retencion> leerRetencion(BaseDatos& base, const ClaveRetencion& clave);
+// The detail rows of a receipt, in the order they were stored.
+std::vector<Guia> leerGuias(BaseDatos& base, const ClaveRetencion& clave);

@@ -1,0 +1,183 @@
+#include "entry/reporte_comprobante.h"
+
+#include "common/estados.h"
+#include "database/base_datos.h"
+#include "database/filas.h"
+#include "database/importe.h"
+#include "reports/bloques_reporte.h"
+#include "reports/formato_reporte.h"
+#include "reports/identidad_declaracion.h"
+#include "reports/impresos.h"
+
+#include <vector>
+
+namespace {
+
+// One printed copy: the Impresos row and the receipt it names.
+struct CopiaComprobante {
+    QString nroComprobante;
+    int copia = 1;
+    QString mes;          // the month's name, as the form wrote it
+    QString observacion;
+    IdentidadDeclaracion declaracion;
+    bool hallado = false;  // the receipt is in Retenciones
+    bool anulado = false;
+    QString dia;
+    QString nroContrib;
+    QString sujeto;
+    QString cuitSujeto;
+    QString domicilioSujeto;
+    QString concepto;
+    QString nroExterno;
+    Importe bruto;
+    Importe alicuota;
+    Importe retenido;
+};
+
+QString rotuloCopia(int copia)
+{
+    if (copia == 1) return QStringLiteral("ORIGINAL");
+    if (copia == 2) return QStringLiteral("DUPLICADO");
+    return QStringLiteral("COPIA %1").arg(copia);
+}
+
+class ReporteComprobante final : public Reporte {
+public:
+    QString titulo() const override { return QStringLiteral("Comprobante"); }
+    QString nombreArchivo() const override
+    {
+        if (copias_.empty()) return titulo();
+        return nombreArchivoDocumento(titulo() + QLatin1Char(' ') + copias_[0].nroComprobante,
+                                      copias_[0].declaracion);
+    }
+
+    void leer(BaseDatos& base, const QVariantMap&) override
+    {
+        for (const Impreso& fila : leerImpresos(base)) {
+            CopiaComprobante c;
+            c.nroComprobante = fila.para.trimmed();
+            c.copia = int(fila.interes.diezmilesimos() / Importe::kEscala);
+            c.mes = fila.texto.left(10).trimmed();
+            c.observacion = fila.texto.mid(10).trimmed();
+            c.declaracion = leerIdentidad(base, fila.idCabecera);
+            leerRetencion(base, c);
+            copias_.push_back(c);
+        }
+    }
+
+    bool tieneDatos() const override { return !copias_.empty(); }
+
+    void pintar(Lienzo& lienzo) const override
+    {
+        // Two copies to a sheet, one on each half.
+        constexpr double kMitad = Lienzo::kAltoA4 / 2;
+        for (std::size_t i = 0; i < copias_.size(); ++i) {
+            if (i % 2 == 0) {
+                if (i > 0) lienzo.nuevaPagina();
+            } else {
+                pintarCorte(lienzo, kMitad);
+                lienzo.setY(kMitad + 8.0);
+            }
+            pintarCopia(lienzo, copias_[i]);
+        }
+    }
+
+private:
+    static void leerRetencion(BaseDatos& base, CopiaComprobante& c)
+    {
+        const std::optional<QSqlRecord> fila = base.fila(
+            QStringLiteral(
+                "SELECT r.*, s.Razon_Social AS Sujeto, s.CUIT AS CuitSujeto, "
+                "s.Domicilio AS DomicilioSujeto, k.Descripcion AS DescripcionConcepto "
+                "FROM Retenciones r "
+                "LEFT JOIN Contribuyentes s ON s.Nro_Contrib = r.Nro_Contrib "
+                "LEFT JOIN Conceptos k ON k.Cod_Concepto = r.Cod_Concepto "
+                "WHERE r.IdCabecera = ? AND r.Nro_Comprobante = ?"),
+            {c.declaracion.idCabecera, c.nroComprobante});
+        if (!fila) return;
+        const Retencion r = retencionDe(*fila);
+        const auto texto = [&](const char* campo) {
+            return fila->value(QString::fromLatin1(campo)).toString().trimmed();
+        };
+        c.hallado = true;
+        c.anulado = r.estado.trimmed() == estado_retencion::Anulada;
+        c.dia = r.dia.trimmed();
+        c.nroContrib = r.nroContrib.trimmed();
+        c.bruto = r.importeBruto.value_or(Importe());
+        c.alicuota = r.alicuota.value_or(Importe());
+        c.retenido = r.importeRet.value_or(Importe());
+        c.nroExterno = r.nroX.trimmed();
+        c.sujeto = texto("Sujeto");
+        c.cuitSujeto = texto("CuitSujeto");
+        c.domicilioSujeto = texto("DomicilioSujeto");
+        const QString codConcepto = r.codConcepto.trimmed();
+        const QString descripcion = texto("DescripcionConcepto");
+        c.concepto = descripcion.isEmpty() ? codConcepto
+                                           : codConcepto + QStringLiteral(" - ") + descripcion;
+    }
+
+    static void pintarCopia(Lienzo& lienzo, const CopiaComprobante& c)
+    {
+        const IdentidadDeclaracion& d = c.declaracion;
+        QString subtitulo = QStringLiteral("Impuesto sobre los Ingresos Brutos   -   "
+                                           "Comprobante Nº ")
+                            + c.nroComprobante;
+        if (c.anulado) subtitulo += QStringLiteral("   -   ANULADO");
+        pintarTitulo(lienzo, QStringLiteral("COMPROBANTE DE RETENCIÓN / PERCEPCIÓN"), subtitulo,
+                     rotuloCopia(c.copia));
+
+        pintarSeccion(lienzo, QStringLiteral("Agente de recaudación"));
+        // The month as the form wrote it on the receipt.
+        const QList<CampoReporte> agente = camposIdentidad(
+            d, {.domicilio = false,
+                .rectificacion = false,
+                .periodo = c.mes.isEmpty() ? QString() : c.mes + QStringLiteral(" de ") + d.anio});
+        pintarCampos(lienzo, agente, 4);
+
+        pintarSeccion(lienzo, QStringLiteral("Sujeto retenido / percibido"));
+        pintarCampos(lienzo,
+                     {{QStringLiteral("Apellido y nombre o razón social"), c.sujeto, 2},
+                      {QStringLiteral("Nº de inscripción"),
+                       conMascara(c.nroContrib, QStringLiteral("###-######-#"))},
+                      {QStringLiteral("C.U.I.T."), cuitImpreso(c.cuitSujeto)},
+                      {QStringLiteral("Domicilio"), c.domicilioSujeto, 4}},
+                     4);
+
+        pintarSeccion(lienzo, QStringLiteral("Operación"));
+        const QString fecha =
+            c.dia.isEmpty() ? QString()
+                            : c.dia.rightJustified(2, QLatin1Char('0')) + QLatin1Char('/')
+                                  + d.mes.rightJustified(2, QLatin1Char('0')) + QLatin1Char('/')
+                                  + d.anio;
+        TablaReporte tabla;
+        // Shares of the sheet's width, in millimetres of an A4 sheet: the date, the subject's
+        // receipt number, a common concept and amounts up to hundreds of millions fit on one
+        // line; anything longer is printed smaller rather than cut.
+        tabla.columnas = {{QStringLiteral("Fecha"), 22, Alineacion::Centro},
+                          {QStringLiteral("Concepto"), 57},
+                          {QStringLiteral("Comprobante del sujeto"), 29, Alineacion::Centro},
+                          {QStringLiteral("Importe bruto"), 28, Alineacion::Derecha},
+                          {QStringLiteral("Alícuota %"), 16, Alineacion::Derecha},
+                          {QStringLiteral("Importe retenido / percibido"), 30,
+                           Alineacion::Derecha}};
+        if (c.hallado)
+            tabla.detalle({fecha, c.concepto, c.nroExterno, numero(c.bruto),
+                           porcentaje(c.alicuota), pesos(c.retenido)});
+        tabla.sinFilas = QStringLiteral("No se encontró el comprobante %1.").arg(c.nroComprobante);
+        pintarTabla(lienzo, tabla);
+
+        if (!c.observacion.isEmpty())
+            pintarParrafo(lienzo, QStringLiteral("Observaciones"), c.observacion);
+        pintarFirmas(lienzo, {QStringLiteral("Lugar y fecha"),
+                              QStringLiteral("Firma y sello del agente de recaudación")});
+    }
+
+    std::vector<CopiaComprobante> copias_;
+};
+
+} // namespace
+
+std::unique_ptr<Reporte> crearReporteComprobante()
+{
+    return std::make_unique<ReporteComprobante>();
+}

@@ -1,0 +1,209 @@
+#pragma once
+// The skeleton of every record form: a read-only grid over one table, an edit frame for the current
+// row, and the record buttons. The form is either browsing (grid live, frame locked) or editing a
+// new or an existing row (frame live, grid locked). Grabar runs the form's checks in order and stops
+// at the first that fails; the row and the writes that go with it land in one transaction. Borrar
+// runs the form's guards, asks, and deletes. A header click re-orders the grid or says it cannot.
+//
+// A concrete form only declares: its table and filter, its grid columns, its edit fields and which
+// fields they store, its key fields, its checks and guards, its texts, and the hooks where it does
+// more (an agent's first branch, the environment after an activation or a deletion).
+
+#include "forms/campos_edicion.h"
+#include "forms/edicion.h"
+#include "forms/modelo_grilla.h"
+#include "forms/protector.h"
+#include "platform/dialogs.h"
+
+#include <QDialog>
+#include <QSqlRecord>
+#include <QVariantMap>
+#include <functional>
+#include <optional>
+#include <vector>
+
+class BaseDatos;
+class ErrorMotor;
+class Entorno;
+class GrillaRegistros;
+class QGridLayout;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QVBoxLayout;
+struct Contexto;
+
+class FormularioRegistro : public QDialog {
+    Q_OBJECT
+public:
+    using Modo = Edicion;
+
+    // Picker mode: the opener shows Seleccionar before it shows the form.
+    void mostrarSeleccionar();
+    // The code handed back by Seleccionar (or a double click in picker mode); nothing after Salir.
+    const std::optional<QString>& seleccion() const { return seleccion_; }
+    Modo modo() const { return modo_; }
+
+protected:
+    struct Opciones {
+        QString nombre{};           // the form's name, also its help key ("frmAgentes")
+        QString titulo{};           // caption
+        QString tabla{};            // the table it keeps
+        QString nombreGrilla{};     // "dbgAgentes"
+        QString nombreMarco{};      // "fraAgente"
+        QString ayudaGrilla{};      // the grid's tooltip
+        bool conOrden = true;       // whether it shows the order label lblOrden
+        bool femenino = false;      // its noun is feminine: "  Ordenadas por:"
+        bool modificar = true;      // whether it has Modificar
+        QString textoModificar = QStringLiteral("&Modificar");
+        bool activar = false;       // chooses an element of the environment
+        bool seleccionar = false;   // serves as a pick list
+    };
+
+    // A check of Grabar. `cumple` may explain a refusal itself (the identifier checks do); then
+    // `mensaje` is empty. Otherwise `mensaje` is shown with the exclamation icon under `titulo`.
+    struct Verificacion {
+        std::function<bool()> cumple;
+        QString mensaje;
+        QWidget* foco = nullptr;
+        QString titulo = QStringLiteral("Atención");
+    };
+
+    // A guard of Borrar: when `impide` answers true, `motivo` is shown and nothing is deleted.
+    struct Guarda {
+        std::function<bool()> impide;
+        QString motivo;
+        QString titulo = QStringLiteral("Imposible eliminar el registro");
+        Icono icono = Icono::Informacion;
+    };
+
+    FormularioRegistro(Contexto& contexto, Opciones opciones, QWidget* parent = nullptr);
+
+    // ---- What a form declares, in its constructor.
+    void setFiltro(const QString& filtro, const QVariantList& valores);
+    // The grid's columns. A form none of whose columns can be ordered gives its fixed order.
+    void setColumnas(std::vector<ColumnaGrilla> columnas, const QString& ordenFijo = {});
+    // The edit frame's layout, where the form places its labels and fields.
+    QGridLayout* rejilla() const { return rejilla_; }
+    QLabel* etiqueta(const QString& texto, QWidget* control) const;
+    // Edit boxes in the frame; an amount box takes the locale's decimal separator.
+    CajaTexto* caja(const QString& nombre, CajaTexto::Tipo tipo, int largo);
+    CajaMascara* mascara(const QString& nombre, const QString& mascara);
+    // Fields stored from the edit controls.
+    void enlazar(const QString& campo, CajaTexto* caja);
+    void enlazar(const QString& campo, CajaMascara* caja);
+    void enlazar(const QString& campo, std::function<QVariant()> leer,
+                 std::function<void(const QVariant&)> mostrar);
+    // Key fields, locked while modifying so that a row's key never changes.
+    void setClaves(std::vector<QWidget*> claves) { claves_ = std::move(claves); }
+    void setFocos(QWidget* alAgregar, QWidget* alModificar);
+    void setVerificaciones(std::vector<Verificacion> verificaciones);
+    void setGuardas(std::vector<Guarda> guardas);
+    void setPreguntaBorrar(const QString& pregunta) { preguntaBorrar_ = pregunta; }
+    // The first line of the duplicate-key message and the field that gets the focus.
+    void setClaveRepetida(const QString& primeraLinea, QWidget* foco);
+    // Further add buttons, which follow Agregar's state.
+    void agregarBotonAlta(QPushButton* boton);
+    // The first activation: the grid in its first order (or the fixed one), on its last row.
+    // A form calls it last in its constructor.
+    void iniciar();
+
+    // ---- Hooks. Those marked "in the transaction" may write; an ErrorMotor undoes everything.
+    // Agregar: defaults once the bound fields are blank.
+    virtual void valoresIniciales() {}
+    // The current row changed: unbound controls show it.
+    virtual void mostrarNoEnlazados(const QSqlRecord& /*fila*/) {}
+    // Grabar: values of unbound and computed fields.
+    virtual void completarValores(QVariantMap& /*valores*/) {}
+    // Grabar, in the transaction, after the row itself.
+    virtual void despuesDeGrabar(const QVariantMap& /*valores*/, bool /*agregando*/) {}
+    // Grabar, once the row has landed: the environment and its panels.
+    virtual void grabado(const QVariantMap& /*valores*/, bool /*agregando*/) {}
+    virtual QString preguntaBorrar(const QSqlRecord& fila) const;
+    // Borrar, in the transaction. The default deletes the row alone.
+    virtual void borrarFila(qint64 id, const QSqlRecord& fila);
+    // Borrar, once the deletion has landed.
+    virtual void borrado(const QSqlRecord& /*fila*/) {}
+    // Borrar left no row: unbound controls.
+    virtual void sinFilas() {}
+    virtual void Activar() {}
+    // Seleccionar: the code handed back. The default is the first column's value.
+    virtual QString codigoSeleccionado(const QSqlRecord& fila) const;
+
+    // ---- Helpers for the hooks and checks.
+    // Runs an operation; a database failure is told in the record forms' shape.
+    const Protector& protegido() const { return protegido_; }
+    // Shows a failed check's message and focuses its field; always false.
+    bool falla(QWidget* foco, const QString& mensaje,
+               const QString& titulo = QStringLiteral("Atención"));
+    void enfocar(QWidget* control);
+    Contexto& contexto() const { return contexto_; }
+    BaseDatos& base() const;
+    Entorno& entorno() const;
+    Dialogs& dialogs() const;
+    GrillaRegistros& grilla() const { return *grilla_; }
+    QGroupBox* marco() const { return marco_; }
+
+    // ---- The operations of the buttons.
+    void Agregar();
+    void Modificar();
+    void Grabar();
+    void Cancelar();
+    void Borrar();
+    void Seleccionar();
+    void Salir();
+    // The switch between browsing and editing: grid, frame, buttons, frame caption, key fields.
+    void Habilitar_Edicion(Modo modo);
+    void ordenarPorColumna(int columna);
+
+
+public:
+    // Salir, Escape and the window's close button do nothing while a row is being edited.
+    void reject() override;
+
+private:
+    QPushButton* boton(const QString& nombre, const QString& texto, QVBoxLayout* columna);
+    void crearPantalla();
+    void trasConsultar();
+    void mostrarFilaActual();
+    void alCambiarFila();
+    void alHacerDobleClick();
+    qint64 guardar(const QVariantMap& valores);
+
+    struct CampoEnlazado {
+        QString campo;
+        std::function<QVariant()> leer;
+        std::function<void(const QVariant&)> mostrar;  // a null value blanks the control
+    };
+
+    Contexto& contexto_;
+    Opciones opciones_;
+    Protector protegido_;
+    QString ordenFijo_;
+    GrillaRegistros* grilla_ = nullptr;
+    QLabel* lblOrden_ = nullptr;
+    QGroupBox* marco_ = nullptr;
+    QGridLayout* rejilla_ = nullptr;
+    QVBoxLayout* columnaAltas_ = nullptr;
+    QPushButton* cmdAgregar_ = nullptr;
+    QPushButton* CmdModificar_ = nullptr;
+    QPushButton* cmdBorrar_ = nullptr;
+    QPushButton* cmdGrabar_ = nullptr;
+    QPushButton* cmdCancelar_ = nullptr;
+    QPushButton* cmdActivar_ = nullptr;
+    QPushButton* cmdSeleccionar_ = nullptr;
+    QPushButton* cmdSalir_ = nullptr;
+    std::vector<QPushButton*> altas_;
+    std::vector<CampoEnlazado> enlazados_;
+    std::vector<QWidget*> claves_;
+    QWidget* focoAgregar_ = nullptr;
+    QWidget* focoModificar_ = nullptr;
+    QWidget* focoClave_ = nullptr;
+    std::vector<Verificacion> verificaciones_;
+    std::vector<Guarda> guardas_;
+    QString preguntaBorrar_;
+    QString claveRepetida_;
+    Modo modo_ = Modo::Navegando;
+    qint64 idEditado_ = 0;
+    std::optional<QString> seleccion_;
+};

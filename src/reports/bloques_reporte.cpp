@@ -1,0 +1,247 @@
+#include "reports/bloques_reporte.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace {
+
+const QColor kSombra(225, 225, 225);
+const QColor kSombraSuave(242, 242, 242);
+const QColor kGrisRotulo(80, 80, 80);
+constexpr double kRelleno = 1.5;    // space between a box's edge and its text
+constexpr double kSeparacion = 2.5; // space left below a block
+
+const Estilo kRotulo{6.5, false, false, kGrisRotulo};
+const Estilo kValor{9.5, true};
+const Estilo kCelda{9};
+const Estilo kCeldaNegrita{9, true};
+const Estilo kCabeceraTabla{8, true};
+
+std::vector<double> anchosColumnas(const Lienzo& lienzo, const QList<ColumnaTabla>& columnas)
+{
+    const double pesos = std::accumulate(columnas.begin(), columnas.end(), 0.0,
+                                         [](double s, const ColumnaTabla& c) { return s + c.peso; });
+    std::vector<double> anchos;
+    for (const ColumnaTabla& c : columnas) anchos.push_back(lienzo.ancho() * c.peso / pesos);
+    return anchos;
+}
+
+// A word wider than its box (an amount, a number, a date) cannot wrap and would lose its first or
+// last characters to the box's edge: it is printed in a smaller size instead, never below 5 points.
+Estilo estiloQueCabe(const Lienzo& lienzo, double ancho, const QString& texto, Estilo estilo)
+{
+    double mayor = 0;
+    for (const QString& palabra : texto.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        mayor = std::max(mayor, lienzo.anchoTexto(palabra, estilo));
+    if (mayor > ancho && ancho > 0)
+        estilo.puntos = std::max(5.0, estilo.puntos * ancho / mayor * 0.98);
+    return estilo;
+}
+
+double altoFila(const Lienzo& lienzo, const Estilo& estilo)
+{
+    return lienzo.altoLinea(estilo) + 2 * 1.0;
+}
+
+void pintarCabeceraTabla(Lienzo& lienzo, const TablaReporte& tabla,
+                         const std::vector<double>& anchos)
+{
+    const auto estilo = [&](qsizetype i) {
+        return estiloQueCabe(lienzo, anchos[i] - 2 * kRelleno, tabla.columnas[i].titulo,
+                             kCabeceraTabla);
+    };
+    double alto = 0;
+    for (qsizetype i = 0; i < tabla.columnas.size(); ++i)
+        alto = std::max(alto, lienzo.altoTexto(anchos[i] - 2 * kRelleno, tabla.columnas[i].titulo,
+                                               estilo(i)));
+    alto += 2.0;
+    double x = lienzo.izquierda();
+    for (qsizetype i = 0; i < tabla.columnas.size(); ++i) {
+        const QRectF caja(x, lienzo.y(), anchos[i], alto);
+        lienzo.rectangulo(caja, 0.25, kSombra);
+        lienzo.texto(caja.adjusted(kRelleno, 1.0, -kRelleno, -1.0), tabla.columnas[i].titulo,
+                     estilo(i), tabla.columnas[i].alineacion, true);
+        x += anchos[i];
+    }
+    lienzo.bajar(alto);
+}
+
+} // namespace
+
+void pintarTitulo(Lienzo& lienzo, const QString& titulo, const QString& subtitulo,
+                  const QString& marca)
+{
+    const Estilo estiloTitulo{13, true};
+    const Estilo estiloSubtitulo{8.5};
+    const Estilo estiloMarca{11, true};
+    const double altoTitulo = lienzo.altoLinea(estiloTitulo);
+    const double altoSub = subtitulo.isEmpty() ? 0 : lienzo.altoTexto(lienzo.ancho() * 0.7,
+                                                                      subtitulo, estiloSubtitulo);
+    const double alto = altoTitulo + altoSub + 2.0;
+    lienzo.reservar(alto + kSeparacion);
+    const double y = lienzo.y();
+
+    double anchoMarca = 0;
+    if (!marca.isEmpty()) {
+        anchoMarca = lienzo.anchoTexto(marca, estiloMarca) + 8.0;
+        const QRectF caja(lienzo.derecha() - anchoMarca, y, anchoMarca, altoTitulo + 2.0);
+        lienzo.rectangulo(caja, 0.5);
+        lienzo.texto(caja, marca, estiloMarca, Alineacion::Centro);
+    }
+    const double anchoTexto = lienzo.ancho() - anchoMarca - 3.0;
+    lienzo.texto(QRectF(lienzo.izquierda(), y, anchoTexto, altoTitulo), titulo, estiloTitulo);
+    if (!subtitulo.isEmpty())
+        lienzo.texto(QRectF(lienzo.izquierda(), y + altoTitulo, anchoTexto, altoSub), subtitulo,
+                     estiloSubtitulo, Alineacion::Izquierda, true);
+    lienzo.bajar(alto);
+    lienzo.linea(lienzo.izquierda(), lienzo.y(), lienzo.derecha(), lienzo.y(), 0.6);
+    lienzo.bajar(kSeparacion);
+}
+
+void pintarSeccion(Lienzo& lienzo, const QString& titulo)
+{
+    const Estilo estilo{8.5, true};
+    const double alto = lienzo.altoLinea(estilo) + 1.6;
+    // A heading is never left alone at the foot of a sheet.
+    lienzo.reservar(alto + 12.0);
+    const QRectF caja(lienzo.izquierda(), lienzo.y(), lienzo.ancho(), alto);
+    lienzo.rectangulo(caja, 0, kSombra);
+    lienzo.texto(caja.adjusted(kRelleno, 0, -kRelleno, 0), titulo.toUpper(), estilo);
+    lienzo.bajar(alto + 1.0);
+}
+
+void pintarCampos(Lienzo& lienzo, const QList<CampoReporte>& campos, int columnas)
+{
+    const double anchoColumna = lienzo.ancho() / columnas;
+    const double altoRotulo = lienzo.altoLinea(kRotulo);
+    qsizetype i = 0;
+    while (i < campos.size()) {
+        // One line of boxes: as many fields as fit in the columns.
+        QList<CampoReporte> linea;
+        int ocupadas = 0;
+        while (i < campos.size()
+               && (linea.isEmpty() || ocupadas + std::max(1, campos[i].columnas) <= columnas)) {
+            ocupadas += std::max(1, campos[i].columnas);
+            linea.push_back(campos[i++]);
+        }
+        // The width each box of the line gets: the last one runs to the right edge.
+        std::vector<double> anchosCaja;
+        double resto = lienzo.ancho();
+        for (qsizetype k = 0; k < linea.size(); ++k) {
+            const double ancho = k == linea.size() - 1
+                                     ? resto
+                                     : anchoColumna * std::max(1, linea[k].columnas);
+            anchosCaja.push_back(ancho);
+            resto -= ancho;
+        }
+        const auto estiloValor = [&](qsizetype k) {
+            return estiloQueCabe(lienzo, anchosCaja[std::size_t(k)] - 2 * kRelleno, linea[k].valor,
+                                 kValor);
+        };
+        double altoValor = 0;
+        for (qsizetype k = 0; k < linea.size(); ++k)
+            altoValor = std::max(altoValor,
+                                 lienzo.altoTexto(anchosCaja[std::size_t(k)] - 2 * kRelleno,
+                                                  linea[k].valor, estiloValor(k)));
+        const double alto = altoRotulo + altoValor + 1.6;
+        lienzo.reservar(alto);
+        double x = lienzo.izquierda();
+        for (qsizetype k = 0; k < linea.size(); ++k) {
+            const CampoReporte& c = linea[k];
+            const double ancho = anchosCaja[std::size_t(k)];
+            const QRectF caja(x, lienzo.y(), ancho, alto);
+            lienzo.rectangulo(caja, 0.2);
+            lienzo.texto(QRectF(x + kRelleno, lienzo.y() + 0.5, ancho - 2 * kRelleno, altoRotulo),
+                         c.etiqueta, kRotulo);
+            lienzo.texto(QRectF(x + kRelleno, lienzo.y() + 0.5 + altoRotulo,
+                                ancho - 2 * kRelleno, altoValor),
+                         c.valor, estiloValor(k), Alineacion::Izquierda, true);
+            x += ancho;
+        }
+        lienzo.bajar(alto);
+    }
+    lienzo.bajar(kSeparacion);
+}
+
+void pintarTabla(Lienzo& lienzo, const TablaReporte& tabla)
+{
+    const std::vector<double> anchos = anchosColumnas(lienzo, tabla.columnas);
+    lienzo.reservar(12.0 + altoFila(lienzo, kCelda));
+    pintarCabeceraTabla(lienzo, tabla, anchos);
+
+    if (tabla.filas.isEmpty()) {
+        const Estilo estilo{9, false, true};
+        const double alto = altoFila(lienzo, estilo);
+        const QRectF caja(lienzo.izquierda(), lienzo.y(), lienzo.ancho(), alto);
+        lienzo.rectangulo(caja, 0.2);
+        lienzo.texto(caja, tabla.sinFilas, estilo, Alineacion::Centro);
+        lienzo.bajar(alto + kSeparacion);
+        return;
+    }
+
+    for (const FilaTabla& fila : tabla.filas) {
+        const bool destacada = fila.tipo != FilaTabla::Tipo::Detalle;
+        const Estilo& estilo = destacada ? kCeldaNegrita : kCelda;
+        if (fila.tipo == FilaTabla::Tipo::Grupo) {
+            const double alto = altoFila(lienzo, estilo);
+            if (lienzo.reservar(alto)) pintarCabeceraTabla(lienzo, tabla, anchos);
+            const QRectF caja(lienzo.izquierda(), lienzo.y(), lienzo.ancho(), alto);
+            lienzo.rectangulo(caja, 0.2, kSombraSuave);
+            lienzo.texto(caja.adjusted(kRelleno, 0, -kRelleno, 0), fila.celdas.value(0), estilo);
+            lienzo.bajar(alto);
+            continue;
+        }
+        // A long cell wraps and makes its whole row taller.
+        const auto estiloCelda = [&](qsizetype i) {
+            return estiloQueCabe(lienzo, anchos[i] - 2 * kRelleno, fila.celdas.value(i), estilo);
+        };
+        double alto = altoFila(lienzo, estilo);
+        for (qsizetype i = 0; i < tabla.columnas.size(); ++i)
+            alto = std::max(alto, lienzo.altoTexto(anchos[i] - 2 * kRelleno, fila.celdas.value(i),
+                                                   estiloCelda(i)) + 2.0);
+        if (lienzo.reservar(alto)) pintarCabeceraTabla(lienzo, tabla, anchos);
+        const double y = lienzo.y();
+        const QColor fondo = fila.tipo == FilaTabla::Tipo::Total      ? kSombra
+                             : fila.tipo == FilaTabla::Tipo::Subtotal ? kSombraSuave
+                                                                      : QColor();
+        double x = lienzo.izquierda();
+        for (qsizetype i = 0; i < tabla.columnas.size(); ++i) {
+            const QRectF caja(x, y, anchos[i], alto);
+            lienzo.rectangulo(caja, 0.2, fondo);
+            lienzo.texto(caja.adjusted(kRelleno, 1.0, -kRelleno, -1.0), fila.celdas.value(i),
+                         estiloCelda(i), tabla.columnas[i].alineacion, true);
+            x += anchos[i];
+        }
+        if (fila.tipo == FilaTabla::Tipo::Total)
+            lienzo.linea(lienzo.izquierda(), y, lienzo.derecha(), y, 0.6);
+        lienzo.bajar(alto);
+    }
+    lienzo.bajar(kSeparacion);
+}
+
+void pintarParrafo(Lienzo& lienzo, const QString& etiqueta, const QString& texto)
+{
+    pintarCampos(lienzo, {{etiqueta, texto, 1}}, 1);
+}
+
+void pintarFirmas(Lienzo& lienzo, const QStringList& rotulos)
+{
+    if (rotulos.isEmpty()) return;
+    const Estilo estilo{7.5, false, false, kGrisRotulo};
+    const double alto = 13.0 + lienzo.altoLinea(estilo);
+    lienzo.reservar(alto);
+    const double tramo = lienzo.ancho() / rotulos.size();
+    const double yLinea = lienzo.y() + 11.0;
+    for (qsizetype i = 0; i < rotulos.size(); ++i) {
+        const double x = lienzo.izquierda() + tramo * i + 6.0;
+        lienzo.linea(x, yLinea, x + tramo - 12.0, yLinea, 0.3, Qt::DotLine);
+        lienzo.texto(QRectF(x, yLinea + 0.8, tramo - 12.0, lienzo.altoLinea(estilo)), rotulos[i],
+                     estilo, Alineacion::Centro);
+    }
+    lienzo.bajar(alto);
+}
+
+void pintarCorte(Lienzo& lienzo, double y)
+{
+    lienzo.linea(4.0, y, Lienzo::kAnchoA4 - 4.0, y, 0.3, Qt::DashLine);
+}

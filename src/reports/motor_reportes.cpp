@@ -1,0 +1,163 @@
+#include "reports/motor_reportes.h"
+
+#include "database/base_datos.h"
+#include "database/error_motor.h"
+#include "platform/dialogos_impresion.h"
+#include "reports/lienzo.h"
+#include "reports/reporte.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QScreen>
+#include <QToolBar>
+#include <algorithm>
+
+namespace {
+
+const QPageLayout kA4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
+
+void prepararImpresora(QPrinter& impresora, const QString& titulo)
+{
+    // The layouts place everything from the sheet's corner; the printer's own margins are not
+    // added to theirs.
+    impresora.setFullPage(true);
+    impresora.setPageLayout(kA4);
+    impresora.setDocName(titulo);
+}
+
+ResultadoImpresion escribirPdf(const Reporte& reporte, int copias, const QString& archivo)
+{
+    QPdfWriter pdf(archivo);
+    pdf.setPageLayout(kA4);
+    pdf.setTitle(reporte.titulo());
+    pdf.setCreator(QStringLiteral("Tarquel"));
+    if (!pintarCopias(reporte, copias, pdf))
+        return {errores_impresion::ArchivoPdf,
+                QStringLiteral("No se pudo escribir el archivo '%1'.").arg(archivo)};
+    return {};
+}
+
+} // namespace
+
+bool pintarCopias(const Reporte& reporte, int copias, QPagedPaintDevice& dispositivo)
+{
+    QPainter pintor;
+    if (!pintor.begin(&dispositivo)) return false;
+    Lienzo lienzo(pintor, dispositivo);
+    const int total = std::max(1, copias);
+    for (int copia = 1; copia <= total; ++copia) {
+        lienzo.setPie(total > 1 ? QStringLiteral("Ejemplar %1 de %2").arg(copia).arg(total)
+                                : QString());
+        lienzo.nuevaPagina();
+        reporte.pintar(lienzo);
+    }
+    return pintor.end();
+}
+
+// Saving from the preview: the name proposed says what the document is about and lies in the data
+// folder, beside the database; the user is told where the file went.
+void MotorReportes::guardarComoPdf(const Reporte& reporte, int copias)
+{
+    const QString carpeta = QFileInfo(base_.ruta()).absolutePath();
+    const QString archivo = dialogs_.elegirArchivoGuardar(
+        QStringLiteral("Guardar como PDF"),
+        QDir(carpeta).filePath(reporte.nombreArchivo() + QStringLiteral(".pdf")),
+        QStringLiteral("Documentos PDF (*.pdf)"));
+    if (archivo.isEmpty()) return;
+    const ResultadoImpresion resultado = escribirPdf(reporte, copias, archivo);
+    if (!resultado.correcto()) {
+        informarErrorImpresion(dialogs_, resultado);
+        return;
+    }
+    dialogs_.aviso(QStringLiteral("El documento se guardó en:\n%1")
+                       .arg(QDir::toNativeSeparators(archivo)),
+                   QStringLiteral("Información"), Icono::Informacion);
+}
+
+MotorReportes::MotorReportes(BaseDatos& base, Dialogs& dialogs, const CatalogoReportes& catalogo,
+                             BuscarImpresora impresoraPredeterminada)
+    : base_(base),
+      dialogs_(dialogs),
+      catalogo_(catalogo),
+      impresoraPredeterminada_(std::move(impresoraPredeterminada))
+{
+}
+
+ResultadoImpresion MotorReportes::imprimir(const TrabajoImpresion& trabajo)
+{
+    const std::unique_ptr<Reporte> reporte = catalogo_.crear(trabajo.reporte);
+    if (!reporte)
+        return {errores_impresion::ReporteDesconocido,
+                QStringLiteral("No se encontró el reporte '%1'.")
+                    .arg(CatalogoReportes::clave(trabajo.reporte))};
+    try {
+        reporte->leer(base_, trabajo.seleccion);
+    } catch (const ErrorMotor& e) {
+        return {e.numero(), e.descripcion()};
+    }
+    if (!reporte->tieneDatos())
+        return {errores_impresion::SinDatos, QStringLiteral("No hay datos para imprimir.")};
+
+    switch (trabajo.destino) {
+    case Destino::ArchivoPdf: return aPdf(*reporte, trabajo.copias, trabajo.archivoPdf);
+    case Destino::Impresora: return aImpresora(*reporte, trabajo.copias);
+    case Destino::Pantalla: break;
+    }
+    return aPantalla(*reporte, trabajo.copias);
+}
+
+ResultadoImpresion MotorReportes::aPdf(const Reporte& reporte, int copias, const QString& archivo)
+{
+    return escribirPdf(reporte, copias, archivo);
+}
+
+ResultadoImpresion MotorReportes::aImpresora(const Reporte& reporte, int copias)
+{
+    const QPrinterInfo predeterminada = impresoraPredeterminada_();
+    if (predeterminada.isNull()) {
+        dialogs_.aviso(QStringLiteral("No hay ninguna impresora configurada en este equipo.\n"
+                                      "Se mostrará el documento en pantalla: desde allí puede "
+                                      "guardarlo como PDF."),
+                       QStringLiteral("Atención"), Icono::Exclamacion);
+        return aPantalla(reporte, copias);
+    }
+    QPrinter impresora(predeterminada, QPrinter::HighResolution);
+    prepararImpresora(impresora, reporte.titulo());
+    if (!pintarCopias(reporte, copias, impresora) || impresora.printerState() == QPrinter::Error)
+        return {errores_impresion::Impresora,
+                QStringLiteral("La impresora '%1' no aceptó el documento.")
+                    .arg(predeterminada.printerName())};
+    return {};
+}
+
+ResultadoImpresion MotorReportes::aPantalla(const Reporte& reporte, int copias)
+{
+    QPrinter impresora(QPrinter::HighResolution);
+    prepararImpresora(impresora, reporte.titulo());
+    QPrintPreviewDialog vista(&impresora);
+    vista.setWindowTitle(QStringLiteral("Vista previa - ") + reporte.titulo());
+    // A sheet's height where the screen allows it; never taller than the screen, so that the
+    // window's foot and its scroll bar stay in sight on a small monitor.
+    QSize tamanio(900, 1000);
+    if (const QScreen* pantalla = QGuiApplication::primaryScreen())
+        tamanio = tamanio.boundedTo(pantalla->availableGeometry().size() * 0.9);
+    vista.resize(tamanio);
+    QObject::connect(&vista, &QPrintPreviewDialog::paintRequested, &vista,
+                     [&](QPrinter* destino) { pintarCopias(reporte, copias, *destino); });
+
+    // Saving as PDF sits beside the window's own print button.
+    if (auto* barra = vista.findChild<QToolBar*>()) {
+        QAction* guardar = barra->addAction(QStringLiteral("Guardar como PDF..."));
+        QObject::connect(guardar, &QAction::triggered, &vista,
+                         [&] { guardarComoPdf(reporte, copias); });
+    }
+    dialogs_.abrirModal(vista);
+    return {};
+}

@@ -1,0 +1,158 @@
+#pragma once
+// A data folder with an installed database, one agent with two branches and two subjects, and
+// the shared context a declarations form works with. Rows are added through the builders of
+// filas_prueba.h, amounts written as the user reads them ("1000.00").
+
+#include "database/filas.h"
+#include "support/entorno_prueba.h"
+#include "support/filas_prueba.h"
+
+#include <QLocale>
+#include <gtest/gtest.h>
+
+// Its own namespace: other fixtures have helpers of the same names.
+namespace prueba_declaraciones {
+
+using prueba::monto;
+
+struct DatosCabecera {
+    QString regimen = QStringLiteral("01");
+    QString anio = QStringLiteral("2004");
+    QString mes = QStringLiteral("05");
+    QString rectifica = QStringLiteral("00");
+    QString estado = QStringLiteral("2");
+    QString origen = QStringLiteral("M");
+    QString sucursal = QStringLiteral("0001");
+    QString agente = QStringLiteral("000123");
+    QVariant descartados = 0;
+};
+
+struct DatosRetencion {
+    QString comprobante;
+    QString contribuyente = QStringLiteral("0001234567");
+    QString dia = QStringLiteral("05");
+    const char* bruto = "1000.00";
+    const char* alicuota = "2.5";
+    const char* retenido = "25.00";
+    QString nroX = QStringLiteral("0");
+    QString concepto = QStringLiteral("01");
+    QString estado = QStringLiteral("5");
+    QString marca = QString();  // entered by hand: the empty mark
+};
+
+class BaseDeclaraciones : public ::testing::Test, protected EntornoDePrueba {
+protected:
+    BaseDeclaraciones() : EntornoDePrueba(BaseDePrueba::Instalada, RelojFijo{QDate(2007, 3, 14), QTime(10, 0)})
+    {
+        const QString agente = QStringLiteral("000123");
+        prueba::agente(base, {.nro = agente,
+                              .cuit = QStringLiteral("30123456789"),
+                              .razonSocial = QStringLiteral("ACOPIOS DEL SUR"),
+                              .condIva = 1});
+        prueba::sucursal(base, {.agente = agente,
+                                .sucursal = QStringLiteral("0001"),
+                                .nroComprobante = QStringLiteral("00000050"),
+                                .descripcion = QStringLiteral("CASA CENTRAL"),
+                                .localidad = QStringLiteral("TRESVALLE")});
+        prueba::sucursal(base, {.agente = agente,
+                                .sucursal = QStringLiteral("0002"),
+                                .nroComprobante = QStringLiteral("00000010"),
+                                .descripcion = QStringLiteral("DEPÓSITO ÑANDÚ"),
+                                .localidad = QStringLiteral("SAN JOSÉ")});
+        prueba::contribuyente(base, {.nro = QStringLiteral("0001234567"),
+                                     .cuit = QStringLiteral("20123456786"),
+                                     .razonSocial = QStringLiteral("PEREZ JUAN"),
+                                     .codTipo = QStringLiteral("0")});
+        prueba::contribuyente(base, {.nro = QStringLiteral("0009876543"),
+                                     .cuit = QStringLiteral("27234567891"),
+                                     .razonSocial = QStringLiteral("GOMEZ ANA"),
+                                     .codTipo = QStringLiteral("1")});
+    }
+
+    void sql(const char* texto) { base.ejecutar(QString::fromUtf8(texto)); }
+
+    // The active agent, branch and regime, as the main window leaves them.
+    void activarEntorno(const QString& sucursal = QStringLiteral("0001"),
+                        const QString& regimen = QStringLiteral("01"))
+    {
+        if (!leerRegimen(base, regimen))
+            prueba::regimen(base, {.codigo = regimen, .descripcion = QStringLiteral("REGIMEN ") + regimen});
+        entorno.activarAgente(QStringLiteral("000123"));
+        entorno.activarSucursal(sucursal);
+        entorno.activarRegimen(regimen);
+    }
+
+    qint64 cabecera(const DatosCabecera& d = {})
+    {
+        return prueba::cabecera(base, {.agente = d.agente,
+                                       .sucursal = d.sucursal,
+                                       .regimen = d.regimen,
+                                       .anio = d.anio,
+                                       .mes = d.mes,
+                                       .rectifica = d.rectifica,
+                                       .estado = d.estado,
+                                       .marcaObs = QStringLiteral("N"),
+                                       .origen = d.origen,
+                                       .descartados = prueba::oNulo(d.descartados)});
+    }
+
+    void retencion(qint64 id, const DatosRetencion& r)
+    {
+        prueba::retencion(base, {.idCabecera = id,
+                                 .nroContrib = r.contribuyente,
+                                 .dia = r.dia,
+                                 .bruto = monto(r.bruto),
+                                 .alicuota = monto(r.alicuota),
+                                 .retenido = monto(r.retenido),
+                                 .nroX = r.nroX,
+                                 .concepto = r.concepto,
+                                 .comprobante = r.comprobante,
+                                 .estado = r.estado,
+                                 .marca = r.marca});
+    }
+
+    void anticipo(qint64 id, const QString& comprobante, const QString& agente,
+                  const QVariant& nroAnticipo, const char* total)
+    {
+        prueba::guia(base, {.comprobante = comprobante,
+                            .agente = agente,
+                            .nroGuia = prueba::kNulo,
+                            .total = monto(total),
+                            .nroAnticipo = prueba::oNulo(nroAnticipo),
+                            .idCabecera = id});
+    }
+
+    void otrasRetenciones(qint64 id, const QString& comprobante, const char* importe)
+    {
+        prueba::otrasRetenciones(base, id, comprobante, monto(importe));
+    }
+
+    void vencimiento(int anio, int mes, const QString& fecha)
+    {
+        prueba::vencimiento(base, {.anio = anio, .mes = mes, .fecha = fecha});
+    }
+
+    QString campo(qint64 id, const char* nombre)
+    {
+        return base.valor(QStringLiteral("SELECT %1 FROM Cabeceras WHERE IdCabecera = ?")
+                              .arg(QLatin1String(nombre)),
+                          {id})
+            .toString();
+    }
+
+    qint64 contar(const char* tabla, qint64 id)
+    {
+        return base.valor(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE IdCabecera = ?")
+                              .arg(QLatin1String(tabla)),
+                          {id})
+            .toLongLong();
+    }
+
+    QStringList paneles() const
+    {
+        return {entorno.textoPanel(panel::Anio), entorno.textoPanel(panel::Mes),
+                entorno.textoPanel(panel::Rectifica)};
+    }
+};
+
+} // namespace prueba_declaraciones

@@ -1,0 +1,106 @@
+#include "support/formularios_prueba.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+void pulsar(const QWidget& formulario, const QString& boton)
+{
+    auto* b = control<QAbstractButton>(formulario, boton);
+    if (b && !b->isHidden()) b->click();
+}
+
+void clic(QWidget& formulario, const char* boton)
+{
+    auto* b = control<QAbstractButton>(formulario, QString::fromLatin1(boton));
+    ASSERT_TRUE(b);
+    ASSERT_TRUE(b->isVisible() && b->isEnabled())
+        << boton << " no se puede pulsar en " << formulario.objectName().toStdString();
+    b->click();
+}
+
+bool habilitado(const QWidget& formulario, const QString& nombre)
+{
+    const QWidget* c = control(formulario, nombre);
+    return c && c->isEnabled();
+}
+
+void teclear(QWidget* caja, const QString& texto)
+{
+    for (const QChar c : texto) {
+        QKeyEvent pulsada(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(caja, &pulsada);
+        QKeyEvent soltada(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(caja, &soltada);
+    }
+}
+
+void escribir(const QWidget& formulario, const QString& caja, const QString& texto)
+{
+    auto* c = control<QLineEdit>(formulario, caja);
+    if (!c) return;
+    c->selectAll();
+    c->del();
+    teclear(c, texto);
+}
+
+QString texto(const QWidget& formulario, const QString& caja)
+{
+    const auto* c = control<QLineEdit>(formulario, caja);
+    return c ? c->text() : QString();
+}
+
+QString tituloMarco(const QWidget& formulario, const QString& marco)
+{
+    const auto* c = control<QGroupBox>(formulario, marco);
+    return c ? c->title() : QString();
+}
+
+QString enfocado(const QWidget& formulario)
+{
+    const QWidget* c = formulario.focusWidget();
+    return c ? c->objectName() : QString();
+}
+
+void salirDe(QWidget* campo)
+{
+    QFocusEvent salida(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(campo, &salida);
+    QCoreApplication::processEvents();
+}
+
+void salirDe(const QWidget& formulario, const QString& campo)
+{
+    if (QWidget* c = control(formulario, campo)) salirDe(c);
+}
+
+void soltarF1(QWidget& formulario)
+{
+    QKeyEvent f1(QEvent::KeyRelease, Qt::Key_F1, Qt::NoModifier);
+    QApplication::sendEvent(&formulario, &f1);
+}
+
+GrillaRegistros& grillaDe(const QWidget& formulario, const QString& nombre)
+{
+    return nombre.isEmpty() ? *formulario.findChild<GrillaRegistros*>()
+                            : *formulario.findChild<GrillaRegistros*>(nombre);
+}
+
+QString celda(const GrillaRegistros& grilla, int fila, int columna)
+{
+    return grilla.modelo().data(grilla.modelo().index(fila, columna)).toString();
+}
+
+QString celdaActual(const GrillaRegistros& grilla, int columna)
+{
+    return celda(grilla, grilla.filaActual(), columna);
+}
+
+void clickEncabezado(const QWidget& formulario, int columna)
+{
+    Q_EMIT grillaDe(formulario).horizontalHeader()->sectionClicked(columna);
+}
