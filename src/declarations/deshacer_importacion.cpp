@@ -9,18 +9,21 @@
 
 namespace {
 
-// Regimes whose receipts carry detail rows, and those that also carry other withholdings.
+// Regimes whose receipts carry detail rows, and those that also carry other withholdings. The
+// import writes both for regime "16" (advances at auctions) as for "11".
 bool conDetalle(const QString& regimen)
 {
     static const QStringList regimenes{QStringLiteral("09"), QStringLiteral("10"),
                                        QStringLiteral("11"), QStringLiteral("12"),
-                                       QStringLiteral("14"), QStringLiteral("15")};
+                                       QStringLiteral("14"), QStringLiteral("15"),
+                                       QStringLiteral("16")};
     return regimenes.contains(regimen);
 }
 
 bool conOtrasRetenciones(const QString& regimen)
 {
-    return regimen == QLatin1String("11") || regimen == QLatin1String("12");
+    return regimen == QLatin1String("11") || regimen == QLatin1String("12")
+        || regimen == QLatin1String("16");
 }
 
 } // namespace
