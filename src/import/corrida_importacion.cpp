@@ -51,6 +51,7 @@ ConteoImportacion leerYGuardar(BaseDatos& base, const PlanImportacion& plan,
             sujetos.linea(*linea, conteo.lineas, conteo);
             avance.leidos(lector.bytesLeidos());
         }
+        avance.leidos(lector.bytesLeidos());
         return conteo;
     }
     ImportacionDeclaracion declaracion(base, reporte, plan);
@@ -61,6 +62,7 @@ ConteoImportacion leerYGuardar(BaseDatos& base, const PlanImportacion& plan,
             avance.leidos(lector.bytesLeidos());
         }
     }
+    avance.leidos(lector.bytesLeidos());
     declaracion.terminar(conteo);
     declaracion.guardarDescartados(conteo.descartadas());
     return conteo;

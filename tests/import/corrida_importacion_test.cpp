@@ -77,6 +77,21 @@ TEST_F(CorridaTest, ElReporteDeUnArchivoDeSujetos)
     EXPECT_EQ(valor("SELECT COUNT(*) FROM Cabeceras").toLongLong(), 0);
 }
 
+TEST_F(CorridaTest, ElAvanceLlegaAlCienPorCiento)
+{
+    QList<QByteArray> lineas{C{}.linea()};
+    for (int i = 0; i < 300; ++i) lineas << R{}.linea();
+    const auto plan =
+        std::get<PlanImportacion>(verificar(ModoImportacion::Declaracion, archivo(lineas)));
+    std::vector<int> avance;
+    ASSERT_TRUE(importarArchivo(base, dialogos, carpeta.dir.path(), plan,
+                                [&](int v) { avance.push_back(v); })
+                    .completa);
+    ASSERT_FALSE(avance.empty());
+    EXPECT_TRUE(std::is_sorted(avance.begin(), avance.end()));
+    EXPECT_EQ(avance.back(), 100);
+}
+
 TEST_F(CorridaTest, ElReporteDeUnaDeclaracionYUnaSegundaCorridaLoReemplaza)
 {
     const QString ruta = copiar("DDJJ_R10.TXT");
