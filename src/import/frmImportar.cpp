@@ -177,7 +177,15 @@ void frmImportar::cmdImportar_Click()
     prgImportacion->setVisible(false);
     // A new run needs a new check: the file or the declaration may have changed.
     plan_.reset();
-    if (resultado.completa) agregarInfo(resultado.textoResumen.join(QLatin1Char('\n')));
+    if (!resultado.completa) return;
+    agregarInfo(resultado.textoResumen.join(QLatin1Char('\n')));
+    // The active branch and declaration are read again: the run moved the branch's counter and
+    // marked the declaration as imported.
+    Entorno& e = contexto_.entorno;
+    if (e.Sucursal_Actual)
+        e.Sucursal_Actual = e.leerSucursal(
+            e.Sucursal_Actual->value(QStringLiteral("Nro_Agente")).toString(), e.sucursal());
+    if (e.Cabecera_Actual) e.Cabecera_Actual = e.leerCabecera(e.idCabecera());
 }
 
 void frmImportar::cmdInstrucciones_Click()

@@ -77,6 +77,7 @@ TEST_F(frmImportarTest, SusDosModosSegunElTitulo)
 TEST_F(frmImportarTest, BuscarVerificaEImportar)
 {
     const QString ruta = archivo({C{}.linea(), R{}.linea(), R{.dia = "00"}.linea(), "BASURA"});
+    entorno.Sucursal_Actual = entorno.leerSucursal(QStringLiteral("000123"), QStringLiteral("0001"));
     auto f = abrir(kTituloImportarDDJJ);
     dialogos.rutas = {ruta};
     pulsar(*f, QStringLiteral("cmdBuscar"));
@@ -97,6 +98,10 @@ TEST_F(frmImportarTest, BuscarVerificaEImportar)
     ASSERT_FALSE(dialogos.mensajes.empty());
     EXPECT_EQ(dialogos.mensajes.back().titulo, QStringLiteral("Fin del Proceso"));
     EXPECT_EQ(comprobantes(idImportada()), QStringList({"00000042 5 I", "00000043 5 E"}));
+    // The active branch shows its counter as the run left it.
+    ASSERT_TRUE(entorno.Sucursal_Actual);
+    EXPECT_EQ(entorno.Sucursal_Actual->value(QStringLiteral("Nro_Comprobante")).toString(),
+              QStringLiteral("00000043"));
 
     // Leaving the box again checks the file again: the month now holds receipts.
     dialogos.mensajes.clear();
