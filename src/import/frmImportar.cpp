@@ -18,18 +18,8 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QVBoxLayout>
-
-namespace {
-
-struct CursorEspera {
-    CursorEspera() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~CursorEspera() { QApplication::restoreOverrideCursor(); }
-    CursorEspera(const CursorEspera&) = delete;
-    CursorEspera& operator=(const CursorEspera&) = delete;
-};
-
-} // namespace
 
 QString documentoInstrucciones(ModoImportacion modo)
 {
@@ -168,7 +158,8 @@ void frmImportar::cmdImportar_Click()
     prgImportacion->setVisible(true);
     ResultadoImportacion resultado;
     {
-        CursorEspera espera;
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const auto restaurar = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         resultado = importarArchivo(contexto_.base, contexto_.dialogs, contexto_.carpeta, *plan_,
                                     [this](int valor) { progreso(valor); });
