@@ -19,8 +19,9 @@
 
 namespace campo_importado {
 
-// What the old numeric reading of a text gives: blanks are skipped, one leading sign is taken,
-// then the digits up to the first character that cannot continue the number; 0 without digits.
+// The numeric value of a text, as the agents' files have always been read: blanks are skipped,
+// one leading sign is taken, then the digits up to the first character that cannot continue the
+// number; 0 without digits.
 qint64 valorNumerico(QStringView texto);
 
 // A field that must be a whole number: digits only, at least one. Nothing otherwise.
@@ -31,7 +32,7 @@ bool soloDigitos(QStringView texto);
 
 // The amount form, 12 characters laid out as "000000000.00": characters 1-9 the whole part (a
 // leading "-" for a negative amount), character 10 the separator (any, not read), 11-12 the
-// hundredths, which take the sign of the whole part. Blanks are ignored, as the old reading did.
+// hundredths, which take the sign of the whole part. Blanks are ignored, as in the numeric value.
 // Nothing when a part holds anything but digits (and the sign).
 std::optional<Importe> importe(QStringView doce);
 

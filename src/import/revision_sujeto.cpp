@@ -55,7 +55,7 @@ RevisionSujeto revisarSujeto(const RegistroSujeto& s)
         break;
     }
 
-    // The prefix is read as the old numeric reading reads it, kept between 0 and 255.
+    // The prefix is the numeric value of the first two characters; only 0 to 255 can be one.
     const qint64 prefijo = campo_importado::valorNumerico(s.cuit.left(2));
     if (s.cuit == QLatin1String("00000000000"))
         descartar("El Nº de C.U.I.T. no puede ser nulo.");

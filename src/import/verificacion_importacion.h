@@ -31,8 +31,8 @@ struct PlanImportacion {
     QString texto;                      // what the window shows, lines joined by "\n"
 };
 
-// The refusals of the check. Their numbers are those the old program raised (0x80042710 and on,
-// negative as 32-bit numbers); other failures carry the system's own, positive, numbers.
+// The refusals of the check, each with its fixed number (0x80042710 and on, negative as 32-bit
+// numbers); other failures carry the system's own, positive, numbers.
 namespace rechazo_importacion {
 constexpr qint32 Formato = qint32(0x80042710u);
 constexpr qint32 Mes = qint32(0x80042711u);
