@@ -44,6 +44,14 @@ void informar(const Medianas& medianas, std::vector<FilaObjetivo>& tabla);
 void perfilar();
 } // namespace objetivo_consultas
 
+namespace objetivo_importacion {
+void registrar(int repeticiones);
+void informar(const Medianas& medianas, std::vector<FilaObjetivo>& tabla);
+void perfilar();
+// The child process that imports one file, for its peak memory: <folder> <file>.
+int hijo(const QStringList& argumentos);
+} // namespace objetivo_importacion
+
 inline const std::vector<Objetivo>& objetivos()
 {
     static const std::vector<Objetivo> todos = {
@@ -51,6 +59,8 @@ inline const std::vector<Objetivo>& objetivos()
         {objetivo_archivo::registrar, objetivo_archivo::informar, objetivo_archivo::perfilar},
         {objetivo_grillas::registrar, objetivo_grillas::informar, objetivo_grillas::perfilar},
         {objetivo_consultas::registrar, objetivo_consultas::informar, objetivo_consultas::perfilar},
+        {objetivo_importacion::registrar, objetivo_importacion::informar,
+         objetivo_importacion::perfilar},
     };
     return todos;
 }

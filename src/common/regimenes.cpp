@@ -134,6 +134,8 @@ std::map<QString, ReglasRegimen> construir()
     ReglasRegimen r16 = detalle("16", ModoDetalle::Anticipos, TotalDetalle::OtrasRetenciones, 1);
     r16.reporteComprobante = QStringLiteral("comprob_11.rpt");
     r16.constancia = Constancia::EximeSinFila;
+    // The import writes both for its receipts, as for "11": an undo takes both away.
+    r16.deshacerBorraGuias = r16.deshacerBorraOtrasRetenciones = true;
     r16.menuRemesas = true;
     agregar(r16);
     return t;

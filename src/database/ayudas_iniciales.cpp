@@ -205,7 +205,9 @@ Incorpora al programa los sujetos de un archivo de texto que genera el sistema d
 1. Escriba el nombre completo del archivo o búsquelo con el botón Buscar.
 2. El programa revisa la primera línea del archivo y muestra el resultado; si el archivo es correcto se habilita el botón Importar.
 3. Presione Importar. El programa lee el archivo línea por línea, controla cada sujeto (jurisdicción, dígitos verificadores, C.U.I.T.) y guarda los que son correctos. Los sujetos que ya existen no se modifican.
-4. Al terminar muestra un resumen y deja un archivo de reporte (.log) con las líneas descartadas y sus motivos.
+4. Al terminar muestra un resumen y deja en la carpeta de datos del programa un reporte con el nombre del archivo seguido de .log (por ejemplo SUJETOS.TXT.log), con las líneas descartadas y sus motivos.
+
+Si la importación se interrumpe por un error, no se guarda ningún sujeto.
 
 Instrucciones abre el documento que describe el formato del archivo. Cerrar cierra la pantalla.)"},
 
@@ -215,8 +217,10 @@ Incorpora una declaración jurada mensual completa (sus retenciones o percepcion
 
 1. Escriba el nombre completo del archivo o búsquelo con el botón Buscar.
 2. El programa revisa la primera línea del archivo y muestra el resultado; si el archivo es correcto se habilita el botón Importar.
-3. Presione Importar. El programa crea la declaración del agente, la sucursal, el régimen y el mes que indica el archivo, y guarda sus comprobantes dándoles los números siguientes de la sucursal. Los comprobantes con errores quedan marcados para corregirlos después desde la carga de retenciones.
-4. Al terminar muestra un resumen y deja un archivo de reporte (.log) con los errores encontrados.
+3. Presione Importar. El programa crea la declaración del agente, la sucursal, el régimen y el mes que indica el archivo, y guarda sus comprobantes dándoles los números siguientes de la sucursal. Si la declaración ya existe debe estar abierta; si ya tiene comprobantes, el programa pregunta si se reemplazan (Sí) o si se agregan los del archivo (No). Los comprobantes con errores quedan marcados para corregirlos después desde la carga de retenciones.
+4. Al terminar muestra un resumen y deja en la carpeta de datos del programa un reporte con el nombre del archivo seguido de .log (por ejemplo DDJJ.TXT.log), con los errores encontrados.
+
+Si la importación se interrumpe por un error, no se guarda nada: ni la declaración, ni sus comprobantes, ni la numeración de la sucursal.
 
 Una declaración importada por error se puede deshacer con Servicios > Deshacer DDJJ importadas, mientras no esté cerrada.
 

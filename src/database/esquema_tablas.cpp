@@ -115,7 +115,9 @@ std::vector<DefTabla> construirAgregadas()
                   texto("Nro_porte", 13, false, true), conCero("IdCabecera", T::Largo)},
                  {clave({"Nro_clave"}), indice("XNroComp", {"Nro_Comprobante"}),
                   indice("xidcbra", {"IdCabecera"}),
-                  indice("xidCabNCmp", {"IdCabecera", "Nro_Comprobante"})}});
+                  indice("xidCabNCmp", {"IdCabecera", "Nro_Comprobante"}),
+                  // A stamp is looked up by its number among every detail row ever stored.
+                  indice("xNroGuia", {"NroGuia"})}});
     t.push_back({QStringLiteral("Tipos"),
                  {conCero("Clase", T::Largo), conCero("Tipo", T::Largo), texto("Descripcion", 100),
                   conCero("Valor", T::Moneda)},

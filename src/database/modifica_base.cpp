@@ -101,6 +101,12 @@ bool Modifica_base::pasos(Dialogs& avisos)
         }
     }
 
+    // The stamp number's index, on every detail table that lacks it; no restart needed.
+    if (Existe_Tabla(QStringLiteral("Guias")) && Existe_Campo(QStringLiteral("Guias"), QStringLiteral("NroGuia"))
+        && !base_.existe(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'index' AND name = ?"),
+                         {nombreIndiceSql(QStringLiteral("Guias"), QStringLiteral("xNroGuia"))}))
+        crearIndices(QStringLiteral("Guias"), {QStringLiteral("xNroGuia")});
+
     // 2. The printed text of the scratch table holds 200 characters; what it held is lost.
     if (tamanioCampo(QStringLiteral("Impresos"), QStringLiteral("Texto")) != 200) {
         base_.ejecutar(QStringLiteral("ALTER TABLE Impresos DROP COLUMN Texto"));

@@ -53,6 +53,21 @@ QByteArray aWindows1252(QStringView texto)
     return bytes;
 }
 
+QChar caracterWindows1252(unsigned char byte)
+{
+    if (byte < 0x80 || byte >= 0xA0) return QChar(char16_t(byte));
+    const char16_t alto = kAltos[byte - 0x80];
+    return QChar(alto != 0 ? alto : char16_t(byte));
+}
+
+QString deWindows1252(QByteArrayView bytes)
+{
+    QString texto(bytes.size(), Qt::Uninitialized);
+    QChar* destino = texto.data();
+    for (const char b : bytes) *destino++ = caracterWindows1252(static_cast<unsigned char>(b));
+    return texto;
+}
+
 qsizetype largoWindows1252(QStringView texto)
 {
     qsizetype largo = 0;

@@ -14,6 +14,11 @@
 // character (tab, line end, NUL...) as a blank, so that no record is ever split or shifted.
 QByteArray aWindows1252(QStringView texto);
 
+// The text of Windows-1252 bytes, one character per byte. The five bytes the code page leaves
+// unassigned read as the control characters of the same number, as the platform did.
+QString deWindows1252(QByteArrayView bytes);
+QChar caracterWindows1252(unsigned char byte);
+
 // The number of bytes aWindows1252 gives for `texto`: its characters, not its UTF-16 units.
 qsizetype largoWindows1252(QStringView texto);
 

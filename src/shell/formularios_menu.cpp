@@ -3,6 +3,7 @@
 #include "common/contexto.h"
 #include "declarations/frmCabeceras.h"
 #include "entry/apertura_entrada.h"
+#include "import/frmImportar.h"
 #include "platform/dialogs.h"
 #include "reference/frmAgentes.h"
 #include "reference/frmAlicuotas.h"
@@ -14,6 +15,7 @@
 #include "reference/frmTipos.h"
 #include "reference/frmVencimientos.h"
 #include "shell/frmPrincipal.h"
+#include "shell/leame.h"
 #include "shell/menu_principal.h"
 
 // Each opener shows its form modally over the main window through contexto.dialogs.abrirModal;
@@ -87,4 +89,15 @@ void conectarFormularios(frmPrincipal& ventana, Contexto& contexto)
             abrirFrmCabeceras(contexto, &ventana, modo);
         });
     }
+
+    // Imports
+    const AbrirDocumento instrucciones = [&](const QString& documento) {
+        mostrarDocumento(contexto.dialogs, contexto.carpeta, documento);
+    };
+    ventana.setAbridor(QStringLiteral("mnuImportarSuj"), [&, instrucciones] {
+        abrirFrmImportar(contexto, &ventana, kTituloImportarSujetos, instrucciones);
+    });
+    ventana.setAbridor(QStringLiteral("mnuImportarRet"), [&, instrucciones] {
+        abrirFrmImportar(contexto, &ventana, kTituloImportarDDJJ, instrucciones);
+    });
 }

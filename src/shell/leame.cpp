@@ -10,21 +10,19 @@
 
 namespace {
 
-const QString kLeame = QStringLiteral("Leame.doc");
-
 // The path of the data folder's copy; made from a shipped copy when missing.
-QString prepararLeame(const QString& carpeta, const QStringList& origenes)
+QString prepararDocumento(const QString& carpeta, const QString& nombre, const QStringList& origenes)
 {
-    const QString destino = QDir(carpeta).filePath(kLeame);
+    const QString destino = QDir(carpeta).filePath(nombre);
     if (QFileInfo::exists(destino)) return destino;
     for (const QString& origen : origenes) {
-        const QString copia = QDir(origen).filePath(kLeame);
+        const QString copia = QDir(origen).filePath(nombre);
         if (!QFileInfo(copia).isFile()) continue;
         if (!QFile::copy(copia, destino))
             throw ErrorMotor(errores::AccesoArchivo,
-                             QStringLiteral("No se pudo copiar el documento 'Leame.doc' en la carpeta "
-                                            "'%1'.")
-                                 .arg(QDir::toNativeSeparators(carpeta)));
+                             QStringLiteral("No se pudo copiar el documento '%1' en la carpeta "
+                                            "'%2'.")
+                                 .arg(nombre, QDir::toNativeSeparators(carpeta)));
         // The shipped copy may be read-only; the user's copy should not be.
         QFile::setPermissions(destino, QFile::permissions(destino) | QFileDevice::WriteOwner);
         return destino;
@@ -46,18 +44,24 @@ QStringList origenesLeame()
 
 void mostrarLeame(Dialogs& dialogs, const QString& carpeta, const QStringList& origenes)
 {
+    mostrarDocumento(dialogs, carpeta, QStringLiteral("Leame.doc"), origenes);
+}
+
+void mostrarDocumento(Dialogs& dialogs, const QString& carpeta, const QString& nombre,
+                      const QStringList& origenes)
+{
     QString ruta;
     try {
-        ruta = prepararLeame(carpeta, origenes);
+        ruta = prepararDocumento(carpeta, nombre, origenes);
     } catch (const ErrorMotor& error) {
         dialogs.mostrar({QStringLiteral("Generado por Tarquel\n") + error.descripcion(),
                          QStringLiteral("Error %1").arg(error.numero()), Icono::Critico});
         return;
     }
     if (!dialogs.abrirConEscritorio(ruta))
-        dialogs.mostrar({QStringLiteral("No se puede mostrar el documento 'Leame.doc'\n"
-                                        "El documento está en '%1': puede abrirlo con un "
+        dialogs.mostrar({QStringLiteral("No se puede mostrar el documento '%1'\n"
+                                        "El documento está en '%2': puede abrirlo con un "
                                         "procesador de textos.")
-                             .arg(QDir::toNativeSeparators(ruta)),
+                             .arg(nombre, QDir::toNativeSeparators(ruta)),
                          QStringLiteral("Error"), Icono::Critico});
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The read-me document Leame.doc: the copy in the data folder is the one opened. The program ships
+// The read-me document Leame.doc (and the other documents the program ships, the same way): the copy in the data folder is the one opened. The program ships
 // its own copy (resources/Leame.doc); when the data folder has none, that copy is put there first,
 // so a copy the user keeps or changes in the data folder is never replaced.
 
@@ -16,3 +16,7 @@ QStringList origenesLeame();
 // `origenes` that holds one when it is missing. A failure is said in a message.
 void mostrarLeame(Dialogs& dialogs, const QString& carpeta,
                   const QStringList& origenes = origenesLeame());
+
+// The same for another document the program ships (the import instructions), by its file name.
+void mostrarDocumento(Dialogs& dialogs, const QString& carpeta, const QString& nombre,
+                      const QStringList& origenes = origenesLeame());

@@ -37,7 +37,8 @@ TEST(Instalacion, ElProgramaInstaladoArrancaYHaceSuBaseEnLaCarpetaDelUsuario)
 
     const QDir instalado(prefijo.path());
     for (const char* archivo :
-         {"bin/tarquel", "share/tarquel/Leame.doc", "share/applications/tarquel.desktop",
+         {"bin/tarquel", "share/tarquel/Leame.doc", "share/tarquel/Importar_Sujetos.doc",
+          "share/tarquel/Importar_DDJJ.doc", "share/applications/tarquel.desktop",
           "share/icons/hicolor/scalable/apps/tarquel.svg"})
         EXPECT_TRUE(QFileInfo(instalado.filePath(QString::fromLatin1(archivo))).isFile()) << archivo;
     EXPECT_TRUE(QFileInfo(instalado.filePath(QStringLiteral("bin/tarquel"))).isExecutable());

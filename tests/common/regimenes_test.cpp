@@ -129,7 +129,7 @@ TEST(Regimenes, LaTablaDeReglas)
         {"13", "C obleas sí bruto 2 | comprob_13 - comprob_13 Retenc_b DJurada_b10 | no - 00 no - - | no sí no sí multa D - sí"},
         {"14", "A Z sí - 0 | comprob - comprob Retenc DJurada_b10 | sí - 31 no - - | sí no no no - D G sí"},
         {"15", "B alimentos no bruto 3 | comprob_09 - comprob Retenc DJurada | no - 00 no - - | sí no no no - F G sí"},
-        {"16", "B anticipos no otras 1 | comprob_11 - comprob Retenc DJurada | no - 00 no sin-fila - | sí no no no - - - sí"},
+        {"16", "B anticipos no otras 1 | comprob_11 - comprob Retenc DJurada | no - 00 no sin-fila - | sí no no no - - GB sí"},
         // A code of no regime is a general one; its Remesas item follows its place in text order.
         {"17", "A - no - 0 | comprob - comprob Retenc DJurada | no - 00 no - - | sí no no no - - - sí"},
         {"00", "A - no - 0 | comprob - comprob Retenc DJurada | no - 00 no - - | sí no no no - - - no"},

@@ -45,8 +45,8 @@ const TablaEsperada kEsquema[] = {
      "Nro_clave INTEGER pk; Nro_Comprobante TEXT(8) nn; Nro_Agente TEXT(6) nn; NroGuia TEXT(8); "
      "Tipo INTEGER =0; Cantidad REAL =0; Valor_Unitario CURRENCY =0; Total CURRENCY =0; "
      "Nro_Anticipo TEXT(8); Nro_porte TEXT(13); IdCabecera INTEGER =0",
-     "PrimaryKey unique(Nro_clave); XNroComp(Nro_Comprobante); xidCabNCmp(IdCabecera, "
-     "Nro_Comprobante); xidcbra(IdCabecera)"},
+     "PrimaryKey unique(Nro_clave); XNroComp(Nro_Comprobante); xNroGuia(NroGuia); "
+     "xidCabNCmp(IdCabecera, Nro_Comprobante); xidcbra(IdCabecera)"},
     {"Impresos",
      "Para TEXT(20); IdCabecera INTEGER =0; Importe CURRENCY =0; Importe1 CURRENCY =0; "
      "Texto TEXT(200); Interes CURRENCY =0; FechaV DATE; FechaP DATE; CodBar BLOB",

@@ -33,9 +33,10 @@ protected:
 TEST_F(DeshacerTest, borraLoQueLaImportacionEscribioSegunElRegimen)
 {
     using F = std::array<qint64, 4>;
-    // Detail rows go in "09", "10", "11", "12", "14", "15"; other withholdings in "11" and "12".
+    // Detail rows go in "09", "10", "11", "12", "14", "15", "16"; other withholdings in "11", "12"
+    // and "16".
     const std::pair<const char*, F> casos[] = {
-        {"11", F{0, 0, 0, 0}}, {"12", F{0, 0, 0, 0}}, {"09", F{0, 0, 2, 0}},
+        {"11", F{0, 0, 0, 0}}, {"12", F{0, 0, 0, 0}}, {"16", F{0, 0, 0, 0}}, {"09", F{0, 0, 2, 0}},
         {"01", F{0, 2, 2, 0}},
     };
     for (const auto& [regimen, quedan] : casos) {

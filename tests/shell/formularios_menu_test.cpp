@@ -25,12 +25,12 @@ TEST_F(FormulariosMenuTest, CadaFormularioExistenteTieneSuItem)
          {"mnuConceptos", "mnuContribuyentes", "mnuAgentes", "mnuSucursales", "mnuRegimenes",
           "mnuAlicuotas", "mnuVencimientos", "mnuTasas", "mnuCereales", "mnuRetenciones",
           "mnuCabecerasActivar", "mnuCabecerasABM", "mnuCabecerasRect", "mnuCabecerasEmitir",
-          "mnuDeshacerCabImp"})
+          "mnuDeshacerCabImp", "mnuImportarSuj", "mnuImportarRet"})
         EXPECT_TRUE(habilitado(item)) << item;
-    // Remittances, police, receipts by declaration and imports are yet to come.
+    // Remittances, police and receipts by declaration are yet to come.
     for (const char* item :
          {"MnuRemesas", "MnuPolicia", "MnuTurnos", "mnuAdministracionIntervenciones", "mnuRetxCab",
-          "mnuDetalleIntervenciones", "mnuImportarSuj", "mnuImportarRet"})
+          "mnuDetalleIntervenciones"})
         EXPECT_FALSE(habilitado(item)) << item;
 }
 

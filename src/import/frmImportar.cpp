@@ -1,0 +1,217 @@
+#include "import/frmImportar.h"
+
+#include "common/contexto.h"
+#include "database/entorno.h"
+#include "import/corrida_importacion.h"
+#include "platform/dialogs.h"
+#include "forms/ayuda.h"
+#include "forms/selectores.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QVBoxLayout>
+
+QString documentoInstrucciones(ModoImportacion modo)
+{
+    return modo == ModoImportacion::Sujetos ? QStringLiteral("Importar_Sujetos.doc")
+                                            : QStringLiteral("Importar_DDJJ.doc");
+}
+
+frmImportar::frmImportar(Contexto& contexto, const QString& titulo, AbrirDocumento abrirDocumento,
+                         QWidget* parent)
+    : QDialog(parent), contexto_(contexto), abrirDocumento_(std::move(abrirDocumento))
+{
+    setObjectName(QStringLiteral("frmImportar"));
+    setWindowTitle(titulo);
+    crearPantalla();
+    cmdBuscar->setFocus();
+    qApp->installEventFilter(this);
+}
+
+void frmImportar::crearPantalla()
+{
+    Label1 = new QLabel(QStringLiteral(" Archivo origen de datos:"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+
+    txtArchivo = new QLineEdit(this);
+    txtArchivo->setObjectName(QStringLiteral("txtArchivo"));
+    txtArchivo->setToolTip(QStringLiteral("Tipee el path completo del archivo a importar o utilize "
+                                          "el botón 'Buscar' para seleccionarlo."));
+    connect(txtArchivo, &QLineEdit::textChanged, this, &frmImportar::txtArchivo_Change);
+    Label1->setBuddy(txtArchivo);
+
+    auto boton = [this](const char* nombre, const char* texto, void (frmImportar::*accion)()) {
+        auto* b = new QPushButton(QString::fromUtf8(texto), this);
+        b->setObjectName(QString::fromLatin1(nombre));
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, accion);
+        return b;
+    };
+    cmdBuscar = boton("cmdBuscar", "&Buscar...", &frmImportar::cmdBuscar_Click);
+
+    txtInfo = new QPlainTextEdit(this);
+    txtInfo->setObjectName(QStringLiteral("txtInfo"));
+    txtInfo->setReadOnly(true);
+    txtInfo->setToolTip(QStringLiteral("Detalle de la importación."));
+    txtInfo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtInfo->setMinimumSize(520, 260);
+
+    prgImportacion = new QProgressBar(this);
+    prgImportacion->setObjectName(QStringLiteral("prgImportacion"));
+    prgImportacion->setRange(0, 100);
+    prgImportacion->setValue(0);
+    prgImportacion->setVisible(false);
+
+    cmdImportar = boton("cmdImportar", "&Importar", &frmImportar::cmdImportar_Click);
+    cmdImportar->setEnabled(false);
+    cmdInstrucciones =
+        boton("cmdInstrucciones", "I&nstrucciones...", &frmImportar::cmdInstrucciones_Click);
+    cmdCerrar = boton("cmdCerrar", "&Cerrar", &frmImportar::reject);
+
+    auto* archivo = new QHBoxLayout;
+    archivo->addWidget(Label1);
+    archivo->addWidget(txtArchivo, 1);
+    archivo->addWidget(cmdBuscar);
+
+    auto* botones = new QHBoxLayout;
+    botones->addStretch(1);
+    for (QPushButton* b : {cmdImportar, cmdInstrucciones, cmdCerrar}) botones->addWidget(b);
+
+    auto* columna = new QVBoxLayout(this);
+    columna->addLayout(archivo);
+    columna->addWidget(txtInfo, 1);
+    columna->addWidget(prgImportacion);
+    columna->addLayout(botones);
+
+    // Buscar comes first in the tab order.
+    setTabOrder(cmdBuscar, txtArchivo);
+    setTabOrder(txtArchivo, cmdImportar);
+    setTabOrder(cmdImportar, cmdInstrucciones);
+    setTabOrder(cmdInstrucciones, cmdCerrar);
+}
+
+void frmImportar::cmdBuscar_Click()
+{
+    const QString elegido = frmAbrir::elegir(contexto_.dialogs);
+    txtArchivo->setText(elegido);
+    txtArchivo_LostFocus();
+}
+
+// Any edit of the file's name asks for a new check.
+void frmImportar::txtArchivo_Change()
+{
+    txtInfo->clear();
+    cmdImportar->setEnabled(false);
+    plan_.reset();
+}
+
+void frmImportar::txtArchivo_LostFocus()
+{
+    if (importando_ || txtArchivo->text().isEmpty()) return;
+    // A check that stands is not made again (nor its question asked again) just because the
+    // focus went through the box.
+    if (cmdImportar->isEnabled() && plan_) return;
+    auto resultado = verificarArchivo(contexto_.base, contexto_.dialogs,
+                                      contexto_.entorno.nombresMeses(), modo(), txtArchivo->text());
+    if (auto* rechazo = std::get_if<RechazoImportacion>(&resultado)) {
+        mostrarRechazo(contexto_.dialogs, *rechazo);
+        txtInfo->clear();
+        return;
+    }
+    plan_ = std::get<PlanImportacion>(std::move(resultado));
+    txtInfo->setPlainText(plan_->texto);
+    cmdImportar->setEnabled(true);
+}
+
+void frmImportar::agregarInfo(const QString& texto)
+{
+    txtInfo->moveCursor(QTextCursor::End);
+    txtInfo->insertPlainText(texto);
+    txtInfo->moveCursor(QTextCursor::End);
+}
+
+void frmImportar::progreso(int valor)
+{
+    prgImportacion->setValue(valor);
+    // The window repaints while it reads, but takes no input until the run ends.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void frmImportar::cmdImportar_Click()
+{
+    if (!plan_) return;
+    agregarInfo(QStringLiteral("\n\n   Importando...\n\n"));
+    txtInfo->repaint();
+    cmdImportar->setEnabled(false);
+    importando_ = true;
+    prgImportacion->setValue(0);
+    prgImportacion->setVisible(true);
+    ResultadoImportacion resultado;
+    {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const auto restaurar = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        resultado = importarArchivo(contexto_.base, contexto_.dialogs, contexto_.carpeta, *plan_,
+                                    [this](int valor) { progreso(valor); });
+    }
+    importando_ = false;
+    prgImportacion->setVisible(false);
+    // A new run needs a new check: the file or the declaration may have changed.
+    plan_.reset();
+    if (!resultado.completa) return;
+    agregarInfo(resultado.textoResumen.join(QLatin1Char('\n')));
+    // The active branch and declaration are read again: the run moved the branch's counter and
+    // marked the declaration as imported.
+    contexto_.entorno.releerSucursal();
+    contexto_.entorno.releerCabecera();
+}
+
+void frmImportar::cmdInstrucciones_Click()
+{
+    if (abrirDocumento_) abrirDocumento_(documentoInstrucciones(modo()));
+}
+
+void frmImportar::reject()
+{
+    if (importando_) return;
+    QDialog::reject();
+}
+
+bool frmImportar::eventFilter(QObject* objeto, QEvent* evento)
+{
+    auto* control = qobject_cast<QWidget*>(objeto);
+    if (!control || control->window() != this) return QDialog::eventFilter(objeto, evento);
+
+    if (evento->type() == QEvent::KeyRelease) {
+        const auto* tecla = static_cast<QKeyEvent*>(evento);
+        if (tecla->key() == Qt::Key_F1 && !tecla->isAutoRepeat() && !importando_) {
+            mostrarAyuda(contexto_, windowTitle());
+            return true;
+        }
+    } else if (evento->type() == QEvent::FocusIn && control == txtArchivo) {
+        txtArchivo->selectAll();
+    } else if (evento->type() == QEvent::FocusOut && control == txtArchivo) {
+        // A message box or another window taking the focus is not the user leaving the box.
+        const auto razon = static_cast<QFocusEvent*>(evento)->reason();
+        if (razon != Qt::ActiveWindowFocusReason && razon != Qt::PopupFocusReason)
+            txtArchivo_LostFocus();
+    }
+    return QDialog::eventFilter(objeto, evento);
+}
+
+void abrirFrmImportar(Contexto& contexto, QWidget* ventana, const QString& titulo,
+                      AbrirDocumento abrirDocumento)
+{
+    frmImportar formulario(contexto, titulo, std::move(abrirDocumento), ventana);
+    contexto.dialogs.abrirModal(formulario);
+}

@@ -1,0 +1,90 @@
+#include "import/lector_lineas.h"
+
+#include "database/error_motor.h"
+#include "platform/windows_1252.h"
+
+#include <QFileDevice>
+#include <QIODevice>
+
+namespace {
+
+constexpr qint64 kBloque = 64 * 1024;
+
+// Builds a line character by character: blanks before the first other character are dropped,
+// and the line's end is the last character that is not a blank.
+class ArmadoLinea {
+public:
+    void agregar(QChar c)
+    {
+        if (c == QLatin1Char('\n')) linea_.conSaltoLf = true;
+        if (total_ == 0 && c == QLatin1Char(' ')) return;
+        ++total_;
+        if (linea_.texto.size() < LineaImportada::kRetenidos) linea_.texto += c;
+        if (c != QLatin1Char(' ')) {
+            linea_.largo = total_;
+            linea_.ultimo = c;
+        }
+    }
+    LineaImportada terminar()
+    {
+        linea_.texto.truncate(qsizetype(std::min<qint64>(linea_.largo, linea_.texto.size())));
+        LineaImportada hecha = std::move(linea_);
+        linea_ = {};
+        total_ = 0;
+        return hecha;
+    }
+
+private:
+    LineaImportada linea_;
+    qint64 total_ = 0;
+};
+
+} // namespace
+
+LineaImportada LineaImportada::de(const QByteArray& bytes)
+{
+    ArmadoLinea armado;
+    for (const char b : bytes) armado.agregar(caracterWindows1252(static_cast<unsigned char>(b)));
+    return armado.terminar();
+}
+
+LectorLineas::LectorLineas(QIODevice& origen) : origen_(origen) {}
+
+bool LectorLineas::llenar()
+{
+    if (fin_) return false;
+    bloque_ = origen_.read(kBloque);
+    pos_ = 0;
+    if (bloque_.isEmpty()) {
+        const auto* archivo = qobject_cast<QFileDevice*>(&origen_);
+        if (archivo && archivo->error() != QFileDevice::NoError)
+            throw ErrorMotor(errores::AccesoArchivo,
+                             QStringLiteral("No se pudo leer el archivo (%1).").arg(origen_.errorString()));
+        fin_ = true;
+        return false;
+    }
+    return true;
+}
+
+std::optional<LineaImportada> LectorLineas::siguiente()
+{
+    ArmadoLinea armado;
+    bool algo = false;  // anything of this line read, or its end
+    for (;;) {
+        if (pos_ >= bloque_.size() && !llenar()) break;
+        const char b = bloque_[pos_++];
+        ++leidos_;
+        if (saltarLf_) {
+            saltarLf_ = false;
+            if (b == '\n') continue;
+        }
+        if (b == '\r') {
+            saltarLf_ = true;
+            return armado.terminar();
+        }
+        algo = true;
+        armado.agregar(caracterWindows1252(static_cast<unsigned char>(b)));
+    }
+    if (!algo) return std::nullopt;
+    return armado.terminar();
+}

@@ -1,0 +1,166 @@
+#include "import/verificacion_importacion.h"
+
+#include "common/regimenes.h"
+#include "database/base_datos.h"
+#include "database/entorno.h"
+#include "database/error_motor.h"
+#include "import/lector_lineas.h"
+#include "platform/dialogs.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace {
+
+using Resultado = std::variant<PlanImportacion, RechazoImportacion>;
+
+RechazoImportacion formato(const QString& archivo)
+{
+    return {rechazo_importacion::Formato,
+            QStringLiteral("El archivo ") + archivo + QStringLiteral(" no tiene el formato requerido.")};
+}
+
+Resultado verificarDeclaracion(BaseDatos& base, Dialogs& dialogs, const QStringList& nombresMeses,
+                               PlanImportacion plan, const LineaImportada& primera)
+{
+    const auto cabecera = leerCabecera(primera);
+    if (!cabecera) return formato(plan.archivo);
+    const CabeceraImportada& c = *cabecera;
+    plan.cabecera = c;
+    if (!reglasRegimen(c.regimen).importable)
+        return RechazoImportacion{rechazo_importacion::Regimen13,
+                                  QStringLiteral("No se permite la importacion de Declaraciones "
+                                                 "Juradas para el Regimen 13.")};
+    // The year and the rectification are stored as they stand: they must be numbers.
+    if (c.anio.size() != 4 || !campo_importado::soloDigitos(c.anio) || c.rectifica.size() != 2
+        || !campo_importado::soloDigitos(c.rectifica))
+        return formato(plan.archivo);
+    if (c.numeroMes() < 1 || c.numeroMes() > 12)
+        return RechazoImportacion{rechazo_importacion::Mes,
+                                  QStringLiteral("No existe el mes ") + c.mes + QLatin1Char('.')};
+
+    // The rectification is not part of the lookup: a file of rectification "01" goes to the open
+    // declaration of the month whatever its rectification.
+    QString texto = QStringLiteral("\n");
+    const auto existente = base.fila(
+        QStringLiteral("SELECT IdCabecera, Estado FROM Cabeceras WHERE Nro_Agente = ? AND "
+                       "Sucursal = ? AND Cod_Regimen = ? AND Mes = ? AND Anio = ? LIMIT 1"),
+        {c.agente, c.sucursal, c.regimen, c.mesNormalizado(), c.anio});
+    if (existente) {
+        if (existente->value(1).toString() != QLatin1String("2"))
+            return RechazoImportacion{
+                rechazo_importacion::NoAbierta,
+                QStringLiteral("Para importar registros sobre una Declaración Jurada existente la "
+                               "misma debe encontrarse abierta\n(ir Menú Procesos->Rectificar "
+                               "Declaración Cerrada)")};
+        plan.idCabecera = existente->value(0).toLongLong();
+        const bool conRetenciones =
+            base.existe(QStringLiteral("SELECT 1 FROM Retenciones WHERE IdCabecera = ? LIMIT 1"),
+                        {*plan.idCabecera});
+        plan.reemplazar =
+            conRetenciones
+            && dialogs.preguntaSiNo(
+                QStringLiteral("La DD.JJ. que intenta Rectificar contiene Retenciones\n\ndesea "
+                               "eliminarlas para rectificar en su totalidad (Botón <SI>) ó Agregar "
+                               "nuevas Retenciones (Botón <NO>) ?"),
+                QStringLiteral("Importación de Retenciones"));
+        texto += plan.reemplazar ? QStringLiteral("   Listo para Eliminar Retenciones y agregar a la ")
+                                 : QStringLiteral("   Listo para agregar registros a la ");
+    } else {
+        texto += QStringLiteral("   Listo para crear ");
+    }
+
+    const auto agente = base.fila(
+        QStringLiteral("SELECT Razon_Social FROM Agentes WHERE Nro_Agente = ? LIMIT 1"), {c.agente});
+    if (!agente)
+        return RechazoImportacion{rechazo_importacion::Agente,
+                                  QStringLiteral("El agente ") + c.agente
+                                      + QStringLiteral(" no se encuentra cargado en el sistema.")};
+    texto += QStringLiteral("declaración del mes de %1 de %2 correspondiente a:\n\n")
+                 .arg(nombresMeses.value(c.numeroMes() - 1), c.anio)
+        + QStringLiteral("     Agente Nº ") + formatoAgente(c.agente) + QStringLiteral(" - ")
+        + agente->value(0).toString() + QLatin1Char('\n');
+
+    const auto sucursal = base.fila(QStringLiteral("SELECT Descripcion FROM Sucursales WHERE "
+                                                   "Nro_Agente = ? AND Sucursal = ? LIMIT 1"),
+                                    {c.agente, c.sucursal});
+    if (!sucursal)
+        return RechazoImportacion{rechazo_importacion::Sucursal,
+                                  QStringLiteral("La sucursal ") + c.sucursal
+                                      + QStringLiteral(" no está cargada para el agente ") + c.agente
+                                      + QLatin1Char('.')};
+    texto += QStringLiteral("     Sucursal: ") + c.sucursal + QStringLiteral(" - ")
+        + sucursal->value(0).toString() + QLatin1Char('\n');
+
+    const auto regimen = base.fila(
+        QStringLiteral("SELECT Descripcion FROM Regimenes WHERE Cod_Regimen = ? LIMIT 1"), {c.regimen});
+    if (!regimen)
+        return RechazoImportacion{rechazo_importacion::Regimen,
+                                  QStringLiteral("El régimen ") + c.regimen
+                                      + QStringLiteral(" no se encuentra cargado en el sistema.")};
+    texto += QStringLiteral("     Régimen: ") + c.regimen + QStringLiteral(" - ")
+        + regimen->value(0).toString()
+        + QStringLiteral("\n\n   Presione 'Importar' para comenzar o 'Cerrar' para abortar.");
+    plan.texto = texto;
+    return plan;
+}
+
+} // namespace
+
+ModoImportacion modoImportacion(const QString& titulo)
+{
+    return titulo == kTituloImportarSujetos ? ModoImportacion::Sujetos : ModoImportacion::Declaracion;
+}
+
+QString RechazoImportacion::titulo() const
+{
+    return numero < 0 ? QStringLiteral("No se puede importar...")
+                      : QStringLiteral("Error %1").arg(numero);
+}
+
+void mostrarRechazo(Dialogs& dialogs, const RechazoImportacion& rechazo, const QString& agregado)
+{
+    QString texto = rechazo.descripcion;
+    if (!agregado.isEmpty()) texto += QStringLiteral("\n\n") + agregado;
+    dialogs.mostrar({texto, rechazo.titulo(), Icono::Critico});
+}
+
+std::optional<RechazoImportacion> abrirArchivoImportado(QFile& archivo)
+{
+    const QString nombre = QDir::toNativeSeparators(archivo.fileName());
+    if (!archivo.exists())
+        return RechazoImportacion{errores::ArchivoNoEncontrado,
+                                  QStringLiteral("No se encontró el archivo '%1'.").arg(nombre)};
+    if (!archivo.open(QIODevice::ReadOnly))
+        return RechazoImportacion{errores::AccesoArchivo,
+                                  QStringLiteral("No se puede leer el archivo '%1' (%2).")
+                                      .arg(nombre, archivo.errorString())};
+    return std::nullopt;
+}
+
+std::variant<PlanImportacion, RechazoImportacion> verificarArchivo(BaseDatos& base, Dialogs& dialogs,
+                                                                   const QStringList& nombresMeses,
+                                                                   ModoImportacion modo,
+                                                                   const QString& archivo)
+{
+    PlanImportacion plan;
+    plan.modo = modo;
+    plan.archivo = archivo;
+    try {
+        QFile entrada(archivo);
+        if (auto rechazo = abrirArchivoImportado(entrada)) return *rechazo;
+        LectorLineas lector(entrada);
+        const auto primera = lector.siguiente();
+        if (!primera)
+            return RechazoImportacion{rechazo_importacion::ArchivoVacio,
+                                      QStringLiteral("El archivo %1 está vacío.").arg(archivo)};
+        if (modo == ModoImportacion::Sujetos) {
+            if (!leerSujeto(*primera)) return formato(archivo);
+            plan.texto = QStringLiteral("\n   Listo para importar sujetos:\n\n");
+            return plan;
+        }
+        return verificarDeclaracion(base, dialogs, nombresMeses, plan, *primera);
+    } catch (const ErrorMotor& error) {
+        return RechazoImportacion{error.numero(), error.descripcion()};
+    }
+}

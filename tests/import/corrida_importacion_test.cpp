@@ -1,0 +1,208 @@
+// A whole run as the user meets it: the log byte for byte, the final message, a run that fails
+// halfway and leaves nothing, and an imported declaration that is then emitted or undone like any
+// other.
+
+#include "import/base_importacion.h"
+
+#include "declarations/deshacer_importacion.h"
+#include "declarations/emision_declaracion.h"
+
+namespace {
+
+using namespace prueba_importacion;
+
+class CorridaTest : public BaseImportacion {
+protected:
+    CorridaTest()
+    {
+        sql("INSERT INTO Remesas (Nro_Remesa, TipoEstampilla, Nro_Agente, Nro_desde, Nro_Hasta) "
+            "VALUES (1, 'A', '000123', 100, 200)");
+    }
+
+    // A fixture copied where the user keeps the files to import.
+    QString copiar(const char* nombre)
+    {
+        const QString destino = origen.filePath(QString::fromLatin1(nombre));
+        QFile::remove(destino);
+        EXPECT_TRUE(QFile::copy(QStringLiteral(TARQUEL_FIXTURES "/importacion/") + nombre, destino));
+        return destino;
+    }
+    // A file's bytes, as text that shows them when a comparison fails.
+    static std::string leido(const QString& ruta)
+    {
+        QFile f(ruta);
+        return f.open(QIODevice::ReadOnly) ? QString::fromLatin1(f.readAll()).toStdString()
+                                           : std::string("(no existe)");
+    }
+    std::string esperado(const char* nombre)
+    {
+        return leido(QStringLiteral(TARQUEL_FIXTURES "/importacion/") + nombre);
+    }
+    std::string reporteBytes(const char* nombre) { return leido(carpeta.ruta(QString::fromLatin1(nombre))); }
+
+    // A database failure in the middle of a run: storing this withholding or subject fails.
+    void fallarAlGuardar(const char* tabla, const char* campo, const char* valor)
+    {
+        base.ejecutar(QStringLiteral("CREATE TRIGGER falla_%1 AFTER INSERT ON %1 WHEN NEW.%2 = '%3' "
+                                     "BEGIN SELECT RAISE(ABORT, 'falla de prueba'); END")
+                          .arg(QLatin1String(tabla), QLatin1String(campo), QLatin1String(valor)));
+    }
+};
+
+TEST_F(CorridaTest, ElReporteDeUnArchivoDeSujetos)
+{
+    const auto r = importar(ModoImportacion::Sujetos, copiar("SUJETOS.TXT"));
+    ASSERT_TRUE(r.completa);
+    EXPECT_EQ(reporteBytes("SUJETOS.TXT.log"), esperado("SUJETOS.TXT.log"));
+    EXPECT_EQ(r.rutaReporte, carpeta.ruta(QStringLiteral("SUJETOS.TXT.log")));
+    ASSERT_EQ(dialogos.mensajes.size(), 1u);
+    const Mensaje& fin = dialogos.mensajes.back();
+    EXPECT_EQ(fin.titulo, QStringLiteral("Fin del Proceso"));
+    EXPECT_EQ(fin.icono, Icono::Informacion);
+    EXPECT_EQ(fin.texto, QString::fromUtf8("Se generó el siguiente archivo en su disco duro como "
+                                           "reporte de la importación:\n\n")
+                             + carpeta.ruta(QStringLiteral("SUJETOS.TXT.log")));
+    QStringList sujetos;
+    for (const QSqlRecord& f : base.filas(QStringLiteral(
+             "SELECT Nro_Contrib, CUIT, Razon_Social, Domicilio, Cod_Tipo FROM Contribuyentes "
+             "ORDER BY Nro_Contrib")))
+        sujetos << QStringList{f.value(0).toString(), f.value(1).toString(), f.value(2).toString(),
+                               f.value(3).toString(), f.value(4).toString()}
+                       .join(QLatin1Char('|'));
+    EXPECT_EQ(sujetos, QStringList({"0001234565|20123456786|PEREZ JUAN|SAN MARTIN 123|0",
+                                    QString::fromUtf8("0006543217|27123456780|GÓMEZ ÑANDÚ|BELGRANO 9|0"),
+                                    "9011234563|27123456780|O'HIGGINS ANA|MITRE 5|2",
+                                    "9241234564|30123456781|LA COOPERATIVA|RUTA 22 KM 5|2"}));
+    // A subjects run leaves every declaration as it was.
+    EXPECT_EQ(valor("SELECT COUNT(*) FROM Cabeceras").toLongLong(), 0);
+}
+
+TEST_F(CorridaTest, ElAvanceLlegaAlCienPorCiento)
+{
+    QList<QByteArray> lineas{C{}.linea()};
+    for (int i = 0; i < 300; ++i) lineas << R{}.linea();
+    const auto plan =
+        std::get<PlanImportacion>(verificar(ModoImportacion::Declaracion, archivo(lineas)));
+    std::vector<int> avance;
+    ASSERT_TRUE(importarArchivo(base, dialogos, carpeta.dir.path(), plan,
+                                [&](int v) { avance.push_back(v); })
+                    .completa);
+    ASSERT_FALSE(avance.empty());
+    EXPECT_TRUE(std::is_sorted(avance.begin(), avance.end()));
+    EXPECT_EQ(avance.back(), 100);
+}
+
+TEST_F(CorridaTest, ElReporteDeUnaDeclaracionYUnaSegundaCorridaLoReemplaza)
+{
+    const QString ruta = copiar("DDJJ_R10.TXT");
+    ASSERT_TRUE(importar(ModoImportacion::Declaracion, ruta).completa);
+    EXPECT_EQ(reporteBytes("DDJJ_R10.TXT.log"), esperado("DDJJ_R10.TXT.log"));
+    const qint64 id = idImportada(QStringLiteral("10"));
+    EXPECT_EQ(comprobantes(id), QStringList({"00000043 5 E"}));
+    EXPECT_EQ(valor("SELECT Descartados FROM Cabeceras").toLongLong(), 6);
+
+    // Again, replacing what the first run stored: the same log, written anew.
+    ASSERT_TRUE(importar(ModoImportacion::Declaracion, ruta, {Respuesta::Si}).completa);
+    EXPECT_EQ(reporteBytes("DDJJ_R10.TXT.log"), esperado("DDJJ_R10.TXT.log"));
+    EXPECT_EQ(comprobantes(id), QStringList({"00000045 5 E"}));
+}
+
+TEST_F(CorridaTest, UnaFallaAMitadDeCaminoNoDejaNadaSalvoElReporte)
+{
+    // An open declaration of the month with one receipt; the user chose to replace it.
+    sql("INSERT INTO Cabeceras (Nro_Agente, Sucursal, Cod_Regimen, Anio, Mes, Rectifica, Estado, "
+        "Origen, Descartados) VALUES ('000123', '0001', '01', '2008', '05', '00', '2', 'M', 3)");
+    const qint64 id = idImportada();
+    base.ejecutar(QStringLiteral("INSERT INTO Retenciones (IdCabecera, Nro_Contrib, Nro_Comprobante, "
+                                 "Estado, MarcaImp) VALUES (?, '0001234565', '00000007', '5', '')"),
+                  {id});
+    fallarAlGuardar("Retenciones", "Nro_Comprobante", "00000044");
+
+    const auto r = importarDDJJ({C{}.linea(), R{}.linea(), R{.dia = "00"}.linea(), R{}.linea(),
+                                 R{}.linea(), "BASURA"},
+                                {Respuesta::Si});
+    EXPECT_FALSE(r.completa);
+    EXPECT_EQ(comprobantes(id), QStringList({"00000007 5 "}));
+    EXPECT_EQ(valor("SELECT Origen || Descartados FROM Cabeceras").toString(), QStringLiteral("M3"));
+    EXPECT_EQ(contador(), QStringLiteral("00000041"));
+    EXPECT_EQ(reporte(), QString::fromLatin1("\r\n   Errores detectados durante la importaci\xf3n:\r\n\r\n"
+                                             "     L\xednea 3: El d\xed" "a no es correcto.\r\n"));
+    ASSERT_EQ(dialogos.mensajes.size(), 2u);  // the question, then the failure
+    const Mensaje& falla = dialogos.mensajes.back();
+    EXPECT_EQ(falla.titulo, QStringLiteral("Error 3317"));
+    EXPECT_EQ(falla.icono, Icono::Critico);
+    EXPECT_EQ(falla.texto, QString::fromUtf8("Un valor no cumple la regla de su campo (falla de "
+                                             "prueba).\n\nLa importación no guardó nada: la base "
+                                             "de datos quedó como estaba."));
+
+    // A new declaration goes too; so do the subjects of a subjects run.
+    sql("DELETE FROM Retenciones");
+    sql("DELETE FROM Cabeceras");
+    EXPECT_FALSE(importarDDJJ({C{}.linea(), R{}.linea(), R{}.linea(), R{}.linea()}).completa);
+    EXPECT_EQ(valor("SELECT COUNT(*) FROM Cabeceras").toLongLong(), 0);
+    EXPECT_EQ(valor("SELECT COUNT(*) FROM Retenciones").toLongLong(), 0);
+    EXPECT_EQ(contador(), QStringLiteral("00000041"));
+
+    fallarAlGuardar("Contribuyentes", "Nro_Contrib", "9241234564");
+    EXPECT_FALSE(importar(ModoImportacion::Sujetos, copiar("SUJETOS.TXT")).completa);
+    EXPECT_EQ(valor("SELECT COUNT(*) FROM Contribuyentes").toLongLong(), 2);
+}
+
+TEST_F(CorridaTest, SinReporteNoSeImportaNada)
+{
+    const QString ruta = archivo({C{}.linea(), R{}.linea()});
+    QDir().mkpath(carpeta.ruta(QStringLiteral("DDJJ.TXT.log")));  // the log's name is taken
+    EXPECT_FALSE(importar(ModoImportacion::Declaracion, ruta).completa);
+    EXPECT_EQ(valor("SELECT COUNT(*) FROM Cabeceras").toLongLong(), 0);
+    ASSERT_FALSE(dialogos.mensajes.empty());
+    EXPECT_EQ(dialogos.mensajes.back().titulo, QStringLiteral("Error 75"));
+    EXPECT_TRUE(dialogos.mensajes.back().texto.startsWith(
+        QStringLiteral("No se pudo crear el archivo de reporte '%1'")
+            .arg(carpeta.ruta(QStringLiteral("DDJJ.TXT.log")))));
+}
+
+TEST_F(CorridaTest, UnaDeclaracionImportadaSeEmiteComoCualquierOtra)
+{
+    sql("INSERT INTO Vencimientos (Anio, Mes, Fecha) VALUES (2008, 5, '2008-06-16')");
+    ASSERT_TRUE(importarDDJJ({C{}.linea(), R{}.linea(), R{.dia = "00"}.linea(), "BASURA"}).completa);
+    const qint64 id = idImportada();
+
+    QTemporaryDir destino;
+    dialogos.mensajes.clear();
+    dialogos.respuestas = {Respuesta::Si};
+    dialogos.rutas = {destino.path()};
+    const auto emitida = emitirDeclaracion(contexto, id);
+    ASSERT_TRUE(emitida);
+    EXPECT_EQ(valor("SELECT Estado FROM Cabeceras").toString(), QStringLiteral("3"));
+    QFile archivoEmitido(QDir(destino.path()).filePath(QStringLiteral("DJ_000123_0001_01_2008_05_00.TXT")));
+    ASSERT_TRUE(archivoEmitido.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromLatin1(archivoEmitido.readAll()),
+              QStringLiteral("C00012301200805000001CASA CENTRAL                            "
+                             "TRESVALLE           NI30123456781100001*\r\n"
+                             "R000123456515000001000,0005,00000000050,000001-0000123401000000420"
+                             "20123456786I*\r\n"
+                             "R000123456500000001000,0005,00000000050,000001-0000123401000000430"
+                             "20123456786E*\r\n"));
+}
+
+TEST_F(CorridaTest, UnaDeclaracionImportadaSeDeshaceConTodoLoQueTrajo)
+{
+    for (const char* regimen : {"11", "16"}) {
+        SCOPED_TRACE(regimen);
+        const D anticipo{.anticipo = "00000007", .agente = "000456", .tipo = "00", .cantidad = "000",
+                         .unitario = "000000010.00"};
+        ASSERT_TRUE(importarDDJJ({C{.regimen = QString::fromLatin1(regimen)}.linea(),
+                                  R{.alicuota = "01,00", .retenido = "000000000.00"}.linea(),
+                                  anticipo.linea()})
+                        .completa);
+        const qint64 id = idImportada(QString::fromLatin1(regimen));
+        EXPECT_EQ(contar("Guias", id), 1);
+        EXPECT_EQ(contar("Retenciones_B", id), 1);
+        dialogos.respuestas = {Respuesta::Si};
+        EXPECT_TRUE(deshacerImportacion(contexto, id));
+        for (const char* tabla : {"Retenciones", "Guias", "Retenciones_B", "Cabeceras"})
+            EXPECT_EQ(contar(tabla, id), 0) << tabla;
+    }
+}
+
+} // namespace

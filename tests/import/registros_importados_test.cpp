@@ -1,0 +1,177 @@
+// The records of the import files read from their positions, and the records of the declaration
+// file the program writes read back through them.
+
+#include "import/registros_importados.h"
+
+#include "declarations/registros_declaracion.h"
+#include "import/lineas_prueba.h"
+
+#include <QLocale>
+#include <QSqlField>
+#include <QSqlRecord>
+#include <gtest/gtest.h>
+
+namespace {
+
+LineaImportada linea(const char* texto)
+{
+    return LineaImportada::de(QByteArray(texto));
+}
+
+QString enPuntos(const std::optional<Importe>& i)
+{
+    return i ? i->conPunto() : QStringLiteral("(nada)");
+}
+
+TEST(CamposImportados, ValorNumericoComoLaLecturaAntigua)
+{
+    const std::pair<const char*, qint64> casos[] = {
+        {"01", 1}, {"1 ", 1}, {" 1", 1}, {"1A", 1}, {"AB", 0}, {"", 0}, {"-5", -5}, {"2 0", 20},
+        {"00", 0}, {"+7", 7}, {"--3", 0},
+    };
+    for (const auto& [texto, valor] : casos)
+        EXPECT_EQ(campo_importado::valorNumerico(QString::fromLatin1(texto)), valor) << texto;
+}
+
+TEST(CamposImportados, LaFormaDeImporte)
+{
+    const std::pair<const char*, const char*> casos[] = {
+        {"-00001234.56", "-1234.56"},   {"000012345.07", "12345.07"},
+        {"123456789.50", "123456789.50"}, {"000000050,05", "50.05"},
+        {"     1000.00", "1000.00"},   {"000000000x00", "0.00"},
+        // What is not a number in either part is no amount.
+        {"00000A100.00", "(nada)"},    {"000001000.0A", "(nada)"}, {"         .00", "(nada)"},
+        {"0000-1000.00", "(nada)"},    {"00001000.00", "(nada)"},
+    };
+    for (const auto& [texto, valor] : casos)
+        EXPECT_EQ(enPuntos(campo_importado::importe(QString::fromLatin1(texto))),
+                  QString::fromLatin1(valor))
+            << texto;
+}
+
+TEST(RegistrosImportados, LaFormaDeCadaRegistro)
+{
+    const QByteArray s = "S" + QByteArray(102, '0') + "*";
+    const QByteArray r = "R" + QByteArray(56, '0') + "*";
+    const QByteArray d = "D" + QByteArray(52, '0') + "*";
+    struct Caso {
+        QByteArray texto;
+        bool sujeto, cabecera, retencion, detalle;
+    };
+    const Caso casos[] = {
+        {s, true, false, false, false},
+        {s.chopped(2) + "*", false, false, false, false},
+        {s.chopped(1) + "0*", false, false, false, false},
+        {"  " + s + "  ", true, false, false, false},
+        {s.chopped(1) + "-", false, false, false, false},
+        {"C*", false, true, false, false},
+        {"C123456", false, false, false, false},
+        {r, false, false, true, false},                       // 58 characters
+        {r.chopped(2) + "*", false, false, false, false},     // 57
+        {"A" + r.mid(1), false, false, true, false},
+        {r + "LO QUE SIGUE NO SE LEE*", false, false, true, false},
+        {d, false, false, false, true},                       // 54
+        {d.chopped(2) + "*", false, false, false, false},     // 53
+        {d.chopped(1) + "0*", false, false, false, false},    // 55
+        // A line feed inside: the lines of the file end in LF alone.
+        {"C12345601200805000001*\nR" + r.mid(1) + "\n*", false, false, false, false},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.texto.toStdString());
+        const LineaImportada l = LineaImportada::de(c.texto);
+        EXPECT_EQ(leerSujeto(l).has_value(), c.sujeto);
+        EXPECT_EQ(leerCabecera(l).has_value(), c.cabecera);
+        EXPECT_EQ(leerRetencion(l).has_value(), c.retencion);
+        EXPECT_EQ(leerDetalle(l).has_value(), c.detalle);
+    }
+}
+
+TEST(RegistrosImportados, LosCamposEnSusPosiciones)
+{
+    lineas_prueba::S sujeto{.nombre = " PEREZ\tJUAN", .tipo = "3"};
+    const auto s = leerSujeto(LineaImportada::de(sujeto.linea()));
+    ASSERT_TRUE(s);
+    EXPECT_EQ(s->jurisdiccion, QStringLiteral("000"));
+    EXPECT_EQ(s->inscripcion, QStringLiteral("1234565"));
+    EXPECT_EQ(s->cuit, QStringLiteral("20123456786"));
+    EXPECT_EQ(s->razonSocial, QStringLiteral("PEREZ JUAN"));
+    EXPECT_EQ(s->domicilio, QStringLiteral("SAN MARTIN 123"));
+    EXPECT_EQ(s->marcaTipo, QLatin1Char('3'));
+
+    const auto c = leerCabecera(linea("C1234561020081 00000001*"));
+    ASSERT_TRUE(c);
+    EXPECT_EQ(QStringList({c->agente, c->regimen, c->anio, c->mes, c->rectifica, c->sucursal}),
+              QStringList({"123456", "10", "2008", "1 ", "00", "0000"}));
+    EXPECT_EQ(c->mesNormalizado(), QStringLiteral("01"));
+    EXPECT_EQ(c->numeroRegimen(), 10);
+
+    const auto r = leerRetencion(linea("A000123456515000001000.0005,00000000050.05 0001-123    01*"));
+    ASSERT_TRUE(r);
+    EXPECT_TRUE(r->anulada);
+    EXPECT_EQ(r->nroContrib(), QStringLiteral("0001234565"));
+    EXPECT_EQ(r->dia, QStringLiteral("15"));
+    EXPECT_EQ(enPuntos(r->bruto), QStringLiteral("1000.00"));
+    EXPECT_EQ(enPuntos(r->alicuota), QStringLiteral("5.00"));
+    EXPECT_EQ(enPuntos(r->retenido), QStringLiteral("50.05"));
+    EXPECT_EQ(r->nroX, QStringLiteral("0001-123"));
+    EXPECT_EQ(r->concepto, QStringLiteral("01"));
+
+    const auto d = leerDetalle(linea("D12345678000456A000012301002000000010.500001-00005678*"));
+    ASSERT_TRUE(d);
+    EXPECT_EQ(QStringList({d->anticipo, d->agente, d->guia, d->tipo, d->cantidad, d->porte}),
+              QStringList({"12345678", "000456", "A0000123", "01", "002", "0001-00005678"}));
+    EXPECT_EQ(enPuntos(d->unitario), QStringLiteral("10.50"));
+}
+
+QSqlRecord fila(std::initializer_list<std::pair<const char*, QVariant>> campos)
+{
+    QSqlRecord r;
+    for (const auto& [nombre, valor] : campos) {
+        QSqlField f(QString::fromLatin1(nombre), valor.metaType());
+        f.setValue(valor);
+        r.append(f);
+    }
+    return r;
+}
+
+// The declaration file shares its header and withholding positions with the import file: what
+// the program writes, under either decimal separator, reads back as the same values.
+TEST(RegistrosImportados, UnArchivoDeclaracionSeLeeCampoPorCampo)
+{
+    const QSqlRecord cabecera = fila({{"Nro_Agente", "000123"}, {"Cod_Regimen", "01"}, {"Anio", "2004"},
+                                      {"Mes", "05"}, {"Rectifica", "01"}, {"Sucursal", "0002"},
+                                      {"Origen", "I"}, {"Descartados", 3}});
+    const QSqlRecord sucursal = fila({{"Descripcion", "CASA CENTRAL"}, {"Localidad", "TRESVALLE"}});
+    const QSqlRecord agente = fila({{"CUIT", "30123456781"}, {"CondIVA", 1}});
+    const auto c = leerCabecera(LineaImportada::de(
+        registro_declaracion::cabecera(cabeceraDe(cabecera), QStringLiteral("N"),
+                                       sucursalDe(sucursal), agenteDe(agente))
+            .toLatin1()));
+    ASSERT_TRUE(c);
+    EXPECT_EQ(QStringList({c->agente, c->regimen, c->anio, c->mes, c->rectifica, c->sucursal}),
+              (QStringList{"000123", "01", "2004", "05", "01", "0002"}));
+
+    for (const QLocale& locale : {QLocale(QLocale::Spanish, QLocale::Argentina), QLocale::c()}) {
+        const QSqlRecord retencion = fila(
+            {{"Nro_Contrib", "9011234563"}, {"Dia", "07"},
+             {"Importe_Bruto", Importe::leer(u"1234.56")->aColumna()},
+             {"Alicuota", Importe::leer(u"3.5")->aColumna()},
+             {"Importe_Ret", Importe::leer(u"43.21")->aColumna()}, {"Nro_X", "0001-00000099"},
+             {"Cod_Concepto", "97"}, {"Nro_Comprobante", "00000042"}, {"Estado", "4"},
+             {"Cod_Tipo", "2"}, {"CUIT", "20123456786"}, {"MarcaImp", "I"}});
+        const auto r = leerRetencion(
+            LineaImportada::de(
+                registro_declaracion::retencion(retencionDelArchivoDe(retencion), locale).toLatin1()));
+        ASSERT_TRUE(r) << locale.name().toStdString();
+        EXPECT_TRUE(r->anulada);
+        EXPECT_EQ(r->nroContrib(), QStringLiteral("9011234563"));
+        EXPECT_EQ(r->dia, QStringLiteral("07"));
+        EXPECT_EQ(enPuntos(r->bruto), QStringLiteral("1234.56"));
+        EXPECT_EQ(enPuntos(r->alicuota), QStringLiteral("3.50"));
+        EXPECT_EQ(enPuntos(r->retenido), QStringLiteral("43.21"));
+        EXPECT_EQ(r->nroX, QStringLiteral("0001-00000099"));
+        EXPECT_EQ(r->concepto, QStringLiteral("97"));
+    }
+}
+
+} // namespace
