@@ -28,7 +28,7 @@ FormularioRegistro::FormularioRegistro(Contexto& contexto, Opciones opciones, QW
     setWindowTitle(opciones_.titulo);
     crearPantalla();
     Habilitar_Edicion(Modo::Navegando);
-    instalarAyudaF1(*this, contexto_, [this] { return objectName(); });
+    if (opciones_.ayuda) instalarAyudaF1(*this, contexto_, [this] { return objectName(); });
 }
 
 void FormularioRegistro::crearPantalla()
@@ -36,6 +36,7 @@ void FormularioRegistro::crearPantalla()
     auto* principal = new QHBoxLayout(this);
     auto* izquierda = new QVBoxLayout;
     principal->addLayout(izquierda, 1);
+    columnaIzquierda_ = izquierda;
 
     if (opciones_.conOrden) {
         lblOrden_ = new QLabel(opciones_.femenino ? QStringLiteral("  Ordenadas por:")
@@ -71,7 +72,8 @@ void FormularioRegistro::crearPantalla()
     botones->addLayout(columnaAltas_);
     if (opciones_.modificar)
         CmdModificar_ = boton(QStringLiteral("CmdModificar"), opciones_.textoModificar, botones);
-    cmdBorrar_ = boton(QStringLiteral("cmdBorrar"), QStringLiteral("&Borrar"), botones);
+    if (opciones_.borrar)
+        cmdBorrar_ = boton(QStringLiteral("cmdBorrar"), QStringLiteral("&Borrar"), botones);
     botones->addSpacing(12);
     cmdGrabar_ = boton(QStringLiteral("cmdGrabar"), QStringLiteral("&Grabar"), botones);
     cmdCancelar_ = boton(QStringLiteral("cmdCancelar"), QStringLiteral("&Cancelar"), botones);
@@ -89,7 +91,7 @@ void FormularioRegistro::crearPantalla()
     connect(cmdAgregar_, &QPushButton::clicked, this, &FormularioRegistro::Agregar);
     if (CmdModificar_)
         connect(CmdModificar_, &QPushButton::clicked, this, &FormularioRegistro::Modificar);
-    connect(cmdBorrar_, &QPushButton::clicked, this, &FormularioRegistro::Borrar);
+    if (cmdBorrar_) connect(cmdBorrar_, &QPushButton::clicked, this, &FormularioRegistro::Borrar);
     connect(cmdGrabar_, &QPushButton::clicked, this, &FormularioRegistro::Grabar);
     connect(cmdCancelar_, &QPushButton::clicked, this, &FormularioRegistro::Cancelar);
     if (cmdActivar_)
@@ -207,6 +209,12 @@ void FormularioRegistro::agregarBotonAlta(QPushButton* boton)
     boton->setEnabled(cmdAgregar_->isEnabled());
 }
 
+void FormularioRegistro::agregarAlPie(QWidget* control)
+{
+    control->setParent(this);
+    columnaIzquierda_->addWidget(control);
+}
+
 void FormularioRegistro::mostrarSeleccionar()
 {
     if (cmdSeleccionar_) cmdSeleccionar_->setVisible(true);
@@ -235,8 +243,7 @@ void FormularioRegistro::Habilitar_Edicion(Modo modo)
     cmdSalir_->setEnabled(!editando);
     cmdGrabar_->setEnabled(editando);
     cmdCancelar_->setEnabled(editando);
-    cmdBorrar_->setEnabled(registro);
-    for (QPushButton* b : {CmdModificar_, cmdActivar_, cmdSeleccionar_})
+    for (QPushButton* b : {cmdBorrar_, CmdModificar_, cmdActivar_, cmdSeleccionar_})
         if (b) b->setEnabled(registro);
 
     switch (modo) {
@@ -245,6 +252,7 @@ void FormularioRegistro::Habilitar_Edicion(Modo modo)
     case Modo::Modificando: marco_->setTitle(QStringLiteral(" Modificar ")); break;
     }
     for (QWidget* clave : claves_) clave->setEnabled(modo != Modo::Modificando);
+    alCambiarModo(modo);
 }
 
 void FormularioRegistro::ordenarPorColumna(int columna)
@@ -417,7 +425,7 @@ void FormularioRegistro::borrarFila(qint64 id, const QSqlRecord&)
 
 void FormularioRegistro::Borrar()
 {
-    if (modo_ != Modo::Navegando || !grilla_->hayFilas()) return;
+    if (!cmdBorrar_ || modo_ != Modo::Navegando || !grilla_->hayFilas()) return;
     protegido_([this] {
         const auto id = grilla_->idActual();
         const auto fila = grilla_->registroActual();

@@ -55,6 +55,8 @@ protected:
         bool conOrden = true;       // whether it shows the order label lblOrden
         bool femenino = false;      // its noun is feminine: "  Ordenadas por:"
         bool modificar = true;      // whether it has Modificar
+        bool borrar = true;         // whether it has Borrar
+        bool ayuda = true;          // whether F1 opens its help
         QString textoModificar = QStringLiteral("&Modificar");
         bool activar = false;       // chooses an element of the environment
         bool seleccionar = false;   // serves as a pick list
@@ -104,6 +106,8 @@ protected:
     void setClaveRepetida(const QString& primeraLinea, QWidget* foco);
     // Further add buttons, which follow Agregar's state.
     void agregarBotonAlta(QPushButton* boton);
+    // A control of the form's own below the edit frame (a total), live whatever the state.
+    void agregarAlPie(QWidget* control);
     // The first activation: the grid in its first order (or the fixed one), on its last row.
     // A form calls it last in its constructor.
     void iniciar();
@@ -126,6 +130,8 @@ protected:
     virtual void borrado(const QSqlRecord& /*fila*/) {}
     // Borrar left no row: unbound controls.
     virtual void sinFilas() {}
+    // The form has just switched to browsing, adding or modifying (its controls already follow).
+    virtual void alCambiarModo(Modo /*modo*/) {}
     virtual void Activar() {}
     // Seleccionar: the code handed back. The default is the first column's value.
     virtual QString codigoSeleccionado(const QSqlRecord& fila) const;
@@ -185,6 +191,7 @@ private:
     QGroupBox* marco_ = nullptr;
     QGridLayout* rejilla_ = nullptr;
     QVBoxLayout* columnaAltas_ = nullptr;
+    QVBoxLayout* columnaIzquierda_ = nullptr;
     QPushButton* cmdAgregar_ = nullptr;
     QPushButton* CmdModificar_ = nullptr;
     QPushButton* cmdBorrar_ = nullptr;

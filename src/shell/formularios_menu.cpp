@@ -2,6 +2,7 @@
 
 #include "common/contexto.h"
 #include "declarations/frmCabeceras.h"
+#include "details/frmRemesas.h"
 #include "entry/apertura_entrada.h"
 #include "import/frmImportar.h"
 #include "platform/dialogs.h"
@@ -67,6 +68,9 @@ void conectarFormularios(frmPrincipal& ventana, Contexto& contexto)
             contexto.dialogs.abrirModal(tipos);
         });
     }
+
+    // The agent's stamp remittances (the main window refuses the item while no agent is active).
+    ventana.setAbridor(QStringLiteral("MnuRemesas"), [&] { abrir<frmRemesas>(ventana, contexto); });
 
     // Entry
     ventana.setAbridor(QStringLiteral("mnuRetenciones"), [&] {

@@ -25,11 +25,11 @@ TEST_F(FormulariosMenuTest, CadaFormularioExistenteTieneSuItem)
          {"mnuConceptos", "mnuContribuyentes", "mnuAgentes", "mnuSucursales", "mnuRegimenes",
           "mnuAlicuotas", "mnuVencimientos", "mnuTasas", "mnuCereales", "mnuRetenciones",
           "mnuCabecerasActivar", "mnuCabecerasABM", "mnuCabecerasRect", "mnuCabecerasEmitir",
-          "mnuDeshacerCabImp", "mnuImportarSuj", "mnuImportarRet"})
+          "mnuDeshacerCabImp", "mnuImportarSuj", "mnuImportarRet", "MnuRemesas"})
         EXPECT_TRUE(habilitado(item)) << item;
-    // Remittances, police and receipts by declaration are yet to come.
+    // Police and receipts by declaration are yet to come.
     for (const char* item :
-         {"MnuRemesas", "MnuPolicia", "MnuTurnos", "mnuAdministracionIntervenciones", "mnuRetxCab",
+         {"MnuPolicia", "MnuTurnos", "mnuAdministracionIntervenciones", "mnuRetxCab",
           "mnuDetalleIntervenciones"})
         EXPECT_FALSE(habilitado(item)) << item;
 }

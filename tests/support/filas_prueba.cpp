@@ -96,6 +96,13 @@ void guia(BaseDatos& base, const DatosGuia& d)
           {"IdCabecera", d.idCabecera}});
 }
 
+void remesa(BaseDatos& base, const DatosRemesa& d)
+{
+    fila(base, QStringLiteral("Remesas"),
+         {{"Nro_Remesa", d.nro}, {"TipoEstampilla", d.tipo}, {"Nro_Agente", d.agente},
+          {"Nro_desde", d.desde}, {"Nro_Hasta", d.hasta}});
+}
+
 void otrasRetenciones(BaseDatos& base, qint64 idCabecera, const QString& comprobante,
                       const QVariant& importe)
 {

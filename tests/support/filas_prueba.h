@@ -124,6 +124,16 @@ struct DatosGuia {
 };
 void guia(BaseDatos& base, const DatosGuia& d);
 
+// A stamp remittance.
+struct DatosRemesa {
+    QVariant nro{};
+    QVariant tipo{};
+    QVariant agente{};
+    QVariant desde{};
+    QVariant hasta{};
+};
+void remesa(BaseDatos& base, const DatosRemesa& d);
+
 // The other withholdings of a receipt.
 void otrasRetenciones(BaseDatos& base, qint64 idCabecera, const QString& comprobante,
                       const QVariant& importe);

@@ -1,0 +1,38 @@
+#pragma once
+// The stamp remittances the agency delivered to the active agent: each one contiguous range of
+// stamps of one type, registered only when the control number typed matches the one computed from
+// its figures, and never changed or deleted afterwards. "Consultar StocK" tells how many stamps of
+// each type the agent's active branch has left in the active regime.
+//
+//     frmRemesas form(contexto, ventana);
+//     contexto.dialogs.abrirModal(form);
+
+#include "forms/formulario_registro.h"
+
+class QLabel;
+
+class frmRemesas final : public FormularioRegistro {
+    Q_OBJECT
+public:
+    explicit frmRemesas(Contexto& contexto, QWidget* parent = nullptr);
+
+protected:
+    void completarValores(QVariantMap& valores) override;
+    void grabado(const QVariantMap& valores, bool agregando) override;
+    void alCambiarModo(Modo modo) override;
+
+private:
+    // Whether the typed control number is the remittance's; false after telling the user.
+    bool controlCorrecto();
+    bool remesaNueva();
+    void Cmd_stock_Click();
+
+    QString agente_;  // the agent active when the form opened
+    QLineEdit* TxtAgente_;
+    CajaTexto* TxtRemesa_;
+    CajaTexto* txtTipo_;
+    CajaTexto* TxtDesde_;
+    CajaTexto* TxtHasta_;
+    CajaTexto* TxtControl_;
+    QLabel* LblControl_ = nullptr;
+};
