@@ -1,9 +1,11 @@
 #pragma once
 // What the entry forms get from the rest of the program: the pick lists of subjects and concepts,
-// and the print of a receipt. Each may be missing: a form without a pick list behaves as when the
-// user closes the list without choosing, and without a print its print button stays disabled.
+// the print of a receipt and the window of a receipt's detail rows. Each may be missing: a form
+// without a pick list behaves as when the user closes the list without choosing, without a print
+// its print button stays disabled, and without a detail window its detail button does nothing.
 
 #include "database/filas.h"
+#include "entry/detalle_comprobante.h"
 
 #include <QString>
 #include <functional>
@@ -23,4 +25,5 @@ using ImprimirComprobante =
 struct ServiciosEntrada {
     Selectores selectores;
     ImprimirComprobante imprimirComprobante;
+    AbrirDetalle detalle;
 };

@@ -1,0 +1,61 @@
+#pragma once
+// The advances deducted from one receipt: each one paid to a collection agent (another, or the
+// active agent itself) under that agent's receipt for it, and, where the regime's advances carry
+// grain stamps, the advance's stamp and its waybill number. The advances' total is what the window
+// hands back to the entry form, as the receipt's other withholdings. An advance under the active
+// agent's own number has no receipt number ("0") and no amount; in the regime of stamped
+// advances it says so to the entry form, and its stamp must lie in one of the agent's remittances.
+//
+//     frmAnticipos anticipos(contexto, detalleNuevo(idCabecera), entrada);
+//     contexto.dialogs.abrirModal(anticipos);
+//     const ResultadoDetalle r = anticipos.resultado();
+
+#include "entry/detalle_comprobante.h"
+#include "forms/formulario_registro.h"
+
+class QLabel;
+
+class frmAnticipos final : public FormularioRegistro {
+    Q_OBJECT
+public:
+    frmAnticipos(Contexto& contexto, ComprobanteDetalle comprobante, QWidget* parent = nullptr);
+
+    // Recomputes Lbl_total_general from the receipt's rows.
+    void Actualiza_Total_general();
+    ResultadoDetalle resultado() const { return {total_, Mismo_agente_}; }
+
+protected:
+    void valoresIniciales() override;
+    void completarValores(QVariantMap& valores) override;
+    void grabado(const QVariantMap& valores, bool agregando) override;
+    void borrado(const QSqlRecord& fila) override;
+
+private:
+    void enlazarCampos();
+    void ponerVerificaciones();
+    bool esAgenteActivo() const;
+    // Hides the advance number and amount for an advance of the active agent; on leaving the
+    // agent box also sets them to "0".
+    void reglaAgentePropio(bool alSalir);
+    Importe monto() const;
+    QString porte() const;
+    // The stamp checks of Grabar; false after telling the user.
+    bool obleaSinUsar();
+    bool obleaPropiaEnRemesa();
+
+    ComprobanteDetalle comprobante_;
+    bool conOblea_ = false;
+    qint64 Ultimo_agente_ = 0;
+    bool Mismo_agente_ = false;
+    Importe total_;
+
+    CajaMascara* mskNroAgente;
+    CajaTexto* TxtNro_Anticipo;
+    CajaTexto* mskMonto;
+    CajaTexto* TxtEstampilla;
+    CajaTexto* TxtPorte1;
+    CajaTexto* TxtPorte2;
+    QLabel* Lbl_Nroguia_porte = nullptr;
+    QLabel* lblImporteBruto = nullptr;
+    QLabel* Lbl_total_general = nullptr;
+};

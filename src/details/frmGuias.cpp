@@ -1,0 +1,455 @@
+#include "details/frmGuias.h"
+
+#include "common/contexto.h"
+#include "common/obleas.h"
+#include "database/base_datos.h"
+#include "database/entorno.h"
+#include "details/campos_detalle.h"
+#include "details/usos_oblea.h"
+#include "entry/numeros_pantalla.h"
+#include "forms/botones.h"
+#include "forms/eventos_foco.h"
+#include "forms/grilla_registros.h"
+#include "forms/textos_formularios.h"
+#include "reference/frmTipos.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+constexpr Qt::Alignment kCentro = Qt::AlignHCenter;
+constexpr Qt::Alignment kDerecha = Qt::AlignRight;
+
+const QString kMascaraPesos = u"$ #,##0.00"_s;
+
+// What the window looks like and keeps in each of its modes.
+struct Apariencia {
+    QString titulo;
+    QString rotuloTotalFila;   // Lbl_total
+    QString rotuloNumero;      // Lbl_Nroguia_porte; empty: no number box
+    QString rotuloPorte;       // Lbl_porte; empty: no waybill boxes
+    bool guion = false;        // the dash between the two waybill boxes
+    bool cantidad = true;      // the quantity, with the row's total
+    QString palabra;           // the rows' name in the delete question and the order label
+    int clase = 0;             // the goods class of `Tipos`
+};
+
+Apariencia apariencia(ModoDetalle modo)
+{
+    switch (modo) {
+    case ModoDetalle::Guias:
+        return {u"Carga de Guias"_s, u"Total Guia:"_s, u"Nº de Guia:"_s.leftJustified(58), {},
+                false, true, u"Guia"_s, 1};
+    case ModoDetalle::Obleas:
+        return {u"Carga de Obleas"_s, u"Total Oblea:"_s,
+                u"Nº Oblea:"_s + QString(24, u' ') + u"(Letra y Número)"_s,
+                u"Nº Remito,Carta Porte, etc:"_s + QString(38, u' ') + u"(completar con ceros)"_s,
+                true, false, u"Oblea"_s, 2};
+    case ModoDetalle::Alimentos:
+        return {u"Carga de Conceptos"_s, u"Total Conceptos:"_s, {},
+                u"Nº de Comprobante:"_s.leftJustified(65), false, true, u"Concepto"_s, 3};
+    default: break;
+    }
+    return {u"Carga de Guias"_s, u"Total Guia:"_s, u"Nº de Guia:"_s, {}, false, true, {}, 0};
+}
+
+QString pesos(Importe valor)
+{
+    return valor.formato(kMascaraPesos, QLocale());
+}
+
+std::vector<ColumnaGrilla> columnas(const Apariencia& a, ModoDetalle modo)
+{
+    const QString porNumero = u"  Ordenados por: Nº de "_s + a.palabra;
+    //        field               caption               alignment width resizable order label
+    std::vector<ColumnaGrilla> c = {
+        {u"Nro_Comprobante"_s, u"Nro_Comprobante"_s, kCentro,  10, false, porNumero, u"NroGuia"_s},
+        {u"NroGuia"_s,         u"NroGuia"_s,         kCentro,   9, false, porNumero, u"NroGuia"_s},
+        {u"Tipo"_s,            u"Concepto"_s,        kCentro,   8, false, u"  Ordenados por: Concepto"_s},
+        {u"Cantidad"_s,        u"Cantidad"_s,        kDerecha,  9, false},
+        {u"Valor_Unitario"_s,  u"Valor_Unitario"_s,  kDerecha, 14, false},
+        {u"Total"_s,           u"Total"_s,           kDerecha, 14, false},
+    };
+    c[3].formato = [](const QVariant& v) {
+        return Importe::desdeDouble(v.toDouble()).formato(u"0.00", QLocale());
+    };
+    c[4].formato = c[5].formato = [](const QVariant& v) { return pesos(Importe::desdeColumna(v)); };
+    if (modo == ModoDetalle::Obleas) {
+        c[1].titulo = u"Oblea"_s;
+        c[3].oculta = c[4].oculta = true;
+    }
+    if (modo == ModoDetalle::Alimentos) c[1].oculta = true;
+    return c;
+}
+
+QLabel* visor(const QString& nombre, QWidget* padre)
+{
+    auto* l = new QLabel(padre);
+    l->setObjectName(nombre);
+    l->setFrameShape(QFrame::Panel);
+    l->setFrameShadow(QFrame::Sunken);
+    l->setMinimumWidth(110);
+    return l;
+}
+
+QLabel* rotulo(const QString& nombre, const QString& texto, QWidget* padre)
+{
+    auto* l = new QLabel(texto, padre);
+    l->setObjectName(nombre);
+    return l;
+}
+
+bool esModoDeGuias(ModoDetalle m)
+{
+    return m == ModoDetalle::Guias || m == ModoDetalle::Obleas || m == ModoDetalle::Alimentos;
+}
+
+} // namespace
+
+frmGuias::frmGuias(Contexto& contexto, ComprobanteDetalle comprobante, QWidget* parent)
+    : FormularioRegistro(contexto,
+                         {.nombre = u"frmGuias"_s,
+                          .tabla = u"Guias"_s,
+                          .nombreGrilla = u"dbgGuias"_s,
+                          .nombreMarco = u"fraGuia"_s,
+                          .ayudaGrilla = textos::AyudaOrdenar,
+                          .ayuda = false},
+                         parent),
+      comprobante_(std::move(comprobante)),
+      modo_(reglasRegimen(contexto.entorno.regimen()).detalle),
+      mskCodConcepto(caja(u"mskCodConcepto"_s, CajaTexto::Tipo::Codigo, 2)),
+      TxtCantidad(caja(u"TxtCantidad"_s, CajaTexto::Tipo::Importe, 12)),
+      TxtNroGuia(caja(u"TxtNroGuia"_s, CajaTexto::Tipo::Libre, 8)),
+      TxtPorte1(caja(u"TxtPorte1"_s, CajaTexto::Tipo::Codigo, 4)),
+      TxtPorte2(caja(u"TxtPorte2"_s, CajaTexto::Tipo::Codigo, 8))
+{
+    if (!esModoDeGuias(modo_)) modo_ = ModoDetalle::Ninguno;
+    const Apariencia a = apariencia(modo_);
+    clase_ = a.clase;
+    palabra_ = a.palabra;
+    setWindowTitle(a.titulo);
+
+    QWidget* m = marco();
+    cmdConceptos = crearBotonSelector(m, u"cmdConceptos"_s);
+    lblDescConcepto = visor(u"lblDescConcepto"_s, m);
+    LblPunitario = visor(u"LblPunitario"_s, m);
+    LblTotal = visor(u"LblTotal"_s, m);
+    LblPunitario->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    LblTotal->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Label1 = rotulo(u"Label1"_s, u"Cantidad:"_s, m);
+    Lbl_total = rotulo(u"Lbl_total"_s, a.rotuloTotalFila, m);
+    Lbl_Nroguia_porte = rotulo(u"Lbl_Nroguia_porte"_s, a.rotuloNumero, m);
+    Lbl_porte = rotulo(u"Lbl_porte"_s, a.rotuloPorte, m);
+    Lbl_guion = rotulo(u"Lbl_guion"_s, u"-"_s, m);
+
+    QGridLayout* r = rejilla();
+    r->addWidget(etiqueta(u"Concepto:"_s, mskCodConcepto), 0, 0);
+    r->addWidget(mskCodConcepto, 0, 1);
+    r->addWidget(cmdConceptos, 0, 2);
+    r->addWidget(lblDescConcepto, 0, 3, 1, 4);
+    r->addWidget(Label1, 1, 0);
+    r->addWidget(TxtCantidad, 1, 1, 1, 2);
+    r->addWidget(rotulo(u"Label2"_s, u"Valor Fijo Unitario:"_s, m), 1, 3, Qt::AlignRight);
+    r->addWidget(LblPunitario, 1, 4);
+    r->addWidget(Lbl_total, 1, 5, Qt::AlignRight);
+    r->addWidget(LblTotal, 1, 6);
+    r->addWidget(Lbl_Nroguia_porte, 2, 0, 1, 3);
+    r->addWidget(TxtNroGuia, 2, 3);
+    r->addWidget(Lbl_porte, 3, 0, 1, 3);
+    r->addWidget(TxtPorte1, 3, 3);
+    r->addWidget(Lbl_guion, 3, 4, Qt::AlignHCenter);
+    r->addWidget(TxtPorte2, 3, 5);
+    r->setColumnStretch(6, 1);
+    mskCodConcepto->setMaximumWidth(44);
+
+    auto* pie = new QWidget;
+    auto* filaPie = new QHBoxLayout(pie);
+    filaPie->setContentsMargins(0, 0, 0, 0);
+    filaPie->addStretch(1);
+    filaPie->addWidget(new QLabel(u"Total General:"_s, pie));
+    Lbl_total_general = visor(u"Lbl_total_general"_s, pie);
+    Lbl_total_general->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Lbl_total_general->setText(u"0,00 "_s);
+    filaPie->addWidget(Lbl_total_general);
+    agregarAlPie(pie);
+
+    aplicarModo();
+    setFiltro(comprobante_.filtro(), comprobante_.valores());
+    setColumnas(columnas(a, modo_));
+    enlazarCampos();
+    setFocos(mskCodConcepto, mskCodConcepto);
+    setClaveRepetida(u"Ya existe un registro con ese Nº de guia/oblea - clave repetida"_s,
+                     TxtNroGuia);
+    setPreguntaBorrar(u"¿Confirma la eliminación de la "_s + palabra_ + u" seleccionada?"_s);
+    ponerVerificaciones();
+
+    // What the user types, as each box keeps it.
+    filtrarTeclas(TxtNroGuia, [this](const QKeyEvent& tecla) {
+        const QString t = tecla.text();
+        if (t.size() != 1 || !t.front().isPrint()) return false;
+        const QChar c = t.front().toUpper();
+        const bool letra = modo_ == ModoDetalle::Obleas && c >= u'A' && c <= u'D';
+        return !letra && !c.isDigit();
+    });
+    alSalir(TxtNroGuia, [this] { TxtNroGuia->setText(normalizarNroGuia(TxtNroGuia->text())); });
+    alSalir(TxtPorte1, [this] {
+        TxtPorte1->setText(normalizarPorte(TxtPorte1->text(), 4));
+        TxtPorte2->setText(normalizarPorte(TxtPorte2->text(), 8));
+    });
+    alSalir(TxtPorte2, [this] { TxtPorte2->setText(normalizarPorte(TxtPorte2->text(), 8)); });
+    alSalir(mskCodConcepto, [this] { protegido()([this] { buscarTipo(); }); });
+    alSalir(TxtCantidad, [this] { protegido()([this] { buscarTipo(); }); });
+    connect(cmdConceptos, &QPushButton::clicked, this,
+            [this] { protegido()([this] { cmdConceptos_Click(); }); });
+
+    if (modo_ == ModoDetalle::Ninguno)
+        dialogs().aviso(u"Error, no es ni cereales ni ganado"_s, kTituloAplicacion, Icono::Critico);
+
+    resize(820, 520);
+    iniciar();
+    protegido()([this] { Actualiza_Total_general(); });
+}
+
+void frmGuias::aplicarModo()
+{
+    const Apariencia a = apariencia(modo_);
+    const bool numero = !a.rotuloNumero.isEmpty();
+    const bool porte = !a.rotuloPorte.isEmpty();
+    for (QWidget* w : {static_cast<QWidget*>(Lbl_Nroguia_porte), static_cast<QWidget*>(TxtNroGuia)})
+        w->setVisible(numero);
+    for (QWidget* w : {static_cast<QWidget*>(Lbl_porte), static_cast<QWidget*>(TxtPorte1),
+                       static_cast<QWidget*>(TxtPorte2)})
+        w->setVisible(porte);
+    Lbl_guion->setVisible(porte && a.guion);
+    for (QWidget* w : {static_cast<QWidget*>(Label1), static_cast<QWidget*>(TxtCantidad),
+                       static_cast<QWidget*>(LblTotal), static_cast<QWidget*>(Lbl_total)})
+        w->setVisible(a.cantidad);
+}
+
+void frmGuias::enlazarCampos()
+{
+    enlazar(
+        u"Tipo"_s, [this] { return QVariant(mskCodConcepto->text().toLongLong()); },
+        [this](const QVariant& v) {
+            mskCodConcepto->setText(v.isNull() ? QString()
+                                               : QString::number(v.toLongLong()).rightJustified(2, u'0'));
+        });
+    enlazar(
+        u"NroGuia"_s,
+        [this] {
+            const QString t = TxtNroGuia->text().trimmed();
+            return t.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(t);
+        },
+        [this](const QVariant& v) { TxtNroGuia->setText(v.toString()); });
+    enlazar(
+        u"Cantidad"_s, [this] { return QVariant(double(cantidad().diezmilesimos()) / Importe::kEscala); },
+        [this](const QVariant& v) {
+            TxtCantidad->setText(v.isNull() ? QString()
+                                            : textoNumero(Importe::desdeDouble(v.toDouble()), QLocale()));
+        });
+    enlazar(
+        u"Valor_Unitario"_s, [this] { return valorUnitario_.aColumna(); },
+        [this](const QVariant& v) {
+            valorUnitario_ = Importe::desdeColumna(v);
+            if (v.isNull()) LblPunitario->clear();
+            else mostrarImporte(LblPunitario, valorUnitario_);
+        });
+    enlazar(
+        u"Total"_s, [this] { return totalFila_.aColumna(); },
+        [this](const QVariant& v) {
+            totalFila_ = Importe::desdeColumna(v);
+            if (v.isNull()) LblTotal->clear();
+            else mostrarImporte(LblTotal, totalFila_);
+        });
+    // The waybill boxes show the row's own number, so a save never writes another row's.
+    enlazar(
+        u"Nro_porte"_s, [this] { return QVariant(unirPorte(TxtPorte1->text(), TxtPorte2->text())); },
+        [this](const QVariant& v) {
+            const auto [primera, segunda] = separarPorte(v.toString());
+            TxtPorte1->setText(primera);
+            TxtPorte2->setText(segunda);
+        });
+}
+
+void frmGuias::ponerVerificaciones()
+{
+    const bool obleas = modo_ == ModoDetalle::Obleas;
+    const bool alimentos = modo_ == ModoDetalle::Alimentos;
+    setVerificaciones({
+        {[this] {
+             TxtPorte2->setText(normalizarPorte(TxtPorte2->text(), 8));
+             return true;
+         },
+         {}, nullptr},
+        {[this] {
+             return mskCodConcepto->text().toLongLong() != 0 && !lblDescConcepto->text().isEmpty();
+         },
+         u"Debe ingresar un código de Concepto."_s, mskCodConcepto},
+        {[this] {
+             const QString q = TxtCantidad->text().trimmed();
+             return !q.isEmpty() && q != u"0"_s;
+         },
+         u"Debe ingresar la cantidad."_s, TxtCantidad},
+        {[this, alimentos] { return alimentos || !TxtNroGuia->text().trimmed().isEmpty(); },
+         u"Debe ingresar el Nº de Guía/Oblea/Comprobante"_s, TxtNroGuia},
+        {[this, obleas] { return !obleas || porteCompleto(); },
+         u"Debe ingresar el Nº de Carta de porte "_s, TxtPorte1},
+        {[this, alimentos] { return !alimentos || porteCompleto(); },
+         u"Debe ingresar el Nº Comprobante "_s, TxtPorte1},
+        {[this, obleas] { return !obleas || obleaSinUsar(); }, {}, TxtNroGuia},
+        {[this, obleas] { return !obleas || obleaEnRemesa(); }, {}, TxtNroGuia},
+        {[this, obleas] { return !obleas || letraDelConcepto(); }, {}, nullptr},
+    });
+}
+
+Importe frmGuias::cantidad() const
+{
+    return Importe::leer(TxtCantidad->text().trimmed(), entorno().separadorDecimal())
+        .value_or(Importe());
+}
+
+bool frmGuias::porteCompleto() const
+{
+    return TxtPorte2->text().toLongLong() != 0 && !TxtPorte1->text().isEmpty();
+}
+
+bool frmGuias::obleaSinUsar()
+{
+    const QString oblea = TxtNroGuia->text().trimmed();
+    std::optional<qint64> editada;
+    if (modo() == Modo::Modificando) editada = grilla().idActual();
+    for (const UsoOblea& uso : usosDeOblea(base(), oblea, editada)) {
+        // The row being modified is not among them: another row of this receipt has the stamp.
+        if (uso.pendiente) {
+            dialogs().aviso(u"Este Nº de oblea ya fué usado en esta retención"_s);
+            return false;
+        }
+        if (uso.enRetencionValida) {
+            dialogs().aviso(u"Este Nº de oblea ya fué usado en una retención"_s);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool frmGuias::obleaEnRemesa()
+{
+    if (Valida_Oblea(entorno(), TxtNroGuia->text().trimmed())) return true;
+    dialogs().aviso(u"la oblea ingresada no pertenese a una Remesa (u olvidó cargarla)"_s,
+                    kTituloAplicacion, Icono::Critico);
+    return false;
+}
+
+bool frmGuias::letraDelConcepto()
+{
+    // Concepts 1 to 4 are the stamp types "A" to "D"; other concepts are not compared.
+    const qint64 concepto = mskCodConcepto->text().toLongLong();
+    const QString oblea = TxtNroGuia->text().trimmed();
+    if (concepto < 1 || concepto > 4) return true;
+    if (!oblea.isEmpty() && oblea.front() == QChar(char16_t(u'A' + concepto - 1))) return true;
+    dialogs().aviso(u"El concepto ingresado no coincide con el tipo de oblea ingresado"_s,
+                    kTituloAplicacion, Icono::Critico);
+    return false;
+}
+
+void frmGuias::mostrarImporte(QLabel* etiqueta, Importe valor)
+{
+    // A value from the row shows with its sign and decimals; a zero shows as it is.
+    etiqueta->setText(valor.esCero() ? u"0"_s : pesos(valor));
+}
+
+void frmGuias::buscarTipo()
+{
+    if (modo_ == ModoDetalle::Ninguno) {
+        dialogs().aviso(u"Error, no es ni cereales ni ganado"_s, kTituloAplicacion, Icono::Critico);
+        return;
+    }
+    const QString codigo = mskCodConcepto->text().trimmed();
+    if (codigo.isEmpty()) return;
+    const auto tipo = buscarTipoBien(base(), clase_, codigo.toLongLong());
+    if (!tipo) {
+        lblDescConcepto->clear();
+        LblPunitario->clear();
+        LblTotal->clear();
+        valorUnitario_ = totalFila_ = Importe();
+        return;
+    }
+    lblDescConcepto->setText(tipo->descripcion);
+    valorUnitario_ = tipo->valor;
+    totalFila_ = valorPorCantidad(tipo->valor, cantidad());
+    LblPunitario->setText(pesos(valorUnitario_));
+    LblTotal->setText(pesos(totalFila_));
+}
+
+void frmGuias::cmdConceptos_Click()
+{
+    frmTipos lista(contexto());
+    lista.Setear_seleccion(clase_);
+    lista.mostrarSeleccionar();
+    dialogs().abrirModal(lista);
+    if (lista.seleccion()) mskCodConcepto->setText(*lista.seleccion());
+    buscarTipo();
+}
+
+void frmGuias::Actualiza_Total_general()
+{
+    total_ = totalDetalle(base(), comprobante_);
+    Lbl_total_general->setText(pesos(total_));
+}
+
+void frmGuias::valoresIniciales()
+{
+    mskCodConcepto->setText(u"00"_s);
+    lblDescConcepto->clear();
+    valorUnitario_ = totalFila_ = Importe();
+    if (modo_ == ModoDetalle::Obleas) TxtCantidad->setText(u"1"_s);
+}
+
+void frmGuias::mostrarNoEnlazados(const QSqlRecord& fila)
+{
+    const auto tipo = buscarTipoBien(base(), clase_, fila.value(u"Tipo"_s).toLongLong());
+    lblDescConcepto->setText(tipo ? tipo->descripcion : QString());
+}
+
+void frmGuias::completarValores(QVariantMap& valores)
+{
+    if (modo() == Modo::Agregando) {
+        valores.insert(u"Nro_Comprobante"_s, comprobante_.nroComprobante);
+        // The rows entered here name no agent.
+        valores.insert(u"Nro_Agente"_s, u"000000"_s);
+    }
+    valores.insert(u"IdCabecera"_s, comprobante_.idCabecera);
+}
+
+void frmGuias::grabado(const QVariantMap&, bool)
+{
+    Actualiza_Total_general();
+}
+
+void frmGuias::borrado(const QSqlRecord&)
+{
+    Actualiza_Total_general();
+}
+
+void frmGuias::sinFilas()
+{
+    mskCodConcepto->setText(u"00"_s);
+    lblDescConcepto->clear();
+    TxtCantidad->clear();
+    LblPunitario->clear();
+    LblTotal->clear();
+}
+
+void frmGuias::alCambiarModo(Modo modo)
+{
+    // A row opened for modification is valued at its goods type's value of today.
+    if (modo == Modo::Modificando) protegido()([this] { buscarTipo(); });
+}

@@ -1,0 +1,81 @@
+#pragma once
+// The detail rows of one receipt whose amount is the value of the goods transported: livestock
+// guides, grain stamps with their waybill number, or food concepts with the number of their own
+// receipt, as the active regime keeps them. Each row names a goods type of the regime's class; its
+// unit value times the quantity is the row's total, and the rows' total is what the window hands
+// back to the entry form that opened it, as the receipt's amount.
+//
+// The window works on the rows of the receipt it is given: those of the receipt being entered
+// (pending number "0") or those of a saved receipt. Salir (or closing it) leaves it; the opener
+// then reads resultado().
+//
+//     frmGuias guias(contexto, detalleNuevo(idCabecera), entrada);
+//     contexto.dialogs.abrirModal(guias);
+//     const ResultadoDetalle r = guias.resultado();
+
+#include "common/regimenes.h"
+#include "entry/detalle_comprobante.h"
+#include "forms/formulario_registro.h"
+
+class QLabel;
+class QPushButton;
+
+class frmGuias final : public FormularioRegistro {
+    Q_OBJECT
+public:
+    frmGuias(Contexto& contexto, ComprobanteDetalle comprobante, QWidget* parent = nullptr);
+
+    // Guides, stamps or food concepts, as the active regime keeps its detail rows.
+    ModoDetalle modoDetalle() const { return modo_; }
+    // Recomputes Lbl_total_general from the receipt's rows.
+    void Actualiza_Total_general();
+    ResultadoDetalle resultado() const { return {total_, false}; }
+
+protected:
+    void valoresIniciales() override;
+    void mostrarNoEnlazados(const QSqlRecord& fila) override;
+    void completarValores(QVariantMap& valores) override;
+    void grabado(const QVariantMap& valores, bool agregando) override;
+    void borrado(const QSqlRecord& fila) override;
+    void sinFilas() override;
+    void alCambiarModo(Modo modo) override;
+
+private:
+    void aplicarModo();
+    void enlazarCampos();
+    void ponerVerificaciones();
+    // The goods type of the concept box: its description, unit value and the row's total.
+    void buscarTipo();
+    void cmdConceptos_Click();
+    Importe cantidad() const;
+    bool porteCompleto() const;
+    // The stamp checks of Grabar; false after telling the user.
+    bool obleaSinUsar();
+    bool obleaEnRemesa();
+    bool letraDelConcepto();
+    void mostrarImporte(QLabel* etiqueta, Importe valor);
+
+    ComprobanteDetalle comprobante_;
+    ModoDetalle modo_ = ModoDetalle::Ninguno;
+    int clase_ = 0;
+    QString palabra_;
+    Importe valorUnitario_;
+    Importe totalFila_;
+    Importe total_;
+
+    CajaTexto* mskCodConcepto;
+    CajaTexto* TxtCantidad;
+    CajaTexto* TxtNroGuia;
+    CajaTexto* TxtPorte1;
+    CajaTexto* TxtPorte2;
+    QPushButton* cmdConceptos = nullptr;
+    QLabel* lblDescConcepto = nullptr;
+    QLabel* LblPunitario = nullptr;
+    QLabel* LblTotal = nullptr;
+    QLabel* Lbl_total = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Lbl_Nroguia_porte = nullptr;
+    QLabel* Lbl_porte = nullptr;
+    QLabel* Lbl_guion = nullptr;
+    QLabel* Lbl_total_general = nullptr;
+};
