@@ -17,6 +17,7 @@ ReglasRegimen detalle(const char* codigo, ModoDetalle modo, TotalDetalle total, 
     r.entrada = FormaEntrada::Detalle;
     r.detalle = modo;
     r.totalDetalle = total;
+    r.detalleEnEntrada = true;
     r.claseTipos = clase;
     return r;
 }
@@ -50,6 +51,7 @@ std::map<QString, ReglasRegimen> construir()
     r09.reporteComprobante = r09.reporteComprobanteLote = QStringLiteral("comprob_09.rpt");
     r09.constancia = Constancia::EximeSinFila;
     r09.alicuotaSinFila = Importe::desdeEntero(100);
+    r09.conceptoFijo = QStringLiteral("97");
     r09.registrosDetalle = RegistrosDetalle::Detalle;
     r09.deshacerBorraGuias = true;
     agregar(r09);
@@ -60,6 +62,7 @@ std::map<QString, ReglasRegimen> construir()
     r10.reporteComprobante = r10.reporteComprobanteLote = QStringLiteral("comprob_10.rpt");
     r10.reporteDeclaracion = QStringLiteral("DJurada_b10.rpt");
     r10.alicuotaSinFila = Importe::desdeEntero(100);
+    r10.conceptoFijo = QStringLiteral("98");
     r10.registrosDetalle = RegistrosDetalle::Detalle;
     r10.deshacerBorraGuias = true;
     r10.menuRemesas = true;
@@ -70,7 +73,9 @@ std::map<QString, ReglasRegimen> construir()
     r11.reporteComprobante = r11.reporteComprobanteLote = QStringLiteral("comprob_11.rpt");
     r11.reporteListado = QStringLiteral("Retenc_b.rpt");
     r11.reporteDeclaracion = QStringLiteral("DJurada_b.rpt");
+    r11.admiteNegativos = true;
     r11.opciones.lactea = true;
+    r11.conceptoPropuesto = QStringLiteral("97");
     r11.alicuotasFijas = true;
     r11.constancia = Constancia::Exime;
     r11.otrosImportes = OtrosImportes::OtrasRetenciones;
@@ -86,6 +91,8 @@ std::map<QString, ReglasRegimen> construir()
     r12.reporteComprobanteSinOblea = QStringLiteral("comprob_12b.rpt");
     r12.reporteListado = QStringLiteral("Retenc_b.rpt");
     r12.reporteDeclaracion = QStringLiteral("DJurada_b12.rpt");
+    r12.admiteNegativos = true;
+    r12.conceptoPropuesto = QStringLiteral("98");
     r12.alicuotasFijas = true;
     r12.constancia = Constancia::EximeSinFila;
     r12.alicuotaSinFila = Importe::desdeCentavos(50);
@@ -102,6 +109,7 @@ std::map<QString, ReglasRegimen> construir()
     r13.reporteComprobante = r13.reporteComprobanteLote = QStringLiteral("comprob_13.rpt");
     r13.reporteListado = QStringLiteral("Retenc_b.rpt");
     r13.reporteDeclaracion = QStringLiteral("DJurada_b10.rpt");
+    r13.conceptoFijo = QStringLiteral("98");
     r13.importable = false;
     r13.boletaPorTurno = true;
     r13.archivoPropio = true;
@@ -125,6 +133,7 @@ std::map<QString, ReglasRegimen> construir()
     // Food products of the municipalities: food concepts with their own receipt.
     ReglasRegimen r15 = detalle("15", ModoDetalle::Alimentos, TotalDetalle::ImporteBruto, 3);
     r15.reporteComprobante = QStringLiteral("comprob_09.rpt");
+    r15.conceptoFijo = QStringLiteral("96");
     r15.registrosDetalle = RegistrosDetalle::Alimentos;
     r15.deshacerBorraGuias = true;
     r15.menuRemesas = true;
@@ -133,6 +142,9 @@ std::map<QString, ReglasRegimen> construir()
     // Livestock auctions: advances.
     ReglasRegimen r16 = detalle("16", ModoDetalle::Anticipos, TotalDetalle::OtrasRetenciones, 1);
     r16.reporteComprobante = QStringLiteral("comprob_11.rpt");
+    // Its entry form offers no detail rows: its receipts deduct no advances.
+    r16.detalleEnEntrada = false;
+    r16.admiteNegativos = true;
     r16.constancia = Constancia::EximeSinFila;
     // The import writes both for its receipts, as for "11": an undo takes both away.
     r16.deshacerBorraGuias = r16.deshacerBorraOtrasRetenciones = true;

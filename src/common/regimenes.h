@@ -59,6 +59,8 @@ struct ReglasRegimen {
     // stamp balances.
     bool obleasValidadas = false;
     TotalDetalle totalDetalle = TotalDetalle::Ninguno;
+    // The entry form has the button that opens the window of the receipt's detail rows.
+    bool detalleEnEntrada = false;
     // The goods class (`Tipos.Clase`) whose types the regime works with, and whose types form the
     // main window offers; 0 for none.
     int claseTipos = 0;
@@ -75,6 +77,9 @@ struct ReglasRegimen {
     bool admiteNegativos = false;
     OpcionesRegimen opciones;
     QString conceptoPropuesto = QStringLiteral("00");  // the concept Nueva proposes
+    // The concept every receipt is saved under when its amount is its detail rows' total; empty
+    // where the user gives the concept.
+    QString conceptoFijo;
 
     // Rates: whether the user may not change them, what a subject's certificate does, and the rate
     // taken when the rates table has no row for the subject (none: zero).

@@ -327,6 +327,6 @@ void frmAnticipos::borrado(const QSqlRecord&)
 
 void frmAnticipos::Actualiza_Total_general()
 {
-    total_ = totalDetalle(base(), comprobante_);
+    total_ = sumaDetalle(base(), comprobante_);
     Lbl_total_general->setText(pesos(total_));
 }

@@ -401,7 +401,7 @@ void frmGuias::cmdConceptos_Click()
 
 void frmGuias::Actualiza_Total_general()
 {
-    total_ = totalDetalle(base(), comprobante_);
+    total_ = sumaDetalle(base(), comprobante_);
     Lbl_total_general->setText(pesos(total_));
 }
 

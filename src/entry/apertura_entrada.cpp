@@ -4,6 +4,7 @@
 #include "common/regimenes.h"
 #include "database/entorno.h"
 #include "entry/frmRetenciones.h"
+#include "entry/frmRetenciones_B.h"
 #include "entry/impresion_comprobante.h"
 #include "platform/dialogs.h"
 
@@ -20,6 +21,7 @@ std::unique_ptr<FormularioRetencion> crearFormulario(FormaEntrada forma, Context
     case FormaEntrada::General:
         return std::make_unique<frmRetenciones>(contexto, std::move(servicios), ventana);
     case FormaEntrada::Detalle:
+        return std::make_unique<frmRetenciones_B>(contexto, std::move(servicios), ventana);
     case FormaEntrada::Policial:
         break;
     }

@@ -31,7 +31,7 @@ ComprobanteDetalle detalleDe(qint64 idCabecera, const QString& nroComprobante)
     return {idCabecera, nroComprobante};
 }
 
-Importe totalDetalle(BaseDatos& base, const ComprobanteDetalle& comprobante)
+Importe sumaDetalle(BaseDatos& base, const ComprobanteDetalle& comprobante)
 {
     return Importe::desdeColumna(base.valor(
         QStringLiteral("SELECT COALESCE(SUM(Total), 0) FROM Guias WHERE ") + comprobante.filtro(),

@@ -30,7 +30,7 @@ ComprobanteDetalle detalleNuevo(qint64 idCabecera);
 ComprobanteDetalle detalleDe(qint64 idCabecera, const QString& nroComprobante);
 
 // The sum of `Total` over the receipt's rows (zero without rows).
-Importe totalDetalle(BaseDatos& base, const ComprobanteDetalle& comprobante);
+Importe sumaDetalle(BaseDatos& base, const ComprobanteDetalle& comprobante);
 
 // What the window of a receipt's rows hands back when the user leaves it.
 struct ResultadoDetalle {

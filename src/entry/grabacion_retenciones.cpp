@@ -37,6 +37,11 @@ void agregarOblea(BaseDatos& base, const ClaveRetencion& clave, const QString& a
                   {clave.nroComprobante, agente, oblea, kTipoObleaZ, clave.idCabecera});
 }
 
+Importe retenidoDe(const DatosRetencion& datos)
+{
+    return datos.retenido.value_or(importeRetenido(datos.bruto, datos.alicuota));
+}
+
 } // namespace
 
 NumeracionAgotada::NumeracionAgotada(QString ultimo)
@@ -44,7 +49,8 @@ NumeracionAgotada::NumeracionAgotada(QString ultimo)
 {
 }
 
-ClaveRetencion grabarRetencionNueva(Entorno& entorno, const DatosRetencion& datos)
+ClaveRetencion grabarRetencionNueva(Entorno& entorno, const DatosRetencion& datos,
+                                    const EscriturasDelComprobante& ademas)
 {
     BaseDatos& base = entorno.Base_Datos();
     const qint64 id = entorno.idCabecera();
@@ -60,11 +66,11 @@ ClaveRetencion grabarRetencionNueva(Entorno& entorno, const DatosRetencion& dato
                            "Alicuota, Importe_Ret, Nro_X, Cod_Concepto, Nro_Comprobante, Estado, "
                            "MarcaImp) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
             {id, datos.nroContrib, datos.dia, datos.bruto.aColumna(), datos.alicuota.aColumna(),
-             importeRetenido(datos.bruto, datos.alicuota).aColumna(), datos.nroX,
-             datos.codConcepto, clave.nroComprobante, estado_retencion::Valida,
-             marca_importacion::Manual});
+             retenidoDe(datos).aColumna(), datos.nroX, datos.codConcepto, clave.nroComprobante,
+             estado_retencion::Valida, marca_importacion::Manual});
         if (datos.conOblea && !datos.oblea.isEmpty())
             agregarOblea(base, clave, entorno.agente(), datos.oblea);
+        if (ademas) ademas(base, clave);
         transaccion.confirmar();
     }
     entorno.releerSucursal();
@@ -72,7 +78,8 @@ ClaveRetencion grabarRetencionNueva(Entorno& entorno, const DatosRetencion& dato
     return clave;
 }
 
-void grabarCorreccion(Entorno& entorno, const ClaveRetencion& clave, const DatosRetencion& datos)
+void grabarCorreccion(Entorno& entorno, const ClaveRetencion& clave, const DatosRetencion& datos,
+                      const EscriturasDelComprobante& ademas)
 {
     BaseDatos& base = entorno.Base_Datos();
     Transaccion transaccion(base);
@@ -81,7 +88,7 @@ void grabarCorreccion(Entorno& entorno, const ClaveRetencion& clave, const Datos
                        "Alicuota = ?, Importe_Ret = ?, Nro_X = ?, Cod_Concepto = ?, MarcaImp = ? "
                        "WHERE IdCabecera = ? AND Nro_Comprobante = ?"),
         {datos.nroContrib, datos.dia, datos.bruto.aColumna(), datos.alicuota.aColumna(),
-         importeRetenido(datos.bruto, datos.alicuota).aColumna(), datos.nroX, datos.codConcepto,
+         retenidoDe(datos).aColumna(), datos.nroX, datos.codConcepto,
          marca_importacion::Corregida, clave.idCabecera, clave.nroComprobante});
     if (datos.conOblea) {
         // The stamp typed replaces the one the receipt had, so a changed stamp never leaves the
@@ -91,6 +98,7 @@ void grabarCorreccion(Entorno& entorno, const ClaveRetencion& clave, const Datos
             {clave.idCabecera, clave.nroComprobante});
         if (!datos.oblea.isEmpty()) agregarOblea(base, clave, entorno.agente(), datos.oblea);
     }
+    if (ademas) ademas(base, clave);
     transaccion.confirmar();
 }
 

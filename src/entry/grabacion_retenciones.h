@@ -9,6 +9,8 @@
 #include "entry/consultas_entrada.h"
 
 #include <QString>
+#include <functional>
+#include <optional>
 #include <stdexcept>
 
 class BaseDatos;
@@ -26,7 +28,14 @@ struct DatosRetencion {
     // for none.
     bool conOblea = false;
     QString oblea;
+    // What the receipt withholds, when it is not the gross amount times the rate (other
+    // withholdings deducted on it, or the value of its detail rows).
+    std::optional<Importe> retenido;
 };
+
+// What a save writes besides the receipt itself, in the receipt's transaction, once its key is
+// known (its detail rows, its other withholdings).
+using EscriturasDelComprobante = std::function<void(BaseDatos&, const ClaveRetencion&)>;
 
 // The branch has issued its last eight-digit number (or its counter holds no number).
 class NumeracionAgotada : public std::runtime_error {
@@ -42,11 +51,13 @@ private:
 // an import mark. The first receipt of a declaration makes it "Abierta". Afterwards the
 // environment's branch and declaration are read again, so they show the new counter and state.
 // Throws NumeracionAgotada or ErrorMotor, with nothing written.
-ClaveRetencion grabarRetencionNueva(Entorno& entorno, const DatosRetencion& datos);
+ClaveRetencion grabarRetencionNueva(Entorno& entorno, const DatosRetencion& datos,
+                                    const EscriturasDelComprobante& ademas = {});
 
 // Rewrites an imported receipt with what the frame holds and marks it corrected; its
 // number, declaration and state stay. A receipt with a stamp box gets its stamp row replaced.
-void grabarCorreccion(Entorno& entorno, const ClaveRetencion& clave, const DatosRetencion& datos);
+void grabarCorreccion(Entorno& entorno, const ClaveRetencion& clave, const DatosRetencion& datos,
+                      const EscriturasDelComprobante& ademas = {});
 
 // Marks a receipt annulled. Its number, amounts, marks and detail rows stay as they are.
 void anularRetencion(BaseDatos& base, const ClaveRetencion& clave);

@@ -2,6 +2,7 @@
 
 #include "common/contexto.h"
 #include "declarations/frmCabeceras.h"
+#include "details/apertura_detalle.h"
 #include "details/frmRemesas.h"
 #include "entry/apertura_entrada.h"
 #include "import/frmImportar.h"
@@ -77,6 +78,9 @@ void conectarFormularios(frmPrincipal& ventana, Contexto& contexto)
         ServiciosEntrada servicios;
         servicios.selectores.contribuyente = [&] { return elegir<frmContribuyentes>(contexto); };
         servicios.selectores.concepto = [&] { return elegir<frmConceptos>(contexto); };
+        servicios.detalle = [&](QWidget* duenio, const ComprobanteDetalle& comprobante) {
+            return abrirDetalleComprobante(contexto, duenio, comprobante);
+        };
         if (abrirEntradaRetenciones(contexto, &ventana, servicios) == AperturaEntrada::NoDisponible)
             contexto.dialogs.aviso(QStringLiteral("La carga de retenciones de este régimen todavía "
                                                   "no está disponible en esta versión."),

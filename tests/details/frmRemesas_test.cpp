@@ -3,6 +3,7 @@
 
 #include "details/frmRemesas.h"
 #include "details/numero_control.h"
+#include "entry/grabacion_detalle.h"
 
 #include "support/datos_entrada.h"
 
@@ -169,6 +170,70 @@ TEST_F(Remesas, OrdenPorEncabezado)
     clickEncabezado(form, 5);
     EXPECT_EQ(columna(4), u"10,20,30"_s);
     EXPECT_EQ(control<QLabel>(form, u"lblOrden"_s)->text(), u"  Ordenados por: Nº Desde/Hasta"_s);
+}
+
+// Receipts of the active declaration, each saved with its pending detail rows (NroGuia, Tipo,
+// Nro_Agente); the receipts listed in `anuladas` are annulled afterwards.
+void vender(DatosEntrada& e, const std::vector<std::vector<std::tuple<QString, int, QString>>>& recibos,
+            const std::vector<int>& anuladas)
+{
+    std::vector<ClaveRetencion> claves;
+    for (const auto& filas : recibos) {
+        for (const auto& [oblea, tipo, agente] : filas)
+            prueba::guia(e.base, {.comprobante = u"0"_s, .agente = agente, .nroGuia = oblea,
+                                  .tipo = tipo, .nroPorte = u"0001-00000001"_s,
+                                  .idCabecera = e.idCabecera});
+        DatosRetencion d;
+        d.nroContrib = u"3001234567"_s;
+        d.dia = u"10"_s;
+        d.nroX = u"0"_s;
+        claves.push_back(grabarRetencionConDetalle(e.entorno, d, std::nullopt));
+    }
+    for (const int i : anuladas) anularRetencion(e.base, claves[std::size_t(i)]);
+}
+
+QString stock(DatosEntrada& e)
+{
+    e.dialogs.mensajes.clear();
+    frmRemesas form(e.contexto);
+    pulsar(form, u"Cmd_stock"_s);
+    return e.dialogs.textosMostrados().join(u" / "_s);
+}
+
+// In the stamp regimes a stamp sold is a detail row of its type.
+TEST_F(Remesas, StockPorTipoTrasVentasYAnulaciones)
+{
+    prueba::remesa(e.base, {.nro = 1, .tipo = u"A"_s, .agente = u"012345"_s, .desde = 1, .hasta = 1000});
+    prueba::remesa(e.base, {.nro = 2, .tipo = u"B"_s, .agente = u"012345"_s, .desde = 1, .hasta = 500});
+    vender(e,
+           {{{u"A0000001"_s, 1, u"000000"_s}, {u"B0000001"_s, 2, u"000000"_s}},
+            {{u"A0000002"_s, 1, u"000000"_s}}},
+           {1});
+    EXPECT_EQ(stock(e).toStdString(),
+              "Error al calcular Obleas tipo C   - No hay ninguna Remesa cargada de ese Tipo de Oblea / "
+              "Error al calcular Obleas tipo D   - No hay ninguna Remesa cargada de ese Tipo de Oblea / "
+              "Obleas A: 999\n\nObleas B: 499\n\nObleas C: 0\n\nObleas D: 0\n\n");
+    EXPECT_EQ(e.dialogs.mensajes.back().titulo, u"Stock de Obleas"_s);
+}
+
+class RemesasAnticipos : public Remesas {
+protected:
+    RemesasAnticipos() : Remesas(u"12"_s) {}
+};
+
+// Where advances carry the stamps, a stamp sold is the agent's own advance row of its letter.
+TEST_F(RemesasAnticipos, StockPorLetraTrasVentasYAnulaciones)
+{
+    for (const auto& [nro, letra] : {std::pair{1, "A"}, {2, "B"}, {3, "C"}, {4, "D"}})
+        prueba::remesa(e.base, {.nro = nro, .tipo = QString::fromLatin1(letra),
+                                .agente = u"012345"_s, .desde = 1, .hasta = 100});
+    vender(e,
+           {{{u"A0000001"_s, 0, u"012345"_s}, {u"A0000002"_s, 0, u"000123"_s}},
+            {{u"B0000001"_s, 0, u"012345"_s}},
+            {{u"C0000001"_s, 0, u"012345"_s}}},
+           {1});
+    EXPECT_EQ(stock(e).toStdString(),
+              "Obleas A: 99\n\nObleas B: 100\n\nObleas C: 99\n\nObleas D: 100\n\n");
 }
 
 } // namespace

@@ -14,7 +14,9 @@ TEST(AperturaEntrada, AbreElFormularioDelRegimenActivo)
     EXPECT_EQ(abrirEntradaRetenciones(f.contexto, nullptr, {}), AperturaEntrada::Abierta);
 
     f.activar(f.nuevaCabecera(QStringLiteral("09")));
-    EXPECT_EQ(abrirEntradaRetenciones(f.contexto, nullptr, {}), AperturaEntrada::NoDisponible);
+    EXPECT_EQ(abrirEntradaRetenciones(f.contexto, nullptr, {}), AperturaEntrada::Abierta);
+    EXPECT_EQ(f.dialogs.clasesAbiertas,
+              (QStringList{QStringLiteral("frmRetenciones"), QStringLiteral("frmRetenciones_B")}));
     f.activar(f.nuevaCabecera(QStringLiteral("13")));
     EXPECT_EQ(abrirEntradaRetenciones(f.contexto, nullptr, {}), AperturaEntrada::NoDisponible);
 

@@ -1,0 +1,325 @@
+#include "entry/frmRetenciones_B.h"
+
+#include "common/contexto.h"
+#include "database/base_datos.h"
+#include "database/entorno.h"
+#include "entry/controles_entrada.h"
+#include "entry/grabacion_detalle.h"
+#include "entry/importe_retenido.h"
+#include "forms/botones.h"
+#include "forms/campos_edicion.h"
+#include "forms/textos_formularios.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QString kMascaraDetalle = u"$ #,##0.00"_s;
+const QString kMascaraNeto = u"$ ########0.00"_s;
+
+RasgosEntrada rasgosDetalle()
+{
+    RasgosEntrada r;
+    r.mascaraRetenido = u"$ ###,###,##0.00"_s;
+    r.mascaraRetenidoVacio = u"$ #,##0.00"_s;
+    r.mascaraBrutoVista = u"$ #,##0.00"_s;
+    r.enfocarBrutoTrasSelector = false;
+    return r;
+}
+
+// The detail button's caption and that of the total beside it, by what the rows are.
+std::pair<QString, QString> textosDetalle(ModoDetalle modo)
+{
+    switch (modo) {
+    case ModoDetalle::Guias: return {u"Cargar Guias"_s, u"Importe Total Guias:"_s};
+    case ModoDetalle::Obleas: return {u"Cargar Obleas"_s, u"Importe Total Obleas:"_s};
+    case ModoDetalle::Alimentos: return {u"Cargar Conceptos"_s, u"Importe Total Conceptos:"_s};
+    case ModoDetalle::Anticipos: return {u"Cargar Anticipos"_s, u"Anticipos:"_s};
+    case ModoDetalle::AnticiposConOblea: return {u"Carga Anticipo/Oblea"_s, u"Anticipos:"_s};
+    default: break;
+    }
+    return {u"Cargar Guias / Obleas"_s, u"Importe/Otras Retenciones:"_s};
+}
+
+// The rows a receipt cannot be saved without, and their name in the refusal: guides and stamps.
+QString detalleObligatorio(ModoDetalle modo)
+{
+    if (modo == ModoDetalle::Guias) return u"Guia"_s;
+    if (modo == ModoDetalle::Obleas) return u"Oblea"_s;
+    return {};
+}
+
+QLabel* visor(const QString& nombre, QWidget* padre)
+{
+    auto* l = new QLabel(padre);
+    l->setObjectName(nombre);
+    l->setFrameShape(QFrame::Panel);
+    l->setFrameShadow(QFrame::Sunken);
+    l->setMinimumWidth(110);
+    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return l;
+}
+
+} // namespace
+
+frmRetenciones_B::frmRetenciones_B(Contexto& contexto, ServiciosEntrada servicios, QWidget* parent)
+    : FormularioRetencion(contexto, servicios, nombreFormularioEntrada(FormaEntrada::Detalle),
+                          parent, rasgosDetalle()),
+      abrirDetalle_(std::move(servicios.detalle)),
+      comprobante_(detalleNuevo(contexto.entorno.idCabecera()))
+{
+    crearDetalle();
+}
+
+void frmRetenciones_B::crearDetalle()
+{
+    // What the concept block holds besides the common fields: the net withheld and the option.
+    Fra_con_concepto = new QWidget(fraRetencion);
+    Fra_con_concepto->setObjectName(u"Fra_con_concepto"_s);
+    auto* fila = new QHBoxLayout(Fra_con_concepto);
+    fila->setContentsMargins(0, 0, 0, 0);
+    chkPagoLactea = new QCheckBox(u"Pago por Act. Lactea y Productos apícolas"_s, Fra_con_concepto);
+    chkPagoLactea->setObjectName(u"chkPagoLactea"_s);
+    fila->addWidget(chkPagoLactea);
+    fila->addStretch(1);
+    fila->addWidget(new QLabel(u"Importe Ret.:"_s, Fra_con_concepto));
+    Lbl_total_retencion = visor(u"Lbl_total_retencion"_s, Fra_con_concepto);
+    fila->addWidget(Lbl_total_retencion);
+    rejilla->addWidget(Fra_con_concepto, primeraFilaLibre, 0, 1, 7);
+
+    Fra_con_guias = new QWidget(fraRetencion);
+    Fra_con_guias->setObjectName(u"Fra_con_guias"_s);
+    auto* guias = new QHBoxLayout(Fra_con_guias);
+    guias->setContentsMargins(0, 0, 0, 0);
+    const auto [boton, rotulo] = textosDetalle(reglas().detalle);
+    Cmd_Guias = crearBoton(Fra_con_guias, u"Cmd_Guias"_s, boton, 150);
+    LblImporte_o_otros_pagos = new QLabel(rotulo, Fra_con_guias);
+    LblImporte_o_otros_pagos->setObjectName(u"LblImporte_o_otros_pagos"_s);
+    LblImporte = visor(u"LblImporte"_s, Fra_con_guias);
+    guias->addWidget(Cmd_Guias);
+    guias->addStretch(1);
+    guias->addWidget(LblImporte_o_otros_pagos);
+    guias->addWidget(LblImporte);
+    rejilla->addWidget(Fra_con_guias, primeraFilaLibre + 1, 0, 1, 7);
+
+    // Where the receipt's amount is its rows' total, no concept or amount is typed.
+    const bool conConcepto = reglas().totalDetalle != TotalDetalle::ImporteBruto;
+    bloqueConcepto->setVisible(conConcepto);
+    Fra_con_concepto->setVisible(conConcepto);
+    chkPagoLactea->setVisible(reglas().opciones.lactea);
+    Fra_con_guias->setVisible(reglas().detalleEnEntrada);
+
+    connect(chkPagoLactea, &QCheckBox::clicked, this,
+            [this] { protegido()([this] { mskNroContrib_LostFocus(); }); });
+    connect(Cmd_Guias, &QPushButton::clicked, this,
+            [this] { protegido()([this] { Cmd_Guias_Click(); }); });
+}
+
+void frmRetenciones_B::setImporteDetalle(std::optional<Importe> valor, const QString& texto)
+{
+    importeDetalle_ = valor;
+    LblImporte->setText(texto);
+}
+
+void frmRetenciones_B::antesDeNueva()
+{
+    comprobante_ = detalleNuevo(contexto().entorno.idCabecera());
+    // Rows of a receipt that was abandoned before it was saved.
+    contexto().base.ejecutar(u"DELETE FROM Guias WHERE Nro_Comprobante = ?"_s,
+                             {comprobante_.nroComprobante});
+}
+
+void frmRetenciones_B::limpiarPropios()
+{
+    setImporteDetalle(std::nullopt, {});
+    Lbl_total_retencion->clear();
+}
+
+void frmRetenciones_B::alMostrarFila(const Retencion& fila)
+{
+    const Importe retenido = fila.importeRet.value_or(Importe());
+    Lbl_total_retencion->setText(retenido.formato(kMascaraNeto, QLocale()));
+    // What the receipt deducted: what its gross amount and rate withhold beyond what it kept.
+    Importe otras = retenido;
+    if (reglas().totalDetalle == TotalDetalle::OtrasRetenciones)
+        otras = fila.importeBruto.value_or(Importe()).porcentaje(fila.alicuota.value_or(Importe()))
+                - retenido;
+    otras = otras.redondeadoACentavos();
+    if (otras > -Importe::desdeCentavos(5) && otras < Importe::desdeCentavos(5)) otras = Importe();
+    setImporteDetalle(otras, otras.formato(kMascaraNeto, QLocale()));
+}
+
+void frmRetenciones_B::alBuscarSujeto(const std::optional<Sujeto>& sujeto, bool)
+{
+    if (sujeto) Exento_Por_Constancia = false;
+}
+
+OpcionesAlicuota frmRetenciones_B::opcionesAlicuota() const
+{
+    OpcionesAlicuota o;
+    o.lactea = chkPagoLactea->isChecked();
+    return o;
+}
+
+void frmRetenciones_B::alAplicarAlicuota(const ResultadoAlicuota& resultado)
+{
+    Exento_Por_Constancia = resultado.exentoPorConstancia;
+}
+
+void frmRetenciones_B::alCalcularImporteRet(Importe retenido)
+{
+    Lbl_total_retencion->setText(
+        retenidoNeto(retenido, importeDetalle_).formato(kMascaraNeto, QLocale()));
+}
+
+void frmRetenciones_B::alCorregir(const Retencion& fila)
+{
+    comprobante_ = detalleDe(fila.idCabecera, fila.nroComprobante);
+}
+
+void frmRetenciones_B::Cmd_Guias_Click()
+{
+    Mismo_agente = false;
+    if (!abrirDetalle_) return;
+    const ResultadoDetalle r = abrirDetalle_(this, comprobante_);
+    // The total as the window shows it, in cents, is the receipt's amount.
+    const Importe total = r.total.redondeadoACentavos();
+    const QString texto = total.formato(kMascaraDetalle, QLocale());
+    setImporteDetalle(total, texto);
+    if (reglas().totalDetalle == TotalDetalle::ImporteBruto) {
+        setBruto(texto);
+        setAlicuota(Importe::desdeEntero(100));
+        Lbl_total_retencion->setText(texto);
+        if (Exento_Por_Constancia) {
+            setAlicuota(Importe());
+            Lbl_total_retencion->setText(u"0"_s);
+            setBruto(u"0"_s);
+            setImporteDetalle(Importe(), u"0"_s);
+        }
+    } else {
+        Calcular_Importe_Ret();
+    }
+    Mismo_agente = r.mismoAgente;
+}
+
+bool frmRetenciones_B::seguirSinAnticipos(const QString& pregunta)
+{
+    if (contexto().dialogs.preguntaSiNo(pregunta, u"Confirmar"_s)) return true;
+    Cmd_Guias->setFocus();
+    return false;
+}
+
+bool frmRetenciones_B::detalleAceptado()
+{
+    const ReglasRegimen& r = reglas();
+    if (lblRazonSocial->text().trimmed().isEmpty()) {
+        rehusar(mskNroContrib, u"El sujeto indicado no está cargado en la base del sistema."_s,
+                textos::AtencionPuntos, Icono::Informacion);
+        return false;
+    }
+    const bool anticipos = r.totalDetalle == TotalDetalle::OtrasRetenciones && r.detalleEnEntrada;
+    if (anticipos && lblDescConcepto->text().trimmed().isEmpty()) {
+        rehusar(mskCodConcepto, u"El concepto indicado no está cargado en la base del sistema."_s,
+                textos::AtencionPuntos, Icono::Informacion);
+        return false;
+    }
+    const QString obligatorio = detalleObligatorio(r.detalle);
+    const QString sinDetalle = u"No ha cargado ninguna "_s + obligatorio;
+    if (!obligatorio.isEmpty() && !importeDetalle_) {
+        rehusar(Cmd_Guias, sinDetalle, kTituloAplicacion, Icono::Ninguno);
+        return false;
+    }
+    if (!obligatorio.isEmpty() && nroContrib().mid(3, 6) == u"999999"_s) {
+        rehusar(mskNroContrib, u"Nº de sujeto Inválido"_s, kTituloAplicacion, Icono::Critico);
+        return false;
+    }
+    // A regime whose form has no detail rows deducts nothing.
+    if (r.totalDetalle == TotalDetalle::OtrasRetenciones && !r.detalleEnEntrada) {
+        setImporteDetalle(Importe(), u"0"_s);
+        return true;
+    }
+    if (anticipos && !Mismo_agente) {
+        if (!importeDetalle_ && !seguirSinAnticipos(u" ¿Continua sin cargar Anticipos?"_s))
+            return false;
+        if (importeDetalle_ && importeDetalle_->esCero()
+            && !seguirSinAnticipos(u"No ha cargado ningun anticipo \n"
+                                   u"¿Continua sin descontar otras retenciones?"_s))
+            return false;
+    }
+    const bool cero = importeDetalle_ && importeDetalle_->esCero();
+    // A subject exempted by its certificate owes nothing on its guides.
+    if (cero && !obligatorio.isEmpty()
+        && !(r.detalle == ModoDetalle::Guias && Exento_Por_Constancia)) {
+        rehusar(Cmd_Guias, sinDetalle, kTituloAplicacion, Icono::Ninguno);
+        return false;
+    }
+    return true;
+}
+
+std::optional<DatosRetencion> frmRetenciones_B::datosAGrabar()
+{
+    const ReglasRegimen& r = reglas();
+    DatosRetencion d;
+    d.nroContrib = nroContrib();
+    d.dia = dia();
+    d.nroX = completarNroX(txtNroX->text());
+    if (r.totalDetalle == TotalDetalle::ImporteBruto) {
+        // The receipt is worth its rows: gross and withheld alike, at 100 %, under the regime's
+        // concept; nothing when its subject's certificate exempts it.
+        const Importe valor = importeDetalle_.value_or(Importe());
+        d.alicuota = Exento_Por_Constancia ? Importe() : Importe::desdeEntero(100);
+        d.bruto = Exento_Por_Constancia ? Importe() : valor;
+        d.retenido = d.bruto;
+        d.codConcepto = r.conceptoFijo;
+        mskCodConcepto->setText(r.conceptoFijo);
+        if (Exento_Por_Constancia) setBruto(u"0"_s);
+        return d;
+    }
+    // A gross amount refused when its field was left can still be there when Grabar is pressed.
+    const ComprobacionBruto bruto =
+        comprobarBruto(textoBruto(), admiteNegativos(), QLocale(), rasgos().mascaraBrutoEscrito);
+    if (bruto.estado != EstadoBruto::Aceptado) {
+        rehusar(mskImpBru, mensajeBruto(bruto.estado), textos::AtencionPuntos, Icono::Informacion);
+        return std::nullopt;
+    }
+    d.bruto = bruto.valor;
+    d.alicuota = alicuota();
+    d.codConcepto = codConcepto();
+    // What it withholds less the advances deducted on it, never below zero.
+    d.retenido = retenidoNeto(importeRetenido(d.bruto, d.alicuota), importeDetalle_);
+    return d;
+}
+
+std::optional<ClaveRetencion> frmRetenciones_B::grabarRetencion()
+{
+    if (!detalleAceptado()) return std::nullopt;
+    const auto datos = datosAGrabar();
+    if (!datos) return std::nullopt;
+    std::optional<Importe> otras;
+    if (reglas().totalDetalle == TotalDetalle::OtrasRetenciones)
+        otras = importeDetalle_.value_or(Importe());
+    try {
+        if (agregando()) return grabarRetencionConDetalle(contexto().entorno, *datos, otras);
+        if (!filaActual()) return std::nullopt;
+        const ClaveRetencion clave = filaActual()->clave();
+        grabarCorreccionConDetalle(contexto().entorno, clave, *datos, otras);
+        return clave;
+    } catch (const NumeracionAgotada& agotada) {
+        contexto().dialogs.aviso(
+            u"La sucursal no puede emitir más comprobantes: su último número es "_s
+                + agotada.ultimo() + u".\nLa Ret./Perc. no fue grabada."_s,
+            textos::AtencionPuntos, Icono::Exclamacion);
+    } catch (const ErrorMotor& error) {
+        mostrarErrorGrabacion(error);
+    }
+    return std::nullopt;
+}
