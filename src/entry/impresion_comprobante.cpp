@@ -6,6 +6,7 @@
 #include "database/entorno.h"
 #include "database/importe.h"
 #include "database/transaccion.h"
+#include "entry/piezas_comprobante.h"
 #include "platform/dialogos_impresion.h"
 
 namespace {
@@ -22,7 +23,6 @@ void imprimirComprobante(Contexto& contexto, const QString& formulario, const Re
 void imprimirComprobante(Contexto& contexto, const QString& formulario, const Retencion& fila,
                          Impresora& impresora)
 {
-    if (formulario != nombreFormularioEntrada(FormaEntrada::General)) return;
     BaseDatos& base = contexto.base;
     const QString& comprobante = fila.nroComprobante;
     const qint64 idCabecera = fila.idCabecera;
@@ -31,8 +31,21 @@ void imprimirComprobante(Contexto& contexto, const QString& formulario, const Re
     const QString mes = cabecera ? contexto.entorno.nombreMes(cabecera->mes) : QString();
     const ReglasRegimen reglas = reglasRegimen(cabecera ? cabecera->codRegimen : QString());
 
+    // The forms of the detail rows say what the first of them is, and a receipt of stamped
+    // advances without its stamp prints on its own report.
+    QString reporte = reglas.reporteComprobante;
+    QString detalle;
+    if (formulario != nombreFormularioEntrada(FormaEntrada::General)) {
+        const std::vector<Guia> filas = leerGuias(base, fila.clave());
+        const PiezasComprobante piezas = piezasComprobante(
+            reglas, filas.empty() ? std::nullopt : std::optional<Guia>(filas.front()));
+        detalle = piezas.texto();
+        if (piezas.sinOblea && !reglas.reporteComprobanteSinOblea.isEmpty())
+            reporte = reglas.reporteComprobanteSinOblea;
+    }
+
     const QString observacion = pedirObservacionComprobante(contexto.dialogs);
-    const QString texto = mes.leftJustified(kAnchoMes, QLatin1Char(' ')) + observacion;
+    const QString texto = mes.leftJustified(kAnchoMes, QLatin1Char(' ')) + detalle + observacion;
 
     // The two rows are the two copies; they stay for the report whatever the user answers next.
     {
@@ -46,6 +59,5 @@ void imprimirComprobante(Contexto& contexto, const QString& formulario, const Re
     }
 
     if (!confirmarImpresion(contexto.dialogs)) return;
-    imprimirReporte(contexto.dialogs, impresora,
-                    {reglas.reporteComprobante, 1, Destino::Pantalla, {}, {}});
+    imprimirReporte(contexto.dialogs, impresora, {reporte, 1, Destino::Pantalla, {}, {}});
 }

@@ -1,9 +1,11 @@
 #include "entry/reporte_comprobante.h"
 
 #include "common/estados.h"
+#include "common/regimenes.h"
 #include "database/base_datos.h"
 #include "database/filas.h"
 #include "database/importe.h"
+#include "entry/piezas_comprobante.h"
 #include "reports/bloques_reporte.h"
 #include "reports/formato_reporte.h"
 #include "reports/identidad_declaracion.h"
@@ -32,6 +34,7 @@ struct CopiaComprobante {
     Importe bruto;
     Importe alicuota;
     Importe retenido;
+    DetalleImpreso detalle;
 };
 
 QString rotuloCopia(int copia)
@@ -43,6 +46,8 @@ QString rotuloCopia(int copia)
 
 class ReporteComprobante final : public Reporte {
 public:
+    explicit ReporteComprobante(VarianteComprobante variante) : variante_(variante) {}
+
     QString titulo() const override { return QStringLiteral("Comprobante"); }
     QString nombreArchivo() const override
     {
@@ -58,9 +63,22 @@ public:
             c.nroComprobante = fila.para.trimmed();
             c.copia = int(fila.interes.diezmilesimos() / Importe::kEscala);
             c.mes = fila.texto.left(10).trimmed();
-            c.observacion = fila.texto.mid(10).trimmed();
             c.declaracion = leerIdentidad(base, fila.idCabecera);
+            const ReglasRegimen reglas = reglasRegimen(c.declaracion.codRegimen);
+            const ClaveRetencion clave{fila.idCabecera, c.nroComprobante};
+            // The forms of the detail rows wrote what the first of them is before the
+            // observation.
+            qsizetype observacion = 10;
+            if (reglas.entrada != FormaEntrada::General) {
+                const std::vector<Guia> guias = leerGuias(base, clave);
+                observacion += piezasComprobante(reglas, guias.empty() ? std::nullopt
+                                                                      : std::optional(guias.front()))
+                                   .texto()
+                                   .size();
+            }
+            c.observacion = fila.texto.mid(observacion).trimmed();
             leerRetencion(base, c);
+            c.detalle = leerDetalleImpreso(base, variante_, reglas, clave);
             copias_.push_back(c);
         }
     }
@@ -69,14 +87,19 @@ public:
 
     void pintar(Lienzo& lienzo) const override
     {
-        // Two copies to a sheet, one on each half.
+        // Two copies to a sheet, one on each half, when the first leaves the lower half free.
         constexpr double kMitad = Lienzo::kAltoA4 / 2;
+        bool mitadLibre = false;
         for (std::size_t i = 0; i < copias_.size(); ++i) {
-            if (i % 2 == 0) {
-                if (i > 0) lienzo.nuevaPagina();
-            } else {
+            if (i > 0 && mitadLibre && lienzo.y() <= kMitad - 4.0) {
                 pintarCorte(lienzo, kMitad);
                 lienzo.setY(kMitad + 8.0);
+                mitadLibre = false;
+            } else if (i > 0) {
+                lienzo.nuevaPagina();
+                mitadLibre = true;
+            } else {
+                mitadLibre = true;
             }
             pintarCopia(lienzo, copias_[i]);
         }
@@ -166,18 +189,28 @@ private:
         tabla.sinFilas = QStringLiteral("No se encontró el comprobante %1.").arg(c.nroComprobante);
         pintarTabla(lienzo, tabla);
 
+        if (!c.detalle.titulo.isEmpty()) {
+            pintarSeccion(lienzo, c.detalle.titulo);
+            pintarTabla(lienzo, c.detalle.tabla);
+            if (!c.detalle.otras.isEmpty())
+                pintarCampos(lienzo,
+                             {{QStringLiteral("Otras retenciones deducidas (anticipos)"),
+                               c.detalle.otras}},
+                             4);
+        }
         if (!c.observacion.isEmpty())
             pintarParrafo(lienzo, QStringLiteral("Observaciones"), c.observacion);
         pintarFirmas(lienzo, {QStringLiteral("Lugar y fecha"),
                               QStringLiteral("Firma y sello del agente de recaudación")});
     }
 
+    VarianteComprobante variante_;
     std::vector<CopiaComprobante> copias_;
 };
 
 } // namespace
 
-std::unique_ptr<Reporte> crearReporteComprobante()
+std::unique_ptr<Reporte> crearReporteComprobante(VarianteComprobante variante)
 {
-    return std::make_unique<ReporteComprobante>();
+    return std::make_unique<ReporteComprobante>(variante);
 }

@@ -1,7 +1,11 @@
 #pragma once
-// comprob.rpt: the receipt of a withholding or perception of the general regimes. One copy per row
-// of Impresos (the form writes copies 1 and 2), two copies to an A4 sheet, to be cut apart.
+// The receipt of a withholding or perception: comprob.rpt for the general regimes, and the reports
+// of the detail-row regimes, which add the receipt's guides, stamps, food concepts or advances
+// (detalle_impreso.h). One copy per row of Impresos (the form writes copies 1 and 2), two copies
+// to an A4 sheet, to be cut apart, when they fit on half a sheet.
 
+#include "entry/detalle_impreso.h"
 #include "reports/reporte.h"
 
-std::unique_ptr<Reporte> crearReporteComprobante();
+std::unique_ptr<Reporte> crearReporteComprobante(
+    VarianteComprobante variante = VarianteComprobante::General);

@@ -5,5 +5,15 @@
 
 void registrarReportesEntrada(CatalogoReportes& c)
 {
-    c.agregar(QStringLiteral("comprob.rpt"), &crearReporteComprobante);
+    const std::pair<const char*, VarianteComprobante> comprobantes[] = {
+        {"comprob.rpt", VarianteComprobante::General},
+        {"comprob_09.rpt", VarianteComprobante::Bienes},
+        {"comprob_10.rpt", VarianteComprobante::Obleas},
+        {"comprob_11.rpt", VarianteComprobante::Anticipos},
+        {"comprob_12.rpt", VarianteComprobante::AnticiposConOblea},
+        {"comprob_12b.rpt", VarianteComprobante::AnticiposSinOblea},
+    };
+    for (const auto& [archivo, variante] : comprobantes)
+        c.agregar(QString::fromLatin1(archivo),
+                  [variante] { return crearReporteComprobante(variante); });
 }
