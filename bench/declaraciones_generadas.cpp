@@ -1,6 +1,7 @@
 #include "declaraciones_generadas.h"
 
 #include "base_grande.h"
+#include "common/regimenes.h"
 #include "database/importe.h"
 #include "entry/importe_retenido.h"
 #include "entry/regla_alicuota.h"
@@ -26,18 +27,18 @@ constexpr char kOtroAgente[] = "000123";
 struct RegimenAgente {
     const char* codigo;
     int desde;                      // first month, as anio * 100 + mes
-    TipoFormulario formulario;
     int digitosMinimos, digitosMaximos;  // of the gross amount's whole part
     double negativos;               // share of credit notes
     bool importada;                 // the agent imports its declarations from its own system
 };
 
 constexpr RegimenAgente kRegimenes[] = {
-    {"01", 202001, TipoFormulario::General, 3, 6, 0.0, true},
-    {"06", 202201, TipoFormulario::General, 3, 6, 0.03, false},
-    {"11", 202405, TipoFormulario::Detalle, 5, 7, 0.0, false},
-    {"12", 202405, TipoFormulario::Detalle, 5, 7, 0.0, false},
-    {"14", 202405, TipoFormulario::General, 4, 6, 0.005, false},
+    {"01", 202001, 3, 6, 0.0, true},
+    {"06", 202201, 3, 6, 0.03, false},
+    {"10", 202405, 3, 6, 0.0, false},
+    {"11", 202405, 5, 7, 0.0, false},
+    {"12", 202405, 5, 7, 0.0, false},
+    {"14", 202405, 4, 6, 0.005, false},
 };
 
 struct PlanDeclaracion {
@@ -101,7 +102,7 @@ public:
             + char('0' + o.lactea);
         if (const auto it = memo_.find(clave); it != memo_.end()) return it->second;
         const Importe valor =
-            reglaAlicuota(r.formulario, QString::fromLatin1(r.codigo), QString::fromStdString(tipo),
+            reglaAlicuota(reglasRegimen(QString::fromLatin1(r.codigo)), QString::fromStdString(tipo),
                           o, [this](const QString& regimen, const QString& t) -> std::optional<Importe> {
                               const auto it = tabla_.find({regimen, t});
                               if (it == tabla_.end()) return std::nullopt;
@@ -232,6 +233,7 @@ private:
     {
         const QString c = QString::fromLatin1(r.codigo);
         if (c == u"11") return QStringLiteral("97");
+        if (c == u"10") return QStringLiteral("98");
         if (c == u"12") return QStringLiteral("98");
         if (c == u"14") return QStringLiteral("31");
         if (azar_.probabilidad(0.7)) return QStringLiteral("00");
@@ -265,9 +267,17 @@ private:
         OpcionesAlicuota opciones;
         opciones.construccion = regimen == u"01" && azar_.probabilidad(0.05);
         opciones.lactea = regimen == u"11" && azar_.probabilidad(0.1);
-        const Importe alicuota = tarifas_.alicuota(r, s.tipo, opciones);
+        Importe alicuota = tarifas_.alicuota(r, s.tipo, opciones);
         Importe bruto = Importe::desdeCentavos(centavos(r.digitosMinimos, r.digitosMaximos));
         if (azar_.probabilidad(r.negativos)) bruto = -bruto;
+        // A grain receipt is worth its stamps, at 100 %.
+        std::vector<int> obleas;
+        if (regimen == u"10") {
+            obleas = tiposDeObleas();
+            bruto = Importe();
+            for (const int tipo : obleas) bruto += tipos_[{2, tipo}];
+            alicuota = Importe::desdeEntero(100);
+        }
         const Importe retenido = importeRetenido(bruto, alicuota);
         const bool anulada = azar_.probabilidad(0.015);
 
@@ -276,7 +286,8 @@ private:
                             concepto(r), numero, anulada ? "4" : "5", marca(d));
 
         if (regimen == u"11" || regimen == u"12") otrasRetenciones(d, numero, bruto, retenido);
-        if (regimen == u"11") guias(d, numero);
+        if (regimen == u"10") obleasDeGranos(d, numero, obleas);
+        else if (regimen == u"11") guias(d, numero);
         else if (regimen == u"12") anticipo(d, numero);
         else if (regimen == u"14") obleaZ(d, numero);
     }
@@ -319,6 +330,30 @@ private:
                        letra + ceros(oblea(letra, d), 7), 0, 1.0, valor.diezmilesimos(),
                        valor.diezmilesimos(), ceros(azar_.entre(1, 99999999), 8),
                        ceros(azar_.entre(1, 9999999999999LL), 13), d.id);
+    }
+
+    // The stamps of a "10" receipt: one or two, of the grains' types ("A" soy to "D" peanuts).
+    std::vector<int> tiposDeObleas()
+    {
+        std::vector<int> tipos;
+        for (qint64 i = azar_.entre(1, 2); i > 0; --i) {
+            const double u = azar_.real();
+            tipos.push_back(u < 0.4 ? 1 : u < 0.65 ? 2 : u < 0.95 ? 3 : 4);
+        }
+        return tipos;
+    }
+
+    // Stored as the stamps window stores them: each with its type, value and waybill.
+    void obleasDeGranos(const PlanDeclaracion& d, const QString& numero, const std::vector<int>& tipos)
+    {
+        const QString porte = ceros(azar_.entre(1, 9999), 4) + QLatin1Char('-')
+                              + ceros(azar_.entre(1, 99999999), 8);
+        for (const int tipo : tipos) {
+            const QChar letra(char16_t(u'@' + tipo));
+            const Importe valor = tipos_[{2, tipo}];
+            guia_.ejecutar(numero, "000000", letra + ceros(oblea(letra, d), 7), tipo, 1.0,
+                           valor.diezmilesimos(), valor.diezmilesimos(), nullptr, porte, d.id);
+        }
     }
 
     // The "Z" stamp a "14" receipt carries, stored as the entry form stores it.

@@ -130,7 +130,8 @@ std::vector<DefTabla> construirAgregadas()
                  {campo("Nro_clave", T::Contador, true), campo("Nro_Remesa", T::Largo),
                   texto("TipoEstampilla", 1), texto("Nro_Agente", 6), campo("Nro_desde", T::Largo),
                   campo("Nro_Hasta", T::Largo), campo("Fecha", T::Fecha), campo("Hora", T::Hora)},
-                 {clave({"Nro_clave"})}});
+                 // An agent's remittances of a stamp type are found without reading every one.
+                 {clave({"Nro_clave"}), indice("xAgenteTipo", {"Nro_Agente", "TipoEstampilla"})}});
     t.push_back({QStringLiteral("Policias"),
                  {campo("CodPolicia", T::Contador, true), texto("Tipo", 6), campo("DNI", T::Largo),
                   texto("Nombre", 30, false, true), campo("Legajo", T::Largo),

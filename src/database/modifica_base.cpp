@@ -102,10 +102,7 @@ bool Modifica_base::pasos(Dialogs& avisos)
     }
 
     // The stamp number's index, on every detail table that lacks it; no restart needed.
-    if (Existe_Tabla(QStringLiteral("Guias")) && Existe_Campo(QStringLiteral("Guias"), QStringLiteral("NroGuia"))
-        && !base_.existe(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'index' AND name = ?"),
-                         {nombreIndiceSql(QStringLiteral("Guias"), QStringLiteral("xNroGuia"))}))
-        crearIndices(QStringLiteral("Guias"), {QStringLiteral("xNroGuia")});
+    crearIndiceQueFalte(QStringLiteral("Guias"), QStringLiteral("NroGuia"), QStringLiteral("xNroGuia"));
 
     // 2. The printed text of the scratch table holds 200 characters; what it held is lost.
     if (tamanioCampo(QStringLiteral("Impresos"), QStringLiteral("Texto")) != 200) {
@@ -146,6 +143,9 @@ bool Modifica_base::pasos(Dialogs& avisos)
             actualizada = true;
         }
     }
+    // The remittances' index by agent and stamp type, where it is missing; no restart needed.
+    crearIndiceQueFalte(QStringLiteral("Remesas"), QStringLiteral("TipoEstampilla"),
+                        QStringLiteral("xAgenteTipo"));
 
     // 10. The police regime: only the officers are probed; the other four come with them.
     if (!Existe_Tabla(QStringLiteral("Policias"))) {
@@ -225,6 +225,16 @@ void Modifica_base::agregarCampo(const QString& tabla, const QString& campo)
     const DefCampo* definicion = esquema::tabla(tabla).campo(campo);
     base_.ejecutar(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2")
                        .arg(citado(tabla), definicionColumna(*definicion)));
+}
+
+void Modifica_base::crearIndiceQueFalte(const QString& tabla, const QString& campo,
+                                        const QString& indice)
+{
+    if (!Existe_Tabla(tabla) || !Existe_Campo(tabla, campo)) return;
+    if (base_.existe(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'index' AND name = ?"),
+                     {nombreIndiceSql(tabla, indice)}))
+        return;
+    crearIndices(tabla, {indice});
 }
 
 void Modifica_base::Crear_Tabla_Guias()

@@ -32,6 +32,8 @@ public:
     void crearTabla(const DefTabla& tabla, const QString& sinCampo = {});
     // Adds indexes of the current schema; one that exists already is passed over.
     void crearIndices(const QString& tabla, const QStringList& indices);
+    // The index of a table that has the field it covers but lacks the index.
+    void crearIndiceQueFalte(const QString& tabla, const QString& campo, const QString& indice);
     // Adds a field of the current schema to an existing table; one that exists is passed over.
     void agregarCampo(const QString& tabla, const QString& campo);
 

@@ -73,7 +73,7 @@ const TablaEsperada kEsquema[] = {
     {"Remesas",
      "Nro_clave INTEGER pk; Nro_Remesa INTEGER; TipoEstampilla TEXT(1); Nro_Agente TEXT(6); "
      "Nro_desde INTEGER; Nro_Hasta INTEGER; Fecha DATE; Hora TIME",
-     "PrimaryKey unique(Nro_clave)"},
+     "PrimaryKey unique(Nro_clave); xAgenteTipo(Nro_Agente, TipoEstampilla)"},
     {"Retenciones",
      "IdCabecera INTEGER =0; Nro_Contrib TEXT(10) nn; Dia TEXT(2); Importe_Bruto CURRENCY =0; "
      "Alicuota RATE =0; Importe_Ret CURRENCY =0; Nro_X TEXT(13); Cod_Concepto TEXT(2); "
