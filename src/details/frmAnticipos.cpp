@@ -104,10 +104,16 @@ frmAnticipos::frmAnticipos(Contexto& contexto, ComprobanteDetalle comprobante, Q
     r->addWidget(TxtEstampilla, 2, 1);
     r->addWidget(letraYNumero, 2, 2);
     r->addWidget(Lbl_porte, 3, 0);
-    r->addWidget(TxtPorte1, 3, 1);
-    r->addWidget(guion, 3, 2, Qt::AlignHCenter);
-    r->addWidget(TxtPorte2, 3, 3);
+    auto* porte = new QHBoxLayout;
+    porte->addWidget(TxtPorte1);
+    porte->addWidget(guion);
+    porte->addWidget(TxtPorte2);
+    porte->addStretch(1);
+    r->addLayout(porte, 3, 1, 1, 3);
     r->setColumnStretch(4, 1);
+    for (const auto& [caja, cifras] :
+         {std::pair<QWidget*, int>{TxtPorte1, 5}, {TxtPorte2, 9}, {TxtEstampilla, 9}})
+        caja->setFixedWidth(caja->fontMetrics().horizontalAdvance(QString(cifras, u'0')) + 16);
     for (QWidget* w : std::initializer_list<QWidget*>{Lbl_estampilla, letraYNumero, TxtEstampilla,
                                                       Lbl_porte, TxtPorte1, guion, TxtPorte2})
         w->setVisible(conOblea_);

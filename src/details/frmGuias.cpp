@@ -107,6 +107,14 @@ QLabel* rotulo(const QString& nombre, const QString& texto, QWidget* padre)
     return l;
 }
 
+// A caption and the aside written after its run of blanks; the aside is empty when there is none.
+std::pair<QString, QString> partirRotulo(const QString& rotulo)
+{
+    const qsizetype blancos = rotulo.indexOf(u"  "_s);
+    if (blancos < 0) return {rotulo, QString()};
+    return {rotulo.left(blancos), rotulo.mid(blancos).trimmed()};
+}
+
 bool esModoDeGuias(ModoDetalle m)
 {
     return m == ModoDetalle::Guias || m == ModoDetalle::Obleas || m == ModoDetalle::Alimentos;
@@ -150,25 +158,47 @@ frmGuias::frmGuias(Contexto& contexto, ComprobanteDetalle comprobante, QWidget* 
     Lbl_porte = rotulo(u"Lbl_porte"_s, a.rotuloPorte, m);
     Lbl_guion = rotulo(u"Lbl_guion"_s, u"-"_s, m);
 
+    // A caption's aside, written after its blanks ("(Letra y Número)"), stands after its boxes.
+    const auto aparte = [m](QLabel* rotulo, const QString& nombre) {
+        const auto [texto, nota] = partirRotulo(rotulo->text());
+        rotulo->setText(texto);
+        auto* l = new QLabel(nota, m);
+        l->setObjectName(nombre);
+        return l;
+    };
+    QLabel* notaNumero = aparte(Lbl_Nroguia_porte, u"Lbl_nota_numero"_s);
+    QLabel* notaPorte = aparte(Lbl_porte, u"Lbl_nota_porte"_s);
+
     QGridLayout* r = rejilla();
     r->addWidget(etiqueta(u"Concepto:"_s, mskCodConcepto), 0, 0);
-    r->addWidget(mskCodConcepto, 0, 1);
-    r->addWidget(cmdConceptos, 0, 2);
-    r->addWidget(lblDescConcepto, 0, 3, 1, 4);
+    auto* concepto = new QHBoxLayout;
+    concepto->addWidget(mskCodConcepto);
+    concepto->addWidget(cmdConceptos);
+    concepto->addWidget(lblDescConcepto, 1);
+    r->addLayout(concepto, 0, 1, 1, 5);
     r->addWidget(Label1, 1, 0);
-    r->addWidget(TxtCantidad, 1, 1, 1, 2);
-    r->addWidget(rotulo(u"Label2"_s, u"Valor Fijo Unitario:"_s, m), 1, 3, Qt::AlignRight);
-    r->addWidget(LblPunitario, 1, 4);
-    r->addWidget(Lbl_total, 1, 5, Qt::AlignRight);
-    r->addWidget(LblTotal, 1, 6);
-    r->addWidget(Lbl_Nroguia_porte, 2, 0, 1, 3);
-    r->addWidget(TxtNroGuia, 2, 3);
-    r->addWidget(Lbl_porte, 3, 0, 1, 3);
-    r->addWidget(TxtPorte1, 3, 3);
-    r->addWidget(Lbl_guion, 3, 4, Qt::AlignHCenter);
-    r->addWidget(TxtPorte2, 3, 5);
-    r->setColumnStretch(6, 1);
-    mskCodConcepto->setMaximumWidth(44);
+    r->addWidget(TxtCantidad, 1, 1, Qt::AlignLeft);
+    r->addWidget(rotulo(u"Label2"_s, u"Valor Fijo Unitario:"_s, m), 1, 2, Qt::AlignRight);
+    r->addWidget(LblPunitario, 1, 3);
+    r->addWidget(Lbl_total, 1, 4, Qt::AlignRight);
+    r->addWidget(LblTotal, 1, 5);
+    r->addWidget(Lbl_Nroguia_porte, 2, 0);
+    r->addWidget(TxtNroGuia, 2, 1, Qt::AlignLeft);
+    r->addWidget(notaNumero, 2, 2, 1, 4);
+    r->addWidget(Lbl_porte, 3, 0);
+    auto* porte = new QHBoxLayout;
+    porte->addWidget(TxtPorte1);
+    porte->addWidget(Lbl_guion);
+    porte->addWidget(TxtPorte2);
+    porte->addWidget(notaPorte, 1);
+    r->addLayout(porte, 3, 1, 1, 5);
+    r->setColumnStretch(5, 1);
+    for (const auto& [caja, cifras] : {std::pair<QWidget*, int>{mskCodConcepto, 3},
+                                       {TxtCantidad, 9}, {TxtNroGuia, 9}, {TxtPorte1, 5},
+                                       {TxtPorte2, 9}})
+        caja->setFixedWidth(caja->fontMetrics().horizontalAdvance(QString(cifras, u'0')) + 16);
+    notaNumero->setVisible(!notaNumero->text().isEmpty());
+    notaPorte->setVisible(!notaPorte->text().isEmpty());
 
     auto* pie = new QWidget;
     auto* filaPie = new QHBoxLayout(pie);
