@@ -113,6 +113,25 @@ TEST_F(Remesas, GrabarRehusaEnOrden)
     }
 }
 
+// A remittance whose figures give no control number (a pasted figure that is no number) is never
+// registered, whatever control was typed.
+TEST_F(Remesas, SinNumeroDeControlNoSeRegistra)
+{
+    frmRemesas form(e.contexto);
+    pulsar(form, u"cmdAgregar"_s);
+    for (const auto& [caja, valor] : {std::pair{u"TxtRemesa"_s, u"7"_s}, {u"txtTipo"_s, u"A"_s},
+                                      {u"TxtDesde"_s, u"1x"_s}, {u"TxtHasta"_s, u"500"_s},
+                                      {u"TxtControl"_s, u"0"_s}})
+        control<QLineEdit>(form, caja)->setText(valor);
+    pulsar(form, u"cmdGrabar"_s);
+    ASSERT_EQ(e.dialogs.mensajes.size(), 1U);
+    EXPECT_TRUE(e.dialogs.mensajes[0].texto.startsWith(
+        u"Ocurrió algun error de Tipos al calcular y comparar el nº de control\n"_s));
+    EXPECT_EQ(e.dialogs.mensajes[0].titulo, u"Error en Nº de Control"_s);
+    EXPECT_EQ(enfocado(form), u"TxtControl"_s);
+    EXPECT_EQ(e.contar(u"SELECT COUNT(*) FROM Remesas"_s), 0);
+}
+
 TEST_F(Remesas, UnaRemesaPorNumeroDelAgente)
 {
     prueba::remesa(e.base, {.nro = 9, .tipo = u"A"_s, .agente = u"999999"_s, .desde = 1, .hasta = 9});
