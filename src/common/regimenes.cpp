@@ -52,6 +52,7 @@ std::map<QString, ReglasRegimen> construir()
     r09.alicuotaSinFila = Importe::desdeEntero(100);
     r09.registrosDetalle = RegistrosDetalle::Detalle;
     r09.deshacerBorraGuias = true;
+    r09.conceptoFijo = QStringLiteral("97");
     agregar(r09);
 
     // Grain and horticulture of the municipalities: stamps with their waybill.
@@ -63,6 +64,7 @@ std::map<QString, ReglasRegimen> construir()
     r10.registrosDetalle = RegistrosDetalle::Detalle;
     r10.deshacerBorraGuias = true;
     r10.menuRemesas = true;
+    r10.conceptoFijo = QStringLiteral("98");
     agregar(r10);
 
     // Livestock and apiculture: advances deducted from the receipt.
@@ -108,6 +110,8 @@ std::map<QString, ReglasRegimen> construir()
     r13.otrosImportes = OtrosImportes::Multa;
     r13.registrosDetalle = RegistrosDetalle::Detalle;
     r13.menuRemesas = true;
+    r13.conceptoFijo = QStringLiteral("98");
+    r13.porcentajeMulta = Importe::desdeEntero(300);
     agregar(r13);
 
     // Slaughterhouses: the general form with one "Z" stamp per receipt.
@@ -128,6 +132,7 @@ std::map<QString, ReglasRegimen> construir()
     r15.registrosDetalle = RegistrosDetalle::Alimentos;
     r15.deshacerBorraGuias = true;
     r15.menuRemesas = true;
+    r15.conceptoFijo = QStringLiteral("96");
     agregar(r15);
 
     // Livestock auctions: advances.

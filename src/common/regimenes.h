@@ -95,6 +95,13 @@ struct ReglasRegimen {
     // The main window's Remesas item is shown.
     bool menuRemesas = false;
 
+    // The concept every receipt of the regime is stored under, whatever the concept box held;
+    // none where the user's concept is kept.
+    std::optional<QString> conceptoFijo;
+    // The fine collected with a receipt, as a percentage of the value of its stamps; zero where
+    // receipts carry no fine.
+    Importe porcentajeMulta;
+
     bool policial() const { return entrada == FormaEntrada::Policial; }
     bool conDetalle() const { return detalle != ModoDetalle::Ninguno; }
 };
