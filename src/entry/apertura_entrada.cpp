@@ -4,6 +4,7 @@
 #include "common/regimenes.h"
 #include "database/entorno.h"
 #include "entry/frmRetenciones.h"
+#include "entry/frmRetenciones_C.h"
 #include "entry/impresion_comprobante.h"
 #include "platform/dialogs.h"
 
@@ -19,8 +20,9 @@ std::unique_ptr<FormularioRetencion> crearFormulario(FormaEntrada forma, Context
     switch (forma) {
     case FormaEntrada::General:
         return std::make_unique<frmRetenciones>(contexto, std::move(servicios), ventana);
-    case FormaEntrada::Detalle:
     case FormaEntrada::Policial:
+        return std::make_unique<frmRetenciones_C>(contexto, std::move(servicios), ventana);
+    case FormaEntrada::Detalle:
         break;
     }
     return nullptr;

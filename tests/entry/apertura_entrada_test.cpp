@@ -16,7 +16,8 @@ TEST(AperturaEntrada, AbreElFormularioDelRegimenActivo)
     f.activar(f.nuevaCabecera(QStringLiteral("09")));
     EXPECT_EQ(abrirEntradaRetenciones(f.contexto, nullptr, {}), AperturaEntrada::NoDisponible);
     f.activar(f.nuevaCabecera(QStringLiteral("13")));
-    EXPECT_EQ(abrirEntradaRetenciones(f.contexto, nullptr, {}), AperturaEntrada::NoDisponible);
+    EXPECT_EQ(abrirEntradaRetenciones(f.contexto, nullptr, {}), AperturaEntrada::Abierta);
+    EXPECT_EQ(f.dialogs.clasesAbiertas.back(), QStringLiteral("frmRetenciones_C"));
 
     f.entorno.Limpiar_Cabecera_Actual();
     EXPECT_EQ(abrirEntradaRetenciones(f.contexto, nullptr, {}), AperturaEntrada::SinDeclaracion);
