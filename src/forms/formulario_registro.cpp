@@ -253,6 +253,10 @@ void FormularioRegistro::ordenarPorColumna(int columna)
     if (columna < 0 || columna >= int(columnas.size()) || modo_ != Modo::Navegando) return;
     const ColumnaGrilla& c = columnas[std::size_t(columna)];
     if (!c.ordenable()) {
+        if (opciones_.releerSinOrden) {
+            if (protegido_([this] { grilla_->refrescar(); })) trasConsultar();
+            return;
+        }
         dialogs().aviso(textos::SinOrdenamiento, textos::AtencionPuntos, Icono::Informacion);
         return;
     }

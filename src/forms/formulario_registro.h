@@ -58,6 +58,9 @@ protected:
         QString textoModificar = QStringLiteral("&Modificar");
         bool activar = false;       // chooses an element of the environment
         bool seleccionar = false;   // serves as a pick list
+        // A header without an order of its own re-reads the list in its current order, silently,
+        // instead of saying that it has no order.
+        bool releerSinOrden = false;
     };
 
     // A check of Grabar. `cumple` may explain a refusal itself (the identifier checks do); then
