@@ -35,6 +35,7 @@ void FormularioRegistro::crearPantalla()
 {
     auto* principal = new QHBoxLayout(this);
     auto* izquierda = new QVBoxLayout;
+    izquierda_ = izquierda;
     principal->addLayout(izquierda, 1);
 
     if (opciones_.conOrden) {
@@ -196,6 +197,11 @@ void FormularioRegistro::setClaveRepetida(const QString& primeraLinea, QWidget* 
 {
     claveRepetida_ = primeraLinea;
     focoClave_ = foco;
+}
+
+void FormularioRegistro::agregarBajoLaGrilla(QLayout* fila)
+{
+    izquierda_->insertLayout(izquierda_->indexOf(marco_), fila);
 }
 
 void FormularioRegistro::agregarBotonAlta(QPushButton* boton)

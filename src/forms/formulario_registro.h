@@ -29,6 +29,7 @@ class GrillaRegistros;
 class QGridLayout;
 class QGroupBox;
 class QLabel;
+class QLayout;
 class QPushButton;
 class QVBoxLayout;
 struct Contexto;
@@ -105,6 +106,8 @@ protected:
     void setPreguntaBorrar(const QString& pregunta) { preguntaBorrar_ = pregunta; }
     // The first line of the duplicate-key message and the field that gets the focus.
     void setClaveRepetida(const QString& primeraLinea, QWidget* foco);
+    // A row of the form's own between the grid and the edit frame (a count of the rows).
+    void agregarBajoLaGrilla(QLayout* fila);
     // Further add buttons, which follow Agregar's state.
     void agregarBotonAlta(QPushButton* boton);
     // The first activation: the grid in its first order (or the fixed one), on its last row.
@@ -187,6 +190,7 @@ private:
     QLabel* lblOrden_ = nullptr;
     QGroupBox* marco_ = nullptr;
     QGridLayout* rejilla_ = nullptr;
+    QVBoxLayout* izquierda_ = nullptr;
     QVBoxLayout* columnaAltas_ = nullptr;
     QPushButton* cmdAgregar_ = nullptr;
     QPushButton* CmdModificar_ = nullptr;
