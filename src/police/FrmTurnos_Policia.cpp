@@ -104,9 +104,10 @@ void FrmTurnos_Policia::crearPantalla()
     impresos->addWidget(Cmd_Rendicion);
     impresos->addWidget(cmdPago);
     impresos->addStretch(1);
-    cmdSalir = crearBoton(this, u"cmdSalir"_s, u"&Salir"_s);
+    cmdSalir = crearBoton(this, u"cmdSalir"_s, u"&Salir"_s, 104);
     auto* pie = new QHBoxLayout;
-    pie->addWidget(Fra_imprimir, 1);
+    pie->addWidget(Fra_imprimir);
+    pie->addStretch(1);
     pie->addWidget(cmdSalir, 0, Qt::AlignBottom);
     columna->addLayout(pie);
 

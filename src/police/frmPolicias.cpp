@@ -69,12 +69,14 @@ frmPolicias::frmPolicias(Contexto& contexto, QWidget* parent)
     r->addWidget(etiqueta(u"Nº:"_s, TxtNroDoc_), 0, 2, Qt::AlignRight);
     r->addWidget(TxtNroDoc_, 0, 3);
     r->addWidget(etiqueta(u"Nombre y Apellido:"_s, txtNyApellido_), 1, 0);
-    r->addWidget(txtNyApellido_, 1, 1, 1, 3);
+    r->addWidget(txtNyApellido_, 1, 1, 1, 4);
     r->addWidget(etiqueta(u"Nº Legajo:"_s, TxtLegajo_), 2, 0);
     r->addWidget(TxtLegajo_, 2, 1);
     r->addWidget(etiqueta(u"Nº Cuenta Bancaria:"_s, TxtCuentaBanco_), 3, 0);
-    r->addWidget(TxtCuentaBanco_, 3, 1, 1, 3);
-    r->setColumnStretch(3, 1);
+    r->addWidget(TxtCuentaBanco_, 3, 1, 1, 4);
+    r->setColumnStretch(4, 1);
+    for (CajaTexto* c : {TxtNroDoc_, TxtLegajo_})
+        c->setFixedWidth(c->fontMetrics().horizontalAdvance(u"0000000000"_s) + 16);
 
     setColumnas(columnas());
     enlazar(
