@@ -270,12 +270,7 @@ QString frmRetenciones_C::confirmacion() const
 
 std::optional<ClaveRetencion> frmRetenciones_C::grabarRetencion()
 {
-    if (lblRazonSocial->text().trimmed().isEmpty()) {
-        rehusar(mskNroContrib,
-                QStringLiteral("El sujeto indicado no está cargado en la base del sistema."),
-                textos::AtencionPuntos, Icono::Informacion);
-        return std::nullopt;
-    }
+    if (!sujetoCargado()) return std::nullopt;
     if (LblPolicia->text().trimmed().isEmpty()) {
         rehusar(MaskCodPolicia, QStringLiteral("No ha seleccionado el policía"),
                 textos::AtencionPuntos, Icono::Informacion);
@@ -311,10 +306,7 @@ std::optional<ClaveRetencion> frmRetenciones_C::grabarRetencion()
     } catch (const SinTurnoAbierto&) {
         contexto().dialogs.aviso(kSinTurno, kTituloSinTurno, Icono::Informacion);
     } catch (const NumeracionAgotada& agotada) {
-        contexto().dialogs.aviso(
-            QStringLiteral("La sucursal no puede emitir más comprobantes: su último número es ")
-                + agotada.ultimo() + QStringLiteral(".\nLa Ret./Perc. no fue grabada."),
-            textos::AtencionPuntos, Icono::Exclamacion);
+        mostrarNumeracionAgotada(agotada);
     } catch (const ErrorMotor& error) {
         mostrarErrorGrabacion(error);
     }
