@@ -116,6 +116,7 @@ std::map<QString, ReglasRegimen> construir()
     r13.otrosImportes = OtrosImportes::Multa;
     r13.registrosDetalle = RegistrosDetalle::Detalle;
     r13.menuRemesas = true;
+    r13.porcentajeMulta = Importe::desdeEntero(300);
     agregar(r13);
 
     // Slaughterhouses: the general form with one "Z" stamp per receipt.

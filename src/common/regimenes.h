@@ -77,9 +77,6 @@ struct ReglasRegimen {
     bool admiteNegativos = false;
     OpcionesRegimen opciones;
     QString conceptoPropuesto = QStringLiteral("00");  // the concept Nueva proposes
-    // The concept every receipt is saved under when its amount is its detail rows' total; empty
-    // where the user gives the concept.
-    QString conceptoFijo;
 
     // Rates: whether the user may not change them, what a subject's certificate does, and the rate
     // taken when the rates table has no row for the subject (none: zero).
@@ -99,6 +96,13 @@ struct ReglasRegimen {
 
     // The main window's Remesas item is shown.
     bool menuRemesas = false;
+
+    // The concept every receipt of the regime is stored under, whatever the concept box held;
+    // none where the user's concept is kept.
+    std::optional<QString> conceptoFijo;
+    // The fine collected with a receipt, as a percentage of the value of its stamps; zero where
+    // receipts carry no fine.
+    Importe porcentajeMulta;
 
     bool policial() const { return entrada == FormaEntrada::Policial; }
     bool conDetalle() const { return detalle != ModoDetalle::Ninguno; }

@@ -50,6 +50,21 @@ std::optional<Importe> importeOBlanco(const QSqlRecord& fila, const char* campo)
     return Importe::desdeColumna(v);
 }
 
+// Dates and times are stored as ISO text ("2024-05-10", "10:30:00").
+std::optional<QDate> fecha(const QSqlRecord& fila, const char* campo)
+{
+    const QVariant v = de(fila, campo);
+    if (v.isNull() || v.toString().isEmpty()) return std::nullopt;
+    return QDate::fromString(v.toString().left(10), Qt::ISODate);
+}
+
+std::optional<QTime> hora(const QSqlRecord& fila, const char* campo)
+{
+    const QVariant v = de(fila, campo);
+    if (v.isNull() || v.toString().isEmpty()) return std::nullopt;
+    return QTime::fromString(v.toString().right(8), Qt::ISODate);
+}
+
 } // namespace
 
 Agente agenteDe(const QSqlRecord& f)
@@ -114,6 +129,24 @@ Guia guiaDe(const QSqlRecord& f)
             de(f, "IdCabecera").toLongLong()};
 }
 
+Policia policiaDe(const QSqlRecord& f)
+{
+    return {de(f, "CodPolicia").toLongLong(), texto(f, "Tipo"),    entero(f, "DNI"),
+            texto(f, "Nombre"),              entero(f, "Legajo"), texto(f, "Nro_cuenta_banco")};
+}
+
+Turno turnoDe(const QSqlRecord& f)
+{
+    return {de(f, "Cod_Turno").toLongLong(),
+            de(f, "IdCabecera").toLongLong(),
+            fecha(f, "Fecha_Desde").value_or(QDate()),
+            hora(f, "Hora_Desde").value_or(QTime()),
+            fecha(f, "Fecha_Hasta"),
+            hora(f, "Hora_Hasta"),
+            importe(f, "Total_Estampillas").value_or(Importe()),
+            importe(f, "Total_Multas").value_or(Importe())};
+}
+
 std::optional<Agente> leerAgente(BaseDatos& base, const QString& nroAgente)
 {
     const auto fila =
@@ -155,6 +188,22 @@ std::optional<Retencion> leerRetencion(BaseDatos& base, const ClaveRetencion& cl
         {clave.idCabecera, clave.nroComprobante});
     if (!fila) return std::nullopt;
     return retencionDe(*fila);
+}
+
+std::optional<Policia> leerPolicia(BaseDatos& base, qint64 codPolicia)
+{
+    const auto fila =
+        base.fila(QStringLiteral("SELECT * FROM Policias WHERE CodPolicia = ?"), {codPolicia});
+    if (!fila) return std::nullopt;
+    return policiaDe(*fila);
+}
+
+std::optional<Turno> leerTurno(BaseDatos& base, qint64 codTurno)
+{
+    const auto fila =
+        base.fila(QStringLiteral("SELECT * FROM Turnos WHERE Cod_Turno = ?"), {codTurno});
+    if (!fila) return std::nullopt;
+    return turnoDe(*fila);
 }
 
 std::vector<Guia> leerGuias(BaseDatos& base, const ClaveRetencion& clave)

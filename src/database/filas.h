@@ -5,8 +5,10 @@
 
 #include "database/importe.h"
 
+#include <QDate>
 #include <QSqlRecord>
 #include <QString>
+#include <QTime>
 #include <optional>
 #include <vector>
 
@@ -92,6 +94,30 @@ struct Guia {
     qint64 idCabecera = 0;
 };
 
+// `Policias`: a police officer of the checkpoints.
+struct Policia {
+    qint64 codPolicia = 0;
+    QString tipo;  // document type: "D.N.I.", "L.C.", ...
+    std::optional<qint64> dni;
+    QString nombre;
+    std::optional<qint64> legajo;
+    QString nroCuentaBanco;
+};
+
+// `Turnos`: a shift of a police declaration, open while it has no end.
+struct Turno {
+    qint64 codTurno = 0;
+    qint64 idCabecera = 0;
+    QDate fechaDesde;
+    QTime horaDesde;
+    std::optional<QDate> fechaHasta;
+    std::optional<QTime> horaHasta;
+    Importe totalEstampillas;
+    Importe totalMultas;
+
+    bool abierto() const { return !fechaHasta; }
+};
+
 // The rows as read with "SELECT *" (or any query that names the table's fields).
 Agente agenteDe(const QSqlRecord& fila);
 Sucursal sucursalDe(const QSqlRecord& fila);
@@ -99,6 +125,8 @@ Regimen regimenDe(const QSqlRecord& fila);
 Cabecera cabeceraDe(const QSqlRecord& fila);
 Retencion retencionDe(const QSqlRecord& fila);
 Guia guiaDe(const QSqlRecord& fila);
+Policia policiaDe(const QSqlRecord& fila);
+Turno turnoDe(const QSqlRecord& fila);
 
 // The row of a table by its key; empty when not found. Database failures are thrown.
 std::optional<Agente> leerAgente(BaseDatos& base, const QString& nroAgente);
@@ -107,5 +135,7 @@ std::optional<Sucursal> leerSucursal(BaseDatos& base, const QString& nroAgente,
 std::optional<Regimen> leerRegimen(BaseDatos& base, const QString& codRegimen);
 std::optional<Cabecera> leerCabecera(BaseDatos& base, qint64 idCabecera);
 std::optional<Retencion> leerRetencion(BaseDatos& base, const ClaveRetencion& clave);
+std::optional<Policia> leerPolicia(BaseDatos& base, qint64 codPolicia);
+std::optional<Turno> leerTurno(BaseDatos& base, qint64 codTurno);
 // The detail rows of a receipt, in the order they were stored.
 std::vector<Guia> leerGuias(BaseDatos& base, const ClaveRetencion& clave);

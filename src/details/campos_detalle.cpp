@@ -20,14 +20,6 @@ QString ceros(const QString& texto, int ancho)
 
 } // namespace
 
-QString normalizarNroGuia(const QString& texto)
-{
-    const QString t = texto.toUpper();
-    if (t.isEmpty()) return t;
-    if (t.front().isDigit()) return ceros(t.left(8), 8);
-    return t.front() + ceros(t.mid(1, 7), 7);
-}
-
 QString normalizarObleaAnticipo(const QString& texto)
 {
     const QString t = texto.toUpper();

@@ -10,10 +10,6 @@
 
 class BaseDatos;
 
-// A guide or stamp number as typed, as the box keeps it: upper case; one that starts with a digit
-// is a guide number of eight digits ("123" gives "00000123"); one that starts with a letter is a
-// stamp, the letter and seven digits ("b45" gives "B0000045"). Empty stays empty.
-QString normalizarNroGuia(const QString& texto);
 // A stamp of an advance: always the letter and seven digits ("b12" gives "B0000012").
 QString normalizarObleaAnticipo(const QString& texto);
 

@@ -1,6 +1,7 @@
 #include "details/frmGuias.h"
 
 #include "common/contexto.h"
+#include "common/numero_oblea.h"
 #include "common/obleas.h"
 #include "database/base_datos.h"
 #include "database/entorno.h"
@@ -229,7 +230,7 @@ frmGuias::frmGuias(Contexto& contexto, ComprobanteDetalle comprobante, QWidget* 
         const bool letra = modo_ == ModoDetalle::Obleas && c >= u'A' && c <= u'D';
         return !letra && !c.isDigit();
     });
-    alSalir(TxtNroGuia, [this] { TxtNroGuia->setText(normalizarNroGuia(TxtNroGuia->text())); });
+    alSalir(TxtNroGuia, [this] { TxtNroGuia->setText(completarNumeroOblea(TxtNroGuia->text())); });
     alSalir(TxtPorte1, [this] {
         TxtPorte1->setText(normalizarPorte(TxtPorte1->text(), 4));
         TxtPorte2->setText(normalizarPorte(TxtPorte2->text(), 8));

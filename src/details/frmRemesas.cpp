@@ -67,7 +67,9 @@ frmRemesas::frmRemesas(Contexto& contexto, QWidget* parent)
                           .ayudaGrilla = textos::AyudaOrdenar,
                           .modificar = false,
                           .borrar = false,
-                          .ayuda = false},
+                          .ayuda = false,
+                          // The agent's column keeps the order: its rows are all the agent's.
+                          .releerSinOrden = true},
                          parent),
       agente_(contexto.entorno.agente()),
       TxtAgente_(new QLineEdit(marco())),

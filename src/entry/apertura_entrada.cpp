@@ -5,6 +5,7 @@
 #include "database/entorno.h"
 #include "entry/frmRetenciones.h"
 #include "entry/frmRetenciones_B.h"
+#include "entry/frmRetenciones_C.h"
 #include "entry/impresion_comprobante.h"
 #include "platform/dialogs.h"
 
@@ -23,7 +24,7 @@ std::unique_ptr<FormularioRetencion> crearFormulario(FormaEntrada forma, Context
     case FormaEntrada::Detalle:
         return std::make_unique<frmRetenciones_B>(contexto, std::move(servicios), ventana);
     case FormaEntrada::Policial:
-        break;
+        return std::make_unique<frmRetenciones_C>(contexto, std::move(servicios), ventana);
     }
     return nullptr;
 }

@@ -112,6 +112,23 @@ void FormularioRetencion::mostrarErrorGrabacion(const ErrorMotor& error)
                           QStringLiteral("La Ret./Perc. no fue grabada.\n") + error.descripcion());
 }
 
+void FormularioRetencion::mostrarNumeracionAgotada(const NumeracionAgotada& agotada)
+{
+    contexto_.dialogs.aviso(
+        QStringLiteral("La sucursal no puede emitir más comprobantes: su último número es ")
+            + agotada.ultimo() + QStringLiteral(".\nLa Ret./Perc. no fue grabada."),
+        textos::AtencionPuntos, Icono::Exclamacion);
+}
+
+bool FormularioRetencion::sujetoCargado()
+{
+    if (!lblRazonSocial->text().trimmed().isEmpty()) return true;
+    rehusar(mskNroContrib,
+            QStringLiteral("El sujeto indicado no está cargado en la base del sistema."),
+            textos::AtencionPuntos, Icono::Informacion);
+    return false;
+}
+
 void FormularioRetencion::rehusar(QWidget* foco, const QString& texto, const QString& titulo,
                                   Icono icono)
 {

@@ -30,6 +30,7 @@ class CajaMascara;
 class CajaTexto;
 class ErrorMotor;
 class GrillaRegistros;
+class NumeracionAgotada;
 class QGridLayout;
 class QGroupBox;
 class QLabel;
@@ -127,6 +128,10 @@ protected:
     // Runs an operation; a database failure is reported instead of escaping the event loop.
     const Protector& protegido() const { return protegido_; }
     void mostrarErrorGrabacion(const ErrorMotor& error);
+    // The branch has no number left for the receipt: nothing was stored.
+    void mostrarNumeracionAgotada(const NumeracionAgotada& agotada);
+    // Whether the subject typed is a known one; false after telling the user it is not.
+    bool sujetoCargado();
     // Shows a refusal (OK button) and puts the focus on `foco`.
     void rehusar(QWidget* foco, const QString& texto, const QString& titulo, Icono icono);
     QString regimen() const;

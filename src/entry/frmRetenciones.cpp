@@ -109,12 +109,7 @@ bool frmRetenciones::obleaAceptada(const QString& oblea)
 
 std::optional<ClaveRetencion> frmRetenciones::grabarRetencion()
 {
-    if (lblRazonSocial->text().trimmed().isEmpty()) {
-        rehusar(mskNroContrib,
-                QStringLiteral("El sujeto indicado no está cargado en la base del sistema."),
-                textos::AtencionPuntos, Icono::Informacion);
-        return std::nullopt;
-    }
+    if (!sujetoCargado()) return std::nullopt;
     if (lblDescConcepto->text().trimmed().isEmpty()) {
         rehusar(mskCodConcepto,
                 QStringLiteral("El concepto indicado no está cargado en la base del sistema."),
@@ -147,10 +142,7 @@ std::optional<ClaveRetencion> frmRetenciones::grabarRetencion()
         grabarCorreccion(contexto().entorno, clave, datos);
         return clave;
     } catch (const NumeracionAgotada& agotada) {
-        contexto().dialogs.aviso(
-            QStringLiteral("La sucursal no puede emitir más comprobantes: su último número es ")
-                + agotada.ultimo() + QStringLiteral(".\nLa Ret./Perc. no fue grabada."),
-            textos::AtencionPuntos, Icono::Exclamacion);
+        mostrarNumeracionAgotada(agotada);
     } catch (const ErrorMotor& error) {
         mostrarErrorGrabacion(error);
     }

@@ -4,6 +4,7 @@
 #include "database/base_datos.h"
 #include "database/entorno.h"
 #include "entry/controles_entrada.h"
+#include "entry/detalle_pendiente.h"
 #include "entry/grabacion_detalle.h"
 #include "entry/importe_retenido.h"
 #include "forms/botones.h"
@@ -134,8 +135,7 @@ void frmRetenciones_B::antesDeNueva()
 {
     comprobante_ = detalleNuevo(contexto().entorno.idCabecera());
     // Rows of a receipt that was abandoned before it was saved.
-    contexto().base.ejecutar(u"DELETE FROM Guias WHERE Nro_Comprobante = ?"_s,
-                             {comprobante_.nroComprobante});
+    borrarDetallePendiente(contexto().base);
 }
 
 void frmRetenciones_B::limpiarPropios()
@@ -221,11 +221,7 @@ bool frmRetenciones_B::seguirSinAnticipos(const QString& pregunta)
 bool frmRetenciones_B::detalleAceptado()
 {
     const ReglasRegimen& r = reglas();
-    if (lblRazonSocial->text().trimmed().isEmpty()) {
-        rehusar(mskNroContrib, u"El sujeto indicado no está cargado en la base del sistema."_s,
-                textos::AtencionPuntos, Icono::Informacion);
-        return false;
-    }
+    if (!sujetoCargado()) return false;
     const bool anticipos = r.totalDetalle == TotalDetalle::OtrasRetenciones && r.detalleEnEntrada;
     if (anticipos && lblDescConcepto->text().trimmed().isEmpty()) {
         rehusar(mskCodConcepto, u"El concepto indicado no está cargado en la base del sistema."_s,
@@ -279,8 +275,8 @@ std::optional<DatosRetencion> frmRetenciones_B::datosAGrabar()
         d.alicuota = Exento_Por_Constancia ? Importe() : Importe::desdeEntero(100);
         d.bruto = Exento_Por_Constancia ? Importe() : valor;
         d.retenido = d.bruto;
-        d.codConcepto = r.conceptoFijo;
-        mskCodConcepto->setText(r.conceptoFijo);
+        d.codConcepto = r.conceptoFijo.value_or(codConcepto());
+        mskCodConcepto->setText(d.codConcepto);
         if (Exento_Por_Constancia) setBruto(u"0"_s);
         return d;
     }
@@ -314,10 +310,7 @@ std::optional<ClaveRetencion> frmRetenciones_B::grabarRetencion()
         grabarCorreccionConDetalle(contexto().entorno, clave, *datos, otras);
         return clave;
     } catch (const NumeracionAgotada& agotada) {
-        contexto().dialogs.aviso(
-            u"La sucursal no puede emitir más comprobantes: su último número es "_s
-                + agotada.ultimo() + u".\nLa Ret./Perc. no fue grabada."_s,
-            textos::AtencionPuntos, Icono::Exclamacion);
+        mostrarNumeracionAgotada(agotada);
     } catch (const ErrorMotor& error) {
         mostrarErrorGrabacion(error);
     }

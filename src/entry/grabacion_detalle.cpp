@@ -1,7 +1,7 @@
 #include "entry/grabacion_detalle.h"
 
-#include "common/estados.h"
 #include "database/base_datos.h"
+#include "entry/detalle_pendiente.h"
 
 namespace {
 
@@ -21,9 +21,7 @@ ClaveRetencion grabarRetencionConDetalle(Entorno& entorno, const DatosRetencion&
 {
     return grabarRetencionNueva(entorno, datos, [&](BaseDatos& base, const ClaveRetencion& clave) {
         // The one receipt being entered owns every pending row.
-        base.ejecutar(QStringLiteral("UPDATE Guias SET Nro_Comprobante = ?, IdCabecera = ? "
-                                     "WHERE Nro_Comprobante = ?"),
-                      {clave.nroComprobante, clave.idCabecera, kComprobantePendiente});
+        numerarDetallePendiente(base, clave);
         if (otrasRetenciones) guardarOtrasRetenciones(base, clave, *otrasRetenciones);
     });
 }

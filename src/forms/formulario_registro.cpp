@@ -35,8 +35,8 @@ void FormularioRegistro::crearPantalla()
 {
     auto* principal = new QHBoxLayout(this);
     auto* izquierda = new QVBoxLayout;
+    izquierda_ = izquierda;
     principal->addLayout(izquierda, 1);
-    columnaIzquierda_ = izquierda;
 
     if (opciones_.conOrden) {
         lblOrden_ = new QLabel(opciones_.femenino ? QStringLiteral("  Ordenadas por:")
@@ -200,6 +200,11 @@ void FormularioRegistro::setClaveRepetida(const QString& primeraLinea, QWidget* 
     focoClave_ = foco;
 }
 
+void FormularioRegistro::agregarBajoLaGrilla(QLayout* fila)
+{
+    izquierda_->insertLayout(izquierda_->indexOf(marco_), fila);
+}
+
 void FormularioRegistro::agregarBotonAlta(QPushButton* boton)
 {
     boton->setParent(this);
@@ -212,7 +217,7 @@ void FormularioRegistro::agregarBotonAlta(QPushButton* boton)
 void FormularioRegistro::agregarAlPie(QWidget* control)
 {
     control->setParent(this);
-    columnaIzquierda_->addWidget(control);
+    izquierda_->addWidget(control);
 }
 
 void FormularioRegistro::mostrarSeleccionar()
@@ -261,6 +266,10 @@ void FormularioRegistro::ordenarPorColumna(int columna)
     if (columna < 0 || columna >= int(columnas.size()) || modo_ != Modo::Navegando) return;
     const ColumnaGrilla& c = columnas[std::size_t(columna)];
     if (!c.ordenable()) {
+        if (opciones_.releerSinOrden) {
+            if (protegido_([this] { grilla_->refrescar(); })) trasConsultar();
+            return;
+        }
         dialogs().aviso(textos::SinOrdenamiento, textos::AtencionPuntos, Icono::Informacion);
         return;
     }

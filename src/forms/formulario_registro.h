@@ -29,6 +29,7 @@ class GrillaRegistros;
 class QGridLayout;
 class QGroupBox;
 class QLabel;
+class QLayout;
 class QPushButton;
 class QVBoxLayout;
 struct Contexto;
@@ -60,6 +61,9 @@ protected:
         QString textoModificar = QStringLiteral("&Modificar");
         bool activar = false;       // chooses an element of the environment
         bool seleccionar = false;   // serves as a pick list
+        // A header without an order of its own re-reads the list in its current order, silently,
+        // instead of saying that it has no order.
+        bool releerSinOrden = false;
     };
 
     // A check of Grabar. `cumple` may explain a refusal itself (the identifier checks do); then
@@ -104,6 +108,8 @@ protected:
     void setPreguntaBorrar(const QString& pregunta) { preguntaBorrar_ = pregunta; }
     // The first line of the duplicate-key message and the field that gets the focus.
     void setClaveRepetida(const QString& primeraLinea, QWidget* foco);
+    // A row of the form's own between the grid and the edit frame (a count of the rows).
+    void agregarBajoLaGrilla(QLayout* fila);
     // Further add buttons, which follow Agregar's state.
     void agregarBotonAlta(QPushButton* boton);
     // A control of the form's own below the edit frame (a total), live whatever the state.
@@ -190,8 +196,8 @@ private:
     QLabel* lblOrden_ = nullptr;
     QGroupBox* marco_ = nullptr;
     QGridLayout* rejilla_ = nullptr;
+    QVBoxLayout* izquierda_ = nullptr;
     QVBoxLayout* columnaAltas_ = nullptr;
-    QVBoxLayout* columnaIzquierda_ = nullptr;
     QPushButton* cmdAgregar_ = nullptr;
     QPushButton* CmdModificar_ = nullptr;
     QPushButton* cmdBorrar_ = nullptr;

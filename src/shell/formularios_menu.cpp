@@ -1,12 +1,16 @@
 #include "shell/formularios_menu.h"
 
 #include "common/contexto.h"
+#include "database/entorno.h"
 #include "declarations/frmCabeceras.h"
 #include "details/apertura_detalle.h"
 #include "details/frmRemesas.h"
 #include "entry/apertura_entrada.h"
 #include "import/frmImportar.h"
 #include "platform/dialogs.h"
+#include "police/FrmTurnos_Policia.h"
+#include "police/frmIntervenciones.h"
+#include "police/frmPolicias.h"
 #include "reference/frmAgentes.h"
 #include "reference/frmAlicuotas.h"
 #include "reference/frmConceptos.h"
@@ -78,6 +82,7 @@ void conectarFormularios(frmPrincipal& ventana, Contexto& contexto)
         ServiciosEntrada servicios;
         servicios.selectores.contribuyente = [&] { return elegir<frmContribuyentes>(contexto); };
         servicios.selectores.concepto = [&] { return elegir<frmConceptos>(contexto); };
+        servicios.selectores.policia = [&] { return elegir<frmPolicias>(contexto); };
         servicios.detalle = [&](QWidget* duenio, const ComprobanteDetalle& comprobante) {
             return abrirDetalleComprobante(contexto, duenio, comprobante);
         };
@@ -85,6 +90,17 @@ void conectarFormularios(frmPrincipal& ventana, Contexto& contexto)
             contexto.dialogs.aviso(QStringLiteral("La carga de retenciones de este régimen todavía "
                                                   "no está disponible en esta versión."),
                                    QStringLiteral("Atención..."));
+    });
+
+    // Police checkpoints
+    ventana.setAbridor(QStringLiteral("MnuPolicia"), [&] { abrir<frmPolicias>(ventana, contexto); });
+    ventana.setAbridor(QStringLiteral("MnuTurnos"), [&] {
+        FrmTurnos_Policia turnos(contexto, ServiciosTurnos{}, &ventana);
+        contexto.dialogs.abrirModal(turnos);
+    });
+    ventana.setAbridor(QStringLiteral("mnuAdministracionIntervenciones"), [&] {
+        // The item is enabled only while a declaration is active: its interventions are kept.
+        if (contexto.entorno.cabeceraActual()) abrir<frmIntervenciones>(ventana, contexto);
     });
 
     // Declarations

@@ -24,7 +24,7 @@ protected:
             e.base.ejecutar(u"UPDATE %1 SET Nro_Agente = ?"_s.arg(QString::fromLatin1(tabla)),
                             {kPropio});
         e.activar(e.idCabecera);
-        prueba::remesa(e.base, {.nro = 1, .tipo = u"A"_s, .agente = kPropio, .desde = 1, .hasta = 100});
+        prueba::remesa(e.base, {.nroRemesa = 1, .letra = u"A"_s, .agente = kPropio, .desde = 1, .hasta = 100});
     }
 
     // An advance as the user types it; then Grabar.

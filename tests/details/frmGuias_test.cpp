@@ -17,7 +17,7 @@ protected:
     explicit Guias(const QString& regimen = u"10"_s) : e(regimen)
     {
         for (const char* letra : {"A", "B"})
-            prueba::remesa(e.base, {.nro = letra[0] - 'A' + 1, .tipo = QString::fromLatin1(letra),
+            prueba::remesa(e.base, {.nroRemesa = letra[0] - 'A' + 1, .letra = QString::fromLatin1(letra),
                                     .agente = u"012345"_s, .desde = 1, .hasta = 1000});
     }
 

@@ -134,7 +134,7 @@ TEST_F(Remesas, SinNumeroDeControlNoSeRegistra)
 
 TEST_F(Remesas, UnaRemesaPorNumeroDelAgente)
 {
-    prueba::remesa(e.base, {.nro = 9, .tipo = u"A"_s, .agente = u"999999"_s, .desde = 1, .hasta = 9});
+    prueba::remesa(e.base, {.nroRemesa = 9, .letra = u"A"_s, .agente = u"999999"_s, .desde = 1, .hasta = 9});
     frmRemesas form(e.contexto);
     // Another agent's rows are not shown, and its number does not block this agent's.
     EXPECT_EQ(grillaDe(form).filas(), 0);
@@ -172,7 +172,7 @@ TEST_F(Remesas, ElTipoEsUnaLetraDeOblea)
 TEST_F(Remesas, OrdenPorEncabezado)
 {
     for (const auto& [nro, tipo, desde] : {std::tuple{3, "C", 10}, {1, "D", 30}, {2, "A", 20}})
-        prueba::remesa(e.base, {.nro = nro, .tipo = QString::fromLatin1(tipo), .agente = u"012345"_s,
+        prueba::remesa(e.base, {.nroRemesa = nro, .letra = QString::fromLatin1(tipo), .agente = u"012345"_s,
                                 .desde = desde, .hasta = desde + 5});
     frmRemesas form(e.contexto);
     const auto columna = [&](int c) {
@@ -222,8 +222,8 @@ QString stock(DatosEntrada& e)
 // In the stamp regimes a stamp sold is a detail row of its type.
 TEST_F(Remesas, StockPorTipoTrasVentasYAnulaciones)
 {
-    prueba::remesa(e.base, {.nro = 1, .tipo = u"A"_s, .agente = u"012345"_s, .desde = 1, .hasta = 1000});
-    prueba::remesa(e.base, {.nro = 2, .tipo = u"B"_s, .agente = u"012345"_s, .desde = 1, .hasta = 500});
+    prueba::remesa(e.base, {.nroRemesa = 1, .letra = u"A"_s, .agente = u"012345"_s, .desde = 1, .hasta = 1000});
+    prueba::remesa(e.base, {.nroRemesa = 2, .letra = u"B"_s, .agente = u"012345"_s, .desde = 1, .hasta = 500});
     vender(e,
            {{{u"A0000001"_s, 1, u"000000"_s}, {u"B0000001"_s, 2, u"000000"_s}},
             {{u"A0000002"_s, 1, u"000000"_s}}},
@@ -244,7 +244,7 @@ protected:
 TEST_F(RemesasAnticipos, StockPorLetraTrasVentasYAnulaciones)
 {
     for (const auto& [nro, letra] : {std::pair{1, "A"}, {2, "B"}, {3, "C"}, {4, "D"}})
-        prueba::remesa(e.base, {.nro = nro, .tipo = QString::fromLatin1(letra),
+        prueba::remesa(e.base, {.nroRemesa = nro, .letra = QString::fromLatin1(letra),
                                 .agente = u"012345"_s, .desde = 1, .hasta = 100});
     vender(e,
            {{{u"A0000001"_s, 0, u"012345"_s}, {u"A0000002"_s, 0, u"000123"_s}},

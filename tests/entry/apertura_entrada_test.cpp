@@ -18,7 +18,8 @@ TEST(AperturaEntrada, AbreElFormularioDelRegimenActivo)
     EXPECT_EQ(f.dialogs.clasesAbiertas,
               (QStringList{QStringLiteral("frmRetenciones"), QStringLiteral("frmRetenciones_B")}));
     f.activar(f.nuevaCabecera(QStringLiteral("13")));
-    EXPECT_EQ(abrirEntradaRetenciones(f.contexto, nullptr, {}), AperturaEntrada::NoDisponible);
+    EXPECT_EQ(abrirEntradaRetenciones(f.contexto, nullptr, {}), AperturaEntrada::Abierta);
+    EXPECT_EQ(f.dialogs.clasesAbiertas.back(), QStringLiteral("frmRetenciones_C"));
 
     f.entorno.Limpiar_Cabecera_Actual();
     EXPECT_EQ(abrirEntradaRetenciones(f.contexto, nullptr, {}), AperturaEntrada::SinDeclaracion);

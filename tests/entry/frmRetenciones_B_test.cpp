@@ -143,7 +143,7 @@ QStringList retenciones(DatosEntrada& f)
 void remesas(DatosEntrada& f, const QString& agente = u"012345"_s)
 {
     for (const char* letra : {"A", "B"})
-        prueba::remesa(f.base, {.nro = letra[0] - 'A' + 1, .tipo = QString::fromLatin1(letra),
+        prueba::remesa(f.base, {.nroRemesa = letra[0] - 'A' + 1, .letra = QString::fromLatin1(letra),
                                 .agente = agente, .desde = 1, .hasta = 1000});
 }
 

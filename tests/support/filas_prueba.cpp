@@ -96,18 +96,50 @@ void guia(BaseDatos& base, const DatosGuia& d)
           {"IdCabecera", d.idCabecera}});
 }
 
-void remesa(BaseDatos& base, const DatosRemesa& d)
-{
-    fila(base, QStringLiteral("Remesas"),
-         {{"Nro_Remesa", d.nro}, {"TipoEstampilla", d.tipo}, {"Nro_Agente", d.agente},
-          {"Nro_desde", d.desde}, {"Nro_Hasta", d.hasta}});
-}
-
 void otrasRetenciones(BaseDatos& base, qint64 idCabecera, const QString& comprobante,
                       const QVariant& importe)
 {
     fila(base, QStringLiteral("Retenciones_B"),
          {{"IdCabecera", idCabecera}, {"Nro_Comprobante", comprobante}, {"Otras_Reten", importe}});
+}
+
+void remesa(BaseDatos& base, const DatosRemesa& d)
+{
+    fila(base, QStringLiteral("Remesas"),
+         {{"Nro_Remesa", d.nroRemesa}, {"TipoEstampilla", d.letra}, {"Nro_Agente", d.agente},
+          {"Nro_desde", d.desde}, {"Nro_Hasta", d.hasta}, {"Fecha", d.fecha}, {"Hora", d.hora}});
+}
+
+qint64 policia(BaseDatos& base, const DatosPolicia& d)
+{
+    return fila(base, QStringLiteral("Policias"),
+                {{"CodPolicia", d.codigo}, {"Tipo", d.tipo}, {"DNI", d.dni}, {"Nombre", d.nombre},
+                 {"Legajo", d.legajo}, {"Nro_cuenta_banco", d.cuenta}});
+}
+
+qint64 turno(BaseDatos& base, const DatosTurno& d)
+{
+    return fila(base, QStringLiteral("Turnos"),
+                {{"IdCabecera", d.idCabecera}, {"Fecha_Desde", d.fechaDesde},
+                 {"Hora_Desde", d.horaDesde}, {"Fecha_Hasta", d.fechaHasta},
+                 {"Hora_Hasta", d.horaHasta}, {"Total_Estampillas", d.totalEstampillas},
+                 {"Total_Multas", d.totalMultas}});
+}
+
+void estampillasTurno(BaseDatos& base, const DatosEstampillasTurno& d)
+{
+    fila(base, QStringLiteral("Estampillas_Turnos"),
+         {{"IdCabecera", d.idCabecera}, {"Cod_Turno", d.codTurno}, {"Tipo", d.tipo},
+          {"Cantidad_Inicial", d.inicial}, {"Nuevas_x_Remesas", d.nuevas},
+          {"Cantidad_Vendidas", d.vendidas}, {"Cantidad_Final", d.final_}});
+}
+
+void multa(BaseDatos& base, const DatosMulta& d)
+{
+    fila(base, QStringLiteral("Multas_cobradas"),
+         {{"IdCabecera", d.idCabecera}, {"Nro_Comprobante", d.comprobante},
+          {"CodPolicia", d.policia}, {"Importe_Multa", d.importe}, {"Fecha_cobro", d.fecha},
+          {"Hora_Cobro", d.hora}, {"Cod_Turno", d.codTurno}});
 }
 
 } // namespace prueba

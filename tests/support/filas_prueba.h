@@ -124,19 +124,68 @@ struct DatosGuia {
 };
 void guia(BaseDatos& base, const DatosGuia& d);
 
-// A stamp remittance.
-struct DatosRemesa {
-    QVariant nro{};
-    QVariant tipo{};
-    QVariant agente{};
-    QVariant desde{};
-    QVariant hasta{};
-};
-void remesa(BaseDatos& base, const DatosRemesa& d);
-
 // The other withholdings of a receipt.
 void otrasRetenciones(BaseDatos& base, qint64 idCabecera, const QString& comprobante,
                       const QVariant& importe);
+
+// A stamp remittance; dates as "2024-05-10", times as "10:30:00".
+struct DatosRemesa {
+    QVariant nroRemesa{};
+    QVariant letra{};
+    QVariant agente{};
+    QVariant desde{};
+    QVariant hasta{};
+    QVariant fecha{};
+    QVariant hora{};
+};
+void remesa(BaseDatos& base, const DatosRemesa& d);
+
+// A police officer; its CodPolicia (the counter's, unless given).
+struct DatosPolicia {
+    QVariant codigo{};
+    QVariant tipo{};
+    QVariant dni{};
+    QVariant nombre{};
+    QVariant legajo{};
+    QVariant cuenta{};
+};
+qint64 policia(BaseDatos& base, const DatosPolicia& d);
+
+// A police shift, open unless its end is given; its Cod_Turno.
+struct DatosTurno {
+    QVariant idCabecera{};
+    QVariant fechaDesde{};
+    QVariant horaDesde{};
+    QVariant fechaHasta{};
+    QVariant horaHasta{};
+    QVariant totalEstampillas{};
+    QVariant totalMultas{};
+};
+qint64 turno(BaseDatos& base, const DatosTurno& d);
+
+// The counts of one stamp type in a shift.
+struct DatosEstampillasTurno {
+    QVariant idCabecera{};
+    QVariant codTurno{};
+    QVariant tipo{};
+    QVariant inicial{};
+    QVariant nuevas{};
+    QVariant vendidas{};
+    QVariant final_{};
+};
+void estampillasTurno(BaseDatos& base, const DatosEstampillasTurno& d);
+
+// The fine collected with a police receipt.
+struct DatosMulta {
+    QVariant idCabecera{};
+    QVariant comprobante{};
+    QVariant policia{};
+    QVariant importe{};
+    QVariant fecha{};
+    QVariant hora{};
+    QVariant codTurno{};
+};
+void multa(BaseDatos& base, const DatosMulta& d);
 
 } // namespace prueba
 

@@ -1,0 +1,32 @@
+#include "entry/detalle_pendiente.h"
+
+#include "common/estados.h"
+#include "database/base_datos.h"
+
+void borrarDetallePendiente(BaseDatos& base)
+{
+    base.ejecutar(QStringLiteral("DELETE FROM Guias WHERE Nro_Comprobante = ?"),
+                  {kComprobantePendiente});
+}
+
+void numerarDetallePendiente(BaseDatos& base, const ClaveRetencion& clave)
+{
+    base.ejecutar(QStringLiteral("UPDATE Guias SET Nro_Comprobante = ?, IdCabecera = ? "
+                                 "WHERE Nro_Comprobante = ?"),
+                  {clave.nroComprobante, clave.idCabecera, kComprobantePendiente});
+}
+
+std::vector<ObleaPendiente> obleasPendientes(BaseDatos& base, int clase)
+{
+    std::vector<ObleaPendiente> obleas;
+    for (const QSqlRecord& fila :
+         base.filas(QStringLiteral("SELECT Guias.NroGuia, Tipos.Descripcion, Tipos.Tipo FROM Guias "
+                                   "LEFT JOIN Tipos ON Tipos.Clase = ? AND Tipos.Tipo = Guias.Tipo "
+                                   "WHERE Guias.Nro_Comprobante = ? ORDER BY Guias.Nro_clave"),
+                    {clase, kComprobantePendiente})) {
+        ObleaPendiente o{fila.value(0).toString(), std::nullopt};
+        if (!fila.value(2).isNull()) o.descripcion = fila.value(1).toString();
+        obleas.push_back(std::move(o));
+    }
+    return obleas;
+}

@@ -1,0 +1,61 @@
+#pragma once
+// The confirmation of a shift's finish: per stamp type what the shift began with, what arrived
+// by remittances, what was sold and what is left, and the list of the fines collected in it with
+// their stamps. Confirmar asks for the end instant read from the clock; the opener then reads
+// Confirma and, when true, the instant the user accepted.
+//
+//     FrmMultasTurno dialogo(contexto, turno, borrador, ventana);
+//     contexto.dialogs.abrirModal(dialogo);
+//     if (dialogo.Confirma()) finalizarTurno(base, turno.codTurno, dialogo.vfD(), dialogo.vHD());
+
+#include "database/filas.h"
+#include "forms/protector.h"
+
+#include <QDate>
+#include <QDialog>
+#include <QTime>
+#include <array>
+#include <functional>
+
+class GrillaRegistros;
+class QLabel;
+class QPushButton;
+struct Contexto;
+
+class FrmMultasTurno final : public QDialog {
+    Q_OBJECT
+public:
+    // `borrador` prints the draft rendition of the shift; without it its button stays disabled.
+    FrmMultasTurno(Contexto& contexto, const Turno& turno,
+                   std::function<void(const Turno&)> borrador, QWidget* parent = nullptr);
+
+    bool Confirma() const { return confirma_; }
+    const QDate& vfD() const { return vfD_; }
+    const QTime& vHD() const { return vHD_; }
+
+    void CmdConfirmar_Click();
+    void CmdDescartar_Click();
+
+private:
+    void crearPantalla();
+    void mostrarConteos();
+
+    Contexto& contexto_;
+    Turno turno_;
+    std::function<void(const Turno&)> borrador_;
+    Protector protegido_;
+    bool confirma_ = false;
+    QDate vfD_;
+    QTime vHD_;
+
+    QLabel* Lbl_Cartel_final = nullptr;
+    std::array<QLabel*, 4> Lbl_ini{};
+    std::array<QLabel*, 4> Lbl_Nuevas{};
+    std::array<QLabel*, 4> Lbl_Vendidas{};
+    std::array<QLabel*, 4> Lbl_Final{};
+    GrillaRegistros* DBG_Turnos = nullptr;
+    QPushButton* CmdConfirmar = nullptr;
+    QPushButton* CmdDescartar = nullptr;
+    QPushButton* Cmd_Rendicion = nullptr;
+    QPushButton* cmdSalir = nullptr;
+};

@@ -1,0 +1,110 @@
+#include "police/conteo_estampillas.h"
+
+#include "common/estados.h"
+#include "database/base_datos.h"
+
+namespace {
+
+QString fechaIso(const QDate& fecha)
+{
+    return fecha.toString(Qt::ISODate);
+}
+
+QString horaIso(const QTime& hora)
+{
+    return hora.toString(QStringLiteral("HH:mm:ss"));
+}
+
+// A final count of -1 has always meant "no earlier shift": such a count is not carried over.
+constexpr qint64 kSinCuenta = -1;
+
+} // namespace
+
+std::vector<TipoEstampilla> tiposEstampilla(BaseDatos& base, int clase)
+{
+    std::vector<TipoEstampilla> tipos;
+    for (const QSqlRecord& fila :
+         base.filas(QStringLiteral("SELECT Tipo, Descripcion, Valor FROM Tipos WHERE Clase = ? "
+                                   "ORDER BY Tipo"),
+                    {clase}))
+        tipos.push_back({fila.value(0).toInt(), fila.value(1).toString(),
+                         Importe::desdeColumna(fila.value(2))});
+    return tipos;
+}
+
+QChar letraEstampilla(int tipo)
+{
+    return QChar(u'A' + tipo - 1);
+}
+
+QString agenteDelTurno(BaseDatos& base, const Turno& turno)
+{
+    return base
+        .valor(QStringLiteral("SELECT Nro_Agente FROM Cabeceras WHERE IdCabecera = ?"),
+               {turno.idCabecera})
+        .toString();
+}
+
+ConteoEstampillas contarEstampillas(BaseDatos& base, const Turno& turno, int tipo)
+{
+    ConteoEstampillas c;
+    const auto fila = base.fila(QStringLiteral("SELECT Cantidad_Inicial FROM Estampillas_Turnos "
+                                               "WHERE IdCabecera = ? AND Cod_Turno = ? AND Tipo = ?"),
+                                {turno.idCabecera, turno.codTurno, tipo});
+    c.conFila = fila.has_value();
+    c.inicial = fila ? fila->value(0).toLongLong() : 0;
+
+    // Remitted after the start instant: one registered at that very second is not new.
+    const QString desde = fechaIso(turno.fechaDesde);
+    c.nuevas = base.valor(QStringLiteral("SELECT COALESCE(SUM(Nro_Hasta - Nro_desde + 1), 0) "
+                                         "FROM Remesas WHERE Nro_Agente = ? AND TipoEstampilla = ? "
+                                         "AND (Fecha > ? OR (Fecha = ? AND Hora > ?))"),
+                          {agenteDelTurno(base, turno), QString(letraEstampilla(tipo)), desde,
+                           desde, horaIso(turno.horaDesde)})
+                     .toLongLong();
+
+    // Each stamp row counts one, whatever its quantity. A receipt is known by its declaration and
+    // its number together: numbers repeat across branches.
+    c.vendidas =
+        base.valor(QStringLiteral(
+                       "SELECT COUNT(*) FROM Guias "
+                       "INNER JOIN Retenciones ON Retenciones.IdCabecera = Guias.IdCabecera "
+                       "AND Retenciones.Nro_Comprobante = Guias.Nro_Comprobante "
+                       "INNER JOIN Multas_cobradas "
+                       "ON Multas_cobradas.IdCabecera = Retenciones.IdCabecera "
+                       "AND Multas_cobradas.Nro_Comprobante = Retenciones.Nro_Comprobante "
+                       "WHERE Retenciones.IdCabecera = ? AND Retenciones.Estado <> ? "
+                       "AND Multas_cobradas.Cod_Turno = ? AND Guias.Tipo = ? "
+                       "AND upper(substr(Guias.NroGuia, 1, 1)) IN ('A', 'B', 'C', 'D')"),
+                   {turno.idCabecera, estado_retencion::Anulada, turno.codTurno, tipo})
+            .toLongLong();
+
+    c.final = c.inicial + c.nuevas - c.vendidas;
+    return c;
+}
+
+qint64 cantidadInicial(BaseDatos& base, const QString& agente, int tipo)
+{
+    const auto anterior = base.fila(
+        QStringLiteral("SELECT Turnos.*, Estampillas_Turnos.Cantidad_Final FROM Turnos "
+                       "INNER JOIN Estampillas_Turnos "
+                       "ON Estampillas_Turnos.Cod_Turno = Turnos.Cod_Turno "
+                       "INNER JOIN Cabeceras ON Cabeceras.IdCabecera = Turnos.IdCabecera "
+                       "WHERE Estampillas_Turnos.Tipo = ? AND Cabeceras.Nro_Agente = ? "
+                       "ORDER BY Turnos.Fecha_Desde DESC, Turnos.Hora_Desde DESC LIMIT 1"),
+        {tipo, agente});
+    if (anterior) {
+        const Turno turno = turnoDe(*anterior);
+        // A shift still open has not stored its final count yet: what it has left now counts.
+        const qint64 final = turno.abierto()
+                                 ? contarEstampillas(base, turno, tipo).final
+                                 : anterior->value(QStringLiteral("Cantidad_Final")).toLongLong();
+        if (final != kSinCuenta) return final;
+    }
+    return base
+        .valor(QStringLiteral("SELECT Nro_Hasta - Nro_desde + 1 FROM Remesas "
+                              "WHERE Nro_Agente = ? AND TipoEstampilla = ? "
+                              "ORDER BY Fecha DESC, Hora DESC, Nro_clave DESC LIMIT 1"),
+               {agente, QString(letraEstampilla(tipo))})
+        .toLongLong();
+}

@@ -1,0 +1,64 @@
+#pragma once
+// The interventions of the checkpoint officers on grain transport, for the active declaration:
+// per waybill and grain, the stamp of the load (none for incoming goods), the officer, the date
+// within the declaration's month, the sender's CUIT and the origin. Officers and grains are picked
+// from their lists; neither needs to be known to be recorded.
+//
+//     frmIntervenciones form(contexto, ventana);   // with a declaration active
+//     contexto.dialogs.abrirModal(form);
+
+#include "database/filas.h"
+#include "forms/formulario_registro.h"
+
+#include <optional>
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+
+class frmIntervenciones final : public FormularioRegistro {
+    Q_OBJECT
+public:
+    explicit frmIntervenciones(Contexto& contexto, QWidget* parent = nullptr);
+
+    // Counts the declaration's interventions into Lbl_total_general.
+    void Actualiza_Total_general();
+
+protected:
+    void valoresIniciales() override;
+    void mostrarNoEnlazados(const QSqlRecord& fila) override;
+    void completarValores(QVariantMap& valores) override;
+    void grabado(const QVariantMap& valores, bool agregando) override;
+    void borrado(const QSqlRecord& fila) override;
+
+private:
+    void CmdPolicia_Click();
+    void cmdGranos_Click();
+    void MaskCodPolicia_LostFocus();
+    void MaskGrano_LostFocus();
+    void TxtNroGuia_LostFocus();
+    void TxtPorte1_LostFocus();
+    void TxtPorte2_LostFocus();
+    // The checks of Grabar on the stamp; false after telling the user what is wrong.
+    bool obleaCompleta();
+    bool fechaDeLaDeclaracion();
+
+    // The declaration active when the form opened, whose interventions it keeps.
+    std::optional<Cabecera> cabecera_;
+    qint64 idCabecera_ = 0;
+
+    CajaTexto* txtFecha_;
+    CajaTexto* MaskCodPolicia_;
+    QPushButton* CmdPolicia_;
+    QLabel* LblPolicia_;
+    CajaTexto* TxtNroGuia_;
+    CajaTexto* TxtPorte1_;
+    CajaTexto* TxtPorte2_;
+    CajaTexto* MaskGrano_;
+    QPushButton* cmdGranos_;
+    QLabel* LblGrano_;
+    CajaMascara* mskCUIT_;
+    CajaTexto* txtProcedencia_;
+    QCheckBox* chkConstancia_;
+    QLabel* Lbl_total_general_;
+};

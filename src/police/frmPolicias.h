@@ -1,0 +1,33 @@
+#pragma once
+// The police officers of the checkpoints, kept in Policias: document, name, file number and bank
+// account. An officer who has collected a fine stays. As a pick list it hands back the chosen
+// officer's code with at least two digits ("07", "123").
+//
+//     frmPolicias form(contexto, ventana);                 // maintenance
+//     contexto.dialogs.abrirModal(form);
+//
+//     frmPolicias lista(contexto);                          // pick list
+//     lista.mostrarSeleccionar();
+//     contexto.dialogs.abrirModal(lista);
+//     if (lista.seleccion()) ...
+
+#include "forms/formulario_registro.h"
+
+class QComboBox;
+
+class frmPolicias final : public FormularioRegistro {
+    Q_OBJECT
+public:
+    explicit frmPolicias(Contexto& contexto, QWidget* parent = nullptr);
+
+protected:
+    void valoresIniciales() override;
+    QString codigoSeleccionado(const QSqlRecord& fila) const override;
+
+private:
+    QComboBox* Cbo_tipos_;
+    CajaTexto* TxtNroDoc_;
+    CajaTexto* txtNyApellido_;
+    CajaTexto* TxtLegajo_;
+    CajaTexto* TxtCuentaBanco_;
+};

@@ -1,0 +1,211 @@
+// A day at a police checkpoint, walked from the menus of the program as main() starts it: an
+// officer is added, a shift is started, the receipts form is opened under it, the shift is
+// finished with its counts, and an intervention on a grain load is recorded. The agent, its
+// branch, a subject, the month's declaration of regime "13" and the agent's stamp remittances
+// are already in the data folder, with the declaration active.
+
+#include "camino/dialogos_del_camino.h"
+#include "common/contexto.h"
+#include "database/base_datos.h"
+#include "database/entorno.h"
+#include "shell/arranque.h"
+#include "shell/bloqueo_carpeta.h"
+#include "shell/formularios_menu.h"
+#include "shell/frmAcercaDe.h"
+#include "shell/frmPrincipal.h"
+#include "support/carpeta_temporal.h"
+#include "support/entorno_prueba.h"
+#include "support/filas_prueba.h"
+#include "support/formularios_prueba.h"
+#include "support/impresora_del_programa.h"
+#include "support/reloj_fijo.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+
+#include <string>
+#include <vector>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+std::string s(const QString& texto) { return texto.toStdString(); }
+
+// Types over a box and leaves it with Tab.
+void tipear(QWidget& formulario, const char* caja, const QString& valor)
+{
+    escribir(formulario, QString::fromLatin1(caja), valor);
+    salirDe(formulario, QString::fromLatin1(caja));
+}
+
+std::string rotulo(const QWidget& formulario, const char* nombre)
+{
+    const auto* l = control<QLabel>(formulario, QString::fromLatin1(nombre));
+    return l ? s(l->text()) : std::string();
+}
+
+class CaminoPolicial : public ::testing::Test {
+protected:
+    CaminoPolicial()
+    {
+        carpeta.crearBaseInstalada();
+        BaseDatos db;
+        db.abrir(carpeta.base());
+        prueba::agente(db, u"123459"_s, u"POLICIA DE LA PROVINCIA"_s, u"30500000003"_s);
+        prueba::sucursal(db, u"123459"_s, u"0000"_s, u"PUESTO RUTA 33"_s);
+        prueba::contribuyente(db, u"0000123459"_s, u"20123456786"_s, u"TRANSPORTES PEREZ"_s);
+        const qint64 id = prueba::cabecera(db, u"123459"_s, u"0000"_s, u"05"_s, u"13"_s);
+        for (const char* letra : {"A", "C"})
+            prueba::remesa(db, {.nroRemesa = 1,
+                                .letra = QString::fromLatin1(letra),
+                                .agente = u"123459"_s,
+                                .desde = 1,
+                                .hasta = 40,
+                                .fecha = u"2024-05-01"_s,
+                                .hora = u"08:00:00"_s});
+        QFile mem(carpeta.ruta(u"Entorno.mem"_s));
+        EXPECT_TRUE(mem.open(QIODevice::WriteOnly));
+        mem.write(QStringLiteral("CabeceraAct = %1\r\nAgenteAct = 123459\r\nSucursalAct = 0000\r\n"
+                                 "RegimenAct = 13\r\n")
+                      .arg(id)
+                      .toLatin1());
+    }
+
+    void menu(const char* item)
+    {
+        QAction* accion = ventana.accion(QString::fromLatin1(item));
+        ASSERT_TRUE(accion) << item;
+        for (const QMenu* m : ventana.findChildren<QMenu*>())
+            if (m->actions().contains(accion))
+                ASSERT_TRUE(m->isEnabled() && accion->isEnabled() && accion->isVisible())
+                    << item << " no se puede elegir";
+        accion->trigger();
+        EXPECT_EQ(dialogos.sinUsar(), QStringList()) << "tras " << item;
+    }
+
+    std::vector<std::string> mensajes()
+    {
+        std::vector<std::string> t;
+        for (const QString& m : dialogos.mensajesNuevos()) t.push_back(s(m));
+        return t;
+    }
+
+    std::string valor(const QString& sql) { return s(base.valor(sql).toString()); }
+
+    CarpetaTemporal carpeta;
+    const QString datos = carpeta.dir.path();
+    BloqueoCarpeta bloqueo{datos};
+    DialogosDelCamino dialogos;
+    BaseDatos base;
+    Entorno entorno{base};
+    RelojFijo reloj{QDate(2024, 5, 20), QTime(7, 0, 0)};
+    MotorReportes impresora{base, dialogos, reportesDelPrograma(), ningunaImpresora};
+    Contexto contexto{base, entorno, dialogos, reloj, impresora, datos};
+    Arranque arranque{entorno, dialogos, datos};
+    frmPrincipal ventana{contexto, arranque};
+};
+
+TEST_F(CaminoPolicial, UnTurnoDelPuestoDeControl)
+{
+    ASSERT_TRUE(bloqueo.tomar(dialogos));
+    dialogos.alAbrir(u"frmAcercaDe"_s, [](QDialog& presentacion) { presentacion.close(); });
+    mostrarPresentacion(dialogos);
+    conectarFormularios(ventana, contexto);
+    ASSERT_EQ(arranque.iniciar(), FinArranque::Continuar);
+    ventana.show();
+    EXPECT_EQ(mensajes(), std::vector<std::string>());
+
+    // Administración → Agentes de Policía Caminera: the officer of the shift.
+    dialogos.alAbrir(u"frmPolicias"_s, [&](QDialog& f) {
+        clic(f, "cmdAgregar");
+        tipear(f, "TxtNroDoc", u"28456123"_s);
+        tipear(f, "txtNyApellido", u"gomez raul"_s);
+        tipear(f, "TxtLegajo", u"4021"_s);
+        tipear(f, "TxtCuentaBanco", u"CA 0012/5"_s);
+        clic(f, "cmdGrabar");
+        clic(f, "cmdSalir");
+    });
+    ASSERT_NO_FATAL_FAILURE(menu("MnuPolicia"));
+    EXPECT_EQ(valor(u"SELECT Nombre || '/' || Tipo FROM Policias"_s), "GOMEZ RAUL/D.N.I.");
+
+    // Procesos → Administración de Turnos Policía: the shift starts at 07:00:00, with the
+    // agent's remittances as its first counts.
+    dialogos.alAbrir(u"FrmTurnos_Policia"_s, [&](QDialog& f) {
+        dialogos.responder(u"Confiramar Inicar Turno"_s, Respuesta::Si);
+        clic(f, "Cmd_Iniciar_Turno");
+        EXPECT_EQ(celda(grillaDe(f), 0, 5), u"07:00"_s);
+        clic(f, "cmdSalir");
+    });
+    ASSERT_NO_FATAL_FAILURE(menu("MnuTurnos"));
+    EXPECT_EQ(valor(u"SELECT group_concat(Cantidad_Inicial) FROM Estampillas_Turnos"_s),
+              "40,0,40,0");
+    const auto inicio = mensajes();
+    ASSERT_EQ(inicio.size(), 1u);
+    EXPECT_TRUE(inicio[0].starts_with("¿Iniciar Turno Desde Fecha 20/05/2024 hora 07:00:00?\n"));
+
+    // Procesos → Grabar Ret./Perc.: the police receipts form opens under the shift; a receipt
+    // with its subject and the officer from the list is refused until its stamps are loaded.
+    dialogos.alAbrir(u"frmRetenciones_C"_s, [&](QDialog& f) {
+        clic(f, "cmdAgregar");
+        tipear(f, "mskNroContrib", u"0000123459"_s);
+        EXPECT_EQ(rotulo(f, "lblRazonSocial"), "TRANSPORTES PEREZ");
+        dialogos.alAbrir(u"frmPolicias"_s, [&](QDialog& lista) { clic(lista, "cmdSeleccionar"); });
+        clic(f, "CmdPolicia");
+        EXPECT_EQ(s(texto(f, u"MaskCodPolicia"_s)), "01");
+        EXPECT_EQ(rotulo(f, "LblPolicia"), "GOMEZ RAUL");
+        clic(f, "cmdGrabar");
+        clic(f, "cmdCancelar");
+        clic(f, "cmdSalir");
+    });
+    ASSERT_NO_FATAL_FAILURE(menu("mnuRetenciones"));
+    EXPECT_EQ(mensajes(), std::vector<std::string>{"No ha cargado ninguna Oblea"});
+
+    // The shift finished at 19:30:00: nothing sold, the counts stay.
+    reloj.hora = QTime(19, 30, 0);
+    dialogos.alAbrir(u"FrmTurnos_Policia"_s, [&](QDialog& f) {
+        dialogos.alAbrir(u"FrmMultasTurno"_s, [&](QDialog& d) {
+            EXPECT_EQ(rotulo(d, "Lbl_Final1"), "40");
+            dialogos.responder(u"Confiramar Inicar Turno"_s, Respuesta::Si);
+            clic(d, "CmdConfirmar");
+        });
+        clic(f, "Cmd_Finalizar");
+        EXPECT_EQ(celda(grillaDe(f), 0, 7), u"19:30"_s);
+        clic(f, "cmdSalir");
+    });
+    ASSERT_NO_FATAL_FAILURE(menu("MnuTurnos"));
+    EXPECT_EQ(valor(u"SELECT Fecha_Hasta || ' ' || Hora_Hasta FROM Turnos"_s), "2024-05-20 19:30:00");
+    const auto fin = mensajes();
+    ASSERT_EQ(fin.size(), 1u);
+    EXPECT_TRUE(fin[0].starts_with("¿Finalizar Turno en Fecha 20/05/2024 hora 19:30:00?\n"));
+
+    // Procesos → Administración de Intervenciones: a load of maize checked by the officer.
+    dialogos.alAbrir(u"frmIntervenciones"_s, [&](QDialog& f) {
+        clic(f, "cmdAgregar");
+        tipear(f, "txtFecha", u"20/05/2024"_s);
+        tipear(f, "MaskCodPolicia", u"1"_s);
+        tipear(f, "TxtNroGuia", u"a7"_s);
+        tipear(f, "TxtPorte1", u"1"_s);
+        tipear(f, "TxtPorte2", u"4567"_s);
+        dialogos.alAbrir(u"frmGranos"_s, [&](QDialog& lista) {
+            grillaDe(lista).irAFila(13);
+            clic(lista, "cmdSeleccionar");
+        });
+        clic(f, "cmdGranos");
+        EXPECT_EQ(rotulo(f, "LblGrano"), "Maiz");
+        tipear(f, "mskCUIT", u"20123456786"_s);
+        tipear(f, "txtProcedencia", u"pergamino"_s);
+        clic(f, "cmdGrabar");
+        EXPECT_EQ(rotulo(f, "Lbl_total_general"), " 1");
+        clic(f, "cmdSalir");
+    });
+    ASSERT_NO_FATAL_FAILURE(menu("mnuAdministracionIntervenciones"));
+    EXPECT_EQ(mensajes(), std::vector<std::string>());
+    EXPECT_EQ(valor(u"SELECT Nro_Carta_Porte || ' ' || Grano || ' ' || Nro_Oblea || ' ' || "
+                    "CodPolicia || ' ' || Procedencia FROM Intervenciones"_s),
+              "0001-00004567 14 A0000007 1 PERGAMINO");
+}
+
+} // namespace
