@@ -1,8 +1,8 @@
 // A day at a police checkpoint, walked from the menus of the program as main() starts it: an
-// officer is added, a shift is started, the receipts form is opened under it, the shift is
-// finished with its counts, and an intervention on a grain load is recorded. The agent, its
-// branch, a subject, the month's declaration of regime "13" and the agent's stamp remittances
-// are already in the data folder, with the declaration active.
+// officer is added, a shift is started, a receipt with a stamp and its fine is saved under it,
+// the shift is finished with its counts, and an intervention on a grain load is recorded. The
+// agent, its branch, a subject, the month's declaration of regime "13" and the agent's stamp
+// remittances are already in the data folder, with the declaration active.
 
 #include "camino/dialogos_del_camino.h"
 #include "common/contexto.h"
@@ -147,7 +147,8 @@ TEST_F(CaminoPolicial, UnTurnoDelPuestoDeControl)
     EXPECT_TRUE(inicio[0].starts_with("¿Iniciar Turno Desde Fecha 20/05/2024 hora 07:00:00?\n"));
 
     // Procesos → Grabar Ret./Perc.: the police receipts form opens under the shift; a receipt
-    // with its subject and the officer from the list is refused until its stamps are loaded.
+    // with its subject and the officer from the list is refused until its stamps are loaded,
+    // then saved with one "A" stamp on a waybill: its fee and the fine charged on it.
     dialogos.alAbrir(u"frmRetenciones_C"_s, [&](QDialog& f) {
         clic(f, "cmdAgregar");
         tipear(f, "mskNroContrib", u"0000123459"_s);
@@ -157,17 +158,47 @@ TEST_F(CaminoPolicial, UnTurnoDelPuestoDeControl)
         EXPECT_EQ(s(texto(f, u"MaskCodPolicia"_s)), "01");
         EXPECT_EQ(rotulo(f, "LblPolicia"), "GOMEZ RAUL");
         clic(f, "cmdGrabar");
-        clic(f, "cmdCancelar");
+        EXPECT_EQ(mensajes(), std::vector<std::string>{"No ha cargado ninguna Oblea"});
+
+        dialogos.alAbrir(u"frmGuias"_s, [&](QDialog& obleas) {
+            clic(obleas, "cmdAgregar");
+            tipear(obleas, "mskCodConcepto", u"1"_s);
+            tipear(obleas, "TxtNroGuia", u"a1"_s);
+            tipear(obleas, "TxtPorte1", u"1"_s);
+            tipear(obleas, "TxtPorte2", u"2222"_s);
+            clic(obleas, "cmdGrabar");
+            clic(obleas, "cmdSalir");
+        });
+        clic(f, "Cmd_Guias");
+        EXPECT_EQ(rotulo(f, "LblImporte"), "$ 65,00");
+        EXPECT_EQ(rotulo(f, "LblMulta"), "$ 195,00");
+        dialogos.responder(u"Tarquel"_s, Respuesta::Si);
+        clic(f, "cmdGrabar");
+        const auto confirmacion = mensajes();
+        ASSERT_EQ(confirmacion.size(), 1u);
+        EXPECT_TRUE(confirmacion[0].starts_with("Confirma que los datos de esta retencion son "
+                                                "correctos: \n Oblea/s: \n\n      A0000001"))
+            << confirmacion[0];
         clic(f, "cmdSalir");
     });
     ASSERT_NO_FATAL_FAILURE(menu("mnuRetenciones"));
-    EXPECT_EQ(mensajes(), std::vector<std::string>{"No ha cargado ninguna Oblea"});
+    EXPECT_EQ(mensajes(), std::vector<std::string>());
+    EXPECT_EQ(valor(u"SELECT Nro_Comprobante || ' ' || Importe_Ret || ' ' || Cod_Concepto "
+                    "FROM Retenciones"_s),
+              "00000001 650000 98");
+    EXPECT_EQ(valor(u"SELECT NroGuia || ' ' || Nro_Comprobante || ' ' || Nro_porte FROM Guias"_s),
+              "A0000001 00000001 0001-00002222");
+    EXPECT_EQ(valor(u"SELECT Importe_Multa || ' ' || CodPolicia || ' ' || Hora_Cobro "
+                    "FROM Multas_cobradas"_s),
+              "1950000 1 07:00:00");
+    EXPECT_EQ(valor(u"SELECT Nro_Comprobante FROM Sucursales"_s), "00000001");
 
-    // The shift finished at 19:30:00: nothing sold, the counts stay.
+    // The shift finished at 19:30:00: the "A" stamp sold is gone from its count.
     reloj.hora = QTime(19, 30, 0);
     dialogos.alAbrir(u"FrmTurnos_Policia"_s, [&](QDialog& f) {
         dialogos.alAbrir(u"FrmMultasTurno"_s, [&](QDialog& d) {
-            EXPECT_EQ(rotulo(d, "Lbl_Final1"), "40");
+            EXPECT_EQ(rotulo(d, "Lbl_Vendidas1"), "1");
+            EXPECT_EQ(rotulo(d, "Lbl_Final1"), "39");
             dialogos.responder(u"Confiramar Inicar Turno"_s, Respuesta::Si);
             clic(d, "CmdConfirmar");
         });
