@@ -31,7 +31,6 @@ struct CopiaBoleta {
 // The police shift a deposit slip is for.
 struct TurnoBoleta {
     QString inicio;  // "DD/MM/YYYY HH:MM"
-    QString fin;
     Importe estampillas;
     Importe multas;
 };
@@ -94,19 +93,15 @@ private:
     void leerTurno(BaseDatos& base)
     {
         const auto fila = base.fila(QStringLiteral(
-            "SELECT t.Fecha_Desde, t.Hora_Desde, t.Fecha_Hasta, t.Hora_Hasta, "
-            "t.Total_Estampillas, t.Total_Multas FROM Tmp_Informe_Turno i "
+            "SELECT t.Fecha_Desde, t.Hora_Desde, t.Total_Estampillas, t.Total_Multas "
+            "FROM Tmp_Informe_Turno i "
             "INNER JOIN Turnos t ON t.IdCabecera = i.IdCabecera AND t.Fecha_Desde = i.Fecha_Desde "
             "AND t.Hora_Desde = i.Hora_Desde ORDER BY i.rowid LIMIT 1"));
         if (!fila) return;
-        const auto instante = [&](int fecha, int hora) {
-            return (fechaImpresa(fila->value(fecha).toString()) + QLatin1Char(' ')
-                    + fila->value(hora).toString().left(5))
-                .trimmed();
-        };
-        turno_ = TurnoBoleta{instante(0, 1), instante(2, 3),
-                             Importe::desdeColumna(fila->value(4)),
-                             Importe::desdeColumna(fila->value(5))};
+        turno_ = TurnoBoleta{fechaImpresa(fila->value(0).toString()) + QLatin1Char(' ')
+                                 + fila->value(1).toString().left(5),
+                             Importe::desdeColumna(fila->value(2)),
+                             Importe::desdeColumna(fila->value(3))};
     }
 
     void pintarCopia(Lienzo& lienzo, const CopiaBoleta& c) const
@@ -120,17 +115,14 @@ private:
                                                "Recaudación"),
                      c.para);
         QList<CampoReporte> campos = camposIdentidad(d, {.domicilio = false, .rectificacion = true, .periodo = {}});
-        if (deTurno_ && turno_) {
-            campos.push_back({QStringLiteral("Inicio del turno"), turno_->inicio});
-            campos.push_back({QStringLiteral("Fin del turno"), turno_->fin});
-        }
+        if (deTurno_ && turno_) campos.push_back({QStringLiteral("Turno iniciado el"), turno_->inicio});
         campos.push_back({QStringLiteral("Vencimiento"), c.vencimiento});
         campos.push_back({QStringLiteral("Fecha de pago"), c.pago});
         pintarCampos(lienzo, campos, 4);
 
         TablaReporte importes;
         if (deTurno_) {
-            const TurnoBoleta t = turno_.value_or(TurnoBoleta{{}, {}, c.total, Importe()});
+            const TurnoBoleta t = turno_.value_or(TurnoBoleta{{}, c.total, Importe()});
             importes.columnas = {{QStringLiteral("Estampillas"), 1, Alineacion::Derecha},
                                  {QStringLiteral("Multas"), 1, Alineacion::Derecha},
                                  {QStringLiteral("Importe"), 1, Alineacion::Derecha},
