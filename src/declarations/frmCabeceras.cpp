@@ -4,6 +4,7 @@
 #include "common/regimenes.h"
 #include "database/entorno.h"
 #include "database/error_motor.h"
+#include "declarations/archivo_policia.h"
 #include "declarations/borrado_cabecera.h"
 #include "declarations/deshacer_importacion.h"
 #include "declarations/edicion_cabecera.h"
@@ -400,5 +401,7 @@ void frmCabeceras::reject()
 void abrirFrmCabeceras(Contexto& contexto, QWidget* ventana, ModoCabeceras modo)
 {
     frmCabeceras formulario(contexto, modo, ventana);
+    formulario.setAccionesPolicia(
+        {{}, [](Contexto& c, qint64 id) { return emitirDeclaracionPolicia(c, id); }});
     contexto.dialogs.abrirModal(formulario);
 }

@@ -2,6 +2,7 @@
 
 #include "declarations/reportes/reporte_boleta.h"
 #include "declarations/reportes/reporte_declaracion.h"
+#include "declarations/reportes/reporte_multas.h"
 #include "reports/reporte.h"
 
 void registrarReportesDeclaraciones(CatalogoReportes& c)
@@ -14,4 +15,5 @@ void registrarReportesDeclaraciones(CatalogoReportes& c)
     c.agregar(QStringLiteral("DJurada_b10.rpt"),
               [] { return crearReporteDeclaracion({.otrosPagos = false, .saldos = true}); });
     c.agregar(QStringLiteral("bolpago.rpt"), &crearReporteBoleta);
+    c.agregar(QStringLiteral("DDJJ_Multas.rpt"), &crearReporteMultas);
 }
