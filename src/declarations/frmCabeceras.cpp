@@ -11,6 +11,7 @@
 #include "declarations/emision_declaracion.h"
 #include "declarations/estado_cabecera.h"
 #include "declarations/impresion_declaracion.h"
+#include "declarations/informe_intervenciones.h"
 #include "declarations/pago_cabecera.h"
 #include "declarations/rectificacion_cabecera.h"
 #include "forms/avisos_error.h"
@@ -402,6 +403,7 @@ void abrirFrmCabeceras(Contexto& contexto, QWidget* ventana, ModoCabeceras modo)
 {
     frmCabeceras formulario(contexto, modo, ventana);
     formulario.setAccionesPolicia(
-        {{}, [](Contexto& c, qint64 id) { return emitirDeclaracionPolicia(c, id); }});
+        {[](Contexto& c, qint64 id) { return imprimirIntervenciones(c, id); },
+         [](Contexto& c, qint64 id) { return emitirDeclaracionPolicia(c, id); }});
     contexto.dialogs.abrirModal(formulario);
 }

@@ -11,6 +11,7 @@
 #include "police/FrmTurnos_Policia.h"
 #include "police/frmIntervenciones.h"
 #include "police/boleta_turno.h"
+#include "police/detalle_intervenciones.h"
 #include "police/frmPolicias.h"
 #include "police/rendicion_turno.h"
 #include "reference/frmAgentes.h"
@@ -107,6 +108,8 @@ void conectarFormularios(frmPrincipal& ventana, Contexto& contexto)
         // The item is enabled only while a declaration is active: its interventions are kept.
         if (contexto.entorno.cabeceraActual()) abrir<frmIntervenciones>(ventana, contexto);
     });
+    ventana.setAbridor(QStringLiteral("mnuDetalleIntervenciones"),
+                       [&] { imprimirDetalleIntervenciones(contexto); });
 
     // Declarations
     for (const QString& item :

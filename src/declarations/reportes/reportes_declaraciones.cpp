@@ -2,6 +2,7 @@
 
 #include "declarations/reportes/reporte_boleta.h"
 #include "declarations/reportes/reporte_declaracion.h"
+#include "declarations/reportes/reporte_intervenciones.h"
 #include "declarations/reportes/reporte_multas.h"
 #include "reports/reporte.h"
 
@@ -16,4 +17,5 @@ void registrarReportesDeclaraciones(CatalogoReportes& c)
               [] { return crearReporteDeclaracion({.otrosPagos = false, .saldos = true}); });
     c.agregar(QStringLiteral("bolpago.rpt"), &crearReporteBoleta);
     c.agregar(QStringLiteral("DDJJ_Multas.rpt"), &crearReporteMultas);
+    c.agregar(QStringLiteral("Intervenciones.rpt"), &crearReporteIntervenciones);
 }

@@ -1,6 +1,7 @@
 #include "police/reportes/reportes_policia.h"
 
 #include "declarations/reportes/reporte_boleta.h"
+#include "police/reportes/reporte_detalle_intervenciones.h"
 #include "police/reportes/reporte_rendicion.h"
 #include "reports/reporte.h"
 
@@ -8,4 +9,5 @@ void registrarReportesPolicia(CatalogoReportes& c)
 {
     c.agregar(QStringLiteral("Inf_Turno.rpt"), &crearReporteRendicion);
     c.agregar(QStringLiteral("Bolpago_parcial.rpt"), &crearReporteBoletaTurno);
+    c.agregar(QStringLiteral("DetalleIntervenciones.rpt"), &crearReporteDetalleIntervenciones);
 }
