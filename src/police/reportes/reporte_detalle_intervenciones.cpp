@@ -62,11 +62,11 @@ public:
         TablaReporte tabla;
         tabla.columnas = {{u"Fecha"_s, 20, Alineacion::Centro},
                           {u"Carta de porte"_s, 27, Alineacion::Centro},
-                          {u"Grano"_s, 30},
+                          {u"Grano"_s, 36},
                           {u"Oblea"_s, 18, Alineacion::Centro},
                           {u"CUIT remitente"_s, 26, Alineacion::Centro},
-                          {u"Procedencia"_s, 44},
-                          {u"Ingreso"_s, 14, Alineacion::Centro}};
+                          {u"Procedencia"_s, 40},
+                          {u"Ingreso"_s, 13, Alineacion::Centro}};
         for (std::size_t i = 0; i < intervenciones_.size();) {
             const qint64 codigo = intervenciones_[i].codPolicia;
             tabla.grupo(intervenciones_[i].policia);
@@ -75,11 +75,12 @@ public:
                 tabla.detalle(intervenciones_[i].celdas);
                 ++cantidad;
             }
-            tabla.subtotal({QString(), QString(), u"%1 intervención(es)"_s.arg(cantidad)});
+            tabla.subtotal({QString(), QString(), QString(), QString(), QString(),
+                            u"%1 intervención(es)"_s.arg(cantidad), QString()});
         }
         if (!intervenciones_.empty())
-            tabla.total({u"Total"_s, QString(),
-                         u"%1 intervención(es)"_s.arg(intervenciones_.size())});
+            tabla.total({u"Total"_s, QString(), QString(), QString(), QString(),
+                         u"%1 intervención(es)"_s.arg(intervenciones_.size()), QString()});
         tabla.sinFilas = u"La declaración no tiene intervenciones."_s;
         pintarTabla(lienzo, tabla);
     }
