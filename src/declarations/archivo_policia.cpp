@@ -81,7 +81,7 @@ ArchivoPolicia armarArchivoPolicia(BaseDatos& base, const Cabecera& c, const QLo
     const std::optional<Sucursal> sucursal = leerSucursal(base, c.nroAgente, c.sucursal);
     linea(u"K"_s + c.nroAgente + c.codRegimen + c.anio + c.mes + c.rectifica + c.sucursal
           + texto(sucursal ? sucursal->descripcion : QString(), 40)
-          + texto(sucursal ? sucursal->localidad : QString(), 20) + c.origen + u"*"_s);
+          + texto(sucursal ? sucursal->localidad : QString(), 20) + texto(c.origen, 1) + u"*"_s);
 
     for (const QSqlRecord& f : base.filas(
              u"SELECT * FROM Policias WHERE CodPolicia IN "
