@@ -112,16 +112,18 @@ TEST(InformeIntervenciones, Rehusos)
         const char* nombre;
         std::function<void(Intervenciones&)> preparar;
         QString texto;
+        int filasQueQuedan;  // of Tmp_Intervenciones: emptied only once the report is prepared
     };
     const Caso casos[] = {
-        {"sin intervenciones", [](Intervenciones&) {}, kSinIntervenciones},
+        {"sin intervenciones", [](Intervenciones&) {}, kSinIntervenciones, 0},
         {"sin valor de la intervención",
          [](Intervenciones& f) {
              f.intervencion("0001-00000001", f.garcia);
              f.sql("UPDATE Parametros SET VigenciaD = '2008-06-01'");
          },
          u"No se encuentra cargado el valor de la intervención policial vigente para el mes 05 "
-         u"del año 2008"_s},
+         u"del año 2008"_s,
+         1},
         {"dos policías con un legajo",
          [](Intervenciones& f) {
              f.intervencion("0001-00000001", f.garcia);
@@ -130,7 +132,8 @@ TEST(InformeIntervenciones, Rehusos)
          },
          u"Los agentes de policía Nº %1 (GARCIA JUAN) y Nº %2 (LOPEZ ANA) tienen el mismo legajo "
          u"(1501): el informe no puede distinguirlos.\nCorrija el legajo desde Agentes de Policía "
-         u"Caminera."_s},
+         u"Caminera."_s,
+         1},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.nombre);
@@ -147,6 +150,7 @@ TEST(InformeIntervenciones, Rehusos)
         EXPECT_EQ(f.estado(), u"1N"_s);
         EXPECT_TRUE(f.entorno.cabeceraActual());
         EXPECT_TRUE(impresora.trabajos.empty());
+        EXPECT_EQ(f.filas().size(), c.filasQueQuedan);
     }
 }
 
