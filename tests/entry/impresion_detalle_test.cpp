@@ -196,8 +196,9 @@ TEST(ImpresionDetalle, ComprobantePolicialConSuMulta)
         imprimirComprobante(f.contexto, u"frmRetenciones_C"_s,
                             *leerRetencion(f.base, {f.idCabecera, u"00000007"_s}), impresora);
         EXPECT_EQ(impresora.trabajos.size(), 1U);
-        if (!impresora.trabajos.empty())
+        if (!impresora.trabajos.empty()) {
             EXPECT_EQ(impresora.trabajos[0].reporte, u"comprob_13.rpt"_s);
+        }
         return pdf::texto(archivo);
     };
     QString impreso = imprimir();

@@ -115,7 +115,8 @@ private:
                                                "Recaudación"),
                      c.para);
         QList<CampoReporte> campos = camposIdentidad(d, {.domicilio = false, .rectificacion = true, .periodo = {}});
-        if (deTurno_ && turno_) campos.push_back({QStringLiteral("Turno iniciado el"), turno_->inicio});
+        if (deTurno_ && turno_)
+            campos.push_back({QStringLiteral("Turno iniciado el"), turno_->inicio});
         campos.push_back({QStringLiteral("Vencimiento"), c.vencimiento});
         campos.push_back({QStringLiteral("Fecha de pago"), c.pago});
         pintarCampos(lienzo, campos, 4);

@@ -33,7 +33,9 @@ public:
     {
         for (const QSqlRecord& f :
              base.filas(u"SELECT * FROM Tmp_Intervenciones ORDER BY Legajo, Nombre"_s)) {
-            const auto texto = [&](const QString& campo) { return f.value(campo).toString().trimmed(); };
+            const auto texto = [&](const QString& campo) {
+                return f.value(campo).toString().trimmed();
+            };
             if (lineas_.empty()) {
                 anio_ = texto(u"Anio"_s);
                 mes_ = texto(u"Mes"_s);

@@ -75,7 +75,8 @@ public:
     {
         pintarTitulo(lienzo, u"DECLARACIÓN JURADA DE MULTAS"_s,
                      u"Puesto de control policial - Multas cobradas por agente de policía"_s);
-        QList<CampoReporte> campos = camposIdentidad(declaracion_, {.domicilio = false});
+        QList<CampoReporte> campos = camposIdentidad(
+            declaracion_, {.domicilio = false, .rectificacion = true, .periodo = {}});
         campos.push_back({u"Archivo generado el"_s, generado_});
         pintarCampos(lienzo, campos, 4);
 

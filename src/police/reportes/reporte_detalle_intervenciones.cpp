@@ -58,7 +58,10 @@ public:
     {
         pintarTitulo(lienzo, u"DETALLE DE INTERVENCIONES"_s,
                      u"Puesto de control policial - Intervenciones sobre el transporte de granos"_s);
-        pintarCampos(lienzo, camposIdentidad(declaracion_, {.domicilio = false}), 4);
+        pintarCampos(lienzo,
+                     camposIdentidad(declaracion_,
+                                     {.domicilio = false, .rectificacion = true, .periodo = {}}),
+                     4);
         TablaReporte tabla;
         tabla.columnas = {{u"Fecha"_s, 20, Alineacion::Centro},
                           {u"Carta de porte"_s, 27, Alineacion::Centro},

@@ -112,8 +112,8 @@ public:
         pintarTitulo(lienzo, u"RENDICIÓN DETALLADA DEL TURNO"_s,
                      u"Puesto de control policial - Multas y estampillas"_s,
                      abierto_ ? u"BORRADOR"_s : QString());
-        QList<CampoReporte> campos =
-            camposIdentidad(declaracion_, {.domicilio = false, .rectificacion = true, .periodo = {}});
+        QList<CampoReporte> campos = camposIdentidad(
+            declaracion_, {.domicilio = false, .rectificacion = true, .periodo = {}});
         campos.push_back({u"Inicio del turno"_s,
                           desde_.toString(u"dd/MM/yyyy"_s) + u" "_s + horaDesde_});
         campos.push_back({u"Fin del turno"_s,
