@@ -102,6 +102,21 @@ TEST(BoletaTurno, TresCopiasConInteresesHastaHoyYElBancoLeeElCodigo)
         EXPECT_TRUE(texto.contains(e)) << e.toStdString() << "\n" << texto.toStdString();
 }
 
+// The shift's slip holds the daily rate as currency: 2,50 % a month is 0,0833 a day, so two days
+// on 98.765,43 are 164,54 (the declaration's slip, with its single-precision rate, says 164,61).
+TEST(BoletaTurno, InteresConLaTasaDiariaEnMoneda)
+{
+    BoletaTurno f;
+    f.totales("98765.43", "0");
+    f.sql("UPDATE Tasas SET Tasa = ?", {tasa("2.50")});
+    f.imprimir();
+    const auto filas = f.impresos();
+    ASSERT_EQ(filas.size(), 3U);
+    EXPECT_EQ(conPunto(filas[0].value(u"Interes"_s)), u"164.54"_s);
+    EXPECT_EQ(filas[0].value(u"Texto"_s).toString(),
+              QString(15, u' ') + u" NOVENTA Y OCHO MIL NOVECIENTOS VEINTINUEVE CON 97/100"_s);
+}
+
 TEST(BoletaTurno, SinCobrosSinMovimientosYSinBuscarTasa)
 {
     BoletaTurno f;
