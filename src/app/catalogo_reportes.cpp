@@ -2,6 +2,7 @@
 
 #include "declarations/reportes/reportes_declaraciones.h"
 #include "entry/reportes_entrada.h"
+#include "police/reportes/reportes_policia.h"
 
 const CatalogoReportes& reportesDelPrograma()
 {
@@ -9,6 +10,7 @@ const CatalogoReportes& reportesDelPrograma()
         CatalogoReportes c;
         registrarReportesEntrada(c);
         registrarReportesDeclaraciones(c);
+        registrarReportesPolicia(c);
         return c;
     }();
     return catalogo;
