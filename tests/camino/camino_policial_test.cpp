@@ -106,10 +106,12 @@ protected:
     {
         QAction* accion = ventana.accion(QString::fromLatin1(item));
         ASSERT_TRUE(accion) << item;
-        for (const QMenu* m : ventana.findChildren<QMenu*>())
-            if (m->actions().contains(accion))
+        for (const QMenu* m : ventana.findChildren<QMenu*>()) {
+            if (m->actions().contains(accion)) {
                 ASSERT_TRUE(m->isEnabled() && accion->isEnabled() && accion->isVisible())
                     << item << " no se puede elegir";
+            }
+        }
         accion->trigger();
         EXPECT_EQ(dialogos.sinUsar(), QStringList()) << "tras " << item;
     }
@@ -281,11 +283,11 @@ TEST_F(CaminoPolicial, UnTurnoDelPuestoDeControl)
     ASSERT_NO_FATAL_FAILURE(menu("MnuTurnos"));
     mensajes();
     contiene(pdfRendicion, {u"RENDICIÓN DETALLADA DEL TURNO"_s, u"20/05/2024 07:00"_s,
-                            u"20/05/2024 19:30"_s, u"No se cobraron multas en el turno."_s});
-    contiene(pdfBoleta, {u"BOLETA DE DEPÓSITO DEL TURNO"_s, u"Sin Movimientos CERO CON 00/100"_s,
+                            u"20/05/2024 19:30"_s, u"1 - GOMEZ RAUL"_s, u"$ 195,00"_s});
+    contiene(pdfBoleta, {u"BOLETA DE DEPÓSITO DEL TURNO"_s, u"260,00"_s, u"DOSCIENTOS SESENTA CON 00/100"_s,
                          u"17/06/2024"_s});
     EXPECT_EQ(pdf::codigosLeidos(pdf::imagenPagina(pdfBoleta, 1)),
-              QStringList{u"CODE-128:"_s + u"12345900132405"_s + QString(23, u'0') + u"00*"_s});
+              QStringList{u"CODE-128:"_s + u"12345900132405"_s + u"00026"_s + QString(20, u'0') + u"*"_s});
 
     // Informes → Detalle de Intervenciones, of the active declaration.
     const QString pdfDetalle = carpeta.ruta(u"detalle.pdf"_s);
@@ -322,12 +324,13 @@ TEST_F(CaminoPolicial, UnTurnoDelPuestoDeControl)
     contiene(pdfIntervenciones, {u"INTERVENCIONES REALIZADAS"_s, u"4021"_s, u"GOMEZ RAUL"_s,
                                  u"CA 0012/5"_s, u"$ 2,00"_s});
     contiene(pdfMultas, {u"DECLARACIÓN JURADA DE MULTAS"_s, u"20/05/2024 19:30"_s,
-                         u"La declaración no tiene multas cobradas."_s});
+                         u"1 multa(s) de la declaración"_s, u"$ 195,00"_s});
     QFile archivo(QDir(diskette).filePath(u"DJPol_123459_0000_13_2024_05_00.TXT"_s));
     ASSERT_TRUE(archivo.open(QIODevice::ReadOnly));
     const QByteArray bytes = archivo.readAll();
     EXPECT_TRUE(bytes.startsWith("K12345913202405000000PUESTO RUTA 33")) << bytes.toStdString();
-    EXPECT_EQ(bytes.size(), 85);
+    EXPECT_TRUE(bytes.contains("\r\nPGOMEZ RAUL"));
+    EXPECT_TRUE(bytes.endsWith("\r\nM0010000195,0020/05/202407:00:00*\r\n")) << bytes.toStdString();
 }
 
 } // namespace
