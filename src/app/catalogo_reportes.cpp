@@ -1,6 +1,7 @@
 #include "app/catalogo_reportes.h"
 
 #include "declarations/reportes/reportes_declaraciones.h"
+#include "details/reportes_detalle.h"
 #include "entry/reportes_entrada.h"
 
 const CatalogoReportes& reportesDelPrograma()
@@ -9,6 +10,7 @@ const CatalogoReportes& reportesDelPrograma()
         CatalogoReportes c;
         registrarReportesEntrada(c);
         registrarReportesDeclaraciones(c);
+        registrarReportesDetalle(c);
         return c;
     }();
     return catalogo;

@@ -133,6 +133,14 @@ DetalleImpreso leerDetalleImpreso(BaseDatos& base, VarianteComprobante variante,
         anticipos(d, filas, false);
         break;
     case VarianteComprobante::AnticiposConOblea: anticipos(d, filas, true); break;
+    case VarianteComprobante::Policial: {
+        obleas(d, filas);
+        const QVariant multa = base.valor(
+            u"SELECT Importe_Multa FROM Multas_cobradas WHERE IdCabecera = ? AND Nro_Comprobante = ?"_s,
+            {clave.idCabecera, clave.nroComprobante});
+        d.multa = pesos(Importe::desdeColumna(multa));
+        break;
+    }
     }
     if (variante == VarianteComprobante::Anticipos || variante == VarianteComprobante::AnticiposConOblea
         || variante == VarianteComprobante::AnticiposSinOblea) {

@@ -41,6 +41,8 @@ QString rotuloCopia(int copia)
 {
     if (copia == 1) return QStringLiteral("ORIGINAL");
     if (copia == 2) return QStringLiteral("DUPLICADO");
+    if (copia == 3) return QStringLiteral("TRIPLICADO");
+    if (copia == 4) return QStringLiteral("CUADRUPLICADO");
     return QStringLiteral("COPIA %1").arg(copia);
 }
 
@@ -56,8 +58,9 @@ public:
                                       copias_[0].declaracion);
     }
 
-    void leer(BaseDatos& base, const QVariantMap&) override
+    void leer(BaseDatos& base, const QVariantMap& seleccion) override
     {
+        const bool lote = seleccion.value(kSeleccionLote).toBool();
         for (const Impreso& fila : leerImpresos(base)) {
             CopiaComprobante c;
             c.nroComprobante = fila.para.trimmed();
@@ -66,15 +69,15 @@ public:
             c.declaracion = leerIdentidad(base, fila.idCabecera);
             const ReglasRegimen reglas = reglasRegimen(c.declaracion.codRegimen);
             const ClaveRetencion clave{fila.idCabecera, c.nroComprobante};
-            // The forms of the detail rows wrote what the first of them is before the
-            // observation.
+            // The forms of the detail rows, and the batches of the regimes that name it, wrote
+            // what the first of them is before the observation.
             qsizetype observacion = 10;
-            if (reglas.entrada != FormaEntrada::General) {
+            if (lote ? reglas.loteConDetalle : reglas.entrada != FormaEntrada::General) {
                 const std::vector<Guia> guias = leerGuias(base, clave);
-                observacion += piezasComprobante(reglas, guias.empty() ? std::nullopt
-                                                                      : std::optional(guias.front()))
-                                   .texto()
-                                   .size();
+                const std::optional<Guia> primera =
+                    guias.empty() ? std::nullopt : std::optional(guias.front());
+                observacion += lote ? detalleComprobanteLote(reglas, primera).size()
+                                    : piezasComprobante(reglas, primera).texto().size();
             }
             c.observacion = fila.texto.mid(observacion).trimmed();
             leerRetencion(base, c);
@@ -197,6 +200,8 @@ private:
                              {{QStringLiteral("Otras retenciones deducidas (anticipos)"),
                                c.detalle.otras}},
                              4);
+            if (!c.detalle.multa.isEmpty())
+                pintarCampos(lienzo, {{QStringLiteral("Multa cobrada"), c.detalle.multa}}, 4);
         }
         if (!c.observacion.isEmpty())
             pintarParrafo(lienzo, QStringLiteral("Observaciones"), c.observacion);

@@ -12,6 +12,7 @@ void registrarReportesEntrada(CatalogoReportes& c)
         {"comprob_11.rpt", VarianteComprobante::Anticipos},
         {"comprob_12.rpt", VarianteComprobante::AnticiposConOblea},
         {"comprob_12b.rpt", VarianteComprobante::AnticiposSinOblea},
+        {"comprob_13.rpt", VarianteComprobante::Policial},
     };
     for (const auto& [archivo, variante] : comprobantes)
         c.agregar(QString::fromLatin1(archivo),

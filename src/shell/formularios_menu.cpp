@@ -5,6 +5,7 @@
 #include "declarations/frmCabeceras.h"
 #include "details/apertura_detalle.h"
 #include "details/frmRemesas.h"
+#include "details/frmRetxCab.h"
 #include "entry/apertura_entrada.h"
 #include "import/frmImportar.h"
 #include "platform/dialogs.h"
@@ -102,6 +103,9 @@ void conectarFormularios(frmPrincipal& ventana, Contexto& contexto)
         // The item is enabled only while a declaration is active: its interventions are kept.
         if (contexto.entorno.cabeceraActual()) abrir<frmIntervenciones>(ventana, contexto);
     });
+
+    // Reports: the withholdings of any declaration.
+    ventana.setAbridor(QStringLiteral("mnuRetxCab"), [&] { abrir<frmRetxCab>(ventana, contexto); });
 
     // Declarations
     for (const QString& item :
