@@ -90,13 +90,20 @@ public:
 
     void pintar(Lienzo& lienzo) const override
     {
-        // Two copies to a sheet, one on each half, when the first leaves the lower half free.
+        // Two copies of a receipt to a sheet, one on each half, when the first leaves the lower
+        // half free and took no more than that half holds; any other copy starts a sheet, so no
+        // copy is ever split across two.
         constexpr double kMitad = Lienzo::kAltoA4 / 2;
+        constexpr double kInicioMitad = kMitad + 8.0;
         bool mitadLibre = false;
+        double alto = 0;  // what the last copy took on its sheet
         for (std::size_t i = 0; i < copias_.size(); ++i) {
-            if (i > 0 && mitadLibre && lienzo.y() <= kMitad - 4.0) {
+            const bool mismaCopia =
+                i > 0 && copias_[i].nroComprobante == copias_[i - 1].nroComprobante;
+            if (mismaCopia && mitadLibre && lienzo.y() <= kMitad - 4.0
+                && kInicioMitad + alto <= lienzo.abajo()) {
                 pintarCorte(lienzo, kMitad);
-                lienzo.setY(kMitad + 8.0);
+                lienzo.setY(kInicioMitad);
                 mitadLibre = false;
             } else if (i > 0) {
                 lienzo.nuevaPagina();
@@ -104,7 +111,11 @@ public:
             } else {
                 mitadLibre = true;
             }
+            const double desde = lienzo.y();
             pintarCopia(lienzo, copias_[i]);
+            // A copy that ran onto another sheet leaves that sheet to itself.
+            if (lienzo.y() < desde) mitadLibre = false;
+            alto = lienzo.y() - desde;
         }
     }
 

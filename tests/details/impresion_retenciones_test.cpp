@@ -228,6 +228,29 @@ TEST(ComprobantesLote, UnComprobanteSinDetalleSigueConElMes)
     EXPECT_TRUE(pdf::texto(f.pdf).contains(u"OBS"_s));
 }
 
+// A copy that does not fit on the lower half of a sheet takes a sheet of its own: no copy is
+// split, whatever the height its observation gives it.
+TEST(ComprobantesLote, NingunaCopiaQuedaPartida)
+{
+    for (const char* sucursal : {"CASA CENTRAL", "PLANTA DE ACOPIO PUERTO NUEVO"}) {
+        for (const int largo : {0, 50, 100}) {
+            SCOPED_TRACE(std::string(sucursal) + " " + std::to_string(largo));
+            Lote f(u"01"_s);
+            f.sql("UPDATE Sucursales SET Descripcion = ?", {QString::fromLatin1(sucursal)});
+            f.comprobante(u"00000001"_s);
+            f.imprimir({u"00000001"_s}, QString(largo, u'x'));
+            int copias = 0;
+            for (const QString& p : pdf::paginas(f.pdf)) {
+                const int enLaHoja = int(p.count(u"Comprobante Nº"_s));
+                EXPECT_GE(enLaHoja, 1) << p.toStdString();
+                EXPECT_EQ(p.count(u"Firma y sello"_s), enLaHoja) << p.toStdString();
+                copias += enLaHoja;
+            }
+            EXPECT_EQ(copias, 4);
+        }
+    }
+}
+
 TEST(ComprobantesLote, AlDecirNoQuedanLasFilasYNadaSeImprime)
 {
     Lote f(u"10"_s);
