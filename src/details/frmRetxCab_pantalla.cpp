@@ -220,5 +220,5 @@ void frmRetxCab::crearPantalla()
     principal->addLayout(pie);
 
     for (QPushButton* b : {cmdSacar, cmdSacarT, cmdImprimirC}) b->setEnabled(false);
-    resize(1180, 680);
+    resize(1320, 700);
 }
