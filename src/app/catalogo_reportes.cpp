@@ -3,6 +3,7 @@
 #include "declarations/reportes/reportes_declaraciones.h"
 #include "details/reportes_detalle.h"
 #include "entry/reportes_entrada.h"
+#include "police/reportes/reportes_policia.h"
 
 const CatalogoReportes& reportesDelPrograma()
 {
@@ -11,6 +12,7 @@ const CatalogoReportes& reportesDelPrograma()
         registrarReportesEntrada(c);
         registrarReportesDeclaraciones(c);
         registrarReportesDetalle(c);
+        registrarReportesPolicia(c);
         return c;
     }();
     return catalogo;

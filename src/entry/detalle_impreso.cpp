@@ -114,6 +114,25 @@ void anticipos(DetalleImpreso& d, const std::vector<FilaLeida>& filas, bool conO
     t.sinFilas = u"No se dedujeron anticipos."_s;
 }
 
+// The fine collected with a police receipt and the officer who collected it; an officer since
+// deleted is still named by his number.
+QList<CampoReporte> multa(BaseDatos& base, const ClaveRetencion& clave)
+{
+    const std::optional<QSqlRecord> fila = base.fila(
+        u"SELECT m.CodPolicia, m.Importe_Multa, m.Fecha_cobro, m.Hora_Cobro, p.Nombre "
+        u"FROM Multas_cobradas m LEFT JOIN Policias p ON p.CodPolicia = m.CodPolicia "
+        u"WHERE m.IdCabecera = ? AND m.Nro_Comprobante = ?"_s,
+        {clave.idCabecera, clave.nroComprobante});
+    if (!fila) return {{u"Multa"_s, u"El comprobante no tiene multa."_s, 4}};
+    const QString nombre = fila->value(4).toString().trimmed();
+    const QString policia = fila->value(0).toString() + u" - "_s
+                            + (nombre.isEmpty() ? u"(no registrado)"_s : nombre);
+    return {{u"Agente de policía"_s, policia, 2},
+            {u"Cobrada el"_s, (fechaImpresa(fila->value(2).toString()) + u" "_s
+                               + fila->value(3).toString().left(5)).trimmed()},
+            {u"Multa"_s, pesos(Importe::desdeColumna(fila->value(1)))}};
+}
+
 } // namespace
 
 DetalleImpreso leerDetalleImpreso(BaseDatos& base, VarianteComprobante variante,
@@ -133,21 +152,18 @@ DetalleImpreso leerDetalleImpreso(BaseDatos& base, VarianteComprobante variante,
         anticipos(d, filas, false);
         break;
     case VarianteComprobante::AnticiposConOblea: anticipos(d, filas, true); break;
-    case VarianteComprobante::Policial: {
+    case VarianteComprobante::Policial:
         obleas(d, filas);
-        const QVariant multa = base.valor(
-            u"SELECT Importe_Multa FROM Multas_cobradas WHERE IdCabecera = ? AND Nro_Comprobante = ?"_s,
-            {clave.idCabecera, clave.nroComprobante});
-        d.multa = pesos(Importe::desdeColumna(multa));
+        d.campos = multa(base, clave);
         break;
-    }
     }
     if (variante == VarianteComprobante::Anticipos || variante == VarianteComprobante::AnticiposConOblea
         || variante == VarianteComprobante::AnticiposSinOblea) {
         const QVariant otras = base.valor(
             u"SELECT Otras_Reten FROM Retenciones_B WHERE IdCabecera = ? AND Nro_Comprobante = ?"_s,
             {clave.idCabecera, clave.nroComprobante});
-        d.otras = pesos(Importe::desdeColumna(otras));
+        d.campos = {{u"Otras retenciones deducidas (anticipos)"_s,
+                     pesos(Importe::desdeColumna(otras))}};
     }
     return d;
 }

@@ -18,14 +18,14 @@ enum class VarianteComprobante {
     Anticipos,          // comprob_11.rpt: advances deducted
     AnticiposConOblea,  // comprob_12.rpt: stamped advances
     AnticiposSinOblea,  // comprob_12b.rpt: a receipt of stamped advances without its stamp
-    Policial,           // comprob_13.rpt: the stamps sold at a police checkpoint, and the fine
+    Policial,           // comprob_13.rpt: stamps with their waybill, and the fine with its officer
 };
 
 struct DetalleImpreso {
     QString titulo;       // the section's heading; empty: the report shows no detail
     TablaReporte tabla;
-    QString otras;        // the advances deducted, where the receipt deducts them; else empty
-    QString multa;        // the fine collected with a police receipt; else empty
+    // Figures printed under the rows: the advances deducted, or the fine and who collected it.
+    QList<CampoReporte> campos;
 };
 
 DetalleImpreso leerDetalleImpreso(BaseDatos& base, VarianteComprobante variante,

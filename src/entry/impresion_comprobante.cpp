@@ -23,8 +23,6 @@ void imprimirComprobante(Contexto& contexto, const QString& formulario, const Re
 void imprimirComprobante(Contexto& contexto, const QString& formulario, const Retencion& fila,
                          Impresora& impresora)
 {
-    // The police receipt's report is still to come.
-    if (formulario == nombreFormularioEntrada(FormaEntrada::Policial)) return;
     BaseDatos& base = contexto.base;
     const QString& comprobante = fila.nroComprobante;
     const qint64 idCabecera = fila.idCabecera;

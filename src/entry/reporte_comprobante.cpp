@@ -206,13 +206,7 @@ private:
         if (!c.detalle.titulo.isEmpty()) {
             pintarSeccion(lienzo, c.detalle.titulo);
             pintarTabla(lienzo, c.detalle.tabla);
-            if (!c.detalle.otras.isEmpty())
-                pintarCampos(lienzo,
-                             {{QStringLiteral("Otras retenciones deducidas (anticipos)"),
-                               c.detalle.otras}},
-                             4);
-            if (!c.detalle.multa.isEmpty())
-                pintarCampos(lienzo, {{QStringLiteral("Multa cobrada"), c.detalle.multa}}, 4);
+            if (!c.detalle.campos.isEmpty()) pintarCampos(lienzo, c.detalle.campos, 4);
         }
         if (!c.observacion.isEmpty())
             pintarParrafo(lienzo, QStringLiteral("Observaciones"), c.observacion);

@@ -11,7 +11,10 @@
 #include "platform/dialogs.h"
 #include "police/FrmTurnos_Policia.h"
 #include "police/frmIntervenciones.h"
+#include "police/boleta_turno.h"
+#include "police/detalle_intervenciones.h"
 #include "police/frmPolicias.h"
+#include "police/rendicion_turno.h"
 #include "reference/frmAgentes.h"
 #include "reference/frmAlicuotas.h"
 #include "reference/frmConceptos.h"
@@ -96,13 +99,18 @@ void conectarFormularios(frmPrincipal& ventana, Contexto& contexto)
     // Police checkpoints
     ventana.setAbridor(QStringLiteral("MnuPolicia"), [&] { abrir<frmPolicias>(ventana, contexto); });
     ventana.setAbridor(QStringLiteral("MnuTurnos"), [&] {
-        FrmTurnos_Policia turnos(contexto, ServiciosTurnos{}, &ventana);
+        ServiciosTurnos servicios;
+        servicios.rendicion = [&](const Turno& turno) { imprimirRendicionTurno(contexto, turno); };
+        servicios.boletaDeposito = [&](const Turno& turno) { imprimirBoletaTurno(contexto, turno); };
+        FrmTurnos_Policia turnos(contexto, servicios, &ventana);
         contexto.dialogs.abrirModal(turnos);
     });
     ventana.setAbridor(QStringLiteral("mnuAdministracionIntervenciones"), [&] {
         // The item is enabled only while a declaration is active: its interventions are kept.
         if (contexto.entorno.cabeceraActual()) abrir<frmIntervenciones>(ventana, contexto);
     });
+    ventana.setAbridor(QStringLiteral("mnuDetalleIntervenciones"),
+                       [&] { imprimirDetalleIntervenciones(contexto); });
 
     // Reports: the withholdings of any declaration.
     ventana.setAbridor(QStringLiteral("mnuRetxCab"), [&] { abrir<frmRetxCab>(ventana, contexto); });

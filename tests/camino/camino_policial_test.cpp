@@ -1,8 +1,8 @@
 // A day at a police checkpoint, walked from the menus of the program as main() starts it: an
-// officer is added, a shift is started, the receipts form is opened under it, the shift is
-// finished with its counts, and an intervention on a grain load is recorded. The agent, its
-// branch, a subject, the month's declaration of regime "13" and the agent's stamp remittances
-// are already in the data folder, with the declaration active.
+// officer is added, a shift is started, a receipt with a stamp and its fine is saved under it,
+// the shift is finished with its counts, and an intervention on a grain load is recorded. The
+// agent, its branch, a subject, the month's declaration of regime "13" and the agent's stamp
+// remittances are already in the data folder, with the declaration active.
 
 #include "camino/dialogos_del_camino.h"
 #include "common/contexto.h"
@@ -18,9 +18,13 @@
 #include "support/filas_prueba.h"
 #include "support/formularios_prueba.h"
 #include "support/impresora_del_programa.h"
+#include "support/pdf_prueba.h"
 #include "support/reloj_fijo.h"
 
 #include <QAction>
+#include <QDir>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
@@ -47,6 +51,29 @@ std::string rotulo(const QWidget& formulario, const char* nombre)
     return l ? s(l->text()) : std::string();
 }
 
+// In the preview, the user prints on a PDF printer with the preview's page set-up and closes it.
+std::function<void(QDialog&)> imprimirEnPdf(const QString& archivo)
+{
+    return [archivo](QDialog& ventana) {
+        auto* vista = qobject_cast<QPrintPreviewDialog*>(&ventana);
+        ASSERT_TRUE(vista);
+        QPrinter pdf(QPrinter::HighResolution);
+        pdf.setOutputFormat(QPrinter::PdfFormat);
+        pdf.setOutputFileName(archivo);
+        pdf.setPageLayout(vista->printer()->pageLayout());
+        pdf.setFullPage(vista->printer()->fullPage());
+        Q_EMIT vista->paintRequested(&pdf);
+        vista->close();
+    };
+}
+
+void contiene(const QString& archivo, const QStringList& esperados)
+{
+    const QString impreso = pdf::texto(archivo);
+    for (const QString& e : esperados)
+        EXPECT_TRUE(impreso.contains(e)) << s(e) << " no está en\n" << s(impreso);
+}
+
 class CaminoPolicial : public ::testing::Test {
 protected:
     CaminoPolicial()
@@ -58,6 +85,7 @@ protected:
         prueba::sucursal(db, u"123459"_s, u"0000"_s, u"PUESTO RUTA 33"_s);
         prueba::contribuyente(db, u"0000123459"_s, u"20123456786"_s, u"TRANSPORTES PEREZ"_s);
         const qint64 id = prueba::cabecera(db, u"123459"_s, u"0000"_s, u"05"_s, u"13"_s);
+        db.ejecutar(u"INSERT INTO Vencimientos (Anio, Mes, Fecha) VALUES (2024, 5, '2024-06-17')"_s);
         for (const char* letra : {"A", "C"})
             prueba::remesa(db, {.nroRemesa = 1,
                                 .letra = QString::fromLatin1(letra),
@@ -147,7 +175,8 @@ TEST_F(CaminoPolicial, UnTurnoDelPuestoDeControl)
     EXPECT_TRUE(inicio[0].starts_with("¿Iniciar Turno Desde Fecha 20/05/2024 hora 07:00:00?\n"));
 
     // Procesos → Grabar Ret./Perc.: the police receipts form opens under the shift; a receipt
-    // with its subject and the officer from the list is refused until its stamps are loaded.
+    // with its subject and the officer from the list is refused until its stamps are loaded,
+    // then saved with one "A" stamp on a waybill: its fee and the fine charged on it.
     dialogos.alAbrir(u"frmRetenciones_C"_s, [&](QDialog& f) {
         clic(f, "cmdAgregar");
         tipear(f, "mskNroContrib", u"0000123459"_s);
@@ -157,17 +186,47 @@ TEST_F(CaminoPolicial, UnTurnoDelPuestoDeControl)
         EXPECT_EQ(s(texto(f, u"MaskCodPolicia"_s)), "01");
         EXPECT_EQ(rotulo(f, "LblPolicia"), "GOMEZ RAUL");
         clic(f, "cmdGrabar");
-        clic(f, "cmdCancelar");
+        EXPECT_EQ(mensajes(), std::vector<std::string>{"No ha cargado ninguna Oblea"});
+
+        dialogos.alAbrir(u"frmGuias"_s, [&](QDialog& obleas) {
+            clic(obleas, "cmdAgregar");
+            tipear(obleas, "mskCodConcepto", u"1"_s);
+            tipear(obleas, "TxtNroGuia", u"a1"_s);
+            tipear(obleas, "TxtPorte1", u"1"_s);
+            tipear(obleas, "TxtPorte2", u"2222"_s);
+            clic(obleas, "cmdGrabar");
+            clic(obleas, "cmdSalir");
+        });
+        clic(f, "Cmd_Guias");
+        EXPECT_EQ(rotulo(f, "LblImporte"), "$ 65,00");
+        EXPECT_EQ(rotulo(f, "LblMulta"), "$ 195,00");
+        dialogos.responder(u"Tarquel"_s, Respuesta::Si);
+        clic(f, "cmdGrabar");
+        const auto confirmacion = mensajes();
+        ASSERT_EQ(confirmacion.size(), 1u);
+        EXPECT_TRUE(confirmacion[0].starts_with("Confirma que los datos de esta retencion son "
+                                                "correctos: \n Oblea/s: \n\n      A0000001"))
+            << confirmacion[0];
         clic(f, "cmdSalir");
     });
     ASSERT_NO_FATAL_FAILURE(menu("mnuRetenciones"));
-    EXPECT_EQ(mensajes(), std::vector<std::string>{"No ha cargado ninguna Oblea"});
+    EXPECT_EQ(mensajes(), std::vector<std::string>());
+    EXPECT_EQ(valor(u"SELECT Nro_Comprobante || ' ' || Importe_Ret || ' ' || Cod_Concepto "
+                    "FROM Retenciones"_s),
+              "00000001 650000 98");
+    EXPECT_EQ(valor(u"SELECT NroGuia || ' ' || Nro_Comprobante || ' ' || Nro_porte FROM Guias"_s),
+              "A0000001 00000001 0001-00002222");
+    EXPECT_EQ(valor(u"SELECT Importe_Multa || ' ' || CodPolicia || ' ' || Hora_Cobro "
+                    "FROM Multas_cobradas"_s),
+              "1950000 1 07:00:00");
+    EXPECT_EQ(valor(u"SELECT Nro_Comprobante FROM Sucursales"_s), "00000001");
 
-    // The shift finished at 19:30:00: nothing sold, the counts stay.
+    // The shift finished at 19:30:00: the "A" stamp sold is gone from its count.
     reloj.hora = QTime(19, 30, 0);
     dialogos.alAbrir(u"FrmTurnos_Policia"_s, [&](QDialog& f) {
         dialogos.alAbrir(u"FrmMultasTurno"_s, [&](QDialog& d) {
-            EXPECT_EQ(rotulo(d, "Lbl_Final1"), "40");
+            EXPECT_EQ(rotulo(d, "Lbl_Vendidas1"), "1");
+            EXPECT_EQ(rotulo(d, "Lbl_Final1"), "39");
             dialogos.responder(u"Confiramar Inicar Turno"_s, Respuesta::Si);
             clic(d, "CmdConfirmar");
         });
@@ -206,6 +265,69 @@ TEST_F(CaminoPolicial, UnTurnoDelPuestoDeControl)
     EXPECT_EQ(valor(u"SELECT Nro_Carta_Porte || ' ' || Grano || ' ' || Nro_Oblea || ' ' || "
                     "CodPolicia || ' ' || Procedencia FROM Intervenciones"_s),
               "0001-00004567 14 A0000007 1 PERGAMINO");
+
+    // Back in the shifts window: the finished shift's rendition, and its deposit slip, printed
+    // without a question, whose barcode the bank reads.
+    const QString pdfRendicion = carpeta.ruta(u"rendicion.pdf"_s);
+    const QString pdfBoleta = carpeta.ruta(u"boleta.pdf"_s);
+    dialogos.alAbrir(u"FrmTurnos_Policia"_s, [&](QDialog& f) {
+        dialogos.responder(u"¿Confirmar Impresión?"_s, Respuesta::Si);
+        dialogos.alAbrir(u"QPrintPreviewDialog"_s, imprimirEnPdf(pdfRendicion));
+        clic(f, "Cmd_Rendicion");
+        dialogos.alAbrir(u"QPrintPreviewDialog"_s, imprimirEnPdf(pdfBoleta));
+        clic(f, "cmdPago");
+        clic(f, "cmdSalir");
+    });
+    ASSERT_NO_FATAL_FAILURE(menu("MnuTurnos"));
+    mensajes();
+    contiene(pdfRendicion, {u"RENDICIÓN DETALLADA DEL TURNO"_s, u"20/05/2024 07:00"_s,
+                            u"20/05/2024 19:30"_s, u"No se cobraron multas en el turno."_s});
+    contiene(pdfBoleta, {u"BOLETA DE DEPÓSITO DEL TURNO"_s, u"Sin Movimientos CERO CON 00/100"_s,
+                         u"17/06/2024"_s});
+    EXPECT_EQ(pdf::codigosLeidos(pdf::imagenPagina(pdfBoleta, 1)),
+              QStringList{u"CODE-128:"_s + u"12345900132405"_s + QString(23, u'0') + u"00*"_s});
+
+    // Informes → Detalle de Intervenciones, of the active declaration.
+    const QString pdfDetalle = carpeta.ruta(u"detalle.pdf"_s);
+    dialogos.responder(u"¿Confirmar Impresión?"_s, Respuesta::Si);
+    dialogos.alAbrir(u"QPrintPreviewDialog"_s, imprimirEnPdf(pdfDetalle));
+    ASSERT_NO_FATAL_FAILURE(menu("mnuDetalleIntervenciones"));
+    mensajes();
+    contiene(pdfDetalle, {u"DETALLE DE INTERVENCIONES"_s, u"GOMEZ RAUL"_s, u"0001-00004567"_s,
+                          u"14 Maiz"_s, u"A0000007"_s, u"PERGAMINO"_s});
+
+    // Procesos → Emitir y generar Archivo: the interventions report closes the month; then the
+    // police file goes to the diskette and the fines report is printed.
+    const QString diskette = carpeta.ruta(u"diskette"_s);
+    ASSERT_TRUE(QDir().mkpath(diskette));
+    const QString pdfIntervenciones = carpeta.ruta(u"intervenciones.pdf"_s);
+    const QString pdfMultas = carpeta.ruta(u"multas.pdf"_s);
+    dialogos.alAbrir(u"frmCabeceras"_s, [&](QDialog& f) {
+        dialogos.responder(u"¡Atención!"_s, Respuesta::Si);
+        dialogos.responder(u"¿Confirmar Impresión?"_s, Respuesta::Si);
+        dialogos.alAbrir(u"QPrintPreviewDialog"_s, imprimirEnPdf(pdfIntervenciones));
+        clic(f, "cmdIntervenciones");
+        EXPECT_EQ(rotulo(f, "lblEstadoDescripcion"), " Cerrada");
+        dialogos.elegirCarpeta(diskette);
+        dialogos.responder(u"¿Confirmar Impresión?"_s, Respuesta::Si);
+        dialogos.alAbrir(u"QPrintPreviewDialog"_s, imprimirEnPdf(pdfMultas));
+        clic(f, "Cmd_DDJJ_Policia");
+        clic(f, "cmdSalir");
+    });
+    ASSERT_NO_FATAL_FAILURE(menu("mnuCabecerasEmitir"));
+    const auto emision = mensajes();
+    ASSERT_GE(emision.size(), 4u);
+    EXPECT_TRUE(emision[2].starts_with("El archivo DJPol_123459_0000_13_2024_05_00.TXT\n"));
+    EXPECT_EQ(valor(u"SELECT Estado || MarcaObs FROM Cabeceras"_s), "3N");
+    contiene(pdfIntervenciones, {u"INTERVENCIONES REALIZADAS"_s, u"4021"_s, u"GOMEZ RAUL"_s,
+                                 u"CA 0012/5"_s, u"$ 2,00"_s});
+    contiene(pdfMultas, {u"DECLARACIÓN JURADA DE MULTAS"_s, u"20/05/2024 19:30"_s,
+                         u"La declaración no tiene multas cobradas."_s});
+    QFile archivo(QDir(diskette).filePath(u"DJPol_123459_0000_13_2024_05_00.TXT"_s));
+    ASSERT_TRUE(archivo.open(QIODevice::ReadOnly));
+    const QByteArray bytes = archivo.readAll();
+    EXPECT_TRUE(bytes.startsWith("K12345913202405000000PUESTO RUTA 33")) << bytes.toStdString();
+    EXPECT_EQ(bytes.size(), 85);
 }
 
 } // namespace

@@ -152,6 +152,46 @@ TEST(CalculoIntereses, TasaDiariaEnMonedaDeLaBoletaDelTurno)
               QStringLiteral("868.4105"));
 }
 
+// The two slips share one rule and differ only in how the daily rate is held: a single-precision
+// number for the declaration's slip, a currency amount (with a currency product) for the shift's.
+TEST(CalculoIntereses, LasDosBoletasLadoALado)
+{
+    const struct {
+        const char* nombre;
+        Caso caso;
+        std::optional<const char*> turno;
+    } casos[] = {
+        {"al dia", {"", "1000.00", "2008-05-10", "2008-05-10", {{"2008-01-01", "3.00"}}, "0"}, "0"},
+        {"tasa exacta por dia",
+         {"", "1000.00", "2008-05-10", "2008-05-15", {{"2008-01-01", "3.00"}, {"2008-05-13", "6.00"}},
+          "8.0000"},
+         "8.0000"},
+        {"1,80 durante 106 dias",
+         {"", "123456.78", "2008-05-10", "2008-08-24", {{"2004-05-01", "1.80"}}, "7851.8510"},
+         "7851.8512"},
+        {"tasas sin tercio exacto",
+         {"", "98765.43", "2008-11-15", "2009-03-02",
+          {{"2004-05-01", "1.80"}, {"2008-12-01", "2.50"}, {"2009-01-01", "2.25"},
+           {"2009-02-28", "3.10"}},
+          "8042.7985"},
+         "8041.6789"},
+        {"sin tasa", {"", "1000.00", "2008-05-10", "2008-05-15", {{"2008-05-11", "3.00"}}, std::nullopt},
+         std::nullopt},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        const Caso& k = c.caso;
+        const auto declaracion = Calculo_Intereses(imp(k.neto), d(k.vencimiento), d(k.pago),
+                                                   tasas(k), TasaDiaria::Simple);
+        const auto turno = Calculo_Intereses(imp(k.neto), d(k.vencimiento), d(k.pago), tasas(k),
+                                             TasaDiaria::Moneda);
+        ASSERT_EQ(declaracion.has_value(), k.interes.has_value());
+        ASSERT_EQ(turno.has_value(), c.turno.has_value());
+        if (declaracion) { EXPECT_EQ(declaracion->conPunto(4), imp(*k.interes).conPunto(4)); }
+        if (turno) { EXPECT_EQ(turno->conPunto(4), imp(*c.turno).conPunto(4)); }
+    }
+}
+
 TEST(CalculoIntereses, TasasDeLaBaseHastaElPago)
 {
     CarpetaTemporal carpeta;

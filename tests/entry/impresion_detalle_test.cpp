@@ -5,6 +5,7 @@
 #include "entry/piezas_comprobante.h"
 
 #include "support/datos_entrada.h"
+#include "support/datos_policiales.h"
 #include "support/impresora_guionada.h"
 #include "support/pdf_prueba.h"
 
@@ -171,6 +172,45 @@ TEST(ImpresionDetalle, AnticiposConYSinOblea)
     EXPECT_EQ(f.reporte, u"comprob_12b.rpt"_s);
     EXPECT_EQ(f.texto(), u"Mayo      00000000000000SIN OBLEA"_s);
     contiene(impreso, {u"No se dedujeron anticipos."_s, u"SIN OBLEA"_s});
+}
+
+// The police receipt: its stamps with their waybills, and the fine with the officer who collected
+// it, also when that officer has since been deleted.
+TEST(ImpresionDetalle, ComprobantePolicialConSuMulta)
+{
+    DatosPoliciales f;
+    f.importada(u"00000007"_s, QString());
+    for (const char* oblea : {"A0000015", "B0000002"})
+        prueba::guia(f.base, {.comprobante = u"00000007"_s, .agente = u"012345"_s,
+                              .nroGuia = QString::fromLatin1(oblea), .tipo = oblea[0] - 'A' + 1,
+                              .cantidad = 1, .valorUnitario = prueba::monto("20"),
+                              .total = prueba::monto("20"), .nroPorte = u"0012-00004567"_s,
+                              .idCabecera = f.idCabecera});
+    prueba::multa(f.base, {.idCabecera = f.idCabecera, .comprobante = u"00000007"_s,
+                           .policia = f.garcia, .importe = prueba::monto("120"),
+                           .fecha = u"2008-05-10"_s, .hora = u"11:30:00"_s, .codTurno = 1});
+    const QString archivo = f.carpeta.ruta(u"policial.pdf"_s);
+    const auto imprimir = [&] {
+        ImpresoraGuionada impresora(f.base, archivo);
+        f.dialogs.textos = {u"CONTROL RUTA 9"_s};
+        imprimirComprobante(f.contexto, u"frmRetenciones_C"_s,
+                            *leerRetencion(f.base, {f.idCabecera, u"00000007"_s}), impresora);
+        EXPECT_EQ(impresora.trabajos.size(), 1U);
+        if (!impresora.trabajos.empty()) {
+            EXPECT_EQ(impresora.trabajos[0].reporte, u"comprob_13.rpt"_s);
+        }
+        return pdf::texto(archivo);
+    };
+    QString impreso = imprimir();
+    EXPECT_EQ(f.valor("SELECT Texto FROM Impresos ORDER BY rowid LIMIT 1").toString(),
+              u"Mayo      A0000015001200004567 CONTROL RUTA 9"_s);
+    contiene(impreso, {u"OBLEAS"_s, u"A0000015"_s, u"B0000002"_s, u"0012-00004567"_s,
+                       u"$ 40,00"_s, u"GARCIA JUAN"_s, u"10/05/2008 11:30"_s, u"$ 120,00"_s,
+                       u"CONTROL RUTA 9"_s, u"ORIGINAL"_s, u"DUPLICADO"_s});
+
+    f.sql("DELETE FROM Policias WHERE CodPolicia = ?", {f.garcia});
+    impreso = imprimir();
+    contiene(impreso, {u"(no registrado)"_s, u"$ 120,00"_s});
 }
 
 // A receipt with many rows does not fit on half a sheet: each copy on its own.

@@ -8,6 +8,7 @@
 #include "reports/identidad_declaracion.h"
 #include "reports/impresos.h"
 
+#include <optional>
 #include <vector>
 
 namespace {
@@ -27,6 +28,13 @@ struct CopiaBoleta {
     QImage codigoBarras;
 };
 
+// The police shift a deposit slip is for.
+struct TurnoBoleta {
+    QString inicio;  // "DD/MM/YYYY HH:MM"
+    Importe estampillas;
+    Importe multas;
+};
+
 constexpr int kCopiasPorHoja = 3;
 constexpr double kAltoCopia = Lienzo::kAltoA4 / kCopiasPorHoja;
 constexpr double kMargen = 7.0;
@@ -34,7 +42,13 @@ constexpr double kAnchoBarra = 0.30;  // mm per narrow bar: what bank scanners r
 
 class ReporteBoleta final : public Reporte {
 public:
-    QString titulo() const override { return QStringLiteral("Boleta de Pago"); }
+    explicit ReporteBoleta(bool deTurno) : deTurno_(deTurno) {}
+
+    QString titulo() const override
+    {
+        return deTurno_ ? QStringLiteral("Boleta de Depósito del Turno")
+                        : QStringLiteral("Boleta de Pago");
+    }
     QString nombreArchivo() const override
     {
         return copias_.empty() ? titulo() : nombreArchivoDocumento(titulo(), copias_[0].declaracion);
@@ -42,6 +56,7 @@ public:
 
     void leer(BaseDatos& base, const QVariantMap&) override
     {
+        if (deTurno_) leerTurno(base);
         for (const Impreso& fila : leerImpresos(base)) {
             CopiaBoleta c;
             c.para = fila.para.trimmed();
@@ -74,26 +89,57 @@ public:
     }
 
 private:
-    static void pintarCopia(Lienzo& lienzo, const CopiaBoleta& c)
+    // The shift of the slip: the one started at the instant the scratch row names.
+    void leerTurno(BaseDatos& base)
+    {
+        const auto fila = base.fila(QStringLiteral(
+            "SELECT t.Fecha_Desde, t.Hora_Desde, t.Total_Estampillas, t.Total_Multas "
+            "FROM Tmp_Informe_Turno i "
+            "INNER JOIN Turnos t ON t.IdCabecera = i.IdCabecera AND t.Fecha_Desde = i.Fecha_Desde "
+            "AND t.Hora_Desde = i.Hora_Desde ORDER BY i.rowid LIMIT 1"));
+        if (!fila) return;
+        turno_ = TurnoBoleta{fechaImpresa(fila->value(0).toString()) + QLatin1Char(' ')
+                                 + fila->value(1).toString().left(5),
+                             Importe::desdeColumna(fila->value(2)),
+                             Importe::desdeColumna(fila->value(3))};
+    }
+
+    void pintarCopia(Lienzo& lienzo, const CopiaBoleta& c) const
     {
         const IdentidadDeclaracion& d = c.declaracion;
-        pintarTitulo(lienzo, QStringLiteral("BOLETA DE PAGO"),
-                     QStringLiteral("Impuesto sobre los Ingresos Brutos - Agentes de "
-                                    "Recaudación"),
+        pintarTitulo(lienzo,
+                     deTurno_ ? QStringLiteral("BOLETA DE DEPÓSITO DEL TURNO")
+                              : QStringLiteral("BOLETA DE PAGO"),
+                     deTurno_ ? QStringLiteral("Puesto de control policial - Estampillas y multas")
+                              : QStringLiteral("Impuesto sobre los Ingresos Brutos - Agentes de "
+                                               "Recaudación"),
                      c.para);
         QList<CampoReporte> campos = camposIdentidad(d, {.domicilio = false, .rectificacion = true, .periodo = {}});
+        if (deTurno_ && turno_)
+            campos.push_back({QStringLiteral("Turno iniciado el"), turno_->inicio});
         campos.push_back({QStringLiteral("Vencimiento"), c.vencimiento});
         campos.push_back({QStringLiteral("Fecha de pago"), c.pago});
         pintarCampos(lienzo, campos, 4);
 
         TablaReporte importes;
-        importes.columnas = {{QStringLiteral("Impuesto"), 1, Alineacion::Derecha},
-                             {QStringLiteral("Otros pagos"), 1, Alineacion::Derecha},
-                             {QStringLiteral("Saldo"), 1, Alineacion::Derecha},
-                             {QStringLiteral("Intereses"), 1, Alineacion::Derecha},
-                             {QStringLiteral("TOTAL A PAGAR"), 1.2, Alineacion::Derecha}};
-        importes.total({numero(c.total), numero(c.otrosPagos), numero(c.neto), numero(c.interes),
-                        pesos(c.aPagar)});
+        if (deTurno_) {
+            const TurnoBoleta t = turno_.value_or(TurnoBoleta{{}, c.total, Importe()});
+            importes.columnas = {{QStringLiteral("Estampillas"), 1, Alineacion::Derecha},
+                                 {QStringLiteral("Multas"), 1, Alineacion::Derecha},
+                                 {QStringLiteral("Importe"), 1, Alineacion::Derecha},
+                                 {QStringLiteral("Intereses"), 1, Alineacion::Derecha},
+                                 {QStringLiteral("TOTAL A PAGAR"), 1.2, Alineacion::Derecha}};
+            importes.total({numero(t.estampillas), numero(t.multas), numero(c.total),
+                            numero(c.interes), pesos(c.aPagar)});
+        } else {
+            importes.columnas = {{QStringLiteral("Impuesto"), 1, Alineacion::Derecha},
+                                 {QStringLiteral("Otros pagos"), 1, Alineacion::Derecha},
+                                 {QStringLiteral("Saldo"), 1, Alineacion::Derecha},
+                                 {QStringLiteral("Intereses"), 1, Alineacion::Derecha},
+                                 {QStringLiteral("TOTAL A PAGAR"), 1.2, Alineacion::Derecha}};
+            importes.total({numero(c.total), numero(c.otrosPagos), numero(c.neto),
+                            numero(c.interes), pesos(c.aPagar)});
+        }
         pintarTabla(lienzo, importes);
         pintarParrafo(lienzo, QStringLiteral("Son pesos"), c.texto);
 
@@ -114,6 +160,8 @@ private:
         lienzo.bajar(kAltoPie);
     }
 
+    bool deTurno_;
+    std::optional<TurnoBoleta> turno_;
     std::vector<CopiaBoleta> copias_;
 };
 
@@ -121,5 +169,10 @@ private:
 
 std::unique_ptr<Reporte> crearReporteBoleta()
 {
-    return std::make_unique<ReporteBoleta>();
+    return std::make_unique<ReporteBoleta>(false);
+}
+
+std::unique_ptr<Reporte> crearReporteBoletaTurno()
+{
+    return std::make_unique<ReporteBoleta>(true);
 }

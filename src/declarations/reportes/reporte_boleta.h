@@ -6,3 +6,7 @@
 #include "reports/reporte.h"
 
 std::unique_ptr<Reporte> crearReporteBoleta();
+
+// Bolpago_parcial.rpt: the deposit slip of a police shift, the same slip for the shift named by
+// the row of Tmp_Informe_Turno, its amount split into the stamp fees and the fines it collected.
+std::unique_ptr<Reporte> crearReporteBoletaTurno();

@@ -1,0 +1,156 @@
+#include "declarations/informe_intervenciones.h"
+
+#include "common/contexto.h"
+#include "common/estados.h"
+#include "database/base_datos.h"
+#include "database/entorno.h"
+#include "database/error_motor.h"
+#include "database/transaccion.h"
+#include "declarations/cierre_cabecera.h"
+#include "forms/avisos_error.h"
+#include "platform/dialogos_impresion.h"
+#include "platform/dialogs.h"
+
+#include <map>
+#include <vector>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QString kReporteIntervenciones = u"Intervenciones.rpt"_s;
+const QString kTituloImposible = u"Imposible imprimir las intervenciones..."_s;
+
+struct GrupoPolicia {
+    qint64 codPolicia = 0;
+    qint64 cantidad = 0;
+    bool registrado = false;
+    qint64 legajo = 0;  // 0 for an officer without one, or deleted
+    QString nombre;
+    QString cuenta;
+};
+
+// The amount of `cantidad` interventions in whole pesos, as the table keeps it: ties to even.
+qint64 totalEntero(Importe valor, qint64 cantidad)
+{
+    const qint64 v = valor.diezmilesimos() * cantidad;
+    qint64 entero = v / Importe::kEscala;
+    const qint64 resto = v % Importe::kEscala;
+    const qint64 doble = 2 * (resto < 0 ? -resto : resto);
+    if (doble > Importe::kEscala || (doble == Importe::kEscala && entero % 2 != 0))
+        entero += v < 0 ? -1 : 1;
+    return entero;
+}
+
+QString nombrado(const GrupoPolicia& g)
+{
+    return g.registrado ? u"Nº %1 (%2)"_s.arg(g.codPolicia).arg(g.nombre.trimmed())
+                        : u"Nº %1 (no registrado)"_s.arg(g.codPolicia);
+}
+
+// The scratch table requires its texts: what is unknown (no account, an officer since deleted)
+// goes in as a single blank, which the report shows as nothing.
+QString oBlanco(const QString& texto)
+{
+    return texto.trimmed().isEmpty() ? u" "_s : texto;
+}
+
+} // namespace
+
+std::optional<Importe> valorIntervencion(BaseDatos& base, const Cabecera& cabecera)
+{
+    const QDate primero(cabecera.anio.toInt(), cabecera.mes.toInt(), 1);
+    if (!primero.isValid()) return std::nullopt;
+    const QVariant valor = base.valor(
+        u"SELECT Importe FROM Parametros WHERE TipoParametro = 'I' AND VigenciaD <= ? "
+        u"AND (VigenciaH IS NULL OR VigenciaH >= ?) ORDER BY NroParametro LIMIT 1"_s,
+        {primero.toString(Qt::ISODate), primero.toString(Qt::ISODate)});
+    if (valor.isNull()) return std::nullopt;
+    return Importe::desdeColumna(valor);
+}
+
+bool imprimirIntervenciones(Contexto& contexto, qint64 idCabecera)
+{
+    return imprimirIntervenciones(contexto, idCabecera, contexto.impresora);
+}
+
+bool imprimirIntervenciones(Contexto& contexto, qint64 idCabecera, Impresora& impresora)
+{
+    BaseDatos& base = contexto.base;
+    Dialogs& dialogs = contexto.dialogs;
+    bool cerrada = false;
+    try {
+        const std::optional<Cabecera> cabecera = leerCabecera(base, idCabecera);
+        if (!cabecera) return false;
+        const std::optional<Importe> valor = valorIntervencion(base, *cabecera);
+        if (!valor) {
+            dialogs.aviso(u"No se encuentra cargado el valor de la intervención policial vigente "
+                          u"para el mes %1 del año %2"_s.arg(cabecera->mes, cabecera->anio),
+                          kTituloImposible, Icono::Exclamacion);
+            return false;
+        }
+
+        // Every officer with interventions, a deleted one too.
+        std::vector<GrupoPolicia> grupos;
+        for (const QSqlRecord& f : base.filas(
+                 u"SELECT i.CodPolicia, COUNT(*), p.CodPolicia, p.Legajo, p.Nombre, "
+                 u"p.Nro_cuenta_banco FROM Intervenciones i "
+                 u"LEFT JOIN Policias p ON p.CodPolicia = i.CodPolicia "
+                 u"WHERE i.IdCabecera = ? GROUP BY i.CodPolicia ORDER BY i.CodPolicia"_s,
+                 {idCabecera}))
+            grupos.push_back({f.value(0).toLongLong(), f.value(1).toLongLong(),
+                              !f.value(2).isNull(), f.value(3).toLongLong(),
+                              f.value(4).toString(), f.value(5).toString()});
+
+        // Officers are told apart in the report by their file number: two that share one would
+        // be added together, and one paid for the other's interventions.
+        std::map<qint64, const GrupoPolicia*> porLegajo;
+        for (const GrupoPolicia& g : grupos) {
+            const auto [lugar, nuevo] = porLegajo.try_emplace(g.legajo, &g);
+            if (nuevo) continue;
+            dialogs.aviso(u"Los agentes de policía %1 y %2 tienen el mismo legajo (%3): el informe "
+                          u"no puede distinguirlos.\nCorrija el legajo desde Agentes de Policía "
+                          u"Caminera."_s
+                              .arg(nombrado(*lugar->second), nombrado(g))
+                              .arg(g.legajo),
+                          kTituloImposible, Icono::Exclamacion);
+            return false;
+        }
+
+        const std::optional<Agente> agente = leerAgente(base, cabecera->nroAgente);
+        {
+            Transaccion transaccion(base);
+            base.ejecutar(u"DELETE FROM Tmp_Intervenciones"_s);
+            for (const GrupoPolicia& g : grupos)
+                base.ejecutar(
+                    u"INSERT INTO Tmp_Intervenciones (Anio, Mes, Legajo, Nro_Agente, "
+                    u"Razon_Social, Nombre, Nro_Cuenta_Banco, Intervenciones, Total) "
+                    u"VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"_s,
+                    {cabecera->anio, cabecera->mes, g.legajo, cabecera->nroAgente,
+                     oBlanco(agente ? agente->razonSocial : QString()), oBlanco(g.nombre),
+                     oBlanco(g.cuenta), g.cantidad,
+                     totalEntero(*valor, g.cantidad)});
+            transaccion.confirmar();
+        }
+        if (grupos.empty()) {
+            dialogs.aviso(u"No existen Intervenciones a Imprimir para la DD.JJ. Seleccionada"_s);
+            return false;
+        }
+
+        // Printing closes an open declaration; a closed one is left exactly as it is.
+        if (!cabeceraCerrada(*cabecera)) {
+            if (!confirmarCierre(contexto.entorno, dialogs, *cabecera)) return false;
+            Transaccion transaccion(base);
+            cerrarCabecera(base, idCabecera, marca_observacion::Sin);
+            transaccion.confirmar();
+            cerrada = true;
+        }
+        if (contexto.entorno.esCabeceraActual(idCabecera)) contexto.entorno.Limpiar_Cabecera_Actual();
+
+        if (!confirmarImpresion(dialogs)) return cerrada;
+        imprimirReporte(dialogs, impresora, {kReporteIntervenciones, 1, Destino::Pantalla, {}, {}});
+    } catch (const ErrorMotor& error) {
+        mostrarErrorOperacion(dialogs, error);
+    }
+    return cerrada;
+}

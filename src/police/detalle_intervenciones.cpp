@@ -1,0 +1,20 @@
+#include "police/detalle_intervenciones.h"
+
+#include "common/contexto.h"
+#include "database/entorno.h"
+#include "platform/dialogos_impresion.h"
+
+void imprimirDetalleIntervenciones(Contexto& contexto)
+{
+    imprimirDetalleIntervenciones(contexto, contexto.impresora);
+}
+
+void imprimirDetalleIntervenciones(Contexto& contexto, Impresora& impresora)
+{
+    // The menu item is enabled only while a declaration is active.
+    if (!contexto.entorno.cabeceraActual()) return;
+    if (!confirmarImpresion(contexto.dialogs)) return;
+    imprimirReporte(contexto.dialogs, impresora,
+                    {QStringLiteral("DetalleIntervenciones.rpt"), 1, Destino::Pantalla, {},
+                     {{QStringLiteral("IdCabecera"), contexto.entorno.idCabecera()}}});
+}

@@ -1,0 +1,9 @@
+#pragma once
+// "Detalle de Intervenciones" of the Informes menu: every intervention of the active declaration,
+// printed after the print question from the database itself (DetalleIntervenciones.rpt).
+
+class Impresora;
+struct Contexto;
+
+void imprimirDetalleIntervenciones(Contexto& contexto);
+void imprimirDetalleIntervenciones(Contexto& contexto, Impresora& impresora);
