@@ -1,6 +1,7 @@
 #include "app/catalogo_reportes.h"
 
 #include "declarations/reportes/reportes_declaraciones.h"
+#include "details/reportes_detalle.h"
 #include "entry/reportes_entrada.h"
 #include "police/reportes/reportes_policia.h"
 
@@ -10,6 +11,7 @@ const CatalogoReportes& reportesDelPrograma()
         CatalogoReportes c;
         registrarReportesEntrada(c);
         registrarReportesDeclaraciones(c);
+        registrarReportesDetalle(c);
         registrarReportesPolicia(c);
         return c;
     }();

@@ -54,6 +54,7 @@ std::map<QString, ReglasRegimen> construir()
     r09.conceptoFijo = QStringLiteral("97");
     r09.registrosDetalle = RegistrosDetalle::Detalle;
     r09.deshacerBorraGuias = true;
+    r09.loteConDetalle = true;
     agregar(r09);
 
     // Grain and horticulture of the municipalities: stamps with their waybill.
@@ -66,6 +67,7 @@ std::map<QString, ReglasRegimen> construir()
     r10.registrosDetalle = RegistrosDetalle::Detalle;
     r10.deshacerBorraGuias = true;
     r10.menuRemesas = true;
+    r10.loteConDetalle = true;
     agregar(r10);
 
     // Livestock and apiculture: advances deducted from the receipt.
@@ -81,6 +83,7 @@ std::map<QString, ReglasRegimen> construir()
     r11.otrosImportes = OtrosImportes::OtrasRetenciones;
     r11.registrosDetalle = RegistrosDetalle::Detalle;
     r11.deshacerBorraGuias = r11.deshacerBorraOtrasRetenciones = true;
+    r11.loteConDetalle = true;
     agregar(r11);
 
     // Grain and horticulture: advances that carry a stamp and its waybill.
@@ -100,6 +103,7 @@ std::map<QString, ReglasRegimen> construir()
     r12.registrosDetalle = RegistrosDetalle::Detalle;
     r12.deshacerBorraGuias = r12.deshacerBorraOtrasRetenciones = true;
     r12.menuRemesas = true;
+    r12.loteConDetalle = true;
     agregar(r12);
 
     // The police checkpoints: stamps, fines and shifts.
@@ -117,6 +121,7 @@ std::map<QString, ReglasRegimen> construir()
     r13.registrosDetalle = RegistrosDetalle::Detalle;
     r13.menuRemesas = true;
     r13.porcentajeMulta = Importe::desdeEntero(300);
+    r13.loteConDetalle = true;
     agregar(r13);
 
     // Slaughterhouses: the general form with one "Z" stamp per receipt.

@@ -72,6 +72,9 @@ struct ReglasRegimen {
     QString reporteComprobanteSinOblea;
     QString reporteComprobanteLote = QStringLiteral("comprob.rpt");
     QString reporteListado = QStringLiteral("Retenc.rpt");
+    // The batch receipt's text names the receipt's first detail row after the month, and its
+    // observation prompt speaks of one receipt.
+    bool loteConDetalle = false;
     QString reporteDeclaracion = QStringLiteral("DJurada.rpt");
 
     bool admiteNegativos = false;

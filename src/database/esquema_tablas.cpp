@@ -86,7 +86,11 @@ std::vector<DefTabla> construirBase()
                   texto("MarcaImp", 1, false, true)},
                  {indice("xComprobante", {"IdCabecera", "Nro_Comprobante"}),
                   indice("xContrib", {"Nro_Contrib"}), indice("xConcepto", {"Cod_Concepto"}),
-                  indice("xNroComp", {"Nro_Comprobante"})}});
+                  indice("xNroComp", {"Nro_Comprobante"}),
+                  // A declaration's receipts of one concept or all, counted and summed from the
+                  // index alone.
+                  indice("xCabConcepto", {"IdCabecera", "Cod_Concepto", "Importe_Bruto",
+                                          "Importe_Ret"})}});
     t.push_back({QStringLiteral("Subtotales"),
                  {conCero("IdCabecera", T::Largo), conCero("Alicuota", T::Tasa),
                   conCero("TotxAlic", T::Moneda)},

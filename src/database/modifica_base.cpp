@@ -162,6 +162,10 @@ bool Modifica_base::pasos(Dialogs& avisos)
         actualizada = true;
     }
 
+    // The receipts' index by declaration and concept, where it is missing; no restart needed.
+    crearIndiceQueFalte(QStringLiteral("Retenciones"), QStringLiteral("Importe_Ret"),
+                        QStringLiteral("xCabConcepto"));
+
     // 11, 12. Repairs that run at every start.
     Corregir_Otras_Retenciones(base_, avisos);
     fijar_Alicuotas(base_, avisos);

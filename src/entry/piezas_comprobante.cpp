@@ -57,3 +57,24 @@ PiezasComprobante piezasComprobante(const ReglasRegimen& reglas, const std::opti
     }
     return {QStringLiteral("00000000"), kCeros13, false};
 }
+
+QString detalleComprobanteLote(const ReglasRegimen& reglas, const std::optional<Guia>& primera)
+{
+    if (!reglas.loteConDetalle || !primera) return {};
+    const QString oblea = primera->nroGuia.value_or(QStringLiteral("0"));
+    switch (reglas.detalle) {
+    case ModoDetalle::Guias:
+        return ceros(oblea, 8).rightJustified(8, QLatin1Char('0')) + kCeros13;
+    case ModoDetalle::Obleas:
+    case ModoDetalle::AnticiposConOblea:
+        return oblea.rightJustified(8, QLatin1Char(' ')) + piezaPorte(primera->nroPorte);
+    case ModoDetalle::Anticipos:
+        return ceros(primera->nroAnticipo.value_or(QString()), 8).rightJustified(8, QLatin1Char('0'))
+               + ceros(primera->nroAgente, 13).rightJustified(13, QLatin1Char('0'));
+    case ModoDetalle::Ninguno:
+    case ModoDetalle::Alimentos:
+    case ModoDetalle::ObleaZ:
+        break;
+    }
+    return {};
+}

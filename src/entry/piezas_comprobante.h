@@ -27,3 +27,13 @@ struct PiezasComprobante {
 // The pieces of a receipt whose first detail row is `primera` (none without rows), for the
 // regime's entry form.
 PiezasComprobante piezasComprobante(const ReglasRegimen& reglas, const std::optional<Guia>& primera);
+
+// What the text of a receipt printed in a batch (from the receipts-by-declaration window) says of
+// its first detail row after the month, in the regimes whose batch receipt names it
+// (ReglasRegimen::loteConDetalle): the detail number in eight and its reference in thirteen.
+//   guides                  the guide number in eight digits, and thirteen zeros
+//   stamps, stamped advances  the stamp right-justified in eight, and the waybill's twelve digits
+//   advances                the advance number in eight digits, and the agent in thirteen
+// Nothing for a receipt without detail rows and for the other regimes: the observation follows
+// the month.
+QString detalleComprobanteLote(const ReglasRegimen& reglas, const std::optional<Guia>& primera);

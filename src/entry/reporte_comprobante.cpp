@@ -41,6 +41,8 @@ QString rotuloCopia(int copia)
 {
     if (copia == 1) return QStringLiteral("ORIGINAL");
     if (copia == 2) return QStringLiteral("DUPLICADO");
+    if (copia == 3) return QStringLiteral("TRIPLICADO");
+    if (copia == 4) return QStringLiteral("CUADRUPLICADO");
     return QStringLiteral("COPIA %1").arg(copia);
 }
 
@@ -56,8 +58,9 @@ public:
                                       copias_[0].declaracion);
     }
 
-    void leer(BaseDatos& base, const QVariantMap&) override
+    void leer(BaseDatos& base, const QVariantMap& seleccion) override
     {
+        const bool lote = seleccion.value(kSeleccionLote).toBool();
         for (const Impreso& fila : leerImpresos(base)) {
             CopiaComprobante c;
             c.nroComprobante = fila.para.trimmed();
@@ -66,15 +69,15 @@ public:
             c.declaracion = leerIdentidad(base, fila.idCabecera);
             const ReglasRegimen reglas = reglasRegimen(c.declaracion.codRegimen);
             const ClaveRetencion clave{fila.idCabecera, c.nroComprobante};
-            // The forms of the detail rows wrote what the first of them is before the
-            // observation.
+            // The forms of the detail rows, and the batches of the regimes that name it, wrote
+            // what the first of them is before the observation.
             qsizetype observacion = 10;
-            if (reglas.entrada != FormaEntrada::General) {
+            if (lote ? reglas.loteConDetalle : reglas.entrada != FormaEntrada::General) {
                 const std::vector<Guia> guias = leerGuias(base, clave);
-                observacion += piezasComprobante(reglas, guias.empty() ? std::nullopt
-                                                                      : std::optional(guias.front()))
-                                   .texto()
-                                   .size();
+                const std::optional<Guia> primera =
+                    guias.empty() ? std::nullopt : std::optional(guias.front());
+                observacion += lote ? detalleComprobanteLote(reglas, primera).size()
+                                    : piezasComprobante(reglas, primera).texto().size();
             }
             c.observacion = fila.texto.mid(observacion).trimmed();
             leerRetencion(base, c);
@@ -87,13 +90,20 @@ public:
 
     void pintar(Lienzo& lienzo) const override
     {
-        // Two copies to a sheet, one on each half, when the first leaves the lower half free.
+        // Two copies of a receipt to a sheet, one on each half, when the first leaves the lower
+        // half free and took no more than that half holds; any other copy starts a sheet, so no
+        // copy is ever split across two.
         constexpr double kMitad = Lienzo::kAltoA4 / 2;
+        constexpr double kInicioMitad = kMitad + 8.0;
         bool mitadLibre = false;
+        double alto = 0;  // what the last copy took on its sheet
         for (std::size_t i = 0; i < copias_.size(); ++i) {
-            if (i > 0 && mitadLibre && lienzo.y() <= kMitad - 4.0) {
+            const bool mismaCopia =
+                i > 0 && copias_[i].nroComprobante == copias_[i - 1].nroComprobante;
+            if (mismaCopia && mitadLibre && lienzo.y() <= kMitad - 4.0
+                && kInicioMitad + alto <= lienzo.abajo()) {
                 pintarCorte(lienzo, kMitad);
-                lienzo.setY(kMitad + 8.0);
+                lienzo.setY(kInicioMitad);
                 mitadLibre = false;
             } else if (i > 0) {
                 lienzo.nuevaPagina();
@@ -101,7 +111,11 @@ public:
             } else {
                 mitadLibre = true;
             }
+            const double desde = lienzo.y();
             pintarCopia(lienzo, copias_[i]);
+            // A copy that ran onto another sheet leaves that sheet to itself.
+            if (lienzo.y() < desde) mitadLibre = false;
+            alto = lienzo.y() - desde;
         }
     }
 

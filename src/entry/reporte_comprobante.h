@@ -7,5 +7,10 @@
 #include "entry/detalle_impreso.h"
 #include "reports/reporte.h"
 
+// The selection of a batch printed from the receipts-by-declaration window: its texts name the
+// first detail row as that window writes them (detalleComprobanteLote), and each receipt comes in
+// four copies.
+inline const QString kSeleccionLote = QStringLiteral("Lote");
+
 std::unique_ptr<Reporte> crearReporteComprobante(
     VarianteComprobante variante = VarianteComprobante::General);

@@ -5,6 +5,7 @@
 #include "declarations/frmCabeceras.h"
 #include "details/apertura_detalle.h"
 #include "details/frmRemesas.h"
+#include "details/frmRetxCab.h"
 #include "entry/apertura_entrada.h"
 #include "import/frmImportar.h"
 #include "platform/dialogs.h"
@@ -110,6 +111,9 @@ void conectarFormularios(frmPrincipal& ventana, Contexto& contexto)
     });
     ventana.setAbridor(QStringLiteral("mnuDetalleIntervenciones"),
                        [&] { imprimirDetalleIntervenciones(contexto); });
+
+    // Reports: the withholdings of any declaration.
+    ventana.setAbridor(QStringLiteral("mnuRetxCab"), [&] { abrir<frmRetxCab>(ventana, contexto); });
 
     // Declarations
     for (const QString& item :

@@ -81,7 +81,8 @@ QString sinExtension(const QString& reporte)
 
 // One regime as a line: entry form, detail, stamps, hand-back, detail button on the entry form,
 // goods class | receipt reports
-// (form, form without stamp, batch), listing, declaration | negatives, options, proposed concept,
+// (form, form without stamp, batch, whether the batch names the first detail row), listing,
+// declaration | negatives, options, proposed concept,
 // fixed rates, certificate, rate without a row | import, slip per shift, slip of any amount, own
 // file, "O" record, detail records, undo, Remesas | concept stored, fine percentage.
 QString linea(const ReglasRegimen& r)
@@ -99,7 +100,8 @@ QString linea(const ReglasRegimen& r)
                        QString::number(r.claseTipos), QStringLiteral("|"),
                        sinExtension(r.reporteComprobante),
                        sinExtension(r.reporteComprobanteSinOblea),
-                       sinExtension(r.reporteComprobanteLote), sinExtension(r.reporteListado),
+                       sinExtension(r.reporteComprobanteLote), si(r.loteConDetalle),
+                       sinExtension(r.reporteListado),
                        sinExtension(r.reporteDeclaracion), QStringLiteral("|"),
                        si(r.admiteNegativos),
                        opciones.isEmpty() ? QStringLiteral("-") : opciones.join(QLatin1Char('+')),
@@ -118,25 +120,25 @@ QString linea(const ReglasRegimen& r)
 TEST(Regimenes, LaTablaDeReglas)
 {
     const std::pair<const char*, const char*> casos[] = {
-        {"01", "A - no - no 0 | comprob - comprob Retenc DJurada | no construcción 00 no - - | sí no no no - - - no | - 0"},
-        {"02", "A - no - no 0 | comprob - comprob Retenc DJurada | no - 00 no - - | sí no no no - - - no | - 0"},
-        {"03", "A - no - no 0 | comprob - comprob Retenc DJurada | no - 00 no - - | sí no sí no - - - no | - 0"},
-        {"04", "A - no - no 0 | comprob - comprob Retenc DJurada | no - 00 no - - | sí no no no - - - no | - 0"},
-        {"05", "A - no - no 0 | comprob - comprob Retenc DJurada | no - 00 no - - | sí no no no - - - no | - 0"},
-        {"06", "A - no - no 0 | comprob - comprob Retenc DJurada | sí - 00 no - - | sí no no no - - - no | - 0"},
-        {"07", "A - no - no 0 | comprob - comprob Retenc DJurada | no seguros 00 no - - | sí no no no - - - no | - 0"},
-        {"08", "A - no - no 0 | comprob - comprob Retenc DJurada | no seguros 00 no - - | sí no no no - - - no | - 0"},
-        {"09", "B guías no bruto sí 1 | comprob_09 - comprob_09 Retenc DJurada | no - 00 no sin-fila 100.00 | sí no no no - D G no | 97 0"},
-        {"10", "B obleas sí bruto sí 2 | comprob_10 - comprob_10 Retenc DJurada_b10 | no - 00 no - 100.00 | sí no no no - D G sí | 98 0"},
-        {"11", "B anticipos no otras sí 1 | comprob_11 - comprob_11 Retenc_b DJurada_b | sí láctea 97 sí exime - | sí no no no otras D GB no | - 0"},
-        {"12", "B anticipos+oblea sí otras sí 2 | comprob_12 comprob_12b comprob_12 Retenc_b DJurada_b12 | sí - 98 sí sin-fila 0.50 | sí no no no otras D GB sí | - 0"},
-        {"13", "C obleas sí bruto sí 2 | comprob_13 - comprob_13 Retenc_b DJurada_b10 | no - 00 no - - | no sí no sí multa D - sí | 98 300"},
-        {"14", "A Z sí - no 0 | comprob - comprob Retenc DJurada_b10 | sí - 31 no - - | sí no no no - D G sí | - 0"},
-        {"15", "B alimentos no bruto sí 3 | comprob_09 - comprob Retenc DJurada | no - 00 no - - | sí no no no - F G sí | 96 0"},
-        {"16", "B anticipos no otras no 1 | comprob_11 - comprob Retenc DJurada | sí - 00 no sin-fila - | sí no no no - - GB sí | - 0"},
+        {"01", "A - no - no 0 | comprob - comprob no Retenc DJurada | no construcción 00 no - - | sí no no no - - - no | - 0"},
+        {"02", "A - no - no 0 | comprob - comprob no Retenc DJurada | no - 00 no - - | sí no no no - - - no | - 0"},
+        {"03", "A - no - no 0 | comprob - comprob no Retenc DJurada | no - 00 no - - | sí no sí no - - - no | - 0"},
+        {"04", "A - no - no 0 | comprob - comprob no Retenc DJurada | no - 00 no - - | sí no no no - - - no | - 0"},
+        {"05", "A - no - no 0 | comprob - comprob no Retenc DJurada | no - 00 no - - | sí no no no - - - no | - 0"},
+        {"06", "A - no - no 0 | comprob - comprob no Retenc DJurada | sí - 00 no - - | sí no no no - - - no | - 0"},
+        {"07", "A - no - no 0 | comprob - comprob no Retenc DJurada | no seguros 00 no - - | sí no no no - - - no | - 0"},
+        {"08", "A - no - no 0 | comprob - comprob no Retenc DJurada | no seguros 00 no - - | sí no no no - - - no | - 0"},
+        {"09", "B guías no bruto sí 1 | comprob_09 - comprob_09 sí Retenc DJurada | no - 00 no sin-fila 100.00 | sí no no no - D G no | 97 0"},
+        {"10", "B obleas sí bruto sí 2 | comprob_10 - comprob_10 sí Retenc DJurada_b10 | no - 00 no - 100.00 | sí no no no - D G sí | 98 0"},
+        {"11", "B anticipos no otras sí 1 | comprob_11 - comprob_11 sí Retenc_b DJurada_b | sí láctea 97 sí exime - | sí no no no otras D GB no | - 0"},
+        {"12", "B anticipos+oblea sí otras sí 2 | comprob_12 comprob_12b comprob_12 sí Retenc_b DJurada_b12 | sí - 98 sí sin-fila 0.50 | sí no no no otras D GB sí | - 0"},
+        {"13", "C obleas sí bruto sí 2 | comprob_13 - comprob_13 sí Retenc_b DJurada_b10 | no - 00 no - - | no sí no sí multa D - sí | 98 300"},
+        {"14", "A Z sí - no 0 | comprob - comprob no Retenc DJurada_b10 | sí - 31 no - - | sí no no no - D G sí | - 0"},
+        {"15", "B alimentos no bruto sí 3 | comprob_09 - comprob no Retenc DJurada | no - 00 no - - | sí no no no - F G sí | 96 0"},
+        {"16", "B anticipos no otras no 1 | comprob_11 - comprob no Retenc DJurada | sí - 00 no sin-fila - | sí no no no - - GB sí | - 0"},
         // A code of no regime is a general one; its Remesas item follows its place in text order.
-        {"17", "A - no - no 0 | comprob - comprob Retenc DJurada | no - 00 no - - | sí no no no - - - sí | - 0"},
-        {"00", "A - no - no 0 | comprob - comprob Retenc DJurada | no - 00 no - - | sí no no no - - - no | - 0"},
+        {"17", "A - no - no 0 | comprob - comprob no Retenc DJurada | no - 00 no - - | sí no no no - - - sí | - 0"},
+        {"00", "A - no - no 0 | comprob - comprob no Retenc DJurada | no - 00 no - - | sí no no no - - - no | - 0"},
     };
     for (const auto& [codigo, esperada] : casos) {
         const ReglasRegimen r = reglasRegimen(QString::fromLatin1(codigo));

@@ -78,6 +78,7 @@ const TablaEsperada kEsquema[] = {
      "IdCabecera INTEGER =0; Nro_Contrib TEXT(10) nn; Dia TEXT(2); Importe_Bruto CURRENCY =0; "
      "Alicuota RATE =0; Importe_Ret CURRENCY =0; Nro_X TEXT(13); Cod_Concepto TEXT(2); "
      "Nro_Comprobante TEXT(8) nn; Estado TEXT(1) nn; MarcaImp TEXT(1)",
+     "xCabConcepto(IdCabecera, Cod_Concepto, Importe_Bruto, Importe_Ret); "
      "xComprobante(IdCabecera, Nro_Comprobante); xConcepto(Cod_Concepto); xContrib(Nro_Contrib); "
      "xNroComp(Nro_Comprobante)"},
     {"Retenciones_B", "IdCabecera INTEGER =0; Nro_Comprobante TEXT(8) nn; Otras_Reten CURRENCY nn =0",
@@ -134,6 +135,21 @@ TEST(Esquema, UnaInstalacionNuevaTieneElEsquemaActual)
     DialogosGuionados dialogs;
     EXPECT_EQ(Modifica_base(base, dialogs).actualizar(), ResultadoActualizacion::SinCambios);
     EXPECT_TRUE(dialogs.mensajes.empty());
+}
+
+// Indexes added after a database was made are created at its next start, without a restart.
+TEST(Esquema, LosIndicesQueFaltanSeCreanSinReiniciar)
+{
+    CarpetaTemporal carpeta;
+    carpeta.crearBaseInstalada();
+    BaseDatos base;
+    base.abrir(carpeta.base());
+    for (const char* indice : {"Retenciones.xCabConcepto", "Remesas.xAgenteTipo", "Guias.xNroGuia"})
+        base.ejecutar(QStringLiteral("DROP INDEX \"%1\"").arg(QString::fromLatin1(indice)));
+
+    DialogosGuionados dialogs;
+    EXPECT_EQ(Modifica_base(base, dialogs).actualizar(), ResultadoActualizacion::SinCambios);
+    esperarEsquemaActual(base);
 }
 
 TEST(Esquema, UnaBaseAntiguaPideTresArranquesYQuedaActual)

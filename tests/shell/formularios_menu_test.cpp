@@ -26,10 +26,9 @@ TEST_F(FormulariosMenuTest, CadaFormularioExistenteTieneSuItem)
           "mnuAlicuotas", "mnuVencimientos", "mnuTasas", "mnuCereales", "mnuRetenciones",
           "mnuCabecerasActivar", "mnuCabecerasABM", "mnuCabecerasRect", "mnuCabecerasEmitir",
           "mnuDeshacerCabImp", "mnuImportarSuj", "mnuImportarRet", "MnuPolicia", "MnuTurnos",
-          "mnuAdministracionIntervenciones", "MnuRemesas", "mnuDetalleIntervenciones"})
+          "mnuAdministracionIntervenciones", "MnuRemesas", "mnuDetalleIntervenciones",
+          "mnuRetxCab"})
         EXPECT_TRUE(habilitado(item)) << item;
-    // Receipts by declaration are yet to come.
-    EXPECT_FALSE(habilitado("mnuRetxCab"));
 }
 
 } // namespace

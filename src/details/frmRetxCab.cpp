@@ -1,0 +1,212 @@
+#include "details/frmRetxCab.h"
+
+#include "common/contexto.h"
+#include "database/base_datos.h"
+#include "details/impresion_retenciones.h"
+#include "details/retenciones_declaracion.h"
+#include "forms/ayuda.h"
+#include "forms/grilla_registros.h"
+#include "forms/textos_formularios.h"
+#include "platform/dialogs.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QLocale>
+#include <QPushButton>
+#include <QScopeGuard>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// The hourglass while the window reads.
+struct CursorEspera {
+    CursorEspera() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~CursorEspera() { QApplication::restoreOverrideCursor(); }
+    CursorEspera(const CursorEspera&) = delete;
+    CursorEspera& operator=(const CursorEspera&) = delete;
+};
+
+// "Fixed": two decimals with the locale's separator, no thousands separator.
+QString fijo(Importe importe)
+{
+    return importe.formato(u"0.00", QLocale());
+}
+
+constexpr int kColumnaComprobante = 5;
+
+} // namespace
+
+frmRetxCab::frmRetxCab(Contexto& contexto, QWidget* parent)
+    : QDialog(parent), contexto_(contexto),
+      protegido_(contexto.dialogs, Protector::Aviso::Numerado),
+      Orden_Retenciones_(kOrdenRetencionesInicial)
+{
+    crearPantalla();
+    instalarAyudaF1(*this, contexto_, [] { return u"frmRetxCab"_s; }, &protegido_);
+    // Each opening loads the window anew, so its first activation runs here.
+    protegido_([this] { Form_Activate(); });
+}
+
+void frmRetxCab::Form_Activate()
+{
+    if (!Primera_Activacion_) return;
+    // The concepts in the table's stored order, after the item of every concept.
+    for (const QSqlRecord& f : contexto_.base.filas(
+             u"SELECT Cod_Concepto, Descripcion FROM Conceptos ORDER BY rowid"_s))
+        cbxConcepto->addItem(f.value(0).toString() + u" - "_s + f.value(1).toString());
+    cbxConcepto->setCurrentIndex(0);
+    cbxConcepto_Click(0);
+    dbgCabeceras_HeadClick(0);
+    Primera_Activacion_ = false;
+}
+
+// The first item shows every concept; any other, its own alone (a concept stored under "00"
+// included).
+void frmRetxCab::cbxConcepto_Click(int item)
+{
+    Concepto_Filtro_ = item <= 0 ? std::nullopt
+                                 : std::optional(cbxConcepto->itemText(item).left(2));
+    if (!Primera_Activacion_) dbgCabeceras_RowColChange();
+}
+
+void frmRetxCab::dbgCabeceras_HeadClick(int columna)
+{
+    const std::optional<OrdenGrilla> orden = ordenCabeceras(columna);
+    if (!orden) {
+        contexto_.dialogs.aviso(textos::SinOrdenamiento, textos::AtencionPuntos,
+                                Icono::Informacion);
+        return;
+    }
+    CursorEspera espera;
+    {
+        // The current declaration is placed once, on the last row, and followed below.
+        moviendo_ = true;
+        const auto fin = qScopeGuard([this] { moviendo_ = false; });
+        dbgCabeceras->consultar(orden->orden);
+        lblCabeceras->setText(orden->rotulo);
+        dbgCabeceras->irAUltima();
+    }
+    if (dbgCabeceras->hayFilas())
+        dbgCabeceras_RowColChange();
+    else
+        sinDeclaracion();
+}
+
+void frmRetxCab::sinDeclaracion()
+{
+    cabecera_.reset();
+    cmdSacarT_Click();
+    const FiltroRetenciones nada = filtroRetenciones(0, std::nullopt);
+    dbgRetenciones->modelo().setFuente(u"Retenciones"_s, nada.sql, nada.valores);
+    dbgRetenciones->consultar(ordenRetenciones(Orden_Retenciones_)->orden);
+    for (QPushButton* b : {cmdImprimir, cmdAgregar, cmdAgregarT}) b->setEnabled(false);
+}
+
+void frmRetxCab::dbgCabeceras_RowColChange()
+{
+    if (moviendo_) return;
+    cmdSacarT_Click();
+    cabecera_.reset();
+    if (const auto fila = dbgCabeceras->registroActual()) cabecera_ = cabeceraDe(*fila);
+    if (dbgCabeceras->hayFilas()) dbgRetenciones_HeadClick(Orden_Retenciones_);
+
+    CursorEspera espera;
+    const TotalesRetenciones totales =
+        cabecera_ ? totalesRetenciones(contexto_.base,
+                                       filtroRetenciones(cabecera_->idCabecera, Concepto_Filtro_))
+                  : TotalesRetenciones{};
+    const bool hay = totales.cantidad > 0;
+    for (QPushButton* b : {cmdImprimir, cmdAgregar, cmdAgregarT}) b->setEnabled(hay);
+    lblCantidad->setText(QString::number(totales.cantidad));
+    lblTotBruto->setText(fijo(totales.bruto));
+    lblTotRetenido->setText(fijo(totales.retenido));
+}
+
+void frmRetxCab::dbgRetenciones_HeadClick(int columna)
+{
+    if (!cabecera_) return;
+    const std::optional<OrdenGrilla> orden = ordenRetenciones(columna);
+    if (!orden) {
+        contexto_.dialogs.aviso(textos::SinOrdenamiento, textos::AtencionPuntos,
+                                Icono::Informacion);
+        return;
+    }
+    CursorEspera espera;
+    const FiltroRetenciones filtro = filtroRetenciones(cabecera_->idCabecera, Concepto_Filtro_);
+    dbgRetenciones->modelo().setFuente(u"Retenciones"_s, filtro.sql, filtro.valores);
+    dbgRetenciones->consultar(orden->orden);
+    lblRetenciones->setText(orden->rotulo);
+    // As a data grid does after a re-query, the first row is current.
+    dbgRetenciones->irAFila(0);
+    Orden_Retenciones_ = columna;
+}
+
+void frmRetxCab::cmdAgregar_Click()
+{
+    const int fila = dbgRetenciones->filaActual();
+    if (fila < 0) return;
+    const QString nro =
+        dbgRetenciones->modelo().index(fila, kColumnaComprobante).data(Qt::EditRole).toString();
+    for (int i = 0; i < lstComprob->count(); ++i) {
+        if (lstComprob->item(i)->text() != nro) continue;
+        contexto_.dialogs.aviso(
+            u"El registro ya se encuentra en la lista de impresión de comprobantes."_s,
+            u"Aviso"_s, Icono::Informacion);
+        lstComprob->setCurrentRow(i);
+        return;
+    }
+    lstComprob->addItem(nro);
+    habilitarLista();
+    lstComprob->setCurrentRow(lstComprob->count() - 1);
+}
+
+void frmRetxCab::cmdAgregarT_Click()
+{
+    if (!cabecera_) return;
+    CursorEspera espera;
+    lstComprob->clear();
+    lstComprob->addItems(comprobantesMostrados(
+        contexto_.base, filtroRetenciones(cabecera_->idCabecera, Concepto_Filtro_),
+        ordenRetenciones(Orden_Retenciones_)->orden));
+    dbgRetenciones->irAUltima();
+    habilitarLista();
+    lstComprob->setCurrentRow(lstComprob->count() - 1);
+}
+
+void frmRetxCab::cmdSacar_Click()
+{
+    const int i = lstComprob->currentRow();
+    if (i < 0) return;
+    delete lstComprob->takeItem(i);
+    habilitarLista();
+    // The entry that moved into the removed place, or the new last one, or none.
+    lstComprob->setCurrentRow(i < lstComprob->count() ? i : lstComprob->count() - 1);
+}
+
+void frmRetxCab::cmdSacarT_Click()
+{
+    lstComprob->clear();
+    habilitarLista();
+}
+
+void frmRetxCab::habilitarLista()
+{
+    const bool hay = lstComprob->count() > 0;
+    for (QPushButton* b : {cmdImprimirC, cmdSacar, cmdSacarT}) b->setEnabled(hay);
+}
+
+void frmRetxCab::cmdImprimir_Click()
+{
+    if (cabecera_) imprimirListado(contexto_, *cabecera_);
+}
+
+void frmRetxCab::cmdImprimirC_Click()
+{
+    if (!cabecera_ || lstComprob->count() == 0) return;
+    QStringList comprobantes;
+    for (int i = 0; i < lstComprob->count(); ++i) comprobantes << lstComprob->item(i)->text();
+    imprimirComprobantesLote(contexto_, *cabecera_, comprobantes);
+}

@@ -1,0 +1,76 @@
+#pragma once
+// "Consulta de Retenciones/Percepciones por Declaración": a read-only browser over every
+// declaration in the database, whatever is active. The upper grid lists the declarations; the
+// lower one the withholdings of the current declaration, all concepts or one, with their count and
+// totals. Beside it the user gathers receipt numbers to print in one batch; the listing of the
+// current declaration prints too. The window writes nothing but the scratch rows of its prints.
+//
+//     frmRetxCab form(contexto, &ventana);
+//     contexto.dialogs.abrirModal(form);
+
+#include "database/filas.h"
+#include "forms/protector.h"
+
+#include <QDialog>
+#include <optional>
+
+class GrillaRegistros;
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+struct Contexto;
+
+class frmRetxCab final : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmRetxCab(Contexto& contexto, QWidget* parent = nullptr);
+
+private:
+    // ---- The widgets, in frmRetxCab_pantalla.cpp.
+    void crearPantalla();
+    QPushButton* boton(const char* nombre, const QString& texto, const QString& ayuda,
+                       void (frmRetxCab::*accion)());
+
+    // ---- What the window does.
+    void Form_Activate();
+    void cbxConcepto_Click(int item);
+    void dbgCabeceras_HeadClick(int columna);
+    void dbgCabeceras_RowColChange();
+    void dbgRetenciones_HeadClick(int columna);
+    void cmdAgregar_Click();
+    void cmdAgregarT_Click();
+    void cmdSacar_Click();
+    void cmdSacarT_Click();
+    void cmdImprimir_Click();
+    void cmdImprimirC_Click();
+    // The lower grid on the withholdings of no declaration.
+    void sinDeclaracion();
+    // The three list buttons follow whether the print list has entries.
+    void habilitarLista();
+
+    Contexto& contexto_;
+    Protector protegido_;
+    int Orden_Retenciones_;
+    std::optional<QString> Concepto_Filtro_;  // none: every concept
+    bool Primera_Activacion_ = true;
+    bool moviendo_ = false;                   // a re-sort is placing the current declaration
+    std::optional<Cabecera> cabecera_;        // the current declaration
+
+    GrillaRegistros* dbgCabeceras = nullptr;
+    GrillaRegistros* dbgRetenciones = nullptr;
+    QComboBox* cbxConcepto = nullptr;
+    QLabel* lblCabeceras = nullptr;
+    QLabel* lblRetenciones = nullptr;
+    QLabel* lblCantidad = nullptr;
+    QLabel* lblTotBruto = nullptr;
+    QLabel* lblTotRetenido = nullptr;
+    QListWidget* lstComprob = nullptr;
+    QPushButton* cmdAgregar = nullptr;
+    QPushButton* cmdAgregarT = nullptr;
+    QPushButton* cmdSacar = nullptr;
+    QPushButton* cmdSacarT = nullptr;
+    QPushButton* cmdImprimir = nullptr;
+    QPushButton* cmdImprimirC = nullptr;
+    QPushButton* cmdSalir = nullptr;
+};
