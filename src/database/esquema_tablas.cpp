@@ -51,8 +51,10 @@ std::vector<DefTabla> construirBase()
                  {texto("Nro_Contrib", 10, true), texto("CUIT", 11, false, true),
                   texto("Razon_Social", 40, false, true), texto("Domicilio", 40, false, true),
                   texto("Cod_Tipo", 1, false, true)},
+                 // Every order the subjects' grid offers reads an index, never a sort.
                  {clave({"Nro_Contrib"}), indice("xCUIT", {"CUIT"}),
-                  indice("xRazonSocial", {"Razon_Social"})}});
+                  indice("xRazonSocial", {"Razon_Social"}), indice("xDomicilio", {"Domicilio"}),
+                  indice("xCodTipo", {"Cod_Tipo"})}});
     t.push_back({QStringLiteral("Conceptos"),
                  {texto("Cod_Concepto", 2, true), texto("Descripcion", 30, false, true)},
                  {clave({"Cod_Concepto"})}});
@@ -84,9 +86,17 @@ std::vector<DefTabla> construirBase()
                   texto("Nro_X", 13, false, true), texto("Cod_Concepto", 2, false, true),
                   texto("Nro_Comprobante", 8, true), texto("Estado", 1, true),
                   texto("MarcaImp", 1, false, true)},
+                 // A declaration's rows in each order the entry grid offers are read from an
+                 // index, never sorted whole.
                  {indice("xComprobante", {"IdCabecera", "Nro_Comprobante"}),
                   indice("xContrib", {"Nro_Contrib"}), indice("xConcepto", {"Cod_Concepto"}),
-                  indice("xNroComp", {"Nro_Comprobante"})}});
+                  indice("xNroComp", {"Nro_Comprobante"}),
+                  indice("xCabContrib", {"IdCabecera", "Nro_Contrib"}),
+                  indice("xCabDia", {"IdCabecera", "Dia"}),
+                  indice("xCabEstado", {"IdCabecera", "Estado"}),
+                  indice("xCabNroX", {"IdCabecera", "Nro_X"}),
+                  indice("xCabConcepto", {"IdCabecera", "Cod_Concepto"}),
+                  indice("xCabMarcaImp", {"IdCabecera", "MarcaImp"})}});
     t.push_back({QStringLiteral("Subtotales"),
                  {conCero("IdCabecera", T::Largo), conCero("Alicuota", T::Tasa),
                   conCero("TotxAlic", T::Moneda)},

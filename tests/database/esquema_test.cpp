@@ -35,7 +35,8 @@ const TablaEsperada kEsquema[] = {
     {"Contribuyentes",
      "Nro_Contrib TEXT(10) nn; CUIT TEXT(11); Razon_Social TEXT(40); Domicilio TEXT(40); "
      "Cod_Tipo TEXT(1)",
-     "PrimaryKey unique(Nro_Contrib); xCUIT(CUIT); xRazonSocial(Razon_Social)"},
+     "PrimaryKey unique(Nro_Contrib); xCUIT(CUIT); xCodTipo(Cod_Tipo); xDomicilio(Domicilio); "
+     "xRazonSocial(Razon_Social)"},
     {"Estampillas_Turnos",
      "IdCabecera INTEGER =0; Cod_Turno INTEGER nn; Tipo INTEGER =0; Cantidad_Inicial INTEGER =0; "
      "Nuevas_x_Remesas INTEGER =0; Cantidad_Vendidas INTEGER =0; Cantidad_Final INTEGER =0",
@@ -78,6 +79,9 @@ const TablaEsperada kEsquema[] = {
      "IdCabecera INTEGER =0; Nro_Contrib TEXT(10) nn; Dia TEXT(2); Importe_Bruto CURRENCY =0; "
      "Alicuota RATE =0; Importe_Ret CURRENCY =0; Nro_X TEXT(13); Cod_Concepto TEXT(2); "
      "Nro_Comprobante TEXT(8) nn; Estado TEXT(1) nn; MarcaImp TEXT(1)",
+     "xCabConcepto(IdCabecera, Cod_Concepto); xCabContrib(IdCabecera, Nro_Contrib); "
+     "xCabDia(IdCabecera, Dia); xCabEstado(IdCabecera, Estado); "
+     "xCabMarcaImp(IdCabecera, MarcaImp); xCabNroX(IdCabecera, Nro_X); "
      "xComprobante(IdCabecera, Nro_Comprobante); xConcepto(Cod_Concepto); xContrib(Nro_Contrib); "
      "xNroComp(Nro_Comprobante)"},
     {"Retenciones_B", "IdCabecera INTEGER =0; Nro_Comprobante TEXT(8) nn; Otras_Reten CURRENCY nn =0",
@@ -134,6 +138,25 @@ TEST(Esquema, UnaInstalacionNuevaTieneElEsquemaActual)
     DialogosGuionados dialogs;
     EXPECT_EQ(Modifica_base(base, dialogs).actualizar(), ResultadoActualizacion::SinCambios);
     EXPECT_TRUE(dialogs.mensajes.empty());
+}
+
+TEST(Esquema, LosIndicesQueFaltanSeAgreganSinPedirOtroArranque)
+{
+    CarpetaTemporal carpeta;
+    carpeta.crearBaseInstalada();
+    BaseDatos base;
+    base.abrir(carpeta.base());
+    for (const char* indice :
+         {"Guias.xNroGuia", "Remesas.xAgenteTipo", "Contribuyentes.xDomicilio",
+          "Contribuyentes.xCodTipo", "Retenciones.xCabContrib", "Retenciones.xCabDia",
+          "Retenciones.xCabEstado", "Retenciones.xCabNroX", "Retenciones.xCabConcepto",
+          "Retenciones.xCabMarcaImp"})
+        base.ejecutar(QStringLiteral("DROP INDEX \"%1\"").arg(QString::fromLatin1(indice)));
+
+    DialogosGuionados dialogs;
+    EXPECT_EQ(Modifica_base(base, dialogs).actualizar(), ResultadoActualizacion::SinCambios);
+    EXPECT_TRUE(dialogs.mensajes.empty());
+    esperarEsquemaActual(base);
 }
 
 TEST(Esquema, UnaBaseAntiguaPideTresArranquesYQuedaActual)
