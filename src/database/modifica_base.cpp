@@ -249,6 +249,10 @@ void Modifica_base::Crear_Indices_Faltantes()
         // The orders of the subjects' grid and of the entry grid.
         {"Contribuyentes", "xDomicilio"},
         {"Contribuyentes", "xCodTipo"},
+        // What the repairs of every start read.
+        {"Contribuyentes", "x950SinTipo"},
+        {"Retenciones", "xComprobanteRet"},
+        {"Retenciones_B", "xConOtras"},
         {"Retenciones", "xCabContrib"},
         {"Retenciones", "xCabDia"},
         {"Retenciones", "xCabEstado"},

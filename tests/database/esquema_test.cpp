@@ -35,7 +35,8 @@ const TablaEsperada kEsquema[] = {
     {"Contribuyentes",
      "Nro_Contrib TEXT(10) nn; CUIT TEXT(11); Razon_Social TEXT(40); Domicilio TEXT(40); "
      "Cod_Tipo TEXT(1)",
-     "PrimaryKey unique(Nro_Contrib); xCUIT(CUIT); xCodTipo(Cod_Tipo); xDomicilio(Domicilio); "
+     "PrimaryKey unique(Nro_Contrib); x950SinTipo(Nro_Contrib) WHERE substr(Nro_Contrib, 1, 3) = "
+     "'950' AND Cod_Tipo IS NOT '6'; xCUIT(CUIT); xCodTipo(Cod_Tipo); xDomicilio(Domicilio); "
      "xRazonSocial(Razon_Social)"},
     {"Estampillas_Turnos",
      "IdCabecera INTEGER =0; Cod_Turno INTEGER nn; Tipo INTEGER =0; Cantidad_Inicial INTEGER =0; "
@@ -82,10 +83,12 @@ const TablaEsperada kEsquema[] = {
      "xCabConcepto(IdCabecera, Cod_Concepto); xCabContrib(IdCabecera, Nro_Contrib); "
      "xCabDia(IdCabecera, Dia); xCabEstado(IdCabecera, Estado); "
      "xCabMarcaImp(IdCabecera, MarcaImp); xCabNroX(IdCabecera, Nro_X); "
-     "xComprobante(IdCabecera, Nro_Comprobante); xConcepto(Cod_Concepto); xContrib(Nro_Contrib); "
-     "xNroComp(Nro_Comprobante)"},
+     "xComprobante(IdCabecera, Nro_Comprobante); "
+     "xComprobanteRet(IdCabecera, Nro_Comprobante, Importe_Ret); xConcepto(Cod_Concepto); "
+     "xContrib(Nro_Contrib); xNroComp(Nro_Comprobante)"},
     {"Retenciones_B", "IdCabecera INTEGER =0; Nro_Comprobante TEXT(8) nn; Otras_Reten CURRENCY nn =0",
-     "PrimaryKey unique(IdCabecera, Nro_Comprobante)"},
+     "PrimaryKey unique(IdCabecera, Nro_Comprobante); "
+     "xConOtras(IdCabecera, Nro_Comprobante, Otras_Reten) WHERE Otras_Reten <> 0"},
     {"Subtotales",
      "IdCabecera INTEGER =0; Alicuota RATE =0; TotxAlic CURRENCY =0; Otros_Pagos CURRENCY =0; "
      "Otro_valor CURRENCY =0; Otro_valor2 CURRENCY =0",
@@ -150,7 +153,8 @@ TEST(Esquema, LosIndicesQueFaltanSeAgreganSinPedirOtroArranque)
          {"Guias.xNroGuia", "Remesas.xAgenteTipo", "Contribuyentes.xDomicilio",
           "Contribuyentes.xCodTipo", "Retenciones.xCabContrib", "Retenciones.xCabDia",
           "Retenciones.xCabEstado", "Retenciones.xCabNroX", "Retenciones.xCabConcepto",
-          "Retenciones.xCabMarcaImp"})
+          "Retenciones.xCabMarcaImp", "Contribuyentes.x950SinTipo", "Retenciones.xComprobanteRet",
+          "Retenciones_B.xConOtras"})
         base.ejecutar(QStringLiteral("DROP INDEX \"%1\"").arg(QString::fromLatin1(indice)));
 
     DialogosGuionados dialogs;
