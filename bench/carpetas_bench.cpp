@@ -84,11 +84,6 @@ SesionBench::SesionBench(const QString& carpeta)
 
 void SesionBench::activar(qint64 idCabecera)
 {
-    entorno.Cabecera_Actual = entorno.leerCabecera(idCabecera);
-    if (!entorno.Cabecera_Actual) throw std::runtime_error("no existe la declaración");
-    const QSqlRecord& c = *entorno.Cabecera_Actual;
-    const QString agente = c.value(QStringLiteral("Nro_Agente")).toString();
-    entorno.Agente_Actual = entorno.leerAgente(agente);
-    entorno.Sucursal_Actual = entorno.leerSucursal(agente, c.value(QStringLiteral("Sucursal")).toString());
-    entorno.Regimen_Actual = entorno.leerRegimen(c.value(QStringLiteral("Cod_Regimen")).toString());
+    entorno.restaurar(idCabecera, QString(), QString(), QString());
+    if (!entorno.cabeceraActual()) throw std::runtime_error("no existe la declaración");
 }

@@ -7,6 +7,7 @@
 #include "database/base_datos.h"
 #include "database/entorno.h"
 #include "support/dialogos_guionados.h"
+#include "support/impresora_guionada.h"
 #include "support/reloj_fijo.h"
 
 #include <QString>
@@ -67,5 +68,6 @@ struct SesionBench {
     Entorno entorno{base};
     DialogosGuionados dialogs;
     RelojFijo reloj{QDate(2024, 12, 27)};
-    Contexto contexto{base, entorno, dialogs, reloj, QString()};
+    ImpresoraGuionada impresora;
+    Contexto contexto{base, entorno, dialogs, reloj, impresora, QString()};
 };

@@ -39,7 +39,7 @@ struct Consulta {
             throw std::runtime_error("no se pudo copiar la base grande");
         base.abrir(dir.filePath(QStringLiteral("BDR.mdb")));
         if (!conIndice)
-            base.ejecutar(QStringLiteral("DROP INDEX IF EXISTS \"Retenciones.xCabConcepto\""));
+            base.ejecutar(QStringLiteral("DROP INDEX IF EXISTS \"Retenciones.xCabConceptoImportes\""));
         mayor = idDeclaracion(base, base_grande::kMesMayor);
         mediano = idDeclaracion(base, base_grande::kMesMediano);
         form = std::make_unique<frmRetxCab>(contexto);

@@ -10,6 +10,7 @@
 #include "database/transaccion.h"
 #include "reference/frmContribuyentes.h"
 #include "support/carpeta_temporal.h"
+#include "support/impresora_guionada.h"
 #include "support/reloj_fijo.h"
 
 #include <QApplication>
@@ -48,7 +49,8 @@ void AbrirSujetos(benchmark::State& estado)
     Entorno entorno(base);
     DialogosGuionados dialogs;
     RelojFijo reloj;
-    Contexto contexto{base, entorno, dialogs, reloj, carpeta.dir.path()};
+    ImpresoraGuionada impresora;
+    Contexto contexto{base, entorno, dialogs, reloj, impresora, carpeta.dir.path()};
     for (auto _ : estado) {
         frmContribuyentes formulario(contexto);
         benchmark::DoNotOptimize(&formulario);

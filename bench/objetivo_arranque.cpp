@@ -7,7 +7,9 @@
 #include "objetivos.h"
 #include "traza_sqlite.h"
 
+#include "app/catalogo_reportes.h"
 #include "platform/reloj.h"
+#include "reports/motor_reportes.h"
 #include "shell/arranque.h"
 #include "shell/bloqueo_carpeta.h"
 #include "shell/formularios_menu.h"
@@ -45,7 +47,8 @@ void arrancar(const QString& carpeta, const std::function<void()>& mostrada)
     BaseDatos base;
     Entorno entorno(base);
     RelojSistema reloj;
-    Contexto contexto{base, entorno, dialogs, reloj, carpeta};
+    MotorReportes impresora(base, dialogs, reportesDelPrograma());
+    Contexto contexto{base, entorno, dialogs, reloj, impresora, carpeta};
     Arranque arranque(entorno, dialogs, carpeta);
     frmPrincipal ventana(contexto, arranque);
     conectarFormularios(ventana, contexto);

@@ -10,10 +10,10 @@
 
 #include "declarations/emision_declaracion.h"
 #include "declarations/impresion_declaracion.h"
-#include "declarations/reportes/catalogo_reportes.h"
+#include "app/catalogo_reportes.h"
 #include "entry/oblea_retencion.h"
 #include "platform/impresion.h"
-#include "platform/reporte.h"
+#include "reports/reporte.h"
 
 #include <QTemporaryDir>
 #include <stdexcept>

@@ -11,11 +11,11 @@
 
 #include "entry/frmRetenciones.h"
 #include "reference/frmContribuyentes.h"
-#include "reference/grilla_registros.h"
+#include "forms/grilla_registros.h"
 
-#include "entry/datos_entrada.h"
-
+#include <QApplication>
 #include <QCoreApplication>
+#include <QFocusEvent>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
@@ -101,10 +101,13 @@ struct Entrada {
         return *c;
     }
 
+    // The value typed and the box left, as the user's tab does.
     void escribir(const char* nombre, const QString& valor)
     {
         control(nombre).setText(valor);
-        salirDe(&control(nombre));
+        QFocusEvent salida(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(&control(nombre), &salida);
+        QCoreApplication::processEvents();
     }
 
     // Nueva and a receipt typed field by field, untimed; then Grabar, timed until the grid shows
@@ -120,9 +123,12 @@ struct Entrada {
             pintar(*grilla);
         });
         const QString ultimo =
-            sesion.entorno.Sucursal_Actual->value(QStringLiteral("Nro_Comprobante")).toString();
-        if (form->editando() || !form->filaActual()
-            || form->filaActual()->value(QStringLiteral("Nro_Comprobante")).toString() != ultimo)
+            sesion.base
+                .valor(QStringLiteral("SELECT Nro_Comprobante FROM Sucursales WHERE Nro_Agente = ? "
+                                      "AND Sucursal = ?"),
+                       {sesion.entorno.agente(), sesion.entorno.sucursal()})
+                .toString();
+        if (form->editando() || !form->filaActual() || form->filaActual()->nroComprobante != ultimo)
             throw std::runtime_error("el comprobante grabado no quedó como fila actual: "
                                      + sesion.dialogs.textosMostrados().join(u" / ").toStdString());
         return ms;

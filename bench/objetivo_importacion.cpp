@@ -133,7 +133,7 @@ double importar(SesionBench& sesion, const QString& archivo)
     sesion.dialogs.mensajes.clear();
     ResultadoImportacion resultado;
     const double ms = msDe([&] {
-        auto plan = verificarArchivo(sesion.base, sesion.dialogs, sesion.entorno.Nombres_Meses,
+        auto plan = verificarArchivo(sesion.base, sesion.dialogs, sesion.entorno.nombresMeses(),
                                      ModoImportacion::Declaracion, archivo);
         if (!std::holds_alternative<PlanImportacion>(plan)) return;
         resultado = importarArchivo(sesion.base, sesion.dialogs, sesion.contexto.carpeta,

@@ -132,6 +132,14 @@ std::vector<QSqlRecord> BaseDatos::filas(const QString& sql, const QVariantList&
     return resultado;
 }
 
+void BaseDatos::recorrer(const QString& sql, const QVariantList& valores,
+                         const std::function<void(const QSqlQuery&)>& fila)
+{
+    QSqlQuery consulta = preparar(sql, valores);
+    while (consulta.next()) fila(consulta);
+    if (consulta.lastError().isValid()) fallar(consulta.lastError());
+}
+
 std::optional<QSqlRecord> BaseDatos::fila(const QString& sql, const QVariantList& valores)
 {
     QSqlQuery consulta = preparar(sql, valores);

@@ -14,6 +14,7 @@
 #include <QSqlRecord>
 #include <QString>
 #include <QVariant>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -37,6 +38,10 @@ public:
     int ejecutar(const QString& sql, const QVariantList& valores = {});
     // Runs a query and returns all its rows.
     std::vector<QSqlRecord> filas(const QString& sql, const QVariantList& valores = {});
+    // Runs a query and hands its rows to `fila` one at a time as the engine reads them, so that a
+    // query of any size holds one row in memory. The columns are read by position.
+    void recorrer(const QString& sql, const QVariantList& valores,
+                  const std::function<void(const QSqlQuery&)>& fila);
     // The first row of a query, or nothing.
     std::optional<QSqlRecord> fila(const QString& sql, const QVariantList& valores = {});
     // The first column of the first row, or a null value.

@@ -36,6 +36,7 @@ struct DefIndice {
     QStringList campos;
     bool primario = false;
     bool unico = false;
+    QString condicion;          // the rows a partial index holds (its WHERE); empty: all
 };
 
 struct DefTabla {

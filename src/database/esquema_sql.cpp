@@ -68,7 +68,10 @@ QString sqlCrearIndice(const QString& tabla, const DefIndice& indice)
 {
     QStringList campos;
     for (const QString& c : indice.campos) campos << citado(c);
-    return QStringLiteral("CREATE %1INDEX %2 ON %3 (%4)")
-        .arg(indice.unico ? QStringLiteral("UNIQUE ") : QString(),
-             citado(nombreIndiceSql(tabla, indice.nombre)), citado(tabla), campos.join(u", "));
+    QString sql = QStringLiteral("CREATE %1INDEX %2 ON %3 (%4)")
+                      .arg(indice.unico ? QStringLiteral("UNIQUE ") : QString(),
+                           citado(nombreIndiceSql(tabla, indice.nombre)), citado(tabla),
+                           campos.join(u", "));
+    if (!indice.condicion.isEmpty()) sql += QStringLiteral(" WHERE ") + indice.condicion;
+    return sql;
 }

@@ -23,11 +23,16 @@ DefCampo conCero(const char* nombre, TipoCampo tipo, bool requerido = false)
 }
 DefIndice clave(QStringList campos)
 {
-    return {QStringLiteral("PrimaryKey"), std::move(campos), true, true};
+    return {QStringLiteral("PrimaryKey"), std::move(campos), true, true, {}};
 }
 DefIndice indice(const char* nombre, QStringList campos, bool unico = false)
 {
-    return {QString::fromLatin1(nombre), std::move(campos), false, unico};
+    return {QString::fromLatin1(nombre), std::move(campos), false, unico, {}};
+}
+DefIndice parcial(const char* nombre, QStringList campos, const char* condicion)
+{
+    return {QString::fromLatin1(nombre), std::move(campos), false, false,
+            QString::fromLatin1(condicion)};
 }
 
 std::vector<DefTabla> construirBase()
@@ -51,8 +56,13 @@ std::vector<DefTabla> construirBase()
                  {texto("Nro_Contrib", 10, true), texto("CUIT", 11, false, true),
                   texto("Razon_Social", 40, false, true), texto("Domicilio", 40, false, true),
                   texto("Cod_Tipo", 1, false, true)},
+                 // Every order the subjects' grid offers reads an index, never a sort.
                  {clave({"Nro_Contrib"}), indice("xCUIT", {"CUIT"}),
-                  indice("xRazonSocial", {"Razon_Social"})}});
+                  indice("xRazonSocial", {"Razon_Social"}), indice("xDomicilio", {"Domicilio"}),
+                  indice("xCodTipo", {"Cod_Tipo"}),
+                  // The "950" subjects whose type the start-up still has to set: none, once set.
+                  parcial("x950SinTipo", {"Nro_Contrib"},
+                          "substr(Nro_Contrib, 1, 3) = '950' AND Cod_Tipo IS NOT '6'")}});
     t.push_back({QStringLiteral("Conceptos"),
                  {texto("Cod_Concepto", 2, true), texto("Descripcion", 30, false, true)},
                  {clave({"Cod_Concepto"})}});
@@ -84,13 +94,23 @@ std::vector<DefTabla> construirBase()
                   texto("Nro_X", 13, false, true), texto("Cod_Concepto", 2, false, true),
                   texto("Nro_Comprobante", 8, true), texto("Estado", 1, true),
                   texto("MarcaImp", 1, false, true)},
+                 // A declaration's rows in each order the entry grid offers are read from an
+                 // index, never sorted whole.
                  {indice("xComprobante", {"IdCabecera", "Nro_Comprobante"}),
                   indice("xContrib", {"Nro_Contrib"}), indice("xConcepto", {"Cod_Concepto"}),
                   indice("xNroComp", {"Nro_Comprobante"}),
+                  indice("xCabContrib", {"IdCabecera", "Nro_Contrib"}),
+                  indice("xCabDia", {"IdCabecera", "Dia"}),
+                  indice("xCabEstado", {"IdCabecera", "Estado"}),
+                  indice("xCabNroX", {"IdCabecera", "Nro_X"}),
+                  indice("xCabConcepto", {"IdCabecera", "Cod_Concepto"}),
+                  indice("xCabMarcaImp", {"IdCabecera", "MarcaImp"}),
                   // A declaration's receipts of one concept or all, counted and summed from the
                   // index alone.
-                  indice("xCabConcepto", {"IdCabecera", "Cod_Concepto", "Importe_Bruto",
-                                          "Importe_Ret"})}});
+                  indice("xCabConceptoImportes", {"IdCabecera", "Cod_Concepto", "Importe_Bruto",
+                                                  "Importe_Ret"}),
+                  // The start-up's repair of other withholdings compares them with this amount.
+                  indice("xComprobanteRet", {"IdCabecera", "Nro_Comprobante", "Importe_Ret"})}});
     t.push_back({QStringLiteral("Subtotales"),
                  {conCero("IdCabecera", T::Largo), conCero("Alicuota", T::Tasa),
                   conCero("TotxAlic", T::Moneda)},
@@ -129,7 +149,10 @@ std::vector<DefTabla> construirAgregadas()
     t.push_back({QStringLiteral("Retenciones_B"),
                  {conCero("IdCabecera", T::Largo), texto("Nro_Comprobante", 8, true),
                   conCero("Otras_Reten", T::Moneda, true)},
-                 {clave({"IdCabecera", "Nro_Comprobante"})}});
+                 // The start-up's repair reads only the rows that hold other withholdings.
+                 {clave({"IdCabecera", "Nro_Comprobante"}),
+                  parcial("xConOtras", {"IdCabecera", "Nro_Comprobante", "Otras_Reten"},
+                          "Otras_Reten <> 0")}});
     t.push_back({QStringLiteral("Remesas"),
                  {campo("Nro_clave", T::Contador, true), campo("Nro_Remesa", T::Largo),
                   texto("TipoEstampilla", 1), texto("Nro_Agente", 6), campo("Nro_desde", T::Largo),

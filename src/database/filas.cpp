@@ -2,6 +2,8 @@
 
 #include "database/base_datos.h"
 
+#include <QStringList>
+
 namespace {
 
 QVariant de(const QSqlRecord& fila, const char* campo)
@@ -12,6 +14,13 @@ QVariant de(const QSqlRecord& fila, const char* campo)
 QString texto(const QSqlRecord& fila, const char* campo)
 {
     return de(fila, campo).toString();
+}
+
+// An amount whose column may also hold a blank text where nothing was stored: that is missing too.
+std::optional<Importe> importeOBlanco(const QVariant& v)
+{
+    if (v.isNull() || v.toString().trimmed().isEmpty()) return std::nullopt;
+    return Importe::desdeColumna(v);
 }
 
 std::optional<QString> textoOpcional(const QSqlRecord& fila, const char* campo)
@@ -42,13 +51,15 @@ std::optional<Importe> importe(const QSqlRecord& fila, const char* campo)
     return Importe::desdeColumna(v);
 }
 
-// An amount whose column may also hold a blank text where nothing was stored: that is missing too.
 std::optional<Importe> importeOBlanco(const QSqlRecord& fila, const char* campo)
 {
-    const QVariant v = de(fila, campo);
-    if (v.isNull() || v.toString().trimmed().isEmpty()) return std::nullopt;
-    return Importe::desdeColumna(v);
+    return importeOBlanco(de(fila, campo));
 }
+
+const char* const kCamposRetencion[] = {"IdCabecera",  "Nro_Contrib",  "Dia",
+                                        "Importe_Bruto", "Alicuota",   "Importe_Ret",
+                                        "Nro_X",       "Cod_Concepto", "Nro_Comprobante",
+                                        "Estado",      "MarcaImp"};
 
 // Dates and times are stored as ISO text ("2024-05-10", "10:30:00").
 std::optional<QDate> fecha(const QSqlRecord& fila, const char* campo)
@@ -112,6 +123,22 @@ Retencion retencionDe(const QSqlRecord& f)
             texto(f, "Nro_Comprobante"),
             texto(f, "Estado"),
             texto(f, "MarcaImp")};
+}
+
+QString camposRetencion(const QString& prefijo)
+{
+    QStringList campos;
+    for (const char* campo : kCamposRetencion) campos << prefijo + QString::fromLatin1(campo);
+    return campos.join(QStringLiteral(", "));
+}
+
+Retencion retencionDe(const QSqlQuery& c, int primera)
+{
+    const auto v = [&](int i) { return c.value(primera + i); };
+    return {v(0).toLongLong(),   v(1).toString(),           v(2).toString(),
+            importeOBlanco(v(3)), importeOBlanco(v(4)),      importeOBlanco(v(5)),
+            v(6).toString(),     v(7).toString(),           v(8).toString(),
+            v(9).toString(),     v(10).toString()};
 }
 
 Guia guiaDe(const QSqlRecord& f)

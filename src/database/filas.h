@@ -6,6 +6,7 @@
 #include "database/importe.h"
 
 #include <QDate>
+#include <QSqlQuery>
 #include <QSqlRecord>
 #include <QString>
 #include <QTime>
@@ -124,6 +125,11 @@ Sucursal sucursalDe(const QSqlRecord& fila);
 Regimen regimenDe(const QSqlRecord& fila);
 Cabecera cabeceraDe(const QSqlRecord& fila);
 Retencion retencionDe(const QSqlRecord& fila);
+// The fields of `Retenciones` in stored order, each preceded by `prefijo` ("Retenciones."), for a
+// query read by position with retencionDe(consulta, primera).
+QString camposRetencion(const QString& prefijo = {});
+// A withholding from a query row whose columns from `primera` on are camposRetencion().
+Retencion retencionDe(const QSqlQuery& consulta, int primera);
 Guia guiaDe(const QSqlRecord& fila);
 Policia policiaDe(const QSqlRecord& fila);
 Turno turnoDe(const QSqlRecord& fila);

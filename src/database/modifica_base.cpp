@@ -6,6 +6,8 @@
 #include "platform/dialogs.h"
 
 #include <QRegularExpression>
+#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -101,9 +103,6 @@ bool Modifica_base::pasos(Dialogs& avisos)
         }
     }
 
-    // The stamp number's index, on every detail table that lacks it; no restart needed.
-    crearIndiceQueFalte(QStringLiteral("Guias"), QStringLiteral("NroGuia"), QStringLiteral("xNroGuia"));
-
     // 2. The printed text of the scratch table holds 200 characters; what it held is lost.
     if (tamanioCampo(QStringLiteral("Impresos"), QStringLiteral("Texto")) != 200) {
         base_.ejecutar(QStringLiteral("ALTER TABLE Impresos DROP COLUMN Texto"));
@@ -143,9 +142,8 @@ bool Modifica_base::pasos(Dialogs& avisos)
             actualizada = true;
         }
     }
-    // The remittances' index by agent and stamp type, where it is missing; no restart needed.
-    crearIndiceQueFalte(QStringLiteral("Remesas"), QStringLiteral("TipoEstampilla"),
-                        QStringLiteral("xAgenteTipo"));
+    // The indexes later versions added, where they are missing; no restart needed.
+    Crear_Indices_Faltantes();
 
     // 10. The police regime: only the officers are probed; the other four come with them.
     if (!Existe_Tabla(QStringLiteral("Policias"))) {
@@ -161,10 +159,6 @@ bool Modifica_base::pasos(Dialogs& avisos)
         }
         actualizada = true;
     }
-
-    // The receipts' index by declaration and concept, where it is missing; no restart needed.
-    crearIndiceQueFalte(QStringLiteral("Retenciones"), QStringLiteral("Importe_Ret"),
-                        QStringLiteral("xCabConcepto"));
 
     // 11, 12. Repairs that run at every start.
     Corregir_Otras_Retenciones(base_, avisos);
@@ -231,14 +225,45 @@ void Modifica_base::agregarCampo(const QString& tabla, const QString& campo)
                        .arg(citado(tabla), definicionColumna(*definicion)));
 }
 
-void Modifica_base::crearIndiceQueFalte(const QString& tabla, const QString& campo,
-                                        const QString& indice)
+void Modifica_base::crearIndiceQueFalte(const QString& tabla, const QString& indice)
 {
-    if (!Existe_Tabla(tabla) || !Existe_Campo(tabla, campo)) return;
+    if (!Existe_Tabla(tabla)) return;
+    const DefTabla& definicion = esquema::tabla(tabla);
+    const auto def = std::find_if(definicion.indices.begin(), definicion.indices.end(),
+                                  [&](const DefIndice& i) { return i.nombre == indice; });
+    if (def == definicion.indices.end()) return;
+    for (const QString& campo : def->campos)
+        if (!Existe_Campo(tabla, campo)) return;
     if (base_.existe(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'index' AND name = ?"),
                      {nombreIndiceSql(tabla, indice)}))
         return;
     crearIndices(tabla, {indice});
+}
+
+void Modifica_base::Crear_Indices_Faltantes()
+{
+    const std::pair<const char*, const char*> indices[] = {
+        // A stamp is looked up by its number; an agent's remittances by stamp type.
+        {"Guias", "xNroGuia"},
+        {"Remesas", "xAgenteTipo"},
+        // The orders of the subjects' grid and of the entry grid.
+        {"Contribuyentes", "xDomicilio"},
+        {"Contribuyentes", "xCodTipo"},
+        // What the repairs of every start read.
+        {"Contribuyentes", "x950SinTipo"},
+        {"Retenciones", "xComprobanteRet"},
+        {"Retenciones_B", "xConOtras"},
+        {"Retenciones", "xCabContrib"},
+        {"Retenciones", "xCabDia"},
+        {"Retenciones", "xCabEstado"},
+        {"Retenciones", "xCabNroX"},
+        {"Retenciones", "xCabConcepto"},
+        {"Retenciones", "xCabMarcaImp"},
+        // A declaration's count and totals, by concept or all.
+        {"Retenciones", "xCabConceptoImportes"},
+    };
+    for (const auto& [tabla, indice] : indices)
+        crearIndiceQueFalte(QString::fromLatin1(tabla), QString::fromLatin1(indice));
 }
 
 void Modifica_base::Crear_Tabla_Guias()

@@ -32,8 +32,8 @@ public:
     void crearTabla(const DefTabla& tabla, const QString& sinCampo = {});
     // Adds indexes of the current schema; one that exists already is passed over.
     void crearIndices(const QString& tabla, const QStringList& indices);
-    // The index of a table that has the field it covers but lacks the index.
-    void crearIndiceQueFalte(const QString& tabla, const QString& campo, const QString& indice);
+    // An index of the current schema on a table that has the fields it covers but lacks it.
+    void crearIndiceQueFalte(const QString& tabla, const QString& indice);
     // Adds a field of the current schema to an existing table; one that exists is passed over.
     void agregarCampo(const QString& tabla, const QString& campo);
 
@@ -43,6 +43,8 @@ public:
     void Agregar_IdCabecera_Guias();
     void Agregar_Campos_Subtotales();
     void Crear_Tablas_Intervenciones();
+    // The indexes added after the tables they belong to, on databases that lack them.
+    void Crear_Indices_Faltantes();
 
 private:
     // Step by step; true when the schema changed. The seeds among the steps speak through `avisos`.

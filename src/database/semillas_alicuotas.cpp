@@ -94,10 +94,12 @@ void Actualizar_Alicuotas(BaseDatos& base, Dialogs& dialogs)
         reemplazar(base, porRegimen, {texto("08")},
                    {{"08", "0", "2.5"}, {"08", "1", "2"}, {"08", "2", "1"}, {"08", "5", "4.1"}});
 
-        // Subjects numbered in the "950" series are the ones not registered.
+        // Subjects numbered in the "950" series are the ones not registered. Only those not yet
+        // of that type are written, found through an index that holds just them.
         base.ejecutar(QStringLiteral("UPDATE Contribuyentes SET Cod_Tipo = ? "
-                                     "WHERE substr(Nro_Contrib, 1, 3) = ?"),
-                      {QStringLiteral("6"), QStringLiteral("950")});
+                                     "WHERE substr(Nro_Contrib, 1, 3) = '950' "
+                                     "AND Cod_Tipo IS NOT '6'"),
+                      {QStringLiteral("6")});
 
         reemplazar(base, porRegimen, {texto("16")},
                    {{"16", "0", "0.3"}, {"16", "1", "0.3"}, {"16", "2", "0.3"}, {"16", "3", "0"},

@@ -13,14 +13,17 @@ void Corregir_Otras_Retenciones(BaseDatos& base, Dialogs& dialogs)
 
         const QString regimen11 = QStringLiteral("11");
         const QString regimen12 = QStringLiteral("12");
+        // This runs at every start, so it reads only the rows that hold other withholdings (a
+        // small index) and looks each receipt up by its key and amount, never the withholdings
+        // whole. A row of "12" holding none would only be cleared again, so it is not read.
         const auto recibos = base.filas(
             QStringLiteral(
                 "SELECT c.Nro_Agente, c.Cod_Regimen, c.IdCabecera, b.Nro_Comprobante "
-                "FROM Cabeceras c "
-                "JOIN Retenciones r ON r.IdCabecera = c.IdCabecera "
-                "JOIN Retenciones_B b ON b.IdCabecera = c.IdCabecera "
-                " AND b.Nro_Comprobante = r.Nro_Comprobante AND b.Otras_Reten = r.Importe_Ret "
-                "WHERE (c.Cod_Regimen = ? AND b.Otras_Reten <> 0) OR c.Cod_Regimen = ?"),
+                "FROM Retenciones_B b "
+                "CROSS JOIN Retenciones r ON r.IdCabecera = b.IdCabecera "
+                " AND r.Nro_Comprobante = b.Nro_Comprobante AND r.Importe_Ret = b.Otras_Reten "
+                "CROSS JOIN Cabeceras c ON c.IdCabecera = b.IdCabecera "
+                "WHERE b.Otras_Reten <> 0 AND c.Cod_Regimen IN (?, ?)"),
             {regimen11, regimen12});
 
         for (const QSqlRecord& recibo : recibos) {

@@ -34,6 +34,19 @@ ArchivoDeclaracion armarArchivoDeclaracion(BaseDatos& base, const Cabecera& cabe
                                            const QString& marcaObs, const QLocale& locale,
                                            const std::function<void(int)>& progreso)
 {
+    std::vector<QByteArray> lineas;
+    ArchivoDeclaracion archivo = armarArchivoDeclaracion(
+        base, cabecera, marcaObs, locale, [&](const QByteArray& l) { lineas.push_back(l); },
+        progreso);
+    archivo.lineas = std::move(lineas);
+    return archivo;
+}
+
+ArchivoDeclaracion armarArchivoDeclaracion(BaseDatos& base, const Cabecera& cabecera,
+                                           const QString& marcaObs, const QLocale& locale,
+                                           const std::function<void(const QByteArray&)>& linea,
+                                           const std::function<void(int)>& progreso)
+{
     namespace registro = registro_declaracion;
     const qint64 id = cabecera.idCabecera;
     const QString& agente = cabecera.nroAgente;
@@ -53,23 +66,20 @@ ArchivoDeclaracion armarArchivoDeclaracion(BaseDatos& base, const Cabecera& cabe
     ArchivoDeclaracion archivo;
     archivo.nombre = nombreArchivoDeclaracion(cabecera);
     CodigoControl control;
-    auto escribir = [&](const QString& linea) {
-        QByteArray bytes = aWindows1252(linea);
+    auto escribir = [&](const QString& texto) {
+        const QByteArray bytes = aWindows1252(texto);
         control.sumarLinea(bytes);
-        archivo.lineas.push_back(std::move(bytes));
+        linea(bytes);
     };
 
     escribir(registro::cabecera(cabecera, marcaObs, *filaSucursal, *filaAgente));
 
-    // Rows of equal rate keep the order they were stored in.
-    const auto filas = base.filas(
-        QStringLiteral("SELECT Retenciones.*, Contribuyentes.CUIT, Contribuyentes.Cod_Tipo "
-                       "FROM Retenciones LEFT JOIN Contribuyentes "
-                       "ON Retenciones.Nro_Contrib = Contribuyentes.Nro_Contrib "
-                       "WHERE Retenciones.IdCabecera = ? "
-                       "ORDER BY Retenciones.Alicuota DESC, Retenciones.rowid"),
-        {id});
-    archivo.hayMovimientos = !filas.empty();
+    // The progress needs the whole count beforehand; without it, nothing is counted.
+    const qint64 total =
+        progreso ? base.valor(QStringLiteral("SELECT COUNT(*) FROM Retenciones WHERE IdCabecera = ?"),
+                              {id})
+                       .toLongLong()
+                 : 0;
 
     // Detail rows and other amounts belong to one receipt of this declaration: receipt numbers
     // repeat across branches. A missing row or amount is the file's literal zero.
@@ -79,50 +89,74 @@ ArchivoDeclaracion armarArchivoDeclaracion(BaseDatos& base, const Cabecera& cabe
         return Importe::desdeColumna(fila->value(0));
     };
 
+    // One pass over the withholdings, each with its subject and its other withholdings, read by
+    // position: the withholding's fields, then CUIT, Cod_Tipo and Otras_Reten. Rows of equal rate
+    // keep the order they were stored in.
+    constexpr int kCuit = 11;
+    constexpr int kCodTipo = 12;
+    constexpr int kOtras = 13;
     std::vector<GrupoAlicuota> grupos;
-    for (std::size_t i = 0; i < filas.size(); ++i) {
-        const RetencionDelArchivo fila = retencionDelArchivoDe(filas[i]);
-        const Retencion& r = fila.retencion;
-        const QString& comprobante = r.nroComprobante;
-        const Importe alicuota = r.alicuota.value_or(Importe());
-        if (grupos.empty() || grupos.back().alicuota != alicuota) grupos.push_back(GrupoAlicuota{alicuota, {}, {}, {}});
-        GrupoAlicuota& grupo = grupos.back();
+    qint64 leidas = 0;
+    base.recorrer(
+        QStringLiteral("SELECT ") + camposRetencion(QStringLiteral("Retenciones."))
+            + QStringLiteral(", Contribuyentes.CUIT, Contribuyentes.Cod_Tipo, "
+                             "Retenciones_B.Otras_Reten "
+                             "FROM Retenciones LEFT JOIN Contribuyentes "
+                             "ON Retenciones.Nro_Contrib = Contribuyentes.Nro_Contrib "
+                             "LEFT JOIN Retenciones_B "
+                             "ON Retenciones_B.IdCabecera = Retenciones.IdCabecera "
+                             "AND Retenciones_B.Nro_Comprobante = Retenciones.Nro_Comprobante "
+                             "WHERE Retenciones.IdCabecera = ? "
+                             "ORDER BY Retenciones.Alicuota DESC, Retenciones.rowid"),
+        {id}, [&](const QSqlQuery& consulta) {
+            const RetencionDelArchivo fila{retencionDe(consulta, 0),
+                                           consulta.value(kCuit).toString(),
+                                           consulta.value(kCodTipo).toString()};
+            const Retencion& r = fila.retencion;
+            const QString& comprobante = r.nroComprobante;
+            const Importe alicuota = r.alicuota.value_or(Importe());
+            if (grupos.empty() || grupos.back().alicuota != alicuota)
+                grupos.push_back(GrupoAlicuota{alicuota, {}, {}, {}});
+            GrupoAlicuota& grupo = grupos.back();
 
-        const auto otras = importeDe(
-            "SELECT Otras_Reten FROM Retenciones_B WHERE IdCabecera = ? AND Nro_Comprobante = ?",
-            comprobante);
-        if (r.estado == estado_retencion::Valida) {
-            const Importe bruto = r.importeBruto.value_or(Importe());
-            const Importe retenido = r.importeRet.value_or(Importe());
-            if (otras) grupo.otrosPagos += *otras;
-            grupo.totxAlic += bruto;
-            grupo.otroValor += retenido;
-            archivo.impuestoCalculado += impuestoDeFila(bruto, alicuota);
-            archivo.totalRetenido += retenido;
-            ++archivo.validas;
-        } else {
-            ++archivo.anuladas;
-        }
+            const QVariant otrasLeidas = consulta.value(kOtras);
+            const std::optional<Importe> otras = otrasLeidas.isNull()
+                ? std::nullopt
+                : std::optional(Importe::desdeColumna(otrasLeidas));
+            if (r.estado == estado_retencion::Valida) {
+                const Importe bruto = r.importeBruto.value_or(Importe());
+                const Importe retenido = r.importeRet.value_or(Importe());
+                if (otras) grupo.otrosPagos += *otras;
+                grupo.totxAlic += bruto;
+                grupo.otroValor += retenido;
+                archivo.impuestoCalculado += impuestoDeFila(bruto, alicuota);
+                archivo.totalRetenido += retenido;
+                ++archivo.validas;
+            } else {
+                ++archivo.anuladas;
+            }
 
-        escribir(registro::retencion(fila, locale));
+            escribir(registro::retencion(fila, locale));
 
-        if (reglas.otrosImportes == OtrosImportes::OtrasRetenciones) {
-            escribir(registro::otrosImportes(comprobante, otras, std::nullopt, locale));
-        } else if (reglas.otrosImportes == OtrosImportes::Multa) {
-            const auto multa = importeDe("SELECT Importe_Multa FROM Multas_cobradas "
-                                         "WHERE IdCabecera = ? AND Nro_Comprobante = ?",
-                                         comprobante);
-            escribir(registro::otrosImportes(comprobante, std::nullopt, multa, locale));
-        }
-        const bool conDetalle = reglas.registrosDetalle == RegistrosDetalle::Detalle;
-        const bool conAlimentos = reglas.registrosDetalle == RegistrosDetalle::Alimentos;
-        if (conDetalle || conAlimentos) {
-            for (const Guia& guia : leerGuias(base, r.clave()))
-                escribir(conDetalle ? registro::detalle(guia, regimen, locale)
-                                    : registro::alimento(guia, locale));
-        }
-        if (progreso) progreso(int((i + 1) * 100 / filas.size()));
-    }
+            if (reglas.otrosImportes == OtrosImportes::OtrasRetenciones) {
+                escribir(registro::otrosImportes(comprobante, otras, std::nullopt, locale));
+            } else if (reglas.otrosImportes == OtrosImportes::Multa) {
+                const auto multa = importeDe("SELECT Importe_Multa FROM Multas_cobradas "
+                                             "WHERE IdCabecera = ? AND Nro_Comprobante = ?",
+                                             comprobante);
+                escribir(registro::otrosImportes(comprobante, std::nullopt, multa, locale));
+            }
+            const bool conDetalle = reglas.registrosDetalle == RegistrosDetalle::Detalle;
+            const bool conAlimentos = reglas.registrosDetalle == RegistrosDetalle::Alimentos;
+            if (conDetalle || conAlimentos) {
+                for (const Guia& guia : leerGuias(base, r.clave()))
+                    escribir(conDetalle ? registro::detalle(guia, regimen, locale)
+                                        : registro::alimento(guia, locale));
+            }
+            ++leidas;
+            if (progreso && total > 0) progreso(int(std::min(leidas, total) * 100 / total));
+        });
+    archivo.hayMovimientos = leidas > 0;
 
     std::copy_if(grupos.begin(), grupos.end(), std::back_inserter(archivo.grupos),
                  [](const GrupoAlicuota& g) { return !g.totxAlic.esCero(); });

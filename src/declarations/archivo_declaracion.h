@@ -25,7 +25,8 @@ struct GrupoAlicuota {
 
 struct ArchivoDeclaracion {
     QString nombre;                   // DJ_<agent>_<branch>_<regime>_<year>_<month>_<rect>.TXT
-    std::vector<QByteArray> lineas;   // in Windows-1252, without line ends
+    // In Windows-1252, without line ends; empty when the lines went to a writer as they were made.
+    std::vector<QByteArray> lineas;
     QString codigoControl;            // eight digits
     bool hayMovimientos = false;      // any withholding, valid or annulled
     qint64 validas = 0;
@@ -50,4 +51,10 @@ Importe impuestoDeFila(Importe bruto, Importe alicuota);
 // missing or a withholding lacks an amount, rate or concept, and ErrorMotor on a database failure.
 ArchivoDeclaracion armarArchivoDeclaracion(BaseDatos& base, const Cabecera& cabecera,
                                            const QString& marcaObs, const QLocale& locale,
+                                           const std::function<void(int)>& progreso = {});
+// The same, each line handed to `linea` as soon as it is made instead of kept in `lineas`: the
+// month is read in one pass and never held whole.
+ArchivoDeclaracion armarArchivoDeclaracion(BaseDatos& base, const Cabecera& cabecera,
+                                           const QString& marcaObs, const QLocale& locale,
+                                           const std::function<void(const QByteArray&)>& linea,
                                            const std::function<void(int)>& progreso = {});

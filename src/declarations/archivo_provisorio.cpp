@@ -15,28 +15,54 @@ ArchivoProvisorio::ArchivoProvisorio(const QString& carpeta, const QString& nomb
 
 ArchivoProvisorio::~ArchivoProvisorio()
 {
+    archivo_.close();
     if (!colocado_) QFile::remove(rutaTemporal_);
 }
 
 bool ArchivoProvisorio::escribir(const QByteArray& contenido)
+{
+    if (!abrir()) return false;
+    agregar(contenido);
+    return terminar();
+}
+
+bool ArchivoProvisorio::abrir()
 {
     // What a killed run left under the temporary name is thrown away, not appended to.
     if (QFileInfo::exists(rutaTemporal_) && !QFile::remove(rutaTemporal_)) {
         error_ = QStringLiteral("No se pudo borrar el archivo '%1' que quedó de un intento "
                                 "anterior.")
                      .arg(QDir::toNativeSeparators(rutaTemporal_));
+        fallo_ = true;
         return false;
     }
-    QFile archivo(rutaTemporal_);
-    if (!archivo.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        error_ = archivo.errorString();
+    archivo_.setFileName(rutaTemporal_);
+    if (!archivo_.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        error_ = archivo_.errorString();
+        fallo_ = true;
         return false;
     }
-    if (archivo.write(contenido) != contenido.size() || !archivo.flush()) {
-        error_ = archivo.errorString();
+    return true;
+}
+
+void ArchivoProvisorio::agregar(const QByteArray& parte)
+{
+    if (fallo_ || !archivo_.isOpen()) return;
+    if (archivo_.write(parte) != parte.size()) {
+        error_ = archivo_.errorString();
+        fallo_ = true;
+    }
+}
+
+bool ArchivoProvisorio::terminar()
+{
+    if (fallo_ || !archivo_.isOpen()) return false;
+    if (!archivo_.flush()) {
+        error_ = archivo_.errorString();
+        fallo_ = true;
         return false;
     }
-    archivo.close();
+    archivo_.close();
     // The file is the agent's hand-in: it must be on the disk before anything says it is done.
     if (!sincronizarArchivo(rutaTemporal_, &error_)) return false;
     escrito_ = true;

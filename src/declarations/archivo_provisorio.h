@@ -6,6 +6,7 @@
 // recognisable, and the next run for the same file replaces it.
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 
 class ArchivoProvisorio {
@@ -17,6 +18,12 @@ public:
 
     // Writes the whole content and makes sure it reached the disk. False, with error(), on failure.
     bool escribir(const QByteArray& contenido);
+    // The same in parts, for a content too large to hold: abrir(), agregar() each part, then
+    // terminar(), which makes sure it all reached the disk. After a failure the later parts are
+    // passed over and terminar() answers false, with error().
+    bool abrir();
+    void agregar(const QByteArray& parte);
+    bool terminar();
     // Renames the written file to its final name and makes sure the folder keeps the new name.
     // False, with error(), on failure; no file is then left under the final name.
     bool colocar();
@@ -29,6 +36,8 @@ private:
     QString rutaFinal_;
     QString rutaTemporal_;
     QString error_;
+    QFile archivo_;
+    bool fallo_ = false;
     bool escrito_ = false;
     bool colocado_ = false;
 };

@@ -96,13 +96,24 @@ std::optional<DeclaracionEmitida> emitirDeclaracion(Contexto& contexto, qint64 i
         progreso(0);
         const QString marcaObs =
             emitida.observacion.trimmed().isEmpty() ? marca_observacion::Sin : marca_observacion::Con;
-        emitida.archivo =
-            armarArchivoDeclaracion(base, *cabecera, marcaObs, QLocale(), pasos.progreso);
-
-        ArchivoProvisorio archivo(emitida.carpeta, emitida.archivo.nombre);
-        if (!archivo.escribir(emitida.archivo.contenido())) {
+        // The lines go to the temporary file as they are made: a month of any size is never
+        // held whole.
+        const QString nombre = nombreArchivoDeclaracion(*cabecera);
+        ArchivoProvisorio archivo(emitida.carpeta, nombre);
+        bool escrito = archivo.abrir();
+        if (escrito) {
+            emitida.archivo = armarArchivoDeclaracion(
+                base, *cabecera, marcaObs, QLocale(),
+                [&](const QByteArray& linea) {
+                    archivo.agregar(linea);
+                    archivo.agregar(QByteArrayLiteral("\r\n"));
+                },
+                pasos.progreso);
+            escrito = archivo.terminar();
+        }
+        if (!escrito) {
             progreso(0);
-            avisarFallaArchivo(dialogs, emitida.archivo.nombre, emitida.carpeta, archivo.error());
+            avisarFallaArchivo(dialogs, nombre, emitida.carpeta, archivo.error());
             return std::nullopt;
         }
         {

@@ -19,7 +19,8 @@ struct Contexto;
 // What the printed declaration needs of the emission.
 struct DeclaracionEmitida {
     Cabecera cabecera;          // the declaration as it now stands: closed, with its MarcaObs
-    ArchivoDeclaracion archivo; // name, lines, control code, counts, totals, per-rate subtotals
+    ArchivoDeclaracion archivo; // name, control code, counts, totals, per-rate subtotals (its
+                                // lines went to the file as they were made)
     QString carpeta;            // where the file was written
     QString observacion;        // up to 100 characters; empty when none
     QDate fechaVencimiento;     // the due date of the declaration's month

@@ -7,6 +7,7 @@
 #include "database/base_datos.h"
 #include "database/transaccion.h"
 #include "declarations/emision_declaracion.h"
+#include "declarations/reportes/reporte_declaracion.h"
 #include "declarations/reportes/texto_declaracion.h"
 #include "forms/avisos_error.h"
 #include "platform/dialogos_impresion.h"
@@ -99,8 +100,13 @@ void imprimirDeclaracion(Contexto& contexto, const DeclaracionEmitida& emitida,
         return;
     }
     if (!confirmarImpresion(dialogs)) return;
+    // The counts the emission made: the report needs them to read the coded text, and must not
+    // count a large month again.
     imprimirReporte(dialogs, impresora,
                     {reglasRegimen(emitida.cabecera.codRegimen).reporteDeclaracion,
                      kCopiasDeclaracion,
-                     Destino::Pantalla, {}, {}});
+                     Destino::Pantalla,
+                     {},
+                     conteosDeclaracion(emitida.cabecera.idCabecera, emitida.archivo.validas,
+                                        emitida.archivo.anuladas)});
 }

@@ -47,6 +47,49 @@ QString ModeloGrilla::ordenCompleto() const
     return orden_.isEmpty() ? QStringLiteral("rowid") : orden_ + QStringLiteral(", rowid");
 }
 
+std::vector<ModeloGrilla::TerminoOrden> ModeloGrilla::terminos() const
+{
+    std::vector<TerminoOrden> lista;
+    // The terms are split at the commas outside parentheses.
+    QString termino;
+    int profundidad = 0;
+    const auto cerrar = [&] {
+        TerminoOrden t;
+        t.expresion = termino.trimmed();
+        termino.clear();
+        if (t.expresion.isEmpty()) return;
+        const QString mayusculas = t.expresion.toUpper();
+        if (mayusculas.endsWith(QStringLiteral(" DESC"))) {
+            t.descendente = true;
+            t.expresion.chop(5);
+        } else if (mayusculas.endsWith(QStringLiteral(" ASC"))) {
+            t.expresion.chop(4);
+        }
+        t.expresion = t.expresion.trimmed();
+        lista.push_back(std::move(t));
+    };
+    for (const QChar c : ordenCompleto()) {
+        if (c == QLatin1Char('(')) ++profundidad;
+        if (c == QLatin1Char(')')) --profundidad;
+        if (c == QLatin1Char(',') && profundidad == 0)
+            cerrar();
+        else
+            termino += c;
+    }
+    cerrar();
+    return lista;
+}
+
+QString ModeloGrilla::ordenSql(bool invertido) const
+{
+    if (!invertido) return ordenCompleto();
+    // Each term the other way round; NULLs, first going up, come last going down.
+    QStringList lista;
+    for (const TerminoOrden& t : terminos())
+        lista << t.expresion + (t.descendente ? QString() : QStringLiteral(" DESC"));
+    return lista.join(QStringLiteral(", "));
+}
+
 void ModeloGrilla::consultar(const QString& orden)
 {
     const int filas =
@@ -75,14 +118,22 @@ const ModeloGrilla::Pagina* ModeloGrilla::pagina(int numero) const
 
     QStringList campos{QStringLiteral("rowid")};
     for (const ColumnaGrilla& c : columnas_) campos << c.campo;
+    // A page in the second half is read from the end: skipping rows costs as much as reading them.
+    const int primera = numero * kFilasPorPagina;
+    const int siguiente = std::min(primera + kFilasPorPagina, filas_);
+    const bool desdeElFinal = primera >= filas_ / 2 && siguiente > primera;
     QVariantList valores = valoresFiltro_;
-    valores << kFilasPorPagina << numero * kFilasPorPagina;
+    if (desdeElFinal)
+        valores << siguiente - primera << filas_ - siguiente;
+    else
+        valores << kFilasPorPagina << primera;
     Pagina nueva;
     try {
-        const auto filas = base_.filas(QStringLiteral("SELECT ") + campos.join(QStringLiteral(", "))
-                                           + desde() + QStringLiteral(" ORDER BY ")
-                                           + ordenCompleto() + QStringLiteral(" LIMIT ? OFFSET ?"),
-                                       valores);
+        auto filas = base_.filas(QStringLiteral("SELECT ") + campos.join(QStringLiteral(", "))
+                                     + desde() + QStringLiteral(" ORDER BY ")
+                                     + ordenSql(desdeElFinal) + QStringLiteral(" LIMIT ? OFFSET ?"),
+                                 valores);
+        if (desdeElFinal) std::reverse(filas.begin(), filas.end());
         for (const QSqlRecord& fila : filas) {
             nueva.ids.push_back(fila.value(0).toLongLong());
             QVariantList v;
@@ -136,15 +187,49 @@ std::optional<qint64> ModeloGrilla::idFila(int fila) const
     return p->ids[i];
 }
 
+// The rows before it in the order, counted term by term on the order's keys: those equal to the row
+// on the earlier terms and before it on this one. Each count is a range of an index on the order.
 std::optional<int> ModeloGrilla::posicion(qint64 id) const
 {
-    const QVariant n = base_.valor(
-        QStringLiteral("SELECT n FROM (SELECT rowid AS r, ROW_NUMBER() OVER (ORDER BY ")
-            + ordenCompleto() + QStringLiteral(") AS n") + desde()
-            + QStringLiteral(") WHERE r = ?"),
-        QVariantList(valoresFiltro_) << id);
-    if (n.isNull()) return std::nullopt;
-    return n.toInt() - 1;
+    const std::vector<TerminoOrden> orden = terminos();
+    QStringList expresiones;
+    for (const TerminoOrden& t : orden) expresiones << t.expresion;
+    const QString filtro = filtro_.isEmpty() ? QString() : QLatin1Char('(') + filtro_ + QStringLiteral(") AND ");
+    const auto clave = base_.fila(QStringLiteral("SELECT ") + expresiones.join(QStringLiteral(", "))
+                                      + QStringLiteral(" FROM ") + tabla_ + QStringLiteral(" WHERE ")
+                                      + filtro + QStringLiteral("rowid = ?"),
+                                  QVariantList(valoresFiltro_) << id);
+    if (!clave) return std::nullopt;
+
+    qint64 antes = 0;
+    QString iguales;
+    QVariantList valoresIguales;
+    const auto contar = [&](const QString& condicion, const QVariantList& valores) {
+        antes += base_.valor(QStringLiteral("SELECT COUNT(*) FROM ") + tabla_
+                                 + QStringLiteral(" WHERE ") + filtro + iguales + condicion,
+                             QVariantList(valoresFiltro_) + valoresIguales + valores)
+                     .toLongLong();
+    };
+    for (std::size_t i = 0; i < orden.size(); ++i) {
+        const QString& e = orden[i].expresion;
+        const QVariant valor = clave->value(int(i));
+        // NULLs come first going up and last going down; the rowid, last, is never NULL.
+        if (i + 1 == orden.size()) {
+            contar(e + QStringLiteral(" < ?"), {valor});
+        } else if (!orden[i].descendente) {
+            if (!valor.isNull()) {
+                contar(e + QStringLiteral(" IS NULL"), {});
+                contar(e + QStringLiteral(" < ?"), {valor});
+            }
+        } else if (valor.isNull()) {
+            contar(e + QStringLiteral(" IS NOT NULL"), {});
+        } else {
+            contar(e + QStringLiteral(" > ?"), {valor});
+        }
+        iguales += e + QStringLiteral(" IS ? AND ");
+        valoresIguales << valor;
+    }
+    return int(antes);
 }
 
 std::optional<QSqlRecord> ModeloGrilla::registro(qint64 id) const

@@ -2,7 +2,9 @@
 // The rows behind a form's grid. It counts the rows of its query and reads them a page at a time as
 // the grid shows them, so a table of any size opens at once, positioned on its last row. Each row
 // is known by the table's rowid, which plays the part of a bookmark: the form finds the row it just
-// saved by it, wherever the order puts that row.
+// saved by it, wherever the order puts that row. Pages in the second half are read from the end of
+// the order, and a row's position is counted on the order's keys, so that with an index on the
+// order neither costs more on the last row than on the first.
 
 #include <QAbstractTableModel>
 #include <QSqlRecord>
@@ -78,9 +80,19 @@ private:
         std::vector<QVariantList> valores;
     };
 
+    // One term of the ORDER BY list.
+    struct TerminoOrden {
+        QString expresion;
+        bool descendente = false;
+    };
+
     const Pagina* pagina(int numero) const;
     QString desde() const;
     QString ordenCompleto() const;
+    // The ORDER BY list term by term, the rowid last.
+    std::vector<TerminoOrden> terminos() const;
+    // The complete order, or its exact reverse.
+    QString ordenSql(bool invertido) const;
 
     BaseDatos& base_;
     QString tabla_;

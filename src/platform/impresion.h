@@ -19,7 +19,8 @@ struct TrabajoImpresion {
     int copias = 1;           // the engine repeats the whole report this many times
     Destino destino = Destino::Pantalla;
     QString archivoPdf;       // for Destino::ArchivoPdf
-    QVariantMap seleccion;    // restricts the rows a report reads (field name -> value)
+    QVariantMap seleccion;    // restricts the rows a report reads (field name -> value), or
+                              // tells it what its caller already knows
 };
 
 // The engine's last error: number 0 means the print went well.

@@ -35,7 +35,9 @@ const TablaEsperada kEsquema[] = {
     {"Contribuyentes",
      "Nro_Contrib TEXT(10) nn; CUIT TEXT(11); Razon_Social TEXT(40); Domicilio TEXT(40); "
      "Cod_Tipo TEXT(1)",
-     "PrimaryKey unique(Nro_Contrib); xCUIT(CUIT); xRazonSocial(Razon_Social)"},
+     "PrimaryKey unique(Nro_Contrib); x950SinTipo(Nro_Contrib) WHERE substr(Nro_Contrib, 1, 3) = "
+     "'950' AND Cod_Tipo IS NOT '6'; xCUIT(CUIT); xCodTipo(Cod_Tipo); xDomicilio(Domicilio); "
+     "xRazonSocial(Razon_Social)"},
     {"Estampillas_Turnos",
      "IdCabecera INTEGER =0; Cod_Turno INTEGER nn; Tipo INTEGER =0; Cantidad_Inicial INTEGER =0; "
      "Nuevas_x_Remesas INTEGER =0; Cantidad_Vendidas INTEGER =0; Cantidad_Final INTEGER =0",
@@ -78,11 +80,16 @@ const TablaEsperada kEsquema[] = {
      "IdCabecera INTEGER =0; Nro_Contrib TEXT(10) nn; Dia TEXT(2); Importe_Bruto CURRENCY =0; "
      "Alicuota RATE =0; Importe_Ret CURRENCY =0; Nro_X TEXT(13); Cod_Concepto TEXT(2); "
      "Nro_Comprobante TEXT(8) nn; Estado TEXT(1) nn; MarcaImp TEXT(1)",
-     "xCabConcepto(IdCabecera, Cod_Concepto, Importe_Bruto, Importe_Ret); "
-     "xComprobante(IdCabecera, Nro_Comprobante); xConcepto(Cod_Concepto); xContrib(Nro_Contrib); "
-     "xNroComp(Nro_Comprobante)"},
+     "xCabConcepto(IdCabecera, Cod_Concepto); "
+     "xCabConceptoImportes(IdCabecera, Cod_Concepto, Importe_Bruto, Importe_Ret); "
+     "xCabContrib(IdCabecera, Nro_Contrib); xCabDia(IdCabecera, Dia); xCabEstado(IdCabecera, Estado); "
+     "xCabMarcaImp(IdCabecera, MarcaImp); xCabNroX(IdCabecera, Nro_X); "
+     "xComprobante(IdCabecera, Nro_Comprobante); "
+     "xComprobanteRet(IdCabecera, Nro_Comprobante, Importe_Ret); xConcepto(Cod_Concepto); "
+     "xContrib(Nro_Contrib); xNroComp(Nro_Comprobante)"},
     {"Retenciones_B", "IdCabecera INTEGER =0; Nro_Comprobante TEXT(8) nn; Otras_Reten CURRENCY nn =0",
-     "PrimaryKey unique(IdCabecera, Nro_Comprobante)"},
+     "PrimaryKey unique(IdCabecera, Nro_Comprobante); "
+     "xConOtras(IdCabecera, Nro_Comprobante, Otras_Reten) WHERE Otras_Reten <> 0"},
     {"Subtotales",
      "IdCabecera INTEGER =0; Alicuota RATE =0; TotxAlic CURRENCY =0; Otros_Pagos CURRENCY =0; "
      "Otro_valor CURRENCY =0; Otro_valor2 CURRENCY =0",
@@ -137,18 +144,23 @@ TEST(Esquema, UnaInstalacionNuevaTieneElEsquemaActual)
     EXPECT_TRUE(dialogs.mensajes.empty());
 }
 
-// Indexes added after a database was made are created at its next start, without a restart.
-TEST(Esquema, LosIndicesQueFaltanSeCreanSinReiniciar)
+TEST(Esquema, LosIndicesQueFaltanSeAgreganSinPedirOtroArranque)
 {
     CarpetaTemporal carpeta;
     carpeta.crearBaseInstalada();
     BaseDatos base;
     base.abrir(carpeta.base());
-    for (const char* indice : {"Retenciones.xCabConcepto", "Remesas.xAgenteTipo", "Guias.xNroGuia"})
+    for (const char* indice :
+         {"Guias.xNroGuia", "Remesas.xAgenteTipo", "Contribuyentes.xDomicilio",
+          "Contribuyentes.xCodTipo", "Retenciones.xCabContrib", "Retenciones.xCabDia",
+          "Retenciones.xCabEstado", "Retenciones.xCabNroX", "Retenciones.xCabConcepto",
+          "Retenciones.xCabMarcaImp", "Contribuyentes.x950SinTipo", "Retenciones.xComprobanteRet",
+          "Retenciones_B.xConOtras", "Retenciones.xCabConceptoImportes"})
         base.ejecutar(QStringLiteral("DROP INDEX \"%1\"").arg(QString::fromLatin1(indice)));
 
     DialogosGuionados dialogs;
     EXPECT_EQ(Modifica_base(base, dialogs).actualizar(), ResultadoActualizacion::SinCambios);
+    EXPECT_TRUE(dialogs.mensajes.empty());
     esperarEsquemaActual(base);
 }
 

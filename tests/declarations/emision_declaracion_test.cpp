@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 
 namespace {
 
@@ -143,7 +144,10 @@ TEST_F(EmisionTest, unaDeclaracionCerradaSeEmiteOtraVezSinPreguntar)
     EXPECT_EQ(campo(id, "MarcaObs"), QLatin1String("N"));
     QFile reemplazado(rutaFinal());
     ASSERT_TRUE(reemplazado.open(QIODevice::ReadOnly));
-    EXPECT_EQ(reemplazado.readAll(), otraVez->archivo.contenido());
+    // Only the new file: what was there before is gone, not appended to.
+    EXPECT_EQ(reemplazado.readAll(),
+              armarArchivoDeclaracion(base, otraVez->cabecera, QStringLiteral("N"), QLocale())
+                  .contenido());
 }
 
 TEST_F(EmisionTest, sinRetencionesElArchivoEsSoloLaCabecera)

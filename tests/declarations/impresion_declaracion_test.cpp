@@ -257,10 +257,18 @@ TEST_F(ImpresionDeclaracionTest, DiezMilAnuladosOcupanCincoCifras)
                       "SELECT ?, '0001234567', '05', 10000000, 25000, 250000, '0', '01', "
                       "printf('%08d', i), '4', '' FROM n"),
                   {10000, id});
-    ImpresoraGuionada impresora;
-    ASSERT_TRUE(emitir(id, QStringLiteral("OBS"), impresora));
+    const QString archivo = carpeta.ruta(QStringLiteral("anulados.pdf"));
+    ImpresoraGuionada impresora(base, archivo);
+    const auto emitida = emitir(id, QStringLiteral("OBS"), impresora);
+    ASSERT_TRUE(emitida);
     EXPECT_EQ(texto(), QStringLiteral("1") + kBlancos15 + "0000010000OBS");
     EXPECT_TRUE(subtotales().empty());
+    // The report reads the counts at the widths the emission wrote them, as the emission counted.
+    const QStringList paginas = pdf::paginas(archivo);
+    ASSERT_FALSE(paginas.isEmpty());
+    EXPECT_TRUE(paginas[0].contains(QRegularExpression(
+        QStringLiteral("\\n\\s*0\\s+10000\\s+15/06/2004\\s+") + emitida->archivo.codigoControl)))
+        << paginas[0].toStdString();
 }
 
 TEST_F(ImpresionDeclaracionTest, SinConfirmarNoSeImprimeYUnErrorSeInforma)

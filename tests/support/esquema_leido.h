@@ -24,12 +24,14 @@ inline QString camposLeidos(BaseDatos& base, const QString& tabla)
     return campos.join(QStringLiteral("; "));
 }
 
-// "Index[ unique](Field, Field)" per index of the table, sorted, joined by "; ".
+// "Index[ unique](Field, Field)[ WHERE condition]" per index of the table, sorted, joined by "; ".
 inline QString indicesLeidos(BaseDatos& base, const QString& tabla)
 {
     QStringList indices;
     for (const QSqlRecord& i : base.filas(
-             QStringLiteral("SELECT name, \"unique\" FROM pragma_index_list(?) WHERE origin = 'c'"),
+             QStringLiteral("SELECT l.name, l.\"unique\", l.partial, m.sql FROM pragma_index_list(?) l "
+                            "JOIN sqlite_master m ON m.type = 'index' AND m.name = l.name "
+                            "WHERE l.origin = 'c'"),
              {tabla})) {
         QStringList campos;
         for (const QSqlRecord& c :
@@ -40,6 +42,10 @@ inline QString indicesLeidos(BaseDatos& base, const QString& tabla)
         nombre = nombre.mid(nombre.indexOf(QLatin1Char('.')) + 1);
         indices << nombre + (i.value(1).toInt() ? QStringLiteral(" unique") : QString())
                 + QLatin1Char('(') + campos.join(QStringLiteral(", ")) + QLatin1Char(')');
+        if (i.value(2).toInt()) {
+            const QString sql = i.value(3).toString();
+            indices.last() += sql.mid(sql.lastIndexOf(QStringLiteral(" WHERE ")));
+        }
     }
     indices.sort();
     return indices.join(QStringLiteral("; "));

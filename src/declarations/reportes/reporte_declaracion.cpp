@@ -47,6 +47,10 @@ std::vector<Subtotal> leerSubtotales(BaseDatos& base, qint64 idCabecera)
     return subtotales;
 }
 
+const QString kIdCabecera = QStringLiteral("IdCabecera");
+const QString kValidos = QStringLiteral("Validos");
+const QString kAnulados = QStringLiteral("Anulados");
+
 // The digits a count takes in the coded text: at least `minimo`, more when it outgrew them.
 int cifras(qint64 cantidad, int minimo)
 {
@@ -64,7 +68,7 @@ public:
                                       : nombreArchivoDocumento(titulo(), declaraciones_[0].identidad);
     }
 
-    void leer(BaseDatos& base, const QVariantMap&) override
+    void leer(BaseDatos& base, const QVariantMap& seleccion) override
     {
         for (const Impreso& fila : leerImpresos(base)) {
             DeclaracionImpresa d;
@@ -76,10 +80,14 @@ public:
             d.identidad = leerIdentidad(base, id);
             const QString contar = QStringLiteral(
                 "SELECT COUNT(*) FROM Retenciones WHERE IdCabecera = ? AND Estado = ?");
+            const bool contados = seleccion.value(kIdCabecera).toLongLong() == id
+                && seleccion.contains(kValidos) && seleccion.contains(kAnulados);
             const qint64 validos =
-                base.valor(contar, {id, estado_retencion::Valida}).toLongLong();
+                contados ? seleccion.value(kValidos).toLongLong()
+                         : base.valor(contar, {id, estado_retencion::Valida}).toLongLong();
             const qint64 anulados =
-                base.valor(contar, {id, estado_retencion::Anulada}).toLongLong();
+                contados ? seleccion.value(kAnulados).toLongLong()
+                         : base.valor(contar, {id, estado_retencion::Anulada}).toLongLong();
             d.texto = leerTextoDeclaracion(fila.texto,
                                            reglasRegimen(d.identidad.codRegimen).obleasValidadas,
                                            cifras(validos, 5), cifras(anulados, 4));
@@ -192,6 +200,11 @@ private:
 };
 
 } // namespace
+
+QVariantMap conteosDeclaracion(qint64 idCabecera, qint64 validos, qint64 anulados)
+{
+    return {{kIdCabecera, idCabecera}, {kValidos, validos}, {kAnulados, anulados}};
+}
 
 std::unique_ptr<Reporte> crearReporteDeclaracion(VarianteDeclaracion variante)
 {

@@ -12,3 +12,7 @@ struct VarianteDeclaracion {
 };
 
 std::unique_ptr<Reporte> crearReporteDeclaracion(VarianteDeclaracion variante);
+
+// The selection that tells the report the counts of valid and annulled receipts of declaration
+// `idCabecera`, so that it need not count them; a declaration it is not told about is counted.
+QVariantMap conteosDeclaracion(qint64 idCabecera, qint64 validos, qint64 anulados);
