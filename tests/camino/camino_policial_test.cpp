@@ -4,30 +4,7 @@
 // agent, its branch, a subject, the month's declaration of regime "13" and the agent's stamp
 // remittances are already in the data folder, with the declaration active.
 
-#include "camino/dialogos_del_camino.h"
-#include "common/contexto.h"
-#include "database/base_datos.h"
-#include "database/entorno.h"
-#include "shell/arranque.h"
-#include "shell/bloqueo_carpeta.h"
-#include "shell/formularios_menu.h"
-#include "shell/frmAcercaDe.h"
-#include "shell/frmPrincipal.h"
-#include "support/carpeta_temporal.h"
-#include "support/entorno_prueba.h"
-#include "support/filas_prueba.h"
-#include "support/formularios_prueba.h"
-#include "support/impresora_del_programa.h"
-#include "support/pdf_prueba.h"
-#include "support/reloj_fijo.h"
-
-#include <QAction>
-#include <QDir>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
-#include <QFile>
-#include <QLabel>
-#include <QMenu>
+#include "camino/camino.h"
 
 #include <string>
 #include <vector>
@@ -36,36 +13,10 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-std::string s(const QString& texto) { return texto.toStdString(); }
-
-// Types over a box and leaves it with Tab.
-void tipear(QWidget& formulario, const char* caja, const QString& valor)
-{
-    escribir(formulario, QString::fromLatin1(caja), valor);
-    salirDe(formulario, QString::fromLatin1(caja));
-}
-
-std::string rotulo(const QWidget& formulario, const char* nombre)
-{
-    const auto* l = control<QLabel>(formulario, QString::fromLatin1(nombre));
-    return l ? s(l->text()) : std::string();
-}
-
-// In the preview, the user prints on a PDF printer with the preview's page set-up and closes it.
-std::function<void(QDialog&)> imprimirEnPdf(const QString& archivo)
-{
-    return [archivo](QDialog& ventana) {
-        auto* vista = qobject_cast<QPrintPreviewDialog*>(&ventana);
-        ASSERT_TRUE(vista);
-        QPrinter pdf(QPrinter::HighResolution);
-        pdf.setOutputFormat(QPrinter::PdfFormat);
-        pdf.setOutputFileName(archivo);
-        pdf.setPageLayout(vista->printer()->pageLayout());
-        pdf.setFullPage(vista->printer()->fullPage());
-        Q_EMIT vista->paintRequested(&pdf);
-        vista->close();
-    };
-}
+using camino::imprimirEnPdf;
+using camino::rotulo;
+using camino::s;
+using camino::tipear;
 
 void contiene(const QString& archivo, const QStringList& esperados)
 {
