@@ -5,11 +5,11 @@
 #include "details/impresion_retenciones.h"
 #include "details/retenciones_declaracion.h"
 #include "forms/ayuda.h"
+#include "forms/cursor_espera.h"
 #include "forms/grilla_registros.h"
 #include "forms/textos_formularios.h"
 #include "platform/dialogs.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
@@ -20,14 +20,6 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-// The hourglass while the window reads.
-struct CursorEspera {
-    CursorEspera() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~CursorEspera() { QApplication::restoreOverrideCursor(); }
-    CursorEspera(const CursorEspera&) = delete;
-    CursorEspera& operator=(const CursorEspera&) = delete;
-};
 
 // "Fixed": two decimals with the locale's separator, no thousands separator.
 QString fijo(Importe importe)

@@ -5,6 +5,7 @@
 #include "import/corrida_importacion.h"
 #include "platform/dialogs.h"
 #include "forms/ayuda.h"
+#include "forms/cursor_espera.h"
 #include "forms/selectores.h"
 
 #include <QApplication>
@@ -18,7 +19,6 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QVBoxLayout>
 
 QString documentoInstrucciones(ModoImportacion modo)
@@ -158,8 +158,7 @@ void frmImportar::cmdImportar_Click()
     prgImportacion->setVisible(true);
     ResultadoImportacion resultado;
     {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        const auto restaurar = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+        const CursorEspera espera;
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         resultado = importarArchivo(contexto_.base, contexto_.dialogs, contexto_.carpeta, *plan_,
                                     [this](int valor) { progreso(valor); });

@@ -3,6 +3,7 @@
 #include "common/contexto.h"
 #include "database/entorno.h"
 #include "forms/ayuda.h"
+#include "forms/cursor_espera.h"
 #include "platform/dialogs.h"
 #include "shell/Frm_Actualizaciones.h"
 #include "shell/arranque.h"
@@ -16,7 +17,6 @@
 #include "shell/version.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QKeyEvent>
@@ -29,14 +29,6 @@
 #include <cmath>
 
 namespace {
-
-// The hourglass for as long as a maintenance task holds the program.
-struct CursorEspera {
-    CursorEspera() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~CursorEspera() { QApplication::restoreOverrideCursor(); }
-    CursorEspera(const CursorEspera&) = delete;
-    CursorEspera& operator=(const CursorEspera&) = delete;
-};
 
 int pixeles(double twips)
 {

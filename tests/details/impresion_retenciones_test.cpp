@@ -17,16 +17,7 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-Guia guia(std::optional<QString> nroGuia, std::optional<QString> porte = {},
-          std::optional<QString> anticipo = {}, const QString& agente = u"000123"_s)
-{
-    Guia g;
-    g.nroGuia = std::move(nroGuia);
-    g.nroPorte = std::move(porte);
-    g.nroAnticipo = std::move(anticipo);
-    g.nroAgente = agente;
-    return g;
-}
+using prueba::guia;
 
 TEST(DetalleComprobanteLote, LoQueElTextoDiceDeLaPrimeraFila)
 {

@@ -3,9 +3,28 @@
 // 0002 (counter 00000041), a declaration of May 2008 of branch 0001 in the regime asked for, made
 // active, a handful of subjects, the concepts of a new install and known rates.
 
+#include "database/filas.h"
 #include "support/entorno_prueba.h"
 #include "support/filas_prueba.h"
 #include "support/formularios_prueba.h"
+
+namespace prueba {
+
+// A receipt's detail row as the printed receipt reads it: its stamp or guide, waybill, advance and
+// agent.
+inline Guia guia(std::optional<QString> nroGuia, std::optional<QString> porte = {},
+                 std::optional<QString> anticipo = {},
+                 const QString& agente = QStringLiteral("000123"))
+{
+    Guia g;
+    g.nroGuia = std::move(nroGuia);
+    g.nroPorte = std::move(porte);
+    g.nroAnticipo = std::move(anticipo);
+    g.nroAgente = agente;
+    return g;
+}
+
+} // namespace prueba
 
 inline QVariant tasa(const char* texto)
 {
