@@ -6,6 +6,7 @@
 #include "database/error_motor.h"
 #include "database/transaccion.h"
 #include "declarations/archivo_provisorio.h"
+#include "declarations/avisos_archivo.h"
 #include "declarations/campos_archivo.h"
 #include "forms/avisos_error.h"
 #include "forms/selectores.h"
@@ -14,7 +15,6 @@
 #include "platform/reloj.h"
 #include "platform/windows_1252.h"
 
-#include <QDir>
 #include <QLocale>
 
 using namespace Qt::Literals::StringLiterals;
@@ -38,13 +38,6 @@ QString hora(const QVariant& texto)
 {
     const QTime t = QTime::fromString(texto.toString(), u"HH:mm:ss"_s);
     return t.isValid() ? t.toString(u"HH:mm:ss"_s) : QString(8, u' ');
-}
-
-QString carpetaMostrada(const QString& carpeta)
-{
-    QString texto = QDir::toNativeSeparators(carpeta);
-    if (!texto.endsWith(QDir::separator())) texto += QDir::separator();
-    return texto;
 }
 
 } // namespace
@@ -127,9 +120,7 @@ bool emitirDeclaracionPolicia(Contexto& contexto, qint64 idCabecera, Impresora& 
         const ArchivoPolicia archivo = armarArchivoPolicia(base, *cabecera, QLocale());
         ArchivoProvisorio escrito(carpeta, archivo.nombre);
         if (!escrito.escribir(archivo.contenido()) || !escrito.colocar()) {
-            mostrarErrorOperacion(dialogs, errores::AccesoArchivo,
-                                  u"No se pudo generar el archivo %1 en %2\n%3"_s.arg(
-                                      archivo.nombre, carpetaMostrada(carpeta), escrito.error()));
+            avisarFallaArchivo(dialogs, archivo.nombre, carpeta, escrito.error());
             return false;
         }
         {
@@ -137,9 +128,7 @@ bool emitirDeclaracionPolicia(Contexto& contexto, qint64 idCabecera, Impresora& 
             base.ejecutar(u"DELETE FROM Subtotales"_s);
             transaccion.confirmar();
         }
-        dialogs.aviso(u"El archivo %1\nha sido generado con éxito en:\n%2"_s.arg(
-                          archivo.nombre, carpetaMostrada(carpeta)),
-                      u"Información"_s, Icono::Informacion);
+        avisarArchivoGenerado(dialogs, archivo.nombre, carpeta);
 
         // The fines report's row: the declaration, and when its file was written.
         {

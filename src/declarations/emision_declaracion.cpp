@@ -7,35 +7,19 @@
 #include "database/entorno.h"
 #include "database/transaccion.h"
 #include "declarations/archivo_provisorio.h"
+#include "declarations/avisos_archivo.h"
 #include "declarations/cierre_cabecera.h"
 #include "declarations/registros_declaracion.h"
 #include "forms/avisos_error.h"
 #include "platform/dialogos_impresion.h"
 #include "platform/dialogs.h"
 
-#include <QDir>
 #include <QFile>
 #include <QLocale>
 
 namespace {
 
 const QString kTituloImposible = QStringLiteral("Imposible generar Declaración Jurada...");
-
-// The folder as the message shows it: ending in the separator, as the chooser has always given it.
-QString carpetaMostrada(const QString& carpeta)
-{
-    QString texto = QDir::toNativeSeparators(carpeta);
-    if (!texto.endsWith(QDir::separator())) texto += QDir::separator();
-    return texto;
-}
-
-void avisarFallaArchivo(Dialogs& dialogs, const QString& nombre, const QString& carpeta,
-                        const QString& causa)
-{
-    mostrarErrorOperacion(dialogs, errores::AccesoArchivo,
-                          QStringLiteral("No se pudo generar el archivo %1 en %2\n%3")
-                              .arg(nombre, carpetaMostrada(carpeta), causa));
-}
 
 } // namespace
 
@@ -154,9 +138,7 @@ std::optional<DeclaracionEmitida> emitirDeclaracion(Contexto& contexto, qint64 i
     }
 
     progreso(0);
-    dialogs.aviso(QStringLiteral("El archivo %1\nha sido generado con éxito en:\n%2")
-                      .arg(emitida.archivo.nombre, carpetaMostrada(emitida.carpeta)),
-                  QStringLiteral("Información"), Icono::Informacion);
+    avisarArchivoGenerado(dialogs, emitida.archivo.nombre, emitida.carpeta);
 
     // The printed declaration follows the file. The file and the closing stand whatever happens
     // to the print.

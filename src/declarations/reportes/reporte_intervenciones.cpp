@@ -1,6 +1,7 @@
 #include "declarations/reportes/reporte_intervenciones.h"
 
 #include "database/base_datos.h"
+#include "database/entorno.h"
 #include "database/importe.h"
 #include "reports/bloques_reporte.h"
 #include "reports/formato_reporte.h"
@@ -60,7 +61,7 @@ public:
                      u"Puesto de control policial - Intervenciones sobre el transporte de granos"_s);
         pintarCampos(lienzo,
                      {{u"Agente de recaudación"_s, razonSocial_, 2},
-                      {u"Nº de agente"_s, conMascara(nroAgente_, u"#####-#"_s)},
+                      {u"Nº de agente"_s, formatoAgente(nroAgente_)},
                       {u"Período"_s, nombreMes(mes_) + u" de "_s + anio_}},
                      4);
         const QLocale locale;

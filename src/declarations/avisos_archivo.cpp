@@ -1,0 +1,34 @@
+#include "declarations/avisos_archivo.h"
+
+#include "database/error_motor.h"
+#include "forms/avisos_error.h"
+#include "platform/dialogs.h"
+
+#include <QDir>
+
+namespace {
+
+// The folder as the message shows it: ending in the separator, as the chooser has always given it.
+QString carpetaMostrada(const QString& carpeta)
+{
+    QString texto = QDir::toNativeSeparators(carpeta);
+    if (!texto.endsWith(QDir::separator())) texto += QDir::separator();
+    return texto;
+}
+
+} // namespace
+
+void avisarFallaArchivo(Dialogs& dialogs, const QString& nombre, const QString& carpeta,
+                        const QString& causa)
+{
+    mostrarErrorOperacion(dialogs, errores::AccesoArchivo,
+                          QStringLiteral("No se pudo generar el archivo %1 en %2\n%3")
+                              .arg(nombre, carpetaMostrada(carpeta), causa));
+}
+
+void avisarArchivoGenerado(Dialogs& dialogs, const QString& nombre, const QString& carpeta)
+{
+    dialogs.aviso(QStringLiteral("El archivo %1\nha sido generado con éxito en:\n%2")
+                      .arg(nombre, carpetaMostrada(carpeta)),
+                  QStringLiteral("Información"), Icono::Informacion);
+}

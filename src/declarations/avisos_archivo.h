@@ -1,0 +1,12 @@
+#pragma once
+// What the user is told once a declaration file has been written, or could not be.
+
+#include <QString>
+
+class Dialogs;
+
+// "No se pudo generar el archivo …": the file, the folder and the cause.
+void avisarFallaArchivo(Dialogs& dialogs, const QString& nombre, const QString& carpeta,
+                        const QString& causa);
+// "El archivo … ha sido generado con éxito en: …".
+void avisarArchivoGenerado(Dialogs& dialogs, const QString& nombre, const QString& carpeta);
