@@ -10,6 +10,7 @@
 #include "declarations/avisos_archivo.h"
 #include "declarations/cierre_cabecera.h"
 #include "declarations/registros_declaracion.h"
+#include "declarations/vencimiento_mes.h"
 #include "forms/avisos_error.h"
 #include "platform/dialogos_impresion.h"
 #include "platform/dialogs.h"
@@ -57,17 +58,9 @@ std::optional<DeclaracionEmitida> emitirDeclaracion(Contexto& contexto, qint64 i
 
         const QString& anio = cabecera->anio;
         const QString& mes = cabecera->mes;
-        emitida.fechaVencimiento = QDate::fromString(
-            base.valor(QStringLiteral("SELECT Fecha FROM Vencimientos WHERE Anio = ? AND Mes = ?"),
-                       {anio.toInt(), mes.toInt()})
-                .toString(),
-            Qt::ISODate);
+        emitida.fechaVencimiento = vencimientoDelMes(base, anio, mes);
         if (!emitida.fechaVencimiento.isValid()) {
-            dialogs.aviso(QStringLiteral("No se encuentra cargada la fecha de vencimiento para el "
-                                         "pago de la declaración jurada correspondiente al mes %1 "
-                                         "del año %2")
-                              .arg(mes, anio),
-                          kTituloImposible, Icono::Exclamacion);
+            dialogs.aviso(textoSinVencimiento(mes, anio), kTituloImposible, Icono::Exclamacion);
             return std::nullopt;
         }
 

@@ -12,6 +12,7 @@
 #include "declarations/cierre_cabecera.h"
 #include "declarations/interes.h"
 #include "declarations/preguntas_boleta.h"
+#include "declarations/vencimiento_mes.h"
 #include "forms/avisos_error.h"
 #include "platform/dialogos_impresion.h"
 
@@ -56,15 +57,6 @@ void rehusarPorMaximo(Dialogs& dialogs)
                          .arg(enPesos(kMaximoEnLetras)));
 }
 
-QDate vencimientoDe(BaseDatos& base, const Boleta& boleta)
-{
-    return QDate::fromString(
-        base.valor(QStringLiteral("SELECT Fecha FROM Vencimientos WHERE Anio = ? AND Mes = ?"),
-                   {boleta.anio.toInt(), boleta.mes.toInt()})
-            .toString(),
-        Qt::ISODate);
-}
-
 } // namespace
 
 bool imprimirBoletaPago(Contexto& contexto, qint64 idCabecera,
@@ -106,12 +98,9 @@ bool imprimirBoletaPago(Contexto& contexto, qint64 idCabecera, Impresora& impres
         const bool cierra = !importeLibre && !cabeceraCerrada(*cabecera);
         if (cierra && !confirmarCierre(entorno, dialogs, *cabecera)) return false;
 
-        boleta.vencimiento = vencimientoDe(base, boleta);
+        boleta.vencimiento = vencimientoDelMes(base, boleta.anio, boleta.mes);
         if (!boleta.vencimiento.isValid()) {
-            rehusar(dialogs, QStringLiteral("No se encuentra cargada la fecha de vencimiento para el "
-                                            "pago de la declaración jurada correspondiente al mes "
-                                            "%1 del año %2")
-                                 .arg(boleta.mes, boleta.anio));
+            rehusar(dialogs, textoSinVencimiento(boleta.mes, boleta.anio));
             return false;
         }
         const std::optional<QDate> pago = pedirFechaPago(dialogs, boleta.vencimiento);

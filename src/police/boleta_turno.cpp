@@ -7,6 +7,7 @@
 #include "declarations/boleta_copias.h"
 #include "declarations/boleta_texto.h"
 #include "declarations/interes.h"
+#include "declarations/vencimiento_mes.h"
 #include "platform/dialogos_impresion.h"
 #include "platform/reloj.h"
 #include "police/rendicion_turno.h"
@@ -62,15 +63,9 @@ void imprimirBoletaTurno(Contexto& contexto, const Turno& seleccionado, Impresor
     boleta.tomarCabecera(*cabecera);
     boleta.total = turno.totalEstampillas + turno.totalMultas;
     boleta.pago = contexto.reloj.hoy();
-    boleta.vencimiento = QDate::fromString(
-        base.valor(u"SELECT Fecha FROM Vencimientos WHERE Anio = ? AND Mes = ?"_s,
-                   {boleta.anio.toInt(), boleta.mes.toInt()})
-            .toString(),
-        Qt::ISODate);
+    boleta.vencimiento = vencimientoDelMes(base, boleta.anio, boleta.mes);
     if (!boleta.vencimiento.isValid()) {
-        rehusar(dialogs, u"No se encuentra cargada la fecha de vencimiento para el pago de la "
-                         u"declaración jurada correspondiente al mes %1 del año %2"_s
-                             .arg(boleta.mes, boleta.anio));
+        rehusar(dialogs, textoSinVencimiento(boleta.mes, boleta.anio));
         return;
     }
 
