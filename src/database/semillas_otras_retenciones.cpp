@@ -2,6 +2,7 @@
 // withheld amount have none: the amount is cleared where nothing else accounts for it.
 
 #include "database/base_datos.h"
+#include "database/revision_otras_retenciones.h"
 #include "database/semillas.h"
 #include "database/semillas_comun.h"
 
@@ -14,16 +15,23 @@ void Corregir_Otras_Retenciones(BaseDatos& base, Dialogs& dialogs)
         const QString regimen11 = QStringLiteral("11");
         const QString regimen12 = QStringLiteral("12");
         // This runs at every start, so it reads only the rows that hold other withholdings (a
-        // small index) and looks each receipt up by its key and amount, never the withholdings
-        // whole. A row of "12" holding none would only be cleared again, so it is not read.
+        // small index) and looks each receipt up by its key and amount. A row of "12" holding
+        // none would only be cleared again, so it is not read. Once the triggers that note
+        // changes are in place, only the declarations changed since the last start are read.
+        using revision_otras_retenciones::Alcance;
+        const QString desde =
+            revision_otras_retenciones::prepararRevision(base) == Alcance::Cambiadas
+            ? QStringLiteral("FROM Revisar_Otras_Reten p CROSS JOIN Retenciones_B b "
+                             "ON b.IdCabecera = p.IdCabecera ")
+            : QStringLiteral("FROM Retenciones_B b ");
         const auto recibos = base.filas(
-            QStringLiteral(
-                "SELECT c.Nro_Agente, c.Cod_Regimen, c.IdCabecera, b.Nro_Comprobante "
-                "FROM Retenciones_B b "
-                "CROSS JOIN Retenciones r ON r.IdCabecera = b.IdCabecera "
-                " AND r.Nro_Comprobante = b.Nro_Comprobante AND r.Importe_Ret = b.Otras_Reten "
-                "CROSS JOIN Cabeceras c ON c.IdCabecera = b.IdCabecera "
-                "WHERE b.Otras_Reten <> 0 AND c.Cod_Regimen IN (?, ?)"),
+            QStringLiteral("SELECT c.Nro_Agente, c.Cod_Regimen, c.IdCabecera, b.Nro_Comprobante ")
+                + desde
+                + QStringLiteral(
+                    "CROSS JOIN Retenciones r ON r.IdCabecera = b.IdCabecera "
+                    " AND r.Nro_Comprobante = b.Nro_Comprobante AND r.Importe_Ret = b.Otras_Reten "
+                    "CROSS JOIN Cabeceras c ON c.IdCabecera = b.IdCabecera "
+                    "WHERE b.Otras_Reten <> 0 AND c.Cod_Regimen IN (?, ?)"),
             {regimen11, regimen12});
 
         for (const QSqlRecord& recibo : recibos) {
@@ -52,5 +60,7 @@ void Corregir_Otras_Retenciones(BaseDatos& base, Dialogs& dialogs)
                                              "WHERE IdCabecera = ? AND Nro_Comprobante = ?"),
                               {Importe().aColumna(), cabecera, comprobante});
         }
+        // What was cleared here was noted again by the triggers; it is settled all the same.
+        revision_otras_retenciones::vaciar(base);
     });
 }

@@ -90,6 +90,8 @@ const TablaEsperada kEsquema[] = {
     {"Retenciones_B", "IdCabecera INTEGER =0; Nro_Comprobante TEXT(8) nn; Otras_Reten CURRENCY nn =0",
      "PrimaryKey unique(IdCabecera, Nro_Comprobante); "
      "xConOtras(IdCabecera, Nro_Comprobante, Otras_Reten) WHERE Otras_Reten <> 0"},
+    // The declarations changed since the repair of other withholdings last read them.
+    {"Revisar_Otras_Reten", "IdCabecera INTEGER nn pk", ""},
     {"Subtotales",
      "IdCabecera INTEGER =0; Alicuota RATE =0; TotxAlic CURRENCY =0; Otros_Pagos CURRENCY =0; "
      "Otro_valor CURRENCY =0; Otro_valor2 CURRENCY =0",
