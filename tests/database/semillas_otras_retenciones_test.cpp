@@ -81,12 +81,21 @@ void arrancar(BaseDatos& base)
     EXPECT_TRUE(dialogs.mensajes.empty());
 }
 
-TEST(SemillasOtrasRetenciones, SeLimpianSoloLasQueNadaJustifica)
-{
+// A new install's database.
+class SemillasOtrasRetenciones : public ::testing::Test {
+protected:
+    SemillasOtrasRetenciones()
+    {
+        carpeta.crearBaseInstalada();
+        base.abrir(carpeta.base());
+    }
+
     CarpetaTemporal carpeta;
-    carpeta.crearBaseInstalada();
     BaseDatos base;
-    base.abrir(carpeta.base());
+};
+
+TEST_F(SemillasOtrasRetenciones, SeLimpianSoloLasQueNadaJustifica)
+{
 
     std::vector<qint64> cabeceras;
     for (std::size_t i = 0; i < std::size(kCasos); ++i) cabeceras.push_back(cargar(base, kCasos[i], i));
@@ -158,12 +167,8 @@ void aplicar(BaseDatos& base, const std::vector<const char*>& sentencias, qint64
     }
 }
 
-TEST(SemillasOtrasRetenciones, CadaCambioSeRevisaAlArranqueSiguiente)
+TEST_F(SemillasOtrasRetenciones, CadaCambioSeRevisaAlArranqueSiguiente)
 {
-    CarpetaTemporal carpeta;
-    carpeta.crearBaseInstalada();
-    BaseDatos base;
-    base.abrir(carpeta.base());
 
     std::vector<qint64> cabeceras;
     for (std::size_t i = 0; i < std::size(kCambios); ++i)
@@ -183,12 +188,8 @@ TEST(SemillasOtrasRetenciones, CadaCambioSeRevisaAlArranqueSiguiente)
 
 // A file whose changes went unnoted (from before the triggers, or a table made again, which takes
 // its triggers along) is read whole once, and noted from then on.
-TEST(SemillasOtrasRetenciones, SinLasNotasSeLeeTodo)
+TEST_F(SemillasOtrasRetenciones, SinLasNotasSeLeeTodo)
 {
-    CarpetaTemporal carpeta;
-    carpeta.crearBaseInstalada();
-    BaseDatos base;
-    base.abrir(carpeta.base());
     const Caso sinDetalle{"", "11", 150, 150, {}, 0};
 
     // A qualifying receipt no trigger saw, in a file that still has them all, is not read.
