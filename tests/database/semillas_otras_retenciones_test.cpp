@@ -96,7 +96,6 @@ protected:
 
 TEST_F(SemillasOtrasRetenciones, SeLimpianSoloLasQueNadaJustifica)
 {
-
     std::vector<qint64> cabeceras;
     for (std::size_t i = 0; i < std::size(kCasos); ++i) cabeceras.push_back(cargar(base, kCasos[i], i));
     arrancar(base);
@@ -169,7 +168,6 @@ void aplicar(BaseDatos& base, const std::vector<const char*>& sentencias, qint64
 
 TEST_F(SemillasOtrasRetenciones, CadaCambioSeRevisaAlArranqueSiguiente)
 {
-
     std::vector<qint64> cabeceras;
     for (std::size_t i = 0; i < std::size(kCambios); ++i)
         cabeceras.push_back(cargar(base, kCambios[i].antes, i));
