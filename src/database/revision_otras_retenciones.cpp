@@ -1,10 +1,10 @@
 #include "database/revision_otras_retenciones.h"
 
 #include "database/base_datos.h"
-#include "database/semillas_comun.h"
 
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 namespace revision_otras_retenciones {
 
@@ -62,9 +62,6 @@ QStringList nombresPresentes(BaseDatos& base)
 
 Alcance prepararRevision(BaseDatos& base)
 {
-    if (!base.existe(QStringLiteral("SELECT 1 FROM pragma_table_info('Guias') "
-                                    "WHERE name = 'IdCabecera' COLLATE NOCASE")))
-        return Alcance::Todas;
     const QStringList presentes = nombresPresentes(base);
     bool completa = true;
     // Without rowid, so any value the declaration's field may hold is kept as it is.
@@ -73,18 +70,21 @@ Alcance prepararRevision(BaseDatos& base)
                                      "(IdCabecera INTEGER NOT NULL PRIMARY KEY) WITHOUT ROWID"));
         completa = false;
     }
+    std::vector<const Disparador*> faltantes;
     for (const Disparador& d : kDisparadores)
-        if (!presentes.contains(QString::fromLatin1(d.nombre))) {
-            base.ejecutar(sqlDisparador(d));
-            completa = false;
-        }
-    return completa ? Alcance::Cambiadas : Alcance::Todas;
+        if (!presentes.contains(QString::fromLatin1(d.nombre))) faltantes.push_back(&d);
+    if (faltantes.empty()) return completa ? Alcance::Cambiadas : Alcance::Todas;
+    // The triggers of the detail rows name their declaration, which an older file gets in a later
+    // round of its upgrade: until then nothing is noted.
+    if (base.existe(QStringLiteral("SELECT 1 FROM pragma_table_info('Guias') "
+                                   "WHERE name = 'IdCabecera' COLLATE NOCASE")))
+        for (const Disparador* d : faltantes) base.ejecutar(sqlDisparador(*d));
+    return Alcance::Todas;
 }
 
 void vaciar(BaseDatos& base)
 {
-    if (semillas::existeTabla(base, QStringLiteral("Revisar_Otras_Reten")))
-        base.ejecutar(QStringLiteral("DELETE FROM Revisar_Otras_Reten"));
+    base.ejecutar(QStringLiteral("DELETE FROM Revisar_Otras_Reten"));
 }
 
 } // namespace revision_otras_retenciones
