@@ -16,5 +16,5 @@ void registrarReportesEntrada(CatalogoReportes& c)
     };
     for (const auto& [archivo, variante] : comprobantes)
         c.agregar(QString::fromLatin1(archivo),
-                  [variante] { return crearReporteComprobante(variante); });
+                  [v = variante] { return crearReporteComprobante(v); });
 }
