@@ -3,6 +3,7 @@
 #include "database/base_datos.h"
 #include "database/error_motor.h"
 #include "database/transaccion.h"
+#include "import/archivo_importado.h"
 #include "import/importacion_declaracion.h"
 #include "import/importacion_sujetos.h"
 #include "import/lector_lineas.h"
@@ -40,10 +41,9 @@ private:
 
 // The lines of the file through one of the runs; answers the counts. Throws on any failure.
 ConteoImportacion leerYGuardar(BaseDatos& base, const PlanImportacion& plan,
-                               ReporteImportacion& reporte, QFile& entrada, Avance& avance)
+                               ReporteImportacion& reporte, LectorLineas& lector, Avance& avance)
 {
     ConteoImportacion conteo;
-    LectorLineas lector(entrada);
     if (plan.modo == ModoImportacion::Sujetos) {
         ImportacionSujetos sujetos(base, reporte);
         while (const auto linea = lector.siguiente()) {
@@ -71,8 +71,7 @@ ConteoImportacion leerYGuardar(BaseDatos& base, const PlanImportacion& plan,
 } // namespace
 
 ResultadoImportacion importarArchivo(BaseDatos& base, Dialogs& dialogs, const QString& carpetaDatos,
-                                     const PlanImportacion& plan,
-                                     const std::function<void(int)>& progreso)
+                                     const PlanImportacion& plan, const OpcionesImportacion& opciones)
 {
     ResultadoImportacion resultado;
     resultado.rutaReporte = rutaReporte(carpetaDatos, plan.archivo);
@@ -81,29 +80,46 @@ ResultadoImportacion importarArchivo(BaseDatos& base, Dialogs& dialogs, const QS
         QFile entrada(plan.archivo);
         if (auto rechazo = abrirArchivoImportado(entrada))
             throw ErrorMotor(rechazo->numero, rechazo->descripcion);
-        reporte = std::make_unique<ReporteImportacion>(resultado.rutaReporte);
-        Avance avance(progreso, entrada.size());
+        const HuellaArchivo alEmpezar = huellaArchivo(entrada);
+        reporte = opciones.crearReporte ? opciones.crearReporte(resultado.rutaReporte)
+                                        : std::make_unique<ReporteImportacion>(resultado.rutaReporte);
+        Avance avance(opciones.progreso, alEmpezar.tamanio);
 
         Transaccion transaccion(base);
-        resultado.conteo = leerYGuardar(base, plan, *reporte, entrada, avance);
+        LectorLineas lector(entrada);
+        resultado.conteo = leerYGuardar(base, plan, *reporte, lector, avance);
+        // What was read must be the whole file as it was when the run started.
+        if (lector.bytesLeidos() != alEmpezar.tamanio || huellaArchivo(entrada) != alEmpezar)
+            throw ErrorMotor(errores::AccesoArchivo,
+                             QStringLiteral("El archivo '%1' cambió mientras se leía (otro programa "
+                                            "lo estaba escribiendo). Vuelva a importarlo cuando "
+                                            "esté completo.")
+                                 .arg(QDir::toNativeSeparators(plan.archivo)));
+
+        const ConteoImportacion& c = resultado.conteo;
+        resultado.textoResumen = textoResumen(c.importados, c.conError);
+        reporte->escribirTexto(resultado.textoResumen);
+        if (c.descartadas() != 0) {
+            resultado.textoResumen += lineaDescartadas(c.descartadas());
+            reporte->escribirTexto(lineaDescartadas(c.descartadas()));
+        }
+        // A log short of its last findings or its summary keeps the run from being stored.
+        reporte->asegurar();
         transaccion.confirmar();
     } catch (const ErrorMotor& error) {
-        if (reporte) reporte->cerrar();
         mostrarRechazo(dialogs, {error.numero(), error.descripcion()}, kNadaGuardado);
+        resultado.textoResumen.clear();
         return resultado;
     }
     resultado.completa = true;
+    if (opciones.resumen) opciones.resumen(resultado.textoResumen);
 
-    const ConteoImportacion& c = resultado.conteo;
-    resultado.textoResumen = lineasResumen(c.importados, c.conError);
-    if (c.descartadas() != 0) resultado.textoResumen << lineaDescartadas(c.descartadas()) << QString();
     try {
-        for (const QString& linea : resultado.textoResumen) reporte->escribir(linea);
-        reporte->cerrar();
+        reporte->colocar();
     } catch (const ErrorMotor& error) {
-        // What was imported is stored; only the log is short of its summary.
-        dialogs.mostrar({error.descripcion(), QStringLiteral("Error %1").arg(error.numero()),
-                         Icono::Critico});
+        // What was imported is stored; only its log could not take its name.
+        dialogs.mostrar({error.descripcion() + QStringLiteral("\n\nLo importado quedó guardado."),
+                         QStringLiteral("Error %1").arg(error.numero()), Icono::Critico});
         return resultado;
     }
     dialogs.mostrar({QStringLiteral("Se generó el siguiente archivo en su disco duro como reporte "

@@ -5,29 +5,40 @@
 // names the log.
 //
 // The whole run is one transaction: when it stops on an unexpected failure (the database, the
-// disk, the file) nothing of it stays (subjects, declaration, receipts, detail rows, the branch's
-// counter), the log keeps what was written until then without a summary, and the message says
-// that nothing was stored.
+// disk, the file, the log that cannot be written whole, the file changing while it is read) nothing
+// of it stays (subjects, declaration, receipts, detail rows, the branch's counter), the last run's
+// log stays as it was, and the message says that nothing was stored.
 
 #include "import/conteo_importacion.h"
 
 #include <QString>
-#include <QStringList>
 #include <functional>
+#include <memory>
 
 class BaseDatos;
 class Dialogs;
+class ReporteImportacion;
 struct PlanImportacion;
 
 struct ResultadoImportacion {
-    bool completa = false;     // the run ended and what it imported is stored
+    bool completa = false;  // the run ended and what it imported is stored
     ConteoImportacion conteo;
-    QString rutaReporte;       // the log
-    QStringList textoResumen;  // the lines the window appends: the summary and the discarded count
+    QString rutaReporte;    // the log
+    QString textoResumen;   // what the window appends: the summary and the discarded count
 };
 
-// `carpetaDatos` is the data folder, where the log goes. `progreso` hears the percentage of the
-// file read, now and then. The final message, or the failure, is shown through `dialogs`.
+struct OpcionesImportacion {
+    // Hears the percentage of the file read, now and then.
+    std::function<void(int)> progreso;
+    // Hears the summary once the run is stored, before the final message names the log.
+    std::function<void(const QString&)> resumen;
+    // Makes the log of the run at its path; a file in the data folder unless a test gives one
+    // that fails.
+    std::function<std::unique_ptr<ReporteImportacion>(const QString& ruta)> crearReporte;
+};
+
+// `carpetaDatos` is the data folder, where the log goes. The final message, or the failure, is
+// shown through `dialogs`.
 ResultadoImportacion importarArchivo(BaseDatos& base, Dialogs& dialogs, const QString& carpetaDatos,
                                      const PlanImportacion& plan,
-                                     const std::function<void(int)>& progreso = {});
+                                     const OpcionesImportacion& opciones = {});

@@ -160,15 +160,18 @@ void frmImportar::cmdImportar_Click()
     {
         const CursorEspera espera;
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        resultado = importarArchivo(contexto_.base, contexto_.dialogs, contexto_.carpeta, *plan_,
-                                    [this](int valor) { progreso(valor); });
+        // The summary is in the window before the final message names the log.
+        OpcionesImportacion opciones;
+        opciones.progreso = [this](int valor) { progreso(valor); };
+        opciones.resumen = [this](const QString& texto) { agregarInfo(texto); };
+        resultado =
+            importarArchivo(contexto_.base, contexto_.dialogs, contexto_.carpeta, *plan_, opciones);
     }
     importando_ = false;
     prgImportacion->setVisible(false);
     // A new run needs a new check: the file or the declaration may have changed.
     plan_.reset();
     if (!resultado.completa) return;
-    agregarInfo(resultado.textoResumen.join(QLatin1Char('\n')));
     // The active branch and declaration are read again: the run moved the branch's counter and
     // marked the declaration as imported.
     contexto_.entorno.releerSucursal();

@@ -182,6 +182,8 @@ void ImportacionDeclaracion::detalle(const RegistroDetalle& d, qint64 numero,
                             f.valorUnitario.aColumna(), f.total.aColumna(), f.nroAnticipo,
                             f.nroPorte, id_});
     ++conteo.detalles;
+    if (!d.limpiados.isEmpty())
+        reporte_.linea(numero, QStringLiteral(": ") + hallazgo::caracteresQuitados(d.limpiados));
 }
 
 void ImportacionDeclaracion::controlarOblea(const RegistroDetalle& d, RevisionDetalle& v)

@@ -15,7 +15,7 @@ ImportacionSujetos::ImportacionSujetos(BaseDatos& base, ReporteImportacion& repo
 void ImportacionSujetos::linea(const LineaImportada& linea, qint64 numero, ConteoImportacion& conteo)
 {
     const auto sujeto = leerSujeto(linea);
-    if (!sujeto) {
+    if (!sujeto || sujeto->controlEnCodigos()) {
         reporte_.linea(numero, hallazgo::Formato);
         return;
     }
@@ -31,4 +31,6 @@ void ImportacionSujetos::linea(const LineaImportada& linea, qint64 numero, Conte
         return;
     }
     ++conteo.importados;
+    if (!sujeto->limpiados.isEmpty())
+        reporte_.linea(numero, hallazgo::Atencion + hallazgo::caracteresQuitados(sujeto->limpiados));
 }

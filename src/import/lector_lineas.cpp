@@ -16,7 +16,6 @@ class ArmadoLinea {
 public:
     void agregar(QChar c)
     {
-        if (c == QLatin1Char('\n')) linea_.conSaltoLf = true;
         if (total_ == 0 && c == QLatin1Char(' ')) return;
         ++total_;
         if (linea_.texto.size() < LineaImportada::kRetenidos) linea_.texto += c;
@@ -48,12 +47,12 @@ LineaImportada LineaImportada::de(const QByteArray& bytes)
     return armado.terminar();
 }
 
-LectorLineas::LectorLineas(QIODevice& origen) : origen_(origen) {}
+LectorLineas::LectorLineas(QIODevice& origen, qint64 tope) : origen_(origen), tope_(tope) {}
 
 bool LectorLineas::llenar()
 {
     if (fin_) return false;
-    bloque_ = origen_.read(kBloque);
+    bloque_ = origen_.read(tope_ > 0 ? std::min(kBloque, tope_ + 2) : kBloque);
     pos_ = 0;
     if (bloque_.isEmpty()) {
         const auto* archivo = qobject_cast<QFileDevice*>(&origen_);
@@ -70,18 +69,36 @@ std::optional<LineaImportada> LectorLineas::siguiente()
 {
     ArmadoLinea armado;
     bool algo = false;  // anything of this line read, or its end
+    qint64 enLinea = 0;
     for (;;) {
         if (pos_ >= bloque_.size() && !llenar()) break;
-        const char b = bloque_[pos_++];
-        ++leidos_;
+        const char b = bloque_[pos_];
         if (saltarLf_) {
             saltarLf_ = false;
-            if (b == '\n') continue;
+            if (b == '\n') {
+                ++pos_;
+                ++leidos_;
+                continue;
+            }
         }
-        if (b == '\r') {
-            saltarLf_ = true;
+        if (b == '\r' || b == '\n') {
+            ++pos_;
+            ++leidos_;
+            saltarLf_ = b == '\r';
             return armado.terminar();
         }
+        if (tope_ > 0 && enLinea == tope_) {
+            // Nothing more is read.
+            fin_ = true;
+            bloque_.clear();
+            pos_ = 0;
+            LineaImportada cortada = armado.terminar();
+            cortada.cortada = true;
+            return cortada;
+        }
+        ++pos_;
+        ++leidos_;
+        ++enLinea;
         algo = true;
         armado.agregar(caracterWindows1252(static_cast<unsigned char>(b)));
     }

@@ -1,11 +1,11 @@
 #pragma once
-// Reading an import file line by line. The agents' systems write Windows-1252 text whose lines end
-// in CR LF; a line ends at a CR (a LF right after it belongs to the same end) and nowhere else, so
-// a file whose lines end in a LF alone reads as one single line. Each line is taken without its
-// leading and trailing blanks (spaces only), and positions count from 1 on what is left.
+// Reading an import file line by line. The agents' systems write Windows-1252 text; a line ends at
+// CR LF, at a CR alone or at a LF alone, so a file written on any system reads the same. Each line
+// is taken without its leading and trailing blanks (spaces only), and positions count from 1 on
+// what is left.
 //
 // No record reads past its first 104 characters, so only the beginning of a line is kept: a line
-// of any length (a whole file with no CR in it) costs the same small memory.
+// of any length costs the same small memory.
 
 #include <QByteArray>
 #include <QString>
@@ -16,10 +16,10 @@ class QIODevice;
 struct LineaImportada {
     static constexpr qsizetype kRetenidos = 512;
 
-    QString texto;            // the trimmed line, or its first kRetenidos characters when longer
-    qint64 largo = 0;         // characters of the trimmed line
-    QChar ultimo;             // its last character (a null character for an empty line)
-    bool conSaltoLf = false;  // a line feed inside it: the file's lines end in LF alone
+    QString texto;         // the trimmed line, or its first kRetenidos characters when longer
+    qint64 largo = 0;      // characters of the trimmed line
+    QChar ultimo;          // its last character (a null character for an empty line)
+    bool cortada = false;  // the reader stopped before its end (a reader with a limit)
 
     QChar primero() const { return texto.isEmpty() ? QChar() : texto.front(); }
     // `cuantos` characters from `posicion` (counted from 1); fewer, or none, past the end.
@@ -27,10 +27,10 @@ struct LineaImportada {
     {
         return texto.mid(posicion - 1, cuantos);
     }
-    // First letter `letra`, last character "*", no line feed inside.
+    // First letter `letra`, last character "*".
     bool empiezaYTermina(QChar letra) const
     {
-        return !conSaltoLf && primero() == letra && ultimo == QLatin1Char('*');
+        return primero() == letra && ultimo == QLatin1Char('*');
     }
 
     // A line of text as the reader would give it (for tests and the fuzz targets).
@@ -39,7 +39,9 @@ struct LineaImportada {
 
 class LectorLineas {
 public:
-    explicit LectorLineas(QIODevice& origen);
+    // With `tope` above 0, no line is read beyond its first `tope` bytes: a longer one comes back
+    // cut (`cortada`) and the reader stops there.
+    explicit LectorLineas(QIODevice& origen, qint64 tope = 0);
 
     // The next line; nothing at the end of the input. Throws ErrorMotor when the device fails.
     std::optional<LineaImportada> siguiente();
@@ -50,6 +52,7 @@ private:
     bool llenar();
 
     QIODevice& origen_;
+    qint64 tope_;
     QByteArray bloque_;
     qsizetype pos_ = 0;
     qint64 leidos_ = 0;

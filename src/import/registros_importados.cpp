@@ -61,6 +61,13 @@ std::optional<qint64> entero(QStringView texto)
     return digitos(texto);
 }
 
+bool conControles(QStringView texto)
+{
+    for (const QChar c : texto)
+        if (esControl(c.unicode())) return true;
+    return false;
+}
+
 bool soloDigitos(QStringView texto)
 {
     if (texto.isEmpty()) return false;
@@ -86,27 +93,60 @@ std::optional<Importe> importe(QStringView doce)
 
 namespace {
 
-using campo_importado::valorNumerico;
+using campo_importado::conControles;
 
-// A text field as stored: control characters out, blanks around it trimmed.
-QString textoLimpio(const QString& campo)
+// The text without blanks around it.
+QString sinBlancosAlrededor(const QString& texto)
 {
-    QString limpio = sinControles(campo);
     qsizetype inicio = 0;
-    qsizetype fin = limpio.size();
-    while (inicio < fin && limpio[inicio] == QLatin1Char(' ')) ++inicio;
-    while (fin > inicio && limpio[fin - 1] == QLatin1Char(' ')) --fin;
-    return limpio.sliced(inicio, fin - inicio);
+    qsizetype fin = texto.size();
+    while (inicio < fin && texto[inicio] == QLatin1Char(' ')) ++inicio;
+    while (fin > inicio && texto[fin - 1] == QLatin1Char(' ')) --fin;
+    return texto.sliced(inicio, fin - inicio);
+}
+
+// A text field as stored: control characters out. A field that lost any is named in `limpiados`.
+QString textoLimpio(const QString& campo, const char* nombre, QStringList& limpiados)
+{
+    if (!conControles(campo)) return campo;
+    limpiados << QString::fromUtf8(nombre);
+    return sinControles(campo);
 }
 
 } // namespace
 
+bool RegistroSujeto::controlEnCodigos() const
+{
+    return conControles(jurisdiccion) || conControles(inscripcion) || conControles(cuit)
+        || conControles(QStringView(&marcaTipo, 1));
+}
+
+bool CabeceraImportada::controlEnCodigos() const
+{
+    return conControles(agente) || conControles(regimen) || conControles(anio) || conControles(mes)
+        || conControles(rectifica) || conControles(sucursal);
+}
+
+bool RegistroRetencion::controlEnCodigos() const
+{
+    return conControles(jurisdiccion) || conControles(inscripcion) || conControles(dia)
+        || conControles(nroX) || conControles(concepto);
+}
+
+bool RegistroDetalle::controlEnCodigos() const
+{
+    return conControles(anticipo) || conControles(agente) || conControles(guia)
+        || conControles(tipo) || conControles(cantidad);
+}
+
 std::optional<RegistroSujeto> leerSujeto(const LineaImportada& l)
 {
     if (!l.empiezaYTermina(QLatin1Char('S')) || l.largo != 104) return std::nullopt;
-    return RegistroSujeto{l.campo(2, 3),  l.campo(5, 7),
-                          l.campo(12, 11), textoLimpio(l.campo(23, 40)),
-                          textoLimpio(l.campo(63, 40)), l.texto.at(102)};
+    RegistroSujeto s{l.campo(2, 3), l.campo(5, 7), l.campo(12, 11), {}, {}, l.texto.at(102), {}};
+    s.razonSocial =
+        sinBlancosAlrededor(textoLimpio(l.campo(23, 40), "de la Razón Social", s.limpiados));
+    s.domicilio = sinBlancosAlrededor(textoLimpio(l.campo(63, 40), "del Domicilio", s.limpiados));
+    return s;
 }
 
 QString CabeceraImportada::mesNormalizado() const
@@ -138,7 +178,7 @@ std::optional<RegistroRetencion> leerRetencion(const LineaImportada& l)
     if (campo_importado::soloDigitos(entera) && campo_importado::soloDigitos(centesimos))
         r.alicuota = Importe::desdeCentavos(entera.toLongLong() * 100 + centesimos.toLongLong());
     r.retenido = campo_importado::importe(l.campo(31, 12));
-    r.nroX = textoLimpio(l.campo(43, 13));
+    r.nroX = sinBlancosAlrededor(l.campo(43, 13));
     r.concepto = l.campo(56, 2);
     return r;
 }
@@ -146,7 +186,9 @@ std::optional<RegistroRetencion> leerRetencion(const LineaImportada& l)
 std::optional<RegistroDetalle> leerDetalle(const LineaImportada& l)
 {
     if (!l.empiezaYTermina(QLatin1Char('D')) || l.largo != 54) return std::nullopt;
-    return RegistroDetalle{l.campo(2, 8),  l.campo(10, 6), l.campo(16, 8),
-                           l.campo(24, 2), l.campo(26, 3), campo_importado::importe(l.campo(29, 12)),
-                           l.campo(41, 13)};
+    RegistroDetalle d{l.campo(2, 8),  l.campo(10, 6), l.campo(16, 8),
+                      l.campo(24, 2), l.campo(26, 3), campo_importado::importe(l.campo(29, 12)),
+                      {},             {}};
+    d.porte = textoLimpio(l.campo(41, 13), "del Nº de Remito o Carta de Porte", d.limpiados);
+    return d;
 }

@@ -15,6 +15,7 @@
 #include "import/lector_lineas.h"
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 namespace campo_importado {
@@ -30,6 +31,11 @@ std::optional<qint64> entero(QStringView texto);
 // Whether every character is a digit (and there is at least one).
 bool soloDigitos(QStringView texto);
 
+// Whether the text holds a control character: a byte below 32, DEL, or one of the bytes that
+// Windows-1252 leaves undefined (they read as controls). A code or number field that holds one
+// fails its line; a text field loses them (see the records below).
+bool conControles(QStringView texto);
+
 // The amount form, 12 characters laid out as "000000000.00": characters 1-9 the whole part (a
 // leading "-" for a negative amount), character 10 the separator (any, not read), 11-12 the
 // hundredths, which take the sign of the whole part. Blanks are ignored, as in the numeric value.
@@ -38,6 +44,11 @@ std::optional<Importe> importe(QStringView doce);
 
 } // namespace campo_importado
 
+// Text fields lose the characters the agency's files cannot carry (controls and undefined bytes;
+// a tab or a line end becomes one blank), so that nothing stored differs from what a declaration
+// file will say. Such a field is named in `limpiados`, in the words of the log ("de la Razón
+// Social"), for the note the run writes.
+
 struct RegistroSujeto {
     QString jurisdiccion;  // 2-4
     QString inscripcion;   // 5-11: six digits and the check digit
@@ -45,6 +56,10 @@ struct RegistroSujeto {
     QString razonSocial;   // 23-62, trimmed, control characters taken out
     QString domicilio;     // 63-102, likewise
     QChar marcaTipo;       // 103: "3" for a certificate of non-withholding
+    QStringList limpiados;
+
+    // Whether a code or number field (all but the name and the address) holds a control character.
+    bool controlEnCodigos() const;
 };
 std::optional<RegistroSujeto> leerSujeto(const LineaImportada& linea);
 
@@ -61,6 +76,8 @@ struct CabeceraImportada {
     int numeroMes() const { return int(campo_importado::valorNumerico(mes)); }
     // The regime as a number ("09" is 9).
     int numeroRegimen() const { return int(campo_importado::valorNumerico(regimen)); }
+    // Whether a field holds a control character.
+    bool controlEnCodigos() const;
 };
 // Only the first character "C" and the last "*" make the form; the fields are whatever stands at
 // their positions.
@@ -74,10 +91,13 @@ struct RegistroRetencion {
     std::optional<Importe> bruto;        // 14-25
     std::optional<Importe> alicuota;     // 26-27 whole, 29-30 hundredths, no sign
     std::optional<Importe> retenido;     // 31-42
-    QString nroX;                        // 43-55, trimmed, control characters taken out
+    QString nroX;                        // 43-55, blanks trimmed
     QString concepto;                    // 56-57
 
     QString nroContrib() const { return jurisdiccion + inscripcion; }
+    // Whether a code or number field holds a control character (every field is one: the amounts
+    // and the rate, read as numbers, hold none when they are read at all).
+    bool controlEnCodigos() const;
 };
 // "R" or "A", more than 57 characters, "*" last.
 std::optional<RegistroRetencion> leerRetencion(const LineaImportada& linea);
@@ -89,7 +109,11 @@ struct RegistroDetalle {
     QString tipo;                   // 24-25
     QString cantidad;               // 26-28
     std::optional<Importe> unitario;  // 29-40, amount form
-    QString porte;                  // 41-53, as read
+    QString porte;                  // 41-53, as read, control characters taken out
+    QStringList limpiados;
+
+    // Whether a code or number field (all but the waybill) holds a control character.
+    bool controlEnCodigos() const;
 };
 // "D", exactly 54 characters, "*" last.
 std::optional<RegistroDetalle> leerDetalle(const LineaImportada& linea);

@@ -41,8 +41,9 @@ RevisionDetalle revisarDetalle(const RegistroDetalle& d, const ReglasRegimen& re
     RevisionDetalle v;
     const ModoDetalle modo = reglas.detalle;
     const auto n = numeros(d, modo);
-    if (!n) {
-        // A number field that holds no number fails the record, never the whole run.
+    if (!n || d.controlEnCodigos()) {
+        // A number field that holds no number (or a code with a control character) fails the
+        // record, never the whole run.
         v.hallazgos << hallazgo::Formato;
         v.conError = true;
         return v;

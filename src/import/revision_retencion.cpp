@@ -46,7 +46,7 @@ RevisionRetencion revisarRetencion(const RegistroRetencion& r, const ReglasRegim
                                    const ConsultasRetencion& consultas)
 {
     RevisionRetencion v;
-    if (!r.bruto || !r.retenido || (!alicuotaFija(reglas) && !r.alicuota)) {
+    if (!r.bruto || !r.retenido || (!alicuotaFija(reglas) && !r.alicuota) || r.controlEnCodigos()) {
         v.enFormato = false;
         v.hallazgos << hallazgo::Formato;
         return v;

@@ -2,7 +2,8 @@
 // The checks of one withholding record of a declaration file. A recognised record is always
 // stored: each failed check is logged and marks the row "E" (imported with an error), and a few
 // fields get a fixed value in place of what was read. A record whose amounts or rate are not
-// numbers is not stored at all: it is logged as out of form.
+// numbers, or whose fields hold a control character, is not stored at all: it is logged as out of
+// form.
 
 #include "common/regimenes.h"
 #include "database/importe.h"

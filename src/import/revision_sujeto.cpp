@@ -6,7 +6,6 @@
 namespace {
 
 const QString kDescartada = QStringLiteral(" DESCARTADA: ");
-const QString kAtencion = QStringLiteral("   ATENCION: ");
 
 bool prefijoAceptado(qint64 prefijo)
 {
@@ -16,6 +15,12 @@ bool prefijoAceptado(qint64 prefijo)
 }
 
 } // namespace
+
+QString hallazgo::caracteresQuitados(const QStringList& campos)
+{
+    return QStringLiteral("Se quitaron caracteres no válidos ") + campos.join(QStringLiteral(" y "))
+        + QLatin1Char('.');
+}
 
 RevisionSujeto revisarSujeto(const RegistroSujeto& s)
 {
@@ -41,12 +46,12 @@ RevisionSujeto revisarSujeto(const RegistroSujeto& s)
         break;
     case RevisionJurisdiccion::DigitoInscripcion:
         if (inscripcionEnDigitos)
-            r.hallazgos << kAtencion
+            r.hallazgos << hallazgo::Atencion
                     + QStringLiteral("El dígito verificador del Nº de Inscripción no es correcto.");
         break;
     case RevisionJurisdiccion::DigitoConvenio:
         if (inscripcionEnDigitos)
-            r.hallazgos << kAtencion
+            r.hallazgos << hallazgo::Atencion
                     + QStringLiteral(
                         "El dígito verificador del Nº de Convenio Multilateral no es correcto.");
         break;

@@ -22,4 +22,10 @@ inline const QString Formato =
     QStringLiteral(" DESCARTADA: El registro no tiene el formato requerido.");
 inline const QString Duplicado =
     QStringLiteral("   IGNORADA: El Nº de inscripción indicado ya está en uso.");
+// A subject stored all the same.
+inline const QString Atencion = QStringLiteral("   ATENCION: ");
+
+// The note on a stored line whose text fields lost characters, each field named with its
+// preposition: "Se quitaron caracteres no válidos de la Razón Social y del Domicilio."
+QString caracteresQuitados(const QStringList& campos);
 } // namespace hallazgo

@@ -4,15 +4,19 @@
 #include "database/base_datos.h"
 #include "database/entorno.h"
 #include "database/error_motor.h"
+#include "import/archivo_importado.h"
 #include "import/lector_lineas.h"
 #include "platform/dialogs.h"
 
-#include <QDir>
 #include <QFile>
 
 namespace {
 
 using Resultado = std::variant<PlanImportacion, RechazoImportacion>;
+
+// No first line of either kind comes near this length (a subject is 104 characters, a header a few
+// more than 21); the check reads no further, whatever the file holds.
+constexpr qint64 kLargoPrimeraLinea = 64 * 1024;
 
 RechazoImportacion formato(const QString& archivo)
 {
@@ -24,7 +28,7 @@ Resultado verificarDeclaracion(BaseDatos& base, Dialogs& dialogs, const QStringL
                                PlanImportacion plan, const LineaImportada& primera)
 {
     const auto cabecera = leerCabecera(primera);
-    if (!cabecera) return formato(plan.archivo);
+    if (!cabecera || cabecera->controlEnCodigos()) return formato(plan.archivo);
     const CabeceraImportada& c = *cabecera;
     plan.cabecera = c;
     if (!reglasRegimen(c.regimen).importable)
@@ -125,19 +129,6 @@ void mostrarRechazo(Dialogs& dialogs, const RechazoImportacion& rechazo, const Q
     dialogs.mostrar({texto, rechazo.titulo(), Icono::Critico});
 }
 
-std::optional<RechazoImportacion> abrirArchivoImportado(QFile& archivo)
-{
-    const QString nombre = QDir::toNativeSeparators(archivo.fileName());
-    if (!archivo.exists())
-        return RechazoImportacion{errores::ArchivoNoEncontrado,
-                                  QStringLiteral("No se encontró el archivo '%1'.").arg(nombre)};
-    if (!archivo.open(QIODevice::ReadOnly))
-        return RechazoImportacion{errores::AccesoArchivo,
-                                  QStringLiteral("No se puede leer el archivo '%1' (%2).")
-                                      .arg(nombre, archivo.errorString())};
-    return std::nullopt;
-}
-
 std::variant<PlanImportacion, RechazoImportacion> verificarArchivo(BaseDatos& base, Dialogs& dialogs,
                                                                    const QStringList& nombresMeses,
                                                                    ModoImportacion modo,
@@ -149,11 +140,12 @@ std::variant<PlanImportacion, RechazoImportacion> verificarArchivo(BaseDatos& ba
     try {
         QFile entrada(archivo);
         if (auto rechazo = abrirArchivoImportado(entrada)) return *rechazo;
-        LectorLineas lector(entrada);
+        LectorLineas lector(entrada, kLargoPrimeraLinea);
         const auto primera = lector.siguiente();
         if (!primera)
             return RechazoImportacion{rechazo_importacion::ArchivoVacio,
                                       QStringLiteral("El archivo %1 está vacío.").arg(archivo)};
+        if (primera->cortada) return formato(archivo);
         if (modo == ModoImportacion::Sujetos) {
             if (!leerSujeto(*primera)) return formato(archivo);
             plan.texto = QStringLiteral("\n   Listo para importar sujetos:\n\n");

@@ -14,7 +14,6 @@
 
 class BaseDatos;
 class Dialogs;
-class QFile;
 
 // The window's two modes, told by its caption: only "Importar Sujetos" imports subjects.
 enum class ModoImportacion { Sujetos, Declaracion };
@@ -61,6 +60,3 @@ std::variant<PlanImportacion, RechazoImportacion> verificarArchivo(BaseDatos& ba
                                                                    const QStringList& nombresMeses,
                                                                    ModoImportacion modo,
                                                                    const QString& archivo);
-
-// Opens the file to import for reading; a refusal when it cannot be read.
-std::optional<RechazoImportacion> abrirArchivoImportado(QFile& archivo);

@@ -1,15 +1,45 @@
 // A whole run as the user meets it: the log byte for byte, the final message, a run that fails
-// halfway and leaves nothing, and an imported declaration that is then emitted or undone like any
-// other.
+// halfway (the database, the log, the file changing under it) and leaves nothing, and an imported
+// declaration that is then emitted or undone like any other.
 
 #include "import/base_importacion.h"
 
 #include "declarations/deshacer_importacion.h"
 #include "declarations/emision_declaracion.h"
+#include "import/reporte_importacion.h"
 
 namespace {
 
 using namespace prueba_importacion;
+
+// A log on a disk that fails: at its close (its last lines never reach the disk), or when it is to
+// take its name.
+class ReporteQueFalla final : public ReporteImportacion {
+public:
+    enum Paso { Terminar, Colocar };
+    ReporteQueFalla(const QString& ruta, Paso paso) : ReporteImportacion(ruta), paso_(paso) {}
+    static std::function<std::unique_ptr<ReporteImportacion>(const QString&)> al(Paso paso)
+    {
+        return [paso](const QString& ruta) { return std::make_unique<ReporteQueFalla>(ruta, paso); };
+    }
+
+protected:
+    bool terminarArchivo(QString& error) override
+    {
+        if (paso_ != Terminar) return ReporteImportacion::terminarArchivo(error);
+        error = QStringLiteral("No queda espacio en el dispositivo");
+        return false;
+    }
+    bool colocarArchivo(QString& error) override
+    {
+        if (paso_ != Colocar) return ReporteImportacion::colocarArchivo(error);
+        error = QStringLiteral("No queda espacio en el dispositivo");
+        return false;
+    }
+
+private:
+    Paso paso_;
+};
 
 class CorridaTest : public BaseImportacion {
 protected:
@@ -40,6 +70,19 @@ protected:
     }
     std::string reporteBytes(const char* nombre) { return leido(carpeta.ruta(QString::fromLatin1(nombre))); }
 
+    // Writes a log as a run of the past left it.
+    void escribirReporte(const char* nombre, const QByteArray& bytes)
+    {
+        QFile f(carpeta.ruta(QString::fromLatin1(nombre)));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    // The files of the data folder: the database and the logs, nothing left half-made.
+    QStringList archivosDeDatos() const
+    {
+        return QDir(carpeta.dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    }
+
     // A database failure in the middle of a run: storing this withholding or subject fails.
     void fallarAlGuardar(const char* tabla, const char* campo, const char* valor)
     {
@@ -49,30 +92,37 @@ protected:
     }
 };
 
+// The same file with its lines ended in CR LF, or in LF alone as on Linux, gives the same log.
 TEST_F(CorridaTest, ElReporteDeUnArchivoDeSujetos)
 {
-    const auto r = importar(ModoImportacion::Sujetos, copiar("SUJETOS.TXT"));
-    ASSERT_TRUE(r.completa);
-    EXPECT_EQ(reporteBytes("SUJETOS.TXT.log"), esperado("SUJETOS.TXT.log"));
-    EXPECT_EQ(r.rutaReporte, carpeta.ruta(QStringLiteral("SUJETOS.TXT.log")));
-    ASSERT_EQ(dialogos.mensajes.size(), 1u);
-    const Mensaje& fin = dialogos.mensajes.back();
-    EXPECT_EQ(fin.titulo, QStringLiteral("Fin del Proceso"));
-    EXPECT_EQ(fin.icono, Icono::Informacion);
-    EXPECT_EQ(fin.texto, QString::fromUtf8("Se generó el siguiente archivo en su disco duro como "
-                                           "reporte de la importación:\n\n")
-                             + carpeta.ruta(QStringLiteral("SUJETOS.TXT.log")));
-    QStringList sujetos;
-    for (const QSqlRecord& f : base.filas(QStringLiteral(
-             "SELECT Nro_Contrib, CUIT, Razon_Social, Domicilio, Cod_Tipo FROM Contribuyentes "
-             "ORDER BY Nro_Contrib")))
-        sujetos << QStringList{f.value(0).toString(), f.value(1).toString(), f.value(2).toString(),
-                               f.value(3).toString(), f.value(4).toString()}
-                       .join(QLatin1Char('|'));
-    EXPECT_EQ(sujetos, QStringList({"0001234565|20123456786|PEREZ JUAN|SAN MARTIN 123|0",
-                                    QString::fromUtf8("0006543217|27123456780|GÓMEZ ÑANDÚ|BELGRANO 9|0"),
-                                    "9011234563|27123456780|O'HIGGINS ANA|MITRE 5|2",
-                                    "9241234564|30123456781|LA COOPERATIVA|RUTA 22 KM 5|2"}));
+    for (const char* nombre : {"SUJETOS.TXT", "SUJETOS_LF.TXT"}) {
+        SCOPED_TRACE(nombre);
+        sql("DELETE FROM Contribuyentes WHERE Nro_Contrib NOT IN ('0001234565', '9011234563')");
+        dialogos.mensajes.clear();
+        const QString log = QString::fromLatin1(nombre) + QStringLiteral(".log");
+        const auto r = importar(ModoImportacion::Sujetos, copiar(nombre));
+        ASSERT_TRUE(r.completa);
+        EXPECT_EQ(reporteBytes(qPrintable(log)), esperado("SUJETOS.TXT.log"));
+        EXPECT_EQ(r.rutaReporte, carpeta.ruta(log));
+        ASSERT_EQ(dialogos.mensajes.size(), 1u);
+        const Mensaje& fin = dialogos.mensajes.back();
+        EXPECT_EQ(fin.titulo, QStringLiteral("Fin del Proceso"));
+        EXPECT_EQ(fin.icono, Icono::Informacion);
+        EXPECT_EQ(fin.texto, QString::fromUtf8("Se generó el siguiente archivo en su disco duro como "
+                                               "reporte de la importación:\n\n")
+                                 + carpeta.ruta(log));
+        QStringList sujetos;
+        for (const QSqlRecord& f : base.filas(QStringLiteral(
+                 "SELECT Nro_Contrib, CUIT, Razon_Social, Domicilio, Cod_Tipo FROM Contribuyentes "
+                 "ORDER BY Nro_Contrib")))
+            sujetos << QStringList{f.value(0).toString(), f.value(1).toString(), f.value(2).toString(),
+                                   f.value(3).toString(), f.value(4).toString()}
+                           .join(QLatin1Char('|'));
+        EXPECT_EQ(sujetos, QStringList({"0001234565|20123456786|PEREZ JUAN|SAN MARTIN 123|0",
+                                        QString::fromUtf8("0006543217|27123456780|GÓMEZ ÑANDÚ|BELGRANO 9|0"),
+                                        "9011234563|27123456780|O'HIGGINS ANA|MITRE 5|2",
+                                        "9241234564|30123456781|LA COOPERATIVA|RUTA 22 KM 5|2"}));
+    }
     // A subjects run leaves every declaration as it was.
     EXPECT_EQ(valor("SELECT COUNT(*) FROM Cabeceras").toLongLong(), 0);
 }
@@ -85,7 +135,7 @@ TEST_F(CorridaTest, ElAvanceLlegaAlCienPorCiento)
         std::get<PlanImportacion>(verificar(ModoImportacion::Declaracion, archivo(lineas)));
     std::vector<int> avance;
     ASSERT_TRUE(importarArchivo(base, dialogos, carpeta.dir.path(), plan,
-                                [&](int v) { avance.push_back(v); })
+                                {.progreso = [&](int v) { avance.push_back(v); }})
                     .completa);
     ASSERT_FALSE(avance.empty());
     EXPECT_TRUE(std::is_sorted(avance.begin(), avance.end()));
@@ -107,8 +157,21 @@ TEST_F(CorridaTest, ElReporteDeUnaDeclaracionYUnaSegundaCorridaLoReemplaza)
     EXPECT_EQ(comprobantes(id), QStringList({"00000045 5 E"}));
 }
 
-TEST_F(CorridaTest, UnaFallaAMitadDeCaminoNoDejaNadaSalvoElReporte)
+// A declaration whose lines end some in CR LF and some in LF alone reads as the CR LF one.
+TEST_F(CorridaTest, UnaDeclaracionConFinesDeLineaMezclados)
 {
+    ASSERT_TRUE(importar(ModoImportacion::Declaracion, copiar("DDJJ_R10_MIXTO.TXT")).completa);
+    EXPECT_EQ(reporteBytes("DDJJ_R10_MIXTO.TXT.log"), esperado("DDJJ_R10.TXT.log"));
+    EXPECT_EQ(comprobantes(idImportada(QStringLiteral("10"))), QStringList({"00000043 5 E"}));
+    EXPECT_EQ(valor("SELECT Descartados FROM Cabeceras").toLongLong(), 6);
+}
+
+TEST_F(CorridaTest, UnaFallaAMitadDeCaminoNoDejaNadaYElReporteAnteriorQueda)
+{
+    // The log of the last good run of the same file.
+    const QByteArray anterior = "REPORTE ANTERIOR\r\n";
+    escribirReporte("DDJJ.TXT.log", anterior);
+
     // An open declaration of the month with one receipt; the user chose to replace it.
     sql("INSERT INTO Cabeceras (Nro_Agente, Sucursal, Cod_Regimen, Anio, Mes, Rectifica, Estado, "
         "Origen, Descartados) VALUES ('000123', '0001', '01', '2008', '05', '00', '2', 'M', 3)");
@@ -125,8 +188,8 @@ TEST_F(CorridaTest, UnaFallaAMitadDeCaminoNoDejaNadaSalvoElReporte)
     EXPECT_EQ(comprobantes(id), QStringList({"00000007 5 "}));
     EXPECT_EQ(valor("SELECT Origen || Descartados FROM Cabeceras").toString(), QStringLiteral("M3"));
     EXPECT_EQ(contador(), QStringLiteral("00000041"));
-    EXPECT_EQ(reporte(), QString::fromLatin1("\r\n   Errores detectados durante la importaci\xf3n:\r\n\r\n"
-                                             "     L\xednea 3: El d\xed" "a no es correcto.\r\n"));
+    EXPECT_EQ(reporteBytes("DDJJ.TXT.log"), anterior.toStdString());
+    EXPECT_EQ(archivosDeDatos(), QStringList({"BDR.mdb", "DDJJ.TXT.log"}));
     ASSERT_EQ(dialogos.mensajes.size(), 2u);  // the question, then the failure
     const Mensaje& falla = dialogos.mensajes.back();
     EXPECT_EQ(falla.titulo, QStringLiteral("Error 3317"));
@@ -146,6 +209,107 @@ TEST_F(CorridaTest, UnaFallaAMitadDeCaminoNoDejaNadaSalvoElReporte)
     fallarAlGuardar("Contribuyentes", "Nro_Contrib", "9241234564");
     EXPECT_FALSE(importar(ModoImportacion::Sujetos, copiar("SUJETOS.TXT")).completa);
     EXPECT_EQ(valor("SELECT COUNT(*) FROM Contribuyentes").toLongLong(), 2);
+    // A first run that fails leaves no log at all.
+    EXPECT_EQ(archivosDeDatos(), QStringList({"BDR.mdb", "DDJJ.TXT.log"}));
+}
+
+// The log is written whole, and on the disk, before the run is stored: a disk that fills up at its
+// last lines (or fails when it is closed) ends the run with nothing kept and the last run's log
+// as it was. Once the run is stored, a log that cannot take its name does not undo it.
+TEST_F(CorridaTest, UnReporteQueNoSeTerminaDeEscribirNoDejaNada)
+{
+    const QByteArray anterior = "REPORTE ANTERIOR\r\n";
+    escribirReporte("DDJJ.TXT.log", anterior);
+    const QString ruta = archivo({C{}.linea(), R{}.linea(), "BASURA"});
+    const auto plan = std::get<PlanImportacion>(verificar(ModoImportacion::Declaracion, ruta));
+    const QString log = carpeta.ruta(QStringLiteral("DDJJ.TXT.log"));
+
+    const auto r = importarArchivo(base, dialogos, carpeta.dir.path(), plan,
+                                   {.crearReporte = ReporteQueFalla::al(ReporteQueFalla::Terminar)});
+    EXPECT_FALSE(r.completa);
+    EXPECT_EQ(valor("SELECT COUNT(*) FROM Cabeceras").toLongLong(), 0);
+    EXPECT_EQ(contador(), QStringLiteral("00000041"));
+    EXPECT_EQ(reporteBytes("DDJJ.TXT.log"), anterior.toStdString());
+    EXPECT_EQ(archivosDeDatos(), QStringList({"BDR.mdb", "DDJJ.TXT.log"}));
+    ASSERT_EQ(dialogos.mensajes.size(), 1u);
+    EXPECT_EQ(dialogos.mensajes.back().titulo, QStringLiteral("Error 75"));
+    EXPECT_EQ(dialogos.mensajes.back().texto,
+              QString::fromUtf8("No se pudo escribir el archivo de reporte '%1' (No queda espacio "
+                                "en el dispositivo).\n\nLa importación no guardó nada: la base de "
+                                "datos quedó como estaba.")
+                  .arg(log));
+
+    dialogos.mensajes.clear();
+    const auto guardada =
+        importarArchivo(base, dialogos, carpeta.dir.path(), plan,
+                        {.crearReporte = ReporteQueFalla::al(ReporteQueFalla::Colocar)});
+    EXPECT_TRUE(guardada.completa);
+    EXPECT_EQ(comprobantes(idImportada()), QStringList({"00000042 5 I"}));
+    EXPECT_EQ(reporteBytes("DDJJ.TXT.log"), anterior.toStdString());
+    ASSERT_EQ(dialogos.mensajes.size(), 1u);
+    EXPECT_EQ(dialogos.mensajes.back().titulo, QStringLiteral("Error 75"));
+    EXPECT_TRUE(dialogos.mensajes.back().texto.endsWith(QString::fromUtf8("Lo importado quedó guardado.")));
+}
+
+// A file that another program is still writing: what was read is not the file as it was when the
+// run started, so nothing is kept.
+TEST_F(CorridaTest, UnArchivoQueCambiaMientrasSeLeeNoDejaNada)
+{
+    QList<QByteArray> lineas{C{}.linea()};
+    for (int i = 0; i < 50; ++i) lineas << R{}.linea();
+    const std::pair<const char*, std::function<void(QFile&)>> cambios[] = {
+        {"crece", [](QFile& f) { f.write(R{}.linea() + "\r\n"); }},
+        {"se acorta", [](QFile& f) { f.resize(f.size() / 2); }},
+        {"se reescribe", [](QFile& f) {
+             f.setFileTime(f.fileTime(QFileDevice::FileModificationTime).addSecs(-60),
+                           QFileDevice::FileModificationTime);
+         }},
+    };
+    for (const auto& [nombre, cambio] : cambios) {
+        SCOPED_TRACE(nombre);
+        const QString ruta = archivo(lineas);
+        const auto plan = std::get<PlanImportacion>(verificar(ModoImportacion::Declaracion, ruta));
+        dialogos.mensajes.clear();
+        bool cambiado = false;
+        const auto r = importarArchivo(base, dialogos, carpeta.dir.path(), plan,
+                                       {.progreso = [&](int) {
+                                           if (cambiado) return;
+                                           cambiado = true;
+                                           QFile f(ruta);
+                                           ASSERT_TRUE(f.open(QIODevice::ReadWrite | QIODevice::Append));
+                                           cambio(f);
+                                       }});
+        EXPECT_FALSE(r.completa);
+        EXPECT_EQ(valor("SELECT COUNT(*) FROM Cabeceras").toLongLong(), 0);
+        ASSERT_EQ(dialogos.mensajes.size(), 1u);
+        EXPECT_EQ(dialogos.mensajes.back().texto,
+                  QString::fromUtf8("El archivo '%1' cambió mientras se leía (otro programa lo estaba "
+                                    "escribiendo). Vuelva a importarlo cuando esté completo.\n\nLa "
+                                    "importación no guardó nada: la base de datos quedó como estaba.")
+                      .arg(ruta));
+    }
+}
+
+// Characters the agency's files cannot carry: taken out of a name, with a note in the log; a
+// number that holds one fails its line.
+TEST_F(CorridaTest, LosCaracteresDeControlDeUnArchivoDeSujetos)
+{
+    const QString nul(QChar(0));
+    const QString x81(QChar(0x81));
+    const QString ruta = archivo({S{.inscripcion = "6543217", .cuit = "27123456780",
+                                    .nombre = "GOMEZ" + nul + " ANA" + x81}
+                                      .linea(),
+                                  S{.inscripcion = "1111116", .cuit = "2012345" + nul + "786"}.linea()},
+                                 QStringLiteral("SUJ.TXT"));
+    ASSERT_TRUE(importar(ModoImportacion::Sujetos, ruta).completa);
+    EXPECT_EQ(hallazgos(QStringLiteral("SUJ.TXT")),
+              QStringList({QString::fromUtf8("1   ATENCION: Se quitaron caracteres no válidos de la "
+                                             "Razón Social."),
+                           QStringLiteral("2 DESCARTADA: El registro no tiene el formato requerido.")}));
+    EXPECT_EQ(valor("SELECT Razon_Social FROM Contribuyentes WHERE Nro_Contrib = '0006543217'")
+                  .toString(),
+              QStringLiteral("GOMEZ ANA"));
+    EXPECT_EQ(valor("SELECT COUNT(*) FROM Contribuyentes").toLongLong(), 3);
 }
 
 TEST_F(CorridaTest, SinReporteNoSeImportaNada)

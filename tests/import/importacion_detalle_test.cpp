@@ -141,6 +141,14 @@ TEST_F(ImportacionDetalleTest, CadaRegimenConSusControles)
          {.agente = "999999", .tipo = "02", .unitario = "999999999.99"},
          {": El valor unitario del Alimento no coincide al cargado en este sistema", f}, {}, true},
         {"01 no lleva detalle", "01", {}, {f}, {}, true},
+        // A control character in a number fails the record; in the waybill it is taken out.
+        {"09 guía con NUL", "09", {.guia = "G000" + QString(QChar(0)) + "001"}, {f}, {}, true},
+        {"10 oblea con 0x81", "10", {.guia = "A0000" + QString(QChar(0x81)) + "50"}, {f}, {}, false},
+        {"09 remito con NUL", "09",
+         {.guia = "G0000001", .cantidad = "005", .unitario = "000000007.00",
+          .porte = "0001-" + QString(QChar(0)) + "0005678"},
+         {QString::fromUtf8(": Se quitaron caracteres no válidos del Nº de Remito o Carta de Porte.")},
+         {"00000042 000000 G0000001 1 5 7.00 35.00 00000000 0001-0005678"}, true},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.nombre);
@@ -191,9 +199,9 @@ TEST_F(ImportacionDetalleTest, UnaObleaMalaSeLlevaElComprobanteConSusDetalles)
     EXPECT_EQ(r.conteo.detalles, 1);
     EXPECT_EQ(r.conteo.descartadas(), 6);
     EXPECT_EQ(valor("SELECT Descartados FROM Cabeceras WHERE IdCabecera = ?", {id}).toLongLong(), 6);
-    EXPECT_EQ(r.textoResumen, QStringList({"", "   Fin del proceso:", "",
-                                           "     Se importaron 1 registros incluyendo 1 con error.",
-                                           "", "     Se descartaron 6 líneas.", ""}));
+    EXPECT_EQ(r.textoResumen, QString::fromUtf8("\n   Fin del proceso:\n\n"
+                                                "     Se importaron 1 registros incluyendo 1 con error.\n"
+                                                "     Se descartaron 6 líneas.\n"));
 }
 
 TEST_F(ImportacionDetalleTest, UnaObleaRepetidaEnElArchivo)

@@ -104,6 +104,13 @@ TEST_F(ImportacionRetencionesTest, CadaControlConSuMensajeYElValorGuardado)
          {QStringLiteral("2 DESCARTADA: El registro no tiene el formato requerido.")}, "(nada)"},
         {"alícuota con letras", R{.alicuota = "O5,00"}.linea(),
          {QStringLiteral("2 DESCARTADA: El registro no tiene el formato requerido.")}, "(nada)"},
+        // A control character in a code or number field: the line is not stored either.
+        {"NUL en la inscripción", R{.inscripcion = "12345" + QString(QChar(0)) + "5"}.linea(),
+         {QStringLiteral("2 DESCARTADA: El registro no tiene el formato requerido.")}, "(nada)"},
+        {"NUL en el comprobante propio", R{.nroX = "0001-" + QString(2, QChar(0)) + "001234"}.linea(),
+         {QStringLiteral("2 DESCARTADA: El registro no tiene el formato requerido.")}, "(nada)"},
+        {"0x81 en el concepto", R{.concepto = "0" + QString(QChar(0x81))}.linea(),
+         {QStringLiteral("2 DESCARTADA: El registro no tiene el formato requerido.")}, "(nada)"},
         // 57 characters are no record; with no receipt before it, it is passed over quietly.
         {"57 caracteres", R{}.linea().left(56) + "*", {}, "(nada)"},
     };

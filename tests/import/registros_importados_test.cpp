@@ -73,8 +73,6 @@ TEST(RegistrosImportados, LaFormaDeCadaRegistro)
         {d, false, false, false, true},                       // 54
         {d.chopped(2) + "*", false, false, false, false},     // 53
         {d.chopped(1) + "0*", false, false, false, false},    // 55
-        // A line feed inside: the lines of the file end in LF alone.
-        {"C12345601200805000001*\nR" + r.mid(1) + "\n*", false, false, false, false},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.texto.toStdString());
@@ -97,6 +95,8 @@ TEST(RegistrosImportados, LosCamposEnSusPosiciones)
     EXPECT_EQ(s->razonSocial, QStringLiteral("PEREZ JUAN"));
     EXPECT_EQ(s->domicilio, QStringLiteral("SAN MARTIN 123"));
     EXPECT_EQ(s->marcaTipo, QLatin1Char('3'));
+    EXPECT_EQ(s->limpiados, QStringList{QString::fromUtf8("de la Razón Social")});
+    EXPECT_FALSE(s->controlEnCodigos());
 
     const auto c = leerCabecera(linea("C1234561020081 00000001*"));
     ASSERT_TRUE(c);
@@ -121,6 +121,73 @@ TEST(RegistrosImportados, LosCamposEnSusPosiciones)
     EXPECT_EQ(QStringList({d->anticipo, d->agente, d->guia, d->tipo, d->cantidad, d->porte}),
               QStringList({"12345678", "000456", "A0000123", "01", "002", "0001-00005678"}));
     EXPECT_EQ(enPuntos(d->unitario), QStringLiteral("10.50"));
+}
+
+// A control character (a NUL, or 0x81, which Windows-1252 leaves undefined) in a code or number
+// field fails the record; in a text field it is taken out and the field named for the log.
+TEST(RegistrosImportados, UnControlFallaUnCodigoYSeQuitaDeUnTexto)
+{
+    using namespace lineas_prueba;
+    const QString nul(QChar(0));
+    const QString x81(QChar(0x81));
+    const QString porte = QString::fromUtf8("del Nº de Remito o Carta de Porte");
+
+    const std::pair<const char*, S> codigosSujeto[] = {
+        {"jurisdicción", {.jurisdiccion = "0" + nul + "0"}},
+        {"inscripción", {.inscripcion = "12345" + x81 + "5"}},
+        {"CUIT", {.cuit = "2012345" + nul + "786"}},
+        {"tipo", {.tipo = nul}},
+    };
+    for (const auto& [campo, sujeto] : codigosSujeto) {
+        const auto l = leerSujeto(LineaImportada::de(sujeto.linea()));
+        ASSERT_TRUE(l) << campo;
+        EXPECT_TRUE(l->controlEnCodigos()) << campo;
+    }
+    const auto limpio = leerSujeto(LineaImportada::de(
+        S{.nombre = "PEREZ" + nul + " JUAN" + x81, .domicilio = "MITRE" + x81 + "5"}.linea()));
+    ASSERT_TRUE(limpio);
+    EXPECT_FALSE(limpio->controlEnCodigos());
+    EXPECT_EQ(limpio->razonSocial, QStringLiteral("PEREZ JUAN"));
+    EXPECT_EQ(limpio->domicilio, QStringLiteral("MITRE5"));
+    EXPECT_EQ(limpio->limpiados,
+              QStringList({QString::fromUtf8("de la Razón Social"), QStringLiteral("del Domicilio")}));
+
+    const std::pair<const char*, R> codigosRetencion[] = {
+        {"jurisdicción", {.jurisdiccion = "00" + nul}},
+        {"inscripción", {.inscripcion = "1234" + nul + "65"}},
+        {"día", {.dia = "1" + x81}},
+        {"comprobante del agente", {.nroX = "0001-" + nul + nul + "001234"}},
+        {"concepto", {.concepto = nul + "1"}},
+    };
+    for (const auto& [campo, retencion] : codigosRetencion) {
+        const auto l = leerRetencion(LineaImportada::de(retencion.linea()));
+        ASSERT_TRUE(l) << campo;
+        EXPECT_TRUE(l->controlEnCodigos()) << campo;
+    }
+    EXPECT_FALSE(leerRetencion(LineaImportada::de(R{}.linea()))->controlEnCodigos());
+
+    const std::pair<const char*, D> codigosDetalle[] = {
+        {"anticipo", {.anticipo = "0000000" + nul}},
+        {"agente", {.agente = x81 + "00000"}},
+        {"guía", {.guia = "A00" + nul + "0123"}},
+        {"tipo", {.tipo = "0" + nul}},
+        {"cantidad", {.cantidad = "00" + x81}},
+    };
+    for (const auto& [campo, detalle] : codigosDetalle) {
+        const auto l = leerDetalle(LineaImportada::de(detalle.linea()));
+        ASSERT_TRUE(l) << campo;
+        EXPECT_TRUE(l->controlEnCodigos()) << campo;
+        EXPECT_TRUE(l->limpiados.isEmpty()) << campo;
+    }
+    const auto remito = leerDetalle(LineaImportada::de(D{.porte = "0001-" + nul + "0005678"}.linea()));
+    ASSERT_TRUE(remito);
+    EXPECT_FALSE(remito->controlEnCodigos());
+    EXPECT_EQ(remito->porte, QStringLiteral("0001-0005678"));
+    EXPECT_EQ(remito->limpiados, QStringList{porte});
+
+    EXPECT_TRUE(leerCabecera(LineaImportada::de(C{.agente = "000" + nul + "23"}.linea()))
+                    ->controlEnCodigos());
+    EXPECT_FALSE(leerCabecera(LineaImportada::de(C{}.linea()))->controlEnCodigos());
 }
 
 QSqlRecord fila(std::initializer_list<std::pair<const char*, QVariant>> campos)

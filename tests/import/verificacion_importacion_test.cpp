@@ -3,6 +3,8 @@
 
 #include "import/base_importacion.h"
 
+#include <sys/stat.h>
+
 namespace {
 
 using namespace prueba_importacion;
@@ -57,6 +59,11 @@ TEST_F(VerificacionTest, LosRechazosDeLaCabecera)
          x + QString::fromUtf8("La sucursal * no está cargada para el agente 000123.")},
         {C{.regimen = "77"}.linea(),
          x + QString::fromUtf8("El régimen 77 no se encuentra cargado en el sistema.")},
+        // A control character in a field, even where only the leading digits are read.
+        {C{.agente = "000" + QString(QChar(0)) + "23"}.linea(), x + "El archivo " + ruta + formato},
+        {C{.mes = "5" + QString(QChar(0x81))}.linea(), x + "El archivo " + ruta + formato},
+        // Far longer than any header: not read to its end.
+        {C{}.linea().chopped(1) + QByteArray(100'000, ' ') + "X*", x + "El archivo " + ruta + formato},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.primera.toStdString());
@@ -94,26 +101,46 @@ TEST_F(VerificacionTest, LaPrimeraLineaDeUnArchivoDeSujetos)
     EXPECT_EQ(plan.texto, QStringLiteral("\n   Listo para importar sujetos:\n\n"));
 }
 
-// A file written with line feeds alone is one line: its first line never has the form.
-TEST_F(VerificacionTest, UnArchivoConFinesDeLineaLfSoloNoTieneElFormato)
+// Lines may end in LF alone, as on Linux, or in CR alone: the first line is read the same.
+TEST_F(VerificacionTest, LaPrimeraLineaTerminaEnCrLfEnCrOEnLf)
 {
-    const QString sujetos = archivo({S{}.linea(), S{.inscripcion = "6543217"}.linea()},
-                                    QStringLiteral("SUJ_LF.TXT"), "\n");
-    EXPECT_TRUE(std::holds_alternative<RechazoImportacion>(verificar(ModoImportacion::Sujetos, sujetos)));
-    const QString ddjj = archivo({C{}.linea(), R{}.linea()}, QStringLiteral("DDJJ_LF.TXT"), "\n");
-    EXPECT_EQ(std::get<RechazoImportacion>(verificar(ModoImportacion::Declaracion, ddjj)).numero,
-              rechazo_importacion::Formato);
-    // Also when the last line has no line feed after its "*".
-    QFile f(ddjj);
-    f.resize(f.size() - 1);
-    EXPECT_EQ(std::get<RechazoImportacion>(verificar(ModoImportacion::Declaracion, ddjj)).numero,
-              rechazo_importacion::Formato);
-    // The fixture the agents' manual shows as a wrong file.
-    EXPECT_EQ(std::get<RechazoImportacion>(
-                  verificar(ModoImportacion::Declaracion,
-                            QStringLiteral(TARQUEL_FIXTURES "/importacion/DDJJ_LF_SOLO.TXT")))
-                  .numero,
-              rechazo_importacion::Formato);
+    for (const QByteArray fin : {"\r\n", "\r", "\n"}) {
+        SCOPED_TRACE(fin.toStdString());
+        const QString sujetos = archivo({S{}.linea(), S{.inscripcion = "6543217"}.linea()},
+                                        QStringLiteral("SUJ.TXT"), fin);
+        EXPECT_EQ(rechazo(verificar(ModoImportacion::Sujetos, sujetos)), QStringLiteral("(pasa)"));
+        const QString ddjj = archivo({C{}.linea(), R{}.linea()}, QStringLiteral("DDJJ.TXT"), fin);
+        EXPECT_EQ(rechazo(verificar(ModoImportacion::Declaracion, ddjj)), QStringLiteral("(pasa)"));
+    }
+}
+
+// Only a regular file is read: a device, a pipe or a folder would never end or would block the
+// window, so the check refuses them before opening anything; so does the run, when the name came
+// to stand for one after its check.
+TEST_F(VerificacionTest, SoloSeLeeUnArchivoComun)
+{
+    const QString tuberia = origen.filePath(QStringLiteral("TUBERIA"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(tuberia).constData(), 0600), 0);
+    const QString enlace = origen.filePath(QStringLiteral("CEROS.TXT"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), enlace));
+    for (const QString& ruta : {QStringLiteral("/dev/zero"), tuberia, enlace, origen.path()}) {
+        for (const ModoImportacion modo : {ModoImportacion::Sujetos, ModoImportacion::Declaracion}) {
+            SCOPED_TRACE(ruta.toStdString());
+            EXPECT_EQ(rechazo(verificar(modo, ruta)),
+                      QString::fromUtf8("Error 75 No se puede importar '%1': no es un archivo común "
+                                        "(es una carpeta, un dispositivo o una tubería).")
+                          .arg(ruta));
+        }
+    }
+
+    const QString ddjj = archivo({C{}.linea(), R{}.linea()});
+    const auto plan = std::get<PlanImportacion>(verificar(ModoImportacion::Declaracion, ddjj));
+    QFile::remove(ddjj);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(ddjj).constData(), 0600), 0);
+    EXPECT_FALSE(importarArchivo(base, dialogos, carpeta.dir.path(), plan).completa);
+    ASSERT_FALSE(dialogos.mensajes.empty());
+    EXPECT_TRUE(dialogos.mensajes.back().texto.contains(QString::fromUtf8("no es un archivo común")));
+    EXPECT_EQ(valor("SELECT COUNT(*) FROM Cabeceras").toLongLong(), 0);
 }
 
 TEST_F(VerificacionTest, ElResumenSegunLaDeclaracionDelMes)
