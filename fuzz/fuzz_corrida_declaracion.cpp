@@ -1,7 +1,8 @@
 // Fuzz target: a whole declaration run on a real database. The input, after a header of a regime
 // taken from its first byte, is the file's body; the run must always end well (bad lines are
 // logged, never a failure of the whole run) and leave the database as a run should: the counts
-// adding up and the branch's counter at the last receipt stored. Each input is undone afterwards.
+// adding up, every detail row with its receipt, and no control character in what was stored.
+// Each input is undone afterwards.
 
 #include "common/contexto.h"
 #include "database/base_datos.h"
@@ -9,12 +10,14 @@
 #include "database/entorno.h"
 #include "database/transaccion.h"
 #include "import/corrida_importacion.h"
+#include "import/registros_importados.h"
 #include "import/verificacion_importacion.h"
 #include "support/dialogos_guionados.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QSqlRecord>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
@@ -87,7 +90,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t largo)
 
     // Everything the run does is undone once checked.
     Transaccion todo(b.base);
-    auto plan = verificarArchivo(b.base, b.dialogos, b.entorno.Nombres_Meses,
+    auto plan = verificarArchivo(b.base, b.dialogos, b.entorno.nombresMeses(),
                                  ModoImportacion::Declaracion, ruta);
     exigir(std::holds_alternative<PlanImportacion>(plan), "la cabecera no pasó");
     const ResultadoImportacion r =
@@ -111,6 +114,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t largo)
                "SELECT 1 FROM Guias g WHERE NOT EXISTS (SELECT 1 FROM Retenciones r WHERE "
                "r.IdCabecera = g.IdCabecera AND r.Nro_Comprobante = g.Nro_Comprobante)")),
            "un detalle sin su comprobante");
+    for (const char* sql : {"SELECT Nro_Contrib || Dia || Nro_X || Cod_Concepto FROM Retenciones",
+                            "SELECT Nro_Agente || NroGuia || Nro_Anticipo || Nro_porte FROM Guias"})
+        for (const QSqlRecord& fila : b.base.filas(QString::fromLatin1(sql)))
+            exigir(!campo_importado::conControles(fila.value(0).toString()),
+                   "un carácter de control guardado");
     todo.deshacer();
     return 0;
 }

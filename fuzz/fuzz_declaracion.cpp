@@ -1,7 +1,7 @@
 // Fuzz target: any bytes as a declaration file, its lines read as the header, withholding and
 // detail records and checked as the declaration run checks them, in a regime taken from the first
-// byte. Besides not crashing, what the run would store must fit its columns, so that no line can
-// make the run fail as a whole.
+// byte. Besides not crashing, what the run would store must fit its columns and hold no control
+// character, so that no line can make the run fail as a whole nor reach the agency's files.
 
 #include "common/regimenes.h"
 #include "import/lector_lineas.h"
@@ -45,6 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t largo)
             const RevisionRetencion v = revisarRetencion(*r, regimen, 2008, 2, consultas);
             if (v.enFormato) {
                 exigir(r->nroContrib().size() == 10);
+                exigir(!r->controlEnCodigos());
                 exigir(v.dia.size() == 2);
                 exigir(!v.nroX.isEmpty() && v.nroX.size() <= 13);
                 exigir(v.concepto.size() == 2);
@@ -60,6 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t largo)
                 exigir(!f.nroGuia.isEmpty() && f.nroGuia.size() <= 8);
                 exigir(f.nroAnticipo.size() <= 8);
                 exigir(f.nroPorte.size() <= 13);
+                exigir(!d->controlEnCodigos() && !campo_importado::conControles(f.nroPorte));
                 exigir(v.hallazgos.isEmpty());
             }
         }
