@@ -1,13 +1,13 @@
 #include "declarations/cierre_cabecera.h"
 
-#include "common/estados.h"
+#include "common/ciclo_cabecera.h"
 #include "database/base_datos.h"
 #include "database/entorno.h"
 #include "platform/dialogs.h"
 
 bool cabeceraCerrada(const Cabecera& cabecera)
 {
-    return cabecera.estado.toInt() == estado_cabecera::Cerrada.toInt();
+    return EstadoCabecera::de(cabecera).cerrada();
 }
 
 bool confirmarCierre(const Entorno& entorno, Dialogs& dialogs, const Cabecera& cabecera)
@@ -26,5 +26,5 @@ bool confirmarCierre(const Entorno& entorno, Dialogs& dialogs, const Cabecera& c
 void cerrarCabecera(BaseDatos& base, qint64 idCabecera, const QString& marcaObs)
 {
     base.ejecutar(QStringLiteral("UPDATE Cabeceras SET Estado = ?, MarcaObs = ? WHERE IdCabecera = ?"),
-                  {estado_cabecera::Cerrada, marcaObs, idCabecera});
+                  {EstadoCabecera(EstadoCabecera::Cerrada).codigo(), marcaObs, idCabecera});
 }

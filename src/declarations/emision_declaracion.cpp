@@ -1,5 +1,6 @@
 #include "declarations/emision_declaracion.h"
 
+#include "common/ciclo_cabecera.h"
 #include "common/contexto.h"
 #include "common/estados.h"
 #include "common/turnos.h"
@@ -113,7 +114,7 @@ std::optional<DeclaracionEmitida> emitirDeclaracion(Contexto& contexto, qint64 i
         }
         if (entorno.esCabeceraActual(idCabecera)) entorno.Limpiar_Cabecera_Actual();
 
-        cabecera->estado = estado_cabecera::Cerrada;
+        cabecera->estado = EstadoCabecera::de(*cabecera).tras(AccionCabecera::Cerrar)->codigo();
         cabecera->marcaObs = marcaObs;
         emitida.cabecera = *cabecera;
         if (pasos.cerrada) pasos.cerrada();

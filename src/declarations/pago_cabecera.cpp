@@ -1,5 +1,6 @@
 #include "declarations/pago_cabecera.h"
 
+#include "common/ciclo_cabecera.h"
 #include "common/contexto.h"
 #include "common/estados.h"
 #include "common/regimenes.h"
@@ -95,7 +96,8 @@ bool imprimirBoletaPago(Contexto& contexto, qint64 idCabecera, Impresora& impres
         }
         // A regime of slips for any amount never closes by them.
         const bool importeLibre = reglas.boletaImporteLibre;
-        const bool cierra = !importeLibre && !cabeceraCerrada(*cabecera);
+        const EstadoCabecera estado = EstadoCabecera::de(*cabecera);
+        const bool cierra = !importeLibre && !estado.cerrada();
         if (cierra && !confirmarCierre(entorno, dialogs, *cabecera)) return false;
 
         boleta.vencimiento = vencimientoDelMes(base, boleta.anio, boleta.mes);
@@ -149,7 +151,7 @@ bool imprimirBoletaPago(Contexto& contexto, qint64 idCabecera, Impresora& impres
             if (cierra)
                 base.ejecutar(
                     QStringLiteral("UPDATE Cabeceras SET Estado = ? WHERE IdCabecera = ?"),
-                    {estado_cabecera::Cerrada, idCabecera});
+                    {estado.tras(AccionCabecera::Cerrar)->codigo(), idCabecera});
             escribirCopiasBoleta(base, boleta, codBar);
             transaccion.confirmar();
         }
