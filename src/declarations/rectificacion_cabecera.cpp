@@ -1,7 +1,7 @@
 #include "declarations/rectificacion_cabecera.h"
 
+#include "common/ciclo_cabecera.h"
 #include "common/contexto.h"
-#include "common/estados.h"
 #include "database/base_datos.h"
 #include "forms/avisos_error.h"
 #include "platform/dialogs.h"
@@ -13,7 +13,10 @@ Rectificacion rectificarCabecera(Contexto& contexto, qint64 idCabecera)
         const auto cabecera = contexto.base.fila(
             QStringLiteral("SELECT Estado, Rectifica FROM Cabeceras WHERE IdCabecera = ?"),
             {idCabecera});
-        if (!cabecera || cabecera->value(0).toString() != estado_cabecera::Cerrada) {
+        const auto abierta = cabecera ? EstadoCabecera::deCodigo(cabecera->value(0).toString())
+                                            .tras(AccionCabecera::Rectificar)
+                                      : std::nullopt;
+        if (!abierta) {
             dialogs.aviso(QStringLiteral("Solo puede rectificar una cabecera cerrada."),
                           QStringLiteral("Atención..."), Icono::Informacion);
             return Rectificacion::NoCerrada;
@@ -33,7 +36,7 @@ Rectificacion rectificarCabecera(Contexto& contexto, qint64 idCabecera)
         contexto.base.ejecutar(
             QStringLiteral("UPDATE Cabeceras SET Rectifica = ?, Estado = ? WHERE IdCabecera = ?"),
             {QString::number(siguiente).rightJustified(2, QLatin1Char('0')),
-             estado_cabecera::Abierta, idCabecera});
+             abierta->codigo(), idCabecera});
         return Rectificacion::Hecha;
     } catch (const ErrorMotor& error) {
         mostrarErrorOperacion(dialogs, error);
