@@ -1,7 +1,26 @@
 #include "declarations/modos_cabeceras.h"
 
+#include "common/ciclo_cabecera.h"
 #include "common/estados.h"
 #include "database/entorno.h"
+
+namespace {
+
+// What the rows a mode lists are for. The maintenance mode modifies and deletes; the emit mode
+// closes, and emits a closed declaration again.
+AccionCabecera accionDelModo(ModoCabeceras modo)
+{
+    switch (modo) {
+    case ModoCabeceras::Mantenimiento: return AccionCabecera::Modificar;
+    case ModoCabeceras::Activacion: return AccionCabecera::Activar;
+    case ModoCabeceras::Emision: return AccionCabecera::Cerrar;
+    case ModoCabeceras::Rectificacion: return AccionCabecera::Rectificar;
+    case ModoCabeceras::Deshacer: return AccionCabecera::Deshacer;
+    }
+    return AccionCabecera::Activar;
+}
+
+} // namespace
 
 QString tituloModo(ModoCabeceras modo)
 {
@@ -17,32 +36,27 @@ QString tituloModo(ModoCabeceras modo)
 
 OrigenCabeceras origenCabeceras(ModoCabeceras modo, const Entorno& entorno)
 {
-    const QString orden = QStringLiteral(" ORDER BY Anio DESC, Mes DESC");
-    if (modo == ModoCabeceras::Deshacer)
-        return {QStringLiteral("SELECT * FROM Cabeceras WHERE Origen = ? AND Estado <= ?") + orden,
-                {origen_cabecera::Importada, estado_cabecera::Abierta}};
-
-    QString sql = QStringLiteral(
-        "SELECT * FROM Cabeceras WHERE Nro_Agente = ? AND Sucursal = ? AND Cod_Regimen = ?");
-    QVariantList valores{entorno.agente(), entorno.sucursal(), entorno.regimen()};
-    switch (modo) {
-    case ModoCabeceras::Mantenimiento:
-        sql += QStringLiteral(" AND Rectifica = ? AND Estado = ?");
-        valores << rectificacion::Original << estado_cabecera::Vacia;
-        break;
-    case ModoCabeceras::Activacion:
-        sql += QStringLiteral(" AND Estado <= ?");
-        valores << estado_cabecera::Abierta;
-        break;
-    case ModoCabeceras::Rectificacion:
-        sql += QStringLiteral(" AND Estado = ?");
-        valores << estado_cabecera::Cerrada;
-        break;
-    case ModoCabeceras::Emision:
-    case ModoCabeceras::Deshacer:
-        break;
+    QString sql;
+    QVariantList valores;
+    if (modo == ModoCabeceras::Deshacer) {
+        sql = QStringLiteral("SELECT * FROM Cabeceras WHERE Origen = ?");
+        valores = {origen_cabecera::Importada};
+    } else {
+        sql = QStringLiteral(
+            "SELECT * FROM Cabeceras WHERE Nro_Agente = ? AND Sucursal = ? AND Cod_Regimen = ?");
+        valores = {entorno.agente(), entorno.sucursal(), entorno.regimen()};
     }
-    return {sql + orden, valores};
+    if (modo == ModoCabeceras::Mantenimiento) {
+        sql += QStringLiteral(" AND Rectifica = ?");
+        valores << rectificacion::Original;
+    }
+    // Each mode lists the declarations in the states its action admits.
+    const EstadoCabecera::Filtro estados = EstadoCabecera::filtro(accionDelModo(modo));
+    if (!estados.condicion.isEmpty()) {
+        sql += QStringLiteral(" AND ") + estados.condicion;
+        valores += estados.valores;
+    }
+    return {sql + QStringLiteral(" ORDER BY Anio DESC, Mes DESC"), valores};
 }
 
 BotonesCabeceras botonesCabeceras(ModoCabeceras modo)
