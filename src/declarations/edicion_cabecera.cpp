@@ -1,5 +1,6 @@
 #include "declarations/edicion_cabecera.h"
 
+#include "common/ciclo_cabecera.h"
 #include "common/contexto.h"
 #include "common/estados.h"
 #include "database/base_datos.h"
@@ -59,9 +60,11 @@ ResultadoGrabacion grabarCabecera(Contexto& contexto, std::optional<qint64> idCa
 
     Entorno& entorno = contexto.entorno;
     BaseDatos& base = contexto.base;
-    const QVariantList valores{entorno.agente(),    entorno.sucursal(), entorno.regimen(),
-                               anio,                mes,                rectificacion::Original,
-                               estado_cabecera::Vacia, marca_observacion::Sin, origen_cabecera::Manual};
+    // A modified declaration is written as a new one: only an empty one is modified.
+    const QString vacia = EstadoCabecera::inicial(origen_cabecera::Manual).codigo();
+    const QVariantList valores{entorno.agente(), entorno.sucursal(),     entorno.regimen(),
+                               anio,             mes,                    rectificacion::Original,
+                               vacia,            marca_observacion::Sin, origen_cabecera::Manual};
     try {
         qint64 id = 0;
         if (idCabecera) {
