@@ -1,5 +1,6 @@
 #include "entry/grabacion_retenciones.h"
 
+#include "common/ciclo_cabecera.h"
 #include "database/base_datos.h"
 #include "database/entorno.h"
 #include "database/transaccion.h"
@@ -53,13 +54,18 @@ ClaveRetencion grabarRetencionNueva(Entorno& entorno, const DatosRetencion& dato
                                     const EscriturasDelComprobante& ademas)
 {
     BaseDatos& base = entorno.Base_Datos();
+    const std::optional<Cabecera>& activa = entorno.cabeceraActual();
     const qint64 id = entorno.idCabecera();
     ClaveRetencion clave{id, {}};
     {
         Transaccion transaccion(base);
-        if (!base.existe(QStringLiteral("SELECT 1 FROM Retenciones WHERE IdCabecera = ?"), {id}))
+        // The first receipt opens the declaration; every state admits it.
+        const QString alguna = QStringLiteral("SELECT 1 FROM Retenciones WHERE IdCabecera = ?");
+        if (activa && !base.existe(alguna, {id})) {
+            const auto tras = EstadoCabecera::de(*activa).tras(AccionCabecera::PrimerComprobante);
             base.ejecutar(QStringLiteral("UPDATE Cabeceras SET Estado = ? WHERE IdCabecera = ?"),
-                          {estado_cabecera::Abierta, id});
+                          {tras->codigo(), id});
+        }
         clave.nroComprobante = tomarNumero(base, entorno.agente(), entorno.sucursal());
         base.ejecutar(
             QStringLiteral("INSERT INTO Retenciones (IdCabecera, Nro_Contrib, Dia, Importe_Bruto, "
