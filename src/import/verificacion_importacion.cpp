@@ -1,5 +1,6 @@
 #include "import/verificacion_importacion.h"
 
+#include "common/ciclo_cabecera.h"
 #include "common/regimenes.h"
 #include "database/base_datos.h"
 #include "database/entorno.h"
@@ -51,7 +52,8 @@ Resultado verificarDeclaracion(BaseDatos& base, Dialogs& dialogs, const QStringL
                        "Sucursal = ? AND Cod_Regimen = ? AND Mes = ? AND Anio = ? LIMIT 1"),
         {c.agente, c.sucursal, c.regimen, c.mesNormalizado(), c.anio});
     if (existente) {
-        if (existente->value(1).toString() != QLatin1String("2"))
+        const EstadoCabecera estado = EstadoCabecera::deCodigo(existente->value(1).toString());
+        if (!estado.admite(AccionCabecera::Importar))
             return RechazoImportacion{
                 rechazo_importacion::NoAbierta,
                 QStringLiteral("Para importar registros sobre una Declaración Jurada existente la "
