@@ -82,7 +82,8 @@ EstadoCabecera::Filtro EstadoCabecera::filtro(AccionCabecera accion)
     case AccionCabecera::Borrar: return {igual, {estado_cabecera::Vacia}};
     // The codes up to the open one: the declarations not closed.
     case AccionCabecera::Activar:
-    case AccionCabecera::Deshacer: return {QStringLiteral("Estado <= ?"), {estado_cabecera::Abierta}};
+    case AccionCabecera::Deshacer:
+        return {QStringLiteral("Estado <= ?"), {estado_cabecera::Abierta}};
     case AccionCabecera::Importar: return {igual, {estado_cabecera::Abierta}};
     case AccionCabecera::Rectificar: return {igual, {estado_cabecera::Cerrada}};
     case AccionCabecera::PrimerComprobante:

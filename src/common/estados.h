@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+// What each state allows, and the state each action leaves, is EstadoCabecera's
+// (common/ciclo_cabecera.h).
 namespace estado_cabecera {
 inline const QString Vacia = QStringLiteral("1");    // created, no receipt yet
 inline const QString Abierta = QStringLiteral("2");  // has receipts, imported or rectified

@@ -56,15 +56,15 @@ TEST(EstadoCabecera, tablaDeTransiciones)
 
 TEST(EstadoCabecera, losCodigosGuardados)
 {
-    const std::pair<const char*, EstadoCabecera::Valor> codigos[] = {
-        {"1", EstadoCabecera::Vacia},   {"2", EstadoCabecera::Abierta}, {"3", EstadoCabecera::Cerrada},
-        {"4", EstadoCabecera::Anulada}, {"5", EstadoCabecera::Otro},    {"0", EstadoCabecera::Otro},
-        {"", EstadoCabecera::Otro},     {"A", EstadoCabecera::Otro}};
+    using E = EstadoCabecera;
+    const std::pair<const char*, E::Valor> codigos[] = {
+        {"1", E::Vacia}, {"2", E::Abierta}, {"3", E::Cerrada}, {"4", E::Anulada},
+        {"5", E::Otro},  {"0", E::Otro},    {"", E::Otro},     {"A", E::Otro}};
     for (const auto& [codigo, valor] : codigos) {
-        const EstadoCabecera estado = EstadoCabecera::deCodigo(QString::fromLatin1(codigo));
+        const E estado = E::deCodigo(QString::fromLatin1(codigo));
         EXPECT_EQ(estado.valor(), valor) << codigo;
-        EXPECT_EQ(estado.codigo(), valor == EstadoCabecera::Otro ? QString() : QString::fromLatin1(codigo));
-        EXPECT_EQ(estado.cerrada(), valor == EstadoCabecera::Cerrada) << codigo;
+        EXPECT_EQ(estado.codigo(), valor == E::Otro ? QString() : QString::fromLatin1(codigo));
+        EXPECT_EQ(estado.cerrada(), valor == E::Cerrada) << codigo;
     }
     // A declaration made on the form starts empty, one made by the import open.
     EXPECT_EQ(EstadoCabecera::inicial(QStringLiteral("M")).codigo(), QLatin1String("1"));
@@ -78,11 +78,15 @@ TEST(EstadoCabecera, cadaFiltroListaLoQueSuAccionAdmite)
     BaseDatos base;
     base.abrir(carpeta.base());
     for (const char* estado : {"1", "2", "3", "4"})
-        prueba::cabecera(base, {.agente = QStringLiteral("000123"), .sucursal = QStringLiteral("0001"),
-                                .regimen = QStringLiteral("01"), .anio = QStringLiteral("2004"),
+        prueba::cabecera(base, {.agente = QStringLiteral("000123"),
+                                .sucursal = QStringLiteral("0001"),
+                                .regimen = QStringLiteral("01"),
+                                .anio = QStringLiteral("2004"),
                                 .mes = QStringLiteral("0") + QLatin1String(estado),
-                                .rectifica = QStringLiteral("00"), .estado = QString::fromLatin1(estado),
-                                .marcaObs = QStringLiteral("N"), .origen = QStringLiteral("M"),
+                                .rectifica = QStringLiteral("00"),
+                                .estado = QString::fromLatin1(estado),
+                                .marcaObs = QStringLiteral("N"),
+                                .origen = QStringLiteral("M"),
                                 .descartados = 0});
 
     for (const Transiciones& t : kTabla) {
@@ -90,7 +94,8 @@ TEST(EstadoCabecera, cadaFiltroListaLoQueSuAccionAdmite)
         QString sql = QStringLiteral("SELECT Estado FROM Cabeceras");
         if (!filtro.condicion.isEmpty()) sql += QStringLiteral(" WHERE ") + filtro.condicion;
         QStringList listadas;
-        for (const QSqlRecord& r : base.filas(sql + QStringLiteral(" ORDER BY Estado"), filtro.valores))
+        sql += QStringLiteral(" ORDER BY Estado");
+        for (const QSqlRecord& r : base.filas(sql, filtro.valores))
             listadas << r.value(0).toString();
         QStringList admitidas;
         for (const EstadoCabecera& e : kEstados)
