@@ -4,8 +4,8 @@
 // open; the first receipt opens an empty one; a closing operation closes it; rectifying opens a
 // closed one again under the next number. Receipts go only into the active declaration and only a
 // declaration not closed is activated, so a closed one takes no change until it is rectified. The
-// stored codes are those of common/estados.h; every place that moves a declaration or asks what it
-// allows asks here.
+// stored codes are those of common/estados.h; what a state allows is asked here rather than read
+// from its code.
 
 #include <QString>
 #include <QVariantList>
