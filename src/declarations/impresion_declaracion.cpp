@@ -25,24 +25,8 @@ QString cifras(qint64 valor, int ancho)
     return valor < 0 ? QLatin1Char('-') + digitos : digitos;
 }
 
-// The five balances, types 1 to 4 and 26: a regime of single "Z" stamps counts only type 26, the
-// other stamp regimes only types 1 to 4; an uncounted one is five blanks.
-QString saldosObleas(BaseDatos& base, Dialogs& dialogs, const Cabecera& cabecera)
-{
-    const QString& regimen = cabecera.codRegimen;
-    const QString& agente = cabecera.nroAgente;
-    const QString& sucursal = cabecera.sucursal;
-    const bool soloZ = reglasRegimen(regimen).detalle == ModoDetalle::ObleaZ;
-    QString saldos;
-    for (const int tipo : {1, 2, 3, 4, 26}) {
-        if ((tipo == 26) != soloZ) {
-            saldos += QString(5, QLatin1Char(' '));
-            continue;
-        }
-        saldos += cifras(Obleas_Disponibles(base, dialogs, tipo, regimen, agente, sucursal), 5);
-    }
-    return saldos;
-}
+// Types 1 to 4 and 26 in the order of the balances.
+constexpr std::array<int, 5> kTiposObleas{1, 2, 3, 4, 26};
 
 void escribirTablas(BaseDatos& base, const DeclaracionEmitida& emitida, const QString& texto)
 {
@@ -68,8 +52,22 @@ void escribirTablas(BaseDatos& base, const DeclaracionEmitida& emitida, const QS
 
 } // namespace
 
-QString textoDeclaracionImpresa(BaseDatos& base, Dialogs& dialogs,
-                                const DeclaracionEmitida& emitida)
+SaldosObleas saldosDeclaracion(BaseDatos& base, Dialogs& dialogs, const Cabecera& cabecera)
+{
+    SaldosObleas saldos;
+    const QString& regimen = cabecera.codRegimen;
+    const ReglasRegimen reglas = reglasRegimen(regimen);
+    if (!reglas.obleasValidadas) return saldos;
+    // A regime of single "Z" stamps counts only type 26, the other stamp regimes only types 1 to 4.
+    const bool soloZ = reglas.detalle == ModoDetalle::ObleaZ;
+    for (std::size_t i = 0; i < kTiposObleas.size(); ++i)
+        if ((kTiposObleas[i] == 26) == soloZ)
+            saldos[i] = Obleas_Disponibles(base, dialogs, kTiposObleas[i], regimen,
+                                           cabecera.nroAgente, cabecera.sucursal);
+    return saldos;
+}
+
+QString textoDeclaracionImpresa(const DeclaracionEmitida& emitida, const SaldosObleas& saldos)
 {
     const ArchivoDeclaracion& archivo = emitida.archivo;
     QString texto = archivo.hayMovimientos ? QStringLiteral("1") : QStringLiteral("0");
@@ -79,8 +77,11 @@ QString textoDeclaracionImpresa(BaseDatos& base, Dialogs& dialogs,
     texto += cifras(archivo.validas, 5) + cifras(archivo.anuladas, 4);
     if (!reglasRegimen(emitida.cabecera.codRegimen).obleasValidadas)
         return texto + emitida.observacion;
-    return texto + emitida.observacion.leftJustified(100, QLatin1Char(' '), true)
-           + saldosObleas(base, dialogs, emitida.cabecera);
+    texto += emitida.observacion.leftJustified(100, QLatin1Char(' '), true);
+    // An uncounted balance is five blanks.
+    for (const std::optional<qint64>& saldo : saldos)
+        texto += saldo ? cifras(*saldo, 5) : QString(5, QLatin1Char(' '));
+    return texto;
 }
 
 void imprimirDeclaracion(Contexto& contexto, const DeclaracionEmitida& emitida)
@@ -92,15 +93,17 @@ void imprimirDeclaracion(Contexto& contexto, const DeclaracionEmitida& emitida,
                          Impresora& impresora)
 {
     Dialogs& dialogs = contexto.dialogs;
+    SaldosObleas saldos;
     try {
-        escribirTablas(contexto.base, emitida,
-                       textoDeclaracionImpresa(contexto.base, dialogs, emitida));
+        saldos = saldosDeclaracion(contexto.base, dialogs, emitida.cabecera);
+        escribirTablas(contexto.base, emitida, textoDeclaracionImpresa(emitida, saldos));
     } catch (const ErrorMotor& error) {
         mostrarErrorOperacion(dialogs, error);
         return;
     }
     if (!confirmarImpresion(dialogs)) return;
-    // The counts the emission made: the report needs them to read the coded text, and must not
+    // The counts the emission made and the balances written: the report needs them to read the
+    // coded text (a count or balance that outgrew its width pushes the rest on), and must not
     // count a large month again.
     imprimirReporte(dialogs, impresora,
                     {reglasRegimen(emitida.cabecera.codRegimen).reporteDeclaracion,
@@ -108,5 +111,5 @@ void imprimirDeclaracion(Contexto& contexto, const DeclaracionEmitida& emitida,
                      Destino::Pantalla,
                      {},
                      conteosDeclaracion(emitida.cabecera.idCabecera, emitida.archivo.validas,
-                                        emitida.archivo.anuladas)});
+                                        emitida.archivo.anuladas, saldos)});
 }

@@ -30,6 +30,26 @@ struct GrupoPolicia {
     QString cuenta;
 };
 
+QString nombrado(const GrupoPolicia& g)
+{
+    return g.registrado ? u"Nº %1 (%2)"_s.arg(g.codPolicia).arg(g.nombre.trimmed())
+                        : u"Nº %1 (no registrado)"_s.arg(g.codPolicia);
+}
+
+// The scratch table tells its rows apart by file number. A deleted officer has none: his row
+// goes under his own number, negated, which no file number can be (they are digits only), so two
+// deleted officers keep a row each; the report shows no file number for it and names him by
+// his number.
+qint64 legajoDeFila(const GrupoPolicia& g)
+{
+    return g.registrado ? g.legajo : -g.codPolicia;
+}
+
+QString nombreDeFila(const GrupoPolicia& g)
+{
+    return g.registrado ? g.nombre : nombrado(g);
+}
+
 // The amount of `cantidad` interventions in whole pesos, as the table keeps it: ties to even.
 qint64 totalEntero(Importe valor, qint64 cantidad)
 {
@@ -42,14 +62,8 @@ qint64 totalEntero(Importe valor, qint64 cantidad)
     return entero;
 }
 
-QString nombrado(const GrupoPolicia& g)
-{
-    return g.registrado ? u"Nº %1 (%2)"_s.arg(g.codPolicia).arg(g.nombre.trimmed())
-                        : u"Nº %1 (no registrado)"_s.arg(g.codPolicia);
-}
-
-// The scratch table requires its texts: what is unknown (no account, an officer since deleted)
-// goes in as a single blank, which the report shows as nothing.
+// The scratch table requires its texts: what is unknown (no account, no name) goes in as a
+// single blank, which the report shows as nothing.
 QString oBlanco(const QString& texto)
 {
     return texto.trimmed().isEmpty() ? u" "_s : texto;
@@ -103,9 +117,11 @@ bool imprimirIntervenciones(Contexto& contexto, qint64 idCabecera, Impresora& im
                               f.value(4).toString(), f.value(5).toString()});
 
         // Officers are told apart in the report by their file number: two that share one would
-        // be added together, and one paid for the other's interventions.
+        // be added together, and one paid for the other's interventions. Only the file numbers of
+        // officers who exist can be corrected, and only theirs can clash.
         std::map<qint64, const GrupoPolicia*> porLegajo;
         for (const GrupoPolicia& g : grupos) {
+            if (!g.registrado) continue;
             const auto [lugar, nuevo] = porLegajo.try_emplace(g.legajo, &g);
             if (nuevo) continue;
             dialogs.aviso(u"Los agentes de policía %1 y %2 tienen el mismo legajo (%3): el informe "
@@ -126,8 +142,8 @@ bool imprimirIntervenciones(Contexto& contexto, qint64 idCabecera, Impresora& im
                     u"INSERT INTO Tmp_Intervenciones (Anio, Mes, Legajo, Nro_Agente, "
                     u"Razon_Social, Nombre, Nro_Cuenta_Banco, Intervenciones, Total) "
                     u"VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"_s,
-                    {cabecera->anio, cabecera->mes, g.legajo, cabecera->nroAgente,
-                     oBlanco(agente ? agente->razonSocial : QString()), oBlanco(g.nombre),
+                    {cabecera->anio, cabecera->mes, legajoDeFila(g), cabecera->nroAgente,
+                     oBlanco(agente ? agente->razonSocial : QString()), oBlanco(nombreDeFila(g)),
                      oBlanco(g.cuenta), g.cantidad,
                      totalEntero(*valor, g.cantidad)});
             transaccion.confirmar();

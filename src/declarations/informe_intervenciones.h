@@ -1,7 +1,7 @@
 #pragma once
 // "Interv. Realizadas": the interventions report of a declaration of the police checkpoints. One
 // row of Tmp_Intervenciones per officer with interventions in the declaration (an officer since
-// deleted keeps his row, without name), with their number and their amount at the value of one
+// deleted keeps his own row, named by his number), with their number and their amount at the value of one
 // intervention in force for the declaration's month; printing it closes the declaration after the
 // usual question. A declaration already closed is printed again as it stands: neither its state
 // nor its observation mark is written.

@@ -198,6 +198,8 @@ frmGuias::frmGuias(Contexto& contexto, ComprobanteDetalle comprobante, QWidget* 
                                        {TxtCantidad, 9}, {TxtNroGuia, 9}, {TxtPorte1, 5},
                                        {TxtPorte2, 9}})
         caja->setFixedWidth(caja->fontMetrics().horizontalAdvance(QString(cifras, u'0')) + 16);
+    // The concept shows its two digits as soon as it is left ("1" reads "01").
+    mskCodConcepto->setCeros(2);
     notaNumero->setVisible(!notaNumero->text().isEmpty());
     notaPorte->setVisible(!notaPorte->text().isEmpty());
 
@@ -403,8 +405,8 @@ void frmGuias::buscarTipo()
         dialogs().aviso(u"Error, no es ni cereales ni ganado"_s, kTituloAplicacion, Icono::Critico);
         return;
     }
-    const QString codigo = mskCodConcepto->text().trimmed();
-    if (codigo.isEmpty()) return;
+    // An emptied box reads "00", as it shows once left.
+    const QString codigo = mskCodConcepto->valor();
     const auto tipo = buscarTipoBien(base(), clase_, codigo.toLongLong());
     if (!tipo) {
         lblDescConcepto->clear();

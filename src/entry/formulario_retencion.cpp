@@ -24,6 +24,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QTimer>
 
 namespace {
@@ -142,7 +143,7 @@ void FormularioRetencion::vigilar(QWidget* campo, std::function<void()> alSalir)
     ::alSalir(
         campo,
         [this, alSalir = std::move(alSalir)] {
-            if (fraRetencion->isEnabled()) protegido_(alSalir);
+            if (fraRetencion->isEnabled() && !preparandoNueva_) protegido_(alSalir);
         },
         HaciaCancelar::Cuenta);
 }
@@ -210,6 +211,9 @@ void FormularioRetencion::resaltarFila(bool resaltar)
 
 void FormularioRetencion::cmdAgregar_Click()
 {
+    // Nueva moves the focus itself (the button it disables hands it on, then the day takes it):
+    // the field it passes through is not left by the user and looks nothing up.
+    const QScopedValueRollback preparando(preparandoNueva_, true);
     antesDeNueva();
     resaltarFila(false);
     edicion_ = Edicion::Agregando;
@@ -228,7 +232,7 @@ void FormularioRetencion::cmdAgregar_Click()
     lblDescConcepto->clear();
     mskCodConcepto->setText(QStringLiteral("00"));
     // The concept the regime proposes, with its description.
-    if (reglas_.conceptoPropuesto != mskCodConcepto->text()) {
+    if (reglas_.conceptoPropuesto != mskCodConcepto->text() || rasgos_.buscarConceptoEnNueva) {
         mskCodConcepto->setText(reglas_.conceptoPropuesto);
         mskCodConcepto_LostFocus();
     }

@@ -46,6 +46,7 @@ struct RasgosEntrada {
     QString mascaraBrutoVista = QStringLiteral(" #,##0.00");
     QString mascaraBrutoEscrito = QStringLiteral("########0.00");
     bool enfocarDiaEnNueva = true;         // Nueva puts the focus on the day
+    bool buscarConceptoEnNueva = false;    // Nueva shows the description of any concept it sets
     bool avisarSoloEditando = false;       // the not-registered warning only while editing
     bool admiteMenos = true;               // "-" can be typed in the gross amount at all
     bool enfocarBrutoTrasSelector = true;  // after the subjects picker, on to the amount
@@ -203,6 +204,7 @@ private:
     ReglasRegimen reglas_;
     Protector protegido_;
     Edicion edicion_ = Edicion::Navegando;
+    bool preparandoNueva_ = false;  // Nueva is blanking the frame: no field is being left
     QString orden_;
     std::optional<Retencion> actual_;
     Importe alicuota_;

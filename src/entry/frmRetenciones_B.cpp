@@ -34,6 +34,7 @@ RasgosEntrada rasgosDetalle()
     r.mascaraRetenidoVacio = u"$ #,##0.00"_s;
     r.mascaraBrutoVista = u"$ #,##0.00"_s;
     r.enfocarBrutoTrasSelector = false;
+    r.buscarConceptoEnNueva = true;
     return r;
 }
 

@@ -45,6 +45,7 @@ RasgosEntrada rasgosPoliciales()
     r.avisarSoloEditando = true;
     r.admiteMenos = false;
     r.enfocarBrutoTrasSelector = false;
+    r.buscarConceptoEnNueva = true;
     return r;
 }
 

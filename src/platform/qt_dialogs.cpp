@@ -1,5 +1,6 @@
 #include "platform/qt_dialogs.h"
 
+#include "platform/ventana_en_pantalla.h"
 #include "platform/windows_1252.h"
 
 #include <QApplication>
@@ -140,6 +141,7 @@ QString QtDialogs::elegirArchivoGuardar(const QString& titulo, const QString& pr
 
 int QtDialogs::abrirModal(QDialog& formulario)
 {
+    ajustarAPantalla(formulario);
     return formulario.exec();
 }
 

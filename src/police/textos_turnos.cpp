@@ -14,8 +14,8 @@ QString pregunta(const QString& inicio, const QDate& fecha, const QTime& hora)
     return inicio + fecha.toString(QStringLiteral("dd/MM/yyyy")) + QStringLiteral(" hora ")
            + hora.toString(QStringLiteral("HH:mm:ss"))
            + QStringLiteral("?\n Si la fecha y hora actual no es correcta, conteste NO, salga del "
-                            "sistema Tarquel y corríjala haciendo doble click en el reloj de la "
-                            "barra de tareas de Windows");
+                            "sistema Tarquel y corríjala en la configuración de fecha y hora del "
+                            "sistema operativo");
 }
 
 } // namespace

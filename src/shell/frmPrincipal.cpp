@@ -5,6 +5,7 @@
 #include "forms/ayuda.h"
 #include "forms/cursor_espera.h"
 #include "platform/dialogs.h"
+#include "platform/ventana_en_pantalla.h"
 #include "shell/Frm_Actualizaciones.h"
 #include "shell/arranque.h"
 #include "shell/compactacion.h"
@@ -52,6 +53,7 @@ frmPrincipal::frmPrincipal(Contexto& contexto, Arranque& arranque, QWidget* pare
     // The panels and the menus follow every change of the environment at once.
     connect(&contexto_.entorno, &Entorno::cambiado, this, &frmPrincipal::seguirEntorno);
     actualizarMenus();
+    ajustarAPantalla(*this);
 }
 
 void frmPrincipal::construirMenus()

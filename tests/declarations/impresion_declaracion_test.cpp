@@ -3,6 +3,7 @@
 
 #include "declarations/impresion_declaracion.h"
 
+#include "common/obleas.h"
 #include "declarations/emision_declaracion.h"
 #include "support/base_declaraciones.h"
 #include "support/impresora_guionada.h"
@@ -243,6 +244,50 @@ TEST_F(ImpresionDeclaracionTest, TextoConRectificacionObservacionYSaldosDeObleas
         EXPECT_EQ(impresora.trabajos[0].copias, 2);
         EXPECT_EQ(impresora.trabajos[0].destino, Destino::Pantalla);
         sql("DELETE FROM Remesas WHERE TipoEstampilla = 'B'");
+        sql("DELETE FROM Guias");
+    }
+}
+
+TEST_F(ImpresionDeclaracionTest, SaldosDeOchoCifrasSeImprimenComoElStock)
+{
+    // A remittance of stamps 1 to 99,999,999 with one used leaves eight digits of type C; the
+    // balances after it keep their places in the text and on paper.
+    remesa("A", 1001, 1040);
+    remesa("C", 1, 99999999);
+    remesa("D", 7, 7);
+    for (const char* regimen : {"10", "12"}) {
+        SCOPED_TRACE(regimen);
+        id = declaracion(QString::fromLatin1(regimen));
+        retencion(id, {.comprobante = QStringLiteral("00000001")});
+        for (const auto& [oblea, tipo] : {std::pair{"C0000005", 3}, std::pair{"D0000007", 4}})
+            base.ejecutar(QStringLiteral("INSERT INTO Guias (Nro_Comprobante, Nro_Agente, NroGuia, "
+                                         "Tipo, IdCabecera) VALUES ('00000001', '000123', ?, ?, ?)"),
+                          {QString::fromLatin1(oblea), QLatin1String(regimen) == QLatin1String("10")
+                                                           ? tipo : 0, id});
+        const QString archivo = carpeta.ruta(QStringLiteral("saldos%1.pdf").arg(QLatin1String(regimen)));
+        ImpresoraGuionada impresora(base, archivo);
+        ASSERT_TRUE(emitir(id, QStringLiteral("OBS"), impresora));
+        EXPECT_EQ(texto(), QStringLiteral("1") + kBlancos15 + "000010000"
+                               + QStringLiteral("OBS").leftJustified(100, QLatin1Char(' '))
+                               + "00040" + "00000" + "99999998" + "00000" + QString(5, QLatin1Char(' ')));
+
+        // What "Consultar StocK" shows for each type.
+        QStringList stock;
+        for (const int tipo : {1, 2, 3, 4})
+            stock << QString::number(Obleas_Disponibles(base, dialogs, tipo,
+                                                        QString::fromLatin1(regimen),
+                                                        QStringLiteral("000123"),
+                                                        QStringLiteral("0001")));
+        EXPECT_EQ(stock, (QStringList{QStringLiteral("40"), QStringLiteral("0"),
+                                      QStringLiteral("99999998"), QStringLiteral("0")}));
+        const QStringList paginas = pdf::paginas(archivo);
+        ASSERT_EQ(paginas.size(), 2);
+        for (const QString& pagina : paginas)
+            EXPECT_TRUE(pagina.contains(QRegularExpression(
+                QStringLiteral("Obleas tipo A\\s+Obleas tipo B\\s+Obleas tipo C\\s+Obleas tipo D\\s+"
+                               "Obleas tipo Z\\s*\\n\\s*")
+                + stock.join(QStringLiteral("\\s+")) + QStringLiteral("\\s+-\\s*\\n"))))
+                << pagina.toStdString();
         sql("DELETE FROM Guias");
     }
 }

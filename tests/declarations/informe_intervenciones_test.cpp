@@ -48,24 +48,32 @@ struct Intervenciones : DatosPoliciales {
 TEST(InformeIntervenciones, UnaFilaPorPoliciaYCierraLaDeclaracion)
 {
     Intervenciones f;
-    // Recorded alternately; one officer since deleted, one without an account.
+    // Recorded alternately; two officers since deleted (neither has a file number any more),
+    // one without an account.
     const qint64 sinCuenta =
         prueba::policia(f.base, {.nombre = u"RUIZ PEDRO"_s, .legajo = 1600});
     const qint64 borrado = prueba::policia(f.base, {.nombre = u"DIAZ LUIS"_s, .legajo = 1700});
+    const qint64 otroBorrado = prueba::policia(f.base, {.nombre = u"SOSA ELSA"_s, .legajo = 1800});
     f.intervencion("0001-00000001", f.garcia);
     f.intervencion("0001-00000002", f.lopez);
     f.intervencion("0001-00000003", f.garcia);
     f.intervencion("0001-00000003", f.garcia, 2);
     f.intervencion("0001-00000004", sinCuenta);
     f.intervencion("0001-00000005", borrado);
-    f.sql("DELETE FROM Policias WHERE CodPolicia = ?", {borrado});
+    f.intervencion("0001-00000006", otroBorrado);
+    f.intervencion("0001-00000007", borrado);
+    f.sql("DELETE FROM Policias WHERE CodPolicia IN (?, ?)", {borrado, otroBorrado});
 
     ImpresoraGuionada impresora(f.base, f.pdf);
     EXPECT_TRUE(f.imprimir({Respuesta::Si, Respuesta::Si}, impresora));
-    EXPECT_EQ(f.filas().join(u'\n').toStdString(), (QStringList{u"200805 012345 AGENTE DE PRUEBA | 0     1 2"_s,
-                                      u"200805 012345 AGENTE DE PRUEBA | 1501 GARCIA JUAN CA 123/4 3 6"_s,
-                                      u"200805 012345 AGENTE DE PRUEBA | 1502 LOPEZ ANA CA 567/8 1 2"_s,
-                                      u"200805 012345 AGENTE DE PRUEBA | 1600 RUIZ PEDRO   1 2"_s}).join(u'\n').toStdString());
+    const QString agente = u"200805 012345 AGENTE DE PRUEBA | "_s;
+    const auto sinRegistro = [&](qint64 cod, const char* cuentas) {
+        return agente + u"-%1 Nº %1 (no registrado)   "_s.arg(cod) + QString::fromLatin1(cuentas);
+    };
+    EXPECT_EQ(f.filas(), (QStringList{sinRegistro(otroBorrado, "1 2"), sinRegistro(borrado, "2 4"),
+                                      agente + u"1501 GARCIA JUAN CA 123/4 3 6"_s,
+                                      agente + u"1502 LOPEZ ANA CA 567/8 1 2"_s,
+                                      agente + u"1600 RUIZ PEDRO   1 2"_s}));
     ASSERT_EQ(f.dialogs.mensajes.size(), 2U);
     EXPECT_EQ(f.dialogs.mensajes[0].titulo, u"¡Atención!"_s);
     EXPECT_EQ(f.dialogs.mensajes[1].titulo, u"¿Confirmar Impresión?"_s);
@@ -76,10 +84,15 @@ TEST(InformeIntervenciones, UnaFilaPorPoliciaYCierraLaDeclaracion)
 
     const QString texto = pdf::texto(f.pdf);
     for (const QString& e : {u"INTERVENCIONES REALIZADAS"_s, u"AGENTE DE PRUEBA"_s, u"01234-5"_s,
-                             u"Mayo de 2008"_s, u"GARCIA JUAN"_s, u"CA 123/4"_s,
-                             u"(sin datos del agente)"_s, u"$ 6,00"_s, u"$ 12,00"_s})
+                             u"Mayo de 2008"_s, u"GARCIA JUAN"_s, u"CA 123/4"_s, u"$ 6,00"_s,
+                             u"$ 16,00"_s})
         EXPECT_TRUE(texto.contains(e)) << e.toStdString() << "\n" << texto.toStdString();
-    EXPECT_TRUE(texto.contains(QRegularExpression(u"Total\\s+6\\s+\\$ 12,00"_s))) << texto.toStdString();
+    EXPECT_TRUE(texto.contains(QRegularExpression(u"Total\\s+8\\s+\\$ 16,00"_s))) << texto.toStdString();
+    // The deleted officers after those who exist, by their number and with no file number.
+    EXPECT_TRUE(texto.contains(QRegularExpression(
+        u"1600\\s+RUIZ PEDRO\\s+1\\s+\\$ 2,00\\n\\s+Nº %1 \\(no registrado\\)\\s+2\\s+\\$ 4,00\\n"
+        u"\\s+Nº %2 \\(no registrado\\)\\s+1\\s+\\$ 2,00\\n"_s.arg(borrado).arg(otroBorrado))))
+        << texto.toStdString();
 }
 
 TEST(InformeIntervenciones, CerradaSeReimprimeSinTocarlaYNoCerrarNoImprime)

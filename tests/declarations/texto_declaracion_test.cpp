@@ -56,6 +56,27 @@ TEST(TextoDeclaracion, SaldosDeObleas)
     EXPECT_EQ(t14.saldos[4], 7);
 }
 
+TEST(TextoDeclaracion, SaldosQueSuperanSuAncho)
+{
+    // Balances keep every digit: the caller tells their widths, and each one after a wide balance
+    // is read where it was written.
+    const QString obs = QString(100, QLatin1Char(' '));
+    const TextoDeclaracion t = leerTextoDeclaracion(
+        QStringLiteral("1") + kBlancos15 + QStringLiteral("000010000") + obs
+            + QStringLiteral("0004000000") + QStringLiteral("99999998") + QStringLiteral("-123456")
+            + QString(5, QLatin1Char(' ')),
+        true, 5, 4, {5, 5, 8, 6, 5});
+    EXPECT_EQ(t.saldos[0], 40);
+    EXPECT_EQ(t.saldos[1], 0);
+    EXPECT_EQ(t.saldos[2], 99999998);
+    EXPECT_EQ(t.saldos[3], -123456);
+    EXPECT_FALSE(t.saldos[4]);
+
+    for (const auto& [valor, cifras] :
+         {std::pair<qint64, int>{0, 5}, {40, 5}, {-3, 5}, {99999998, 8}, {-123456, 6}})
+        EXPECT_EQ(cifrasTexto(valor, 5), cifras) << valor;
+}
+
 TEST(TextoDeclaracion, ConteoQueSuperaSuAncho)
 {
     // 12,345 annulled rows take five digits and push the observation one place on.

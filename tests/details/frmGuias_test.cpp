@@ -276,6 +276,26 @@ TEST_F(Guias, GrabarRehusaEnOrden)
     }
 }
 
+TEST_F(Guias, ElConceptoMuestraSusDosCifrasAlDejarlo)
+{
+    frmGuias f(e.contexto, detalleNuevo(e.idCabecera));
+    pulsar(f, u"cmdAgregar"_s);
+    EXPECT_EQ(texto(f, u"mskCodConcepto"_s), u"00"_s);
+    const struct Caso {
+        QString escrito, mostrado;
+        bool descripto;
+    } casos[] = {{u"1"_s, u"01"_s, true}, {u"02"_s, u"02"_s, true}, {u""_s, u"00"_s, false}};
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.escrito.toStdString());
+        escribir(f, u"mskCodConcepto"_s, c.escrito);
+        salirDe(f, u"mskCodConcepto"_s);
+        // Before the row is saved, and looked up as shown.
+        EXPECT_EQ(texto(f, u"mskCodConcepto"_s), c.mostrado);
+        EXPECT_EQ(!rotulo(f, u"lblDescConcepto"_s).isEmpty(), c.descripto);
+    }
+    EXPECT_EQ(e.contar(u"SELECT COUNT(*) FROM Guias"_s), 0);
+}
+
 TEST_F(Guias, ModificarConservaSuObleaYSuCartaDePorte)
 {
     // A saved, valid receipt with two stamps of different waybills.

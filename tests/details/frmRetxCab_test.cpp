@@ -3,11 +3,13 @@
 
 #include "details/frmRetxCab.h"
 
+#include "platform/ventana_en_pantalla.h"
 #include "support/entorno_prueba.h"
 #include "support/filas_prueba.h"
 #include "support/formularios_prueba.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
@@ -323,6 +325,39 @@ TEST(frmRetxCab, SinDeclaraciones)
     EXPECT_EQ(rotulo(f, "lblRetenciones"), u" Retenciones/Percepciones"_s);
     elegirConcepto(f, 1);
     EXPECT_EQ(retenciones(f).filas(), 0);
+}
+
+TEST(frmRetxCab, AbreDentroDeUnaPantallaDe1280x900)
+{
+    Consulta e;
+    const qint64 id = e.cabecera("000900", "01", "2024", "05", "3");
+    e.retencion(id, "00000001", "00", "99999999.99", "2499999.99", "5", "0001-00000123");
+    frmRetxCab f(e.contexto);
+    const QRect pantalla(0, 0, 1280, 900);
+    ajustarAPantalla(f, pantalla);
+    f.show();
+    QCoreApplication::processEvents();
+
+    EXPECT_LE(f.width(), pantalla.width());
+    EXPECT_LE(f.height(), pantalla.height());
+    // Every button whole inside the window ("Salir", not "Sali"), the print list too.
+    for (QPushButton* b : f.findChildren<QPushButton*>()) {
+        SCOPED_TRACE(b->objectName().toStdString());
+        const QRect r(b->mapTo(&f, QPoint(0, 0)), b->size());
+        EXPECT_TRUE(f.rect().contains(r));
+        EXPECT_GT(b->width(), b->fontMetrics().horizontalAdvance(b->text().remove(u'&')));
+    }
+    const auto* lista = control<QListWidget>(f, u"lstComprob"_s);
+    EXPECT_TRUE(f.rect().contains(QRect(lista->mapTo(&f, QPoint(0, 0)), lista->size())));
+    // The columns of both grids fit the room they get: nothing scrolls sideways.
+    for (const GrillaRegistros* g : {&cabeceras(f), &retenciones(f)}) {
+        SCOPED_TRACE(g->objectName().toStdString());
+        int ancho = 0;
+        for (int c = 0; c < g->model()->columnCount(); ++c)
+            if (!g->isColumnHidden(c)) ancho += g->columnWidth(c);
+        EXPECT_LE(ancho, g->viewport()->width());
+        EXPECT_GE(ancho, g->viewport()->width() - 2);
+    }
 }
 
 TEST(frmRetxCab, F1MuestraSuAyuda)

@@ -9,6 +9,7 @@
 
 #include "support/datos_entrada.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -180,6 +181,30 @@ TEST(frmRetenciones_B, CadaRegimenSuPantalla)
         EXPECT_EQ(p.texto(u"mskCodConcepto"_s), c.conceptoPropuesto);
         EXPECT_EQ(p.texto(u"lblImporteRet"_s), u"$ 0,00"_s);
         EXPECT_EQ(p.texto(u"LblImporte"_s), QString());
+    }
+}
+
+// Nueva shows a blank receipt with the concept it proposes described at once; the focus it moves
+// itself (the button it disables hands it on) looks nothing up on the way to the day.
+TEST(frmRetenciones_B, NuevaMuestraElConceptoYElImporteVacio)
+{
+    const struct Caso {
+        const char* regimen;
+        QString concepto;
+    } casos[] = {{"11", u"SEMOVIENTES-PROD. APÍCOLAS"_s}, {"16", u"OPERACIONES EN GENERAL"_s}};
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.regimen);
+        DatosEntrada f(QString::fromLatin1(c.regimen), u"09"_s);
+        PantallaB p(f);
+        QApplication::setActiveWindow(&p.form);
+        auto* nueva = p.w<QPushButton>(u"cmdAgregar"_s);
+        nueva->setFocus();
+        ASSERT_EQ(QApplication::focusWidget(), nueva);
+        nueva->click();
+        EXPECT_EQ(QApplication::focusWidget(), p.w(u"mskDia"_s));
+        EXPECT_EQ(p.texto(u"lblDescConcepto"_s), c.concepto);
+        EXPECT_EQ(p.texto(u"Lbl_total_retencion"_s), QString());
+        EXPECT_EQ(p.texto(u"lblImporteRet"_s), u"$ 0,00"_s);
     }
 }
 

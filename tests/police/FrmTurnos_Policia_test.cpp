@@ -105,8 +105,8 @@ TEST(FrmTurnos_Policia, InicioAlInstanteDelReloj)
     const Mensaje pregunta = f.dialogs.mensajes.back();
     EXPECT_EQ(pregunta.texto,
               u"¿Iniciar Turno Desde Fecha 17/05/2008 hora 07:45:09?\n Si la fecha y hora actual no "
-              "es correcta, conteste NO, salga del sistema Tarquel y corríjala haciendo doble click "
-              "en el reloj de la barra de tareas de Windows"_s);
+              "es correcta, conteste NO, salga del sistema Tarquel y corríjala en la configuración "
+              "de fecha y hora del sistema operativo"_s);
     EXPECT_EQ(pregunta.titulo, u"Confiramar Inicar Turno"_s);
     EXPECT_EQ(pregunta.porDefecto, Respuesta::No);
     EXPECT_EQ(f.contar(u"SELECT COUNT(*) FROM Turnos"_s), 0);
@@ -167,6 +167,8 @@ TEST(FrmTurnos_Policia, FinConLasCuentasConfirmadas)
         pulsar(d, u"CmdConfirmar"_s);
         EXPECT_TRUE(f.dialogs.mensajes.back().texto.startsWith(
             u"¿Finalizar Turno en Fecha 17/05/2008 hora 20:05:00?\n Si la fecha"_s));
+        EXPECT_TRUE(f.dialogs.mensajes.back().texto.endsWith(
+            u"corríjala en la configuración de fecha y hora del sistema operativo"_s));
         EXPECT_FALSE(static_cast<FrmMultasTurno&>(d).Confirma());
         pulsar(d, u"CmdDescartar"_s);
     };

@@ -10,6 +10,8 @@
 #include "reports/identidad_declaracion.h"
 #include "reports/impresos.h"
 
+#include <algorithm>
+#include <array>
 #include <vector>
 
 namespace {
@@ -50,11 +52,16 @@ std::vector<Subtotal> leerSubtotales(BaseDatos& base, qint64 idCabecera)
 const QString kIdCabecera = QStringLiteral("IdCabecera");
 const QString kValidos = QStringLiteral("Validos");
 const QString kAnulados = QStringLiteral("Anulados");
+const QString kSaldos = QStringLiteral("Saldos");
 
-// The digits a count takes in the coded text: at least `minimo`, more when it outgrew them.
-int cifras(qint64 cantidad, int minimo)
+// The digits of each stamp balance in the coded text, from the balances it was written with; five
+// each when the report is not told them.
+std::array<int, 5> cifrasSaldos(const QVariantList& saldos)
 {
-    return std::max<int>(minimo, int(QString::number(cantidad).size()));
+    std::array<int, 5> cifras{5, 5, 5, 5, 5};
+    for (qsizetype i = 0; i < std::min<qsizetype>(saldos.size(), 5); ++i)
+        if (!saldos[i].isNull()) cifras[i] = cifrasTexto(saldos[i].toLongLong(), 5);
+    return cifras;
 }
 
 class ReporteDeclaracion final : public Reporte {
@@ -88,9 +95,10 @@ public:
             const qint64 anulados =
                 contados ? seleccion.value(kAnulados).toLongLong()
                          : base.valor(contar, {id, estado_retencion::Anulada}).toLongLong();
-            d.texto = leerTextoDeclaracion(fila.texto,
-                                           reglasRegimen(d.identidad.codRegimen).obleasValidadas,
-                                           cifras(validos, 5), cifras(anulados, 4));
+            d.texto = leerTextoDeclaracion(
+                fila.texto, reglasRegimen(d.identidad.codRegimen).obleasValidadas,
+                cifrasTexto(validos, 5), cifrasTexto(anulados, 4),
+                cifrasSaldos(contados ? seleccion.value(kSaldos).toList() : QVariantList()));
             d.subtotales = leerSubtotales(base, id);
             for (const Subtotal& s : d.subtotales) {
                 d.total.base += s.base;
@@ -201,9 +209,16 @@ private:
 
 } // namespace
 
-QVariantMap conteosDeclaracion(qint64 idCabecera, qint64 validos, qint64 anulados)
+QVariantMap conteosDeclaracion(qint64 idCabecera, qint64 validos, qint64 anulados,
+                               const SaldosObleas& saldos)
 {
-    return {{kIdCabecera, idCabecera}, {kValidos, validos}, {kAnulados, anulados}};
+    QVariantList listaSaldos;
+    for (const std::optional<qint64>& s : saldos)
+        listaSaldos << (s ? QVariant(*s) : QVariant());
+    return {{kIdCabecera, idCabecera},
+            {kValidos, validos},
+            {kAnulados, anulados},
+            {kSaldos, listaSaldos}};
 }
 
 std::unique_ptr<Reporte> crearReporteDeclaracion(VarianteDeclaracion variante)

@@ -4,6 +4,7 @@
 // observation. The variants add the other payments column and the agent's stamp balances (the
 // regime table says which regime prints which).
 
+#include "declarations/reportes/texto_declaracion.h"
 #include "reports/reporte.h"
 
 struct VarianteDeclaracion {
@@ -14,5 +15,7 @@ struct VarianteDeclaracion {
 std::unique_ptr<Reporte> crearReporteDeclaracion(VarianteDeclaracion variante);
 
 // The selection that tells the report the counts of valid and annulled receipts of declaration
-// `idCabecera`, so that it need not count them; a declaration it is not told about is counted.
-QVariantMap conteosDeclaracion(qint64 idCabecera, qint64 validos, qint64 anulados);
+// `idCabecera`, so that it need not count them (a declaration it is not told about is counted),
+// and the stamp balances its coded text was written with, whose widths the text does not tell.
+QVariantMap conteosDeclaracion(qint64 idCabecera, qint64 validos, qint64 anulados,
+                               const SaldosObleas& saldos = {});

@@ -33,7 +33,8 @@ public:
     void leer(BaseDatos& base, const QVariantMap&) override
     {
         for (const QSqlRecord& f :
-             base.filas(u"SELECT * FROM Tmp_Intervenciones ORDER BY Legajo, Nombre"_s)) {
+             base.filas(u"SELECT * FROM Tmp_Intervenciones "
+                        u"ORDER BY Legajo < 0, abs(Legajo), Nombre"_s)) {
             const auto texto = [&](const QString& campo) {
                 return f.value(campo).toString().trimmed();
             };
@@ -45,7 +46,8 @@ public:
             }
             const qint64 legajo = f.value(u"Legajo"_s).toLongLong();
             const QString nombre = texto(u"Nombre"_s);
-            lineas_.push_back({legajo ? QString::number(legajo) : QString(),
+            // An officer without a file number, or since deleted (his number negated), shows none.
+            lineas_.push_back({legajo > 0 ? QString::number(legajo) : QString(),
                                nombre.isEmpty() ? u"(sin datos del agente)"_s : nombre,
                                texto(u"Nro_Cuenta_Banco"_s),
                                f.value(u"Intervenciones"_s).toLongLong(),

@@ -1,20 +1,21 @@
 #include "declarations/reportes/texto_declaracion.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kLargoObservacion = 100;
 constexpr int kAnchoSaldo = 5;
 
-// Reads a stamp balance at `pos`: five blanks (not counted), five digits, or "-" and five digits.
-std::optional<qint64> leerSaldo(const QString& texto, qsizetype& pos)
+// Reads a stamp balance at `pos`: five blanks (not counted), or its `cifras` digits with "-" in
+// front when negative.
+std::optional<qint64> leerSaldo(const QString& texto, qsizetype& pos, int cifras)
 {
-    const QString campo = texto.mid(pos, kAnchoSaldo);
-    if (campo.trimmed().isEmpty()) {
+    if (texto.mid(pos, kAnchoSaldo).trimmed().isEmpty()) {
         pos += kAnchoSaldo;
         return std::nullopt;
     }
-    const bool negativo = campo.startsWith(QLatin1Char('-'));
-    const int ancho = negativo ? kAnchoSaldo + 1 : kAnchoSaldo;
+    const int ancho = texto.mid(pos, 1) == QLatin1String("-") ? cifras + 1 : cifras;
     const qint64 valor = texto.mid(pos, ancho).toLongLong();
     pos += ancho;
     return valor;
@@ -22,8 +23,14 @@ std::optional<qint64> leerSaldo(const QString& texto, qsizetype& pos)
 
 } // namespace
 
+int cifrasTexto(qint64 valor, int minimo)
+{
+    const QString digitos = QString::number(valor);
+    return std::max<int>(minimo, int(digitos.size()) - (valor < 0 ? 1 : 0));
+}
+
 TextoDeclaracion leerTextoDeclaracion(const QString& texto, bool conSaldos, int cifrasValidos,
-                                      int cifrasAnulados)
+                                      int cifrasAnulados, const std::array<int, 5>& cifrasSaldos)
 {
     TextoDeclaracion t;
     t.hayMovimientos = texto.startsWith(QLatin1Char('1'));
@@ -40,6 +47,7 @@ TextoDeclaracion leerTextoDeclaracion(const QString& texto, bool conSaldos, int 
     }
     t.observacion = texto.mid(pos, kLargoObservacion).trimmed();
     pos += kLargoObservacion;
-    for (std::optional<qint64>& saldo : t.saldos) saldo = leerSaldo(texto, pos);
+    for (std::size_t i = 0; i < t.saldos.size(); ++i)
+        t.saldos[i] = leerSaldo(texto, pos, cifrasSaldos[i]);
     return t;
 }
