@@ -11,7 +11,12 @@ std::atomic<int> contador{0};
 Transaccion::Transaccion(BaseDatos& base)
     : base_(base), nombre_(QStringLiteral("t%1").arg(++contador)), exterior_(base.transacciones_ == 0)
 {
-    base_.ejecutar(exterior_ ? QStringLiteral("BEGIN") : QStringLiteral("SAVEPOINT ") + nombre_);
+    // The outermost level takes the write lock before anything is done. A writer that began without
+    // it would meet another program's reader at every page it had to move to the file, waiting
+    // the busy time out each time; taken here, the wait is one busy time at most, the action
+    // fails before it has done anything, and once it holds the lock nothing can make it wait.
+    base_.ejecutar(exterior_ ? QStringLiteral("BEGIN EXCLUSIVE")
+                             : QStringLiteral("SAVEPOINT ") + nombre_);
     ++base_.transacciones_;
 }
 
@@ -38,7 +43,7 @@ void Transaccion::confirmar()
     try {
         base_.ejecutar(QStringLiteral("COMMIT"));
     } catch (...) {
-        // The commit did not land (a lock held by another program, a full disk): undo it all
+        // The commit did not land (a full disk, a disk that fails): undo it all
         // now, or the transaction would stay open and swallow every later action.
         deshacerTodo();
         terminar();

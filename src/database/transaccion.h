@@ -3,10 +3,12 @@
 // of scope without confirmar() undoes everything done since it began. They nest (savepoints), so a
 // routine that keeps its own work whole can also run inside a caller's transaction.
 //
-// The outermost one is the engine's transaction itself. When its commit fails (another program
-// holds the file, the disk is full) everything is rolled back there and then and the failure is
-// thrown: the connection is never left with a transaction open, so a later action can never
-// nest inside a failed one and be undone with it.
+// The outermost one is the engine's transaction itself, and it holds the file for writing from its
+// start: while another program reads or writes the file, it fails right there, after one busy
+// wait and before anything is done; once it has begun it never waits again. When its commit fails
+// (a full disk) everything is rolled back there and then and the failure is thrown: the
+// connection is never left with a transaction open, so a later action can never nest inside a
+// failed one and be undone with it.
 
 #include <QString>
 

@@ -4,10 +4,10 @@
 #include "common/estados.h"
 #include "database/base_datos.h"
 #include "database/error_motor.h"
-#include "database/transaccion.h"
 #include "declarations/archivo_provisorio.h"
 #include "declarations/avisos_archivo.h"
 #include "declarations/campos_archivo.h"
+#include "declarations/colocacion_archivo.h"
 #include "forms/avisos_error.h"
 #include "forms/selectores.h"
 #include "platform/dialogos_impresion.h"
@@ -118,29 +118,28 @@ bool emitirDeclaracionPolicia(Contexto& contexto, qint64 idCabecera, Impresora& 
         if (carpeta.isEmpty()) return false;
 
         const ArchivoPolicia archivo = armarArchivoPolicia(base, *cabecera, QLocale());
-        ArchivoProvisorio escrito(carpeta, archivo.nombre);
-        if (!escrito.escribir(archivo.contenido()) || !escrito.colocar()) {
-            avisarFallaArchivo(dialogs, archivo.nombre, carpeta, escrito.error());
-            return false;
-        }
-        {
-            Transaccion transaccion(base);
+        // The fines report's row (the declaration, and when its file was written) lands with the
+        // file: if it cannot be kept, the folder is put back as it was.
+        const auto filaInforme = [&] {
             base.ejecutar(u"DELETE FROM Subtotales"_s);
-            transaccion.confirmar();
-        }
-        avisarArchivoGenerado(dialogs, archivo.nombre, carpeta);
-
-        // The fines report's row: the declaration, and when its file was written.
-        {
-            Transaccion transaccion(base);
             base.ejecutar(u"DELETE FROM Tmp_Informe_Turno"_s);
             base.ejecutar(u"INSERT INTO Tmp_Informe_Turno (Tipo_Registro, IdCabecera, "
                           u"Fecha_Desde, Hora_Desde, Nro_Comprobante, CodPolicia, Importe_Multa, "
                           u"Importe_Estampilla, Tipo) VALUES (1, ?, ?, ?, '0', 0, 0, 0, 0)"_s,
                           {idCabecera, contexto.reloj.hoy().toString(Qt::ISODate),
                            contexto.reloj.ahora().toString(u"HH:mm:ss"_s)});
-            transaccion.confirmar();
+        };
+        QString advertencia;
+        {
+            ArchivoProvisorio escrito(carpeta, archivo.nombre);
+            if (!escrito.escribir(archivo.contenido())
+                || !colocarConCambios(base, escrito, filaInforme)) {
+                avisarFallaArchivo(dialogs, archivo.nombre, carpeta, escrito.error());
+                return false;
+            }
+            advertencia = escrito.advertencia();
         }
+        avisarArchivoGenerado(dialogs, archivo.nombre, carpeta, advertencia);
         if (!confirmarImpresion(dialogs)) return false;
         imprimirReporte(dialogs, impresora, {kReporteMultas, 2, Destino::Pantalla, {}, {}});
     } catch (const ErrorMotor& error) {

@@ -1,22 +1,39 @@
 #include "declarations/archivo_provisorio.h"
 
-#include "platform/disco.h"
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <filesystem>
-#include <system_error>
+
+namespace {
+
+// The temporary names of the hand-in files this program writes in a user's folder.
+const QStringList kTemporalesPropios{QStringLiteral("DJ_*.TXT.tmp"),
+                                     QStringLiteral("DJPol_*.TXT.tmp")};
+
+// A temporary file still there was left by a run that was killed before it could rename it.
+void borrarTemporalesDejados(const QString& carpeta)
+{
+    const QDir dir(carpeta);
+    for (const QString& nombre : dir.entryList(kTemporalesPropios, QDir::Files | QDir::Hidden
+                                                                      | QDir::NoSymLinks
+                                                                      | QDir::CaseSensitive))
+        QFile::remove(dir.filePath(nombre));
+}
+
+} // namespace
 
 ArchivoProvisorio::ArchivoProvisorio(const QString& carpeta, const QString& nombre)
-    : rutaFinal_(QDir(carpeta).filePath(nombre)), rutaTemporal_(rutaFinal_ + QStringLiteral(".tmp"))
+    : carpeta_(carpeta),
+      rutaFinal_(QDir(carpeta).filePath(nombre)),
+      rutaTemporal_(rutaFinal_ + QStringLiteral(".tmp"))
 {
 }
 
 ArchivoProvisorio::~ArchivoProvisorio()
 {
     archivo_.close();
-    if (!colocado_) QFile::remove(rutaTemporal_);
+    // Under the temporary name there is now the unplaced file, the one it replaced, or nothing.
+    QFile::remove(rutaTemporal_);
 }
 
 bool ArchivoProvisorio::escribir(const QByteArray& contenido)
@@ -28,6 +45,7 @@ bool ArchivoProvisorio::escribir(const QByteArray& contenido)
 
 bool ArchivoProvisorio::abrir()
 {
+    borrarTemporalesDejados(carpeta_);
     // What a killed run left under the temporary name is thrown away, not appended to.
     if (QFileInfo::exists(rutaTemporal_) && !QFile::remove(rutaTemporal_)) {
         error_ = QStringLiteral("No se pudo borrar el archivo '%1' que quedó de un intento "
@@ -71,17 +89,33 @@ bool ArchivoProvisorio::terminar()
 
 bool ArchivoProvisorio::colocar()
 {
-    if (!escrito_) return false;
-    std::error_code codigo;
-    std::filesystem::rename(QFile::encodeName(rutaTemporal_).toStdString(),
-                            QFile::encodeName(rutaFinal_).toStdString(), codigo);
-    if (codigo) {
-        error_ = QString::fromStdString(codigo.message());
+    if (!escrito_ || colocado_) return false;
+    const std::optional<Anterior> anterior = colocarConservando(rutaTemporal_, rutaFinal_, &error_);
+    if (!anterior) return false;
+    anterior_ = *anterior;
+    colocado_ = true;
+    // The file is whole under its name; taking it away now would leave the folder with neither it
+    // nor the file it replaced.
+    advertencia_.clear();
+    sincronizarCarpeta(carpeta_, &advertencia_);
+    return true;
+}
+
+bool ArchivoProvisorio::retirar()
+{
+    if (!colocado_) return true;
+    switch (anterior_) {
+    case Anterior::Ninguno:
+        if (!QFile::remove(rutaFinal_)) return false;
+        break;
+    case Anterior::Guardado:
+        if (!intercambiarNombres(rutaTemporal_, rutaFinal_)) return false;
+        break;
+    case Anterior::Reemplazado:
         return false;
     }
-    colocado_ = true;
-    if (sincronizarCarpeta(QFileInfo(rutaFinal_).absolutePath(), &error_)) return true;
-    // A name the disk may still lose is no hand-in: the caller reports the failure.
-    QFile::remove(rutaFinal_);
-    return false;
+    colocado_ = false;
+    advertencia_.clear();
+    sincronizarCarpeta(carpeta_);
+    return true;
 }

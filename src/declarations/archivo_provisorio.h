@@ -1,9 +1,15 @@
 #pragma once
-// A file written whole under a temporary name beside its final one, then put in place in one
-// step, replacing a file of the same name. Until it is put in place nobody sees a half-written
-// file under the final name; if it never is, the temporary file goes away with this object. The
-// temporary name is the final one followed by ".tmp", so a file left by a run that was killed is
-// recognisable, and the next run for the same file replaces it.
+// A hand-in file written whole under a temporary name beside its final one, then put in place in
+// one step. Until it is put in place nobody sees a half-written file under the final name; if it
+// never is, the temporary file goes away with this object. The temporary name is the final one
+// followed by ".tmp", so a file left by a run that was killed is recognisable: the next file
+// started in that folder removes every such file of the hand-in files' names.
+//
+// Putting it in place keeps the file it replaces, where the file system allows, until this object
+// goes: so that the caller can still put the folder back as it was when what goes with the file
+// fails.
+
+#include "platform/disco.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -24,20 +30,29 @@ public:
     bool abrir();
     void agregar(const QByteArray& parte);
     bool terminar();
-    // Renames the written file to its final name and makes sure the folder keeps the new name.
-    // False, with error(), on failure; no file is then left under the final name.
+    // Gives the written file its final name, replacing a file of that name. False, with error(),
+    // when it could not; the folder is then as it was. Once renamed the file is whole and stays:
+    // when the disk does not confirm the folder afterwards, advertencia() gives the reason.
     bool colocar();
+    // Undoes colocar(): the file that had the final name before has it again, or the name is free
+    // when there was none. False when that cannot be done (the file system could not keep the
+    // replaced file): the new file then stays in place.
+    bool retirar();
 
     const QString& rutaFinal() const { return rutaFinal_; }
     const QString& rutaTemporal() const { return rutaTemporal_; }
     const QString& error() const { return error_; }
+    const QString& advertencia() const { return advertencia_; }
 
 private:
+    QString carpeta_;
     QString rutaFinal_;
     QString rutaTemporal_;
     QString error_;
+    QString advertencia_;
     QFile archivo_;
     bool fallo_ = false;
     bool escrito_ = false;
     bool colocado_ = false;
+    Anterior anterior_ = Anterior::Ninguno;
 };

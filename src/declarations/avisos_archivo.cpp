@@ -26,8 +26,17 @@ void avisarFallaArchivo(Dialogs& dialogs, const QString& nombre, const QString& 
                               .arg(nombre, carpetaMostrada(carpeta), causa));
 }
 
-void avisarArchivoGenerado(Dialogs& dialogs, const QString& nombre, const QString& carpeta)
+void avisarArchivoGenerado(Dialogs& dialogs, const QString& nombre, const QString& carpeta,
+                           const QString& advertencia)
 {
+    if (!advertencia.isEmpty()) {
+        dialogs.aviso(QStringLiteral("El archivo %1\nha sido generado en:\n%2\npero el disco no "
+                                     "confirmó que la carpeta lo haya registrado (%3).\nAntes de "
+                                     "entregarlo, verifique que el archivo esté en esa carpeta.")
+                          .arg(nombre, carpetaMostrada(carpeta), advertencia),
+                      QStringLiteral("Atención"), Icono::Exclamacion);
+        return;
+    }
     dialogs.aviso(QStringLiteral("El archivo %1\nha sido generado con éxito en:\n%2")
                       .arg(nombre, carpetaMostrada(carpeta)),
                   QStringLiteral("Información"), Icono::Informacion);

@@ -8,5 +8,7 @@ class Dialogs;
 // "No se pudo generar el archivo …": the file, the folder and the cause.
 void avisarFallaArchivo(Dialogs& dialogs, const QString& nombre, const QString& carpeta,
                         const QString& causa);
-// "El archivo … ha sido generado con éxito en: …".
-void avisarArchivoGenerado(Dialogs& dialogs, const QString& nombre, const QString& carpeta);
+// "El archivo … ha sido generado con éxito en: …"; when the disk did not confirm the folder after
+// the file was put there (`advertencia`, the reason), a warning saying so in its place.
+void avisarArchivoGenerado(Dialogs& dialogs, const QString& nombre, const QString& carpeta,
+                           const QString& advertencia = {});

@@ -6,17 +6,16 @@
 #include "common/turnos.h"
 #include "database/base_datos.h"
 #include "database/entorno.h"
-#include "database/transaccion.h"
 #include "declarations/archivo_provisorio.h"
 #include "declarations/avisos_archivo.h"
 #include "declarations/cierre_cabecera.h"
+#include "declarations/colocacion_archivo.h"
 #include "declarations/registros_declaracion.h"
 #include "declarations/vencimiento_mes.h"
 #include "forms/avisos_error.h"
 #include "platform/dialogos_impresion.h"
 #include "platform/dialogs.h"
 
-#include <QFile>
 #include <QLocale>
 
 namespace {
@@ -41,6 +40,7 @@ std::optional<DeclaracionEmitida> emitirDeclaracion(Contexto& contexto, qint64 i
     };
 
     DeclaracionEmitida emitida;
+    QString advertencia;  // what the disk did not confirm of the folder, once the file is there
     try {
         auto cabecera = leerCabecera(base, idCabecera);
         if (!cabecera) {
@@ -94,24 +94,13 @@ std::optional<DeclaracionEmitida> emitirDeclaracion(Contexto& contexto, qint64 i
             avisarFallaArchivo(dialogs, nombre, emitida.carpeta, archivo.error());
             return std::nullopt;
         }
-        {
-            // The declaration is closed exactly when its file is in place.
-            Transaccion transaccion(base);
-            cerrarCabecera(base, idCabecera, marcaObs);
-            if (!archivo.colocar()) {
-                progreso(0);
-                avisarFallaArchivo(dialogs, emitida.archivo.nombre, emitida.carpeta,
-                                   archivo.error());
-                return std::nullopt;
-            }
-            try {
-                transaccion.confirmar();
-            } catch (const ErrorMotor&) {
-                // The declaration stays open, so the file it would have closed goes too.
-                QFile::remove(archivo.rutaFinal());
-                throw;
-            }
+        // The declaration is closed exactly when its file is in place.
+        if (!colocarConCambios(base, archivo, [&] { cerrarCabecera(base, idCabecera, marcaObs); })) {
+            progreso(0);
+            avisarFallaArchivo(dialogs, emitida.archivo.nombre, emitida.carpeta, archivo.error());
+            return std::nullopt;
         }
+        advertencia = archivo.advertencia();
         if (entorno.esCabeceraActual(idCabecera)) entorno.Limpiar_Cabecera_Actual();
 
         cabecera->estado = EstadoCabecera::de(*cabecera).tras(AccionCabecera::Cerrar)->codigo();
@@ -132,7 +121,7 @@ std::optional<DeclaracionEmitida> emitirDeclaracion(Contexto& contexto, qint64 i
     }
 
     progreso(0);
-    avisarArchivoGenerado(dialogs, emitida.archivo.nombre, emitida.carpeta);
+    avisarArchivoGenerado(dialogs, emitida.archivo.nombre, emitida.carpeta, advertencia);
 
     // The printed declaration follows the file. The file and the closing stand whatever happens
     // to the print.

@@ -1,8 +1,9 @@
 #pragma once
 // "D.Jurada": closes the month's declaration and writes the file the agent hands in to the agency.
 // Nothing changes until the file is complete and in its place: then, in one step, the declaration
-// becomes closed. If anything fails on the way, no file is left under its name, the declaration
-// stays as it was, and the user is told why. A declaration already closed is emitted again
+// becomes closed. If anything fails on the way, the folder keeps what it held (no new file under
+// the name, an earlier file of that name as it was), the declaration stays as it was, and the user
+// is told why. A declaration already closed is emitted again
 // without the question, replacing its file.
 
 #include "database/filas.h"

@@ -6,18 +6,30 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
+
+QString causa(int numero)
+{
+    return QString::fromLocal8Bit(std::strerror(numero));
+}
 
 bool sincronizar(const QString& ruta, int modo, QString* error)
 {
     const int descriptor = ::open(QFile::encodeName(ruta).constData(), modo | O_CLOEXEC);
     bool hecho = descriptor >= 0 && ::fsync(descriptor) == 0;
-    const int causa = errno;
+    const int numero = errno;
     if (descriptor >= 0) ::close(descriptor);
-    if (!hecho && error) *error = QString::fromLocal8Bit(std::strerror(causa));
+    if (!hecho && error) *error = causa(numero);
     return hecho;
+}
+
+// A file system that cannot rename with these flags answers so, rather than failing the rename.
+bool sinSoporte(int numero)
+{
+    return numero == EINVAL || numero == ENOSYS || numero == EOPNOTSUPP;
 }
 
 } // namespace
@@ -37,11 +49,37 @@ bool renombrarSinReemplazar(const QString& nuevo, const QString& destino, QStrin
     const QByteArray de = QFile::encodeName(nuevo);
     const QByteArray a = QFile::encodeName(destino);
     int resultado = ::renameat2(AT_FDCWD, de.constData(), AT_FDCWD, a.constData(), RENAME_NOREPLACE);
-    if (resultado != 0 && (errno == EINVAL || errno == ENOSYS)) {
+    if (resultado != 0 && sinSoporte(errno)) {
         // A file system that cannot refuse the replacement itself: a link can.
         resultado = ::link(de.constData(), a.constData());
         if (resultado == 0) ::unlink(de.constData());
     }
-    if (resultado != 0 && error) *error = QString::fromLocal8Bit(std::strerror(errno));
+    if (resultado != 0 && error) *error = causa(errno);
     return resultado == 0;
+}
+
+std::optional<Anterior> colocarConservando(const QString& nuevo, const QString& destino,
+                                           QString* error)
+{
+    const QByteArray de = QFile::encodeName(nuevo);
+    const QByteArray a = QFile::encodeName(destino);
+    struct stat datos {};
+    const bool habia = ::lstat(a.constData(), &datos) == 0 && !S_ISDIR(datos.st_mode);
+    const unsigned banderas = habia ? RENAME_EXCHANGE : RENAME_NOREPLACE;
+    if (::renameat2(AT_FDCWD, de.constData(), AT_FDCWD, a.constData(), banderas) == 0)
+        return habia ? Anterior::Guardado : Anterior::Ninguno;
+    if (sinSoporte(errno) && ::rename(de.constData(), a.constData()) == 0)
+        return habia ? Anterior::Reemplazado : Anterior::Ninguno;
+    if (error) *error = causa(errno);
+    return std::nullopt;
+}
+
+bool intercambiarNombres(const QString& a, const QString& b, QString* error)
+{
+    const QByteArray uno = QFile::encodeName(a);
+    const QByteArray otro = QFile::encodeName(b);
+    if (::renameat2(AT_FDCWD, uno.constData(), AT_FDCWD, otro.constData(), RENAME_EXCHANGE) == 0)
+        return true;
+    if (error) *error = causa(errno);
+    return false;
 }

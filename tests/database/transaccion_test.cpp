@@ -6,7 +6,9 @@
 #include "support/carpeta_temporal.h"
 #include "support/disco_lleno.h"
 
+#include <QSqlDriver>
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 namespace {
 
@@ -62,8 +64,8 @@ TEST(Transaccion, UnDiscoLlenoDetieneLaOperacionEntera)
     EXPECT_EQ(conceptos(base, "72"), confirmada ? 1 : 0);
 }
 
-// A commit refused because another program reads the file is undone at once: the connection is
-// left without a transaction, and the next action, once the file is free, lands for good.
+// An action refused because another program reads the file leaves the connection without a
+// transaction, and the next action, once the file is free, lands for good.
 TEST(Transaccion, UnCommitRehusadoNoDejaNadaAbierto)
 {
     CarpetaTemporal carpeta;
@@ -97,6 +99,52 @@ TEST(Transaccion, UnCommitRehusadoNoDejaNadaAbierto)
     base.abrir(carpeta.base());
     EXPECT_EQ(conceptos(base, "71"), 0);
     EXPECT_EQ(conceptos(base, "72"), 1);
+}
+
+// A large action while another program holds a read transaction: it meets the busy wait once, at
+// its start, and fails there with the usual message, keeping nothing. Begun without the write
+// lock, every page it had to move to the file would wait out the busy time again.
+TEST(Transaccion, UnaAccionGrandeEsperaUnaSolaVezAlLector)
+{
+    CarpetaTemporal carpeta;
+    carpeta.crearBaseInstalada();
+    BaseDatos base;
+    base.abrir(carpeta.base());
+    BaseDatos lector;
+    lector.abrir(carpeta.base());
+    lector.ejecutar(QStringLiteral("BEGIN"));
+    lector.valor(QStringLiteral("SELECT COUNT(*) FROM Ayudas"));
+
+    // Each time the engine meets the lock it gives up at once; the test counts the times.
+    int esperas = 0;
+    const QVariant manija = base.conexion().driver()->handle();
+    sqlite3* db = *static_cast<sqlite3* const*>(manija.constData());
+    sqlite3_busy_handler(
+        db,
+        [](void* cuenta, int) {
+            ++*static_cast<int*>(cuenta);
+            return 0;
+        },
+        &esperas);
+
+    int escritas = 0;
+    try {
+        Transaccion t(base);
+        // Far more than the engine's page cache holds.
+        for (; escritas < 20000; ++escritas)
+            base.ejecutar(QStringLiteral("INSERT INTO Ayudas (Clave, Texto) VALUES (?, ?)"),
+                          {QStringLiteral("k%1").arg(escritas), QString(200, QLatin1Char('x'))});
+        t.confirmar();
+        ADD_FAILURE() << "la acción debió fallar";
+    } catch (const ErrorMotor& error) {
+        EXPECT_EQ(error.numero(), errores::BaseOcupada);
+        EXPECT_TRUE(error.descripcion().contains(QStringLiteral("No se guardó nada")));
+    }
+    EXPECT_EQ(esperas, 1);
+    EXPECT_EQ(escritas, 0);
+    EXPECT_FALSE(base.transaccionAbierta());
+    lector.ejecutar(QStringLiteral("ROLLBACK"));
+    EXPECT_EQ(base.valor(QStringLiteral("SELECT COUNT(*) FROM Ayudas WHERE Clave LIKE 'k%'")).toInt(), 0);
 }
 
 } // namespace

@@ -4,12 +4,16 @@
 #include "declarations/archivo_policia.h"
 
 #include "support/datos_policiales.h"
+#include "support/disco_lleno.h"
+#include "support/fallas_sistema.h"
 #include "support/impresora_guionada.h"
 #include "support/pdf_prueba.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLocale>
+#include <cerrno>
+#include <cstring>
 #include <gtest/gtest.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -43,6 +47,20 @@ struct DeclaracionPolicial : DatosPoliciales {
     {
         QFile f(QDir(destino).filePath(kNombre));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    QStringList enDestino() const
+    {
+        return QDir(destino).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    }
+    // The file written once, as the folder then holds it.
+    QByteArray primeraVez()
+    {
+        dialogs.rutas = {destino};
+        dialogs.respuestas = {Respuesta::Aceptar, Respuesta::No};
+        ImpresoraGuionada impresora;
+        emitirDeclaracionPolicia(contexto, idCabecera, impresora);
+        dialogs.mensajes.clear();
+        return archivo();
     }
 };
 
@@ -159,6 +177,138 @@ TEST(ArchivoPolicia, CarpetaQueNoAceptaElArchivo)
     EXPECT_TRUE(impresora.trabajos.empty());
     EXPECT_EQ(f.valor("SELECT Nro_Comprobante FROM Tmp_Informe_Turno").toString(), u"anterior"_s);
     EXPECT_EQ(QDir(f.destino).entryList(QDir::Files), QStringList{});
+}
+
+// The report's row cannot be kept (another program holds the database, the disk is full, the
+// disk fails as the row is committed, after the file has its name): the folder keeps the file
+// emitted before, exactly as it was, and the user is told that nothing was kept. Where the file
+// system cannot keep the replaced file, the new one stays, and the message says that it is there.
+TEST(ArchivoPolicia, UnaFallaDeLaBaseDejaLaCarpetaComoEstaba)
+{
+    enum class Falla { Ocupada, Lleno, AlConfirmar, AlConfirmarSinIntercambio };
+    struct Caso {
+        const char* nombre;
+        Falla falla;
+        QString titulo;
+        QString texto;
+    };
+    const std::vector<Caso> casos{
+        {"otro programa lee la base", Falla::Ocupada, u"Error 3260"_s, u"No se guardó nada"_s},
+        {"disco lleno", Falla::Lleno, u"Error 3026"_s, u"No se guardó nada"_s},
+        {"el disco falla al confirmar", Falla::AlConfirmar, u"Error 3040"_s, u"No se guardó nada"_s},
+        {"el disco falla al confirmar donde no se conserva el anterior",
+         Falla::AlConfirmarSinIntercambio, u"Error 3040"_s,
+         u"El archivo %1 se generó en "_s.arg(kNombre)},
+    };
+    for (const Caso& caso : casos) {
+        SCOPED_TRACE(caso.nombre);
+        DiscoLleno disco;
+        DeclaracionPolicial f;
+        const QByteArray anterior = f.primeraVez();
+        ASSERT_FALSE(anterior.isEmpty());
+        f.sql("DELETE FROM Tmp_Informe_Turno");
+        f.sql("INSERT INTO Tmp_Informe_Turno (Tipo_Registro, IdCabecera, Nro_Comprobante) "
+              "VALUES (2, 0, 'anterior')");
+        // The file changes: one fine fewer.
+        f.sql("DELETE FROM Multas_cobradas WHERE Nro_Comprobante = '00000004'");
+
+        std::optional<FallasSistema> fallas;
+        fallas.emplace();
+        std::optional<BaseDatos> lector;
+        switch (caso.falla) {
+        case Falla::Ocupada:
+            f.base.setEsperaOcupada(50);
+            lector.emplace();
+            lector->abrir(f.carpeta.base());
+            lector->ejecutar(u"BEGIN"_s);
+            lector->valor(u"SELECT COUNT(*) FROM Cabeceras"_s);
+            break;
+        case Falla::Lleno:
+            disco.lleno();
+            break;
+        case Falla::AlConfirmarSinIntercambio:
+            fallas->sinIntercambio();
+            [[fallthrough]];
+        case Falla::AlConfirmar:
+            fallas->sinAsegurar(f.carpeta.base() + u"-journal"_s);
+            break;
+        }
+        ImpresoraGuionada impresora;
+        f.dialogs.rutas = {f.destino};
+        f.dialogs.respuestas = {Respuesta::Aceptar, Respuesta::Si};
+        EXPECT_FALSE(emitirDeclaracionPolicia(f.contexto, f.idCabecera, impresora));
+        disco.vacio();
+        lector.reset();
+        fallas.reset();
+
+        ASSERT_EQ(f.dialogs.mensajes.size(), 1U);
+        EXPECT_EQ(f.dialogs.mensajes[0].titulo, caso.titulo);
+        EXPECT_TRUE(f.dialogs.mensajes[0].texto.contains(caso.texto))
+            << f.dialogs.mensajes[0].texto.toStdString();
+        EXPECT_TRUE(impresora.trabajos.empty());
+        EXPECT_EQ(f.valor("SELECT Nro_Comprobante FROM Tmp_Informe_Turno").toString(), u"anterior"_s);
+        EXPECT_EQ(f.enDestino(), QStringList{kNombre});
+        if (caso.falla == Falla::AlConfirmarSinIntercambio) {
+            EXPECT_EQ(f.archivo().count("\r\n"), anterior.count("\r\n") - 1);
+        } else {
+            EXPECT_EQ(f.archivo(), anterior);
+        }
+    }
+}
+
+// The disk does not confirm the folder once the file has its name: the file is whole and stays,
+// also when it replaced an earlier one, the report's row is kept, and the user is warned to check
+// the folder instead of being told of success.
+TEST(ArchivoPolicia, UnaCarpetaQueElDiscoNoConfirmaConservaElArchivo)
+{
+    DeclaracionPolicial f;
+    const QByteArray anterior = f.primeraVez();
+    f.sql("DELETE FROM Multas_cobradas WHERE Nro_Comprobante = '00000004'");
+    FallasSistema fallas;
+    fallas.sinAsegurar(f.destino);
+    ImpresoraGuionada impresora;
+    f.dialogs.rutas = {f.destino};
+    f.dialogs.respuestas = {Respuesta::Aceptar, Respuesta::No};
+    EXPECT_FALSE(emitirDeclaracionPolicia(f.contexto, f.idCabecera, impresora));
+
+    EXPECT_GT(fallas.fallas(), 0);
+    EXPECT_EQ(f.enDestino(), QStringList{kNombre});
+    EXPECT_EQ(f.archivo().count("\r\n"), anterior.count("\r\n") - 1);
+    EXPECT_EQ(f.valor("SELECT IdCabecera FROM Tmp_Informe_Turno").toLongLong(), f.idCabecera);
+    ASSERT_EQ(f.dialogs.mensajes.size(), 2U);
+    const Mensaje& aviso = f.dialogs.mensajes[0];
+    EXPECT_EQ(aviso.titulo, u"Atención"_s);
+    EXPECT_EQ(aviso.icono, Icono::Exclamacion);
+    EXPECT_EQ(aviso.texto,
+              u"El archivo %1\nha sido generado en:\n%2\npero el disco no confirmó que la carpeta "
+              u"lo haya registrado (%3).\nAntes de entregarlo, verifique que el archivo esté en esa "
+              u"carpeta."_s.arg(kNombre, QDir::toNativeSeparators(QDir(f.destino).path() + u"/"_s),
+                                QString::fromLocal8Bit(std::strerror(EIO))));
+    EXPECT_EQ(f.dialogs.mensajes[1].titulo, u"¿Confirmar Impresión?"_s);
+}
+
+// A run killed between writing a file and renaming it left its temporary file; the next file
+// written in that folder takes away every such leftover of this program's hand-in files, and
+// nothing else.
+TEST(ArchivoPolicia, LosTemporalesQueDejoUnaCorridaInterrumpidaSeBorran)
+{
+    DeclaracionPolicial f;
+    const QStringList dejados{kNombre + u".tmp"_s, u"DJPol_012345_0001_13_2008_04_00.TXT.tmp"_s,
+                              u"DJ_012345_0001_13_2008_04_00.TXT.tmp"_s};
+    const QStringList ajenos{u"DJ_012345_0001_13_2008_04_00.TXT"_s, u"notas.TXT.tmp"_s,
+                             u"dj_minusculas.txt.tmp"_s};
+    for (const QString& nombre : dejados + ajenos) {
+        QFile resto(QDir(f.destino).filePath(nombre));
+        ASSERT_TRUE(resto.open(QIODevice::WriteOnly));
+        resto.write("a medio escribir");
+    }
+    EXPECT_FALSE(f.primeraVez().isEmpty());
+    QStringList quedan = ajenos;
+    quedan << kNombre;
+    quedan.sort();
+    QStringList hay = f.enDestino();
+    hay.sort();
+    EXPECT_EQ(hay, quedan);
 }
 
 } // namespace

@@ -4,11 +4,14 @@
 
 #include "declarations/emision_declaracion.h"
 #include "support/base_declaraciones.h"
+#include "support/fallas_sistema.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -44,6 +47,11 @@ protected:
     QStringList enDestino() const
     {
         return QDir(destino).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    }
+    QByteArray archivo() const
+    {
+        QFile f(rutaFinal());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 
     // The declaration untouched: still open, no observation mark, still active, nothing said of
@@ -289,6 +297,104 @@ TEST_F(EmisionTest, unaFallaNoDejaArchivoNiDeclaracionCerrada)
             sql("INSERT INTO Sucursales (Nro_Agente, Sucursal, Nro_Comprobante, Descripcion, "
                 "Localidad) VALUES ('000123', '0001', '00000050', 'CASA CENTRAL', 'TRESVALLE')");
     }
+}
+
+// The disk fails as the closing is committed, after the file has its name: the declaration stays as
+// it was and the folder keeps what it held (nothing, or the file emitted before, byte for byte).
+// Where the file system cannot keep the replaced file, the new one stays and the message says so.
+TEST_F(EmisionTest, unaFallaAlConfirmarDejaLaCarpetaComoEstaba)
+{
+    struct Caso {
+        const char* nombre;
+        bool emitidaAntes;
+        bool sinIntercambio;
+    };
+    const std::vector<Caso> casos{
+        {"primera emisión", false, false},
+        {"emitida otra vez", true, false},
+        {"emitida otra vez donde no se conserva el anterior", true, true},
+    };
+    for (const Caso& caso : casos) {
+        SCOPED_TRACE(caso.nombre);
+        QByteArray anterior;
+        if (caso.emitidaAntes) {
+            ASSERT_TRUE(emitir());
+            anterior = archivo();
+        }
+        entorno.activarCabecera(id);
+        dialogs.mensajes.clear();
+        const QString estado = campo(id, "Estado");
+
+        bool impreso = false;
+        {
+            FallasSistema fallas;
+            if (caso.sinIntercambio) fallas.sinIntercambio();
+            fallas.sinAsegurar(carpeta.base() + QStringLiteral("-journal"));
+            PasosEmision pasos;
+            pasos.imprimir = [&](const DeclaracionEmitida&) { impreso = true; };
+            EXPECT_FALSE(emitir(QStringLiteral("obs"), pasos));
+            EXPECT_GT(fallas.fallas(), 0);
+        }
+
+        EXPECT_FALSE(impreso);
+        EXPECT_EQ(campo(id, "Estado"), estado);
+        EXPECT_EQ(campo(id, "MarcaObs"), QLatin1String("N"));
+        const Mensaje& aviso = dialogs.mensajes.back();
+        EXPECT_EQ(aviso.titulo, QStringLiteral("Error 3040"));
+        if (caso.sinIntercambio) {
+            EXPECT_TRUE(aviso.texto.startsWith(
+                QStringLiteral("El archivo DJ_000123_0001_01_2004_05_00.TXT se generó en ")))
+                << aviso.texto.toStdString();
+            EXPECT_EQ(enDestino(), QStringList{QStringLiteral("DJ_000123_0001_01_2004_05_00.TXT")});
+            EXPECT_NE(archivo(), anterior);
+        } else {
+            EXPECT_TRUE(aviso.texto.contains(QString::fromUtf8("No se guardó nada")))
+                << aviso.texto.toStdString();
+            EXPECT_EQ(enDestino(), caso.emitidaAntes
+                                       ? QStringList{QStringLiteral("DJ_000123_0001_01_2004_05_00.TXT")}
+                                       : QStringList{});
+            EXPECT_EQ(archivo(), anterior);
+        }
+
+        QDir(destino).removeRecursively();
+        QDir().mkpath(destino);
+        sql("UPDATE Cabeceras SET Estado = '2', MarcaObs = 'N'");
+    }
+}
+
+// The disk does not confirm the folder once the file has its name: the file is whole and stays,
+// the first time and when it replaces an earlier one; the declaration is closed, the print
+// follows, and the user is warned to check the folder instead of being told of success.
+TEST_F(EmisionTest, unaCarpetaQueElDiscoNoConfirmaConservaElArchivo)
+{
+    FallasSistema fallas;
+    fallas.sinAsegurar(destino);
+    const QString advertencia =
+        QString::fromUtf8("El archivo DJ_000123_0001_01_2004_05_00.TXT\nha sido generado en:\n%1\n"
+                          "pero el disco no confirmó que la carpeta lo haya registrado (%2).\n"
+                          "Antes de entregarlo, verifique que el archivo esté en esa carpeta.")
+            .arg(QDir::toNativeSeparators(destino) + QDir::separator(),
+                 QString::fromLocal8Bit(std::strerror(EIO)));
+    for (const QString& observacion : {QString(), QStringLiteral("otra vez")}) {
+        SCOPED_TRACE(observacion.toStdString());
+        dialogs.mensajes.clear();
+        bool impreso = false;
+        PasosEmision pasos;
+        pasos.imprimir = [&](const DeclaracionEmitida&) { impreso = true; };
+        const auto emitida = emitir(observacion, pasos);
+        ASSERT_TRUE(emitida);
+        EXPECT_TRUE(impreso);
+        EXPECT_EQ(campo(id, "Estado"), QLatin1String("3"));
+        EXPECT_EQ(enDestino(), QStringList{QStringLiteral("DJ_000123_0001_01_2004_05_00.TXT")});
+        EXPECT_EQ(archivo(), armarArchivoDeclaracion(base, emitida->cabecera,
+                                                     emitida->cabecera.marcaObs, QLocale())
+                                 .contenido());
+        const Mensaje& aviso = dialogs.mensajes.back();
+        EXPECT_EQ(aviso.titulo, QString::fromUtf8("Atención"));
+        EXPECT_EQ(aviso.icono, Icono::Exclamacion);
+        EXPECT_EQ(aviso.texto, advertencia);
+    }
+    EXPECT_GE(fallas.fallas(), 2);
 }
 
 } // namespace
