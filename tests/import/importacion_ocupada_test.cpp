@@ -24,8 +24,9 @@ TEST_F(ImportacionOcupadaTest, OtroProgramaLeyendoLaBaseNoLaDejaEsperando)
     lector.valor(QStringLiteral("SELECT COUNT(*) FROM Cabeceras"));
 
     std::vector<int> avance;
-    const auto ocupada = importarArchivo(base, dialogos, carpeta.dir.path(), plan,
-                                         [&](int v) { avance.push_back(v); });
+    OpcionesImportacion opciones;
+    opciones.progreso = [&](int v) { avance.push_back(v); };
+    const auto ocupada = importarArchivo(base, dialogos, carpeta.dir.path(), plan, opciones);
     EXPECT_FALSE(ocupada.completa);
     // Refused before a line was read.
     EXPECT_TRUE(avance.empty());
