@@ -1,6 +1,7 @@
 #include "import/reporte_importacion.h"
 
 #include "database/error_motor.h"
+#include "platform/archivos_privados.h"
 #include "platform/windows_1252.h"
 
 #include <QDir>
@@ -30,7 +31,9 @@ QString lineaDescartadas(qint64 descartadas)
 
 ReporteImportacion::ReporteImportacion(const QString& ruta) : archivo_(ruta)
 {
-    if (!archivo_.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    // A new log is the user's alone, as everything in the data folder; one already there keeps
+    // its permissions.
+    if (!archivo_.open(QIODevice::WriteOnly | QIODevice::Truncate, kSoloDelDuenio))
         throw ErrorMotor(errores::AccesoArchivo,
                          QStringLiteral("No se pudo crear el archivo de reporte '%1' (%2).")
                              .arg(QDir::toNativeSeparators(ruta), archivo_.errorString()));
