@@ -37,10 +37,15 @@ QString prepararDocumento(const QString& carpeta, const QString& nombre, const Q
 
 QStringList origenesLeame()
 {
-    const QDir programa(QCoreApplication::applicationDirPath());
+    return origenesLeame(QCoreApplication::applicationDirPath());
+}
+
+QStringList origenesLeame(const QString& carpetaEjecutable)
+{
+    const QDir programa(carpetaEjecutable);
     return {programa.path(), programa.filePath(QStringLiteral("resources")),
             programa.filePath(QStringLiteral("../resources")),
-            programa.filePath(QStringLiteral("../share/tarquel"))};
+            programa.filePath(QStringLiteral("../share/doc/tarquel"))};
 }
 
 void mostrarLeame(Dialogs& dialogs, const QString& carpeta, const QStringList& origenes)

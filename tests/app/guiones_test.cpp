@@ -3,10 +3,11 @@
 // the scripts in a checkout of its own, with stand-ins for the system's tools it must not really
 // call (the build, the package database, the user's id).
 
+#include "support/proceso_prueba.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -67,25 +68,6 @@ struct Checkout {
     }
 };
 
-struct Salida {
-    int codigo = -1;
-    QString salida;
-    QString errores;
-};
-
-Salida correr(const QString& programa, const QStringList& argumentos, const QString& carpeta,
-              const QProcessEnvironment& entorno)
-{
-    QProcess proceso;
-    proceso.setWorkingDirectory(carpeta);
-    proceso.setProcessEnvironment(entorno);
-    proceso.start(programa, argumentos);
-    proceso.waitForFinished(120000);
-    return {proceso.exitStatus() == QProcess::NormalExit ? proceso.exitCode() : -1,
-            QString::fromUtf8(proceso.readAllStandardOutput()),
-            QString::fromUtf8(proceso.readAllStandardError())};
-}
-
 TEST(Guiones, UnaCarpetaRelativaSeTomaDeDondeSeEscribioYRunSoloConstruyeElPrograma)
 {
     Checkout c;
@@ -97,7 +79,7 @@ TEST(Guiones, UnaCarpetaRelativaSeTomaDeDondeSeEscribioYRunSoloConstruyeElProgra
 
     // By the script, from the user's own folder.
     entorno.insert(QStringLiteral("TARQUEL_DIR"), QStringLiteral("agente1"));
-    const Salida guion = correr(c.checkout() + QStringLiteral("/scripts/run"),
+    const SalidaProceso guion = correrProceso(c.checkout() + QStringLiteral("/scripts/run"),
                                 {QStringLiteral("--crear-base")}, c.usuario(), entorno);
     ASSERT_EQ(guion.codigo, 0) << guion.salida.toStdString() << guion.errores.toStdString();
     EXPECT_TRUE(guion.salida.contains(QStringLiteral("Carpeta de datos: ")
@@ -108,7 +90,7 @@ TEST(Guiones, UnaCarpetaRelativaSeTomaDeDondeSeEscribioYRunSoloConstruyeElProgra
 
     // The program started directly, from the same folder.
     entorno.insert(QStringLiteral("TARQUEL_DIR"), QStringLiteral("./agente2/"));
-    const Salida directo = correr(QStringLiteral(TARQUEL_BINARY), {QStringLiteral("--crear-base")},
+    const SalidaProceso directo = correrProceso(QStringLiteral(TARQUEL_BINARY), {QStringLiteral("--crear-base")},
                                   c.usuario(), entorno);
     ASSERT_EQ(directo.codigo, 0) << directo.errores.toStdString();
     EXPECT_TRUE(QFileInfo::exists(usuario.filePath(QStringLiteral("agente2/BDR.mdb"))));
@@ -147,8 +129,8 @@ TEST(Guiones, SinDerechoAInstalarSetupDaLaLineaParaElAdministrador)
         QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
         entorno.insert(QStringLiteral("PATH"), c.herramientas());
 
-        const Salida setup =
-            correr(c.checkout() + QStringLiteral("/scripts/setup"), {}, c.usuario(), entorno);
+        const SalidaProceso setup =
+            correrProceso(c.checkout() + QStringLiteral("/scripts/setup"), {}, c.usuario(), entorno);
         EXPECT_EQ(setup.codigo, 1) << setup.errores.toStdString();
         EXPECT_TRUE(setup.errores.contains(
             QStringLiteral("\n  apt-get update && apt-get install -y libzint-dev zbar-tools\n")))
