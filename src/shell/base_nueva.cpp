@@ -6,7 +6,6 @@
 #include "platform/dialogs.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace {
