@@ -59,14 +59,16 @@ QString comandoDelMenu(const QString& entrada)
     return {};
 }
 
-// A blank in the prefix, which the entry must quote.
-constexpr auto kCarpetaDeProgramas = "Mis programas";
-
-TEST(Instalacion, ElMenuArrancaElProgramaInstaladoSinSuCarpetaEnElPath)
+// One install for the whole road: installs run at the same time would share the build folder's
+// list of installed files.
+TEST(Instalacion, ElMenuArrancaElProgramaInstaladoYSeQuitaSinTocarLosDatos)
 {
+    // The README's `--prefix ~/.local`, for a user whose home has a blank in its name, which the
+    // menu entry must quote. The data folder is then under the prefix too.
     QTemporaryDir raiz;
-    const QString prefijo = raiz.filePath(QString::fromLatin1(kCarpetaDeProgramas));
-    instalar(prefijo);
+    const QString casa = raiz.filePath(QStringLiteral("casa de ana"));
+    const QString prefijo = QDir(casa).filePath(QStringLiteral(".local"));
+    const QByteArray lista = instalar(prefijo);
 
     // Its files, and nothing where a data folder could be (share/tarquel).
     EXPECT_EQ(archivosBajo(prefijo), kArchivosInstalados);
@@ -96,22 +98,21 @@ TEST(Instalacion, ElMenuArrancaElProgramaInstaladoSinSuCarpetaEnElPath)
     EXPECT_EQ(comando, u'"' + programa + u'"');
 
     // A user who never ran it, on a desktop whose PATH does not have the prefix's bin folder.
-    QTemporaryDir casa;
     QProcess proceso;
     QProcessEnvironment entorno;
     entorno.insert(QStringLiteral("PATH"), QStringLiteral("/usr/bin:/bin"));
-    entorno.insert(QStringLiteral("HOME"), casa.path());
+    entorno.insert(QStringLiteral("HOME"), casa);
     entorno.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     proceso.setProcessEnvironment(entorno);
     proceso.setProcessChannelMode(QProcess::MergedChannels);
     proceso.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("exec ") + comando});
     ASSERT_TRUE(proceso.waitForStarted());
 
-    const QDir datos(QDir(casa.path()).filePath(QStringLiteral(".local/share/tarquel")));
-    bool lista = false;
-    for (int i = 0; i < 300 && !lista; ++i) {
+    const QDir datos(instalado.filePath(QStringLiteral("share/tarquel")));
+    bool hecha = false;
+    for (int i = 0; i < 300 && !hecha; ++i) {
         QThread::msleep(50);
-        lista = QFileInfo(datos.filePath(QStringLiteral("BDR.mdb"))).size() > 0
+        hecha = QFileInfo(datos.filePath(QStringLiteral("BDR.mdb"))).size() > 0
             && QFileInfo::exists(datos.filePath(QStringLiteral("Entorno.mem")));
         if (proceso.state() == QProcess::NotRunning) break;
     }
@@ -124,25 +125,11 @@ TEST(Instalacion, ElMenuArrancaElProgramaInstaladoSinSuCarpetaEnElPath)
         EXPECT_EQ(modo(datos.filePath(QString::fromLatin1(archivo))), 0600) << archivo;
     proceso.kill();
     proceso.waitForFinished();
-    EXPECT_TRUE(lista) << QString::fromLocal8Bit(proceso.readAll()).toStdString();
+    EXPECT_TRUE(hecha) << QString::fromLocal8Bit(proceso.readAll()).toStdString();
     EXPECT_TRUE(corriendo) << QString::fromLocal8Bit(proceso.readAll()).toStdString();
     EXPECT_FALSE(QFileInfo::exists(datos.filePath(QStringLiteral("BDR.mdb.creando"))));
-}
 
-// The README's removal: every file the install listed, and nothing of the user's data, even with
-// the data folder under the same prefix (~/.local/share/tarquel beside ~/.local/share/doc).
-TEST(Instalacion, SeQuitaConLaListaDeLaInstalacionSinTocarLosDatos)
-{
-    QTemporaryDir raiz;
-    const QString prefijo = raiz.filePath(QString::fromLatin1(kCarpetaDeProgramas));
-    const QString datos = QDir(prefijo).filePath(QStringLiteral("share/tarquel"));
-    QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
-    entorno.insert(QStringLiteral("TARQUEL_DIR"), datos);
-    const SalidaProceso base =
-        correrProceso(QStringLiteral(TARQUEL_BINARY), {QStringLiteral("--crear-base")}, {}, entorno);
-    ASSERT_EQ(base.codigo, 0) << base.todo();
-
-    const QByteArray lista = instalar(prefijo);
+    // The README's removal: every file the install listed, and nothing of the user's data.
     QFile copia(raiz.filePath(QStringLiteral("install_manifest.txt")));
     ASSERT_TRUE(copia.open(QIODevice::WriteOnly));
     copia.write(lista);
@@ -152,10 +139,11 @@ TEST(Instalacion, SeQuitaConLaListaDeLaInstalacionSinTocarLosDatos)
         {QStringLiteral("-c"), QStringLiteral("xargs -d '\\n' rm -f -- < install_manifest.txt")},
         raiz.path());
     ASSERT_EQ(quitar.codigo, 0) << quitar.todo();
-
+    // The lock file stays: the program was killed.
     EXPECT_EQ(archivosBajo(prefijo),
               (QStringList{QStringLiteral("share/tarquel/BDR.mdb"),
-                           QStringLiteral("share/tarquel/Entorno.mem")}));
+                           QStringLiteral("share/tarquel/Entorno.mem"),
+                           QStringLiteral("share/tarquel/Tarquel.lock")}));
 }
 
 } // namespace
