@@ -1,23 +1,15 @@
 // The executable: `tarquel` starts the program on its data folder, making the folder and its
 // database on the first start; `tarquel --crear-base` makes the database of a new install there and
-// exits. Here the program is put together: the Qt versions of the ports, the report engine over
-// every subsystem's reports, the environment and the shell.
+// exits. Here the application is made, in Spanish, with the Qt versions of the ports; the run itself
+// is the Programa's.
 
-#include "app/catalogo_reportes.h"
-#include "common/contexto.h"
-#include "database/base_datos.h"
-#include "database/entorno.h"
+#include "app/programa.h"
+#include "app/sesion_grafica.h"
+#include "database/error_motor.h"
 #include "platform/carpeta_programa.h"
 #include "platform/locale_numeros.h"
 #include "platform/qt_dialogs.h"
-#include "platform/reloj.h"
-#include "reports/motor_reportes.h"
-#include "shell/arranque.h"
 #include "shell/base_nueva.h"
-#include "shell/bloqueo_carpeta.h"
-#include "shell/formularios_menu.h"
-#include "shell/frmAcercaDe.h"
-#include "shell/frmPrincipal.h"
 
 #include <QApplication>
 #include <QDir>
@@ -27,6 +19,7 @@
 #include <QTextStream>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -63,7 +56,13 @@ int main(int argc, char* argv[])
         }
     }
 
+    if (!haySesionGrafica()) {
+        avisarSinSesionGrafica();
+        return Programa::kRechazo;
+    }
+    std::optional<VigilanciaPantalla> vigilancia(std::in_place);
     QApplication app(argc, argv);
+    vigilancia.reset();
     // Qt's own dialogs (file choosers, print preview) speak Spanish like the rest of the program.
     QTranslator traduccionQt;
     if (traduccionQt.load(QLocale(QLocale::Spanish), QStringLiteral("qtbase"), QStringLiteral("_"),
@@ -72,39 +71,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Tarquel"));
 
     QtDialogs dialogs;
-    const QString carpeta = carpetaPrograma();
-    if (!QDir().mkpath(carpeta)) {
-        dialogs.aviso(QStringLiteral("No se pudo crear la carpeta de datos '%1'.")
-                          .arg(QDir::toNativeSeparators(carpeta)),
-                      QStringLiteral("Error"), Icono::Critico);
-        return 1;
-    }
-    BloqueoCarpeta bloqueo(carpeta);
-    if (!bloqueo.tomar(dialogs)) return 1;
-    // The first start on a new data folder makes its database, as `--crear-base` does.
-    if (esCarpetaNueva(carpeta)) {
-        try {
-            prepararCarpetaNueva(carpeta);
-        } catch (const ErrorMotor& error) {
-            dialogs.aviso(QStringLiteral("No se pudo crear la base de datos en la carpeta '%1':\n%2")
-                              .arg(QDir::toNativeSeparators(carpeta), error.descripcion()),
-                          QStringLiteral("Error"), Icono::Critico);
-            return 1;
-        }
-    }
-
-    // The splash is gone before anything loads.
-    mostrarPresentacion(dialogs);
-
-    BaseDatos base;
-    Entorno entorno(base);
-    RelojSistema reloj;
-    MotorReportes impresora(base, dialogs, reportesDelPrograma());
-    Contexto contexto{base, entorno, dialogs, reloj, impresora, carpeta};
-    Arranque arranque(entorno, dialogs, carpeta);
-    frmPrincipal ventana(contexto, arranque);
-    conectarFormularios(ventana, contexto);
-    if (arranque.iniciar() != FinArranque::Continuar) return 0;
-    ventana.show();
+    Programa programa(dialogs, carpetaPrograma());
+    if (const std::optional<int> fin = programa.iniciar()) return *fin;
     return app.exec();
 }

@@ -7,6 +7,7 @@
 #include "database/semillas.h"
 #include "database/transaccion.h"
 
+#include "platform/archivos_privados.h"
 #include "platform/disco.h"
 
 #include <QFile>
@@ -79,6 +80,9 @@ void crearBaseInstalada(const QString& ruta, Dialogs& dialogs)
                                  .arg(resto));
     BaseDatos base;
     base.crear(provisoria);
+    // Still empty: no one else can ever read what goes into it, nor into its journal, which takes
+    // the database's permissions.
+    hacerPrivado(provisoria);
     try {
         crearBaseSuministrada(base);
         // The upgrade asks for a restart after each round that changed the schema (an old file can

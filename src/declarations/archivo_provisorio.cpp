@@ -55,7 +55,8 @@ bool ArchivoProvisorio::abrir()
         return false;
     }
     archivo_.setFileName(rutaTemporal_);
-    if (!archivo_.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    const QIODevice::OpenMode modo = QIODevice::WriteOnly | QIODevice::Truncate;
+    if (!(permisos_ ? archivo_.open(modo, *permisos_) : archivo_.open(modo))) {
         error_ = archivo_.errorString();
         fallo_ = true;
         return false;

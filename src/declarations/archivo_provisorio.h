@@ -15,9 +15,13 @@
 #include <QFile>
 #include <QString>
 
+#include <optional>
+
 class ArchivoProvisorio {
 public:
     ArchivoProvisorio(const QString& carpeta, const QString& nombre);
+    // The permissions the file is made with; without them, the usual ones of the user's umask.
+    void setPermisos(QFileDevice::Permissions permisos) { permisos_ = permisos; }
     ~ArchivoProvisorio();
     ArchivoProvisorio(const ArchivoProvisorio&) = delete;
     ArchivoProvisorio& operator=(const ArchivoProvisorio&) = delete;
@@ -55,4 +59,5 @@ private:
     bool escrito_ = false;
     bool colocado_ = false;
     Anterior anterior_ = Anterior::Ninguno;
+    std::optional<QFileDevice::Permissions> permisos_;
 };

@@ -1,6 +1,7 @@
 #include "import/reporte_importacion.h"
 
 #include "database/error_motor.h"
+#include "platform/archivos_privados.h"
 #include "platform/windows_1252.h"
 
 #include <QDir>
@@ -45,6 +46,9 @@ ReporteImportacion::ReporteImportacion(const QString& ruta)
     // before anything is imported.
     const QFileInfo existente(ruta);
     const bool ocupado = existente.exists() && !existente.isFile();
+    // A new log is the user's alone, as everything in the data folder; one already there keeps
+    // its permissions.
+    archivo_.setPermisos(existente.isFile() ? existente.permissions() : kSoloDelDuenio);
     if (ocupado || !archivo_.abrir())
         throw ErrorMotor(errores::AccesoArchivo,
                          QStringLiteral("No se pudo crear el archivo de reporte '%1' (%2).")

@@ -1,5 +1,7 @@
 #include "platform/codigo_barras.h"
 
+#include "platform/archivos_privados.h"
+
 #include <QFile>
 #include <cstring>
 #include <memory>
@@ -38,12 +40,19 @@ CodigoBarrasDibujado dibujarCodigoBarras(const QString& texto, const QString& ar
     simbolo->whitespace_width = 10;             // the quiet zone a scanner needs on each side
     simbolo->show_hrt = 1;                      // the text, readable, below the bars
 
+    // zint writes over an empty file made first, which keeps the permissions it was made with.
+    if (!crearArchivoVacio(archivoBmp))
+        return fallo(FalloCodigoBarras::Dibujo,
+                     QStringLiteral("No se pudo crear '%1'.").arg(archivoBmp));
+
     const QByteArray datos = texto.toLatin1();
     const int codigo = ZBarcode_Encode_and_Print(
         simbolo.get(), reinterpret_cast<const unsigned char*>(datos.constData()),
         int(datos.size()), 0);
-    if (codigo >= ZINT_ERROR)
+    if (codigo >= ZINT_ERROR) {
+        QFile::remove(archivoBmp);
         return fallo(FalloCodigoBarras::Dibujo, QString::fromLatin1(simbolo->errtxt));
+    }
 
     QFile archivo(archivoBmp);
     if (!archivo.open(QIODevice::ReadOnly))

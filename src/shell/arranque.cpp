@@ -5,11 +5,13 @@
 #include "database/entorno.h"
 #include "database/modifica_base.h"
 #include "database/semillas.h"
+#include "platform/archivos_privados.h"
 #include "platform/dialogs.h"
 #include "shell/entorno_mem.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace {
@@ -38,7 +40,7 @@ QString Arranque::rutaEntornoMem() const
 
 FinArranque Arranque::iniciar()
 {
-    if (Cargar_Entorno() != FinArranque::Continuar) return FinArranque::Terminar;
+    if (const FinArranque fin = Cargar_Entorno(); fin != FinArranque::Continuar) return fin;
     try {
         sembrarDatosDeReferencia(entorno_.Base_Datos(), dialogs_);
     } catch (const ErrorMotor& error) {
@@ -81,7 +83,7 @@ FinArranque Arranque::Cargar_Entorno(const std::optional<ContenidoEntornoMem>& a
                                          "Vuelva a iniciar el programa el programa"),
                           kTituloAplicacion, Icono::Informacion});
         base.cerrar();
-        return FinArranque::Terminar;
+        return FinArranque::Reiniciar;
     case ResultadoActualizacion::Fallida:
         base.cerrar();
         return FinArranque::Terminar;
@@ -123,7 +125,7 @@ void Arranque::restaurarEntorno(const std::optional<ContenidoEntornoMem>& activo
         leido = *activo;
     } else if (!archivo.exists()) {
         dialogs_.mostrar({QStringLiteral("No se encontró el archivo de inicialización 'Entorno.mem'. "
-                                         "Deberá reinicial el programa"),
+                                         "Deberá reiniciar el programa"),
                           QStringLiteral("Aviso"), Icono::Informacion});
     } else if (archivo.open(QIODevice::ReadOnly)) {
         // A real file holds four short lines; whatever lies beyond this is not one of them.
@@ -156,8 +158,11 @@ void Arranque::cerrar()
 
     // Written whole or not at all: a failure leaves the previous file.
     QSaveFile archivo(rutaEntornoMem());
-    const bool escrito = archivo.open(QIODevice::WriteOnly) && archivo.write(contenido) == contenido.size()
-        && archivo.commit();
+    const bool nuevo = !QFileInfo::exists(rutaEntornoMem());
+    const bool abierto = archivo.open(QIODevice::WriteOnly);
+    // A file that is there keeps its permissions; a new one is the user's alone.
+    if (abierto && nuevo) archivo.setPermissions(kSoloDelDuenio);
+    const bool escrito = abierto && archivo.write(contenido) == contenido.size() && archivo.commit();
     entorno_.Base_Datos().cerrar();
     if (!escrito) {
         dialogs_.aviso(QStringLiteral("%1 - No se pudo guardar el archivo '%2': %3")

@@ -13,7 +13,8 @@ class Entorno;
 
 enum class FinArranque {
     Continuar,  // the database is open and the environment set: show the main window
-    Terminar,   // the program ends now (a message said why, or the schema asks for a restart)
+    Reiniciar,  // the schema was brought up to date: the program ends and the user starts it again
+    Terminar,   // the program cannot go on: a message said why
 };
 
 class Arranque {

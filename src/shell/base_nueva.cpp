@@ -2,10 +2,10 @@
 
 #include "database/base_suministrada.h"
 #include "database/error_motor.h"
+#include "platform/archivos_privados.h"
 #include "platform/dialogs.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -35,13 +35,12 @@ bool esCarpetaNueva(const QString& carpeta)
 
 void prepararCarpetaNueva(const QString& carpeta)
 {
-    if (!QDir().mkpath(carpeta))
+    if (!crearCarpetaPrivada(carpeta))
         throw ErrorMotor(errores::AccesoArchivo,
                          QStringLiteral("No se pudo crear la carpeta de datos '%1'.")
                              .arg(QDir::toNativeSeparators(carpeta)));
     const QDir dir(carpeta);
     SinAvisos sinAvisos;
     crearBaseInstalada(dir.filePath(QStringLiteral("BDR.mdb")), sinAvisos);
-    QFile entorno(dir.filePath(QStringLiteral("Entorno.mem")));
-    if (!entorno.exists() && entorno.open(QIODevice::WriteOnly)) entorno.close();
+    crearArchivoVacio(dir.filePath(QStringLiteral("Entorno.mem")));
 }

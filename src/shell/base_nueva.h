@@ -9,6 +9,6 @@
 bool esCarpetaNueva(const QString& carpeta);
 
 // Makes BDR.mdb (which must not exist) and, when missing, an empty Entorno.mem in `carpeta`,
-// creating the folder first. What the seeds would announce is not shown: on a new install it is
+// creating the folder first (private, as every file in it). What the seeds would announce is not shown: on a new install it is
 // all there is. Throws ErrorMotor; on failure no BDR.mdb is left.
 void prepararCarpetaNueva(const QString& carpeta);

@@ -1,6 +1,7 @@
 #include "shell/bloqueo_carpeta.h"
 
 #include "platform/dialogs.h"
+#include "platform/error_sistema.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,7 +9,6 @@
 #include <QSysInfo>
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -41,14 +41,14 @@ bool BloqueoCarpeta::tomar(Dialogs& dialogs)
     if (!QFileInfo(carpeta_).isDir()) return true;
     const QByteArray ruta = QFile::encodeName(ruta_);
     for (;;) {
-        const int descriptor = ::open(ruta.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+        const int descriptor = ::open(ruta.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
         if (descriptor < 0) {
+            const int causa = errno;
             dialogs.mostrar(
                 {QStringLiteral("No se puede escribir en la carpeta de datos\n\n'%1'\n\n(sólo lectura: %2).\n\n"
                                 "El programa necesita guardar allí sus datos. Dele permiso de "
                                 "escritura a la carpeta y vuelva a iniciar el programa.")
-                     .arg(QDir::toNativeSeparators(carpeta_),
-                          QString::fromLocal8Bit(std::strerror(errno))),
+                     .arg(QDir::toNativeSeparators(carpeta_), textoErrorSistema(causa)),
                  kTituloAplicacion, Icono::Critico});
             return false;
         }

@@ -2,6 +2,7 @@
 
 #include "database/base_datos.h"
 #include "database/entorno.h"
+#include "platform/archivos_privados.h"
 #include "platform/disco.h"
 
 #include <QDir>
@@ -44,6 +45,11 @@ ResultadoCompactacion compactarBase(Arranque& arranque, Entorno& entorno, const 
             throw ErrorMotor(errores::AccesoArchivo,
                              QStringLiteral("No se pudo borrar el archivo '%1' que quedó de una "
                                             "compactación anterior.")
+                                 .arg(QDir::toNativeSeparators(destino)));
+        // The copy will be BDR.mdb: it has the file's permissions from its first byte.
+        if (!crearArchivoVacio(destino, QFile::permissions(origen)))
+            throw ErrorMotor(errores::AccesoArchivo,
+                             QStringLiteral("No se pudo crear el archivo '%1'.")
                                  .arg(QDir::toNativeSeparators(destino)));
         base.ejecutar(QStringLiteral("VACUUM INTO ?"), {destino});
         const qint64 tamanio = QFileInfo(destino).size();

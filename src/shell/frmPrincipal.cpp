@@ -240,7 +240,7 @@ void frmPrincipal::mnuCompactDB_Click()
                                         "'BDR.mdb' como estaba.\n\n")
                              + resultado->error->textoGuion(),
                          kTituloAplicacion, Icono::Critico});
-    if (resultado->fin == FinArranque::Terminar) {
+    if (resultado->fin != FinArranque::Continuar) {
         terminar();
         return;
     }
@@ -302,7 +302,8 @@ void frmPrincipal::terminar()
 {
     cerrado_ = true;
     close();
-    QCoreApplication::exit(0);
+    // The run could not go on: the process ends as a refused start does.
+    QCoreApplication::exit(1);
 }
 
 QString frmPrincipal::textoPanel(const QString& clave) const

@@ -1,6 +1,7 @@
 #include "shell/leame.h"
 
 #include "database/error_motor.h"
+#include "platform/archivos_privados.h"
 #include "platform/dialogs.h"
 
 #include <QCoreApplication>
@@ -23,8 +24,8 @@ QString prepararDocumento(const QString& carpeta, const QString& nombre, const Q
                              QStringLiteral("No se pudo copiar el documento '%1' en la carpeta "
                                             "'%2'.")
                                  .arg(nombre, QDir::toNativeSeparators(carpeta)));
-        // The shipped copy may be read-only; the user's copy should not be.
-        QFile::setPermissions(destino, QFile::permissions(destino) | QFileDevice::WriteOwner);
+        // The shipped copy may be read-only; the user's copy is the user's, as everything there.
+        hacerPrivado(destino);
         return destino;
     }
     throw ErrorMotor(errores::ArchivoNoEncontrado,
@@ -36,10 +37,15 @@ QString prepararDocumento(const QString& carpeta, const QString& nombre, const Q
 
 QStringList origenesLeame()
 {
-    const QDir programa(QCoreApplication::applicationDirPath());
+    return origenesLeame(QCoreApplication::applicationDirPath());
+}
+
+QStringList origenesLeame(const QString& carpetaEjecutable)
+{
+    const QDir programa(carpetaEjecutable);
     return {programa.path(), programa.filePath(QStringLiteral("resources")),
             programa.filePath(QStringLiteral("../resources")),
-            programa.filePath(QStringLiteral("../share/tarquel"))};
+            programa.filePath(QStringLiteral("../share/doc/tarquel"))};
 }
 
 void mostrarLeame(Dialogs& dialogs, const QString& carpeta, const QStringList& origenes)

@@ -9,8 +9,11 @@
 class Dialogs;
 
 // Where the shipped copy may be, relative to the executable: beside it, in resources/ beside it,
-// in the source tree's resources/ (a build folder), or in an installed share/tarquel/.
+// in the source tree's resources/ (a build folder), or in an installed share/doc/tarquel/ (read-only,
+// apart from any data folder).
 QStringList origenesLeame();
+// The same for an executable in `carpetaEjecutable`.
+QStringList origenesLeame(const QString& carpetaEjecutable);
 
 // Opens carpeta/Leame.doc with the desktop's program, copying it there from the first of
 // `origenes` that holds one when it is missing. A failure is said in a message.

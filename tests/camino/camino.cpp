@@ -13,7 +13,7 @@ void Camino::arrancar()
 
     // A new install has no Entorno.mem: the start says so and nothing is active.
     EXPECT_EQ(mensajes(), std::vector<std::string>{"No se encontró el archivo de inicialización "
-                                                   "'Entorno.mem'. Deberá reinicial el programa"});
+                                                   "'Entorno.mem'. Deberá reiniciar el programa"});
     EXPECT_EQ(panelDe(panel::Agente), "Agente: (ninguno)");
     EXPECT_FALSE(menuHabilitado("mnuSucursales"));
     EXPECT_FALSE(menuHabilitado("mnuCabecerasABM"));

@@ -65,7 +65,7 @@ TEST_F(ArranqueTest, SinEntornoMemAvisaYNadaQuedaActivo)
     ASSERT_EQ(dialogs.mensajes.size(), 1U);
     EXPECT_EQ(dialogs.mensajes[0].texto,
               QStringLiteral("No se encontró el archivo de inicialización 'Entorno.mem'. Deberá "
-                             "reinicial el programa"));
+                             "reiniciar el programa"));
     EXPECT_EQ(dialogs.mensajes[0].titulo, QStringLiteral("Aviso"));
     EXPECT_FALSE(entorno.agenteActual() || entorno.sucursalActual() || entorno.regimenActual()
                  || entorno.cabeceraActual());
@@ -172,7 +172,7 @@ TEST_F(ArranqueTest, UnCambioDeEsquemaPideReiniciarYNoTocaElEntorno)
         db.ejecutar(QStringLiteral("DROP TABLE Remesas"));
     }
     escribirEntorno("RegimenAct = 05\r\n");
-    EXPECT_EQ(arranque.iniciar(), FinArranque::Terminar);
+    EXPECT_EQ(arranque.iniciar(), FinArranque::Reiniciar);
     ASSERT_EQ(dialogs.mensajes.size(), 1U);
     EXPECT_EQ(dialogs.mensajes[0].texto,
               QStringLiteral("Terminada la Actualizacion de Bases de Datos.\nVuelva a iniciar el "
