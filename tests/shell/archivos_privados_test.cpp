@@ -122,7 +122,8 @@ TEST(ArchivosPrivados, CadaArchivoQueElProgramaHaceEnSuCarpetaEsDelDuenioSolo)
         {"DDJJ.TXT.log",
          [&] {
              ReporteImportacion reporte(ruta("DDJJ.TXT.log"));
-             reporte.cerrar();
+             reporte.asegurar();
+             reporte.colocar();
          }},
         {"codbar.bmp",
          [&] { ASSERT_TRUE(dibujarCodigoBarras(QStringLiteral("123*"), ruta("codbar.bmp")).correcto()); }},
@@ -148,6 +149,14 @@ TEST(ArchivosPrivados, UnArchivoQueYaEstabaConservaSusPermisos)
         QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
     ASSERT_TRUE(QFile::setPermissions(entornoMem, delGrupo));
     ASSERT_TRUE(QFile::setPermissions(baseDatos, delGrupo));
+    // The import's log is written anew under another name and takes the old one's place.
+    const QString reporteImportacion = carpeta.filePath(QStringLiteral("DDJJ.TXT.log"));
+    {
+        ReporteImportacion anterior(reporteImportacion);
+        anterior.asegurar();
+        anterior.colocar();
+    }
+    ASSERT_TRUE(QFile::setPermissions(reporteImportacion, delGrupo));
 
     BaseDatos base;
     Entorno entorno(base);
@@ -156,6 +165,12 @@ TEST(ArchivosPrivados, UnArchivoQueYaEstabaConservaSusPermisos)
     ASSERT_EQ(arranque.iniciar(), FinArranque::Continuar);
     ASSERT_TRUE(compactarBase(arranque, entorno).compactada);
     arranque.cerrar();
+    {
+        ReporteImportacion nuevo(reporteImportacion);
+        nuevo.asegurar();
+        nuevo.colocar();
+    }
+    EXPECT_EQ(octal(modo(reporteImportacion)), octal(0640));
     EXPECT_EQ(octal(modo(entornoMem)), octal(0640));
     EXPECT_EQ(octal(modo(baseDatos)), octal(0640));
 }
