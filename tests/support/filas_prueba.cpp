@@ -72,10 +72,10 @@ void vencimiento(BaseDatos& base, const DatosVencimiento& d)
 qint64 cabecera(BaseDatos& base, const DatosCabecera& d)
 {
     return fila(base, QStringLiteral("Cabeceras"),
-                {{"Nro_Agente", d.agente}, {"Sucursal", d.sucursal}, {"Cod_Regimen", d.regimen},
-                 {"Anio", d.anio}, {"Mes", d.mes}, {"Rectifica", d.rectifica},
-                 {"Estado", d.estado}, {"MarcaObs", d.marcaObs}, {"Origen", d.origen},
-                 {"Descartados", d.descartados}});
+                {{"IdCabecera", d.id}, {"Nro_Agente", d.agente}, {"Sucursal", d.sucursal},
+                 {"Cod_Regimen", d.regimen}, {"Anio", d.anio}, {"Mes", d.mes},
+                 {"Rectifica", d.rectifica}, {"Estado", d.estado}, {"MarcaObs", d.marcaObs},
+                 {"Origen", d.origen}, {"Descartados", d.descartados}});
 }
 
 void retencion(BaseDatos& base, const DatosRetencion& d)

@@ -89,8 +89,9 @@ struct DatosVencimiento {
 };
 void vencimiento(BaseDatos& base, const DatosVencimiento& d);
 
-// A declaration; its IdCabecera.
+// A declaration; its IdCabecera (the counter's, unless given).
 struct DatosCabecera {
+    QVariant id{};
     QVariant agente{};
     QVariant sucursal{};
     QVariant regimen{};
