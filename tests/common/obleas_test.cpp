@@ -3,6 +3,7 @@
 #include "database/base_datos.h"
 #include "database/entorno.h"
 #include "support/carpeta_temporal.h"
+#include "support/filas_prueba.h"
 
 #include <gtest/gtest.h>
 
@@ -81,10 +82,14 @@ protected:
     }
     void cabecera(qint64 id, const char* sucursal, const char* regimen)
     {
-        base.ejecutar(QStringLiteral("INSERT INTO Cabeceras (IdCabecera, Nro_Agente, Sucursal, "
-                                     "Cod_Regimen, Anio, Mes, Rectifica, Estado) "
-                                     "VALUES (?, ?, ?, ?, '2024', '03', '00', '2')"),
-                      {id, kAgente, QString::fromLatin1(sucursal), QString::fromLatin1(regimen)});
+        prueba::cabecera(base, {.id = id,
+                                .agente = kAgente,
+                                .sucursal = QString::fromLatin1(sucursal),
+                                .regimen = QString::fromLatin1(regimen),
+                                .anio = QStringLiteral("2024"),
+                                .mes = QStringLiteral("03"),
+                                .rectifica = QStringLiteral("00"),
+                                .estado = QStringLiteral("2")});
     }
     void comprobante(qint64 id, const char* numero, const char* estado)
     {

@@ -1,167 +1,122 @@
-// The regime table: what each regime asks of the program, one line per regime.
+// What the program asks of the regime table, checked against the rules the regimes are known by:
+// the codes there are, the entry form of each, the window its receipts' detail rows are kept in,
+// the stamps checked against the remittances, the negative amounts and options it accepts, the
+// rates the user may not change and what sets the police regime apart. Each rule names the codes
+// it holds for; every other code, codes of no regime included, must not have it.
 
 #include "common/regimenes.h"
 
-#include <QLocale>
-#include <QStringList>
+#include "details/apertura_detalle.h"
+
+#include "support/datos_entrada.h"
+
+#include <QDialog>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
 
-QString si(bool valor) { return valor ? QStringLiteral("sí") : QStringLiteral("no"); }
-
-QString texto(FormaEntrada f)
+// The table's codes and a code of no regime on either side of them.
+QStringList codigosProbados()
 {
-    switch (f) {
-    case FormaEntrada::General: return QStringLiteral("A");
-    case FormaEntrada::Detalle: return QStringLiteral("B");
-    case FormaEntrada::Policial: return QStringLiteral("C");
-    }
-    return {};
-}
-
-QString texto(ModoDetalle m)
-{
-    switch (m) {
-    case ModoDetalle::Ninguno: return QStringLiteral("-");
-    case ModoDetalle::Guias: return QStringLiteral("guías");
-    case ModoDetalle::Obleas: return QStringLiteral("obleas");
-    case ModoDetalle::Alimentos: return QStringLiteral("alimentos");
-    case ModoDetalle::Anticipos: return QStringLiteral("anticipos");
-    case ModoDetalle::AnticiposConOblea: return QStringLiteral("anticipos+oblea");
-    case ModoDetalle::ObleaZ: return QStringLiteral("Z");
-    }
-    return {};
-}
-
-QString texto(TotalDetalle t)
-{
-    switch (t) {
-    case TotalDetalle::Ninguno: return QStringLiteral("-");
-    case TotalDetalle::ImporteBruto: return QStringLiteral("bruto");
-    case TotalDetalle::OtrasRetenciones: return QStringLiteral("otras");
-    }
-    return {};
-}
-
-QString texto(OtrosImportes o)
-{
-    switch (o) {
-    case OtrosImportes::Ninguno: return QStringLiteral("-");
-    case OtrosImportes::OtrasRetenciones: return QStringLiteral("otras");
-    case OtrosImportes::Multa: return QStringLiteral("multa");
-    }
-    return {};
-}
-
-QString texto(RegistrosDetalle r)
-{
-    switch (r) {
-    case RegistrosDetalle::Ninguno: return QStringLiteral("-");
-    case RegistrosDetalle::Detalle: return QStringLiteral("D");
-    case RegistrosDetalle::Alimentos: return QStringLiteral("F");
-    }
-    return {};
-}
-
-QString texto(Constancia c)
-{
-    switch (c) {
-    case Constancia::NoExime: return QStringLiteral("-");
-    case Constancia::Exime: return QStringLiteral("exime");
-    case Constancia::EximeSinFila: return QStringLiteral("sin-fila");
-    }
-    return {};
-}
-
-QString sinExtension(const QString& reporte)
-{
-    return reporte.isEmpty() ? QStringLiteral("-") : reporte.chopped(4);
-}
-
-// One regime as a line: entry form, detail, stamps, hand-back, detail button on the entry form,
-// goods class | receipt reports
-// (form, form without stamp, batch, whether the batch names the first detail row), listing,
-// declaration | negatives, options, proposed concept,
-// fixed rates, certificate, rate without a row | import, slip per shift, slip of any amount, own
-// file, "O" record, detail records, undo, Remesas | concept stored, fine percentage.
-QString linea(const ReglasRegimen& r)
-{
-    QStringList opciones;
-    if (r.opciones.construccion) opciones << QStringLiteral("construcción");
-    if (r.opciones.seguros) opciones << QStringLiteral("seguros");
-    if (r.opciones.lactea) opciones << QStringLiteral("láctea");
-    QString deshacer;
-    if (r.deshacerBorraGuias) deshacer += QLatin1Char('G');
-    if (r.deshacerBorraOtrasRetenciones) deshacer += QLatin1Char('B');
-    const QLocale c = QLocale::c();
-    return QStringList{texto(r.entrada), texto(r.detalle), si(r.obleasValidadas),
-                       texto(r.totalDetalle), si(r.detalleEnEntrada),
-                       QString::number(r.claseTipos), QStringLiteral("|"),
-                       sinExtension(r.reporteComprobante),
-                       sinExtension(r.reporteComprobanteSinOblea),
-                       sinExtension(r.reporteComprobanteLote), si(r.loteConDetalle),
-                       sinExtension(r.reporteListado),
-                       sinExtension(r.reporteDeclaracion), QStringLiteral("|"),
-                       si(r.admiteNegativos),
-                       opciones.isEmpty() ? QStringLiteral("-") : opciones.join(QLatin1Char('+')),
-                       r.conceptoPropuesto, si(r.alicuotasFijas), texto(r.constancia),
-                       r.alicuotaSinFila ? r.alicuotaSinFila->formato(u"0.00", c)
-                                         : QStringLiteral("-"),
-                       QStringLiteral("|"), si(r.importable), si(r.boletaPorTurno),
-                       si(r.boletaImporteLibre), si(r.archivoPropio), texto(r.otrosImportes),
-                       texto(r.registrosDetalle), deshacer.isEmpty() ? QStringLiteral("-") : deshacer,
-                       si(r.menuRemesas), QStringLiteral("|"),
-                       r.conceptoFijo.value_or(QStringLiteral("-")),
-                       r.porcentajeMulta.formato(u"0", c)}
-        .join(QLatin1Char(' '));
-}
-
-TEST(Regimenes, LaTablaDeReglas)
-{
-    const std::pair<const char*, const char*> casos[] = {
-        {"01", "A - no - no 0 | comprob - comprob no Retenc DJurada | no construcción 00 no - - | sí no no no - - - no | - 0"},
-        {"02", "A - no - no 0 | comprob - comprob no Retenc DJurada | no - 00 no - - | sí no no no - - - no | - 0"},
-        {"03", "A - no - no 0 | comprob - comprob no Retenc DJurada | no - 00 no - - | sí no sí no - - - no | - 0"},
-        {"04", "A - no - no 0 | comprob - comprob no Retenc DJurada | no - 00 no - - | sí no no no - - - no | - 0"},
-        {"05", "A - no - no 0 | comprob - comprob no Retenc DJurada | no - 00 no - - | sí no no no - - - no | - 0"},
-        {"06", "A - no - no 0 | comprob - comprob no Retenc DJurada | sí - 00 no - - | sí no no no - - - no | - 0"},
-        {"07", "A - no - no 0 | comprob - comprob no Retenc DJurada | no seguros 00 no - - | sí no no no - - - no | - 0"},
-        {"08", "A - no - no 0 | comprob - comprob no Retenc DJurada | no seguros 00 no - - | sí no no no - - - no | - 0"},
-        {"09", "B guías no bruto sí 1 | comprob_09 - comprob_09 sí Retenc DJurada | no - 00 no sin-fila 100.00 | sí no no no - D G no | 97 0"},
-        {"10", "B obleas sí bruto sí 2 | comprob_10 - comprob_10 sí Retenc DJurada_b10 | no - 00 no - 100.00 | sí no no no - D G sí | 98 0"},
-        {"11", "B anticipos no otras sí 1 | comprob_11 - comprob_11 sí Retenc_b DJurada_b | sí láctea 97 sí exime - | sí no no no otras D GB no | - 0"},
-        {"12", "B anticipos+oblea sí otras sí 2 | comprob_12 comprob_12b comprob_12 sí Retenc_b DJurada_b12 | sí - 98 sí sin-fila 0.50 | sí no no no otras D GB sí | - 0"},
-        {"13", "C obleas sí bruto sí 2 | comprob_13 - comprob_13 sí Retenc_b DJurada_b10 | no - 00 no - - | no sí no sí multa D - sí | 98 300"},
-        {"14", "A Z sí - no 0 | comprob - comprob no Retenc DJurada_b10 | sí - 31 no - - | sí no no no - D G sí | - 0"},
-        {"15", "B alimentos no bruto sí 3 | comprob_09 - comprob no Retenc DJurada | no - 00 no - - | sí no no no - F G sí | 96 0"},
-        {"16", "B anticipos no otras no 1 | comprob_11 - comprob no Retenc DJurada | sí - 00 no sin-fila - | sí no no no - - GB sí | - 0"},
-        // A code of no regime is a general one; its Remesas item follows its place in text order.
-        {"17", "A - no - no 0 | comprob - comprob no Retenc DJurada | no - 00 no - - | sí no no no - - - sí | - 0"},
-        {"00", "A - no - no 0 | comprob - comprob no Retenc DJurada | no - 00 no - - | sí no no no - - - no | - 0"},
-    };
-    for (const auto& [codigo, esperada] : casos) {
-        const ReglasRegimen r = reglasRegimen(QString::fromLatin1(codigo));
-        EXPECT_EQ(r.codigo, QString::fromLatin1(codigo));
-        EXPECT_EQ(linea(r), QString::fromUtf8(esperada)) << "régimen " << codigo;
-    }
     QStringList codigos;
-    for (int i = 1; i <= 16; ++i) codigos << QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0'));
-    EXPECT_EQ(codigosRegimenes(), codigos);
+    for (int i = 0; i <= 17; ++i) codigos << QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0'));
+    return codigos;
 }
 
-TEST(Regimenes, ElFormularioDeEntradaPorRegimen)
+// The codes whose rules hold `regla`.
+QStringList codigosCon(const std::function<bool(const ReglasRegimen&)>& regla)
+{
+    QStringList codigos;
+    for (const QString& codigo : codigosProbados())
+        if (regla(reglasRegimen(codigo))) codigos << codigo;
+    return codigos;
+}
+
+std::function<bool(const ReglasRegimen&)> formulario(const char* nombre)
+{
+    return [nombre](const ReglasRegimen& r) {
+        return nombreFormularioEntrada(r.entrada) == QLatin1String(nombre);
+    };
+}
+
+std::function<bool(const ReglasRegimen&)> negativosEn(const char* nombre)
+{
+    return [nombre](const ReglasRegimen& r) {
+        return r.admiteNegativos && nombreFormularioEntrada(r.entrada) == QLatin1String(nombre);
+    };
+}
+
+TEST(Regimenes, SonLosDelUnoAlDieciseis)
+{
+    QStringList codigos = codigosProbados();
+    codigos.removeFirst();
+    codigos.removeLast();
+    EXPECT_EQ(codigosRegimenes(), codigos);
+    for (const QString& codigo : codigosProbados())
+        EXPECT_EQ(reglasRegimen(codigo).codigo, codigo);
+}
+
+TEST(Regimenes, LasReglasDeCadaRegimen)
+{
+    using R = const ReglasRegimen&;
+    const struct {
+        const char* regla;
+        std::function<bool(R)> cumple;
+        QStringList codigos;
+    } reglas[] = {
+        {"se cargan en frmRetenciones_B", formulario("frmRetenciones_B"),
+         {"09", "10", "11", "12", "15", "16"}},
+        {"se cargan en frmRetenciones_C", formulario("frmRetenciones_C"), {"13"}},
+        {"se cargan en frmRetenciones", formulario("frmRetenciones"),
+         {"00", "01", "02", "03", "04", "05", "06", "07", "08", "14", "17"}},
+        {"el formulario tiene el botón de detalle", [](R r) { return r.detalleEnEntrada; },
+         {"09", "10", "11", "12", "13", "15"}},
+        {"guías de la clase 1",
+         [](R r) { return r.detalle == ModoDetalle::Guias && r.claseTipos == 1; }, {"09"}},
+        {"obleas de la clase 2 con su carta de porte",
+         [](R r) { return r.detalle == ModoDetalle::Obleas && r.claseTipos == 2; }, {"10", "13"}},
+        {"conceptos de alimentos de la clase 3 con su comprobante",
+         [](R r) { return r.detalle == ModoDetalle::Alimentos && r.claseTipos == 3; }, {"15"}},
+        {"anticipos cargados en el comprobante",
+         [](R r) { return r.detalle == ModoDetalle::Anticipos && r.detalleEnEntrada; }, {"11"}},
+        {"anticipos con oblea y carta de porte",
+         [](R r) { return r.detalle == ModoDetalle::AnticiposConOblea; }, {"12"}},
+        {"una oblea Z escrita en el comprobante",
+         [](R r) { return r.detalle == ModoDetalle::ObleaZ; }, {"14"}},
+        {"obleas controladas contra las remesas", [](R r) { return r.obleasValidadas; },
+         {"10", "12", "13", "14"}},
+        {"negativos en frmRetenciones", negativosEn("frmRetenciones"), {"06", "14"}},
+        {"negativos en frmRetenciones_B", negativosEn("frmRetenciones_B"), {"11", "12", "16"}},
+        {"negativos en frmRetenciones_C", negativosEn("frmRetenciones_C"), {}},
+        {"opción de construcción", [](R r) { return r.opciones.construccion; }, {"01"}},
+        {"opción de comisión de seguros", [](R r) { return r.opciones.seguros; }, {"07", "08"}},
+        {"opción de productos lácteos y apícolas", [](R r) { return r.opciones.lactea; }, {"11"}},
+        {"alícuotas que el usuario no cambia", [](R r) { return r.alicuotasFijas; }, {"11", "12"}},
+        {"no se importa", [](R r) { return !r.importable; }, {"13"}},
+        {"boleta de pago por turno, ninguna por declaración",
+         [](R r) { return r.boletaPorTurno; }, {"13"}},
+        {"archivo de declaración propio además del común", [](R r) { return r.archivoPropio; },
+         {"13"}},
+    };
+    for (const auto& r : reglas) EXPECT_EQ(codigosCon(r.cumple), r.codigos) << r.regla;
+}
+
+// The window the detail button of the entry form opens, over a declaration of the regime; a
+// regime whose receipts carry no such rows opens none.
+TEST(Regimenes, LaVentanaDeLasFilasDeDetalle)
 {
     const std::pair<const char*, const char*> casos[] = {
-        {"01", "frmRetenciones"},   {"08", "frmRetenciones"},   {"14", "frmRetenciones"},
-        {"09", "frmRetenciones_B"}, {"10", "frmRetenciones_B"}, {"11", "frmRetenciones_B"},
-        {"12", "frmRetenciones_B"}, {"15", "frmRetenciones_B"}, {"16", "frmRetenciones_B"},
-        {"13", "frmRetenciones_C"}, {"17", "frmRetenciones"},
+        {"09", "frmGuias"},     {"10", "frmGuias"}, {"13", "frmGuias"}, {"15", "frmGuias"},
+        {"11", "frmAnticipos"}, {"12", "frmAnticipos"}, {"14", ""},     {"01", ""},
     };
-    for (const auto& [codigo, formulario] : casos)
-        EXPECT_EQ(nombreFormularioEntrada(reglasRegimen(QString::fromLatin1(codigo)).entrada),
-                  QString::fromLatin1(formulario))
-            << codigo;
+    for (const auto& [codigo, ventana] : casos) {
+        DatosEntrada f(QString::fromLatin1(codigo));
+        QString abierta;
+        f.dialogs.alAbrir = [&abierta](QDialog& v) { abierta = v.objectName(); };
+        abrirDetalleComprobante(f.contexto, nullptr, detalleNuevo(f.idCabecera));
+        EXPECT_EQ(abierta, QString::fromLatin1(ventana)) << "régimen " << codigo;
+    }
 }
 
 } // namespace

@@ -195,6 +195,8 @@ TEST(Esquema, LasReglasDeLosCamposLasAplicaLaBase)
     BaseDatos base;
     base.abrir(carpeta.base());
 
+    // Statements as they are written, not the test row builders: what the database itself accepts
+    // or refuses is the point.
     struct Caso {
         const char* sql;
         int error;  // 0: accepted

@@ -4,6 +4,7 @@
 #include "database/importe.h"
 #include "database/modifica_base.h"
 #include "support/carpeta_temporal.h"
+#include "support/filas_prueba.h"
 
 #include <gtest/gtest.h>
 #include <vector>
@@ -47,11 +48,9 @@ const QString kRecibo = QStringLiteral("00000001");
 
 qint64 cargar(BaseDatos& base, const Caso& c, std::size_t orden)
 {
-    base.ejecutar(QStringLiteral("INSERT INTO Cabeceras (Nro_Agente, Sucursal, Cod_Regimen, Anio, "
-                                 "Mes, Rectifica, Estado) VALUES (?, ?, ?, '2024', '05', '00', '1')"),
-                  {QString::fromLatin1(kAgente), QStringLiteral("%1").arg(orden, 4, 10, QLatin1Char('0')),
-                   QString::fromLatin1(c.regimen)});
-    const qint64 cabecera = base.ultimoId();
+    const QString sucursal = QStringLiteral("%1").arg(orden, 4, 10, QLatin1Char('0'));
+    const qint64 cabecera = prueba::cabecera(base, QString::fromLatin1(kAgente), sucursal,
+                                             QStringLiteral("05"), QString::fromLatin1(c.regimen));
     base.ejecutar(QStringLiteral("INSERT INTO Retenciones (IdCabecera, Nro_Contrib, Importe_Ret, "
                                  "Nro_Comprobante, Estado) VALUES (?, '3000000017', ?, ?, '1')"),
                   {cabecera, Importe::desdeEntero(c.retenido).aColumna(), kRecibo});

@@ -60,12 +60,12 @@ public:
         const qint64 id = cabecera();
         retencion(id, {.comprobante = QStringLiteral("00000042")});
         retencion(id, {.comprobante = QStringLiteral("00000043"),
-                       .contribuyente = QStringLiteral("0009876543"), .dia = QStringLiteral("12"),
+                       .nroContrib = QStringLiteral("0009876543"), .dia = QStringLiteral("12"),
                        .bruto = "2500.50", .alicuota = "3.5", .retenido = "87.52",
                        .nroX = QStringLiteral("A-123"), .concepto = QStringLiteral("02"),
                        .marca = QStringLiteral("I")});
         retencion(id, {.comprobante = QStringLiteral("00000044"),
-                       .contribuyente = QStringLiteral("0005555555"), .dia = QStringLiteral("20"),
+                       .nroContrib = QStringLiteral("0005555555"), .dia = QStringLiteral("20"),
                        .bruto = "300.00", .retenido = "7.50", .estado = QStringLiteral("4")});
         return id;
     }
@@ -74,15 +74,15 @@ public:
     // description, with a credit note (negative amounts) and an observation.
     qint64 percepciones()
     {
-        const qint64 id = cabecera({.regimen = QStringLiteral("06"), .mes = QStringLiteral("07"),
-                                    .rectifica = QStringLiteral("01"), .origen = QStringLiteral("I"),
-                                    .sucursal = QStringLiteral("0002"), .descartados = 3});
+        const qint64 id = cabecera({.sucursal = QStringLiteral("0002"), .regimen = QStringLiteral("06"),
+                                    .mes = QStringLiteral("07"), .rectifica = QStringLiteral("01"),
+                                    .origen = QStringLiteral("I"), .descartados = 3});
         retencion(id, {.comprobante = QStringLiteral("00000007"), .dia = QStringLiteral("03"),
                        .bruto = "-12.50", .alicuota = "3", .retenido = "-0.38",
                        .nroX = QStringLiteral("NC-0001"), .concepto = QStringLiteral("05"),
                        .marca = QStringLiteral("I")});
         retencion(id, {.comprobante = QStringLiteral("00000008"),
-                       .contribuyente = QStringLiteral("0009876543"), .dia = QStringLiteral("15"),
+                       .nroContrib = QStringLiteral("0009876543"), .dia = QStringLiteral("15"),
                        .bruto = "800.00", .alicuota = "3", .retenido = "24.00",
                        .concepto = QStringLiteral("05"), .marca = QStringLiteral("E")});
         return id;
@@ -103,14 +103,14 @@ public:
         otrasRetenciones(id, r101, "125.50");
         anticipo(id, r101, QStringLiteral("000456"), QStringLiteral("00001111"), "60.00");
         anticipo(id, r101, QStringLiteral("000789"), QStringLiteral("A-22"), "65.50");
-        retencion(id, {.comprobante = r102, .contribuyente = QStringLiteral("0009876543"),
+        retencion(id, {.comprobante = r102, .nroContrib = QStringLiteral("0009876543"),
                        .dia = QStringLiteral("11"), .bruto = "1000.00", .alicuota = "1.5",
                        .retenido = "15.00", .concepto = QStringLiteral("97"),
                        .estado = QStringLiteral("4"), .marca = QStringLiteral("I")});
         anticipo(id, r102, QStringLiteral("000456"), QVariant(), "15.00");
 
-        const qint64 otra = cabecera({.regimen = QStringLiteral("11"), .mes = QStringLiteral("06"),
-                                      .sucursal = QStringLiteral("0002")});
+        const qint64 otra = cabecera({.sucursal = QStringLiteral("0002"),
+                                      .regimen = QStringLiteral("11"), .mes = QStringLiteral("06")});
         anticipo(otra, r101, QStringLiteral("000999"), QStringLiteral("99999999"), "999.00");
         otrasRetenciones(otra, r102, "99.99");
         return id;

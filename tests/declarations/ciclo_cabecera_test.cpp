@@ -51,10 +51,10 @@ TEST_F(CicloCabeceraTest, cadaModoListaSusDeclaraciones)
               .estado = QStringLiteral("2"), .origen = QStringLiteral("I")});
     cabecera({.anio = QStringLiteral("2003"), .rectifica = QStringLiteral("01"), .estado = QStringLiteral("1")});
     // Another branch, another regime, another agent's imported month: not this environment's.
-    cabecera({.mes = QStringLiteral("04"), .estado = QStringLiteral("1"), .sucursal = QStringLiteral("0002")});
+    cabecera({.sucursal = QStringLiteral("0002"), .mes = QStringLiteral("04"), .estado = QStringLiteral("1")});
     cabecera({.regimen = QStringLiteral("02"), .mes = QStringLiteral("05"), .estado = QStringLiteral("1")});
-    cabecera({.mes = QStringLiteral("06"), .estado = QStringLiteral("2"), .origen = QStringLiteral("I"),
-              .agente = QStringLiteral("000999")});
+    cabecera({.agente = QStringLiteral("000999"), .mes = QStringLiteral("06"),
+              .estado = QStringLiteral("2"), .origen = QStringLiteral("I")});
 
     EXPECT_EQ(listado(ModoCabeceras::Mantenimiento), (QStringList{"200401/1"}));
     EXPECT_EQ(listado(ModoCabeceras::Activacion),

@@ -44,8 +44,9 @@ TEST_F(DeshacerTest, borraLoQueLaImportacionEscribioSegunElRegimen)
         base.ejecutar(QStringLiteral("DELETE FROM Cabeceras"));
         const qint64 id = importada(QString::fromLatin1(regimen));
         // Another branch's declaration uses the same receipt numbers: its rows stay.
-        const qint64 otra = cabecera({.regimen = QString::fromLatin1(regimen),
-                                      .origen = QStringLiteral("I"), .sucursal = QStringLiteral("0002")});
+        const qint64 otra = cabecera({.sucursal = QStringLiteral("0002"),
+                                      .regimen = QString::fromLatin1(regimen),
+                                      .origen = QStringLiteral("I")});
         anticipo(otra, QStringLiteral("00000001"), QStringLiteral("000456"), QStringLiteral("9"), "1.00");
         otrasRetenciones(otra, QStringLiteral("00000001"), "1.00");
 
@@ -111,8 +112,8 @@ TEST_F(DeshacerTest, unaFallaNoDejaLaDeclaracionAMedias)
 TEST_F(DeshacerTest, deshacerLaActivaLaDejaSinActivarYOtraActivaQueda)
 {
     const qint64 activa = importada(QStringLiteral("11"));
-    const qint64 otra = cabecera({.mes = QStringLiteral("09"), .origen = QStringLiteral("I"),
-                                  .agente = QStringLiteral("000999")});
+    const qint64 otra = cabecera({.agente = QStringLiteral("000999"), .mes = QStringLiteral("09"),
+                                  .origen = QStringLiteral("I")});
     entorno.activarCabecera(activa);
 
     dialogs.respuestas = {Respuesta::Si};

@@ -108,7 +108,7 @@ TEST_F(FrmCabecerasTest, cadaModoConSuTituloSusBotonesYSusFilas)
     cabecera({.mes = u"02"_s, .estado = u"3"_s});
     cabecera({.anio = u"2005"_s, .mes = u"01"_s, .rectifica = u"01"_s, .estado = u"2"_s, .origen = u"I"_s});
     // Another agent's imported month: only the undo mode lists it.
-    cabecera({.mes = u"06"_s, .estado = u"1"_s, .origen = u"I"_s, .agente = u"000999"_s});
+    cabecera({.agente = u"000999"_s, .mes = u"06"_s, .estado = u"1"_s, .origen = u"I"_s});
 
     struct Caso {
         ModoCabeceras modo;
@@ -309,8 +309,8 @@ TEST_F(FrmCabecerasTest, borrarSoloSinMovimientosYLaActivaDejaDeSerlo)
 TEST_F(FrmCabecerasTest, activarYElDobleClickDondeActivarSeOfrece)
 {
     cabecera({.anio = u"2006"_s, .mes = u"11"_s, .estado = u"2"_s});
-    cabecera({.anio = u"2006"_s, .mes = u"11"_s, .estado = u"2"_s, .origen = u"I"_s,
-              .agente = u"000999"_s});
+    cabecera({.agente = u"000999"_s, .anio = u"2006"_s, .mes = u"11"_s, .estado = u"2"_s,
+              .origen = u"I"_s});
     {
         const auto form = abrir(ModoCabeceras::Activacion);
         int cerrado = 0;
@@ -441,8 +441,8 @@ TEST_F(FrmCabecerasTest, deshacerUnaImportacionDeCualquierAgente)
     retencion(propia, {.comprobante = u"00000001"_s, .marca = u"I"_s});
     const qint64 tocada = cabecera({.mes = u"03"_s, .estado = u"2"_s, .origen = u"I"_s});
     retencion(tocada, {.comprobante = u"00000002"_s, .marca = u"C"_s});
-    const qint64 ajena = cabecera({.mes = u"02"_s, .estado = u"2"_s, .origen = u"I"_s,
-                                   .agente = u"000999"_s});
+    const qint64 ajena = cabecera({.agente = u"000999"_s, .mes = u"02"_s, .estado = u"2"_s,
+                                   .origen = u"I"_s});
     entorno.activarCabecera(propia);
 
     const auto form = abrir(ModoCabeceras::Deshacer);

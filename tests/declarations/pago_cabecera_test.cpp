@@ -249,8 +249,8 @@ TEST_F(PagoCabeceraTest, RehusadaAntesDeCerrar)
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.nombre);
-        activarEntorno(QStringLiteral("0001"), c.datos.regimen);
         const qint64 id = declaracion(c.retenido, c.datos);
+        activarEntorno(QStringLiteral("0001"), campo(id, "Cod_Regimen"));
         ASSERT_TRUE(entorno.activarCabecera(id));
         if (c.preparar) c.preparar();
         ImpresoraGuionada impresora;
@@ -349,9 +349,9 @@ TEST_F(PagoCabeceraTest, SinMovimientosOTodasAnuladas)
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.nombre);
-        const qint64 id = cabecera({.mes = QStringLiteral("05"),
-                                    .sucursal = c.estado ? QStringLiteral("0002")
-                                                         : QStringLiteral("0001")});
+        const qint64 id = cabecera({.sucursal = c.estado ? QStringLiteral("0002")
+                                                         : QStringLiteral("0001"),
+                                    .mes = QStringLiteral("05")});
         if (c.estado)
             retencion(id, {.comprobante = QStringLiteral("00000001"),
                            .estado = QString::fromLatin1(c.estado)});

@@ -53,12 +53,12 @@ struct Consulta : EntornoDePrueba {
     void retencion(qint64 id, const char* nro, const char* concepto, const char* bruto,
                    const char* retenido, const char* estado = "5", const char* externo = "")
     {
-        prueba::retencion(base, {.idCabecera = id, .nroContrib = u"3001234567"_s, .dia = u"03"_s,
+        prueba::retencion(base, {.idCabecera = id, .comprobante = QString::fromLatin1(nro),
+                                 .nroContrib = u"3001234567"_s, .dia = u"03"_s,
                                  .bruto = prueba::monto(bruto), .alicuota = prueba::monto("2.5"),
                                  .retenido = prueba::monto(retenido),
                                  .nroX = QString::fromLatin1(externo),
                                  .concepto = QString::fromLatin1(concepto),
-                                 .comprobante = QString::fromLatin1(nro),
                                  .estado = QString::fromLatin1(estado), .marca = u"I"_s});
     }
 };

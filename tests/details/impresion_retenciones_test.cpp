@@ -308,10 +308,11 @@ TEST(ListadoRetenciones, ElListadoLeidoDelPdf)
     prueba::otrasRetenciones(f.base, f.idCabecera, u"00000001"_s, prueba::monto("3.25"));
     // Another declaration's receipt is not listed.
     const qint64 otra = f.nuevaCabecera(u"11"_s, u"06"_s);
-    prueba::retencion(f.base, {.idCabecera = otra, .nroContrib = u"3001234567"_s, .dia = u"01"_s,
+    prueba::retencion(f.base, {.idCabecera = otra, .comprobante = u"00000099"_s,
+                               .nroContrib = u"3001234567"_s, .dia = u"01"_s,
                                .bruto = prueba::monto("1"), .alicuota = prueba::monto("1"),
                                .retenido = prueba::monto("1"), .concepto = u"97"_s,
-                               .comprobante = u"00000099"_s, .estado = u"5"_s});
+                               .estado = u"5"_s});
     ImpresoraGuionada impresora(f.base, f.pdf);
     Contexto contexto{f.base, f.entorno, f.dialogs, f.reloj, impresora, f.carpeta.dir.path()};
     imprimirListado(contexto, f.cabecera);

@@ -7,7 +7,7 @@
 #include "details/apertura_detalle.h"
 #include "forms/grilla_registros.h"
 
-#include "support/datos_entrada.h"
+#include "support/pantalla_entrada.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -21,14 +21,8 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-struct PantallaB {
-    DatosEntrada& f;
-    frmRetenciones_B form;
-
-    explicit PantallaB(DatosEntrada& datos) : f(datos), form(datos.contexto, servicios(datos))
-    {
-        form.show();
-    }
+struct PantallaB : PantallaEntrada<frmRetenciones_B> {
+    explicit PantallaB(DatosEntrada& datos) : PantallaEntrada(datos, servicios(datos)) {}
 
     static ServiciosEntrada servicios(DatosEntrada& d)
     {
@@ -38,24 +32,6 @@ struct PantallaB {
         };
         return s;
     }
-
-    template <class T = QWidget>
-    T* w(const QString& nombre) { return control<T>(form, nombre); }
-    QString texto(const QString& nombre)
-    {
-        if (auto* l = form.findChild<QLabel*>(nombre)) return l->text();
-        if (auto* b = form.findChild<QPushButton*>(nombre)) return b->text();
-        return w<QLineEdit>(nombre)->text();
-    }
-    void escribir(const QString& nombre, const QString& valor)
-    {
-        auto* campo = w<QLineEdit>(nombre);
-        campo->setText(valor);
-        salirDe(campo);
-    }
-    void pulsar(const QString& nombre) { ::pulsar(form, nombre); }
-    bool visible(const QString& nombre) { return w(nombre)->isVisible(); }
-    QString modo() { return w<QGroupBox>(u"fraRetencion"_s)->title(); }
 
     // Nueva, the subject and the day.
     void nueva(const QString& sujeto = u"3001234567"_s)

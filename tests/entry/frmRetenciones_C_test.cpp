@@ -6,6 +6,7 @@
 #include "forms/grilla_registros.h"
 
 #include "support/datos_policiales.h"
+#include "support/pantalla_entrada.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -16,16 +17,13 @@
 
 namespace {
 
-struct Pantalla {
-    DatosPoliciales& f;
+struct Pantalla : PantallaEntrada<frmRetenciones_C, DatosPoliciales> {
     QStringList clavesDetalle;  // the receipt key each opening of the detail window was given
     std::function<void()> cargarObleas = [] {};
-    frmRetenciones_C form;
 
     Pantalla(DatosPoliciales& datos, ServiciosEntrada servicios)
-        : f(datos), form(datos.contexto, std::move(servicios))
+        : PantallaEntrada(datos, std::move(servicios))
     {
-        form.show();
         QApplication::processEvents();
     }
 
@@ -42,29 +40,6 @@ struct Pantalla {
         };
         return s;
     }
-
-    template <class T = QWidget>
-    T* w(const char* nombre)
-    {
-        T* control = form.findChild<T*>(QString::fromLatin1(nombre));
-        if (!control) ADD_FAILURE() << "no hay " << nombre;
-        return control;
-    }
-    QString texto(const char* nombre)
-    {
-        if (auto* l = form.findChild<QLabel*>(QString::fromLatin1(nombre))) return l->text();
-        return w<QLineEdit>(nombre)->text();
-    }
-    void escribir(const char* nombre, const QString& valor)
-    {
-        auto* campo = w<QLineEdit>(nombre);
-        campo->setFocus();
-        campo->setText(valor);
-        salirDe(campo);
-    }
-    void pulsar(const char* nombre) { ::pulsar(form, QString::fromLatin1(nombre)); }
-    QString modo() { return w<QGroupBox>("fraRetencion")->title(); }
-    QString ultimoMensaje() { return f.dialogs.mensajes.empty() ? QString() : f.dialogs.mensajes.back().texto; }
 };
 
 TEST(frmRetenciones_C, SinTurnoOSinRemesasSeCierraAlAbrir)

@@ -5,7 +5,7 @@
 
 #include "forms/grilla_registros.h"
 
-#include "support/datos_entrada.h"
+#include "support/pantalla_entrada.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -18,45 +18,15 @@
 
 namespace {
 
-struct Pantalla {
-    DatosEntrada& f;
-    frmRetenciones form;
+struct Pantalla : PantallaEntrada<frmRetenciones> {
+    using PantallaEntrada::PantallaEntrada;
 
-    explicit Pantalla(DatosEntrada& datos, ServiciosEntrada servicios = {})
-        : f(datos), form(datos.contexto, std::move(servicios))
-    {
-        form.show();
-    }
-
-    template <class T = QWidget>
-    T* w(const char* nombre)
-    {
-        T* control = form.findChild<T*>(QString::fromLatin1(nombre));
-        if (!control) ADD_FAILURE() << "no hay " << nombre;
-        return control;
-    }
-    QString texto(const char* nombre)
-    {
-        if (auto* l = form.findChild<QLabel*>(QString::fromLatin1(nombre))) return l->text();
-        return w<QLineEdit>(nombre)->text();
-    }
-    void escribir(const char* nombre, const QString& valor)
-    {
-        auto* campo = w<QLineEdit>(nombre);
-        campo->setText(valor);
-        salirDe(campo);
-    }
-    void pulsar(const char* nombre) { ::pulsar(form, QString::fromLatin1(nombre)); }
-    bool habilitado(const char* nombre) { return w(nombre)->isEnabled(); }
-    bool visible(const char* nombre) { return w(nombre)->isVisible(); }
-    QString modo() { return w<QGroupBox>("fraRetencion")->title(); }
     GrillaRegistros* grilla() { return w<GrillaRegistros>("dbgRetenciones"); }
     QString comprobanteActual()
     {
         const auto fila = form.filaActual();
         return fila ? fila->nroComprobante : QString();
     }
-    QString ultimoMensaje() { return f.dialogs.mensajes.empty() ? QString() : f.dialogs.mensajes.back().texto; }
 
     // A complete receipt of subject 3001234567 (type 1: 2,5 % in regime "01"), every field
     // passed through as the user tabs through them.

@@ -173,9 +173,11 @@ TEST_F(CorridaTest, UnaFallaAMitadDeCaminoNoDejaNadaYElReporteAnteriorQueda)
     escribirReporte("DDJJ.TXT.log", anterior);
 
     // An open declaration of the month with one receipt; the user chose to replace it.
-    sql("INSERT INTO Cabeceras (Nro_Agente, Sucursal, Cod_Regimen, Anio, Mes, Rectifica, Estado, "
-        "Origen, Descartados) VALUES ('000123', '0001', '01', '2008', '05', '00', '2', 'M', 3)");
-    const qint64 id = idImportada();
+    const qint64 id = prueba::cabecera(
+        base, {.agente = QStringLiteral("000123"), .sucursal = QStringLiteral("0001"),
+               .regimen = QStringLiteral("01"), .anio = QStringLiteral("2008"),
+               .mes = QStringLiteral("05"), .rectifica = QStringLiteral("00"),
+               .estado = QStringLiteral("2"), .origen = QStringLiteral("M"), .descartados = 3});
     base.ejecutar(QStringLiteral("INSERT INTO Retenciones (IdCabecera, Nro_Contrib, Nro_Comprobante, "
                                  "Estado, MarcaImp) VALUES (?, '0001234565', '00000007', '5', '')"),
                   {id});

@@ -218,8 +218,10 @@ TEST_F(ImportacionDetalleTest, UnaObleaRepetidaEnElArchivo)
     // receipt 00000042 used.
     vaciar();
     sql("INSERT INTO Sucursales (Nro_Agente, Sucursal, Nro_Comprobante) VALUES ('000123', '0002', '0')");
-    sql("INSERT INTO Cabeceras (Nro_Agente, Sucursal, Cod_Regimen, Anio, Mes, Rectifica, Estado) "
-        "VALUES ('000123', '0002', '10', '2008', '05', '00', '2')");
+    prueba::cabecera(base, {.agente = QStringLiteral("000123"), .sucursal = QStringLiteral("0002"),
+                            .regimen = QStringLiteral("10"), .anio = QStringLiteral("2008"),
+                            .mes = QStringLiteral("05"), .rectifica = QStringLiteral("00"),
+                            .estado = QStringLiteral("2")});
     sql("INSERT INTO Retenciones (IdCabecera, Nro_Contrib, Nro_Comprobante, Estado) "
         "SELECT IdCabecera, '0001234565', '00000042', '5' FROM Cabeceras");
     ASSERT_TRUE(importarDDJJ({C{.regimen = "10"}.linea(), R{.letra = "A"}.linea(), oblea.linea(),
@@ -259,9 +261,11 @@ TEST_F(ImportacionDetalleTest, ElRetenidoDeLosAnticiposSeControlaAlFinalDelCompr
 
 TEST_F(ImportacionDetalleTest, LasOtrasRetencionesSonLosAnticiposAOtrosAgentes)
 {
-    sql("INSERT INTO Cabeceras (Nro_Agente, Sucursal, Cod_Regimen, Anio, Mes, Rectifica, Estado) "
-        "VALUES ('000123', '0001', '12', '2008', '05', '00', '2')");
-    const qint64 id = idImportada(QStringLiteral("12"));
+    const qint64 id = prueba::cabecera(
+        base, {.agente = QStringLiteral("000123"), .sucursal = QStringLiteral("0001"),
+               .regimen = QStringLiteral("12"), .anio = QStringLiteral("2008"),
+               .mes = QStringLiteral("05"), .rectifica = QStringLiteral("00"),
+               .estado = QStringLiteral("2")});
     // A receipt stored before, with an advance to another agent and an old other-withholdings row.
     base.ejecutar(QStringLiteral("INSERT INTO Retenciones (IdCabecera, Nro_Contrib, Nro_Comprobante, "
                                  "Estado, MarcaImp) VALUES (?, '0001234565', '00000010', '5', 'I')"),

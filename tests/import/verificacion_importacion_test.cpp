@@ -20,10 +20,12 @@ QString rechazo(const std::variant<PlanImportacion, RechazoImportacion>& r)
 
 TEST_F(VerificacionTest, LosRechazosDeLaCabecera)
 {
-    sql("INSERT INTO Cabeceras (Nro_Agente, Sucursal, Cod_Regimen, Anio, Mes, Rectifica, Estado) "
-        "VALUES ('000123', '0001', '06', '2008', '05', '00', '3')");
-    sql("INSERT INTO Cabeceras (Nro_Agente, Sucursal, Cod_Regimen, Anio, Mes, Rectifica, Estado) "
-        "VALUES ('000123', '0001', '07', '2008', '05', '00', '1')");
+    for (const auto& [regimen, estado] : {std::pair{"06", "3"}, std::pair{"07", "1"}})
+        prueba::cabecera(
+            base, {.agente = QStringLiteral("000123"), .sucursal = QStringLiteral("0001"),
+                   .regimen = QString::fromLatin1(regimen), .anio = QStringLiteral("2008"),
+                   .mes = QStringLiteral("05"), .rectifica = QStringLiteral("00"),
+                   .estado = QString::fromLatin1(estado)});
     const QString x = QStringLiteral("No se puede importar... ");
     const QString formato = QStringLiteral(" no tiene el formato requerido.");
     struct Caso {
@@ -158,9 +160,11 @@ TEST_F(VerificacionTest, ElResumenSegunLaDeclaracionDelMes)
     EXPECT_TRUE(dialogos.mensajes.empty());
 
     // An open declaration of the month, of another rectification, stored as "01" for "1 ".
-    sql("INSERT INTO Cabeceras (Nro_Agente, Sucursal, Cod_Regimen, Anio, Mes, Rectifica, Estado) "
-        "VALUES ('000123', '0001', '01', '2008', '01', '01', '2')");
-    const qint64 id = idImportada();
+    const qint64 id = prueba::cabecera(
+        base, {.agente = QStringLiteral("000123"), .sucursal = QStringLiteral("0001"),
+               .regimen = QStringLiteral("01"), .anio = QStringLiteral("2008"),
+               .mes = QStringLiteral("01"), .rectifica = QStringLiteral("01"),
+               .estado = QStringLiteral("2")});
     const QByteArray enero = C{.mes = "1 "}.linea();
     auto vacia = std::get<PlanImportacion>(verificar(ModoImportacion::Declaracion, archivo({enero})));
     EXPECT_EQ(vacia.idCabecera, id);

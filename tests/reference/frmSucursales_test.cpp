@@ -133,9 +133,9 @@ TEST_F(SucursalesTest, LoPegadoLlegaAlArchivoSinRomperSuAncho)
                     "Localidad) VALUES (?, '0008', '00000000', ?, ?)"_s,
                     {kAgente, u"EMOJI \U0001F600 Y\tTAB"_s, u"日本"_s});
     for (const QString& sucursal : {u"0007"_s, u"0008"_s}) {
-        e.base.ejecutar(u"INSERT INTO Cabeceras (Nro_Agente, Sucursal, Cod_Regimen, Anio, Mes, "
-                        "Rectifica, Estado, Origen) VALUES (?, ?, '01', '2008', '05', '00', '1', 'M')"_s,
-                        {kAgente, sucursal});
+        prueba::cabecera(e.base, {.agente = kAgente, .sucursal = sucursal, .regimen = u"01"_s,
+                                  .anio = u"2008"_s, .mes = u"05"_s, .rectifica = u"00"_s,
+                                  .estado = u"1"_s, .origen = u"M"_s});
         const QSqlRecord cabecera =
             *e.base.fila(u"SELECT * FROM Cabeceras WHERE Sucursal = ?"_s, {sucursal});
         const QByteArray linea =

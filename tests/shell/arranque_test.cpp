@@ -3,6 +3,7 @@
 #include "database/entorno.h"
 #include "shell/arranque.h"
 #include "support/carpeta_temporal.h"
+#include "support/filas_prueba.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,15 +19,21 @@ protected:
         carpeta.crearBaseInstalada();
         BaseDatos db;
         db.abrir(carpeta.base());
-        for (const char* sql : {
-                 "INSERT INTO Agentes (Nro_Agente, Razon_Social) VALUES ('012345', 'ACOPIOS DEL SUR')",
-                 "INSERT INTO Agentes (Nro_Agente, Razon_Social) VALUES ('000001', 'OTRO AGENTE')",
-                 "INSERT INTO Sucursales (Nro_Agente, Sucursal, Nro_Comprobante, Descripcion) "
-                 "VALUES ('012345', '0000', '00000000', 'SAN MARTIN 100')",
-                 "INSERT INTO Cabeceras (Nro_Agente, Sucursal, Cod_Regimen, Anio, Mes, Rectifica, "
-                 "Estado) VALUES ('012345', '0000', '05', '2007', '05', '01', '2')"})
-            db.ejecutar(QString::fromLatin1(sql));
-        idCabecera = db.valor(QStringLiteral("SELECT IdCabecera FROM Cabeceras")).toLongLong();
+        prueba::agente(db, {.nro = QStringLiteral("012345"),
+                            .razonSocial = QStringLiteral("ACOPIOS DEL SUR")});
+        prueba::agente(db, {.nro = QStringLiteral("000001"),
+                            .razonSocial = QStringLiteral("OTRO AGENTE")});
+        prueba::sucursal(db, {.agente = QStringLiteral("012345"),
+                              .sucursal = QStringLiteral("0000"),
+                              .nroComprobante = QStringLiteral("00000000"),
+                              .descripcion = QStringLiteral("SAN MARTIN 100")});
+        idCabecera = prueba::cabecera(db, {.agente = QStringLiteral("012345"),
+                                           .sucursal = QStringLiteral("0000"),
+                                           .regimen = QStringLiteral("05"),
+                                           .anio = QStringLiteral("2007"),
+                                           .mes = QStringLiteral("05"),
+                                           .rectifica = QStringLiteral("01"),
+                                           .estado = QStringLiteral("2")});
     }
 
     void escribirEntorno(const QByteArray& contenido)

@@ -10,15 +10,13 @@ class FormulariosMenuTest : public VentanaPrincipalTest {};
 TEST_F(FormulariosMenuTest, CadaFormularioExistenteTieneSuItem)
 {
     iniciar();
-    base.ejecutar(QStringLiteral("INSERT INTO Cabeceras (Nro_Agente, Sucursal, Cod_Regimen, Anio, "
-                                 "Mes, Rectifica, Estado) VALUES ('012345', '0000', '13', '2024', "
-                                 "'05', '00', '1')"));
+    const qint64 id = prueba::cabecera(base, QStringLiteral("012345"), QStringLiteral("0000"),
+                                       QStringLiteral("05"), QStringLiteral("13"));
     conectarFormularios(ventana, contexto);
     activarAgente(QStringLiteral("012345"));
     activarSucursal(QStringLiteral("012345"), QStringLiteral("0000"));
     activarRegimen(QStringLiteral("13"));
-    entorno.activarCabecera(
-        base.valor(QStringLiteral("SELECT IdCabecera FROM Cabeceras")).toLongLong());
+    entorno.activarCabecera(id);
     ventana.actualizarMenus();
 
     for (const char* item :

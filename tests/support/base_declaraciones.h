@@ -15,30 +15,8 @@ namespace prueba_declaraciones {
 
 using prueba::monto;
 
-struct DatosCabecera {
-    QString regimen = QStringLiteral("01");
-    QString anio = QStringLiteral("2004");
-    QString mes = QStringLiteral("05");
-    QString rectifica = QStringLiteral("00");
-    QString estado = QStringLiteral("2");
-    QString origen = QStringLiteral("M");
-    QString sucursal = QStringLiteral("0001");
-    QString agente = QStringLiteral("000123");
-    QVariant descartados = 0;
-};
-
-struct DatosRetencion {
-    QString comprobante;
-    QString contribuyente = QStringLiteral("0001234567");
-    QString dia = QStringLiteral("05");
-    const char* bruto = "1000.00";
-    const char* alicuota = "2.5";
-    const char* retenido = "25.00";
-    QString nroX = QStringLiteral("0");
-    QString concepto = QStringLiteral("01");
-    QString estado = QStringLiteral("5");
-    QString marca = QString();  // entered by hand: the empty mark
-};
+using prueba::DatosCabecera;
+using prueba::DatosRetencion;
 
 class BaseDeclaraciones : public ::testing::Test, protected EntornoDePrueba {
 protected:
@@ -82,33 +60,37 @@ protected:
         entorno.activarRegimen(regimen);
     }
 
+    // A declaration of agent 000123, branch 0001, regime "01", May 2004, open, entered by hand;
+    // the fields given take the place of these.
     qint64 cabecera(const DatosCabecera& d = {})
     {
-        return prueba::cabecera(base, {.agente = d.agente,
-                                       .sucursal = d.sucursal,
-                                       .regimen = d.regimen,
-                                       .anio = d.anio,
-                                       .mes = d.mes,
-                                       .rectifica = d.rectifica,
-                                       .estado = d.estado,
-                                       .marcaObs = QStringLiteral("N"),
-                                       .origen = d.origen,
-                                       .descartados = prueba::oNulo(d.descartados)});
+        return prueba::cabecera(base, {.agente = dadoOPropio(d.agente, QStringLiteral("000123")),
+                                       .sucursal = dadoOPropio(d.sucursal, QStringLiteral("0001")),
+                                       .regimen = dadoOPropio(d.regimen, QStringLiteral("01")),
+                                       .anio = dadoOPropio(d.anio, QStringLiteral("2004")),
+                                       .mes = dadoOPropio(d.mes, QStringLiteral("05")),
+                                       .rectifica = dadoOPropio(d.rectifica, QStringLiteral("00")),
+                                       .estado = dadoOPropio(d.estado, QStringLiteral("2")),
+                                       .marcaObs = dadoOPropio(d.marcaObs, QStringLiteral("N")),
+                                       .origen = dadoOPropio(d.origen, QStringLiteral("M")),
+                                       .descartados = dadoOPropio(d.descartados, QVariant(0))});
     }
 
+    // A valid receipt of declaration `id` entered by hand (no import mark): subject 0001234567 on
+    // the 5th, 2.5 % of 1000.00, concept "01"; the fields given take the place of these.
     void retencion(qint64 id, const DatosRetencion& r)
     {
         prueba::retencion(base, {.idCabecera = id,
-                                 .nroContrib = r.contribuyente,
-                                 .dia = r.dia,
-                                 .bruto = monto(r.bruto),
-                                 .alicuota = monto(r.alicuota),
-                                 .retenido = monto(r.retenido),
-                                 .nroX = r.nroX,
-                                 .concepto = r.concepto,
-                                 .comprobante = r.comprobante,
-                                 .estado = r.estado,
-                                 .marca = r.marca});
+                                 .comprobante = dadoOPropio(r.comprobante, QString()),
+                                 .nroContrib = dadoOPropio(r.nroContrib, QStringLiteral("0001234567")),
+                                 .dia = dadoOPropio(r.dia, QStringLiteral("05")),
+                                 .bruto = dadoOPropio(r.bruto, "1000.00"),
+                                 .alicuota = dadoOPropio(r.alicuota, "2.5"),
+                                 .retenido = dadoOPropio(r.retenido, "25.00"),
+                                 .nroX = dadoOPropio(r.nroX, QStringLiteral("0")),
+                                 .concepto = dadoOPropio(r.concepto, QStringLiteral("01")),
+                                 .estado = dadoOPropio(r.estado, QStringLiteral("5")),
+                                 .marca = dadoOPropio(r.marca, QString())});
     }
 
     void anticipo(qint64 id, const QString& comprobante, const QString& agente,
@@ -152,6 +134,17 @@ protected:
     {
         return {entorno.textoPanel(panel::Anio), entorno.textoPanel(panel::Mes),
                 entorno.textoPanel(panel::Rectifica)};
+    }
+
+private:
+    // A field the test gave, or the fixture's own value for it.
+    static QVariant dadoOPropio(const QVariant& dado, const QVariant& propio)
+    {
+        return dado.isValid() ? dado : propio;
+    }
+    static prueba::Monto dadoOPropio(const prueba::Monto& dado, const char* propio)
+    {
+        return dado.columna.isValid() ? dado : prueba::Monto(propio);
     }
 };
 

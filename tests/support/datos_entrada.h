@@ -114,6 +114,7 @@ struct DatosEntrada : EntornoDePrueba {
                    const QString& contrib = QStringLiteral("3001234567"))
     {
         prueba::retencion(base, {.idCabecera = idCabecera,
+                                 .comprobante = nro,
                                  .nroContrib = contrib,
                                  .dia = QStringLiteral("03"),
                                  .bruto = tasa("500"),
@@ -121,7 +122,6 @@ struct DatosEntrada : EntornoDePrueba {
                                  .retenido = tasa("12.5"),
                                  .nroX = QStringLiteral("77"),
                                  .concepto = QStringLiteral("00"),
-                                 .comprobante = nro,
                                  .estado = estado,
                                  .marca = marca});
     }

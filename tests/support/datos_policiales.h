@@ -72,6 +72,7 @@ struct DatosPoliciales : DatosEntrada {
     {
         const qint64 cabecera = id ? id : idCabecera;
         prueba::retencion(base, {.idCabecera = cabecera,
+                                 .comprobante = QString::fromLatin1(nro),
                                  .nroContrib = QStringLiteral("3001234567"),
                                  .dia = QStringLiteral("10"),
                                  .bruto = tasa("100"),
@@ -79,7 +80,6 @@ struct DatosPoliciales : DatosEntrada {
                                  .retenido = tasa("100"),
                                  .nroX = QStringLiteral("0"),
                                  .concepto = QStringLiteral("98"),
-                                 .comprobante = QString::fromLatin1(nro),
                                  .estado = QString::fromLatin1(estado),
                                  .marca = QString()});
         for (const auto& [oblea, tipo] : obleas)

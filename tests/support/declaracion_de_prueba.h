@@ -43,6 +43,7 @@ struct DeclaracionDePrueba : EntornoDePrueba {
                           const char* alicuota, const char* retenido)
     {
         prueba::retencion(base, {.idCabecera = idCabecera,
+                                 .comprobante = comprobante,
                                  .nroContrib = QStringLiteral("0001234567"),
                                  .dia = QStringLiteral("15"),
                                  .bruto = prueba::monto(bruto),
@@ -50,7 +51,6 @@ struct DeclaracionDePrueba : EntornoDePrueba {
                                  .retenido = prueba::monto(retenido),
                                  .nroX = QStringLiteral("0001-00004567"),
                                  .concepto = QStringLiteral("00"),
-                                 .comprobante = comprobante,
                                  .estado = estado,
                                  .marca = QStringLiteral("")});
     }

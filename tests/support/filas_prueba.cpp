@@ -72,17 +72,18 @@ void vencimiento(BaseDatos& base, const DatosVencimiento& d)
 qint64 cabecera(BaseDatos& base, const DatosCabecera& d)
 {
     return fila(base, QStringLiteral("Cabeceras"),
-                {{"Nro_Agente", d.agente}, {"Sucursal", d.sucursal}, {"Cod_Regimen", d.regimen},
-                 {"Anio", d.anio}, {"Mes", d.mes}, {"Rectifica", d.rectifica},
-                 {"Estado", d.estado}, {"MarcaObs", d.marcaObs}, {"Origen", d.origen},
-                 {"Descartados", d.descartados}});
+                {{"IdCabecera", d.id}, {"Nro_Agente", d.agente}, {"Sucursal", d.sucursal},
+                 {"Cod_Regimen", d.regimen}, {"Anio", d.anio}, {"Mes", d.mes},
+                 {"Rectifica", d.rectifica}, {"Estado", d.estado}, {"MarcaObs", d.marcaObs},
+                 {"Origen", d.origen}, {"Descartados", d.descartados}});
 }
 
 void retencion(BaseDatos& base, const DatosRetencion& d)
 {
     fila(base, QStringLiteral("Retenciones"),
          {{"IdCabecera", d.idCabecera}, {"Nro_Contrib", d.nroContrib}, {"Dia", d.dia},
-          {"Importe_Bruto", d.bruto}, {"Alicuota", d.alicuota}, {"Importe_Ret", d.retenido},
+          {"Importe_Bruto", d.bruto.columna}, {"Alicuota", d.alicuota.columna},
+          {"Importe_Ret", d.retenido.columna},
           {"Nro_X", d.nroX}, {"Cod_Concepto", d.concepto}, {"Nro_Comprobante", d.comprobante},
           {"Estado", d.estado}, {"MarcaImp", d.marca}});
 }
@@ -192,9 +193,9 @@ void retencion(BaseDatos& base, const QString& nroContrib, const QString& concep
                const QString& estado)
 {
     retencion(base, {.idCabecera = 77,
+                     .comprobante = QStringLiteral("00000001"),
                      .nroContrib = nroContrib,
                      .concepto = concepto,
-                     .comprobante = QStringLiteral("00000001"),
                      .estado = estado});
 }
 

@@ -27,6 +27,16 @@ inline QVariant oNulo(const QVariant& valor)
 // "1000.00" as a currency or rate column holds it; nullptr gives NULL.
 QVariant monto(const char* texto);
 
+// An amount field of a builder: written as the user reads it ("1000.00"; nullptr stores NULL) or
+// as the column holds it; left out when not given.
+struct Monto {
+    QVariant columna;
+
+    Monto() = default;
+    Monto(const char* texto) : columna(monto(texto)) {}
+    Monto(QVariant valor) : columna(std::move(valor)) {}
+};
+
 // One row of `tabla` with the fields given; the new row's rowid.
 qint64 fila(BaseDatos& base, const QString& tabla,
             std::initializer_list<std::pair<const char*, QVariant>> campos);
@@ -79,8 +89,9 @@ struct DatosVencimiento {
 };
 void vencimiento(BaseDatos& base, const DatosVencimiento& d);
 
-// A declaration; its IdCabecera.
+// A declaration; its IdCabecera (the counter's, unless given).
 struct DatosCabecera {
+    QVariant id{};
     QVariant agente{};
     QVariant sucursal{};
     QVariant regimen{};
@@ -94,16 +105,17 @@ struct DatosCabecera {
 };
 qint64 cabecera(BaseDatos& base, const DatosCabecera& d);
 
+// A receipt of a declaration.
 struct DatosRetencion {
     QVariant idCabecera{};
+    QVariant comprobante{};
     QVariant nroContrib{};
     QVariant dia{};
-    QVariant bruto{};
-    QVariant alicuota{};
-    QVariant retenido{};
+    Monto bruto{};
+    Monto alicuota{};
+    Monto retenido{};
     QVariant nroX{};
     QVariant concepto{};
-    QVariant comprobante{};
     QVariant estado{};
     QVariant marca{};
 };
