@@ -7,6 +7,7 @@
 #include "database/base_datos.h"
 #include "database/entorno.h"
 #include "details/campos_detalle.h"
+#include "details/total_general.h"
 #include "details/usos_oblea.h"
 #include "entry/numeros_pantalla.h"
 #include "forms/eventos_foco.h"
@@ -140,17 +141,7 @@ void frmAnticipos::disponerCampos()
 void frmAnticipos::ponerTotalGeneral()
 {
     auto* pie = new QWidget;
-    auto* filaPie = new QHBoxLayout(pie);
-    filaPie->setContentsMargins(0, 0, 0, 0);
-    filaPie->addStretch(1);
-    filaPie->addWidget(new QLabel(u"Total General:"_s, pie));
-    Lbl_total_general = new QLabel(u"0,00 "_s, pie);
-    Lbl_total_general->setObjectName(u"Lbl_total_general"_s);
-    Lbl_total_general->setFrameShape(QFrame::Panel);
-    Lbl_total_general->setFrameShadow(QFrame::Sunken);
-    Lbl_total_general->setMinimumWidth(110);
-    Lbl_total_general->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    filaPie->addWidget(Lbl_total_general);
+    Lbl_total_general = crearTotalGeneral(pie);
     agregarAlPie(pie);
 }
 

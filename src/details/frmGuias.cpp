@@ -6,6 +6,7 @@
 #include "database/base_datos.h"
 #include "database/entorno.h"
 #include "details/campos_detalle.h"
+#include "details/total_general.h"
 #include "details/usos_oblea.h"
 #include "entry/numeros_pantalla.h"
 #include "forms/botones.h"
@@ -239,14 +240,7 @@ void frmGuias::disponerCampos()
 void frmGuias::ponerTotalGeneral()
 {
     auto* pie = new QWidget;
-    auto* filaPie = new QHBoxLayout(pie);
-    filaPie->setContentsMargins(0, 0, 0, 0);
-    filaPie->addStretch(1);
-    filaPie->addWidget(new QLabel(u"Total General:"_s, pie));
-    Lbl_total_general = visor(u"Lbl_total_general"_s, pie);
-    Lbl_total_general->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Lbl_total_general->setText(u"0,00 "_s);
-    filaPie->addWidget(Lbl_total_general);
+    Lbl_total_general = crearTotalGeneral(pie);
     agregarAlPie(pie);
 }
 
