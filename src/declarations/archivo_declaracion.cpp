@@ -24,6 +24,164 @@ QString nombreArchivoDeclaracion(const Cabecera& c)
         .arg(c.nroAgente, c.sucursal, c.codRegimen, c.anio, c.mes, c.rectifica);
 }
 
+namespace {
+
+namespace registro = registro_declaracion;
+
+// Every line of the file passes here: into the file's code page, into the control code, and on.
+class Escritura {
+public:
+    explicit Escritura(const std::function<void(const QByteArray&)>& linea) : linea_(linea) {}
+
+    void operator()(const QString& texto)
+    {
+        const QByteArray bytes = aWindows1252(texto);
+        control_.sumarLinea(bytes);
+        linea_(bytes);
+    }
+    QString codigo() const { return control_.codigo(); }
+
+private:
+    const std::function<void(const QByteArray&)>& linea_;
+    CodigoControl control_;
+};
+
+// The agent and branch the declaration's header record names.
+struct Titular {
+    Agente agente;
+    Sucursal sucursal;
+};
+
+Titular leerTitular(BaseDatos& base, const Cabecera& cabecera)
+{
+    const QString& agente = cabecera.nroAgente;
+    const QString& sucursal = cabecera.sucursal;
+    const auto filaAgente = leerAgente(base, agente);
+    if (!filaAgente)
+        throw DeclaracionIncompleta(
+            QStringLiteral("No se encuentra el agente %1 de la declaración.").arg(agente));
+    const auto filaSucursal = leerSucursal(base, agente, sucursal);
+    if (!filaSucursal)
+        throw DeclaracionIncompleta(QStringLiteral("No se encuentra la sucursal %1 del agente %2.")
+                                        .arg(sucursal, agente));
+    return {*filaAgente, *filaSucursal};
+}
+
+// The progress needs the whole count beforehand; without it, nothing is counted.
+qint64 retencionesAContar(BaseDatos& base, qint64 idCabecera, bool conProgreso)
+{
+    if (!conProgreso) return 0;
+    return base.valor(QStringLiteral("SELECT COUNT(*) FROM Retenciones WHERE IdCabecera = ?"),
+                      {idCabecera})
+        .toLongLong();
+}
+
+// A withholding of the pass, with the other withholdings (`Retenciones_B`) of its receipt.
+struct RetencionLeida {
+    RetencionDelArchivo fila;
+    std::optional<Importe> otras;  // none when the receipt has no row there or it has no amount
+};
+
+// One pass over the withholdings, each with its subject and its other withholdings, read by
+// position: the withholding's fields, then CUIT, Cod_Tipo and Otras_Reten. Rows of equal rate
+// keep the order they were stored in.
+void recorrerRetenciones(BaseDatos& base, qint64 idCabecera,
+                         const std::function<void(const RetencionLeida&)>& hacer)
+{
+    constexpr int kCuit = 11;
+    constexpr int kCodTipo = 12;
+    constexpr int kOtras = 13;
+    base.recorrer(
+        QStringLiteral("SELECT ") + camposRetencion(QStringLiteral("Retenciones."))
+            + QStringLiteral(", Contribuyentes.CUIT, Contribuyentes.Cod_Tipo, "
+                             "Retenciones_B.Otras_Reten "
+                             "FROM Retenciones LEFT JOIN Contribuyentes "
+                             "ON Retenciones.Nro_Contrib = Contribuyentes.Nro_Contrib "
+                             "LEFT JOIN Retenciones_B "
+                             "ON Retenciones_B.IdCabecera = Retenciones.IdCabecera "
+                             "AND Retenciones_B.Nro_Comprobante = Retenciones.Nro_Comprobante "
+                             "WHERE Retenciones.IdCabecera = ? "
+                             "ORDER BY Retenciones.Alicuota DESC, Retenciones.rowid"),
+        {idCabecera}, [&](const QSqlQuery& consulta) {
+            const QVariant otrasLeidas = consulta.value(kOtras);
+            hacer(RetencionLeida{RetencionDelArchivo{retencionDe(consulta, 0),
+                                                     consulta.value(kCuit).toString(),
+                                                     consulta.value(kCodTipo).toString()},
+                                 otrasLeidas.isNull()
+                                     ? std::nullopt
+                                     : std::optional(Importe::desdeColumna(otrasLeidas))});
+        });
+}
+
+// Counts a withholding and, when valid, adds it to the totals and to the run of its rate. An
+// annulled withholding still opens a run of its rate, which stays empty.
+void sumarRetencion(ArchivoDeclaracion& archivo, std::vector<GrupoAlicuota>& grupos,
+                    const Retencion& r, const std::optional<Importe>& otras)
+{
+    const Importe alicuota = r.alicuota.value_or(Importe());
+    if (grupos.empty() || grupos.back().alicuota != alicuota)
+        grupos.push_back(GrupoAlicuota{alicuota, {}, {}, {}});
+    GrupoAlicuota& grupo = grupos.back();
+    if (r.estado != estado_retencion::Valida) {
+        ++archivo.anuladas;
+        return;
+    }
+    const Importe bruto = r.importeBruto.value_or(Importe());
+    const Importe retenido = r.importeRet.value_or(Importe());
+    if (otras) grupo.otrosPagos += *otras;
+    grupo.totxAlic += bruto;
+    grupo.otroValor += retenido;
+    archivo.impuestoCalculado += impuestoDeFila(bruto, alicuota);
+    archivo.totalRetenido += retenido;
+    ++archivo.validas;
+}
+
+// Fines and detail rows belong to one receipt of this declaration: receipt numbers repeat across
+// branches. A missing row or amount is the file's literal zero.
+std::optional<Importe> multaDelComprobante(BaseDatos& base, qint64 idCabecera,
+                                           const QString& comprobante)
+{
+    const auto fila = base.fila(QStringLiteral("SELECT Importe_Multa FROM Multas_cobradas "
+                                               "WHERE IdCabecera = ? AND Nro_Comprobante = ?"),
+                                {idCabecera, comprobante});
+    if (!fila || fila->value(0).isNull()) return std::nullopt;
+    return Importe::desdeColumna(fila->value(0));
+}
+
+// The records that follow a withholding's own, as its regime keeps them: its other amounts, then
+// the records of its detail.
+void escribirAgregados(Escritura& escribir, BaseDatos& base, const Cabecera& cabecera,
+                       const ReglasRegimen& reglas, const RetencionLeida& leida,
+                       const QLocale& locale)
+{
+    const Retencion& r = leida.fila.retencion;
+    const QString& comprobante = r.nroComprobante;
+    if (reglas.otrosImportes == OtrosImportes::OtrasRetenciones) {
+        escribir(registro::otrosImportes(comprobante, leida.otras, std::nullopt, locale));
+    } else if (reglas.otrosImportes == OtrosImportes::Multa) {
+        const auto multa = multaDelComprobante(base, cabecera.idCabecera, comprobante);
+        escribir(registro::otrosImportes(comprobante, std::nullopt, multa, locale));
+    }
+    const bool conDetalle = reglas.registrosDetalle == RegistrosDetalle::Detalle;
+    const bool conAlimentos = reglas.registrosDetalle == RegistrosDetalle::Alimentos;
+    if (conDetalle || conAlimentos) {
+        for (const Guia& guia : leerGuias(base, r.clave()))
+            escribir(conDetalle ? registro::detalle(guia, cabecera.codRegimen, locale)
+                                : registro::alimento(guia, locale));
+    }
+}
+
+// The subtotals the printed declaration lists: the runs whose gross is not zero.
+std::vector<GrupoAlicuota> gruposConBruto(const std::vector<GrupoAlicuota>& grupos)
+{
+    std::vector<GrupoAlicuota> conBruto;
+    std::copy_if(grupos.begin(), grupos.end(), std::back_inserter(conBruto),
+                 [](const GrupoAlicuota& g) { return !g.totxAlic.esCero(); });
+    return conBruto;
+}
+
+} // namespace
+
 // The tax of one row is what its receipt withheld.
 Importe impuestoDeFila(Importe bruto, Importe alicuota)
 {
@@ -47,119 +205,26 @@ ArchivoDeclaracion armarArchivoDeclaracion(BaseDatos& base, const Cabecera& cabe
                                            const std::function<void(const QByteArray&)>& linea,
                                            const std::function<void(int)>& progreso)
 {
-    namespace registro = registro_declaracion;
-    const qint64 id = cabecera.idCabecera;
-    const QString& agente = cabecera.nroAgente;
-    const QString& sucursal = cabecera.sucursal;
-    const QString& regimen = cabecera.codRegimen;
-    const ReglasRegimen reglas = reglasRegimen(regimen);
-
-    const auto filaAgente = leerAgente(base, agente);
-    if (!filaAgente)
-        throw DeclaracionIncompleta(
-            QStringLiteral("No se encuentra el agente %1 de la declaración.").arg(agente));
-    const auto filaSucursal = leerSucursal(base, agente, sucursal);
-    if (!filaSucursal)
-        throw DeclaracionIncompleta(QStringLiteral("No se encuentra la sucursal %1 del agente %2.")
-                                        .arg(sucursal, agente));
+    const ReglasRegimen reglas = reglasRegimen(cabecera.codRegimen);
+    const Titular titular = leerTitular(base, cabecera);
 
     ArchivoDeclaracion archivo;
     archivo.nombre = nombreArchivoDeclaracion(cabecera);
-    CodigoControl control;
-    auto escribir = [&](const QString& texto) {
-        const QByteArray bytes = aWindows1252(texto);
-        control.sumarLinea(bytes);
-        linea(bytes);
-    };
+    Escritura escribir(linea);
+    escribir(registro::cabecera(cabecera, marcaObs, titular.sucursal, titular.agente));
 
-    escribir(registro::cabecera(cabecera, marcaObs, *filaSucursal, *filaAgente));
-
-    // The progress needs the whole count beforehand; without it, nothing is counted.
-    const qint64 total =
-        progreso ? base.valor(QStringLiteral("SELECT COUNT(*) FROM Retenciones WHERE IdCabecera = ?"),
-                              {id})
-                       .toLongLong()
-                 : 0;
-
-    // Detail rows and other amounts belong to one receipt of this declaration: receipt numbers
-    // repeat across branches. A missing row or amount is the file's literal zero.
-    auto importeDe = [&](const char* sql, const QString& comprobante) -> std::optional<Importe> {
-        const auto fila = base.fila(QString::fromLatin1(sql), {id, comprobante});
-        if (!fila || fila->value(0).isNull()) return std::nullopt;
-        return Importe::desdeColumna(fila->value(0));
-    };
-
-    // One pass over the withholdings, each with its subject and its other withholdings, read by
-    // position: the withholding's fields, then CUIT, Cod_Tipo and Otras_Reten. Rows of equal rate
-    // keep the order they were stored in.
-    constexpr int kCuit = 11;
-    constexpr int kCodTipo = 12;
-    constexpr int kOtras = 13;
+    const qint64 total = retencionesAContar(base, cabecera.idCabecera, bool(progreso));
     std::vector<GrupoAlicuota> grupos;
     qint64 leidas = 0;
-    base.recorrer(
-        QStringLiteral("SELECT ") + camposRetencion(QStringLiteral("Retenciones."))
-            + QStringLiteral(", Contribuyentes.CUIT, Contribuyentes.Cod_Tipo, "
-                             "Retenciones_B.Otras_Reten "
-                             "FROM Retenciones LEFT JOIN Contribuyentes "
-                             "ON Retenciones.Nro_Contrib = Contribuyentes.Nro_Contrib "
-                             "LEFT JOIN Retenciones_B "
-                             "ON Retenciones_B.IdCabecera = Retenciones.IdCabecera "
-                             "AND Retenciones_B.Nro_Comprobante = Retenciones.Nro_Comprobante "
-                             "WHERE Retenciones.IdCabecera = ? "
-                             "ORDER BY Retenciones.Alicuota DESC, Retenciones.rowid"),
-        {id}, [&](const QSqlQuery& consulta) {
-            const RetencionDelArchivo fila{retencionDe(consulta, 0),
-                                           consulta.value(kCuit).toString(),
-                                           consulta.value(kCodTipo).toString()};
-            const Retencion& r = fila.retencion;
-            const QString& comprobante = r.nroComprobante;
-            const Importe alicuota = r.alicuota.value_or(Importe());
-            if (grupos.empty() || grupos.back().alicuota != alicuota)
-                grupos.push_back(GrupoAlicuota{alicuota, {}, {}, {}});
-            GrupoAlicuota& grupo = grupos.back();
-
-            const QVariant otrasLeidas = consulta.value(kOtras);
-            const std::optional<Importe> otras = otrasLeidas.isNull()
-                ? std::nullopt
-                : std::optional(Importe::desdeColumna(otrasLeidas));
-            if (r.estado == estado_retencion::Valida) {
-                const Importe bruto = r.importeBruto.value_or(Importe());
-                const Importe retenido = r.importeRet.value_or(Importe());
-                if (otras) grupo.otrosPagos += *otras;
-                grupo.totxAlic += bruto;
-                grupo.otroValor += retenido;
-                archivo.impuestoCalculado += impuestoDeFila(bruto, alicuota);
-                archivo.totalRetenido += retenido;
-                ++archivo.validas;
-            } else {
-                ++archivo.anuladas;
-            }
-
-            escribir(registro::retencion(fila, locale));
-
-            if (reglas.otrosImportes == OtrosImportes::OtrasRetenciones) {
-                escribir(registro::otrosImportes(comprobante, otras, std::nullopt, locale));
-            } else if (reglas.otrosImportes == OtrosImportes::Multa) {
-                const auto multa = importeDe("SELECT Importe_Multa FROM Multas_cobradas "
-                                             "WHERE IdCabecera = ? AND Nro_Comprobante = ?",
-                                             comprobante);
-                escribir(registro::otrosImportes(comprobante, std::nullopt, multa, locale));
-            }
-            const bool conDetalle = reglas.registrosDetalle == RegistrosDetalle::Detalle;
-            const bool conAlimentos = reglas.registrosDetalle == RegistrosDetalle::Alimentos;
-            if (conDetalle || conAlimentos) {
-                for (const Guia& guia : leerGuias(base, r.clave()))
-                    escribir(conDetalle ? registro::detalle(guia, regimen, locale)
-                                        : registro::alimento(guia, locale));
-            }
-            ++leidas;
-            if (progreso && total > 0) progreso(int(std::min(leidas, total) * 100 / total));
-        });
+    recorrerRetenciones(base, cabecera.idCabecera, [&](const RetencionLeida& leida) {
+        sumarRetencion(archivo, grupos, leida.fila.retencion, leida.otras);
+        escribir(registro::retencion(leida.fila, locale));
+        escribirAgregados(escribir, base, cabecera, reglas, leida, locale);
+        ++leidas;
+        if (progreso && total > 0) progreso(int(std::min(leidas, total) * 100 / total));
+    });
     archivo.hayMovimientos = leidas > 0;
-
-    std::copy_if(grupos.begin(), grupos.end(), std::back_inserter(archivo.grupos),
-                 [](const GrupoAlicuota& g) { return !g.totxAlic.esCero(); });
-    archivo.codigoControl = control.codigo();
+    archivo.grupos = gruposConBruto(grupos);
+    archivo.codigoControl = escribir.codigo();
     return archivo;
 }

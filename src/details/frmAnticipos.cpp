@@ -7,6 +7,7 @@
 #include "database/base_datos.h"
 #include "database/entorno.h"
 #include "details/campos_detalle.h"
+#include "details/total_general.h"
 #include "details/usos_oblea.h"
 #include "entry/numeros_pantalla.h"
 #include "forms/eventos_foco.h"
@@ -84,6 +85,24 @@ frmAnticipos::frmAnticipos(Contexto& contexto, ComprobanteDetalle comprobante, Q
       TxtPorte1(caja(u"TxtPorte1"_s, CajaTexto::Tipo::Codigo, 4)),
       TxtPorte2(caja(u"TxtPorte2"_s, CajaTexto::Tipo::Codigo, 8))
 {
+    disponerCampos();
+    ponerTotalGeneral();
+    setFiltro(comprobante_.filtro(), comprobante_.valores());
+    setColumnas(columnas(conOblea_));
+    enlazarCampos();
+    setFocos(mskNroAgente, mskNroAgente);
+    setClaveRepetida(u"Ya existe un registro - clave repetida"_s, mskNroAgente);
+    setPreguntaBorrar(u"¿Confirma la eliminación del anticipo seleccionado?"_s);
+    ponerVerificaciones();
+    conectarCampos();
+
+    resize(820, 520);
+    iniciar();
+    protegido()([this] { Actualiza_Total_general(); });
+}
+
+void frmAnticipos::disponerCampos()
+{
     mskNroAgente->setToolTip(u"Nº de Inscripción como Agente en Ingresos Brutos."_s);
     QWidget* m = marco();
     Lbl_Nroguia_porte = rotulo(u"Lbl_Nroguia_porte"_s, u"Nº Comprobante Antricipo:"_s, m);
@@ -117,29 +136,17 @@ frmAnticipos::frmAnticipos(Contexto& contexto, ComprobanteDetalle comprobante, Q
     for (QWidget* w : std::initializer_list<QWidget*>{Lbl_estampilla, letraYNumero, TxtEstampilla,
                                                       Lbl_porte, TxtPorte1, guion, TxtPorte2})
         w->setVisible(conOblea_);
+}
 
+void frmAnticipos::ponerTotalGeneral()
+{
     auto* pie = new QWidget;
-    auto* filaPie = new QHBoxLayout(pie);
-    filaPie->setContentsMargins(0, 0, 0, 0);
-    filaPie->addStretch(1);
-    filaPie->addWidget(new QLabel(u"Total General:"_s, pie));
-    Lbl_total_general = new QLabel(u"0,00 "_s, pie);
-    Lbl_total_general->setObjectName(u"Lbl_total_general"_s);
-    Lbl_total_general->setFrameShape(QFrame::Panel);
-    Lbl_total_general->setFrameShadow(QFrame::Sunken);
-    Lbl_total_general->setMinimumWidth(110);
-    Lbl_total_general->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    filaPie->addWidget(Lbl_total_general);
+    Lbl_total_general = crearTotalGeneral(pie);
     agregarAlPie(pie);
+}
 
-    setFiltro(comprobante_.filtro(), comprobante_.valores());
-    setColumnas(columnas(conOblea_));
-    enlazarCampos();
-    setFocos(mskNroAgente, mskNroAgente);
-    setClaveRepetida(u"Ya existe un registro - clave repetida"_s, mskNroAgente);
-    setPreguntaBorrar(u"¿Confirma la eliminación del anticipo seleccionado?"_s);
-    ponerVerificaciones();
-
+void frmAnticipos::conectarCampos()
+{
     connect(mskNroAgente, &QLineEdit::textChanged, this, [this] { reglaAgentePropio(false); });
     alSalir(mskNroAgente, [this] { reglaAgentePropio(true); });
     // The amount shows as "$ 1234,50" and is edited as a number.
@@ -157,10 +164,6 @@ frmAnticipos::frmAnticipos(Contexto& contexto, ComprobanteDetalle comprobante, Q
     });
     alSalir(TxtPorte1, [this] { TxtPorte1->setText(normalizarPorte(TxtPorte1->text(), 4)); });
     alSalir(TxtPorte2, [this] { TxtPorte2->setText(normalizarPorte(TxtPorte2->text(), 8)); });
-
-    resize(820, 520);
-    iniciar();
-    protegido()([this] { Actualiza_Total_general(); });
 }
 
 void frmAnticipos::enlazarCampos()

@@ -31,8 +31,15 @@ protected:
     void borrado(const QSqlRecord& fila) override;
 
 private:
+    // The parts of the window, in the order the constructor builds them.
+    // The frame's labels and fields in its grid; the stamp's only where advances carry one.
+    void disponerCampos();
+    // "Total General:" under the grid.
+    void ponerTotalGeneral();
     void enlazarCampos();
     void ponerVerificaciones();
+    // What typing in, entering and leaving the boxes do.
+    void conectarCampos();
     bool esAgenteActivo() const;
     // Hides the advance number and amount for an advance of the active agent; on leaving the
     // agent box also sets them to "0".

@@ -6,6 +6,7 @@
 #include "database/base_datos.h"
 #include "database/entorno.h"
 #include "details/campos_detalle.h"
+#include "details/total_general.h"
 #include "details/usos_oblea.h"
 #include "entry/numeros_pantalla.h"
 #include "forms/botones.h"
@@ -116,6 +117,17 @@ std::pair<QString, QString> partirRotulo(const QString& rotulo)
     return {rotulo.left(blancos), rotulo.mid(blancos).trimmed()};
 }
 
+// A caption's aside, written after its blanks ("(Letra y Número)"), stands after its boxes: the
+// caption keeps its text, the aside goes to a label of its own.
+QLabel* apartarNota(QLabel* rotulo, const QString& nombre, QWidget* marco)
+{
+    const auto [texto, nota] = partirRotulo(rotulo->text());
+    rotulo->setText(texto);
+    auto* l = new QLabel(nota, marco);
+    l->setObjectName(nombre);
+    return l;
+}
+
 bool esModoDeGuias(ModoDetalle m)
 {
     return m == ModoDetalle::Guias || m == ModoDetalle::Obleas || m == ModoDetalle::Alimentos;
@@ -146,6 +158,31 @@ frmGuias::frmGuias(Contexto& contexto, ComprobanteDetalle comprobante, QWidget* 
     palabra_ = a.palabra;
     setWindowTitle(a.titulo);
 
+    crearRotulos();
+    disponerCampos();
+    ponerTotalGeneral();
+    aplicarModo();
+    setFiltro(comprobante_.filtro(), comprobante_.valores());
+    setColumnas(columnas(a, modo_));
+    enlazarCampos();
+    setFocos(mskCodConcepto, mskCodConcepto);
+    setClaveRepetida(u"Ya existe un registro con ese Nº de guia/oblea - clave repetida"_s,
+                     TxtNroGuia);
+    setPreguntaBorrar(u"¿Confirma la eliminación de la "_s + palabra_ + u" seleccionada?"_s);
+    ponerVerificaciones();
+    conectarCampos();
+
+    if (modo_ == ModoDetalle::Ninguno)
+        dialogs().aviso(u"Error, no es ni cereales ni ganado"_s, kTituloAplicacion, Icono::Critico);
+
+    resize(820, 520);
+    iniciar();
+    protegido()([this] { Actualiza_Total_general(); });
+}
+
+void frmGuias::crearRotulos()
+{
+    const Apariencia a = apariencia(modo_);
     QWidget* m = marco();
     cmdConceptos = crearBotonSelector(m, u"cmdConceptos"_s);
     lblDescConcepto = visor(u"lblDescConcepto"_s, m);
@@ -158,17 +195,13 @@ frmGuias::frmGuias(Contexto& contexto, ComprobanteDetalle comprobante, QWidget* 
     Lbl_Nroguia_porte = rotulo(u"Lbl_Nroguia_porte"_s, a.rotuloNumero, m);
     Lbl_porte = rotulo(u"Lbl_porte"_s, a.rotuloPorte, m);
     Lbl_guion = rotulo(u"Lbl_guion"_s, u"-"_s, m);
+}
 
-    // A caption's aside, written after its blanks ("(Letra y Número)"), stands after its boxes.
-    const auto aparte = [m](QLabel* rotulo, const QString& nombre) {
-        const auto [texto, nota] = partirRotulo(rotulo->text());
-        rotulo->setText(texto);
-        auto* l = new QLabel(nota, m);
-        l->setObjectName(nombre);
-        return l;
-    };
-    QLabel* notaNumero = aparte(Lbl_Nroguia_porte, u"Lbl_nota_numero"_s);
-    QLabel* notaPorte = aparte(Lbl_porte, u"Lbl_nota_porte"_s);
+void frmGuias::disponerCampos()
+{
+    QWidget* m = marco();
+    QLabel* notaNumero = apartarNota(Lbl_Nroguia_porte, u"Lbl_nota_numero"_s, m);
+    QLabel* notaPorte = apartarNota(Lbl_porte, u"Lbl_nota_porte"_s, m);
 
     QGridLayout* r = rejilla();
     r->addWidget(etiqueta(u"Concepto:"_s, mskCodConcepto), 0, 0);
@@ -202,29 +235,17 @@ frmGuias::frmGuias(Contexto& contexto, ComprobanteDetalle comprobante, QWidget* 
     mskCodConcepto->setCeros(2);
     notaNumero->setVisible(!notaNumero->text().isEmpty());
     notaPorte->setVisible(!notaPorte->text().isEmpty());
+}
 
+void frmGuias::ponerTotalGeneral()
+{
     auto* pie = new QWidget;
-    auto* filaPie = new QHBoxLayout(pie);
-    filaPie->setContentsMargins(0, 0, 0, 0);
-    filaPie->addStretch(1);
-    filaPie->addWidget(new QLabel(u"Total General:"_s, pie));
-    Lbl_total_general = visor(u"Lbl_total_general"_s, pie);
-    Lbl_total_general->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Lbl_total_general->setText(u"0,00 "_s);
-    filaPie->addWidget(Lbl_total_general);
+    Lbl_total_general = crearTotalGeneral(pie);
     agregarAlPie(pie);
+}
 
-    aplicarModo();
-    setFiltro(comprobante_.filtro(), comprobante_.valores());
-    setColumnas(columnas(a, modo_));
-    enlazarCampos();
-    setFocos(mskCodConcepto, mskCodConcepto);
-    setClaveRepetida(u"Ya existe un registro con ese Nº de guia/oblea - clave repetida"_s,
-                     TxtNroGuia);
-    setPreguntaBorrar(u"¿Confirma la eliminación de la "_s + palabra_ + u" seleccionada?"_s);
-    ponerVerificaciones();
-
-    // What the user types, as each box keeps it.
+void frmGuias::conectarCampos()
+{
     filtrarTeclas(TxtNroGuia, [this](const QKeyEvent& tecla) {
         const QString t = tecla.text();
         if (t.size() != 1 || !t.front().isPrint()) return false;
@@ -242,13 +263,6 @@ frmGuias::frmGuias(Contexto& contexto, ComprobanteDetalle comprobante, QWidget* 
     alSalir(TxtCantidad, [this] { protegido()([this] { buscarTipo(); }); });
     connect(cmdConceptos, &QPushButton::clicked, this,
             [this] { protegido()([this] { cmdConceptos_Click(); }); });
-
-    if (modo_ == ModoDetalle::Ninguno)
-        dialogs().aviso(u"Error, no es ni cereales ni ganado"_s, kTituloAplicacion, Icono::Critico);
-
-    resize(820, 520);
-    iniciar();
-    protegido()([this] { Actualiza_Total_general(); });
 }
 
 void frmGuias::aplicarModo()

@@ -41,9 +41,18 @@ protected:
     void alCambiarModo(Modo modo) override;
 
 private:
+    // The parts of the window, in the order the constructor builds them.
+    // The frame's buttons and labels, captioned for the mode.
+    void crearRotulos();
+    // The fields in the frame's grid, with their widths.
+    void disponerCampos();
+    // "Total General:" under the grid.
+    void ponerTotalGeneral();
     void aplicarModo();
     void enlazarCampos();
     void ponerVerificaciones();
+    // What the user types, as each box keeps it; what leaving a box and the concepts button do.
+    void conectarCampos();
     // The goods type of the concept box: its description, unit value and the row's total.
     void buscarTipo();
     void cmdConceptos_Click();

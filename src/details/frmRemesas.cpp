@@ -79,6 +79,22 @@ frmRemesas::frmRemesas(Contexto& contexto, QWidget* parent)
       TxtHasta_(caja(u"TxtHasta"_s, CajaTexto::Tipo::Codigo, 10)),
       TxtControl_(caja(u"TxtControl"_s, CajaTexto::Tipo::Codigo, 30))
 {
+    prepararCampos();
+    disponerCampos();
+    crearBotonStock();
+    setFiltro(u"Nro_Agente = ?"_s, {agente_});
+    setColumnas(columnas());
+    enlazarCampos();
+    setFocos(TxtRemesa_, TxtRemesa_);
+    setClaveRepetida(u"Ya existe un registro con ese Nº de Remesa,"_s, TxtRemesa_);
+    ponerVerificaciones();
+
+    resize(760, 480);
+    iniciar();
+}
+
+void frmRemesas::prepararCampos()
+{
     TxtAgente_->setObjectName(u"TxtAgente"_s);
     TxtAgente_->setReadOnly(true);
     TxtAgente_->setText(agenteConGuion(agente_));
@@ -86,7 +102,10 @@ frmRemesas::frmRemesas(Contexto& contexto, QWidget* parent)
         const QString t = tecla.text();
         return t.size() == 1 && t.front().isPrint() && !kLetras.contains(t.front().toUpper());
     });
+}
 
+void frmRemesas::disponerCampos()
+{
     QGridLayout* r = rejilla();
     r->addWidget(etiqueta(u"Nº Agente:"_s, TxtAgente_), 0, 0);
     r->addWidget(TxtAgente_, 0, 1);
@@ -104,15 +123,19 @@ frmRemesas::frmRemesas(Contexto& contexto, QWidget* parent)
     r->addWidget(TxtControl_, 2, 1, 1, 3);
     r->setColumnStretch(6, 1);
     txtTipo_->setMaximumWidth(40);
+}
 
+void frmRemesas::crearBotonStock()
+{
     auto* Cmd_stock = new QPushButton(u"Consultar StocK"_s);
     Cmd_stock->setObjectName(u"Cmd_stock"_s);
     agregarBotonAlta(Cmd_stock);
     connect(Cmd_stock, &QPushButton::clicked, this,
             [this] { protegido()([this] { Cmd_stock_Click(); }); });
+}
 
-    setFiltro(u"Nro_Agente = ?"_s, {agente_});
-    setColumnas(columnas());
+void frmRemesas::enlazarCampos()
+{
     enlazar(
         u"Nro_Remesa"_s, [this] { return numeroOVacio(TxtRemesa_->text()); },
         [this](const QVariant& v) { TxtRemesa_->setText(v.isNull() ? QString() : v.toString()); });
@@ -123,9 +146,10 @@ frmRemesas::frmRemesas(Contexto& contexto, QWidget* parent)
     enlazar(
         u"Nro_Hasta"_s, [this] { return numeroOVacio(TxtHasta_->text()); },
         [this](const QVariant& v) { TxtHasta_->setText(v.isNull() ? QString() : v.toString()); });
-    setFocos(TxtRemesa_, TxtRemesa_);
-    setClaveRepetida(u"Ya existe un registro con ese Nº de Remesa,"_s, TxtRemesa_);
+}
 
+void frmRemesas::ponerVerificaciones()
+{
     const auto lleno = [](CajaTexto* c) { return [c] { return !c->text().trimmed().isEmpty(); }; };
     setVerificaciones({
         {lleno(TxtRemesa_), u"Debe ingresar el Nº de Remesa"_s, TxtRemesa_},
@@ -136,9 +160,6 @@ frmRemesas::frmRemesas(Contexto& contexto, QWidget* parent)
         {[this] { return controlCorrecto(); }, {}, TxtControl_},
         {[this] { return remesaNueva(); }, {}, nullptr},
     });
-
-    resize(760, 480);
-    iniciar();
 }
 
 bool frmRemesas::controlCorrecto()

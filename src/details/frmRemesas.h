@@ -22,6 +22,18 @@ protected:
     void alCambiarModo(Modo modo) override;
 
 private:
+    // The parts of the window, in the order the constructor builds them.
+    // The active agent's box, read-only, and the stamp types the type box takes.
+    void prepararCampos();
+    // The fields in the frame's grid.
+    void disponerCampos();
+    // "Consultar StocK", beside the add button.
+    void crearBotonStock();
+    // Each field to its column of `Remesas`.
+    void enlazarCampos();
+    // The checks of Grabar, in the order they are made.
+    void ponerVerificaciones();
+
     // Whether the typed control number is the remittance's; false after telling the user.
     bool controlCorrecto();
     bool remesaNueva();

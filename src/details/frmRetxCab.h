@@ -16,9 +16,11 @@
 
 class GrillaRegistros;
 class QComboBox;
+class QHBoxLayout;
 class QLabel;
 class QListWidget;
 class QPushButton;
+class QVBoxLayout;
 struct Contexto;
 
 class frmRetxCab final : public QDialog {
@@ -29,6 +31,16 @@ public:
 private:
     // ---- The widgets, in frmRetxCab_pantalla.cpp.
     void crearPantalla();
+    // The parts of the window, top to bottom, each into the layout that holds it: the
+    // declarations grid, the concept choice, the withholdings grid with the arrows and the print
+    // list beside it, the count and totals and the buttons under it.
+    void crearCabeceras(QVBoxLayout* principal);
+    void crearConcepto(QVBoxLayout* principal);
+    void crearRetenciones(QHBoxLayout* medio);
+    void crearFlechas(QHBoxLayout* medio);
+    void crearLista(QHBoxLayout* medio);
+    void crearCifras(QHBoxLayout* pie);
+    void crearBotones(QHBoxLayout* pie);
     QPushButton* boton(const char* nombre, const QString& texto, const QString& ayuda,
                        void (frmRetxCab::*accion)());
 

@@ -121,8 +121,29 @@ void frmRetxCab::crearPantalla()
     setObjectName(u"frmRetxCab"_s);
     setWindowTitle(u"Consulta de Retenciones/Percepciones por Declaración"_s);
     auto* principal = new QVBoxLayout(this);
+    crearCabeceras(principal);
+    crearConcepto(principal);
 
-    // The declarations.
+    // The withholdings, and the print list beside them.
+    auto* medio = new QHBoxLayout;
+    crearRetenciones(medio);
+    crearFlechas(medio);
+    crearLista(medio);
+    principal->addLayout(medio, 3);
+
+    // The count and totals, and the buttons.
+    auto* pie = new QHBoxLayout;
+    crearCifras(pie);
+    pie->addStretch(1);
+    crearBotones(pie);
+    principal->addLayout(pie);
+
+    for (QPushButton* b : {cmdSacar, cmdSacarT, cmdImprimirC}) b->setEnabled(false);
+    resize(1320, 700);
+}
+
+void frmRetxCab::crearCabeceras(QVBoxLayout* principal)
+{
     lblCabeceras = rotulo(this, "lblCabeceras", u" Declaraciones Cargadas"_s);
     principal->addWidget(lblCabeceras);
     dbgCabeceras = new GrillaRegistros(contexto_.base, u"dbgCabeceras"_s, this);
@@ -136,8 +157,10 @@ void frmRetxCab::crearPantalla()
     // Any cell of the declarations grid made current, in another row or the same one.
     connect(dbgCabeceras->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this] { protegido_([&] { dbgCabeceras_RowColChange(); }); });
+}
 
-    // The concept shown.
+void frmRetxCab::crearConcepto(QVBoxLayout* principal)
+{
     auto* filaConcepto = new QHBoxLayout;
     cbxConcepto = new QComboBox(this);
     cbxConcepto->setObjectName(u"cbxConcepto"_s);
@@ -153,20 +176,24 @@ void frmRetxCab::crearPantalla()
     // A choice of the user's, the same item again included.
     connect(cbxConcepto, &QComboBox::activated, this,
             [this](int i) { protegido_([&] { cbxConcepto_Click(i); }); });
+}
 
-    // The withholdings, and the print list beside them.
-    auto* medio = new QHBoxLayout;
+void frmRetxCab::crearRetenciones(QHBoxLayout* medio)
+{
     dbgRetenciones = new GrillaRegistros(contexto_.base, u"dbgRetenciones"_s, this);
     dbgRetenciones->setToolTip(
         u"Retenciones/Percepciones registradas en la Declaración Seleccionada."_s);
     dbgRetenciones->modelo().setColumnas(columnasRetenciones());
     dbgRetenciones->horizontalHeader()->setSectionsClickable(true);
-    medio->addWidget(dbgRetenciones, 1);
     connect(dbgRetenciones->horizontalHeader(), &QHeaderView::sectionClicked, this,
             [this](int c) { protegido_([&] { dbgRetenciones_HeadClick(c); }); });
     connect(dbgRetenciones, &QAbstractItemView::doubleClicked, this,
             [this] { protegido_([&] { cmdAgregar_Click(); }); });
+    medio->addWidget(dbgRetenciones, 1);
+}
 
+void frmRetxCab::crearFlechas(QHBoxLayout* medio)
+{
     auto* flechas = new QVBoxLayout;
     cmdAgregar = boton("cmdAgregar", u">"_s, u"Agrega el registro seleccionado a la lista."_s,
                        &frmRetxCab::cmdAgregar_Click);
@@ -183,18 +210,21 @@ void frmRetxCab::crearPantalla()
     }
     flechas->addStretch(1);
     medio->addLayout(flechas);
+}
 
+void frmRetxCab::crearLista(QHBoxLayout* medio)
+{
     lstComprob = new QListWidget(this);
     lstComprob->setObjectName(u"lstComprob"_s);
     lstComprob->setToolTip(u"Lista de Ret./Perc. para imprimir comprobantes."_s);
     lstComprob->setFixedWidth(lstComprob->fontMetrics().horizontalAdvance(u"00000000"_s) + 40);
-    medio->addWidget(lstComprob);
     connect(lstComprob, &QListWidget::itemDoubleClicked, this,
             [this] { protegido_([&] { cmdSacar_Click(); }); });
-    principal->addLayout(medio, 3);
+    medio->addWidget(lstComprob);
+}
 
-    // The count and totals, and the buttons.
-    auto* pie = new QHBoxLayout;
+void frmRetxCab::crearCifras(QHBoxLayout* pie)
+{
     auto* cifras = new QGridLayout;
     lblCantidad = cifra(this, "lblCantidad");
     lblTotBruto = cifra(this, "lblTotBruto");
@@ -206,7 +236,10 @@ void frmRetxCab::crearPantalla()
     cifras->addWidget(new QLabel(u"Total Ret./Perc.:"_s, this), 0, 4);
     cifras->addWidget(lblTotRetenido, 0, 5);
     pie->addLayout(cifras);
-    pie->addStretch(1);
+}
+
+void frmRetxCab::crearBotones(QHBoxLayout* pie)
+{
     cmdImprimir = boton("cmdImprimir", u"Imprimir &Listado"_s,
                         u"Imprimir un listado con todas las Ret./Perc. correspondientes a la "
                         u"Declaración seleccionada."_s,
@@ -217,8 +250,4 @@ void frmRetxCab::crearPantalla()
     cmdSalir = crearBoton(this, u"cmdSalir"_s, u"&Salir"_s);
     connect(cmdSalir, &QPushButton::clicked, this, &QDialog::close);
     for (QPushButton* b : {cmdImprimir, cmdImprimirC, cmdSalir}) pie->addWidget(b);
-    principal->addLayout(pie);
-
-    for (QPushButton* b : {cmdSacar, cmdSacarT, cmdImprimirC}) b->setEnabled(false);
-    resize(1320, 700);
 }

@@ -188,6 +188,15 @@ private:
     void crearPantalla();
     void crearGrilla();
     void crearMarco();
+    // The entry frame's rows: the subject, the day with the external number and the state, and
+    // the concept block with the amounts and the rate; the block's grid is returned to be lined up
+    // with the frame's.
+    void crearFilaSujeto();
+    void crearFilaDia();
+    QGridLayout* crearBloqueConcepto();
+    void alinearColumnas(QGridLayout* bloque);
+    // What leaving each field and the two list buttons do.
+    void vigilarCampos();
     void crearBotones();
     void mostrarCampos(const std::optional<Retencion>& fila);
     // Runs the query again in the current order and makes the row `marca` current (the last row

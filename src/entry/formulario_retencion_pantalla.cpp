@@ -143,7 +143,22 @@ void FormularioRetencion::crearMarco()
     fraRetencion = new QGroupBox(this);
     fraRetencion->setObjectName(QStringLiteral("fraRetencion"));
     rejilla = new QGridLayout(fraRetencion);
+    crearFilaSujeto();
+    crearFilaDia();
+    QGridLayout* bloque = crearBloqueConcepto();
+    primeraFilaLibre = 3;
+    alinearColumnas(bloque);
 
+    lblAlicuota->setText(QStringLiteral("0"));
+    vigilarCampos();
+
+    fraRetencion->setEnabled(false);
+    cmdContribuyentes->setEnabled(false);
+    cmdConceptos->setEnabled(false);
+}
+
+void FormularioRetencion::crearFilaSujeto()
+{
     mskNroContrib = new CajaMascara(QStringLiteral("mskNroContrib"), QStringLiteral("999-999999-9"),
                                     fraRetencion);
     cmdContribuyentes = crearBotonSelector(fraRetencion, QStringLiteral("cmdContribuyentes"));
@@ -154,7 +169,10 @@ void FormularioRetencion::crearMarco()
     rejilla->addWidget(mskNroContrib, 0, 1);
     rejilla->addWidget(cmdContribuyentes, 0, 2);
     rejilla->addWidget(lblRazonSocial, 0, 3, 1, 4);
+}
 
+void FormularioRetencion::crearFilaDia()
+{
     mskDia = new CajaTexto(QStringLiteral("mskDia"), CajaTexto::Tipo::Codigo, 2, fraRetencion);
     mskDia->setCeros(2);
     txtNroX = new CajaTexto(QStringLiteral("txtNroX"), CajaTexto::Tipo::Codigo, 13, fraRetencion);
@@ -164,7 +182,10 @@ void FormularioRetencion::crearMarco()
     rejilla->addWidget(etiqueta(QStringLiteral("Nº Comprobante ext.:"), fraRetencion), 1, 3);
     rejilla->addWidget(txtNroX, 1, 4);
     rejilla->addWidget(lblEstado, 1, 5, 1, 2);
+}
 
+QGridLayout* FormularioRetencion::crearBloqueConcepto()
+{
     bloqueConcepto = new QWidget(fraRetencion);
     auto* bloque = new QGridLayout(bloqueConcepto);
     bloque->setContentsMargins(0, 0, 0, 0);
@@ -194,8 +215,11 @@ void FormularioRetencion::crearMarco()
     bloque->addWidget(etiqueta(QStringLiteral("Importe ret/perc:"), bloqueConcepto), 1, 6);
     bloque->addWidget(lblImporteRet, 1, 7);
     rejilla->addWidget(bloqueConcepto, 2, 0, 1, 7);
-    primeraFilaLibre = 3;
+    return bloque;
+}
 
+void FormularioRetencion::alinearColumnas(QGridLayout* bloque)
+{
     ancho(mskNroContrib, 12);
     ancho(mskDia, 3);
     ancho(txtNroX, 14);
@@ -219,8 +243,10 @@ void FormularioRetencion::crearMarco()
     bloque->setColumnMinimumWidth(0, anchoEtiquetas);
     rejilla->setColumnStretch(6, 1);
     bloque->setColumnStretch(7, 1);
+}
 
-    lblAlicuota->setText(QStringLiteral("0"));
+void FormularioRetencion::vigilarCampos()
+{
     vigilar(mskNroContrib, [this] { mskNroContrib_LostFocus(); });
     vigilar(mskDia, [this] { mskDia_LostFocus(); });
     vigilar(mskCodConcepto, [this] { mskCodConcepto_LostFocus(); });
@@ -230,10 +256,6 @@ void FormularioRetencion::crearMarco()
             [this] { protegido_([&] { cmdContribuyentes_Click(); }); });
     connect(cmdConceptos, &QPushButton::clicked, this,
             [this] { protegido_([&] { cmdConceptos_Click(); }); });
-
-    fraRetencion->setEnabled(false);
-    cmdContribuyentes->setEnabled(false);
-    cmdConceptos->setEnabled(false);
 }
 
 void FormularioRetencion::crearBotones()

@@ -25,65 +25,84 @@ RechazoImportacion formato(const QString& archivo)
             QStringLiteral("El archivo ") + archivo + QStringLiteral(" no tiene el formato requerido.")};
 }
 
-Resultado verificarDeclaracion(BaseDatos& base, Dialogs& dialogs, const QStringList& nombresMeses,
-                               PlanImportacion plan, const LineaImportada& primera)
+// A header whose fields the run cannot take: the regime that is never imported, a year or a
+// rectification that is not a number (both are stored as they stand), a month that is none.
+std::optional<RechazoImportacion> rechazoDeLaCabecera(const CabeceraImportada& c,
+                                                      const QString& archivo)
 {
-    const auto cabecera = leerCabecera(primera);
-    if (!cabecera || cabecera->controlEnCodigos()) return formato(plan.archivo);
-    const CabeceraImportada& c = *cabecera;
-    plan.cabecera = c;
     if (!reglasRegimen(c.regimen).importable)
         return RechazoImportacion{rechazo_importacion::Regimen13,
                                   QStringLiteral("No se permite la importacion de Declaraciones "
                                                  "Juradas para el Regimen 13.")};
-    // The year and the rectification are stored as they stand: they must be numbers.
     if (c.anio.size() != 4 || !campo_importado::soloDigitos(c.anio) || c.rectifica.size() != 2
         || !campo_importado::soloDigitos(c.rectifica))
-        return formato(plan.archivo);
+        return formato(archivo);
     if (c.numeroMes() < 1 || c.numeroMes() > 12)
         return RechazoImportacion{rechazo_importacion::Mes,
                                   QStringLiteral("No existe el mes ") + c.mes + QLatin1Char('.')};
+    return std::nullopt;
+}
 
-    // The rectification is not part of the lookup: a file of rectification "01" goes to the open
-    // declaration of the month whatever its rectification.
-    QString texto = QStringLiteral("\n");
+// Where the file's rows go: a new declaration, or the month's open one, kept or emptied first.
+struct Destino {
+    std::optional<qint64> idCabecera;
+    bool reemplazar = false;
+};
+
+// The rectification is not part of the lookup: a file of rectification "01" goes to the open
+// declaration of the month whatever its rectification. The user is asked whether the rows of a
+// declaration that holds some are replaced.
+std::variant<Destino, RechazoImportacion> destinoDeLaDeclaracion(BaseDatos& base, Dialogs& dialogs,
+                                                                 const CabeceraImportada& c)
+{
     const auto existente = base.fila(
         QStringLiteral("SELECT IdCabecera, Estado FROM Cabeceras WHERE Nro_Agente = ? AND "
                        "Sucursal = ? AND Cod_Regimen = ? AND Mes = ? AND Anio = ? LIMIT 1"),
         {c.agente, c.sucursal, c.regimen, c.mesNormalizado(), c.anio});
-    if (existente) {
-        const EstadoCabecera estado = EstadoCabecera::deCodigo(existente->value(1).toString());
-        if (!estado.admite(AccionCabecera::Importar))
-            return RechazoImportacion{
-                rechazo_importacion::NoAbierta,
-                QStringLiteral("Para importar registros sobre una Declaración Jurada existente la "
-                               "misma debe encontrarse abierta\n(ir Menú Procesos->Rectificar "
-                               "Declaración Cerrada)")};
-        plan.idCabecera = existente->value(0).toLongLong();
-        const bool conRetenciones =
-            base.existe(QStringLiteral("SELECT 1 FROM Retenciones WHERE IdCabecera = ? LIMIT 1"),
-                        {*plan.idCabecera});
-        plan.reemplazar =
-            conRetenciones
-            && dialogs.preguntaSiNo(
-                QStringLiteral("La DD.JJ. que intenta Rectificar contiene Retenciones\n\ndesea "
-                               "eliminarlas para rectificar en su totalidad (Botón <SI>) ó Agregar "
-                               "nuevas Retenciones (Botón <NO>) ?"),
-                QStringLiteral("Importación de Retenciones"));
-        texto += plan.reemplazar ? QStringLiteral("   Listo para Eliminar Retenciones y agregar a la ")
-                                 : QStringLiteral("   Listo para agregar registros a la ");
-    } else {
-        texto += QStringLiteral("   Listo para crear ");
-    }
+    if (!existente) return Destino{};
+    const EstadoCabecera estado = EstadoCabecera::deCodigo(existente->value(1).toString());
+    if (!estado.admite(AccionCabecera::Importar))
+        return RechazoImportacion{
+            rechazo_importacion::NoAbierta,
+            QStringLiteral("Para importar registros sobre una Declaración Jurada existente la "
+                           "misma debe encontrarse abierta\n(ir Menú Procesos->Rectificar "
+                           "Declaración Cerrada)")};
+    Destino destino;
+    destino.idCabecera = existente->value(0).toLongLong();
+    const bool conRetenciones =
+        base.existe(QStringLiteral("SELECT 1 FROM Retenciones WHERE IdCabecera = ? LIMIT 1"),
+                    {*destino.idCabecera});
+    destino.reemplazar =
+        conRetenciones
+        && dialogs.preguntaSiNo(
+            QStringLiteral("La DD.JJ. que intenta Rectificar contiene Retenciones\n\ndesea "
+                           "eliminarlas para rectificar en su totalidad (Botón <SI>) ó Agregar "
+                           "nuevas Retenciones (Botón <NO>) ?"),
+            QStringLiteral("Importación de Retenciones"));
+    return destino;
+}
 
+QString textoDestino(const Destino& destino)
+{
+    if (!destino.idCabecera) return QStringLiteral("   Listo para crear ");
+    return destino.reemplazar ? QStringLiteral("   Listo para Eliminar Retenciones y agregar a la ")
+                              : QStringLiteral("   Listo para agregar registros a la ");
+}
+
+// What the window tells of the declaration's month, agent, branch and regime; the refusal of the
+// first of them that is not stored.
+std::variant<QString, RechazoImportacion> textoDeLaDeclaracion(BaseDatos& base,
+                                                               const QStringList& nombresMeses,
+                                                               const CabeceraImportada& c)
+{
     const auto agente = base.fila(
         QStringLiteral("SELECT Razon_Social FROM Agentes WHERE Nro_Agente = ? LIMIT 1"), {c.agente});
     if (!agente)
         return RechazoImportacion{rechazo_importacion::Agente,
                                   QStringLiteral("El agente ") + c.agente
                                       + QStringLiteral(" no se encuentra cargado en el sistema.")};
-    texto += QStringLiteral("declaración del mes de %1 de %2 correspondiente a:\n\n")
-                 .arg(nombresMeses.value(c.numeroMes() - 1), c.anio)
+    QString texto = QStringLiteral("declaración del mes de %1 de %2 correspondiente a:\n\n")
+                        .arg(nombresMeses.value(c.numeroMes() - 1), c.anio)
         + QStringLiteral("     Agente Nº ") + formatoAgente(c.agente) + QStringLiteral(" - ")
         + agente->value(0).toString() + QLatin1Char('\n');
 
@@ -105,9 +124,28 @@ Resultado verificarDeclaracion(BaseDatos& base, Dialogs& dialogs, const QStringL
                                   QStringLiteral("El régimen ") + c.regimen
                                       + QStringLiteral(" no se encuentra cargado en el sistema.")};
     texto += QStringLiteral("     Régimen: ") + c.regimen + QStringLiteral(" - ")
-        + regimen->value(0).toString()
+        + regimen->value(0).toString();
+    return texto;
+}
+
+Resultado verificarDeclaracion(BaseDatos& base, Dialogs& dialogs, const QStringList& nombresMeses,
+                               PlanImportacion plan, const LineaImportada& primera)
+{
+    const auto cabecera = leerCabecera(primera);
+    if (!cabecera || cabecera->controlEnCodigos()) return formato(plan.archivo);
+    plan.cabecera = *cabecera;
+    if (auto rechazo = rechazoDeLaCabecera(plan.cabecera, plan.archivo)) return *rechazo;
+
+    const auto destino = destinoDeLaDeclaracion(base, dialogs, plan.cabecera);
+    if (const auto* rechazo = std::get_if<RechazoImportacion>(&destino)) return *rechazo;
+    const Destino& d = std::get<Destino>(destino);
+    plan.idCabecera = d.idCabecera;
+    plan.reemplazar = d.reemplazar;
+
+    const auto declaracion = textoDeLaDeclaracion(base, nombresMeses, plan.cabecera);
+    if (const auto* rechazo = std::get_if<RechazoImportacion>(&declaracion)) return *rechazo;
+    plan.texto = QStringLiteral("\n") + textoDestino(d) + std::get<QString>(declaracion)
         + QStringLiteral("\n\n   Presione 'Importar' para comenzar o 'Cerrar' para abortar.");
-    plan.texto = texto;
     return plan;
 }
 

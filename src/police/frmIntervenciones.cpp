@@ -90,6 +90,25 @@ frmIntervenciones::frmIntervenciones(Contexto& contexto, QWidget* parent)
       chkConstancia_(new QCheckBox(u"Mercadería de Ingreso "_s, marco())),
       Lbl_total_general_(new QLabel(this))
 {
+    prepararCampos();
+    disponerCampos();
+    ponerCantidad();
+    setFiltro(u"IdCabecera = ?"_s, {idCabecera_});
+    setColumnas(columnas(), u"Fecha"_s);
+    grilla().horizontalHeader()->setSectionsClickable(false);
+    enlazarCampos();
+    setFocos(txtFecha_, txtFecha_);
+    setClaveRepetida(u"Ya existe un registro con estos datos - clave repetida"_s, TxtNroGuia_);
+    setPreguntaBorrar(u"¿Confirma el Borrado de la Intervención seleccionada?"_s);
+    ponerVerificaciones();
+    conectarCampos();
+    resize(760, 600);
+    iniciar();
+    protegido()([this] { Actualiza_Total_general(); });
+}
+
+void frmIntervenciones::prepararCampos()
+{
     // Officers are numbered by a counter: the box takes the code at its full width.
     MaskCodPolicia_->setCeros(2);
     MaskCodPolicia_->setMaxLength(9);
@@ -104,7 +123,10 @@ frmIntervenciones::frmIntervenciones(Contexto& contexto, QWidget* parent)
     Lbl_total_general_->setObjectName(u"Lbl_total_general"_s);
     TxtPorte1_->setText(u"0000"_s);
     TxtPorte2_->setText(u"00000000"_s);
+}
 
+void frmIntervenciones::disponerCampos()
+{
     QGridLayout* r = rejilla();
     r->addWidget(etiqueta(u"Fecha:"_s, txtFecha_), 0, 0);
     r->addWidget(txtFecha_, 0, 1);
@@ -141,17 +163,19 @@ frmIntervenciones::frmIntervenciones(Contexto& contexto, QWidget* parent)
     for (QWidget* c : {static_cast<QWidget*>(txtFecha_), static_cast<QWidget*>(TxtNroGuia_),
                        static_cast<QWidget*>(TxtPorte2_), static_cast<QWidget*>(mskCUIT_)})
         c->setFixedWidth(c->fontMetrics().horizontalAdvance(u"00-00000000-00"_s) + 16);
+}
 
-    // The count of the declaration's interventions, beside the grid.
+void frmIntervenciones::ponerCantidad()
+{
     auto* cantidad = new QHBoxLayout;
     cantidad->addStretch(1);
     cantidad->addWidget(new QLabel(u"Cantidad:"_s, this));
     cantidad->addWidget(Lbl_total_general_);
     agregarBajoLaGrilla(cantidad);
+}
 
-    setFiltro(u"IdCabecera = ?"_s, {idCabecera_});
-    setColumnas(columnas(), u"Fecha"_s);
-    grilla().horizontalHeader()->setSectionsClickable(false);
+void frmIntervenciones::enlazarCampos()
+{
     enlazar(
         u"Fecha"_s,
         [this] {
@@ -178,10 +202,10 @@ frmIntervenciones::frmIntervenciones(Contexto& contexto, QWidget* parent)
     enlazar(
         u"Movimiento"_s, [this] { return QVariant(chkConstancia_->isChecked()); },
         [this](const QVariant& v) { chkConstancia_->setChecked(v.toBool()); });
-    setFocos(txtFecha_, txtFecha_);
-    setClaveRepetida(u"Ya existe un registro con estos datos - clave repetida"_s, TxtNroGuia_);
-    setPreguntaBorrar(u"¿Confirma el Borrado de la Intervención seleccionada?"_s);
+}
 
+void frmIntervenciones::ponerVerificaciones()
+{
     setVerificaciones({
         {[this] { return obleaCompleta(); }, {}, TxtNroGuia_},
         {[this] {
@@ -197,7 +221,10 @@ frmIntervenciones::frmIntervenciones(Contexto& contexto, QWidget* parent)
         {[this] { return !txtProcedencia_->text().trimmed().isEmpty(); },
          u"Debe ingresar la Procedencia."_s, txtProcedencia_},
     });
+}
 
+void frmIntervenciones::conectarCampos()
+{
     // A stamp is a letter "A" to "D" and digits.
     filtrarTeclas(TxtNroGuia_, [](const QKeyEvent& tecla) {
         const QString t = tecla.text().toUpper();
@@ -213,10 +240,6 @@ frmIntervenciones::frmIntervenciones(Contexto& contexto, QWidget* parent)
             [this] { protegido()([this] { CmdPolicia_Click(); }); });
     connect(cmdGranos_, &QPushButton::clicked, this,
             [this] { protegido()([this] { cmdGranos_Click(); }); });
-
-    resize(760, 600);
-    iniciar();
-    protegido()([this] { Actualiza_Total_general(); });
 }
 
 void frmIntervenciones::Actualiza_Total_general()

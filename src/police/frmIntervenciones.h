@@ -32,6 +32,20 @@ protected:
     void borrado(const QSqlRecord& fila) override;
 
 private:
+    // The parts of the window, in the order the constructor builds them.
+    // The boxes' own settings and the names of the labels and the check box.
+    void prepararCampos();
+    // The fields in the frame's grid, with their widths.
+    void disponerCampos();
+    // The count of the declaration's interventions, beside the grid.
+    void ponerCantidad();
+    // Each field to its column of `Intervenciones`.
+    void enlazarCampos();
+    // The checks of Grabar, in the order they are made.
+    void ponerVerificaciones();
+    // What typing in and leaving the boxes, and the two list buttons, do.
+    void conectarCampos();
+
     void CmdPolicia_Click();
     void cmdGranos_Click();
     void MaskCodPolicia_LostFocus();

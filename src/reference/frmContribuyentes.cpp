@@ -63,6 +63,28 @@ frmContribuyentes::frmContribuyentes(Contexto& contexto, QWidget* parent)
       chkConstancia_(new QCheckBox(u"Presentó Constancia de No Retención "_s, marco())),
       lblExtranjero_(new QLabel(u"Extranjero"_s, marco()))
 {
+    prepararCampos();
+    disponerCampos();
+    crearBotonesAlta();
+    setColumnas(columnas());
+    enlazar(u"Nro_Contrib"_s, mskNroContrib_);
+    enlazar(u"CUIT"_s, mskCUIT_);
+    enlazar(u"Razon_Social"_s, txtRazonSocial_);
+    enlazar(u"Domicilio"_s, txtDomicilio_);
+    setClaves({mskNroContrib_});
+    setFocos(mskNroContrib_, mskCUIT_);
+    setClaveRepetida(u"Ya existe un registro con ese número de inscripción,"_s, mskNroContrib_);
+    setPreguntaBorrar(u"¿Confirma la eliminación del contribuyente seleccionado?"_s);
+    ponerVerificaciones();
+    ponerGuardas();
+    alSalir(mskNroContrib_, [this] { alSalirDelNumero(); });
+
+    resize(900, 560);
+    iniciar();
+}
+
+void frmContribuyentes::prepararCampos()
+{
     mskNroContrib_->setToolTip(u"Nº de Inscripción en Ingresos Brutos."_s);
     chkConstancia_->setObjectName(u"chkConstancia"_s);
     chkConstancia_->setToolTip(
@@ -72,7 +94,10 @@ frmContribuyentes::frmContribuyentes(Contexto& contexto, QWidget* parent)
     negrita.setBold(true);
     lblExtranjero_->setFont(negrita);
     lblExtranjero_->hide();
+}
 
+void frmContribuyentes::disponerCampos()
+{
     QGridLayout* r = rejilla();
     const auto rotulo = [this](const QString& nombre, const QString& texto, QWidget* control) {
         QLabel* l = etiqueta(texto, control);
@@ -90,25 +115,20 @@ frmContribuyentes::frmContribuyentes(Contexto& contexto, QWidget* parent)
     r->addWidget(txtDomicilio_, 2, 1, 1, 4);
     r->addWidget(chkConstancia_, 3, 1, 1, 3);
     r->setColumnStretch(4, 1);
+}
 
-    // A foreigner can only be numbered by the system, and the refusal of a typed "999" number
-    // sends the user to this button: it is shown.
+void frmContribuyentes::crearBotonesAlta()
+{
     QPushButton* cmdAgregarExt = botonAlta(u"cmdAgregarExt"_s, u" Agregar E&xtranjero"_s, this);
     QPushButton* Cmd_Generico = botonAlta(u"Cmd_Generico"_s, u" Agregar No Inscripto"_s, this);
     agregarBotonAlta(cmdAgregarExt);
     agregarBotonAlta(Cmd_Generico);
     connect(cmdAgregarExt, &QPushButton::clicked, this, &frmContribuyentes::Agregar_Extranjero);
     connect(Cmd_Generico, &QPushButton::clicked, this, &frmContribuyentes::Agregar_No_Inscripto);
+}
 
-    setColumnas(columnas());
-    enlazar(u"Nro_Contrib"_s, mskNroContrib_);
-    enlazar(u"CUIT"_s, mskCUIT_);
-    enlazar(u"Razon_Social"_s, txtRazonSocial_);
-    enlazar(u"Domicilio"_s, txtDomicilio_);
-    setClaves({mskNroContrib_});
-    setFocos(mskNroContrib_, mskCUIT_);
-    setClaveRepetida(u"Ya existe un registro con ese número de inscripción,"_s, mskNroContrib_);
-    setPreguntaBorrar(u"¿Confirma la eliminación del contribuyente seleccionado?"_s);
+void frmContribuyentes::ponerVerificaciones()
+{
     setVerificaciones({
         {[this] { return numeroAceptado(); }, {}, nullptr},
         {[this] { return Valida_CUIT(dialogs(), mskCUIT_->valor()); }, {}, mskCUIT_},
@@ -117,6 +137,10 @@ frmContribuyentes::frmContribuyentes(Contexto& contexto, QWidget* parent)
         {[this] { return !txtDomicilio_->text().trimmed().isEmpty(); },
          u"Debe ingresar un domicilio."_s, txtDomicilio_},
     });
+}
+
+void frmContribuyentes::ponerGuardas()
+{
     setGuardas({
         // Withholdings of every agent and declaration count, annulled ones included.
         {[this] {
@@ -125,10 +149,6 @@ frmContribuyentes::frmContribuyentes(Contexto& contexto, QWidget* parent)
          },
          u"Hay retenciones cargadas para este contribuyente."_s},
     });
-    alSalir(mskNroContrib_, [this] { alSalirDelNumero(); });
-
-    resize(900, 560);
-    iniciar();
 }
 
 void frmContribuyentes::agregarNumerado(SujetoNumerado clase)

@@ -37,6 +37,18 @@ protected:
 private:
     enum class Alta { Tipeada, NoInscripto, Extranjero };
 
+    // The parts of the window, in the order the constructor builds them.
+    // The boxes' tips and the names of the check box and the foreigner's mark.
+    void prepararCampos();
+    // The fields in the frame's grid.
+    void disponerCampos();
+    // The adds of a subject numbered by the system. A foreigner can only be numbered so, and the
+    // refusal of a typed "999" number sends the user to its button: it is shown.
+    void crearBotonesAlta();
+    // The checks of Grabar, in the order they are made.
+    void ponerVerificaciones();
+    // What keeps a subject from being deleted.
+    void ponerGuardas();
     void agregarNumerado(SujetoNumerado clase);
     bool numeroAceptado();
     bool cuitLibre(const QString& nroContrib);

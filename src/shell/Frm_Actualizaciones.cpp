@@ -41,7 +41,16 @@ Frm_Actualizaciones::Frm_Actualizaciones(Dialogs& dialogs, QWidget* parent)
     setWindowTitle(QStringLiteral("Actualizaciones"));
 
     auto* columna = new QVBoxLayout(this);
+    columna->addWidget(crearAviso());
+    columna->addWidget(crearContacto());
+    columna->addLayout(crearPie());
 
+    // A fixed border: the height the wrapped texts need at the window's width.
+    setFixedSize(520, columna->totalHeightForWidth(520));
+}
+
+QFrame* Frm_Actualizaciones::crearAviso()
+{
     auto* Shape1 = marco("Shape1", this);
     auto* arriba = new QGridLayout(Shape1);
     auto* Image1 = etiqueta("Image1", QString(), Shape1);
@@ -59,32 +68,39 @@ Frm_Actualizaciones::Frm_Actualizaciones(Dialogs& dialogs, QWidget* parent)
                                               "click en :"),
                                Shape1),
                       1, 1);
+    arriba->addLayout(crearEnlace(Shape1), 2, 1);
+    arriba->addWidget(etiqueta("Label3",
+                               QStringLiteral("Recuerde que antes de aplicar cualquier actualización, "
+                                              "debe hacer un backup de la base de datos."),
+                               Shape1),
+                      3, 0, 1, 2);
+    return Shape1;
+}
 
+QHBoxLayout* Frm_Actualizaciones::crearEnlace(QFrame* aviso)
+{
     auto* enlace = new QHBoxLayout;
     auto* Label2 = etiqueta("Label2",
                             QStringLiteral("<a href=\"%1\">Sitio Oficial de la Orvalen - Página del "
                                            "Tarquel</a>")
                                 .arg(organismo::PaginaActualizaciones),
-                            Shape1);
+                            aviso);
     Label2->setTextFormat(Qt::RichText);
     Label2->setOpenExternalLinks(false);
     Label2->setToolTip(organismo::PaginaActualizaciones);
     connect(Label2, &QLabel::linkActivated, this, [this] { Label2_Click(); });
-    auto* cmdContribuyentes = new QToolButton(Shape1);
+    auto* cmdContribuyentes = new QToolButton(aviso);
     cmdContribuyentes->setObjectName(QStringLiteral("cmdContribuyentes"));
     cmdContribuyentes->setIcon(style()->standardIcon(QStyle::SP_MessageBoxInformation));
     cmdContribuyentes->setToolTip(QStringLiteral("Dirección de la página"));
     connect(cmdContribuyentes, &QToolButton::clicked, this, [this] { cmdContribuyentes_Click(); });
     enlace->addWidget(Label2, 1);
     enlace->addWidget(cmdContribuyentes);
-    arriba->addLayout(enlace, 2, 1);
-    arriba->addWidget(etiqueta("Label3",
-                               QStringLiteral("Recuerde que antes de aplicar cualquier actualización, "
-                                              "debe hacer un backup de la base de datos."),
-                               Shape1),
-                      3, 0, 1, 2);
-    columna->addWidget(Shape1);
+    return enlace;
+}
 
+QFrame* Frm_Actualizaciones::crearContacto()
+{
     auto* Shape2 = marco("Shape2", this);
     auto* contacto = new QVBoxLayout(Shape2);
     contacto->addWidget(
@@ -92,8 +108,11 @@ Frm_Actualizaciones::Frm_Actualizaciones(Dialogs& dialogs, QWidget* parent)
     contacto->addWidget(etiqueta("Label6", organismo::Division, Shape2));
     contacto->addWidget(etiqueta("Label7", organismo::Telefono, Shape2));
     contacto->addWidget(etiqueta("Label8", organismo::Correo, Shape2));
-    columna->addWidget(Shape2);
+    return Shape2;
+}
 
+QHBoxLayout* Frm_Actualizaciones::crearPie()
+{
     auto* pie = new QHBoxLayout;
     auto* firma = new QVBoxLayout;
     auto* lblCompanyProduct = etiqueta("lblCompanyProduct", organismo::Nombre, this);
@@ -110,10 +129,7 @@ Frm_Actualizaciones::Frm_Actualizaciones(Dialogs& dialogs, QWidget* parent)
     cmdSalir->setObjectName(QStringLiteral("cmdSalir"));
     connect(cmdSalir, &QPushButton::clicked, this, &QDialog::accept);
     pie->addWidget(cmdSalir, 0, Qt::AlignBottom);
-    columna->addLayout(pie);
-
-    // A fixed border: the height the wrapped texts need at the window's width.
-    setFixedSize(520, columna->totalHeightForWidth(520));
+    return pie;
 }
 
 void Frm_Actualizaciones::Label2_Click()

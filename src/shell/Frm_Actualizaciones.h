@@ -5,6 +5,8 @@
 #include <QDialog>
 
 class Dialogs;
+class QFrame;
+class QHBoxLayout;
 
 class Frm_Actualizaciones : public QDialog {
     Q_OBJECT
@@ -15,5 +17,12 @@ public:
     void cmdContribuyentes_Click();
 
 private:
+    // The parts of the window, top to bottom: the notice with the link to the update page, the
+    // agency's contact lines, and the agency's name with Salir.
+    QFrame* crearAviso();
+    QHBoxLayout* crearEnlace(QFrame* aviso);
+    QFrame* crearContacto();
+    QHBoxLayout* crearPie();
+
     Dialogs& dialogs_;
 };
