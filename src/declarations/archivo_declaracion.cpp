@@ -30,6 +30,45 @@ Importe impuestoDeFila(Importe bruto, Importe alicuota)
     return bruto.porcentajeEnCentavos(alicuota);
 }
 
+namespace {
+
+// The withholdings of a declaration, each with its subject and its other withholdings, read by
+// position: the withholding's fields, then CUIT, Cod_Tipo and Otras_Reten. Rows of equal rate keep
+// the order they were stored in.
+QString sqlRetencionesDelArchivo()
+{
+    return QStringLiteral("SELECT ") + camposRetencion(QStringLiteral("Retenciones."))
+        + QStringLiteral(", Contribuyentes.CUIT, Contribuyentes.Cod_Tipo, "
+                         "Retenciones_B.Otras_Reten "
+                         "FROM Retenciones LEFT JOIN Contribuyentes "
+                         "ON Retenciones.Nro_Contrib = Contribuyentes.Nro_Contrib "
+                         "LEFT JOIN Retenciones_B "
+                         "ON Retenciones_B.IdCabecera = Retenciones.IdCabecera "
+                         "AND Retenciones_B.Nro_Comprobante = Retenciones.Nro_Comprobante "
+                         "WHERE Retenciones.IdCabecera = ? "
+                         "ORDER BY Retenciones.Alicuota DESC, Retenciones.rowid");
+}
+
+// A row of that query: the withholding as the file reads it, and its other withholdings (none
+// when the receipt has no row for them).
+struct RetencionLeida {
+    RetencionDelArchivo fila;
+    std::optional<Importe> otras;
+};
+
+RetencionLeida retencionLeidaDe(const QSqlQuery& consulta)
+{
+    constexpr int kCuit = 11;  // after the 11 fields of camposRetencion()
+    constexpr int kCodTipo = 12;
+    constexpr int kOtras = 13;
+    const QVariant otras = consulta.value(kOtras);
+    return {{retencionDe(consulta, 0), consulta.value(kCuit).toString(),
+             consulta.value(kCodTipo).toString()},
+            otras.isNull() ? std::nullopt : std::optional(Importe::desdeColumna(otras))};
+}
+
+} // namespace
+
 ArchivoDeclaracion armarArchivoDeclaracion(BaseDatos& base, const Cabecera& cabecera,
                                            const QString& marcaObs, const QLocale& locale,
                                            const std::function<void(int)>& progreso)
@@ -89,29 +128,14 @@ ArchivoDeclaracion armarArchivoDeclaracion(BaseDatos& base, const Cabecera& cabe
         return Importe::desdeColumna(fila->value(0));
     };
 
-    // One pass over the withholdings, each with its subject and its other withholdings, read by
-    // position: the withholding's fields, then CUIT, Cod_Tipo and Otras_Reten. Rows of equal rate
-    // keep the order they were stored in.
-    constexpr int kCuit = 11;
-    constexpr int kCodTipo = 12;
-    constexpr int kOtras = 13;
+    // One pass over the withholdings.
     std::vector<GrupoAlicuota> grupos;
     qint64 leidas = 0;
     base.recorrer(
-        QStringLiteral("SELECT ") + camposRetencion(QStringLiteral("Retenciones."))
-            + QStringLiteral(", Contribuyentes.CUIT, Contribuyentes.Cod_Tipo, "
-                             "Retenciones_B.Otras_Reten "
-                             "FROM Retenciones LEFT JOIN Contribuyentes "
-                             "ON Retenciones.Nro_Contrib = Contribuyentes.Nro_Contrib "
-                             "LEFT JOIN Retenciones_B "
-                             "ON Retenciones_B.IdCabecera = Retenciones.IdCabecera "
-                             "AND Retenciones_B.Nro_Comprobante = Retenciones.Nro_Comprobante "
-                             "WHERE Retenciones.IdCabecera = ? "
-                             "ORDER BY Retenciones.Alicuota DESC, Retenciones.rowid"),
-        {id}, [&](const QSqlQuery& consulta) {
-            const RetencionDelArchivo fila{retencionDe(consulta, 0),
-                                           consulta.value(kCuit).toString(),
-                                           consulta.value(kCodTipo).toString()};
+        sqlRetencionesDelArchivo(), {id}, [&](const QSqlQuery& consulta) {
+            const RetencionLeida leida = retencionLeidaDe(consulta);
+            const RetencionDelArchivo& fila = leida.fila;
+            const std::optional<Importe>& otras = leida.otras;
             const Retencion& r = fila.retencion;
             const QString& comprobante = r.nroComprobante;
             const Importe alicuota = r.alicuota.value_or(Importe());
@@ -119,10 +143,6 @@ ArchivoDeclaracion armarArchivoDeclaracion(BaseDatos& base, const Cabecera& cabe
                 grupos.push_back(GrupoAlicuota{alicuota, {}, {}, {}});
             GrupoAlicuota& grupo = grupos.back();
 
-            const QVariant otrasLeidas = consulta.value(kOtras);
-            const std::optional<Importe> otras = otrasLeidas.isNull()
-                ? std::nullopt
-                : std::optional(Importe::desdeColumna(otrasLeidas));
             if (r.estado == estado_retencion::Valida) {
                 const Importe bruto = r.importeBruto.value_or(Importe());
                 const Importe retenido = r.importeRet.value_or(Importe());
