@@ -70,6 +70,23 @@ qint64 obleasUsadas(BaseDatos& base, int tipo, const QString& regimen, const QSt
     return 0;
 }
 
+// The remittances of a stamp type delivered to an agent: how many, and their stamps in all (none
+// without remittances).
+struct Entregas {
+    qint64 remesas = 0;
+    qint64 obleas = 0;
+};
+
+Entregas leerEntregas(BaseDatos& base, const QString& agente, const QString& letra)
+{
+    const auto fila = base.fila(
+        QStringLiteral("SELECT COUNT(*), SUM(Nro_Hasta - Nro_desde + 1) FROM Remesas "
+                       "WHERE Nro_Agente = ? AND TipoEstampilla = ?"),
+        {agente, letra});
+    if (!fila) return {};
+    return {fila->value(0).toLongLong(), fila->value(1).toLongLong()};
+}
+
 } // namespace
 
 bool Valida_Oblea(Entorno& entorno, const QString& nro)
@@ -93,16 +110,9 @@ qint64 Obleas_Disponibles(BaseDatos& base, Dialogs& dialogos, int tipo, const QS
 {
     const qint64 usadas = obleasUsadas(base, tipo, regimen, agente, sucursal);
     const QString letra = letraDeTipo(tipo);
-    const auto remesas = base.fila(
-        QStringLiteral("SELECT COUNT(*), SUM(Nro_Hasta - Nro_desde + 1) FROM Remesas "
-                       "WHERE Nro_Agente = ? AND TipoEstampilla = ?"),
-        {agente, letra});
-    qint64 entregadas = 0;
-    if (!remesas || remesas->value(0).toLongLong() == 0) {
+    const Entregas entregas = leerEntregas(base, agente, letra);
+    if (entregas.remesas == 0)
         dialogos.aviso(QStringLiteral("Error al calcular Obleas tipo ") + letra
                        + QStringLiteral("   - No hay ninguna Remesa cargada de ese Tipo de Oblea"));
-    } else {
-        entregadas = remesas->value(1).toLongLong();
-    }
-    return entregadas - usadas;
+    return entregas.obleas - usadas;
 }

@@ -95,6 +95,28 @@ Regimen regimenDe(const QSqlRecord& f)
     return {texto(f, "Cod_Regimen"), texto(f, "Descripcion"), texto(f, "Resolucion")};
 }
 
+Contribuyente contribuyenteDe(const QSqlRecord& f)
+{
+    return {texto(f, "Nro_Contrib"), texto(f, "CUIT"), texto(f, "Razon_Social"),
+            texto(f, "Domicilio"), texto(f, "Cod_Tipo")};
+}
+
+Concepto conceptoDe(const QSqlRecord& f)
+{
+    return {texto(f, "Cod_Concepto"), texto(f, "Descripcion")};
+}
+
+Alicuota alicuotaDe(const QSqlRecord& f)
+{
+    return {texto(f, "Cod_Regimen"), texto(f, "Cod_Tipo"),
+            importe(f, "Alicuota").value_or(Importe())};
+}
+
+Vencimiento vencimientoDe(const QSqlRecord& f)
+{
+    return {de(f, "Anio").toInt(), de(f, "Mes").toInt(), fecha(f, "Fecha")};
+}
+
 Cabecera cabeceraDe(const QSqlRecord& f)
 {
     return {de(f, "IdCabecera").toLongLong(),
@@ -156,6 +178,24 @@ Guia guiaDe(const QSqlRecord& f)
             de(f, "IdCabecera").toLongLong()};
 }
 
+Tipo tipoDe(const QSqlRecord& f)
+{
+    return {de(f, "Clase").toLongLong(), de(f, "Tipo").toLongLong(), texto(f, "Descripcion"),
+            importe(f, "Valor").value_or(Importe())};
+}
+
+Remesa remesaDe(const QSqlRecord& f)
+{
+    return {de(f, "Nro_clave").toLongLong(),
+            entero(f, "Nro_Remesa"),
+            texto(f, "TipoEstampilla"),
+            texto(f, "Nro_Agente"),
+            entero(f, "Nro_desde"),
+            entero(f, "Nro_Hasta"),
+            fecha(f, "Fecha"),
+            hora(f, "Hora")};
+}
+
 Policia policiaDe(const QSqlRecord& f)
 {
     return {de(f, "CodPolicia").toLongLong(), texto(f, "Tipo"),    entero(f, "DNI"),
@@ -172,6 +212,35 @@ Turno turnoDe(const QSqlRecord& f)
             hora(f, "Hora_Hasta"),
             importe(f, "Total_Estampillas").value_or(Importe()),
             importe(f, "Total_Multas").value_or(Importe())};
+}
+
+MultaCobrada multaCobradaDe(const QSqlRecord& f)
+{
+    return {de(f, "IdCabecera").toLongLong(),
+            texto(f, "Nro_Comprobante"),
+            de(f, "CodPolicia").toLongLong(),
+            importe(f, "Importe_Multa").value_or(Importe()),
+            fecha(f, "Fecha_cobro"),
+            hora(f, "Hora_Cobro"),
+            entero(f, "Cod_Turno")};
+}
+
+Intervencion intervencionDe(const QSqlRecord& f)
+{
+    return {de(f, "IdCabecera").toLongLong(),
+            texto(f, "Nro_Carta_Porte"),
+            entero(f, "Grano"),
+            texto(f, "Nro_Oblea"),
+            de(f, "CodPolicia").toLongLong(),
+            fecha(f, "Fecha"),
+            texto(f, "Cuit_Remitente"),
+            texto(f, "Procedencia"),
+            de(f, "Movimiento").toBool()};
+}
+
+Grano granoDe(const QSqlRecord& f)
+{
+    return {de(f, "Grano").toLongLong(), texto(f, "Nombre")};
 }
 
 std::optional<Agente> leerAgente(BaseDatos& base, const QString& nroAgente)
@@ -231,6 +300,15 @@ std::optional<Turno> leerTurno(BaseDatos& base, qint64 codTurno)
         base.fila(QStringLiteral("SELECT * FROM Turnos WHERE Cod_Turno = ?"), {codTurno});
     if (!fila) return std::nullopt;
     return turnoDe(*fila);
+}
+
+std::optional<MultaCobrada> leerMultaCobrada(BaseDatos& base, const ClaveRetencion& clave)
+{
+    const auto fila = base.fila(QStringLiteral("SELECT * FROM Multas_cobradas "
+                                               "WHERE IdCabecera = ? AND Nro_Comprobante = ?"),
+                                {clave.idCabecera, clave.nroComprobante});
+    if (!fila) return std::nullopt;
+    return multaCobradaDe(*fila);
 }
 
 std::vector<Guia> leerGuias(BaseDatos& base, const ClaveRetencion& clave)

@@ -41,6 +41,35 @@ struct Regimen {
     QString resolucion;
 };
 
+// `Contribuyentes`: a subject the agents withhold from or perceive on.
+struct Contribuyente {
+    QString nroContrib;
+    QString cuit;
+    QString razonSocial;
+    QString domicilio;
+    QString codTipo;
+};
+
+// `Conceptos`.
+struct Concepto {
+    QString codConcepto;
+    QString descripcion;
+};
+
+// `Alicuotas`: the rate of a regime for a type of subject.
+struct Alicuota {
+    QString codRegimen;
+    QString codTipo;
+    Importe alicuota;
+};
+
+// `Vencimientos`: the due date of a month.
+struct Vencimiento {
+    int anio = 0;
+    int mes = 0;
+    std::optional<QDate> fecha;
+};
+
 // `Cabeceras`: a declaration.
 struct Cabecera {
     qint64 idCabecera = 0;
@@ -95,6 +124,26 @@ struct Guia {
     qint64 idCabecera = 0;
 };
 
+// `Tipos`: a type of the detail rows of a class (goods, stamps, food concepts), with its value.
+struct Tipo {
+    qint64 clase = 0;
+    qint64 tipo = 0;
+    QString descripcion;
+    Importe valor;
+};
+
+// `Remesas`: a remittance of stamps delivered to an agent.
+struct Remesa {
+    qint64 nroClave = 0;
+    std::optional<qint64> nroRemesa;
+    QString tipoEstampilla;
+    QString nroAgente;
+    std::optional<qint64> nroDesde;
+    std::optional<qint64> nroHasta;
+    std::optional<QDate> fecha;
+    std::optional<QTime> hora;
+};
+
 // `Policias`: a police officer of the checkpoints.
 struct Policia {
     qint64 codPolicia = 0;
@@ -119,10 +168,44 @@ struct Turno {
     bool abierto() const { return !fechaHasta; }
 };
 
+// `Multas_cobradas`: the fine collected with a police receipt.
+struct MultaCobrada {
+    qint64 idCabecera = 0;
+    QString nroComprobante;
+    qint64 codPolicia = 0;
+    Importe importeMulta;
+    std::optional<QDate> fechaCobro;
+    std::optional<QTime> horaCobro;
+    std::optional<qint64> codTurno;
+};
+
+// `Intervenciones`: a truck checked at a police checkpoint.
+struct Intervencion {
+    qint64 idCabecera = 0;
+    QString nroCartaPorte;
+    std::optional<qint64> grano;
+    QString nroOblea;
+    qint64 codPolicia = 0;
+    std::optional<QDate> fecha;
+    QString cuitRemitente;
+    QString procedencia;
+    bool movimiento = false;
+};
+
+// `Granos`.
+struct Grano {
+    qint64 grano = 0;
+    QString nombre;
+};
+
 // The rows as read with "SELECT *" (or any query that names the table's fields).
 Agente agenteDe(const QSqlRecord& fila);
 Sucursal sucursalDe(const QSqlRecord& fila);
 Regimen regimenDe(const QSqlRecord& fila);
+Contribuyente contribuyenteDe(const QSqlRecord& fila);
+Concepto conceptoDe(const QSqlRecord& fila);
+Alicuota alicuotaDe(const QSqlRecord& fila);
+Vencimiento vencimientoDe(const QSqlRecord& fila);
 Cabecera cabeceraDe(const QSqlRecord& fila);
 Retencion retencionDe(const QSqlRecord& fila);
 // The fields of `Retenciones` in stored order, each preceded by `prefijo` ("Retenciones."), for a
@@ -131,8 +214,13 @@ QString camposRetencion(const QString& prefijo = {});
 // A withholding from a query row whose columns from `primera` on are camposRetencion().
 Retencion retencionDe(const QSqlQuery& consulta, int primera);
 Guia guiaDe(const QSqlRecord& fila);
+Tipo tipoDe(const QSqlRecord& fila);
+Remesa remesaDe(const QSqlRecord& fila);
 Policia policiaDe(const QSqlRecord& fila);
 Turno turnoDe(const QSqlRecord& fila);
+MultaCobrada multaCobradaDe(const QSqlRecord& fila);
+Intervencion intervencionDe(const QSqlRecord& fila);
+Grano granoDe(const QSqlRecord& fila);
 
 // The row of a table by its key; empty when not found. Database failures are thrown.
 std::optional<Agente> leerAgente(BaseDatos& base, const QString& nroAgente);
@@ -143,5 +231,7 @@ std::optional<Cabecera> leerCabecera(BaseDatos& base, qint64 idCabecera);
 std::optional<Retencion> leerRetencion(BaseDatos& base, const ClaveRetencion& clave);
 std::optional<Policia> leerPolicia(BaseDatos& base, qint64 codPolicia);
 std::optional<Turno> leerTurno(BaseDatos& base, qint64 codTurno);
+// The fine collected with a receipt; empty when the receipt has none.
+std::optional<MultaCobrada> leerMultaCobrada(BaseDatos& base, const ClaveRetencion& clave);
 // The detail rows of a receipt, in the order they were stored.
 std::vector<Guia> leerGuias(BaseDatos& base, const ClaveRetencion& clave);

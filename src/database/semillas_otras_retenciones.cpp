@@ -2,9 +2,50 @@
 // withheld amount have none: the amount is cleared where nothing else accounts for it.
 
 #include "database/base_datos.h"
+#include "database/filas.h"
 #include "database/revision_otras_retenciones.h"
 #include "database/semillas.h"
 #include "database/semillas_comun.h"
+
+#include <optional>
+
+namespace {
+
+std::optional<QString> textoOpcional(const QVariant& valor)
+{
+    if (valor.isNull()) return std::nullopt;
+    return valor.toString();
+}
+
+// A receipt whose other withholdings equal its withheld amount, with its declaration's agent and
+// regime: the columns "c.Nro_Agente, c.Cod_Regimen, c.IdCabecera, b.Nro_Comprobante".
+struct ReciboRepetido {
+    std::optional<QString> agente;
+    QString regimen;
+    ClaveRetencion clave;
+};
+
+ReciboRepetido reciboRepetidoDe(const QSqlRecord& fila)
+{
+    return {textoOpcional(fila.value(0)), fila.value(1).toString(),
+            {fila.value(2).toLongLong(), fila.value(3).toString()}};
+}
+
+// The first detail row of a receipt (the one stored first), by the agent it names.
+struct PrimerDetalle {
+    std::optional<QString> agente;
+};
+
+std::optional<PrimerDetalle> leerPrimerDetalle(BaseDatos& base, const ClaveRetencion& clave)
+{
+    const auto fila = base.fila(QStringLiteral("SELECT Nro_Agente FROM Guias WHERE IdCabecera = ? "
+                                               "AND Nro_Comprobante = ? ORDER BY Nro_clave LIMIT 1"),
+                                {clave.idCabecera, clave.nroComprobante});
+    if (!fila) return std::nullopt;
+    return PrimerDetalle{textoOpcional(fila->value(0))};
+}
+
+} // namespace
 
 void Corregir_Otras_Retenciones(BaseDatos& base, Dialogs& dialogs)
 {
@@ -34,31 +75,23 @@ void Corregir_Otras_Retenciones(BaseDatos& base, Dialogs& dialogs)
                     "WHERE b.Otras_Reten <> 0 AND c.Cod_Regimen IN (?, ?)"),
             {regimen11, regimen12});
 
-        for (const QSqlRecord& recibo : recibos) {
-            const QVariant agente = recibo.value(0);
-            const QString regimen = recibo.value(1).toString();
-            const QVariant cabecera = recibo.value(2);
-            const QVariant comprobante = recibo.value(3);
-
-            // The first detail row is the one stored first.
-            const auto primerDetalle = base.fila(
-                QStringLiteral("SELECT Nro_Agente FROM Guias WHERE IdCabecera = ? "
-                               "AND Nro_Comprobante = ? ORDER BY Nro_clave LIMIT 1"),
-                {cabecera, comprobante});
+        for (const QSqlRecord& fila : recibos) {
+            const ReciboRepetido recibo = reciboRepetidoDe(fila);
+            const auto primerDetalle = leerPrimerDetalle(base, recibo.clave);
 
             bool limpiar = false;
             if (!primerDetalle) {
                 limpiar = true;
-            } else if (regimen == regimen12) {
+            } else if (recibo.regimen == regimen12) {
                 // Detail rows of the declaration's own agent do not account for the amount either.
-                const QVariant agenteDetalle = primerDetalle->value(0);
-                limpiar = !agente.isNull() && !agenteDetalle.isNull()
-                    && agente.toString() == agenteDetalle.toString();
+                limpiar = recibo.agente && primerDetalle->agente
+                    && *recibo.agente == *primerDetalle->agente;
             }
             if (limpiar)
                 base.ejecutar(QStringLiteral("UPDATE Retenciones_B SET Otras_Reten = ? "
                                              "WHERE IdCabecera = ? AND Nro_Comprobante = ?"),
-                              {Importe().aColumna(), cabecera, comprobante});
+                              {Importe().aColumna(), recibo.clave.idCabecera,
+                               recibo.clave.nroComprobante});
         }
         // What was cleared here was noted again by the triggers; it is settled all the same.
         revision_otras_retenciones::vaciar(base);

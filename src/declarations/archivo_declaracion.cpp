@@ -76,41 +76,47 @@ qint64 retencionesAContar(BaseDatos& base, qint64 idCabecera, bool conProgreso)
         .toLongLong();
 }
 
-// A withholding of the pass, with the other withholdings (`Retenciones_B`) of its receipt.
+// The withholdings of a declaration, each with its subject and its other withholdings, read by
+// position: the withholding's fields, then CUIT, Cod_Tipo and Otras_Reten. Rows of equal rate keep
+// the order they were stored in.
+QString sqlRetencionesDelArchivo()
+{
+    return QStringLiteral("SELECT ") + camposRetencion(QStringLiteral("Retenciones."))
+        + QStringLiteral(", Contribuyentes.CUIT, Contribuyentes.Cod_Tipo, "
+                         "Retenciones_B.Otras_Reten "
+                         "FROM Retenciones LEFT JOIN Contribuyentes "
+                         "ON Retenciones.Nro_Contrib = Contribuyentes.Nro_Contrib "
+                         "LEFT JOIN Retenciones_B "
+                         "ON Retenciones_B.IdCabecera = Retenciones.IdCabecera "
+                         "AND Retenciones_B.Nro_Comprobante = Retenciones.Nro_Comprobante "
+                         "WHERE Retenciones.IdCabecera = ? "
+                         "ORDER BY Retenciones.Alicuota DESC, Retenciones.rowid");
+}
+
+// A row of that query: the withholding as the file reads it, and its other withholdings (none
+// when the receipt has no row there or it has no amount).
 struct RetencionLeida {
     RetencionDelArchivo fila;
-    std::optional<Importe> otras;  // none when the receipt has no row there or it has no amount
+    std::optional<Importe> otras;
 };
 
-// One pass over the withholdings, each with its subject and its other withholdings, read by
-// position: the withholding's fields, then CUIT, Cod_Tipo and Otras_Reten. Rows of equal rate
-// keep the order they were stored in.
+RetencionLeida retencionLeidaDe(const QSqlQuery& consulta)
+{
+    constexpr int kCuit = 11;  // after the 11 fields of camposRetencion()
+    constexpr int kCodTipo = 12;
+    constexpr int kOtras = 13;
+    const QVariant otras = consulta.value(kOtras);
+    return {{retencionDe(consulta, 0), consulta.value(kCuit).toString(),
+             consulta.value(kCodTipo).toString()},
+            otras.isNull() ? std::nullopt : std::optional(Importe::desdeColumna(otras))};
+}
+
+// One pass over the withholdings of the declaration.
 void recorrerRetenciones(BaseDatos& base, qint64 idCabecera,
                          const std::function<void(const RetencionLeida&)>& hacer)
 {
-    constexpr int kCuit = 11;
-    constexpr int kCodTipo = 12;
-    constexpr int kOtras = 13;
-    base.recorrer(
-        QStringLiteral("SELECT ") + camposRetencion(QStringLiteral("Retenciones."))
-            + QStringLiteral(", Contribuyentes.CUIT, Contribuyentes.Cod_Tipo, "
-                             "Retenciones_B.Otras_Reten "
-                             "FROM Retenciones LEFT JOIN Contribuyentes "
-                             "ON Retenciones.Nro_Contrib = Contribuyentes.Nro_Contrib "
-                             "LEFT JOIN Retenciones_B "
-                             "ON Retenciones_B.IdCabecera = Retenciones.IdCabecera "
-                             "AND Retenciones_B.Nro_Comprobante = Retenciones.Nro_Comprobante "
-                             "WHERE Retenciones.IdCabecera = ? "
-                             "ORDER BY Retenciones.Alicuota DESC, Retenciones.rowid"),
-        {idCabecera}, [&](const QSqlQuery& consulta) {
-            const QVariant otrasLeidas = consulta.value(kOtras);
-            hacer(RetencionLeida{RetencionDelArchivo{retencionDe(consulta, 0),
-                                                     consulta.value(kCuit).toString(),
-                                                     consulta.value(kCodTipo).toString()},
-                                 otrasLeidas.isNull()
-                                     ? std::nullopt
-                                     : std::optional(Importe::desdeColumna(otrasLeidas))});
-        });
+    base.recorrer(sqlRetencionesDelArchivo(), {idCabecera},
+                  [&](const QSqlQuery& consulta) { hacer(retencionLeidaDe(consulta)); });
 }
 
 // Counts a withholding and, when valid, adds it to the totals and to the run of its rate. An

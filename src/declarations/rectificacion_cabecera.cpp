@@ -3,6 +3,7 @@
 #include "common/ciclo_cabecera.h"
 #include "common/contexto.h"
 #include "database/base_datos.h"
+#include "database/filas.h"
 #include "forms/avisos_error.h"
 #include "platform/dialogs.h"
 
@@ -10,10 +11,8 @@ Rectificacion rectificarCabecera(Contexto& contexto, qint64 idCabecera)
 {
     Dialogs& dialogs = contexto.dialogs;
     try {
-        const auto cabecera = contexto.base.fila(
-            QStringLiteral("SELECT Estado, Rectifica FROM Cabeceras WHERE IdCabecera = ?"),
-            {idCabecera});
-        const auto abierta = cabecera ? EstadoCabecera::deCodigo(cabecera->value(0).toString())
+        const auto cabecera = leerCabecera(contexto.base, idCabecera);
+        const auto abierta = cabecera ? EstadoCabecera::deCodigo(cabecera->estado)
                                             .tras(AccionCabecera::Rectificar)
                                       : std::nullopt;
         if (!abierta) {
@@ -21,7 +20,7 @@ Rectificacion rectificarCabecera(Contexto& contexto, qint64 idCabecera)
                           QStringLiteral("Atención..."), Icono::Informacion);
             return Rectificacion::NoCerrada;
         }
-        const int siguiente = cabecera->value(1).toString().toInt() + 1;
+        const int siguiente = cabecera->rectifica.toInt() + 1;
         if (siguiente > 99) {
             dialogs.aviso(QStringLiteral("La cabecera seleccionada ya tiene la rectificación 99 y "
                                          "no admite otra."),

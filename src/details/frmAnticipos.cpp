@@ -66,7 +66,7 @@ QLabel* rotulo(const QString& nombre, const QString& texto, QWidget* padre)
 } // namespace
 
 frmAnticipos::frmAnticipos(Contexto& contexto, ComprobanteDetalle comprobante, QWidget* parent)
-    : FormularioRegistro(contexto,
+    : FormularioDe(contexto,
                          {.nombre = u"frmAnticipos"_s,
                           .titulo = u"Carga de Anticipos"_s,
                           .tabla = u"Guias"_s,
@@ -324,12 +324,12 @@ void frmAnticipos::completarValores(QVariantMap& valores)
     valores.insert(u"IdCabecera"_s, comprobante_.idCabecera);
 }
 
-void frmAnticipos::grabado(const QVariantMap&, bool)
+void frmAnticipos::grabado(const Guia&, bool)
 {
     Actualiza_Total_general();
 }
 
-void frmAnticipos::borrado(const QSqlRecord&)
+void frmAnticipos::borrado(const Guia&)
 {
     Actualiza_Total_general();
 }

@@ -11,11 +11,11 @@
 //     const ResultadoDetalle r = anticipos.resultado();
 
 #include "entry/detalle_comprobante.h"
-#include "forms/formulario_registro.h"
+#include "forms/formulario_de.h"
 
 class QLabel;
 
-class frmAnticipos final : public FormularioRegistro {
+class frmAnticipos final : public FormularioDe<Guia, guiaDe> {
     Q_OBJECT
 public:
     frmAnticipos(Contexto& contexto, ComprobanteDetalle comprobante, QWidget* parent = nullptr);
@@ -27,8 +27,8 @@ public:
 protected:
     void valoresIniciales() override;
     void completarValores(QVariantMap& valores) override;
-    void grabado(const QVariantMap& valores, bool agregando) override;
-    void borrado(const QSqlRecord& fila) override;
+    void grabado(const Guia& anticipo, bool agregando) override;
+    void borrado(const Guia& anticipo) override;
 
 private:
     // The parts of the window, in the order the constructor builds them.

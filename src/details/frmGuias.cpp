@@ -136,7 +136,7 @@ bool esModoDeGuias(ModoDetalle m)
 } // namespace
 
 frmGuias::frmGuias(Contexto& contexto, ComprobanteDetalle comprobante, QWidget* parent)
-    : FormularioRegistro(contexto,
+    : FormularioDe(contexto,
                          {.nombre = u"frmGuias"_s,
                           .tabla = u"Guias"_s,
                           .nombreGrilla = u"dbgGuias"_s,
@@ -460,9 +460,9 @@ void frmGuias::valoresIniciales()
     if (modo_ == ModoDetalle::Obleas) TxtCantidad->setText(u"1"_s);
 }
 
-void frmGuias::mostrarNoEnlazados(const QSqlRecord& fila)
+void frmGuias::mostrarNoEnlazados(const Guia& guia)
 {
-    const auto tipo = buscarTipoBien(base(), clase_, fila.value(u"Tipo"_s).toLongLong());
+    const auto tipo = buscarTipoBien(base(), clase_, guia.tipo.value_or(0));
     lblDescConcepto->setText(tipo ? tipo->descripcion : QString());
 }
 
@@ -476,12 +476,12 @@ void frmGuias::completarValores(QVariantMap& valores)
     valores.insert(u"IdCabecera"_s, comprobante_.idCabecera);
 }
 
-void frmGuias::grabado(const QVariantMap&, bool)
+void frmGuias::grabado(const Guia&, bool)
 {
     Actualiza_Total_general();
 }
 
-void frmGuias::borrado(const QSqlRecord&)
+void frmGuias::borrado(const Guia&)
 {
     Actualiza_Total_general();
 }

@@ -15,12 +15,12 @@
 
 #include "common/regimenes.h"
 #include "entry/detalle_comprobante.h"
-#include "forms/formulario_registro.h"
+#include "forms/formulario_de.h"
 
 class QLabel;
 class QPushButton;
 
-class frmGuias final : public FormularioRegistro {
+class frmGuias final : public FormularioDe<Guia, guiaDe> {
     Q_OBJECT
 public:
     frmGuias(Contexto& contexto, ComprobanteDetalle comprobante, QWidget* parent = nullptr);
@@ -33,10 +33,10 @@ public:
 
 protected:
     void valoresIniciales() override;
-    void mostrarNoEnlazados(const QSqlRecord& fila) override;
+    void mostrarNoEnlazados(const Guia& guia) override;
     void completarValores(QVariantMap& valores) override;
-    void grabado(const QVariantMap& valores, bool agregando) override;
-    void borrado(const QSqlRecord& fila) override;
+    void grabado(const Guia& guia, bool agregando) override;
+    void borrado(const Guia& guia) override;
     void sinFilas() override;
     void alCambiarModo(Modo modo) override;
 

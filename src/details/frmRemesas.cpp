@@ -58,7 +58,7 @@ QVariant numeroOVacio(const QString& texto)
 } // namespace
 
 frmRemesas::frmRemesas(Contexto& contexto, QWidget* parent)
-    : FormularioRegistro(contexto,
+    : FormularioDe(contexto,
                          {.nombre = u"frmRemesas"_s,
                           .titulo = u"Remesas"_s,
                           .tabla = u"Remesas"_s,
@@ -197,7 +197,7 @@ void frmRemesas::completarValores(QVariantMap& valores)
     valores.insert(u"Hora"_s, contexto().reloj.ahora().toString(u"HH:mm:ss"_s));
 }
 
-void frmRemesas::grabado(const QVariantMap&, bool)
+void frmRemesas::grabado(const Remesa&, bool)
 {
     TxtControl_->clear();
 }

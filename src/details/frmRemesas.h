@@ -7,18 +7,18 @@
 //     frmRemesas form(contexto, ventana);
 //     contexto.dialogs.abrirModal(form);
 
-#include "forms/formulario_registro.h"
+#include "forms/formulario_de.h"
 
 class QLabel;
 
-class frmRemesas final : public FormularioRegistro {
+class frmRemesas final : public FormularioDe<Remesa, remesaDe> {
     Q_OBJECT
 public:
     explicit frmRemesas(Contexto& contexto, QWidget* parent = nullptr);
 
 protected:
     void completarValores(QVariantMap& valores) override;
-    void grabado(const QVariantMap& valores, bool agregando) override;
+    void grabado(const Remesa& remesa, bool agregando) override;
     void alCambiarModo(Modo modo) override;
 
 private:

@@ -46,9 +46,10 @@ void frmRetxCab::Form_Activate()
 {
     if (!Primera_Activacion_) return;
     // The concepts in the table's stored order, after the item of every concept.
-    for (const QSqlRecord& f : contexto_.base.filas(
-             u"SELECT Cod_Concepto, Descripcion FROM Conceptos ORDER BY rowid"_s))
-        cbxConcepto->addItem(f.value(0).toString() + u" - "_s + f.value(1).toString());
+    for (const QSqlRecord& f : contexto_.base.filas(u"SELECT * FROM Conceptos ORDER BY rowid"_s)) {
+        const Concepto concepto = conceptoDe(f);
+        cbxConcepto->addItem(concepto.codConcepto + u" - "_s + concepto.descripcion);
+    }
     cbxConcepto->setCurrentIndex(0);
     cbxConcepto_Click(0);
     dbgCabeceras_HeadClick(0);

@@ -118,19 +118,18 @@ void anticipos(DetalleImpreso& d, const std::vector<FilaLeida>& filas, bool conO
 // deleted is still named by his number.
 QList<CampoReporte> multa(BaseDatos& base, const ClaveRetencion& clave)
 {
-    const std::optional<QSqlRecord> fila = base.fila(
-        u"SELECT m.CodPolicia, m.Importe_Multa, m.Fecha_cobro, m.Hora_Cobro, p.Nombre "
-        u"FROM Multas_cobradas m LEFT JOIN Policias p ON p.CodPolicia = m.CodPolicia "
-        u"WHERE m.IdCabecera = ? AND m.Nro_Comprobante = ?"_s,
-        {clave.idCabecera, clave.nroComprobante});
-    if (!fila) return {{u"Multa"_s, u"El comprobante no tiene multa."_s, 4}};
-    const QString nombre = fila->value(4).toString().trimmed();
-    const QString policia = fila->value(0).toString() + u" - "_s
+    const std::optional<MultaCobrada> m = leerMultaCobrada(base, clave);
+    if (!m) return {{u"Multa"_s, u"El comprobante no tiene multa."_s, 4}};
+    const std::optional<Policia> registrado = leerPolicia(base, m->codPolicia);
+    const QString nombre = registrado ? registrado->nombre.trimmed() : QString();
+    const QString policia = QString::number(m->codPolicia) + u" - "_s
                             + (nombre.isEmpty() ? u"(no registrado)"_s : nombre);
+    const QString hora = m->horaCobro ? m->horaCobro->toString(u"HH:mm"_s) : QString();
     return {{u"Agente de policía"_s, policia, 2},
-            {u"Cobrada el"_s, (fechaImpresa(fila->value(2).toString()) + u" "_s
-                               + fila->value(3).toString().left(5)).trimmed()},
-            {u"Multa"_s, pesos(Importe::desdeColumna(fila->value(1)))}};
+            {u"Cobrada el"_s,
+             (fechaImpresa(m->fechaCobro.value_or(QDate()).toString(Qt::ISODate)) + u" "_s + hora)
+                 .trimmed()},
+            {u"Multa"_s, pesos(m->importeMulta)}};
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "common/turnos.h"
 #include "database/base_datos.h"
 #include "database/entorno.h"
+#include "database/filas.h"
 #include "entry/controles_entrada.h"
 #include "entry/detalle_pendiente.h"
 #include "entry/grabacion_policial.h"
@@ -195,13 +196,11 @@ void frmRetenciones_C::alMostrarFila(const Retencion& fila)
     Lbl_total_retencion->setText(retenido);
     LblImporte->setText(retenido);
 
-    const auto multa = contexto().base.fila(
-        QStringLiteral("SELECT CodPolicia, Importe_Multa FROM Multas_cobradas "
-                       "WHERE IdCabecera = ? AND Nro_Comprobante = ?"),
-        {contexto().entorno.idCabecera(), fila.nroComprobante});
+    const auto multa =
+        leerMultaCobrada(contexto().base, {contexto().entorno.idCabecera(), fila.nroComprobante});
     if (!multa) return;
-    MaskCodPolicia->setText(codigoPolicia(multa->value(0).toLongLong()));
-    LblMulta->setText(moneda(Importe::desdeColumna(multa->value(1))));
+    MaskCodPolicia->setText(codigoPolicia(multa->codPolicia));
+    LblMulta->setText(moneda(multa->importeMulta));
     MaskCodPolicia_LostFocus();
 }
 

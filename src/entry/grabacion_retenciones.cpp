@@ -3,6 +3,7 @@
 #include "common/ciclo_cabecera.h"
 #include "database/base_datos.h"
 #include "database/entorno.h"
+#include "database/filas.h"
 #include "database/transaccion.h"
 #include "entry/importe_retenido.h"
 #include "entry/numeracion.h"
@@ -13,14 +14,12 @@ namespace {
 // The branch's next number, written back to the branch within the caller's transaction.
 QString tomarNumero(BaseDatos& base, const QString& agente, const QString& sucursal)
 {
-    const auto fila = base.fila(QStringLiteral("SELECT Nro_Comprobante FROM Sucursales "
-                                               "WHERE Nro_Agente = ? AND Sucursal = ?"),
-                                {agente, sucursal});
+    const auto fila = leerSucursal(base, agente, sucursal);
     if (!fila)
         throw ErrorMotor(errores::ErrorGeneral,
                          QStringLiteral("No se encontró la sucursal %1 del agente %2.")
                              .arg(sucursal, agente));
-    const QString ultimo = fila->value(0).toString();
+    const QString ultimo = fila->nroComprobante;
     const auto siguiente = siguienteComprobante(ultimo);
     if (!siguiente) throw NumeracionAgotada(ultimo);
     base.ejecutar(QStringLiteral("UPDATE Sucursales SET Nro_Comprobante = ? "

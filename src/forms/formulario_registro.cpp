@@ -293,7 +293,7 @@ void FormularioRegistro::mostrarFilaActual()
         return;
     }
     for (const CampoEnlazado& c : enlazados_) c.mostrar(fila->value(c.campo));
-    mostrarNoEnlazados(*fila);
+    mostrarRegistro(*fila);
 }
 
 void FormularioRegistro::alCambiarFila()
@@ -347,8 +347,8 @@ void FormularioRegistro::Grabar()
 {
     if (modo_ == Modo::Navegando) return;
     const bool agregando = modo_ == Modo::Agregando;
-    QVariantMap valores;
     qint64 id = 0;
+    QSqlRecord grabado;  // the row as stored, for the hooks
     try {
         for (const Verificacion& v : verificaciones_) {
             if (v.cumple()) continue;
@@ -359,11 +359,13 @@ void FormularioRegistro::Grabar()
         // A check may have ended the editing as Cancelar does.
         if (modo_ == Modo::Navegando) return;
 
+        QVariantMap valores;
         for (const CampoEnlazado& c : enlazados_) valores.insert(c.campo, c.leer());
         completarValores(valores);
         Transaccion transaccion(base());
         id = guardar(valores);
-        despuesDeGrabar(valores, agregando);
+        grabado = grilla_->modelo().registro(id).value_or(QSqlRecord());
+        despuesDeGrabarRegistro(grabado, agregando);
         transaccion.confirmar();
     } catch (const ErrorMotor& error) {
         // Nothing was written; the row stays pending so that it can be corrected or cancelled.
@@ -385,7 +387,7 @@ void FormularioRegistro::Grabar()
     Habilitar_Edicion(Modo::Navegando);
     protegido_([&] {
         mostrarFilaActual();
-        grabado(valores, agregando);
+        registroGrabado(grabado, agregando);
     });
 }
 
@@ -422,12 +424,7 @@ void FormularioRegistro::Cancelar()
     protegido_([this] { mostrarFilaActual(); });
 }
 
-QString FormularioRegistro::preguntaBorrar(const QSqlRecord&) const
-{
-    return preguntaBorrar_;
-}
-
-void FormularioRegistro::borrarFila(qint64 id, const QSqlRecord&)
+void FormularioRegistro::borrarSoloLaFila(qint64 id)
 {
     base().ejecutar(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(opciones_.tabla), {id});
 }
@@ -444,15 +441,15 @@ void FormularioRegistro::Borrar()
             dialogs().aviso(g.motivo, g.titulo, g.icono);
             return;
         }
-        if (!dialogs().preguntaSiNo(preguntaBorrar(*fila), textos::Atencion)) return;
+        if (!dialogs().preguntaSiNo(preguntaBorrarRegistro(*fila), textos::Atencion)) return;
 
         const int posicion = grilla_->filaActual();
         {
             Transaccion transaccion(base());
-            borrarFila(*id, *fila);
+            borrarRegistro(*id, *fila);
             transaccion.confirmar();
         }
-        borrado(*fila);
+        registroBorrado(*fila);
 
         // The next row becomes current, or the last one when the deleted row was the last. With
         // none left the fields show their empty values; nothing is written back.
@@ -464,10 +461,10 @@ void FormularioRegistro::Borrar()
     });
 }
 
-QString FormularioRegistro::codigoSeleccionado(const QSqlRecord& fila) const
+QString FormularioRegistro::codigoDelRegistro(const QSqlRecord& registro) const
 {
     const auto& columnas = grilla_->modelo().columnas();
-    return columnas.empty() ? QString() : fila.value(columnas.front().campo).toString();
+    return columnas.empty() ? QString() : registro.value(columnas.front().campo).toString();
 }
 
 void FormularioRegistro::Seleccionar()
@@ -477,7 +474,7 @@ void FormularioRegistro::Seleccionar()
     const bool leida = protegido_([&] {
         const auto fila = grilla_->registroActual();
         if (!fila) return;
-        seleccion_ = codigoSeleccionado(*fila);
+        seleccion_ = codigoDelRegistro(*fila);
         elegido = true;
     });
     if (leida && elegido) accept();

@@ -7,7 +7,8 @@
 //
 // A concrete form only declares: its table and filter, its grid columns, its edit fields and which
 // fields they store, its key fields, its checks and guards, its texts, and the hooks where it does
-// more (an agent's first branch, the environment after an activation or a deletion).
+// more (an agent's first branch, the environment after an activation or a deletion). The hooks that
+// receive a row are those of FormularioDe, which a form derives from with its table's typed row.
 
 #include "forms/campos_edicion.h"
 #include "forms/edicion.h"
@@ -118,33 +119,24 @@ protected:
     // A form calls it last in its constructor.
     void iniciar();
 
-    // ---- Hooks. Those marked "in the transaction" may write; an ErrorMotor undoes everything.
+    // ---- Hooks without a row. The hooks that receive the row are FormularioDe's.
     // Agregar: defaults once the bound fields are blank.
     virtual void valoresIniciales() {}
-    // The current row changed: unbound controls show it.
-    virtual void mostrarNoEnlazados(const QSqlRecord& /*fila*/) {}
-    // Grabar: values of unbound and computed fields.
+    // Grabar: values of unbound and computed fields, by the fields that store them.
     virtual void completarValores(QVariantMap& /*valores*/) {}
-    // Grabar, in the transaction, after the row itself.
-    virtual void despuesDeGrabar(const QVariantMap& /*valores*/, bool /*agregando*/) {}
-    // Grabar, once the row has landed: the environment and its panels.
-    virtual void grabado(const QVariantMap& /*valores*/, bool /*agregando*/) {}
-    virtual QString preguntaBorrar(const QSqlRecord& fila) const;
-    // Borrar, in the transaction. The default deletes the row alone.
-    virtual void borrarFila(qint64 id, const QSqlRecord& fila);
-    // Borrar, once the deletion has landed.
-    virtual void borrado(const QSqlRecord& /*fila*/) {}
     // Borrar left no row: unbound controls.
     virtual void sinFilas() {}
     // The form has just switched to browsing, adding or modifying (its controls already follow).
     virtual void alCambiarModo(Modo /*modo*/) {}
     virtual void Activar() {}
-    // Seleccionar: the code handed back. The default is the first column's value.
-    virtual QString codigoSeleccionado(const QSqlRecord& fila) const;
 
     // ---- Helpers for the hooks and checks.
     // Runs an operation; a database failure is told in the record forms' shape.
     const Protector& protegido() const { return protegido_; }
+    // The question set with setPreguntaBorrar.
+    const QString& preguntaBorrarComun() const { return preguntaBorrar_; }
+    // Deletes the row known by `id` alone.
+    void borrarSoloLaFila(qint64 id);
     // Shows a failed check's message and focuses its field; always false.
     bool falla(QWidget* foco, const QString& mensaje,
                const QString& titulo = QStringLiteral("Atención"));
@@ -174,6 +166,21 @@ public:
     void reject() override;
 
 private:
+    // The row hooks over the row as the table gives it (the current row, the row as stored by
+    // Grabar, the row Borrar deletes). FormularioDe reads it into the table's struct and hands it to
+    // its own hooks, which are the ones a form overrides.
+    virtual void mostrarRegistro(const QSqlRecord& /*registro*/) {}
+    virtual void despuesDeGrabarRegistro(const QSqlRecord& /*grabado*/, bool /*agregando*/) {}
+    virtual void registroGrabado(const QSqlRecord& /*grabado*/, bool /*agregando*/) {}
+    virtual QString preguntaBorrarRegistro(const QSqlRecord& /*registro*/) const
+    {
+        return preguntaBorrar_;
+    }
+    virtual void borrarRegistro(qint64 id, const QSqlRecord& /*registro*/) { borrarSoloLaFila(id); }
+    virtual void registroBorrado(const QSqlRecord& /*registro*/) {}
+    // The default is the first column's value.
+    virtual QString codigoDelRegistro(const QSqlRecord& registro) const;
+
     QPushButton* boton(const QString& nombre, const QString& texto, QVBoxLayout* columna);
     void crearPantalla();
     void trasConsultar();

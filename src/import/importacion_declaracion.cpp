@@ -3,6 +3,7 @@
 #include "common/obleas.h"
 #include "database/base_datos.h"
 #include "database/error_motor.h"
+#include "database/filas.h"
 #include "common/estados.h"
 #include "entry/numeracion.h"
 #include "import/lector_lineas.h"
@@ -68,14 +69,12 @@ ImportacionDeclaracion::ImportacionDeclaracion(BaseDatos& base, ReporteImportaci
             base_.ejecutar(QStringLiteral("DELETE FROM %1 WHERE IdCabecera = ?").arg(QLatin1String(tabla)),
                            {id_});
     }
-    const auto sucursal = base_.fila(
-        s("SELECT Nro_Comprobante FROM Sucursales WHERE Nro_Agente = ? AND Sucursal = ?"),
-        {c.agente, c.sucursal});
+    const auto sucursal = leerSucursal(base_, c.agente, c.sucursal);
     if (!sucursal)
         throw ErrorMotor(errores::ErrorGeneral,
                          QStringLiteral("No se encontró la sucursal %1 del agente %2.")
                              .arg(c.sucursal, c.agente));
-    ultimoNumero_ = sucursal->value(0).toString();
+    ultimoNumero_ = sucursal->nroComprobante;
 }
 
 // The branch's next receipt number. The counter is written back once, when the run ends, inside

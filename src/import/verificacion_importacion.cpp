@@ -5,6 +5,7 @@
 #include "database/base_datos.h"
 #include "database/entorno.h"
 #include "database/error_motor.h"
+#include "database/filas.h"
 #include "import/archivo_importado.h"
 #include "import/lector_lineas.h"
 #include "platform/dialogs.h"
@@ -55,12 +56,13 @@ struct Destino {
 std::variant<Destino, RechazoImportacion> destinoDeLaDeclaracion(BaseDatos& base, Dialogs& dialogs,
                                                                  const CabeceraImportada& c)
 {
-    const auto existente = base.fila(
-        QStringLiteral("SELECT IdCabecera, Estado FROM Cabeceras WHERE Nro_Agente = ? AND "
+    const auto fila = base.fila(
+        QStringLiteral("SELECT * FROM Cabeceras WHERE Nro_Agente = ? AND "
                        "Sucursal = ? AND Cod_Regimen = ? AND Mes = ? AND Anio = ? LIMIT 1"),
         {c.agente, c.sucursal, c.regimen, c.mesNormalizado(), c.anio});
-    if (!existente) return Destino{};
-    const EstadoCabecera estado = EstadoCabecera::deCodigo(existente->value(1).toString());
+    if (!fila) return Destino{};
+    const Cabecera existente = cabeceraDe(*fila);
+    const EstadoCabecera estado = EstadoCabecera::deCodigo(existente.estado);
     if (!estado.admite(AccionCabecera::Importar))
         return RechazoImportacion{
             rechazo_importacion::NoAbierta,
@@ -68,7 +70,7 @@ std::variant<Destino, RechazoImportacion> destinoDeLaDeclaracion(BaseDatos& base
                            "misma debe encontrarse abierta\n(ir Menú Procesos->Rectificar "
                            "Declaración Cerrada)")};
     Destino destino;
-    destino.idCabecera = existente->value(0).toLongLong();
+    destino.idCabecera = existente.idCabecera;
     const bool conRetenciones =
         base.existe(QStringLiteral("SELECT 1 FROM Retenciones WHERE IdCabecera = ? LIMIT 1"),
                     {*destino.idCabecera});
@@ -95,8 +97,7 @@ std::variant<QString, RechazoImportacion> textoDeLaDeclaracion(BaseDatos& base,
                                                                const QStringList& nombresMeses,
                                                                const CabeceraImportada& c)
 {
-    const auto agente = base.fila(
-        QStringLiteral("SELECT Razon_Social FROM Agentes WHERE Nro_Agente = ? LIMIT 1"), {c.agente});
+    const auto agente = leerAgente(base, c.agente);
     if (!agente)
         return RechazoImportacion{rechazo_importacion::Agente,
                                   QStringLiteral("El agente ") + c.agente
@@ -104,27 +105,24 @@ std::variant<QString, RechazoImportacion> textoDeLaDeclaracion(BaseDatos& base,
     QString texto = QStringLiteral("declaración del mes de %1 de %2 correspondiente a:\n\n")
                         .arg(nombresMeses.value(c.numeroMes() - 1), c.anio)
         + QStringLiteral("     Agente Nº ") + formatoAgente(c.agente) + QStringLiteral(" - ")
-        + agente->value(0).toString() + QLatin1Char('\n');
+        + agente->razonSocial + QLatin1Char('\n');
 
-    const auto sucursal = base.fila(QStringLiteral("SELECT Descripcion FROM Sucursales WHERE "
-                                                   "Nro_Agente = ? AND Sucursal = ? LIMIT 1"),
-                                    {c.agente, c.sucursal});
+    const auto sucursal = leerSucursal(base, c.agente, c.sucursal);
     if (!sucursal)
         return RechazoImportacion{rechazo_importacion::Sucursal,
                                   QStringLiteral("La sucursal ") + c.sucursal
                                       + QStringLiteral(" no está cargada para el agente ") + c.agente
                                       + QLatin1Char('.')};
     texto += QStringLiteral("     Sucursal: ") + c.sucursal + QStringLiteral(" - ")
-        + sucursal->value(0).toString() + QLatin1Char('\n');
+        + sucursal->descripcion + QLatin1Char('\n');
 
-    const auto regimen = base.fila(
-        QStringLiteral("SELECT Descripcion FROM Regimenes WHERE Cod_Regimen = ? LIMIT 1"), {c.regimen});
+    const auto regimen = leerRegimen(base, c.regimen);
     if (!regimen)
         return RechazoImportacion{rechazo_importacion::Regimen,
                                   QStringLiteral("El régimen ") + c.regimen
                                       + QStringLiteral(" no se encuentra cargado en el sistema.")};
     texto += QStringLiteral("     Régimen: ") + c.regimen + QStringLiteral(" - ")
-        + regimen->value(0).toString();
+        + regimen->descripcion;
     return texto;
 }
 

@@ -65,7 +65,7 @@ bool esLetraDeOblea(QChar c)
 } // namespace
 
 frmIntervenciones::frmIntervenciones(Contexto& contexto, QWidget* parent)
-    : FormularioRegistro(contexto,
+    : FormularioDe(contexto,
                          {.nombre = u"frmIntervenciones"_s,
                           .titulo = u"Intervenciones"_s,
                           .tabla = u"Intervenciones"_s,
@@ -260,9 +260,9 @@ void frmIntervenciones::valoresIniciales()
     LblGrano_->clear();
 }
 
-void frmIntervenciones::mostrarNoEnlazados(const QSqlRecord& fila)
+void frmIntervenciones::mostrarNoEnlazados(const Intervencion& intervencion)
 {
-    const QString porte = fila.value(u"Nro_Carta_Porte"_s).toString();
+    const QString& porte = intervencion.nroCartaPorte;
     TxtPorte1_->setText(porte.left(4));
     TxtPorte2_->setText(porte.mid(5, 8));
     MaskCodPolicia_LostFocus();
@@ -275,12 +275,12 @@ void frmIntervenciones::completarValores(QVariantMap& valores)
     valores.insert(u"Nro_Carta_Porte"_s, TxtPorte1_->text() + u'-' + TxtPorte2_->text());
 }
 
-void frmIntervenciones::grabado(const QVariantMap&, bool)
+void frmIntervenciones::grabado(const Intervencion&, bool)
 {
     Actualiza_Total_general();
 }
 
-void frmIntervenciones::borrado(const QSqlRecord&)
+void frmIntervenciones::borrado(const Intervencion&)
 {
     Actualiza_Total_general();
 }

@@ -7,8 +7,7 @@
 //     frmIntervenciones form(contexto, ventana);   // with a declaration active
 //     contexto.dialogs.abrirModal(form);
 
-#include "database/filas.h"
-#include "forms/formulario_registro.h"
+#include "forms/formulario_de.h"
 
 #include <optional>
 
@@ -16,7 +15,7 @@ class QCheckBox;
 class QLabel;
 class QPushButton;
 
-class frmIntervenciones final : public FormularioRegistro {
+class frmIntervenciones final : public FormularioDe<Intervencion, intervencionDe> {
     Q_OBJECT
 public:
     explicit frmIntervenciones(Contexto& contexto, QWidget* parent = nullptr);
@@ -26,10 +25,10 @@ public:
 
 protected:
     void valoresIniciales() override;
-    void mostrarNoEnlazados(const QSqlRecord& fila) override;
+    void mostrarNoEnlazados(const Intervencion& intervencion) override;
     void completarValores(QVariantMap& valores) override;
-    void grabado(const QVariantMap& valores, bool agregando) override;
-    void borrado(const QSqlRecord& fila) override;
+    void grabado(const Intervencion& intervencion, bool agregando) override;
+    void borrado(const Intervencion& intervencion) override;
 
 private:
     // The parts of the window, in the order the constructor builds them.

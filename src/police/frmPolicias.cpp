@@ -2,7 +2,6 @@
 
 #include "common/contexto.h"
 #include "database/base_datos.h"
-#include "forms/grilla_registros.h"
 #include "forms/textos_formularios.h"
 
 #include <QComboBox>
@@ -43,7 +42,7 @@ QVariant numero(const CajaTexto* caja)
 } // namespace
 
 frmPolicias::frmPolicias(Contexto& contexto, QWidget* parent)
-    : FormularioRegistro(contexto,
+    : FormularioDe(contexto,
                          {.nombre = u"frmPolicias"_s,
                           .titulo = u"Agentes Policiales"_s,
                           .tabla = u"Policias"_s,
@@ -109,10 +108,10 @@ frmPolicias::frmPolicias(Contexto& contexto, QWidget* parent)
     // The fines are what the officer is paid by: an officer with interventions only may go.
     setGuardas({
         {[this] {
-             const auto fila = grilla().registroActual();
-             return fila
+             const auto policia = filaActual();
+             return policia
                     && base().existe(u"SELECT 1 FROM Multas_cobradas WHERE CodPolicia = ?"_s,
-                                     {fila->value(u"CodPolicia"_s)});
+                                     {policia->codPolicia});
          },
          u"Hay Multas cobradas para este Policia "_s},
     });
@@ -126,7 +125,7 @@ void frmPolicias::valoresIniciales()
     Cbo_tipos_->setCurrentIndex(0);
 }
 
-QString frmPolicias::codigoSeleccionado(const QSqlRecord& fila) const
+QString frmPolicias::codigoSeleccionado(const Policia& policia) const
 {
-    return QString::number(fila.value(u"CodPolicia"_s).toLongLong()).rightJustified(2, u'0');
+    return QString::number(policia.codPolicia).rightJustified(2, u'0');
 }

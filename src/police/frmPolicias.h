@@ -11,18 +11,18 @@
 //     contexto.dialogs.abrirModal(lista);
 //     if (lista.seleccion()) ...
 
-#include "forms/formulario_registro.h"
+#include "forms/formulario_de.h"
 
 class QComboBox;
 
-class frmPolicias final : public FormularioRegistro {
+class frmPolicias final : public FormularioDe<Policia, policiaDe> {
     Q_OBJECT
 public:
     explicit frmPolicias(Contexto& contexto, QWidget* parent = nullptr);
 
 protected:
     void valoresIniciales() override;
-    QString codigoSeleccionado(const QSqlRecord& fila) const override;
+    QString codigoSeleccionado(const Policia& policia) const override;
 
 private:
     QComboBox* Cbo_tipos_;

@@ -2,6 +2,7 @@
 
 #include "common/estados.h"
 #include "database/base_datos.h"
+#include "database/filas.h"
 #include "database/transaccion.h"
 
 namespace {
@@ -24,9 +25,10 @@ void crearSucursalInicial(BaseDatos& base, const QString& nroAgente, const QStri
 bool tieneSucursalesEnUso(BaseDatos& base, const QString& nroAgente)
 {
     const auto sucursales = base.filas(
-        QStringLiteral("SELECT Nro_Comprobante FROM Sucursales WHERE Nro_Agente = ?"), {nroAgente});
+        QStringLiteral("SELECT * FROM Sucursales WHERE Nro_Agente = ?"), {nroAgente});
     if (sucursales.empty()) return false;
-    return sucursales.size() > 1 || sucursales.front().value(0).toString() != kSinComprobantes;
+    return sucursales.size() > 1
+        || sucursalDe(sucursales.front()).nroComprobante != kSinComprobantes;
 }
 
 bool tieneMovimientos(BaseDatos& base, const QString& nroAgente)

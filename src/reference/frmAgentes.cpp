@@ -4,7 +4,6 @@
 #include "common/digitos_verificadores.h"
 #include "database/base_datos.h"
 #include "database/entorno.h"
-#include "forms/grilla_registros.h"
 #include "forms/textos_formularios.h"
 #include "reference/agentes_cascada.h"
 
@@ -36,7 +35,7 @@ std::vector<ColumnaGrilla> columnas()
 } // namespace
 
 frmAgentes::frmAgentes(Contexto& contexto, QWidget* parent)
-    : FormularioRegistro(contexto,
+    : FormularioDe(contexto,
                          {.nombre = u"frmAgentes"_s,
                           .titulo = u"Administración de Agentes de Retención/Percepción"_s,
                           .tabla = u"Agentes"_s,
@@ -115,9 +114,9 @@ void frmAgentes::valoresIniciales()
     cboIVA_->setCurrentIndex(-1);
 }
 
-void frmAgentes::mostrarNoEnlazados(const QSqlRecord& fila)
+void frmAgentes::mostrarNoEnlazados(const Agente& agente)
 {
-    cboIVA_->setCurrentIndex(int(agenteDe(fila).condIva.value_or(0)));
+    cboIVA_->setCurrentIndex(int(agente.condIva.value_or(0)));
 }
 
 void frmAgentes::completarValores(QVariantMap& valores)
@@ -125,18 +124,15 @@ void frmAgentes::completarValores(QVariantMap& valores)
     valores.insert(u"CondIVA"_s, cboIVA_->currentIndex());
 }
 
-void frmAgentes::despuesDeGrabar(const QVariantMap& valores, bool agregando)
+void frmAgentes::despuesDeGrabar(const Agente& agente, bool agregando)
 {
     if (!agregando) return;
-    crearSucursalInicial(base(), valores.value(u"Nro_Agente"_s).toString(),
-                         valores.value(u"Domicilio"_s).toString(),
-                         valores.value(u"Localidad"_s).toString());
+    crearSucursalInicial(base(), agente.nroAgente, agente.domicilio, agente.localidad);
 }
 
-void frmAgentes::grabado(const QVariantMap& valores, bool agregando)
+void frmAgentes::grabado(const Agente& agente, bool agregando)
 {
-    const QString nro = valores.value(u"Nro_Agente"_s).toString();
-    if (agregando || !esActivo(nro)) return;
+    if (agregando || !esActivo(agente.nroAgente)) return;
     // The active agent was changed: the environment and its panel follow at once.
     entorno().releerAgente();
 }
@@ -146,25 +142,24 @@ bool frmAgentes::esActivo(const QString& nroAgente) const
     return entorno().agenteActual().has_value() && entorno().agente() == nroAgente;
 }
 
-QString frmAgentes::preguntaBorrar(const QSqlRecord& fila) const
+QString frmAgentes::preguntaBorrar(const Agente& agente) const
 {
-    if (esActivo(agenteDe(fila).nroAgente))
+    if (esActivo(agente.nroAgente))
         return txtRazonSocial_->text() + u" es el agente activo.\n¿Confirma su eliminación?"_s;
-    return FormularioRegistro::preguntaBorrar(fila);
+    return FormularioDe::preguntaBorrar(agente);
 }
 
-void frmAgentes::borrarFila(qint64, const QSqlRecord& fila)
+void frmAgentes::borrarFila(qint64, const Agente& agente)
 {
-    borrarAgente(base(), agenteDe(fila).nroAgente);
+    borrarAgente(base(), agente.nroAgente);
 }
 
-void frmAgentes::borrado(const QSqlRecord& fila)
+void frmAgentes::borrado(const Agente& agente)
 {
-    if (esActivo(agenteDe(fila).nroAgente)) entorno().Limpiar_Agente_Actual();
+    if (esActivo(agente.nroAgente)) entorno().Limpiar_Agente_Actual();
 }
 
 void frmAgentes::Activar()
 {
-    const auto fila = grilla().registroActual();
-    if (fila) entorno().activarAgente(agenteDe(*fila).nroAgente);
+    if (const auto agente = filaActual()) entorno().activarAgente(agente->nroAgente);
 }

@@ -6,24 +6,24 @@
 //     frmAgentes form(contexto, ventana);
 //     contexto.dialogs.abrirModal(form);
 
-#include "forms/formulario_registro.h"
+#include "forms/formulario_de.h"
 
 class QComboBox;
 
-class frmAgentes final : public FormularioRegistro {
+class frmAgentes final : public FormularioDe<Agente, agenteDe> {
     Q_OBJECT
 public:
     explicit frmAgentes(Contexto& contexto, QWidget* parent = nullptr);
 
 protected:
     void valoresIniciales() override;
-    void mostrarNoEnlazados(const QSqlRecord& fila) override;
+    void mostrarNoEnlazados(const Agente& agente) override;
     void completarValores(QVariantMap& valores) override;
-    void despuesDeGrabar(const QVariantMap& valores, bool agregando) override;
-    void grabado(const QVariantMap& valores, bool agregando) override;
-    QString preguntaBorrar(const QSqlRecord& fila) const override;
-    void borrarFila(qint64 id, const QSqlRecord& fila) override;
-    void borrado(const QSqlRecord& fila) override;
+    void despuesDeGrabar(const Agente& agente, bool agregando) override;
+    void grabado(const Agente& agente, bool agregando) override;
+    QString preguntaBorrar(const Agente& agente) const override;
+    void borrarFila(qint64 id, const Agente& agente) override;
+    void borrado(const Agente& agente) override;
     void Activar() override;
 
 private:

@@ -46,7 +46,7 @@ const QStringList kTipos = {
 } // namespace
 
 frmAlicuotas::frmAlicuotas(Contexto& contexto, QWidget* parent)
-    : FormularioRegistro(contexto,
+    : FormularioDe(contexto,
                          {.nombre = u"frmAlicuotas"_s,
                           .titulo = u"Alícuotas"_s,
                           .tabla = u"Alicuotas"_s,
@@ -163,10 +163,10 @@ void frmAlicuotas::valoresIniciales()
     cboTipo_->setCurrentIndex(-1);
 }
 
-void frmAlicuotas::mostrarNoEnlazados(const QSqlRecord& fila)
+void frmAlicuotas::mostrarNoEnlazados(const Alicuota& alicuota)
 {
     bool numero = false;
-    const int tipo = fila.value(u"Cod_Tipo"_s).toString().toInt(&numero);
+    const int tipo = alicuota.codTipo.toInt(&numero);
     cboTipo_->setCurrentIndex(numero && tipo >= 0 && tipo < cboTipo_->count() ? tipo : -1);
     buscarRegimen();
 }

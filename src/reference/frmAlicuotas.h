@@ -6,19 +6,19 @@
 //     frmAlicuotas form(contexto, ventana);
 //     contexto.dialogs.abrirModal(form);
 
-#include "forms/formulario_registro.h"
+#include "forms/formulario_de.h"
 
 class QComboBox;
 class QLabel;
 
-class frmAlicuotas final : public FormularioRegistro {
+class frmAlicuotas final : public FormularioDe<Alicuota, alicuotaDe> {
     Q_OBJECT
 public:
     explicit frmAlicuotas(Contexto& contexto, QWidget* parent = nullptr);
 
 protected:
     void valoresIniciales() override;
-    void mostrarNoEnlazados(const QSqlRecord& fila) override;
+    void mostrarNoEnlazados(const Alicuota& alicuota) override;
     void completarValores(QVariantMap& valores) override;
     void sinFilas() override;
 

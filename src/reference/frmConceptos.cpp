@@ -28,7 +28,7 @@ std::vector<ColumnaGrilla> columnas()
 } // namespace
 
 frmConceptos::frmConceptos(Contexto& contexto, QWidget* parent)
-    : FormularioRegistro(contexto,
+    : FormularioDe(contexto,
                          {.nombre = u"frmConceptos"_s,
                           .titulo = u"Conceptos de Retenciones/Percepciones"_s,
                           .tabla = u"Conceptos"_s,
@@ -75,7 +75,7 @@ frmConceptos::frmConceptos(Contexto& contexto, QWidget* parent)
     iniciar();
 }
 
-QString frmConceptos::codigoSeleccionado(const QSqlRecord& fila) const
+QString frmConceptos::codigoSeleccionado(const Concepto& concepto) const
 {
-    return fila.value(u"Cod_Concepto"_s).toString().trimmed().rightJustified(2, u'0');
+    return concepto.codConcepto.trimmed().rightJustified(2, u'0');
 }

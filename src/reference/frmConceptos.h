@@ -11,15 +11,15 @@
 //     contexto.dialogs.abrirModal(lista);
 //     if (lista.seleccion()) ...                            // "05"; nothing after Salir
 
-#include "forms/formulario_registro.h"
+#include "forms/formulario_de.h"
 
-class frmConceptos final : public FormularioRegistro {
+class frmConceptos final : public FormularioDe<Concepto, conceptoDe> {
     Q_OBJECT
 public:
     explicit frmConceptos(Contexto& contexto, QWidget* parent = nullptr);
 
 protected:
-    QString codigoSeleccionado(const QSqlRecord& fila) const override;
+    QString codigoSeleccionado(const Concepto& concepto) const override;
 
 private:
     CajaTexto* mskCodConcepto_;

@@ -47,7 +47,7 @@ QPushButton* botonAlta(const QString& nombre, const QString& texto, QWidget* for
 } // namespace
 
 frmContribuyentes::frmContribuyentes(Contexto& contexto, QWidget* parent)
-    : FormularioRegistro(contexto,
+    : FormularioDe(contexto,
                          {.nombre = u"frmContribuyentes"_s,
                           .titulo = u"Sujetos"_s,
                           .tabla = u"Contribuyentes"_s,
@@ -178,13 +178,18 @@ void frmContribuyentes::valoresIniciales()
     }
 }
 
-void frmContribuyentes::mostrarNoEnlazados(const QSqlRecord& fila)
+void frmContribuyentes::mostrarNoEnlazados(const Contribuyente& sujeto)
 {
-    const QString tipo = fila.value(u"Cod_Tipo"_s).toString();
+    const QString& tipo = sujeto.codTipo;
     chkConstancia_->setChecked(tipo == u"3"_s);
     lblExtranjero_->setVisible(tipo == u"4"_s);
     // Modificar offers the certificate to every subject but a foreigner.
     chkConstancia_->setEnabled(tipo != u"4"_s);
+}
+
+QString frmContribuyentes::codigoSeleccionado(const Contribuyente& sujeto) const
+{
+    return sujeto.nroContrib;
 }
 
 // A number typed by the user never belongs to the not-registered jurisdiction.

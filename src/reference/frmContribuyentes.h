@@ -13,13 +13,13 @@
 //     contexto.dialogs.abrirModal(lista);
 //     if (lista.seleccion()) ...                            // "0001234565"; nothing after Salir
 
-#include "forms/formulario_registro.h"
+#include "forms/formulario_de.h"
 #include "reference/numeracion_sujetos.h"
 
 class QCheckBox;
 class QLabel;
 
-class frmContribuyentes final : public FormularioRegistro {
+class frmContribuyentes final : public FormularioDe<Contribuyente, contribuyenteDe> {
     Q_OBJECT
 public:
     explicit frmContribuyentes(Contexto& contexto, QWidget* parent = nullptr);
@@ -31,7 +31,8 @@ public:
 
 protected:
     void valoresIniciales() override;
-    void mostrarNoEnlazados(const QSqlRecord& fila) override;
+    void mostrarNoEnlazados(const Contribuyente& sujeto) override;
+    QString codigoSeleccionado(const Contribuyente& sujeto) const override;
     void completarValores(QVariantMap& valores) override;
 
 private:

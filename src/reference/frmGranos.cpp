@@ -2,6 +2,7 @@
 
 #include "common/contexto.h"
 #include "database/error_motor.h"
+#include "database/filas.h"
 #include "forms/botones.h"
 #include "forms/grilla_registros.h"
 #include "platform/dialogs.h"
@@ -55,7 +56,6 @@ void frmGranos::Seleccionar()
     // An empty list has nothing to hand back: the opener's field stays as it was.
     std::optional<QSqlRecord> fila;
     if (!protegido_([&] { fila = dbgGranos_->registroActual(); }) || !fila) return;
-    const int grano = fila->value(u"Grano"_s).toString().trimmed().toInt();
-    seleccion_ = QString::number(grano).rightJustified(2, u'0');
+    seleccion_ = QString::number(granoDe(*fila).grano).rightJustified(2, u'0');
     accept();
 }

@@ -3,7 +3,6 @@
 #include "common/contexto.h"
 #include "database/base_datos.h"
 #include "database/entorno.h"
-#include "forms/grilla_registros.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -33,7 +32,7 @@ std::vector<ColumnaGrilla> columnas()
 } // namespace
 
 frmSucursales::frmSucursales(Contexto& contexto, QWidget* parent)
-    : FormularioRegistro(contexto,
+    : FormularioDe(contexto,
                          {.nombre = u"frmSucursales"_s,
                           .titulo = u"Administración de Sucursales"_s,
                           .tabla = u"Sucursales"_s,
@@ -106,28 +105,26 @@ bool frmSucursales::esActiva(const QString& sucursal) const
         && entorno().sucursal() == sucursal;
 }
 
-void frmSucursales::grabado(const QVariantMap& valores, bool agregando)
+void frmSucursales::grabado(const Sucursal& sucursal, bool agregando)
 {
-    const QString sucursal = valores.value(u"Sucursal"_s).toString();
-    if (agregando || !esActiva(sucursal)) return;
+    if (agregando || !esActiva(sucursal.sucursal)) return;
     // The active branch was changed: the environment and its panel follow at once.
     entorno().releerSucursal();
 }
 
-QString frmSucursales::preguntaBorrar(const QSqlRecord& fila) const
+QString frmSucursales::preguntaBorrar(const Sucursal& sucursal) const
 {
-    const QString sucursal = sucursalDe(fila).sucursal;
-    if (esActiva(sucursal)) return sucursal + u" es la sucursal activa.\n¿Confirma su eliminación?"_s;
-    return FormularioRegistro::preguntaBorrar(fila);
+    if (esActiva(sucursal.sucursal))
+        return sucursal.sucursal + u" es la sucursal activa.\n¿Confirma su eliminación?"_s;
+    return FormularioDe::preguntaBorrar(sucursal);
 }
 
-void frmSucursales::borrado(const QSqlRecord& fila)
+void frmSucursales::borrado(const Sucursal& sucursal)
 {
-    if (esActiva(sucursalDe(fila).sucursal)) entorno().Limpiar_Sucursal_Actual();
+    if (esActiva(sucursal.sucursal)) entorno().Limpiar_Sucursal_Actual();
 }
 
 void frmSucursales::Activar()
 {
-    const auto fila = grilla().registroActual();
-    if (fila) entorno().activarSucursal(sucursalDe(*fila).sucursal);
+    if (const auto sucursal = filaActual()) entorno().activarSucursal(sucursal->sucursal);
 }

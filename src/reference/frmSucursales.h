@@ -6,18 +6,18 @@
 //     frmSucursales form(contexto, ventana);
 //     contexto.dialogs.abrirModal(form);
 
-#include "forms/formulario_registro.h"
+#include "forms/formulario_de.h"
 
-class frmSucursales final : public FormularioRegistro {
+class frmSucursales final : public FormularioDe<Sucursal, sucursalDe> {
     Q_OBJECT
 public:
     explicit frmSucursales(Contexto& contexto, QWidget* parent = nullptr);
 
 protected:
     void completarValores(QVariantMap& valores) override;
-    void grabado(const QVariantMap& valores, bool agregando) override;
-    QString preguntaBorrar(const QSqlRecord& fila) const override;
-    void borrado(const QSqlRecord& fila) override;
+    void grabado(const Sucursal& sucursal, bool agregando) override;
+    QString preguntaBorrar(const Sucursal& sucursal) const override;
+    void borrado(const Sucursal& sucursal) override;
     void Activar() override;
 
 private:

@@ -29,15 +29,15 @@ std::vector<ColumnaGrilla> columnas()
     return c;
 }
 
-QString codigoDosCifras(const QVariant& tipo)
+QString codigoDosCifras(qint64 tipo)
 {
-    return QString::number(tipo.toLongLong()).rightJustified(2, u'0');
+    return QString::number(tipo).rightJustified(2, u'0');
 }
 
 } // namespace
 
 frmTipos::frmTipos(Contexto& contexto, QWidget* parent)
-    : FormularioRegistro(contexto,
+    : FormularioDe(contexto,
                          {.nombre = u"frmTipos"_s,
                           .titulo = u"Tipos de Ganado / Cereales"_s,
                           .tabla = u"Tipos"_s,
@@ -71,7 +71,7 @@ frmTipos::frmTipos(Contexto& contexto, QWidget* parent)
         u"Tipo"_s, [this] { return QVariant(mskTipo_->valor().toInt()); },
         [this](const QVariant& v) {
             if (v.isNull()) mskTipo_->vaciar();
-            else mskTipo_->setText(codigoDosCifras(v));
+            else mskTipo_->setText(codigoDosCifras(v.toLongLong()));
         });
     enlazar(u"Descripcion"_s, txtDescripcion_);
     enlazar(
@@ -150,7 +150,7 @@ void frmTipos::completarValores(QVariantMap& valores)
     valores.insert(u"Clase"_s, clase_);
 }
 
-QString frmTipos::codigoSeleccionado(const QSqlRecord& fila) const
+QString frmTipos::codigoSeleccionado(const Tipo& tipo) const
 {
-    return codigoDosCifras(fila.value(u"Tipo"_s));
+    return codigoDosCifras(tipo.tipo);
 }

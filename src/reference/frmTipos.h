@@ -15,9 +15,9 @@
 //     contexto.dialogs.abrirModal(lista);
 //     if (lista.seleccion()) ...                            // "03"; nothing after Salir
 
-#include "forms/formulario_registro.h"
+#include "forms/formulario_de.h"
 
-class frmTipos final : public FormularioRegistro {
+class frmTipos final : public FormularioDe<Tipo, tipoDe> {
     Q_OBJECT
 public:
     explicit frmTipos(Contexto& contexto, QWidget* parent = nullptr);
@@ -30,7 +30,7 @@ public:
 
 protected:
     void completarValores(QVariantMap& valores) override;
-    QString codigoSeleccionado(const QSqlRecord& fila) const override;
+    QString codigoSeleccionado(const Tipo& tipo) const override;
 
 private:
     void ponerGuarda();

@@ -2,6 +2,7 @@
 
 #include "common/contexto.h"
 #include "database/base_datos.h"
+#include "database/filas.h"
 #include "forms/eventos_foco.h"
 #include "platform/reloj.h"
 #include "reference/valores_pantalla.h"
@@ -125,9 +126,10 @@ void frmVencimientos::valoresIniciales()
     int anio = hoy.year();
     protegido()([&] {
         if (const auto ultimo = base().fila(
-                u"SELECT Anio, Mes FROM Vencimientos ORDER BY Anio DESC, Mes DESC LIMIT 1"_s)) {
-            anio = ultimo->value(0).toInt();
-            mes = ultimo->value(1).toInt();
+                u"SELECT * FROM Vencimientos ORDER BY Anio DESC, Mes DESC LIMIT 1"_s)) {
+            const Vencimiento v = vencimientoDe(*ultimo);
+            anio = v.anio;
+            mes = v.mes;
         }
     });
     if (mes == 12) {

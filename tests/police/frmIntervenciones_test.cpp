@@ -14,7 +14,7 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-struct Intervencion {
+struct IntervencionTipeada {
     QString fecha = u"15/05/2008"_s;
     QString policia = u"01"_s;
     QString oblea = u"b45"_s;
@@ -27,7 +27,7 @@ struct Intervencion {
 };
 
 // Types an intervention into the form being edited, leaving each field as Tab would.
-void tipear(frmIntervenciones& form, const Intervencion& i)
+void tipear(frmIntervenciones& form, const IntervencionTipeada& i)
 {
     const std::pair<const char*, QString> campos[] = {
         {"txtFecha", i.fecha},     {"MaskCodPolicia", i.policia}, {"TxtNroGuia", i.oblea},
@@ -102,7 +102,7 @@ TEST(frmIntervenciones, GrabarRehusaYNoPierdeLoTipeado)
 {
     struct Caso {
         const char* caso;
-        Intervencion datos;
+        IntervencionTipeada datos;
         const char* mensaje;
         const char* foco;
     };
@@ -143,7 +143,7 @@ TEST(frmIntervenciones, LoQueSeAceptaSinMas)
 {
     struct Caso {
         const char* caso;
-        Intervencion datos;
+        IntervencionTipeada datos;
         const char* oblea;  // as stored
     };
     const Caso casos[] = {
