@@ -2,7 +2,9 @@
 
 #include "common/contexto.h"
 #include "database/entorno.h"
+#include "declarations/archivo_policia.h"
 #include "declarations/frmCabeceras.h"
+#include "declarations/informe_intervenciones.h"
 #include "details/apertura_detalle.h"
 #include "details/frmRemesas.h"
 #include "details/frmRetxCab.h"
@@ -115,14 +117,19 @@ void conectarFormularios(frmPrincipal& ventana, Contexto& contexto)
     // Reports: the withholdings of any declaration.
     ventana.setAbridor(QStringLiteral("mnuRetxCab"), [&] { abrir<frmRetxCab>(ventana, contexto); });
 
-    // Declarations
+    // Declarations; the police regime's buttons of the form do that regime's work.
+    const frmCabeceras::AccionesPolicia policia{
+        .intervenciones = [](Contexto& c, qint64 id) { return imprimirIntervenciones(c, id); },
+        .declaracionPolicia = [](Contexto& c, qint64 id) {
+            return emitirDeclaracionPolicia(c, id);
+        }};
     for (const QString& item :
          {QStringLiteral("mnuCabecerasActivar"), QStringLiteral("mnuCabecerasABM"),
           QStringLiteral("mnuCabecerasRect"), QStringLiteral("mnuCabecerasEmitir"),
           QStringLiteral("mnuDeshacerCabImp")}) {
         const ModoCabeceras modo = *modoCabeceras(item);
-        ventana.setAbridor(item, [&ventana, &contexto, modo] {
-            abrirFrmCabeceras(contexto, &ventana, modo);
+        ventana.setAbridor(item, [&ventana, &contexto, modo, policia] {
+            abrirFrmCabeceras(contexto, &ventana, modo, policia);
         });
     }
 
