@@ -1,4 +1,4 @@
-#include "declarations/archivo_policia.h"
+#include "police/archivo_policia.h"
 
 #include "common/contexto.h"
 #include "common/estados.h"

@@ -1,4 +1,4 @@
-#include "declarations/reportes/reporte_intervenciones.h"
+#include "police/reportes/reporte_intervenciones.h"
 
 #include "database/base_datos.h"
 #include "database/entorno.h"

@@ -1,4 +1,4 @@
-#include "declarations/informe_intervenciones.h"
+#include "police/informe_intervenciones.h"
 
 #include "common/contexto.h"
 #include "common/estados.h"

@@ -1,4 +1,4 @@
-#include "declarations/reportes/reporte_multas.h"
+#include "police/reportes/reporte_multas.h"
 
 #include "common/estados.h"
 #include "database/base_datos.h"
