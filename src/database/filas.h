@@ -119,6 +119,90 @@ struct Turno {
     bool abierto() const { return !fechaHasta; }
 };
 
+// `Estampillas_Turnos`: a shift's counts of one stamp type, stored when the shift starts and
+// finishes.
+struct EstampillasTurno {
+    qint64 idCabecera = 0;
+    qint64 codTurno = 0;
+    qint64 tipo = 0;
+    qint64 cantidadInicial = 0;
+    qint64 nuevasXRemesas = 0;
+    qint64 cantidadVendidas = 0;
+    qint64 cantidadFinal = 0;
+};
+
+// `Multas_cobradas`: the fine a receipt of the police checkpoints collected, and the shift it was
+// collected in.
+struct MultaCobrada {
+    qint64 idCabecera = 0;
+    QString nroComprobante;
+    qint64 codPolicia = 0;
+    std::optional<Importe> importeMulta;
+    std::optional<QDate> fechaCobro;
+    std::optional<QTime> horaCobro;
+    std::optional<qint64> codTurno;
+};
+
+// `Intervenciones`: a grain transport an officer of the checkpoints checked.
+struct Intervencion {
+    qint64 idCabecera = 0;
+    QString nroCartaPorte;
+    qint64 grano = 0;
+    QString nroOblea;
+    qint64 codPolicia = 0;
+    std::optional<QDate> fecha;
+    QString cuitRemitente;
+    QString procedencia;
+    bool movimiento = false;
+};
+
+// `Granos`: a grain by its code.
+struct Grano {
+    qint64 grano = 0;
+    QString nombre;
+};
+
+// `Tipos`: a type of one class of things (class 2: the stamps, A to D by number 1 to 4).
+struct Tipo {
+    qint64 clase = 0;
+    qint64 tipo = 0;
+    QString descripcion;
+    Importe valor;
+};
+
+// `Tmp_Informe_Turno`: the scratch rows the police documents print from. The first row names the
+// declaration and the start of the shift (or when the police file was written); a shift's
+// rendition adds one row per stamp type with its counts and one per stamp of each receipt.
+struct FilaInformeTurno {
+    qint64 tipoRegistro = 0;
+    qint64 idCabecera = 0;
+    QDate fechaDesde;
+    QTime horaDesde;
+    QString nroComprobante;
+    qint64 codPolicia = 0;
+    Importe importeMulta;
+    Importe importeEstampilla;
+    qint64 tipo = 0;
+    qint64 cantidadInicial = 0;
+    qint64 nuevasXRemesas = 0;
+    qint64 cantidadVendidas = 0;
+    qint64 cantidadFinal = 0;
+};
+
+// `Tmp_Intervenciones`: one officer's interventions in a declaration, as the interventions report
+// prints them. An officer since deleted has his number negated as his file number.
+struct IntervencionesPolicia {
+    QString anio;
+    QString mes;
+    qint64 legajo = 0;
+    QString nroAgente;
+    QString razonSocial;
+    QString nombre;
+    QString nroCuentaBanco;
+    qint64 intervenciones = 0;
+    qint64 total = 0;  // whole pesos
+};
+
 // The rows as read with "SELECT *" (or any query that names the table's fields).
 Agente agenteDe(const QSqlRecord& fila);
 Sucursal sucursalDe(const QSqlRecord& fila);
@@ -133,6 +217,13 @@ Retencion retencionDe(const QSqlQuery& consulta, int primera);
 Guia guiaDe(const QSqlRecord& fila);
 Policia policiaDe(const QSqlRecord& fila);
 Turno turnoDe(const QSqlRecord& fila);
+EstampillasTurno estampillasTurnoDe(const QSqlRecord& fila);
+MultaCobrada multaCobradaDe(const QSqlRecord& fila);
+Intervencion intervencionDe(const QSqlRecord& fila);
+Grano granoDe(const QSqlRecord& fila);
+Tipo tipoDe(const QSqlRecord& fila);
+FilaInformeTurno filaInformeTurnoDe(const QSqlRecord& fila);
+IntervencionesPolicia intervencionesPoliciaDe(const QSqlRecord& fila);
 
 // The row of a table by its key; empty when not found. Database failures are thrown.
 std::optional<Agente> leerAgente(BaseDatos& base, const QString& nroAgente);
@@ -143,5 +234,6 @@ std::optional<Cabecera> leerCabecera(BaseDatos& base, qint64 idCabecera);
 std::optional<Retencion> leerRetencion(BaseDatos& base, const ClaveRetencion& clave);
 std::optional<Policia> leerPolicia(BaseDatos& base, qint64 codPolicia);
 std::optional<Turno> leerTurno(BaseDatos& base, qint64 codTurno);
+std::optional<Grano> leerGrano(BaseDatos& base, qint64 grano);
 // The detail rows of a receipt, in the order they were stored.
 std::vector<Guia> leerGuias(BaseDatos& base, const ClaveRetencion& clave);
