@@ -239,7 +239,7 @@ void frmIntervenciones::valoresIniciales()
 
 void frmIntervenciones::mostrarNoEnlazados(const QSqlRecord& fila)
 {
-    const QString porte = fila.value(u"Nro_Carta_Porte"_s).toString();
+    const QString porte = intervencionDe(fila).nroCartaPorte;
     TxtPorte1_->setText(porte.left(4));
     TxtPorte2_->setText(porte.mid(5, 8));
     MaskCodPolicia_LostFocus();
