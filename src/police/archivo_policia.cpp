@@ -84,9 +84,9 @@ ArchivoPolicia armarArchivoPolicia(BaseDatos& base, const Cabecera& c, const QLo
               + u"*"_s);
     }
 
-    for (const QSqlRecord& f :
-         base.filas(u"SELECT * FROM Multas_cobradas WHERE IdCabecera = ? ORDER BY Nro_Comprobante"_s,
-                    {c.idCabecera})) {
+    for (const QSqlRecord& f : base.filas(
+             u"SELECT * FROM Multas_cobradas WHERE IdCabecera = ? ORDER BY Nro_Comprobante"_s,
+             {c.idCabecera})) {
         const MultaCobrada m = multaCobradaDe(f);
         const QString importe = m.importeMulta
                                     ? campo_archivo::importe(*m.importeMulta, 7, locale)

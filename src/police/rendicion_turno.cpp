@@ -56,7 +56,8 @@ FilaInformeTurno estampillas(BaseDatos& base, const Turno& turno, int tipo)
         return f;
     }
     if (const auto fila = base.fila(
-            u"SELECT * FROM Estampillas_Turnos WHERE IdCabecera = ? AND Cod_Turno = ? AND Tipo = ?"_s,
+            u"SELECT * FROM Estampillas_Turnos WHERE IdCabecera = ? AND Cod_Turno = ? "
+            u"AND Tipo = ?"_s,
             {turno.idCabecera, turno.codTurno, tipo})) {
         const EstampillasTurno guardadas = estampillasTurnoDe(*fila);
         f.cantidadInicial = guardadas.cantidadInicial;

@@ -99,8 +99,8 @@ private:
     static QString tituloPolicia(BaseDatos& base, qint64 codigo)
     {
         const std::optional<Policia> p = leerPolicia(base, codigo);
-        return p ? u"Agente de policía Nº %1 - %2"_s.arg(QString::number(codigo), p->nombre.trimmed())
-                 : u"Agente de policía Nº %1 (no registrado)"_s.arg(codigo);
+        if (!p) return u"Agente de policía Nº %1 (no registrado)"_s.arg(codigo);
+        return u"Agente de policía Nº %1 - %2"_s.arg(QString::number(codigo), p->nombre.trimmed());
     }
 
     bool leida_ = false;

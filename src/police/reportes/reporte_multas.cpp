@@ -116,7 +116,8 @@ private:
     static QString tituloPolicia(qint64 codigo, const std::optional<Policia>& p)
     {
         if (!p) return u"Agente de policía Nº %1 (no registrado)"_s.arg(codigo);
-        QString t = u"Agente de policía Nº %1 - %2"_s.arg(QString::number(codigo), p->nombre.trimmed());
+        QString t =
+            u"Agente de policía Nº %1 - %2"_s.arg(QString::number(codigo), p->nombre.trimmed());
         if (p->legajo) t += u"   Legajo "_s + QString::number(*p->legajo);
         if (p->dni) t += u"   "_s + p->tipo.trimmed() + u" "_s + QString::number(*p->dni);
         const QString cuenta = p->nroCuentaBanco.trimmed();
