@@ -214,12 +214,20 @@ Turno turnoDe(const QSqlRecord& f)
             importe(f, "Total_Multas").value_or(Importe())};
 }
 
+EstampillasTurno estampillasTurnoDe(const QSqlRecord& f)
+{
+    return {de(f, "IdCabecera").toLongLong(),       de(f, "Cod_Turno").toLongLong(),
+            de(f, "Tipo").toLongLong(),             de(f, "Cantidad_Inicial").toLongLong(),
+            de(f, "Nuevas_x_Remesas").toLongLong(), de(f, "Cantidad_Vendidas").toLongLong(),
+            de(f, "Cantidad_Final").toLongLong()};
+}
+
 MultaCobrada multaCobradaDe(const QSqlRecord& f)
 {
     return {de(f, "IdCabecera").toLongLong(),
             texto(f, "Nro_Comprobante"),
             de(f, "CodPolicia").toLongLong(),
-            importe(f, "Importe_Multa").value_or(Importe()),
+            importe(f, "Importe_Multa"),
             fecha(f, "Fecha_cobro"),
             hora(f, "Hora_Cobro"),
             entero(f, "Cod_Turno")};
@@ -229,7 +237,7 @@ Intervencion intervencionDe(const QSqlRecord& f)
 {
     return {de(f, "IdCabecera").toLongLong(),
             texto(f, "Nro_Carta_Porte"),
-            entero(f, "Grano"),
+            de(f, "Grano").toLongLong(),
             texto(f, "Nro_Oblea"),
             de(f, "CodPolicia").toLongLong(),
             fecha(f, "Fecha"),
@@ -241,6 +249,36 @@ Intervencion intervencionDe(const QSqlRecord& f)
 Grano granoDe(const QSqlRecord& f)
 {
     return {de(f, "Grano").toLongLong(), texto(f, "Nombre")};
+}
+
+FilaInformeTurno filaInformeTurnoDe(const QSqlRecord& f)
+{
+    return {de(f, "Tipo_Registro").toLongLong(),
+            de(f, "IdCabecera").toLongLong(),
+            fecha(f, "Fecha_Desde").value_or(QDate()),
+            hora(f, "Hora_Desde").value_or(QTime()),
+            texto(f, "Nro_Comprobante"),
+            de(f, "CodPolicia").toLongLong(),
+            importe(f, "Importe_Multa").value_or(Importe()),
+            importe(f, "Importe_Estampilla").value_or(Importe()),
+            de(f, "Tipo").toLongLong(),
+            de(f, "Cantidad_Inicial").toLongLong(),
+            de(f, "Nuevas_x_Remesas").toLongLong(),
+            de(f, "Cantidad_Vendidas").toLongLong(),
+            de(f, "Cantidad_Final").toLongLong()};
+}
+
+IntervencionesPolicia intervencionesPoliciaDe(const QSqlRecord& f)
+{
+    return {texto(f, "Anio"),
+            texto(f, "Mes"),
+            de(f, "Legajo").toLongLong(),
+            texto(f, "Nro_Agente"),
+            texto(f, "Razon_Social"),
+            texto(f, "Nombre"),
+            texto(f, "Nro_Cuenta_Banco"),
+            de(f, "Intervenciones").toLongLong(),
+            de(f, "Total").toLongLong()};
 }
 
 std::optional<Agente> leerAgente(BaseDatos& base, const QString& nroAgente)
@@ -309,6 +347,13 @@ std::optional<MultaCobrada> leerMultaCobrada(BaseDatos& base, const ClaveRetenci
                                 {clave.idCabecera, clave.nroComprobante});
     if (!fila) return std::nullopt;
     return multaCobradaDe(*fila);
+}
+
+std::optional<Grano> leerGrano(BaseDatos& base, qint64 grano)
+{
+    const auto fila = base.fila(QStringLiteral("SELECT * FROM Granos WHERE Grano = ?"), {grano});
+    if (!fila) return std::nullopt;
+    return granoDe(*fila);
 }
 
 std::vector<Guia> leerGuias(BaseDatos& base, const ClaveRetencion& clave)

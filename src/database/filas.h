@@ -168,22 +168,35 @@ struct Turno {
     bool abierto() const { return !fechaHasta; }
 };
 
-// `Multas_cobradas`: the fine collected with a police receipt.
+// `Estampillas_Turnos`: a shift's counts of one stamp type, stored when the shift starts and
+// finishes.
+struct EstampillasTurno {
+    qint64 idCabecera = 0;
+    qint64 codTurno = 0;
+    qint64 tipo = 0;
+    qint64 cantidadInicial = 0;
+    qint64 nuevasXRemesas = 0;
+    qint64 cantidadVendidas = 0;
+    qint64 cantidadFinal = 0;
+};
+
+// `Multas_cobradas`: the fine a receipt of the police checkpoints collected, and the shift it was
+// collected in.
 struct MultaCobrada {
     qint64 idCabecera = 0;
     QString nroComprobante;
     qint64 codPolicia = 0;
-    Importe importeMulta;
+    std::optional<Importe> importeMulta;
     std::optional<QDate> fechaCobro;
     std::optional<QTime> horaCobro;
     std::optional<qint64> codTurno;
 };
 
-// `Intervenciones`: a truck checked at a police checkpoint.
+// `Intervenciones`: a grain transport an officer of the checkpoints checked.
 struct Intervencion {
     qint64 idCabecera = 0;
     QString nroCartaPorte;
-    std::optional<qint64> grano;
+    qint64 grano = 0;
     QString nroOblea;
     qint64 codPolicia = 0;
     std::optional<QDate> fecha;
@@ -192,10 +205,43 @@ struct Intervencion {
     bool movimiento = false;
 };
 
-// `Granos`.
+// `Granos`: a grain by its code.
 struct Grano {
     qint64 grano = 0;
     QString nombre;
+};
+
+// `Tmp_Informe_Turno`: the scratch rows the police documents print from. The first row names the
+// declaration and the start of the shift (or when the police file was written); a shift's
+// rendition adds one row per stamp type with its counts and one per stamp of each receipt.
+struct FilaInformeTurno {
+    qint64 tipoRegistro = 0;
+    qint64 idCabecera = 0;
+    QDate fechaDesde;
+    QTime horaDesde;
+    QString nroComprobante;
+    qint64 codPolicia = 0;
+    Importe importeMulta;
+    Importe importeEstampilla;
+    qint64 tipo = 0;
+    qint64 cantidadInicial = 0;
+    qint64 nuevasXRemesas = 0;
+    qint64 cantidadVendidas = 0;
+    qint64 cantidadFinal = 0;
+};
+
+// `Tmp_Intervenciones`: one officer's interventions in a declaration, as the interventions report
+// prints them. An officer since deleted has his number negated as his file number.
+struct IntervencionesPolicia {
+    QString anio;
+    QString mes;
+    qint64 legajo = 0;
+    QString nroAgente;
+    QString razonSocial;
+    QString nombre;
+    QString nroCuentaBanco;
+    qint64 intervenciones = 0;
+    qint64 total = 0;  // whole pesos
 };
 
 // The rows as read with "SELECT *" (or any query that names the table's fields).
@@ -218,9 +264,12 @@ Tipo tipoDe(const QSqlRecord& fila);
 Remesa remesaDe(const QSqlRecord& fila);
 Policia policiaDe(const QSqlRecord& fila);
 Turno turnoDe(const QSqlRecord& fila);
+EstampillasTurno estampillasTurnoDe(const QSqlRecord& fila);
 MultaCobrada multaCobradaDe(const QSqlRecord& fila);
 Intervencion intervencionDe(const QSqlRecord& fila);
 Grano granoDe(const QSqlRecord& fila);
+FilaInformeTurno filaInformeTurnoDe(const QSqlRecord& fila);
+IntervencionesPolicia intervencionesPoliciaDe(const QSqlRecord& fila);
 
 // The row of a table by its key; empty when not found. Database failures are thrown.
 std::optional<Agente> leerAgente(BaseDatos& base, const QString& nroAgente);
@@ -233,5 +282,6 @@ std::optional<Policia> leerPolicia(BaseDatos& base, qint64 codPolicia);
 std::optional<Turno> leerTurno(BaseDatos& base, qint64 codTurno);
 // The fine collected with a receipt; empty when the receipt has none.
 std::optional<MultaCobrada> leerMultaCobrada(BaseDatos& base, const ClaveRetencion& clave);
+std::optional<Grano> leerGrano(BaseDatos& base, qint64 grano);
 // The detail rows of a receipt, in the order they were stored.
 std::vector<Guia> leerGuias(BaseDatos& base, const ClaveRetencion& clave);

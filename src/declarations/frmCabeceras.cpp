@@ -4,14 +4,12 @@
 #include "common/regimenes.h"
 #include "database/entorno.h"
 #include "database/error_motor.h"
-#include "declarations/archivo_policia.h"
 #include "declarations/borrado_cabecera.h"
 #include "declarations/deshacer_importacion.h"
 #include "declarations/edicion_cabecera.h"
 #include "declarations/emision_declaracion.h"
 #include "declarations/estado_cabecera.h"
 #include "declarations/impresion_declaracion.h"
-#include "declarations/informe_intervenciones.h"
 #include "declarations/pago_cabecera.h"
 #include "declarations/rectificacion_cabecera.h"
 #include "forms/avisos_error.h"
@@ -399,11 +397,10 @@ void frmCabeceras::reject()
     QDialog::reject();
 }
 
-void abrirFrmCabeceras(Contexto& contexto, QWidget* ventana, ModoCabeceras modo)
+void abrirFrmCabeceras(Contexto& contexto, QWidget* ventana, ModoCabeceras modo,
+                       frmCabeceras::AccionesPolicia policia)
 {
     frmCabeceras formulario(contexto, modo, ventana);
-    formulario.setAccionesPolicia(
-        {[](Contexto& c, qint64 id) { return imprimirIntervenciones(c, id); },
-         [](Contexto& c, qint64 id) { return emitirDeclaracionPolicia(c, id); }});
+    formulario.setAccionesPolicia(std::move(policia));
     contexto.dialogs.abrirModal(formulario);
 }

@@ -6,7 +6,7 @@
 // they now stand and keeps its buttons in step. In the maintenance mode the form also edits the
 // year and month of a new or an existing month, browsing and editing in turn as a record form does.
 //
-//     abrirFrmCabeceras(contexto, &ventana, ModoCabeceras::Emision);
+//     abrirFrmCabeceras(contexto, &ventana, ModoCabeceras::Emision, accionesPolicia);
 
 #include "declarations/modos_cabeceras.h"
 #include "forms/edicion.h"
@@ -29,8 +29,9 @@ class frmCabeceras final : public QDialog {
     Q_OBJECT
 public:
     // The police regime's own buttons of the emit mode ("Interv. Realizadas" and "D.&Jurada
-    // Policía"), which come with that regime's reports. Each gets the selected declaration and
-    // answers whether its row changed. While a hook is empty its button is shown disabled.
+    // Policía"). Their work belongs to that regime, a later layer: the opener hands it in. Each
+    // gets the selected declaration and answers whether its row changed. While a hook is empty
+    // its button is shown disabled.
     struct AccionesPolicia {
         std::function<bool(Contexto&, qint64)> intervenciones;
         std::function<bool(Contexto&, qint64)> declaracionPolicia;
@@ -127,5 +128,6 @@ private:
     QPushButton* Cmd_DDJJ_Policia = nullptr;
 };
 
-// Opens the form modally over `ventana` in `modo`.
-void abrirFrmCabeceras(Contexto& contexto, QWidget* ventana, ModoCabeceras modo);
+// Opens the form modally over `ventana` in `modo`, its police buttons doing `policia`.
+void abrirFrmCabeceras(Contexto& contexto, QWidget* ventana, ModoCabeceras modo,
+                       frmCabeceras::AccionesPolicia policia);

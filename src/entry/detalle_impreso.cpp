@@ -129,7 +129,7 @@ QList<CampoReporte> multa(BaseDatos& base, const ClaveRetencion& clave)
             {u"Cobrada el"_s,
              (fechaImpresa(m->fechaCobro.value_or(QDate()).toString(Qt::ISODate)) + u" "_s + hora)
                  .trimmed()},
-            {u"Multa"_s, pesos(m->importeMulta)}};
+            {u"Multa"_s, pesos(m->importeMulta.value_or(Importe()))}};
 }
 
 } // namespace

@@ -200,7 +200,7 @@ void frmRetenciones_C::alMostrarFila(const Retencion& fila)
         leerMultaCobrada(contexto().base, {contexto().entorno.idCabecera(), fila.nroComprobante});
     if (!multa) return;
     MaskCodPolicia->setText(codigoPolicia(multa->codPolicia));
-    LblMulta->setText(moneda(multa->importeMulta));
+    LblMulta->setText(moneda(multa->importeMulta.value_or(Importe())));
     MaskCodPolicia_LostFocus();
 }
 

@@ -23,12 +23,11 @@ constexpr qint64 kSinCuenta = -1;
 std::vector<TipoEstampilla> tiposEstampilla(BaseDatos& base, int clase)
 {
     std::vector<TipoEstampilla> tipos;
-    for (const QSqlRecord& fila :
-         base.filas(QStringLiteral("SELECT Tipo, Descripcion, Valor FROM Tipos WHERE Clase = ? "
-                                   "ORDER BY Tipo"),
-                    {clase}))
-        tipos.push_back({fila.value(0).toInt(), fila.value(1).toString(),
-                         Importe::desdeColumna(fila.value(2))});
+    for (const QSqlRecord& fila : base.filas(
+             QStringLiteral("SELECT * FROM Tipos WHERE Clase = ? ORDER BY Tipo"), {clase})) {
+        const Tipo t = tipoDe(fila);
+        tipos.push_back({int(t.tipo), t.descripcion, t.valor});
+    }
     return tipos;
 }
 
@@ -48,11 +47,11 @@ QString agenteDelTurno(BaseDatos& base, const Turno& turno)
 ConteoEstampillas contarEstampillas(BaseDatos& base, const Turno& turno, int tipo)
 {
     ConteoEstampillas c;
-    const auto fila = base.fila(QStringLiteral("SELECT Cantidad_Inicial FROM Estampillas_Turnos "
+    const auto fila = base.fila(QStringLiteral("SELECT * FROM Estampillas_Turnos "
                                                "WHERE IdCabecera = ? AND Cod_Turno = ? AND Tipo = ?"),
                                 {turno.idCabecera, turno.codTurno, tipo});
     c.conFila = fila.has_value();
-    c.inicial = fila ? fila->value(0).toLongLong() : 0;
+    c.inicial = fila ? estampillasTurnoDe(*fila).cantidadInicial : 0;
 
     // Remitted after the start instant: one registered at that very second is not new.
     const QString desde = fechaIso(turno.fechaDesde);
@@ -86,7 +85,7 @@ ConteoEstampillas contarEstampillas(BaseDatos& base, const Turno& turno, int tip
 qint64 cantidadInicial(BaseDatos& base, const QString& agente, int tipo)
 {
     const auto anterior = base.fila(
-        QStringLiteral("SELECT Turnos.*, Estampillas_Turnos.Cantidad_Final FROM Turnos "
+        QStringLiteral("SELECT Estampillas_Turnos.* FROM Turnos "
                        "INNER JOIN Estampillas_Turnos "
                        "ON Estampillas_Turnos.Cod_Turno = Turnos.Cod_Turno "
                        "INNER JOIN Cabeceras ON Cabeceras.IdCabecera = Turnos.IdCabecera "
@@ -94,11 +93,11 @@ qint64 cantidadInicial(BaseDatos& base, const QString& agente, int tipo)
                        "ORDER BY Turnos.Fecha_Desde DESC, Turnos.Hora_Desde DESC LIMIT 1"),
         {tipo, agente});
     if (anterior) {
-        const Turno turno = turnoDe(*anterior);
+        const EstampillasTurno cuenta = estampillasTurnoDe(*anterior);
+        const std::optional<Turno> turno = leerTurno(base, cuenta.codTurno);
         // A shift still open has not stored its final count yet: what it has left now counts.
-        const qint64 final = turno.abierto()
-                                 ? contarEstampillas(base, turno, tipo).final
-                                 : anterior->value(QStringLiteral("Cantidad_Final")).toLongLong();
+        const qint64 final = turno && turno->abierto() ? contarEstampillas(base, *turno, tipo).final
+                                                       : cuenta.cantidadFinal;
         if (final != kSinCuenta) return final;
     }
     return base

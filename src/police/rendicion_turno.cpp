@@ -19,51 +19,51 @@ const QString kInsertar =
     u"Nuevas_x_Remesas, Cantidad_Vendidas, Cantidad_Final) "
     u"VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"_s;
 
-struct FilaInforme {
-    qint64 tipoRegistro = registro_informe::Comprobante;
-    QString nroComprobante = u"0"_s;
-    qint64 codPolicia = 0;
-    Importe multa;
-    Importe estampilla;
-    qint64 tipo = 0;
-    qint64 inicial = 0;
-    qint64 nuevas = 0;
-    qint64 vendidas = 0;
-    qint64 final = 0;
-};
-
-void escribir(BaseDatos& base, const Turno& turno, const FilaInforme& f)
+// A row of the shift: a receipt's, "0" while nothing fills it.
+FilaInformeTurno filaDelTurno(const Turno& turno)
 {
-    base.ejecutar(kInsertar, {f.tipoRegistro, turno.idCabecera,
-                              turno.fechaDesde.toString(Qt::ISODate),
-                              turno.horaDesde.toString(u"HH:mm:ss"_s), f.nroComprobante,
-                              f.codPolicia, f.multa.aColumna(), f.estampilla.aColumna(), f.tipo,
-                              f.inicial, f.nuevas, f.vendidas, f.final});
+    FilaInformeTurno f;
+    f.tipoRegistro = registro_informe::Comprobante;
+    f.idCabecera = turno.idCabecera;
+    f.fechaDesde = turno.fechaDesde;
+    f.horaDesde = turno.horaDesde;
+    f.nroComprobante = u"0"_s;
+    return f;
+}
+
+void escribir(BaseDatos& base, const FilaInformeTurno& f)
+{
+    base.ejecutar(kInsertar, {f.tipoRegistro, f.idCabecera, f.fechaDesde.toString(Qt::ISODate),
+                              f.horaDesde.toString(u"HH:mm:ss"_s), f.nroComprobante,
+                              f.codPolicia, f.importeMulta.aColumna(),
+                              f.importeEstampilla.aColumna(), f.tipo, f.cantidadInicial,
+                              f.nuevasXRemesas, f.cantidadVendidas, f.cantidadFinal});
 }
 
 // The counts of one type: live while the shift is open, as stored once it is finished (a type
 // without a stored row counts 0 throughout).
-FilaInforme estampillas(BaseDatos& base, const Turno& turno, int tipo)
+FilaInformeTurno estampillas(BaseDatos& base, const Turno& turno, int tipo)
 {
-    FilaInforme f;
+    FilaInformeTurno f = filaDelTurno(turno);
     f.tipoRegistro = registro_informe::Estampillas;
     f.tipo = tipo;
     if (turno.abierto()) {
         const ConteoEstampillas c = contarEstampillas(base, turno, tipo);
-        f.inicial = c.inicial;
-        f.nuevas = c.nuevas;
-        f.vendidas = c.vendidas;
-        f.final = c.final;
+        f.cantidadInicial = c.inicial;
+        f.nuevasXRemesas = c.nuevas;
+        f.cantidadVendidas = c.vendidas;
+        f.cantidadFinal = c.final;
         return f;
     }
     if (const auto fila = base.fila(
-            u"SELECT Cantidad_Inicial, Nuevas_x_Remesas, Cantidad_Vendidas, Cantidad_Final "
-            u"FROM Estampillas_Turnos WHERE IdCabecera = ? AND Cod_Turno = ? AND Tipo = ?"_s,
+            u"SELECT * FROM Estampillas_Turnos WHERE IdCabecera = ? AND Cod_Turno = ? "
+            u"AND Tipo = ?"_s,
             {turno.idCabecera, turno.codTurno, tipo})) {
-        f.inicial = fila->value(0).toLongLong();
-        f.nuevas = fila->value(1).toLongLong();
-        f.vendidas = fila->value(2).toLongLong();
-        f.final = fila->value(3).toLongLong();
+        const EstampillasTurno guardadas = estampillasTurnoDe(*fila);
+        f.cantidadInicial = guardadas.cantidadInicial;
+        f.nuevasXRemesas = guardadas.nuevasXRemesas;
+        f.cantidadVendidas = guardadas.cantidadVendidas;
+        f.cantidadFinal = guardadas.cantidadFinal;
     }
     return f;
 }
@@ -75,30 +75,31 @@ void llenarInformeTurno(BaseDatos& base, const Turno& turno)
     Transaccion transaccion(base);
     base.ejecutar(u"DELETE FROM Tmp_Informe_Turno"_s);
     for (int tipo = 1; tipo <= kTiposEstampilla; ++tipo)
-        escribir(base, turno, estampillas(base, turno, tipo));
+        escribir(base, estampillas(base, turno, tipo));
 
     // The receipts whose fine was filed under the shift, each with its stamps. A receipt is known
     // by its declaration and number together: numbers repeat across branches.
     const auto recibos = base.filas(
-        u"SELECT m.Nro_Comprobante, m.CodPolicia, m.Importe_Multa FROM Retenciones r "
+        u"SELECT m.* FROM Retenciones r "
         u"INNER JOIN Multas_cobradas m ON m.IdCabecera = r.IdCabecera "
         u"AND m.Nro_Comprobante = r.Nro_Comprobante "
         u"WHERE r.IdCabecera = ? AND m.Cod_Turno = ? ORDER BY r.Nro_Comprobante"_s,
         {turno.idCabecera, turno.codTurno});
     if (recibos.empty()) {
-        FilaInforme cero;
+        FilaInformeTurno cero = filaDelTurno(turno);
         cero.tipo = 1;
-        escribir(base, turno, cero);
+        escribir(base, cero);
     }
     for (const QSqlRecord& recibo : recibos) {
-        FilaInforme f;
-        f.nroComprobante = recibo.value(0).toString();
-        f.codPolicia = recibo.value(1).toLongLong();
-        f.multa = Importe::desdeColumna(recibo.value(2));
+        const MultaCobrada multa = multaCobradaDe(recibo);
+        FilaInformeTurno f = filaDelTurno(turno);
+        f.nroComprobante = multa.nroComprobante;
+        f.codPolicia = multa.codPolicia;
+        f.importeMulta = multa.importeMulta.value_or(Importe());
         for (const Guia& g : leerGuias(base, {turno.idCabecera, f.nroComprobante})) {
-            f.estampilla = g.total.value_or(Importe());
+            f.importeEstampilla = g.total.value_or(Importe());
             f.tipo = g.tipo.value_or(0);
-            escribir(base, turno, f);
+            escribir(base, f);
         }
     }
     transaccion.confirmar();

@@ -10,10 +10,12 @@
 #include "import/frmImportar.h"
 #include "platform/dialogs.h"
 #include "police/FrmTurnos_Policia.h"
+#include "police/archivo_policia.h"
 #include "police/frmIntervenciones.h"
 #include "police/boleta_turno.h"
 #include "police/detalle_intervenciones.h"
 #include "police/frmPolicias.h"
+#include "police/informe_intervenciones.h"
 #include "police/rendicion_turno.h"
 #include "reference/frmAgentes.h"
 #include "reference/frmAlicuotas.h"
@@ -115,14 +117,19 @@ void conectarFormularios(frmPrincipal& ventana, Contexto& contexto)
     // Reports: the withholdings of any declaration.
     ventana.setAbridor(QStringLiteral("mnuRetxCab"), [&] { abrir<frmRetxCab>(ventana, contexto); });
 
-    // Declarations
+    // Declarations; the police regime's buttons of the form do that regime's work.
+    const frmCabeceras::AccionesPolicia policia{
+        .intervenciones = [](Contexto& c, qint64 id) { return imprimirIntervenciones(c, id); },
+        .declaracionPolicia = [](Contexto& c, qint64 id) {
+            return emitirDeclaracionPolicia(c, id);
+        }};
     for (const QString& item :
          {QStringLiteral("mnuCabecerasActivar"), QStringLiteral("mnuCabecerasABM"),
           QStringLiteral("mnuCabecerasRect"), QStringLiteral("mnuCabecerasEmitir"),
           QStringLiteral("mnuDeshacerCabImp")}) {
         const ModoCabeceras modo = *modoCabeceras(item);
-        ventana.setAbridor(item, [&ventana, &contexto, modo] {
-            abrirFrmCabeceras(contexto, &ventana, modo);
+        ventana.setAbridor(item, [&ventana, &contexto, modo, policia] {
+            abrirFrmCabeceras(contexto, &ventana, modo, policia);
         });
     }
 

@@ -478,7 +478,7 @@ TEST_F(FrmCabecerasTest, losBotonesDelRegimenPolicial)
     activarEntorno(u"0001"_s, u"13"_s);
     const qint64 id = cabecera({.regimen = u"13"_s, .estado = u"2"_s});
     {
-        // Shown where the emit mode puts them, disabled until their reports exist.
+        // Shown where the emit mode puts them, disabled until the opener hands in their work.
         const auto form = abrir(ModoCabeceras::Emision);
         EXPECT_EQ(mostrados(*form), (QStringList{u"cmdDecJurada"_s, u"cmdPago"_s, u"Cmd_DDJJ_Policia"_s,
                                                 u"cmdIntervenciones"_s, u"cmdSalir"_s}));

@@ -2,8 +2,6 @@
 
 #include "declarations/reportes/reporte_boleta.h"
 #include "declarations/reportes/reporte_declaracion.h"
-#include "declarations/reportes/reporte_intervenciones.h"
-#include "declarations/reportes/reporte_multas.h"
 #include "reports/reporte.h"
 
 void registrarReportesDeclaraciones(CatalogoReportes& c)
@@ -16,6 +14,4 @@ void registrarReportesDeclaraciones(CatalogoReportes& c)
     c.agregar(QStringLiteral("DJurada_b10.rpt"),
               [] { return crearReporteDeclaracion({.otrosPagos = false, .saldos = true}); });
     c.agregar(QStringLiteral("bolpago.rpt"), &crearReporteBoleta);
-    c.agregar(QStringLiteral("DDJJ_Multas.rpt"), &crearReporteMultas);
-    c.agregar(QStringLiteral("Intervenciones.rpt"), &crearReporteIntervenciones);
 }

@@ -1,17 +1,19 @@
 #include "police/reportes/reporte_detalle_intervenciones.h"
 
 #include "database/base_datos.h"
+#include "database/filas.h"
 #include "reports/bloques_reporte.h"
 #include "reports/formato_reporte.h"
 #include "reports/identidad_declaracion.h"
 
+#include <map>
 #include <vector>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-struct Intervencion {
+struct IntervencionImpresa {
     qint64 codPolicia = 0;
     QString policia;
     QStringList celdas;
@@ -31,24 +33,29 @@ public:
         if (!base.existe(u"SELECT 1 FROM Cabeceras WHERE IdCabecera = ?"_s, {id})) return;
         leida_ = true;
         declaracion_ = leerIdentidad(base, id);
+        // Officers and grains repeat from one intervention to the next: each is read once.
+        std::map<qint64, QString> policias;
+        std::map<qint64, QString> granos;
         for (const QSqlRecord& f : base.filas(
-                 u"SELECT i.CodPolicia, p.CodPolicia, p.Nombre, i.Fecha, i.Nro_Carta_Porte, "
-                 u"i.Grano, g.Nombre, i.Nro_Oblea, i.Cuit_Remitente, i.Procedencia, i.Movimiento "
-                 u"FROM Intervenciones i LEFT JOIN Policias p ON p.CodPolicia = i.CodPolicia "
-                 u"LEFT JOIN Granos g ON g.Grano = i.Grano WHERE i.IdCabecera = ? "
-                 u"ORDER BY i.CodPolicia, i.Fecha, i.Nro_Carta_Porte, i.Grano"_s,
+                 u"SELECT * FROM Intervenciones WHERE IdCabecera = ? "
+                 u"ORDER BY CodPolicia, Fecha, Nro_Carta_Porte, Grano"_s,
                  {id})) {
-            const QString codigo = f.value(0).toString();
-            const QString nombre = f.value(2).toString().trimmed();
-            const QString grano = f.value(5).toString().rightJustified(2, u'0') + u" "_s
-                                  + f.value(6).toString().trimmed();
+            const Intervencion i = intervencionDe(f);
+            auto policia = policias.find(i.codPolicia);
+            if (policia == policias.end())
+                policia = policias.emplace(i.codPolicia, tituloPolicia(base, i.codPolicia)).first;
+            auto grano = granos.find(i.grano);
+            if (grano == granos.end()) {
+                const std::optional<Grano> g = leerGrano(base, i.grano);
+                grano = granos.emplace(i.grano, g ? g->nombre.trimmed() : QString()).first;
+            }
+            const QString nombreGrano =
+                QString::number(i.grano).rightJustified(2, u'0') + u" "_s + grano->second;
             intervenciones_.push_back(
-                {f.value(0).toLongLong(),
-                 f.value(1).isNull() ? u"Agente de policía Nº %1 (no registrado)"_s.arg(codigo)
-                                     : u"Agente de policía Nº %1 - %2"_s.arg(codigo, nombre),
-                 {fechaImpresa(f.value(3).toString()), f.value(4).toString(), grano.trimmed(),
-                  f.value(7).toString().trimmed(), cuitImpreso(f.value(8).toString()),
-                  f.value(9).toString().trimmed(), f.value(10).toBool() ? u"Sí"_s : QString()}});
+                {i.codPolicia, policia->second,
+                 {i.fecha.value_or(QDate()).toString(u"dd/MM/yyyy"_s), i.nroCartaPorte,
+                  nombreGrano.trimmed(), i.nroOblea.trimmed(), cuitImpreso(i.cuitRemitente),
+                  i.procedencia.trimmed(), i.movimiento ? u"Sí"_s : QString()}});
         }
     }
 
@@ -89,9 +96,16 @@ public:
     }
 
 private:
+    static QString tituloPolicia(BaseDatos& base, qint64 codigo)
+    {
+        const std::optional<Policia> p = leerPolicia(base, codigo);
+        if (!p) return u"Agente de policía Nº %1 (no registrado)"_s.arg(codigo);
+        return u"Agente de policía Nº %1 - %2"_s.arg(QString::number(codigo), p->nombre.trimmed());
+    }
+
     bool leida_ = false;
     IdentidadDeclaracion declaracion_;
-    std::vector<Intervencion> intervenciones_;
+    std::vector<IntervencionImpresa> intervenciones_;
 };
 
 } // namespace

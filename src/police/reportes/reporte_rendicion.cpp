@@ -3,6 +3,7 @@
 #include "common/estados.h"
 #include "database/base_datos.h"
 #include "database/filas.h"
+#include "police/conteo_estampillas.h"
 #include "police/rendicion_turno.h"
 #include "reports/bloques_reporte.h"
 #include "reports/formato_reporte.h"
@@ -15,6 +16,9 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
+
+// The class of `Tipos` that holds the stamps of the police checkpoints.
+constexpr int kClaseEstampillas = 2;
 
 struct Existencia {
     qint64 tipo = 0;
@@ -61,47 +65,47 @@ public:
 
     void leer(BaseDatos& base, const QVariantMap&) override
     {
+        std::map<qint64, QString> descripciones;  // of the stamp types
+        for (const TipoEstampilla& t : tiposEstampilla(base, kClaseEstampillas))
+            descripciones.emplace(t.tipo, t.descripcion);
+        const auto descripcion = [&](qint64 tipo) {
+            const auto d = descripciones.find(tipo);
+            return d != descripciones.end() ? d->second : QString();
+        };
+
         std::map<QString, std::size_t> porNumero;
         for (const QSqlRecord& f : base.filas(
-                 u"SELECT i.*, t.Descripcion AS DescripcionTipo, p.Nombre AS NombrePolicia, "
-                 u"r.Estado AS EstadoRecibo FROM Tmp_Informe_Turno i "
-                 u"LEFT JOIN Tipos t ON t.Clase = 2 AND t.Tipo = i.Tipo "
-                 u"LEFT JOIN Policias p ON p.CodPolicia = i.CodPolicia "
-                 u"LEFT JOIN Retenciones r ON r.IdCabecera = i.IdCabecera "
-                 u"AND r.Nro_Comprobante = i.Nro_Comprobante "
-                 u"ORDER BY i.Tipo_Registro, i.rowid"_s)) {
-            const auto texto = [&](const QString& campo) { return f.value(campo).toString(); };
-            const auto numero = [&](const QString& campo) { return f.value(campo).toLongLong(); };
+                 u"SELECT * FROM Tmp_Informe_Turno ORDER BY Tipo_Registro, rowid"_s)) {
+            const FilaInformeTurno i = filaInformeTurnoDe(f);
             if (!hayDatos_) {
                 hayDatos_ = true;
-                declaracion_ = leerIdentidad(base, numero(u"IdCabecera"_s));
-                desde_ = QDate::fromString(texto(u"Fecha_Desde"_s), Qt::ISODate);
-                leerTurno(base, texto(u"Hora_Desde"_s));
+                declaracion_ = leerIdentidad(base, i.idCabecera);
+                desde_ = i.fechaDesde;
+                leerTurno(base, i.horaDesde);
             }
-            if (numero(u"Tipo_Registro"_s) == registro_informe::Estampillas) {
-                existencias_.push_back({numero(u"Tipo"_s), texto(u"DescripcionTipo"_s),
-                                        numero(u"Cantidad_Inicial"_s),
-                                        numero(u"Nuevas_x_Remesas"_s),
-                                        numero(u"Cantidad_Vendidas"_s),
-                                        numero(u"Cantidad_Final"_s)});
+            if (i.tipoRegistro == registro_informe::Estampillas) {
+                existencias_.push_back({i.tipo, descripcion(i.tipo), i.cantidadInicial,
+                                        i.nuevasXRemesas, i.cantidadVendidas, i.cantidadFinal});
                 continue;
             }
-            const QString nro = texto(u"Nro_Comprobante"_s).trimmed();
+            const QString nro = i.nroComprobante.trimmed();
             if (nro.isEmpty() || nro == u"0"_s) continue;  // the shift collected nothing
             auto [lugar, nuevo] = porNumero.try_emplace(nro, recibos_.size());
             if (nuevo) {
                 Recibo r;
                 r.nro = nro;
-                const QString nombre = texto(u"NombrePolicia"_s).trimmed();
-                r.policia = texto(u"CodPolicia"_s) + u" - "_s
+                const std::optional<Policia> policia = leerPolicia(base, i.codPolicia);
+                const QString nombre = policia ? policia->nombre.trimmed() : QString();
+                r.policia = QString::number(i.codPolicia) + u" - "_s
                             + (nombre.isEmpty() ? u"(no registrado)"_s : nombre);
-                r.multa = Importe::desdeColumna(f.value(u"Importe_Multa"_s));
-                r.anulado = texto(u"EstadoRecibo"_s).trimmed() == estado_retencion::Anulada;
+                r.multa = i.importeMulta;
+                const std::optional<Retencion> recibo =
+                    leerRetencion(base, {i.idCabecera, i.nroComprobante});
+                r.anulado = recibo && recibo->estado.trimmed() == estado_retencion::Anulada;
                 recibos_.push_back(r);
             }
             recibos_[lugar->second].estampillas.push_back(
-                {numero(u"Tipo"_s), texto(u"DescripcionTipo"_s),
-                 Importe::desdeColumna(f.value(u"Importe_Estampilla"_s))});
+                {i.tipo, descripcion(i.tipo), i.importeEstampilla});
         }
     }
 
@@ -168,12 +172,12 @@ public:
 
 private:
     // The shift, known by its declaration and its start instant.
-    void leerTurno(BaseDatos& base, const QString& hora)
+    void leerTurno(BaseDatos& base, const QTime& hora)
     {
-        horaDesde_ = hora.left(5);
+        horaDesde_ = hora.toString(u"HH:mm"_s);
         const auto fila = base.fila(
             u"SELECT * FROM Turnos WHERE IdCabecera = ? AND Fecha_Desde = ? AND Hora_Desde = ?"_s,
-            {declaracion_.idCabecera, desde_.toString(Qt::ISODate), hora});
+            {declaracion_.idCabecera, desde_.toString(Qt::ISODate), hora.toString(u"HH:mm:ss"_s)});
         if (!fila) return;
         const Turno turno = turnoDe(*fila);
         abierto_ = turno.abierto();

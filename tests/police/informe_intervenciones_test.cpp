@@ -1,7 +1,7 @@
 // "Interv. Realizadas": the officers' rows of Tmp_Intervenciones, the closing it brings, the
 // reprint of a closed declaration that leaves it as it was, the refusals, and the report read back.
 
-#include "declarations/informe_intervenciones.h"
+#include "police/informe_intervenciones.h"
 
 #include "support/datos_policiales.h"
 #include "support/impresora_guionada.h"

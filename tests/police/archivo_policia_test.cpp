@@ -1,7 +1,7 @@
 // "D.Jurada Policía": the police declaration file of a closed declaration, byte by byte, its
 // refusals, a folder that cannot take it, and the fines report printed after it.
 
-#include "declarations/archivo_policia.h"
+#include "police/archivo_policia.h"
 
 #include "support/datos_policiales.h"
 #include "support/disco_lleno.h"

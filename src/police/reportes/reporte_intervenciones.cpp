@@ -1,7 +1,8 @@
-#include "declarations/reportes/reporte_intervenciones.h"
+#include "police/reportes/reporte_intervenciones.h"
 
 #include "database/base_datos.h"
 #include "database/entorno.h"
+#include "database/filas.h"
 #include "database/importe.h"
 #include "reports/bloques_reporte.h"
 #include "reports/formato_reporte.h"
@@ -35,23 +36,18 @@ public:
         for (const QSqlRecord& f :
              base.filas(u"SELECT * FROM Tmp_Intervenciones "
                         u"ORDER BY Legajo < 0, abs(Legajo), Nombre"_s)) {
-            const auto texto = [&](const QString& campo) {
-                return f.value(campo).toString().trimmed();
-            };
+            const IntervencionesPolicia i = intervencionesPoliciaDe(f);
             if (lineas_.empty()) {
-                anio_ = texto(u"Anio"_s);
-                mes_ = texto(u"Mes"_s);
-                nroAgente_ = texto(u"Nro_Agente"_s);
-                razonSocial_ = texto(u"Razon_Social"_s);
+                anio_ = i.anio.trimmed();
+                mes_ = i.mes.trimmed();
+                nroAgente_ = i.nroAgente.trimmed();
+                razonSocial_ = i.razonSocial.trimmed();
             }
-            const qint64 legajo = f.value(u"Legajo"_s).toLongLong();
-            const QString nombre = texto(u"Nombre"_s);
+            const QString nombre = i.nombre.trimmed();
             // An officer without a file number, or since deleted (his number negated), shows none.
-            lineas_.push_back({legajo > 0 ? QString::number(legajo) : QString(),
+            lineas_.push_back({i.legajo > 0 ? QString::number(i.legajo) : QString(),
                                nombre.isEmpty() ? u"(sin datos del agente)"_s : nombre,
-                               texto(u"Nro_Cuenta_Banco"_s),
-                               f.value(u"Intervenciones"_s).toLongLong(),
-                               f.value(u"Total"_s).toLongLong()});
+                               i.nroCuentaBanco.trimmed(), i.intervenciones, i.total});
         }
     }
 

@@ -1,4 +1,4 @@
-#include "declarations/informe_intervenciones.h"
+#include "police/informe_intervenciones.h"
 
 #include "common/contexto.h"
 #include "common/estados.h"
@@ -104,17 +104,17 @@ bool imprimirIntervenciones(Contexto& contexto, qint64 idCabecera, Impresora& im
             return false;
         }
 
-        // Every officer with interventions, a deleted one too.
+        // Every officer with interventions, a deleted one too, by his number.
+        std::map<qint64, qint64> cantidades;
+        for (const QSqlRecord& f :
+             base.filas(u"SELECT * FROM Intervenciones WHERE IdCabecera = ?"_s, {idCabecera}))
+            ++cantidades[intervencionDe(f).codPolicia];
         std::vector<GrupoPolicia> grupos;
-        for (const QSqlRecord& f : base.filas(
-                 u"SELECT i.CodPolicia, COUNT(*), p.CodPolicia, p.Legajo, p.Nombre, "
-                 u"p.Nro_cuenta_banco FROM Intervenciones i "
-                 u"LEFT JOIN Policias p ON p.CodPolicia = i.CodPolicia "
-                 u"WHERE i.IdCabecera = ? GROUP BY i.CodPolicia ORDER BY i.CodPolicia"_s,
-                 {idCabecera}))
-            grupos.push_back({f.value(0).toLongLong(), f.value(1).toLongLong(),
-                              !f.value(2).isNull(), f.value(3).toLongLong(),
-                              f.value(4).toString(), f.value(5).toString()});
+        for (const auto& [codigo, cantidad] : cantidades) {
+            const std::optional<Policia> p = leerPolicia(base, codigo);
+            grupos.push_back({codigo, cantidad, p.has_value(), p ? p->legajo.value_or(0) : 0,
+                              p ? p->nombre : QString(), p ? p->nroCuentaBanco : QString()});
+        }
 
         // Officers are told apart in the report by their file number: two that share one would
         // be added together, and one paid for the other's interventions. Only the file numbers of

@@ -1,4 +1,4 @@
-#include "declarations/archivo_policia.h"
+#include "police/archivo_policia.h"
 
 #include "common/contexto.h"
 #include "common/estados.h"
@@ -23,21 +23,19 @@ namespace {
 
 const QString kReporteMultas = u"DDJJ_Multas.rpt"_s;
 
-QString numero(const QVariant& valor, int digitos)
+QString numero(std::optional<qint64> valor, int digitos)
 {
     return campo_archivo::entero(valor, digitos).value_or(QString(digitos, u'0'));
 }
 
-QString fecha(const QVariant& iso)
+QString fecha(const std::optional<QDate>& d)
 {
-    const QDate d = QDate::fromString(iso.toString(), Qt::ISODate);
-    return d.isValid() ? d.toString(u"dd/MM/yyyy"_s) : QString(10, u' ');
+    return d && d->isValid() ? d->toString(u"dd/MM/yyyy"_s) : QString(10, u' ');
 }
 
-QString hora(const QVariant& texto)
+QString hora(const std::optional<QTime>& t)
 {
-    const QTime t = QTime::fromString(texto.toString(), u"HH:mm:ss"_s);
-    return t.isValid() ? t.toString(u"HH:mm:ss"_s) : QString(8, u' ');
+    return t && t->isValid() ? t->toString(u"HH:mm:ss"_s) : QString(8, u' ');
 }
 
 } // namespace
@@ -81,19 +79,19 @@ ArchivoPolicia armarArchivoPolicia(BaseDatos& base, const Cabecera& c, const QLo
              u"(SELECT CodPolicia FROM Multas_cobradas WHERE IdCabecera = ?) ORDER BY CodPolicia"_s,
              {c.idCabecera})) {
         const Policia p = policiaDe(f);
-        linea(u"P"_s + texto(p.nombre, 30) + numero(f.value(u"Legajo"_s), 6)
-              + codigoTipoDocumento(p.tipo) + numero(f.value(u"DNI"_s), 10)
-              + texto(p.nroCuentaBanco, 30) + numero(p.codPolicia, 3) + u"*"_s);
+        linea(u"P"_s + texto(p.nombre, 30) + numero(p.legajo, 6) + codigoTipoDocumento(p.tipo)
+              + numero(p.dni, 10) + texto(p.nroCuentaBanco, 30) + numero(p.codPolicia, 3)
+              + u"*"_s);
     }
 
     for (const QSqlRecord& f : base.filas(
-             u"SELECT CodPolicia, Importe_Multa, Fecha_cobro, Hora_Cobro FROM Multas_cobradas "
-             u"WHERE IdCabecera = ? ORDER BY Nro_Comprobante"_s,
+             u"SELECT * FROM Multas_cobradas WHERE IdCabecera = ? ORDER BY Nro_Comprobante"_s,
              {c.idCabecera})) {
-        const QString importe =
-            f.value(1).isNull() ? importeCero(7)
-                                : campo_archivo::importe(Importe::desdeColumna(f.value(1)), 7, locale);
-        linea(u"M"_s + numero(f.value(0), 3) + importe + fecha(f.value(2)) + hora(f.value(3))
+        const MultaCobrada m = multaCobradaDe(f);
+        const QString importe = m.importeMulta
+                                    ? campo_archivo::importe(*m.importeMulta, 7, locale)
+                                    : importeCero(7);
+        linea(u"M"_s + numero(m.codPolicia, 3) + importe + fecha(m.fechaCobro) + hora(m.horaCobro)
               + u"*"_s);
     }
     return archivo;

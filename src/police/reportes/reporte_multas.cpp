@@ -1,12 +1,14 @@
-#include "declarations/reportes/reporte_multas.h"
+#include "police/reportes/reporte_multas.h"
 
 #include "common/estados.h"
 #include "database/base_datos.h"
+#include "database/filas.h"
 #include "database/importe.h"
 #include "reports/bloques_reporte.h"
 #include "reports/formato_reporte.h"
 #include "reports/identidad_declaracion.h"
 
+#include <set>
 #include <vector>
 
 using namespace Qt::Literals::StringLiterals;
@@ -36,36 +38,37 @@ public:
 
     void leer(BaseDatos& base, const QVariantMap&) override
     {
-        const auto fila = base.fila(
-            u"SELECT IdCabecera, Fecha_Desde, Hora_Desde FROM Tmp_Informe_Turno "
-            u"ORDER BY rowid LIMIT 1"_s);
+        const auto fila =
+            base.fila(u"SELECT * FROM Tmp_Informe_Turno ORDER BY rowid LIMIT 1"_s);
         if (!fila) return;
+        const FilaInformeTurno informe = filaInformeTurnoDe(*fila);
         hayDatos_ = true;
-        declaracion_ = leerIdentidad(base, fila->value(0).toLongLong());
-        generado_ = (fechaImpresa(fila->value(1).toString()) + u" "_s
-                     + fila->value(2).toString().left(5))
+        declaracion_ = leerIdentidad(base, informe.idCabecera);
+        generado_ = (informe.fechaDesde.toString(u"dd/MM/yyyy"_s) + u" "_s
+                     + informe.horaDesde.toString(u"HH:mm"_s))
                         .trimmed();
 
+        // The declaration's annulled receipts: their fines are marked.
+        std::set<QString> anulados;
+        for (const QSqlRecord& f : base.filas(u"SELECT * FROM Retenciones WHERE IdCabecera = ?"_s,
+                                              {declaracion_.idCabecera})) {
+            const Retencion r = retencionDe(f);
+            if (r.estado.trimmed() == estado_retencion::Anulada) anulados.insert(r.nroComprobante);
+        }
         qint64 anterior = -1;
-        for (const QSqlRecord& f : base.filas(
-                 u"SELECT m.CodPolicia, m.Nro_Comprobante, m.Importe_Multa, m.Fecha_cobro, "
-                 u"m.Hora_Cobro, p.CodPolicia AS Registrado, p.Nombre, p.Legajo, p.Tipo, p.DNI, "
-                 u"p.Nro_cuenta_banco, r.Estado FROM Multas_cobradas m "
-                 u"LEFT JOIN Policias p ON p.CodPolicia = m.CodPolicia "
-                 u"LEFT JOIN Retenciones r ON r.IdCabecera = m.IdCabecera "
-                 u"AND r.Nro_Comprobante = m.Nro_Comprobante "
-                 u"WHERE m.IdCabecera = ? ORDER BY m.CodPolicia, m.Nro_Comprobante"_s,
-                 {declaracion_.idCabecera})) {
-            const qint64 codigo = f.value(0).toLongLong();
-            if (policias_.empty() || codigo != anterior) {
-                anterior = codigo;
-                policias_.push_back({tituloPolicia(f), {}});
+        for (const QSqlRecord& f : base.filas(u"SELECT * FROM Multas_cobradas WHERE IdCabecera = ? "
+                                              u"ORDER BY CodPolicia, Nro_Comprobante"_s,
+                                              {declaracion_.idCabecera})) {
+            const MultaCobrada m = multaCobradaDe(f);
+            if (policias_.empty() || m.codPolicia != anterior) {
+                anterior = m.codPolicia;
+                policias_.push_back({tituloPolicia(m.codPolicia, leerPolicia(base, m.codPolicia)),
+                                     {}});
             }
             policias_.back().multas.push_back(
-                {f.value(1).toString(), fechaImpresa(f.value(3).toString()),
-                 f.value(4).toString().left(5),
-                 f.value(11).toString().trimmed() == estado_retencion::Anulada,
-                 Importe::desdeColumna(f.value(2))});
+                {m.nroComprobante, m.fechaCobro.value_or(QDate()).toString(u"dd/MM/yyyy"_s),
+                 m.horaCobro.value_or(QTime()).toString(u"HH:mm"_s),
+                 anulados.contains(m.nroComprobante), m.importeMulta.value_or(Importe())});
         }
     }
 
@@ -110,15 +113,14 @@ public:
     }
 
 private:
-    static QString tituloPolicia(const QSqlRecord& f)
+    static QString tituloPolicia(qint64 codigo, const std::optional<Policia>& p)
     {
-        const QString codigo = f.value(0).toString();
-        if (f.value(5).isNull()) return u"Agente de policía Nº %1 (no registrado)"_s.arg(codigo);
-        QString t = u"Agente de policía Nº %1 - %2"_s.arg(codigo, f.value(6).toString().trimmed());
-        if (!f.value(7).isNull()) t += u"   Legajo "_s + f.value(7).toString();
-        if (!f.value(9).isNull())
-            t += u"   "_s + f.value(8).toString().trimmed() + u" "_s + f.value(9).toString();
-        const QString cuenta = f.value(10).toString().trimmed();
+        if (!p) return u"Agente de policía Nº %1 (no registrado)"_s.arg(codigo);
+        QString t =
+            u"Agente de policía Nº %1 - %2"_s.arg(QString::number(codigo), p->nombre.trimmed());
+        if (p->legajo) t += u"   Legajo "_s + QString::number(*p->legajo);
+        if (p->dni) t += u"   "_s + p->tipo.trimmed() + u" "_s + QString::number(*p->dni);
+        const QString cuenta = p->nroCuentaBanco.trimmed();
         if (!cuenta.isEmpty()) t += u"   Cuenta "_s + cuenta;
         return t;
     }
