@@ -2,7 +2,6 @@
 
 #include "common/ciclo_cabecera.h"
 #include "common/contexto.h"
-#include "common/estados.h"
 #include "common/regimenes.h"
 #include "database/base_datos.h"
 #include "database/entorno.h"
@@ -13,6 +12,7 @@
 #include "declarations/cierre_cabecera.h"
 #include "declarations/interes.h"
 #include "declarations/preguntas_boleta.h"
+#include "declarations/retenido_declaracion.h"
 #include "declarations/vencimiento_mes.h"
 #include "forms/avisos_error.h"
 #include "platform/dialogos_impresion.h"
@@ -22,24 +22,6 @@
 namespace {
 
 const QString kReporteBoleta = QStringLiteral("bolpago.rpt");
-
-struct TotalesDeclaracion {
-    bool hayMovimientos = false;  // any withholding, valid or annulled
-    Importe retenido;             // withheld on the valid ones
-};
-
-TotalesDeclaracion sumarRetenciones(BaseDatos& base, qint64 idCabecera)
-{
-    TotalesDeclaracion t;
-    for (const QSqlRecord& fila :
-         base.filas(QStringLiteral("SELECT * FROM Retenciones WHERE IdCabecera = ?"),
-                    {idCabecera})) {
-        t.hayMovimientos = true;
-        const Retencion r = retencionDe(fila);
-        if (r.estado == estado_retencion::Valida) t.retenido += r.importeRet.value_or(Importe());
-    }
-    return t;
-}
 
 void rehusar(Dialogs& dialogs, const QString& texto)
 {
@@ -109,7 +91,7 @@ bool imprimirBoletaPago(Contexto& contexto, qint64 idCabecera, Impresora& impres
         if (!pago) return false;
         boleta.pago = *pago;
 
-        const TotalesDeclaracion totales = sumarRetenciones(base, idCabecera);
+        const RetenidoDeclaracion totales = retenidoDeclaracion(base, idCabecera);
         boleta.total = totales.retenido;
         if (importeLibre) boleta.total = pedirImporteAPagar(dialogs, boleta.total);
         boleta.otrosPagos = pedirOtrosPagos(dialogs, boleta.total);
