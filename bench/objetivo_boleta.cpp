@@ -3,6 +3,7 @@
 
 #include "base_grande.h"
 #include "carpetas_bench.h"
+#include "medicion.h"
 #include "objetivos.h"
 #include "proceso_hijo.h"
 #include "traza_sqlite.h"
@@ -18,7 +19,6 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextStream>
-#include <chrono>
 #include <stdexcept>
 
 namespace objetivo_boleta {
@@ -54,10 +54,8 @@ double imprimirBoleta(SesionBench& sesion, qint64 id, const QString& pdf)
     sesion.dialogs.respuestas = {Respuesta::Si, Respuesta::Si};  // close; print
     sesion.dialogs.textos = {vencimiento.addDays(10).toString(QStringLiteral("dd/MM/yyyy")),
                              std::nullopt};
-    const auto inicio = std::chrono::steady_clock::now();
-    const bool cerrada = imprimirBoletaPago(sesion.contexto, id, impresora);
-    const double ms =
-        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - inicio).count();
+    bool cerrada = false;
+    const double ms = msDe([&] { cerrada = imprimirBoletaPago(sesion.contexto, id, impresora); });
     if (!cerrada || impresora.trabajos.size() != 1 || !QFileInfo::exists(pdf))
         throw std::runtime_error("no se imprimió la boleta: "
                                  + sesion.dialogs.textosMostrados().join(u" / ").toStdString());
@@ -79,7 +77,8 @@ MedidaBoleta medirEnHijo(const QString& carpeta, qint64 id)
     QProcess hijo;
     hijo.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     hijo.start(QCoreApplication::applicationFilePath(), {kModoHijo, carpeta, QString::number(id)});
-    if (!hijo.waitForFinished(-1) || hijo.exitStatus() != QProcess::NormalExit || hijo.exitCode() != 0)
+    if (!hijo.waitForFinished(-1) || hijo.exitStatus() != QProcess::NormalExit
+        || hijo.exitCode() != 0)
         throw std::runtime_error("la boleta no terminó bien en su proceso");
     const QString salida = QString::fromUtf8(hijo.readAllStandardOutput());
     const auto tiempo = kTiempo.match(salida);
