@@ -6,22 +6,29 @@
 
 RetenidoDeclaracion retenidoDeclaracion(BaseDatos& base, qint64 idCabecera)
 {
-    // The program stores amounts as whole ten-thousandths, so the engine's integer sum is exact.
-    // Any other value (a blank text, a fraction written by another tool) is counted apart and
-    // read as a receipt is read, so the total is the same cent for cent whatever the column holds.
-    const QSqlRecord fila = *base.fila(
-        QStringLiteral(
-            "SELECT COUNT(*), "
-            "COALESCE(SUM(CASE WHEN Estado = ? AND typeof(Importe_Ret) = 'integer' "
-            "THEN Importe_Ret END), 0), "
-            "COUNT(CASE WHEN Estado = ? AND typeof(Importe_Ret) NOT IN ('integer', 'null') "
-            "THEN 1 END) "
-            "FROM Retenciones WHERE IdCabecera = ?"),
-        {estado_retencion::Valida, estado_retencion::Valida, idCabecera});
     RetenidoDeclaracion r;
-    r.hayMovimientos = fila.value(0).toLongLong() > 0;
-    r.retenido = Importe::desdeDiezmilesimos(fila.value(1).toLongLong());
-    if (fila.value(2).toLongLong() == 0) return r;
+    r.hayMovimientos = base.existe(
+        QStringLiteral("SELECT 1 FROM Retenciones WHERE IdCabecera = ? LIMIT 1"), {idCabecera});
+
+    // The program stores amounts as whole ten-thousandths, and the engine's sum of integers is an
+    // integer, exact. Only when some amount is something else (a blank text, a fraction written
+    // from outside the program) does the sum come back as a floating-point number.
+    const QSqlRecord suma = *base.fila(
+        QStringLiteral("SELECT typeof(s), s FROM (SELECT SUM(Importe_Ret) AS s FROM Retenciones "
+                       "WHERE IdCabecera = ? AND Estado = ?)"),
+        {idCabecera, estado_retencion::Valida});
+    if (suma.value(0).toString() != QLatin1String("real")) {
+        r.retenido = Importe::desdeDiezmilesimos(suma.value(1).toLongLong());
+        return r;
+    }
+    // Then the whole amounts are summed by the engine and the others read as a receipt's row
+    // reads them, so the total is the same to the ten-thousandth whatever the column holds.
+    r.retenido = Importe::desdeDiezmilesimos(
+        base.valor(QStringLiteral("SELECT COALESCE(SUM(Importe_Ret), 0) FROM Retenciones "
+                                  "WHERE IdCabecera = ? AND Estado = ? "
+                                  "AND typeof(Importe_Ret) = 'integer'"),
+                   {idCabecera, estado_retencion::Valida})
+            .toLongLong());
     for (const QSqlRecord& otra : base.filas(
              QStringLiteral("SELECT * FROM Retenciones WHERE IdCabecera = ? AND Estado = ? "
                             "AND typeof(Importe_Ret) NOT IN ('integer', 'null')"),
