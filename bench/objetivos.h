@@ -52,6 +52,15 @@ void perfilar();
 int hijo(const QStringList& argumentos);
 } // namespace objetivo_importacion
 
+namespace objetivo_boleta {
+void registrar(int repeticiones);
+void informar(const Medianas& medianas, std::vector<FilaObjetivo>& tabla);
+void perfilar();
+// The child process that prints one month's payment slip, for its time and peak memory:
+// <folder> <IdCabecera>.
+int hijo(const QStringList& argumentos);
+} // namespace objetivo_boleta
+
 inline const std::vector<Objetivo>& objetivos()
 {
     static const std::vector<Objetivo> todos = {
@@ -61,6 +70,7 @@ inline const std::vector<Objetivo>& objetivos()
         {objetivo_consultas::registrar, objetivo_consultas::informar, objetivo_consultas::perfilar},
         {objetivo_importacion::registrar, objetivo_importacion::informar,
          objetivo_importacion::perfilar},
+        {objetivo_boleta::registrar, objetivo_boleta::informar, objetivo_boleta::perfilar},
     };
     return todos;
 }

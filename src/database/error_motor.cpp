@@ -128,6 +128,9 @@ ErrorMotor traducirError(const QSqlError& error, const QString& ruta)
         return {errores::IndiceExiste, QStringLiteral("El índice ya existe (%1).").arg(texto)};
     if (texto.startsWith(QLatin1String("duplicate column name")))
         return {errores::CampoExiste, QStringLiteral("El campo ya existe (%1).").arg(texto)};
+    // A sum that does not fit in 64 bits, as an amount's own arithmetic reports it.
+    if (texto == QLatin1String("integer overflow"))
+        return {errores::Desbordamiento, QStringLiteral("Desbordamiento")};
     if (primario == kCantOpen)
         return {errores::BaseNoEncontrada,
                 QStringLiteral("No se pudo abrir el archivo de base de datos (%1).").arg(texto)};

@@ -109,6 +109,9 @@ std::vector<DefTabla> construirBase()
                   // index alone.
                   indice("xCabConceptoImportes", {"IdCabecera", "Cod_Concepto", "Importe_Bruto",
                                                   "Importe_Ret"}),
+                  // Whether a declaration has receipts and what its valid ones withheld, counted
+                  // and summed from the index alone (its payment slip).
+                  indice("xCabEstadoRet", {"IdCabecera", "Estado", "Importe_Ret"}),
                   // The start-up's repair of other withholdings compares them with this amount.
                   indice("xComprobanteRet", {"IdCabecera", "Nro_Comprobante", "Importe_Ret"})}});
     t.push_back({QStringLiteral("Subtotales"),

@@ -261,6 +261,8 @@ void Modifica_base::Crear_Indices_Faltantes()
         {"Retenciones", "xCabMarcaImp"},
         // A declaration's count and totals, by concept or all.
         {"Retenciones", "xCabConceptoImportes"},
+        // Whether a declaration has receipts and what its valid ones withheld.
+        {"Retenciones", "xCabEstadoRet"},
     };
     for (const auto& [tabla, indice] : indices)
         crearIndiceQueFalte(QString::fromLatin1(tabla), QString::fromLatin1(indice));

@@ -2,7 +2,6 @@
 
 #include "common/ciclo_cabecera.h"
 #include "common/contexto.h"
-#include "common/estados.h"
 #include "common/regimenes.h"
 #include "database/base_datos.h"
 #include "database/entorno.h"
@@ -13,6 +12,7 @@
 #include "declarations/cierre_cabecera.h"
 #include "declarations/interes.h"
 #include "declarations/preguntas_boleta.h"
+#include "declarations/retenido_declaracion.h"
 #include "declarations/vencimiento_mes.h"
 #include "forms/avisos_error.h"
 #include "platform/dialogos_impresion.h"
@@ -23,39 +23,167 @@ namespace {
 
 const QString kReporteBoleta = QStringLiteral("bolpago.rpt");
 
-struct TotalesDeclaracion {
-    bool hayMovimientos = false;  // any withholding, valid or annulled
-    Importe retenido;             // withheld on the valid ones
-};
-
-TotalesDeclaracion sumarRetenciones(BaseDatos& base, qint64 idCabecera)
-{
-    TotalesDeclaracion t;
-    for (const QSqlRecord& fila :
-         base.filas(QStringLiteral("SELECT * FROM Retenciones WHERE IdCabecera = ?"),
-                    {idCabecera})) {
-        t.hayMovimientos = true;
-        const Retencion r = retencionDe(fila);
-        if (r.estado == estado_retencion::Valida) t.retenido += r.importeRet.value_or(Importe());
-    }
-    return t;
-}
-
-void rehusar(Dialogs& dialogs, const QString& texto)
-{
-    dialogs.aviso(texto, kTituloSinBoleta, Icono::Exclamacion);
-}
-
 QString enPesos(Importe importe)
 {
     return importe.formato(u"$####0.00", QLocale());
 }
 
-void rehusarPorMaximo(Dialogs& dialogs)
+// One slip, from the declaration's row to the print. A step that stops the slip (a refusal,
+// which the user is told of, or a question cancelled) answers false; nothing is closed or
+// written before every question has been answered and every lookup has succeeded.
+class PagoBoleta {
+public:
+    PagoBoleta(Contexto& contexto, Impresora& impresora)
+        : base_(contexto.base), entorno_(contexto.entorno), dialogs_(contexto.dialogs),
+          carpeta_(contexto.carpeta), impresora_(impresora)
+    {
+    }
+
+    // The declaration, whether its regime has a slip of its own, and the closing question.
+    bool tomarDeclaracion(qint64 idCabecera);
+    // The month's due date and the date the user will pay on.
+    bool pedirFechas();
+    // What the receipts withheld, the amount typed in its place where the regime allows any, and
+    // the payments already made.
+    void pedirImportes();
+    // The net's checks, the late-payment interest and the amount in words.
+    bool calcularAPagar();
+    // The barcode, then the close and the three copies together; the active declaration is left
+    // when it was the one closed.
+    void guardar(const std::function<void()>& alCerrar);
+    // The printing question and the report.
+    void imprimir();
+
+    // Whether the slip closed its declaration.
+    bool cerro() const { return cerro_; }
+
+private:
+    void rehusar(const QString& texto)
+    {
+        dialogs_.aviso(texto, kTituloSinBoleta, Icono::Exclamacion);
+    }
+    void rehusarPorMaximo()
+    {
+        rehusar(QStringLiteral("El importe a pagar con sus intereses supera el máximo que admite "
+                               "una boleta de pago (%1).")
+                    .arg(enPesos(kMaximoEnLetras)));
+    }
+
+    BaseDatos& base_;
+    Entorno& entorno_;
+    Dialogs& dialogs_;
+    const QString& carpeta_;
+    Impresora& impresora_;
+
+    Boleta boleta_;
+    std::optional<EstadoCabecera> estado_;
+    bool importeLibre_ = false;  // a regime of slips for any amount, never closed by them
+    bool cierra_ = false;
+    bool hayMovimientos_ = false;
+    bool cerro_ = false;
+};
+
+bool PagoBoleta::tomarDeclaracion(qint64 idCabecera)
 {
-    rehusar(dialogs, QStringLiteral("El importe a pagar con sus intereses supera el máximo que "
-                                    "admite una boleta de pago (%1).")
-                         .arg(enPesos(kMaximoEnLetras)));
+    const std::optional<Cabecera> cabecera = leerCabecera(base_, idCabecera);
+    if (!cabecera) {
+        rehusar(QStringLiteral("No se encuentra la declaración jurada seleccionada."));
+        return false;
+    }
+    boleta_.tomarCabecera(*cabecera);
+
+    const ReglasRegimen reglas = reglasRegimen(boleta_.codRegimen);
+    if (reglas.boletaPorTurno) {
+        dialogs_.aviso(QStringLiteral("Este Régimen no posee boleta de pago unica por DDJJ, debe "
+                                      "imprimirlas para cada turno desde <Administración de "
+                                      "Turnos>"),
+                       kTituloAplicacion, Icono::Informacion);
+        return false;
+    }
+    importeLibre_ = reglas.boletaImporteLibre;
+    estado_ = EstadoCabecera::de(*cabecera);
+    cierra_ = !importeLibre_ && !estado_->cerrada();
+    return !cierra_ || confirmarCierre(entorno_, dialogs_, *cabecera);
+}
+
+bool PagoBoleta::pedirFechas()
+{
+    boleta_.vencimiento = vencimientoDelMes(base_, boleta_.anio, boleta_.mes);
+    if (!boleta_.vencimiento.isValid()) {
+        rehusar(textoSinVencimiento(boleta_.mes, boleta_.anio));
+        return false;
+    }
+    const std::optional<QDate> pago = pedirFechaPago(dialogs_, boleta_.vencimiento);
+    if (!pago) return false;
+    boleta_.pago = *pago;
+    return true;
+}
+
+void PagoBoleta::pedirImportes()
+{
+    const RetenidoDeclaracion retenido = retenidoDeclaracion(base_, boleta_.idCabecera);
+    hayMovimientos_ = retenido.hayMovimientos;
+    boleta_.total = retenido.retenido;
+    if (importeLibre_) boleta_.total = pedirImporteAPagar(dialogs_, boleta_.total);
+    boleta_.otrosPagos = pedirOtrosPagos(dialogs_, boleta_.total);
+}
+
+bool PagoBoleta::calcularAPagar()
+{
+    // No slip is printed for a negative amount (regimes whose receipts may be negative) or for
+    // one too large to be written in words.
+    const Importe neto = boleta_.neto();
+    if (neto.esNegativo()) {
+        rehusar(QStringLiteral("El importe a pagar (%1) es negativo.\nNo se puede emitir una "
+                               "boleta de pago por un importe negativo.")
+                    .arg(enPesos(neto)));
+        return false;
+    }
+    if (neto > kMaximoEnLetras) {
+        rehusarPorMaximo();
+        return false;
+    }
+    if (!neto.esCero()) {
+        const std::optional<Importe> interes = Calculo_Intereses(
+            neto, boleta_.vencimiento, boleta_.pago, tasasHasta(base_, boleta_.pago));
+        if (!interes) {
+            rehusar(kTextoSinTasa);
+            return false;
+        }
+        boleta_.interes = interes->redondeadoACentavos();
+    }
+    const std::optional<QString> palabras = importeEnLetras(neto, boleta_.interes);
+    if (!palabras) {
+        rehusarPorMaximo();
+        return false;
+    }
+    boleta_.texto = prefijoBoleta(hayMovimientos_, boleta_.total) + *palabras;
+    return true;
+}
+
+void PagoBoleta::guardar(const std::function<void()>& alCerrar)
+{
+    // The barcode is drawn for this slip before anything is written; the close and the three
+    // copies then land together.
+    const QByteArray codBar = codigoBarrasBoleta(dialogs_, carpeta_, boleta_);
+    {
+        Transaccion transaccion(base_);
+        if (cierra_)
+            base_.ejecutar(QStringLiteral("UPDATE Cabeceras SET Estado = ? WHERE IdCabecera = ?"),
+                           {estado_->tras(AccionCabecera::Cerrar)->codigo(), boleta_.idCabecera});
+        escribirCopiasBoleta(base_, boleta_, codBar);
+        transaccion.confirmar();
+    }
+    cerro_ = cierra_;
+    if (!cierra_) return;
+    if (entorno_.esCabeceraActual(boleta_.idCabecera)) entorno_.Limpiar_Cabecera_Actual();
+    if (alCerrar) alCerrar();
+}
+
+void PagoBoleta::imprimir()
+{
+    if (!confirmarImpresion(dialogs_)) return;
+    imprimirReporte(dialogs_, impresora_, {kReporteBoleta, 1, Destino::Pantalla, {}, {}});
 }
 
 } // namespace
@@ -69,100 +197,17 @@ bool imprimirBoletaPago(Contexto& contexto, qint64 idCabecera,
 bool imprimirBoletaPago(Contexto& contexto, qint64 idCabecera, Impresora& impresora,
                         const std::function<void()>& alCerrar)
 {
-    BaseDatos& base = contexto.base;
-    Entorno& entorno = contexto.entorno;
-    Dialogs& dialogs = contexto.dialogs;
-    bool cerrada = false;
+    PagoBoleta pago(contexto, impresora);
     try {
         // Whatever follows, no earlier document stays behind in the scratch table.
-        base.ejecutar(QStringLiteral("DELETE FROM Impresos"));
-
-        const std::optional<Cabecera> cabecera = leerCabecera(base, idCabecera);
-        if (!cabecera) {
-            rehusar(dialogs,
-                    QStringLiteral("No se encuentra la declaración jurada seleccionada."));
-            return false;
-        }
-        Boleta boleta;
-        boleta.tomarCabecera(*cabecera);
-
-        const ReglasRegimen reglas = reglasRegimen(boleta.codRegimen);
-        if (reglas.boletaPorTurno) {
-            dialogs.aviso(QStringLiteral("Este Régimen no posee boleta de pago unica por DDJJ, debe "
-                                         "imprimirlas para cada turno desde <Administración de "
-                                         "Turnos>"),
-                          kTituloAplicacion, Icono::Informacion);
-            return false;
-        }
-        // A regime of slips for any amount never closes by them.
-        const bool importeLibre = reglas.boletaImporteLibre;
-        const EstadoCabecera estado = EstadoCabecera::de(*cabecera);
-        const bool cierra = !importeLibre && !estado.cerrada();
-        if (cierra && !confirmarCierre(entorno, dialogs, *cabecera)) return false;
-
-        boleta.vencimiento = vencimientoDelMes(base, boleta.anio, boleta.mes);
-        if (!boleta.vencimiento.isValid()) {
-            rehusar(dialogs, textoSinVencimiento(boleta.mes, boleta.anio));
-            return false;
-        }
-        const std::optional<QDate> pago = pedirFechaPago(dialogs, boleta.vencimiento);
-        if (!pago) return false;
-        boleta.pago = *pago;
-
-        const TotalesDeclaracion totales = sumarRetenciones(base, idCabecera);
-        boleta.total = totales.retenido;
-        if (importeLibre) boleta.total = pedirImporteAPagar(dialogs, boleta.total);
-        boleta.otrosPagos = pedirOtrosPagos(dialogs, boleta.total);
-
-        // Nothing is closed for a slip that cannot be printed: a negative amount (regimes whose
-        // receipts may be negative) or one too large to be written in words.
-        const Importe neto = boleta.neto();
-        if (neto.esNegativo()) {
-            rehusar(dialogs, QStringLiteral("El importe a pagar (%1) es negativo.\nNo se puede emitir "
-                                            "una boleta de pago por un importe negativo.")
-                                 .arg(enPesos(neto)));
-            return false;
-        }
-        if (neto > kMaximoEnLetras) {
-            rehusarPorMaximo(dialogs);
-            return false;
-        }
-        if (!neto.esCero()) {
-            const std::optional<Importe> interes = Calculo_Intereses(
-                neto, boleta.vencimiento, boleta.pago, tasasHasta(base, boleta.pago));
-            if (!interes) {
-                rehusar(dialogs, kTextoSinTasa);
-                return false;
-            }
-            boleta.interes = interes->redondeadoACentavos();
-        }
-        const std::optional<QString> palabras = importeEnLetras(neto, boleta.interes);
-        if (!palabras) {
-            rehusarPorMaximo(dialogs);
-            return false;
-        }
-        boleta.texto = prefijoBoleta(totales.hayMovimientos, boleta.total) + *palabras;
-
-        // The barcode is drawn for this slip before anything is written; the close and the three
-        // copies then land together.
-        const QByteArray codBar = codigoBarrasBoleta(dialogs, contexto.carpeta, boleta);
-        {
-            Transaccion transaccion(base);
-            if (cierra)
-                base.ejecutar(
-                    QStringLiteral("UPDATE Cabeceras SET Estado = ? WHERE IdCabecera = ?"),
-                    {estado.tras(AccionCabecera::Cerrar)->codigo(), idCabecera});
-            escribirCopiasBoleta(base, boleta, codBar);
-            transaccion.confirmar();
-        }
-        cerrada = cierra;
-        if (cierra && entorno.esCabeceraActual(idCabecera)) entorno.Limpiar_Cabecera_Actual();
-        if (cierra && alCerrar) alCerrar();
-
-        if (!confirmarImpresion(dialogs)) return cerrada;
-        imprimirReporte(dialogs, impresora, {kReporteBoleta, 1, Destino::Pantalla, {}, {}});
+        contexto.base.ejecutar(QStringLiteral("DELETE FROM Impresos"));
+        if (!pago.tomarDeclaracion(idCabecera) || !pago.pedirFechas()) return false;
+        pago.pedirImportes();
+        if (!pago.calcularAPagar()) return false;
+        pago.guardar(alCerrar);
+        pago.imprimir();
     } catch (const ErrorMotor& error) {
-        mostrarErrorOperacion(dialogs, error);
+        mostrarErrorOperacion(contexto.dialogs, error);
     }
-    return cerrada;
+    return pago.cerro();
 }

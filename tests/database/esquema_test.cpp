@@ -83,6 +83,7 @@ const TablaEsperada kEsquema[] = {
      "xCabConcepto(IdCabecera, Cod_Concepto); "
      "xCabConceptoImportes(IdCabecera, Cod_Concepto, Importe_Bruto, Importe_Ret); "
      "xCabContrib(IdCabecera, Nro_Contrib); xCabDia(IdCabecera, Dia); xCabEstado(IdCabecera, Estado); "
+     "xCabEstadoRet(IdCabecera, Estado, Importe_Ret); "
      "xCabMarcaImp(IdCabecera, MarcaImp); xCabNroX(IdCabecera, Nro_X); "
      "xComprobante(IdCabecera, Nro_Comprobante); "
      "xComprobanteRet(IdCabecera, Nro_Comprobante, Importe_Ret); xConcepto(Cod_Concepto); "
@@ -157,7 +158,8 @@ TEST(Esquema, LosIndicesQueFaltanSeAgreganSinPedirOtroArranque)
           "Contribuyentes.xCodTipo", "Retenciones.xCabContrib", "Retenciones.xCabDia",
           "Retenciones.xCabEstado", "Retenciones.xCabNroX", "Retenciones.xCabConcepto",
           "Retenciones.xCabMarcaImp", "Contribuyentes.x950SinTipo", "Retenciones.xComprobanteRet",
-          "Retenciones_B.xConOtras", "Retenciones.xCabConceptoImportes"})
+          "Retenciones_B.xConOtras", "Retenciones.xCabConceptoImportes",
+          "Retenciones.xCabEstadoRet"})
         base.ejecutar(QStringLiteral("DROP INDEX \"%1\"").arg(QString::fromLatin1(indice)));
 
     DialogosGuionados dialogs;
