@@ -1,6 +1,6 @@
 #pragma once
 // The open database BDR.mdb. Every value reaches SQL as a bound parameter; failures are thrown as
-// ErrorMotor with the engine's numbering.
+// ErrorMotor with the program's error numbers (error_motor.h).
 //
 // The engine itself ends an open transaction on some failures (a full disk, an I/O error): from
 // then on, statements would land one by one outside it. The connection notices that, and every

@@ -286,8 +286,8 @@ void Modifica_base::Agregar_IdCabecera_Guias()
 {
     agregarCampo(QStringLiteral("Guias"), QStringLiteral("IdCabecera"));
     crearIndices(QStringLiteral("Guias"), {QStringLiteral("xidcbra")});
-    // Older detail rows take the declaration of the withholding with their receipt number; when
-    // several share it, the last one read (the most recently stored) wins.
+    // Detail rows stored without it take the declaration of the withholding with their receipt
+    // number; when several share it, the last one read (the most recently stored) wins.
     base_.ejecutar(QStringLiteral(
         "UPDATE Guias SET IdCabecera = (SELECT r.IdCabecera FROM Retenciones r "
         "WHERE r.Nro_Comprobante = Guias.Nro_Comprobante ORDER BY r.rowid DESC LIMIT 1) "

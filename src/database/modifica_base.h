@@ -1,5 +1,5 @@
 #pragma once
-// Brings a database to the current schema: the tables the supplied file lacks, the newer fields,
+// Brings a database to the current schema: the tables the supplied file lacks, the fields it adds,
 // the one-time back-fill of the detail rows' declaration. The whole upgrade is one transaction:
 // it lands complete or the file stays as it was.
 

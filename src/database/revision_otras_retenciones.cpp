@@ -74,8 +74,8 @@ Alcance prepararRevision(BaseDatos& base)
     for (const Disparador& d : kDisparadores)
         if (!presentes.contains(QString::fromLatin1(d.nombre))) faltantes.push_back(&d);
     if (faltantes.empty()) return completa ? Alcance::Cambiadas : Alcance::Todas;
-    // The triggers of the detail rows name their declaration, which an older file gets in a later
-    // round of its upgrade: until then nothing is noted.
+    // The triggers of the detail rows name their declaration, which a file of the supplied shape
+    // gets in a later round of its upgrade: until then nothing is noted.
     if (base.existe(QStringLiteral("SELECT 1 FROM pragma_table_info('Guias') "
                                    "WHERE name = 'IdCabecera' COLLATE NOCASE")))
         for (const Disparador* d : faltantes) base.ejecutar(sqlDisparador(*d));
