@@ -36,8 +36,8 @@ ImportacionDeclaracion::ImportacionDeclaracion(BaseDatos& base, ReporteImportaci
                                  "Importe_Bruto, Alicuota, Importe_Ret, Nro_X, Cod_Concepto, "
                                  "Nro_Comprobante, Estado, MarcaImp) "
                                  "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")),
-      marcarError_(base, s("UPDATE Retenciones SET MarcaImp = 'E' WHERE IdCabecera = ? "
-                           "AND Nro_Comprobante = ? AND MarcaImp = 'I'")),
+      marcarError_(base, s("UPDATE Retenciones SET MarcaImp = ? WHERE IdCabecera = ? "
+                           "AND Nro_Comprobante = ? AND MarcaImp = ?")),
       tipo_(base, s("SELECT Valor FROM Tipos WHERE Clase = ? AND Tipo = ?")),
       insertarGuia_(base, s("INSERT INTO Guias (Nro_Comprobante, Nro_Agente, NroGuia, Tipo, "
                             "Cantidad, Valor_Unitario, Total, Nro_Anticipo, Nro_porte, IdCabecera) "
@@ -57,11 +57,14 @@ ImportacionDeclaracion::ImportacionDeclaracion(BaseDatos& base, ReporteImportaci
     const CabeceraImportada& c = cabecera_;
     if (plan.idCabecera) {
         id_ = *plan.idCabecera;
-        base_.ejecutar(s("UPDATE Cabeceras SET Origen = 'I' WHERE IdCabecera = ?"), {id_});
+        base_.ejecutar(s("UPDATE Cabeceras SET Origen = ? WHERE IdCabecera = ?"),
+                       {origen_cabecera::Importada, id_});
     } else {
         base_.ejecutar(s("INSERT INTO Cabeceras (Nro_Agente, Sucursal, Cod_Regimen, Anio, Mes, "
-                         "Rectifica, Estado, MarcaObs, Origen) VALUES (?, ?, ?, ?, ?, ?, '2', 'N', 'I')"),
-                       {c.agente, c.sucursal, c.regimen, c.anio, c.mesNormalizado(), c.rectifica});
+                         "Rectifica, Estado, MarcaObs, Origen) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                       {c.agente, c.sucursal, c.regimen, c.anio, c.mesNormalizado(), c.rectifica,
+                        estado_cabecera::Abierta, marca_observacion::Sin,
+                        origen_cabecera::Importada});
         id_ = base_.ultimoId();
     }
     if (plan.reemplazar) {
@@ -150,7 +153,8 @@ void ImportacionDeclaracion::controlarPendiente(ConteoImportacion& conteo)
     if (p.bruto.esCero() || p.alicuota.esCero()) return;
     if (!retenidoMalCalculado(p.bruto, p.alicuota, p.retenidoYAnticipos)) return;
     reporte_.linea(p.linea, hallazgo::MalCalculado);
-    marcarError_.ejecutar({id_, p.comprobante});
+    marcarError_.ejecutar(
+        {marca_importacion::ConError, id_, p.comprobante, marca_importacion::Importada});
     if (marcarError_.cambiadas() > 0) {
         ++conteo.conError;
         if (actual_ && actual_->numero == p.comprobante) actual_->conError = true;

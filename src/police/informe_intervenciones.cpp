@@ -20,6 +20,8 @@ namespace {
 
 const QString kReporteIntervenciones = u"Intervenciones.rpt"_s;
 const QString kTituloImposible = u"Imposible imprimir las intervenciones..."_s;
+// `Parametros.TipoParametro` of the value of one intervention (the start-up seeds its first row).
+const QString kParametroIntervencion = u"I"_s;
 
 struct GrupoPolicia {
     qint64 codPolicia = 0;
@@ -76,9 +78,9 @@ std::optional<Importe> valorIntervencion(BaseDatos& base, const Cabecera& cabece
     const QDate primero(cabecera.anio.toInt(), cabecera.mes.toInt(), 1);
     if (!primero.isValid()) return std::nullopt;
     const QVariant valor = base.valor(
-        u"SELECT Importe FROM Parametros WHERE TipoParametro = 'I' AND VigenciaD <= ? "
+        u"SELECT Importe FROM Parametros WHERE TipoParametro = ? AND VigenciaD <= ? "
         u"AND (VigenciaH IS NULL OR VigenciaH >= ?) ORDER BY NroParametro LIMIT 1"_s,
-        {primero.toString(Qt::ISODate), primero.toString(Qt::ISODate)});
+        {kParametroIntervencion, primero.toString(Qt::ISODate), primero.toString(Qt::ISODate)});
     if (valor.isNull()) return std::nullopt;
     return Importe::desdeColumna(valor);
 }

@@ -92,10 +92,7 @@ void conectarFormularios(frmPrincipal& ventana, Contexto& contexto)
         servicios.detalle = [&](QWidget* duenio, const ComprobanteDetalle& comprobante) {
             return abrirDetalleComprobante(contexto, duenio, comprobante);
         };
-        if (abrirEntradaRetenciones(contexto, &ventana, servicios) == AperturaEntrada::NoDisponible)
-            contexto.dialogs.aviso(QStringLiteral("La carga de retenciones de este régimen todavía "
-                                                  "no está disponible en esta versión."),
-                                   QStringLiteral("Atención..."));
+        abrirEntradaRetenciones(contexto, &ventana, servicios);
     });
 
     // Police checkpoints
