@@ -156,6 +156,15 @@ QVariant BaseDatos::valor(const QString& sql, const QVariantList& valores)
     return {};
 }
 
+QStringList BaseDatos::textos(const QString& sql, const QVariantList& valores)
+{
+    QSqlQuery consulta = preparar(sql, valores);
+    QStringList resultado;
+    while (consulta.next()) resultado << consulta.value(0).toString();
+    if (consulta.lastError().isValid()) fallar(consulta.lastError());
+    return resultado;
+}
+
 bool BaseDatos::existe(const QString& sql, const QVariantList& valores)
 {
     return fila(sql, valores).has_value();

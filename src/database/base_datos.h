@@ -46,6 +46,8 @@ public:
     std::optional<QSqlRecord> fila(const QString& sql, const QVariantList& valores = {});
     // The first column of the first row, or a null value.
     QVariant valor(const QString& sql, const QVariantList& valores = {});
+    // The first column of every row, as text: a query that lists one field.
+    QStringList textos(const QString& sql, const QVariantList& valores = {});
     bool existe(const QString& sql, const QVariantList& valores = {});
     // The counter given to the last inserted row.
     qint64 ultimoId();

@@ -50,12 +50,9 @@ QString sqlDisparador(const Disparador& d)
 
 QStringList nombresPresentes(BaseDatos& base)
 {
-    QStringList nombres;
-    for (const QSqlRecord& f : base.filas(QStringLiteral(
-             "SELECT name FROM sqlite_master WHERE (type = 'trigger' AND name LIKE "
-             "'Revisar_Otras_Reten_%') OR (type = 'table' AND name = 'Revisar_Otras_Reten')")))
-        nombres << f.value(0).toString();
-    return nombres;
+    return base.textos(QStringLiteral(
+        "SELECT name FROM sqlite_master WHERE (type = 'trigger' AND name LIKE "
+        "'Revisar_Otras_Reten_%') OR (type = 'table' AND name = 'Revisar_Otras_Reten')"));
 }
 
 } // namespace

@@ -19,6 +19,17 @@ QString s(const char* sql)
     return QString::fromLatin1(sql);
 }
 
+// What a receipt paid other agents in advances: a row of "Nro_Comprobante, SUM(Total)".
+struct OtrasRetenciones {
+    QString nroComprobante;
+    Importe total;
+};
+
+OtrasRetenciones otrasRetencionesDe(const SentenciaPreparada& fila)
+{
+    return {fila.valor(0).toString(), Importe::desdeColumna(fila.valor(1))};
+}
+
 } // namespace
 
 ImportacionDeclaracion::ImportacionDeclaracion(BaseDatos& base, ReporteImportacion& reporte,
@@ -245,9 +256,10 @@ void ImportacionDeclaracion::terminar(ConteoImportacion& conteo)
         SentenciaPreparada guardar(base_, s("INSERT OR REPLACE INTO Retenciones_B (IdCabecera, "
                                             "Nro_Comprobante, Otras_Reten) VALUES (?, ?, ?)"));
         sumas.ejecutar({id_, cabecera_.agente, estado_retencion::Anulada});
-        while (sumas.siguiente())
-            guardar.ejecutar(
-                {id_, sumas.valor(0), Importe::desdeColumna(sumas.valor(1)).aColumna()});
+        while (sumas.siguiente()) {
+            const OtrasRetenciones otras = otrasRetencionesDe(sumas);
+            guardar.ejecutar({id_, otras.nroComprobante, otras.total.aColumna()});
+        }
     }
 
     if (numeroTomado_)
