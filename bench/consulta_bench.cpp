@@ -1,7 +1,7 @@
 // The window of withholdings by declaration on the large agent's database: moving between the
 // 100,000-row month and the 10,000-row one, changing the concept shown, and re-sorting the
 // 100,000 rows, each a user action with the grid repainted. Run with the receipts' index by
-// declaration and concept (the schema's) and without it (as before), side by side.
+// declaration and concept (the schema's) and without it, side by side, to show what the index buys.
 //
 //   cmake -S . -B build -DTARQUEL_BENCH=ON
 //   cmake --build build --target tarquel_bench_consulta

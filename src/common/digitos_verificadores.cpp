@@ -14,8 +14,8 @@ void error(Dialogs& dialogos, const QString& texto)
     dialogos.aviso(texto, kTituloError, Icono::Exclamacion);
 }
 
-// The number read from the start of a text, the way the old numeric reading did it: blanks are
-// skipped, digits are taken until anything else. Only "is it zero" is ever asked of a whole
+// The number read from the start of a text, the way every numeric field of the program is read:
+// blanks are skipped, digits are taken until anything else. Only "is it zero" is ever asked of a whole
 // identifier, so the answer is given without building a number that could overflow.
 bool valorInicialEsCero(QStringView texto)
 {

@@ -1,7 +1,7 @@
 #pragma once
 // The codes stored in the state and mark columns, by their meaning: the state of a declaration
-// (`Cabeceras.Estado`), its origin, the state of a receipt (`Retenciones.Estado`) and the marks the
-// import leaves on a receipt (`Retenciones.MarcaImp`). Every reader and writer of those columns
+// (`Cabeceras.Estado`), its origin, the state of a receipt (`Retenciones.Estado`), the marks the
+// import leaves on a receipt (`Retenciones.MarcaImp`) and the type of a subject. Every reader and writer of those columns
 // names them from here.
 
 #include <QString>
@@ -37,6 +37,17 @@ namespace estado_retencion {
 inline const QString Anulada = QStringLiteral("4");
 inline const QString Valida = QStringLiteral("5");
 } // namespace estado_retencion
+
+// `Contribuyentes.Cod_Tipo`: the type of a subject, which picks its rate (`Alicuotas.Cod_Tipo`).
+// The number's jurisdiction gives it, unless the subject presented a certificate.
+namespace tipo_sujeto {
+inline const QString ObligadoDirecto = QStringLiteral("0");  // jurisdiction "000"
+inline const QString ConvenioLocal = QStringLiteral("1");    // multilateral agreement, "911"
+inline const QString ConvenioForaneo = QStringLiteral("2");  // multilateral agreement, elsewhere
+inline const QString Constancia = QStringLiteral("3");       // certificate of non-withholding
+inline const QString Extranjero = QStringLiteral("4");       // "999"
+inline const QString NoInscripto = QStringLiteral("6");      // the "950" series
+} // namespace tipo_sujeto
 
 // `Nro_Comprobante` of the detail rows (`Guias`) of a receipt still being entered: the receipt takes
 // its number only when it is saved.

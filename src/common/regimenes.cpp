@@ -171,8 +171,8 @@ ReglasRegimen reglasRegimen(const QString& codRegimen)
 {
     const auto it = tabla().find(codRegimen);
     if (it != tabla().end()) return it->second;
-    // A code of no regime: a general one, whose Remesas item shows as it always did for a code
-    // that sorts after "11".
+    // A code of no regime: a general one. Its Remesas item shows when the code sorts after "11",
+    // as it does for every regime of the table from "12" on.
     ReglasRegimen otro;
     otro.codigo = codRegimen;
     otro.menuRemesas = codRegimen > QLatin1String("11");

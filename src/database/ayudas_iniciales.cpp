@@ -271,7 +271,8 @@ Seleccione la declaración y presione Deshacer: el programa borra la declaració
 Salir cierra la pantalla.)"},
 };
 
-// Every help window opens at the same place and size, in the old screen units (1440 to the inch).
+// Every help window opens at the same place and size. Help windows are placed in twips, 1440 to
+// the inch, so a place stored in Ayudas means the same on any screen.
 constexpr double kTop = 1200;
 constexpr double kLeft = 1800;
 constexpr double kWidth = 9600;

@@ -49,8 +49,8 @@ void BaseDatos::abrirConexion(const QString& ruta)
     ruta_ = ruta;
     transacciones_ = 0;
     perdida_.reset();
-    // Relations are kept by the program itself, as they always were; the journal makes every
-    // transaction land whole or not at all.
+    // Relations are kept by the program itself (the schema declares no foreign keys, and the
+    // cascades are the forms' own); the journal makes every transaction land whole or not at all.
     ejecutar(QStringLiteral("PRAGMA foreign_keys = OFF"));
     setEsperaOcupada(esperaOcupada_);
 }
@@ -154,6 +154,15 @@ QVariant BaseDatos::valor(const QString& sql, const QVariantList& valores)
     if (consulta.next()) return consulta.value(0);
     if (consulta.lastError().isValid()) fallar(consulta.lastError());
     return {};
+}
+
+QStringList BaseDatos::textos(const QString& sql, const QVariantList& valores)
+{
+    QSqlQuery consulta = preparar(sql, valores);
+    QStringList resultado;
+    while (consulta.next()) resultado << consulta.value(0).toString();
+    if (consulta.lastError().isValid()) fallar(consulta.lastError());
+    return resultado;
 }
 
 bool BaseDatos::existe(const QString& sql, const QVariantList& valores)

@@ -1,6 +1,6 @@
 #pragma once
 // The open database BDR.mdb. Every value reaches SQL as a bound parameter; failures are thrown as
-// ErrorMotor with the engine's numbering.
+// ErrorMotor with the program's error numbers (error_motor.h).
 //
 // The engine itself ends an open transaction on some failures (a full disk, an I/O error): from
 // then on, statements would land one by one outside it. The connection notices that, and every
@@ -46,6 +46,8 @@ public:
     std::optional<QSqlRecord> fila(const QString& sql, const QVariantList& valores = {});
     // The first column of the first row, or a null value.
     QVariant valor(const QString& sql, const QVariantList& valores = {});
+    // The first column of every row, as text: a query that lists one field.
+    QStringList textos(const QString& sql, const QVariantList& valores = {});
     bool existe(const QString& sql, const QVariantList& valores = {});
     // The counter given to the last inserted row.
     qint64 ultimoId();

@@ -1,7 +1,7 @@
 #pragma once
 // The database the program ships with: the thirteen base tables, the regimes "01" to "06", the
 // concepts the entry forms propose by default and the help texts. Everything else the first start
-// adds, as it would to any older file.
+// adds, as it does to any file of that shape.
 
 #include <QString>
 

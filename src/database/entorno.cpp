@@ -185,7 +185,8 @@ void Entorno::quitarSucursal()
 void Entorno::quitarCabecera()
 {
     setPanel(panel::Mes, QStringLiteral("Mes: (ninguno)"));
-    // The reset writes "Anio" where the start-up writes "Año"; users have always seen both.
+    // The reset writes "Anio" where the start-up writes "Año": the status bar shows the year's
+    // panel with either caption, depending on which of the two last wrote it.
     setPanel(panel::Anio, QStringLiteral("Anio: (ninguno)"));
     setPanel(panel::Rectifica, QStringLiteral("R: 00"));
     cabecera_.reset();

@@ -1,6 +1,6 @@
 #pragma once
-// Database failures carry the engine error numbers the forms react to. SQLite's own conditions
-// are mapped here, once, to those numbers.
+// Database failures carry the error numbers the forms react to and their messages show (3022 for a
+// duplicate key, ...). SQLite's own conditions are mapped here, once, to those numbers.
 
 #include <QString>
 #include <stdexcept>
@@ -54,6 +54,6 @@ private:
     QString descripcion_;
 };
 
-// Translates a failure reported by the SQLite driver into the engine's numbering. `ruta`, the
+// Translates a failure reported by the SQLite driver into those numbers. `ruta`, the
 // database file, is named by the messages of the conditions that concern the file or its folder.
 ErrorMotor traducirError(const QSqlError& error, const QString& ruta = {});

@@ -1,7 +1,7 @@
 #pragma once
 // The schema of BDR.mdb kept as data: one definition per table, field by field in stored order,
-// with its indexes. The same definitions create the tables, add the newer fields and let the tests
-// check what a database holds.
+// with its indexes. The same definitions create the tables, add the fields the supplied tables lack
+// and let the tests check what a database holds.
 
 #include <QString>
 #include <QStringList>
@@ -52,7 +52,8 @@ QString tipoDeclarado(const DefCampo& campo);
 // The column definition used by CREATE TABLE and ALTER TABLE ADD COLUMN.
 QString definicionColumna(const DefCampo& campo);
 QString sqlCrearTabla(const DefTabla& tabla);
-// The SQLite name of an index: index names are per table in the old engine, per file here.
+// The SQLite name of an index. The schema names indexes per table (several tables have one called
+// "PrimaryKey"); SQLite wants them unique in the file, so the table's name is part of it.
 QString nombreIndiceSql(const QString& tabla, const QString& indice);
 QString sqlCrearIndice(const QString& tabla, const DefIndice& indice);
 

@@ -79,43 +79,64 @@ ResultadoActualizacion Modifica_base::actualizar()
 bool Modifica_base::pasos(Dialogs& avisos)
 {
     bool actualizada = false;
+    actualizada |= actualizarGuias();                // 1
+    actualizada |= ampliarTextoImpresos();           // 2
+    Agregar_Campos_Subtotales();                     // 3: alone, it asks for no restart
+    actualizada |= crearTiposEIntervenciones();      // 4, 5
+    descartarTiposDeOtraForma();                     // 6
+    Cargar_Tipos(base_, avisos);                     // 7: goods types are seeded at every start
+    actualizada |= crearOtrasRetencionesYRemesas();  // 8, 9
+    Crear_Indices_Faltantes();                       // no restart needed
+    actualizada |= crearTablasPolicia();             // 10
+    // 11, 12. Repairs that run at every start.
+    Corregir_Otras_Retenciones(base_, avisos);
+    fijar_Alicuotas(base_, avisos);
+    return actualizada;
+}
 
-    // 1. Detail rows. An empty table of the oldest shape is simply made again.
+// Detail rows. An empty table of the first shape, without the declaration field, is simply made
+// again; one that holds rows gains its fields.
+bool Modifica_base::actualizarGuias()
+{
     if (!Existe_Tabla(QStringLiteral("Guias"))) {
-        actualizada = true;
         Crear_Tabla_Guias();
         Crear_Indices_Guias();
-    } else {
-        const bool vacia = !base_.existe(QStringLiteral("SELECT 1 FROM Guias LIMIT 1"));
-        if (vacia && !Existe_Campo(QStringLiteral("Guias"), QStringLiteral("IdCabecera"))) {
-            actualizada = true;
-            base_.ejecutar(QStringLiteral("DROP TABLE Guias"));
-            Crear_Tabla_Guias();
-            Crear_Indices_Guias();
-        }
-        if (!Existe_Campo(QStringLiteral("Guias"), QStringLiteral("Nro_porte"))) {
-            Agregar_Nro_Porte_Guias();
-            actualizada = true;
-        }
-        if (!Existe_Campo(QStringLiteral("Guias"), QStringLiteral("IdCabecera"))) {
-            Agregar_IdCabecera_Guias();
-            actualizada = true;
-        }
+        return true;
     }
-
-    // 2. The printed text of the scratch table holds 200 characters; what it held is lost.
-    if (tamanioCampo(QStringLiteral("Impresos"), QStringLiteral("Texto")) != 200) {
-        base_.ejecutar(QStringLiteral("ALTER TABLE Impresos DROP COLUMN Texto"));
-        base_.ejecutar(QStringLiteral("ALTER TABLE Impresos ADD COLUMN ")
-                       + definicionColumna(*esquema::tabla(QStringLiteral("Impresos"))
-                                                .campo(QStringLiteral("Texto"))));
+    bool actualizada = false;
+    const bool vacia = !base_.existe(QStringLiteral("SELECT 1 FROM Guias LIMIT 1"));
+    if (vacia && !Existe_Campo(QStringLiteral("Guias"), QStringLiteral("IdCabecera"))) {
+        actualizada = true;
+        base_.ejecutar(QStringLiteral("DROP TABLE Guias"));
+        Crear_Tabla_Guias();
+        Crear_Indices_Guias();
+    }
+    if (!Existe_Campo(QStringLiteral("Guias"), QStringLiteral("Nro_porte"))) {
+        Agregar_Nro_Porte_Guias();
         actualizada = true;
     }
+    if (!Existe_Campo(QStringLiteral("Guias"), QStringLiteral("IdCabecera"))) {
+        Agregar_IdCabecera_Guias();
+        actualizada = true;
+    }
+    return actualizada;
+}
 
-    // 3. The newer subtotal fields; this alone does not ask for a restart.
-    Agregar_Campos_Subtotales();
+// The printed text of the scratch table holds 200 characters; what it held is lost.
+bool Modifica_base::ampliarTextoImpresos()
+{
+    if (tamanioCampo(QStringLiteral("Impresos"), QStringLiteral("Texto")) == 200) return false;
+    base_.ejecutar(QStringLiteral("ALTER TABLE Impresos DROP COLUMN Texto"));
+    base_.ejecutar(QStringLiteral("ALTER TABLE Impresos ADD COLUMN ")
+                   + definicionColumna(*esquema::tabla(QStringLiteral("Impresos"))
+                                            .campo(QStringLiteral("Texto"))));
+    return true;
+}
 
-    // 4, 5. Goods types; the police interventions with the grains and parameters.
+// Goods types; the police interventions with the grains and parameters.
+bool Modifica_base::crearTiposEIntervenciones()
+{
+    bool actualizada = false;
     if (!Existe_Tabla(QStringLiteral("Tipos"))) {
         crearTabla(esquema::tabla(QStringLiteral("Tipos")));
         crearIndices(QStringLiteral("Tipos"), {QStringLiteral("PrimaryKey")});
@@ -125,16 +146,22 @@ bool Modifica_base::pasos(Dialogs& avisos)
         Crear_Tablas_Intervenciones();
         actualizada = true;
     }
+    return actualizada;
+}
 
-    // 6. A goods-types table of an older shape is dropped; the next start makes it again.
+// A goods-types table of another shape (a shorter description) is dropped; the next start makes
+// it again.
+void Modifica_base::descartarTiposDeOtraForma()
+{
     if (Existe_Tabla(QStringLiteral("Tipos"))
         && tamanioCampo(QStringLiteral("Tipos"), QStringLiteral("Descripcion")) != 100)
         base_.ejecutar(QStringLiteral("DROP TABLE Tipos"));
+}
 
-    // 7. Goods types are seeded at every start.
-    Cargar_Tipos(base_, avisos);
-
-    // 8, 9. Other withholdings and stamp remittances.
+// Other withholdings and stamp remittances.
+bool Modifica_base::crearOtrasRetencionesYRemesas()
+{
+    bool actualizada = false;
     for (const QString& nombre : {QStringLiteral("Retenciones_B"), QStringLiteral("Remesas")}) {
         if (!Existe_Tabla(nombre)) {
             crearTabla(esquema::tabla(nombre));
@@ -142,29 +169,23 @@ bool Modifica_base::pasos(Dialogs& avisos)
             actualizada = true;
         }
     }
-    // The indexes later versions added, where they are missing; no restart needed.
-    Crear_Indices_Faltantes();
-
-    // 10. The police regime: only the officers are probed; the other four come with them.
-    if (!Existe_Tabla(QStringLiteral("Policias"))) {
-        for (const QString& nombre :
-             {QStringLiteral("Policias"), QStringLiteral("Multas_cobradas"),
-              QStringLiteral("Turnos"), QStringLiteral("Estampillas_Turnos"),
-              QStringLiteral("Tmp_Informe_Turno")}) {
-            const DefTabla& tabla = esquema::tabla(nombre);
-            crearTabla(tabla);
-            QStringList indices;
-            for (const DefIndice& i : tabla.indices) indices << i.nombre;
-            crearIndices(nombre, indices);
-        }
-        actualizada = true;
-    }
-
-    // 11, 12. Repairs that run at every start.
-    Corregir_Otras_Retenciones(base_, avisos);
-    fijar_Alicuotas(base_, avisos);
-
     return actualizada;
+}
+
+// The police regime: only the officers are probed; the other four come with them.
+bool Modifica_base::crearTablasPolicia()
+{
+    if (Existe_Tabla(QStringLiteral("Policias"))) return false;
+    for (const QString& nombre :
+         {QStringLiteral("Policias"), QStringLiteral("Multas_cobradas"), QStringLiteral("Turnos"),
+          QStringLiteral("Estampillas_Turnos"), QStringLiteral("Tmp_Informe_Turno")}) {
+        const DefTabla& tabla = esquema::tabla(nombre);
+        crearTabla(tabla);
+        QStringList indices;
+        for (const DefIndice& i : tabla.indices) indices << i.nombre;
+        crearIndices(nombre, indices);
+    }
+    return true;
 }
 
 bool Modifica_base::Existe_Tabla(const QString& nombre)
@@ -288,8 +309,8 @@ void Modifica_base::Agregar_IdCabecera_Guias()
 {
     agregarCampo(QStringLiteral("Guias"), QStringLiteral("IdCabecera"));
     crearIndices(QStringLiteral("Guias"), {QStringLiteral("xidcbra")});
-    // Older detail rows take the declaration of the withholding with their receipt number; when
-    // several share it, the last one read (the most recently stored) wins.
+    // Detail rows stored without it take the declaration of the withholding with their receipt
+    // number; when several share it, the last one read (the most recently stored) wins.
     base_.ejecutar(QStringLiteral(
         "UPDATE Guias SET IdCabecera = (SELECT r.IdCabecera FROM Retenciones r "
         "WHERE r.Nro_Comprobante = Guias.Nro_Comprobante ORDER BY r.rowid DESC LIMIT 1) "

@@ -1,5 +1,5 @@
 #pragma once
-// Brings a database to the current schema: the tables the supplied file lacks, the newer fields,
+// Brings a database to the current schema: the tables the supplied file lacks, the fields it adds,
 // the one-time back-fill of the detail rows' declaration. The whole upgrade is one transaction:
 // it lands complete or the file stays as it was.
 
@@ -43,12 +43,19 @@ public:
     void Agregar_IdCabecera_Guias();
     void Agregar_Campos_Subtotales();
     void Crear_Tablas_Intervenciones();
-    // The indexes added after the tables they belong to, on databases that lack them.
+    // The indexes the schema has beyond those made with their tables, on databases that lack them.
     void Crear_Indices_Faltantes();
 
 private:
     // Step by step; true when the schema changed. The seeds among the steps speak through `avisos`.
     bool pasos(Dialogs& avisos);
+    // The steps that change the schema; each is true when it did.
+    bool actualizarGuias();
+    bool ampliarTextoImpresos();
+    bool crearTiposEIntervenciones();
+    void descartarTiposDeOtraForma();
+    bool crearOtrasRetencionesYRemesas();
+    bool crearTablasPolicia();
 
     BaseDatos& base_;
     Dialogs& dialogs_;

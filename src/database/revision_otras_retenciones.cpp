@@ -50,12 +50,9 @@ QString sqlDisparador(const Disparador& d)
 
 QStringList nombresPresentes(BaseDatos& base)
 {
-    QStringList nombres;
-    for (const QSqlRecord& f : base.filas(QStringLiteral(
-             "SELECT name FROM sqlite_master WHERE (type = 'trigger' AND name LIKE "
-             "'Revisar_Otras_Reten_%') OR (type = 'table' AND name = 'Revisar_Otras_Reten')")))
-        nombres << f.value(0).toString();
-    return nombres;
+    return base.textos(QStringLiteral(
+        "SELECT name FROM sqlite_master WHERE (type = 'trigger' AND name LIKE "
+        "'Revisar_Otras_Reten_%') OR (type = 'table' AND name = 'Revisar_Otras_Reten')"));
 }
 
 } // namespace
@@ -74,8 +71,8 @@ Alcance prepararRevision(BaseDatos& base)
     for (const Disparador& d : kDisparadores)
         if (!presentes.contains(QString::fromLatin1(d.nombre))) faltantes.push_back(&d);
     if (faltantes.empty()) return completa ? Alcance::Cambiadas : Alcance::Todas;
-    // The triggers of the detail rows name their declaration, which an older file gets in a later
-    // round of its upgrade: until then nothing is noted.
+    // The triggers of the detail rows name their declaration, which a file of the supplied shape
+    // gets in a later round of its upgrade: until then nothing is noted.
     if (base.existe(QStringLiteral("SELECT 1 FROM pragma_table_info('Guias') "
                                    "WHERE name = 'IdCabecera' COLLATE NOCASE")))
         for (const Disparador* d : faltantes) base.ejecutar(sqlDisparador(*d));

@@ -20,7 +20,7 @@ namespace semillas {
 void ejecutar(BaseDatos& base, Dialogs& dialogs,
               const std::function<void(QStringList& avisos)>& semilla);
 
-// A seed whose table is missing (an older shape dropped at this start) leaves it for the next one.
+// A seed whose table is missing (one of another shape, dropped at this start) leaves it for the next one.
 bool existeTabla(BaseDatos& base, const QString& nombre);
 
 // Adds one row unless a row with its key (its first `camposClave` fields) is there already, so a

@@ -11,6 +11,13 @@
 
 namespace {
 
+// The regimes whose receipts deduct advances: "11" without a stamp, "12" with one. The regime table
+// (common/regimenes.h) knows them by their detail rows, but it lives in a layer above the database,
+// and this repair runs on the database alone at start-up, before anything above it is asked; so
+// the two codes are named here, once.
+const QString kRegimenAnticipos = QStringLiteral("11");
+const QString kRegimenAnticiposConOblea = QStringLiteral("12");
+
 std::optional<QString> textoOpcional(const QVariant& valor)
 {
     if (valor.isNull()) return std::nullopt;
@@ -53,8 +60,6 @@ void Corregir_Otras_Retenciones(BaseDatos& base, Dialogs& dialogs)
         for (const char* tabla : {"Cabeceras", "Retenciones", "Retenciones_B", "Guias"})
             if (!semillas::existeTabla(base, QString::fromLatin1(tabla))) return;
 
-        const QString regimen11 = QStringLiteral("11");
-        const QString regimen12 = QStringLiteral("12");
         // This runs at every start, so it reads only the rows that hold other withholdings (a
         // small index) and looks each receipt up by its key and amount. A row of "12" holding
         // none would only be cleared again, so it is not read. Once the triggers that note
@@ -73,7 +78,7 @@ void Corregir_Otras_Retenciones(BaseDatos& base, Dialogs& dialogs)
                     " AND r.Nro_Comprobante = b.Nro_Comprobante AND r.Importe_Ret = b.Otras_Reten "
                     "CROSS JOIN Cabeceras c ON c.IdCabecera = b.IdCabecera "
                     "WHERE b.Otras_Reten <> 0 AND c.Cod_Regimen IN (?, ?)"),
-            {regimen11, regimen12});
+            {kRegimenAnticipos, kRegimenAnticiposConOblea});
 
         for (const QSqlRecord& fila : recibos) {
             const ReciboRepetido recibo = reciboRepetidoDe(fila);
@@ -82,7 +87,7 @@ void Corregir_Otras_Retenciones(BaseDatos& base, Dialogs& dialogs)
             bool limpiar = false;
             if (!primerDetalle) {
                 limpiar = true;
-            } else if (recibo.regimen == regimen12) {
+            } else if (recibo.regimen == kRegimenAnticiposConOblea) {
                 // Detail rows of the declaration's own agent do not account for the amount either.
                 limpiar = recibo.agente && primerDetalle->agente
                     && *recibo.agente == *primerDetalle->agente;

@@ -15,7 +15,8 @@ struct Regimen {
 };
 
 // A block is added when its probed regime is missing and then announced. The message spells some
-// descriptions otherwise than they are stored; the user has always been shown these.
+// descriptions otherwise than they are stored: it is the announcement's own text, kept apart from
+// the rows.
 struct Bloque {
     const char* probado;
     std::vector<Regimen> regimenes;
@@ -93,8 +94,9 @@ void Actualizar_Regimenes(BaseDatos& base, Dialogs& dialogs)
                     + QString::fromUtf8(bloque.lineas);
         }
 
-        // The insurers' regime was renamed; an older name is brought up to date (blanks around
-        // the name do not count, and a row without a name is left alone).
+        // The insurers' regime is described by its current name; a file holding another one is
+        // brought up to date (blanks around the name do not count, and a row without a name is
+        // left alone).
         base.ejecutar(QStringLiteral("UPDATE Regimenes SET Descripcion = ? WHERE Cod_Regimen = ? "
                                      "AND trim(Descripcion, ' ') <> ? COLLATE BINARY"),
                       {QString::fromUtf8(kCompaniasDeSeguros), QStringLiteral("07"),

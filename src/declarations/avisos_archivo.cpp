@@ -8,7 +8,7 @@
 
 namespace {
 
-// The folder as the message shows it: ending in the separator, as the chooser has always given it.
+// The folder as the message shows it: ending in the separator, the way the folder chooser gives it.
 QString carpetaMostrada(const QString& carpeta)
 {
     QString texto = QDir::toNativeSeparators(carpeta);

@@ -22,7 +22,7 @@ QString texto(const QVariant& valor, int ancho);
 QString cero(int ancho);
 
 // A whole number padded with zeros to `digitos`. A real value is rounded half away from zero; a
-// text that is not a number is written as it stands, as the old masks did. Nothing for a null or
+// text that is not a number is written as it stands (zeros pad numbers only). Nothing for a null or
 // empty value, whose placeholder is the caller's.
 std::optional<QString> entero(const QVariant& valor, int digitos);
 std::optional<QString> entero(std::optional<qint64> valor, int digitos);

@@ -45,7 +45,7 @@ std::vector<ColumnaGrilla> columnasCabeceras()
             oculta("Descartados")};
 }
 
-// Where each button stands in the column, top to bottom (in the twips the form was drawn in),
+// Where each button stands in the column, top to bottom (in twips, 1440 to the inch),
 // and where a mode moves it.
 int posicion(const QString& boton, ModoCabeceras modo)
 {

@@ -1,8 +1,8 @@
 #pragma once
 // Late-payment interest of the payment slips: every day after the due date up to and including the
 // payment date is charged a thirtieth of the monthly rate in force on that day. The arithmetic is
-// kept exactly as the agency's slips have always computed it, so a slip printed here and one
-// printed before agree to the cent.
+// kept exactly as the agency computes it, so a slip printed here and the agency's own account of
+// the same payment agree to the cent.
 
 #include "database/importe.h"
 

@@ -5,6 +5,7 @@
 #include "details/frmRetxCab.h"
 
 #include "common/contexto.h"
+#include "common/estados.h"
 #include "forms/botones.h"
 #include "forms/grilla_registros.h"
 
@@ -32,6 +33,13 @@ ColumnaGrilla columna(const QString& campo, const QString& titulo, Qt::Alignment
     return {campo, titulo, alineacion, ancho, false};
 }
 
+// A stored code as an SQL literal, for a column's expression (which cannot take parameters). Only
+// the program's own named codes go through here, never a typed text.
+QString literal(const QString& codigo)
+{
+    return u"'"_s + codigo + u"'"_s;
+}
+
 ColumnaGrilla oculta(const QString& campo)
 {
     ColumnaGrilla c(campo, QString(), kCentro, 0, false);
@@ -50,8 +58,9 @@ std::vector<ColumnaGrilla> columnasCabeceras()
         columna(u"Mes"_s, u"Mes"_s, kCentro, 4),
         columna(u"Rectifica"_s, u"D.J."_s, kCentro, 4),
         // Every code but empty and open, annulled included, reads as closed.
-        columna(u"CASE WHEN Estado = '1' THEN 'Vacía' WHEN Estado = '2' THEN 'Abierta' "
-                u"ELSE 'Cerrada' END"_s,
+        columna(u"CASE WHEN Estado = "_s + literal(estado_cabecera::Vacia)
+                    + u" THEN 'Vacía' WHEN Estado = "_s + literal(estado_cabecera::Abierta)
+                    + u" THEN 'Abierta' ELSE 'Cerrada' END"_s,
                 u"Estado"_s, kCentro, 7),
         columna(u"Origen"_s, u"Orig."_s, kCentro, 4),
         oculta(u"MarcaObs"_s),
@@ -74,7 +83,9 @@ std::vector<ColumnaGrilla> columnasRetenciones()
         columna(u"Alicuota"_s, u"Alíc."_s, kCentro, 5),
         columna(u"Importe_Ret"_s, u"Imp. Ret./Perc."_s, kDerecha, 10),
         columna(u"Nro_Comprobante"_s, u"Comprobante"_s, kCentro, 9),
-        columna(u"CASE WHEN Estado = '4' THEN 'Anulada' ELSE 'Ok' END"_s, u"Estado"_s, kCentro, 7),
+        columna(u"CASE WHEN Estado = "_s + literal(estado_retencion::Anulada)
+                    + u" THEN 'Anulada' ELSE 'Ok' END"_s,
+                u"Estado"_s, kCentro, 7),
         columna(u"Nro_X"_s, u"Nº Comprobante ext."_s, kDerecha, 13),
         columna(u"Cod_Concepto"_s, u"Cpto."_s, kCentro, 4),
         // A concept missing from Conceptos shows an empty description.

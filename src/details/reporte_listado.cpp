@@ -21,6 +21,13 @@ struct FilaListado {
     Importe otro;  // the other amount of Retenc_b.rpt
 };
 
+// A row of the listing's query: the receipt with "Sujeto" and "Otro".
+FilaListado filaListadoDe(const QSqlRecord& f)
+{
+    return {retencionDe(f), f.value(u"Sujeto"_s).toString().trimmed(),
+            Importe::desdeColumna(f.value(u"Otro"_s))};
+}
+
 struct Suma {
     qint64 cantidad = 0;
     Importe bruto;
@@ -72,8 +79,7 @@ public:
                        u"LEFT JOIN Contribuyentes s ON s.Nro_Contrib = r.Nro_Contrib"_s
                      + union_ + u" WHERE r.IdCabecera = ? ORDER BY r.Nro_Comprobante, r.rowid"_s,
                  {id})) {
-            FilaListado fila{retencionDe(f), f.value(u"Sujeto"_s).toString().trimmed(),
-                             Importe::desdeColumna(f.value(u"Otro"_s))};
+            FilaListado fila = filaListadoDe(f);
             (fila.retencion.estado.trimmed() == estado_retencion::Anulada ? anuladas_ : validas_)
                 .sumar(fila);
             filas_.push_back(std::move(fila));

@@ -56,11 +56,7 @@ TotalesRetenciones totalesRetenciones(BaseDatos& base, const FiltroRetenciones& 
 QStringList comprobantesMostrados(BaseDatos& base, const FiltroRetenciones& filtro,
                                   const QString& orden)
 {
-    QStringList numeros;
-    for (const QSqlRecord& f :
-         base.filas(u"SELECT Nro_Comprobante FROM Retenciones WHERE "_s + filtro.sql
-                        + u" ORDER BY "_s + orden + u", rowid"_s,
-                    filtro.valores))
-        numeros << f.value(0).toString();
-    return numeros;
+    return base.textos(u"SELECT Nro_Comprobante FROM Retenciones WHERE "_s + filtro.sql
+                           + u" ORDER BY "_s + orden + u", rowid"_s,
+                       filtro.valores);
 }

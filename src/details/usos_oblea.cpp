@@ -5,6 +5,19 @@
 
 namespace {
 
+// A row of the query below: "g.Nro_clave, g.Nro_Comprobante, g.Nro_porte, <in a valid receipt>".
+UsoOblea usoObleaDe(const QSqlRecord& f)
+{
+    UsoOblea u;
+    u.nroClave = f.value(0).toLongLong();
+    u.nroComprobante = f.value(1).toString();
+    u.nroPorte = f.value(2).toString();
+    bool numero = false;
+    u.pendiente = u.nroComprobante.trimmed().toLongLong(&numero) == 0 && numero;
+    u.enRetencionValida = f.value(3).toBool();
+    return u;
+}
+
 // Both searches start from the stamp's index, and each row's receipt is found by its key.
 std::vector<UsoOblea> usos(BaseDatos& base, const QString& condicion, QVariantList valores,
                            std::optional<qint64> excluida)
@@ -26,16 +39,7 @@ std::vector<UsoOblea> usos(BaseDatos& base, const QString& condicion, QVariantLi
     sql += QStringLiteral(" ORDER BY g.Nro_clave");
 
     std::vector<UsoOblea> encontrados;
-    for (const QSqlRecord& f : base.filas(sql, valores)) {
-        UsoOblea u;
-        u.nroClave = f.value(0).toLongLong();
-        u.nroComprobante = f.value(1).toString();
-        u.nroPorte = f.value(2).toString();
-        bool numero = false;
-        u.pendiente = u.nroComprobante.trimmed().toLongLong(&numero) == 0 && numero;
-        u.enRetencionValida = f.value(3).toBool();
-        encontrados.push_back(u);
-    }
+    for (const QSqlRecord& f : base.filas(sql, valores)) encontrados.push_back(usoObleaDe(f));
     return encontrados;
 }
 

@@ -13,8 +13,8 @@
 
 namespace {
 
-// The form of each kind of the regime table; none for a kind whose form does not exist yet. A new
-// entry form is a class of its own over FormularioRetencion and its line here.
+// The form of each kind of the regime table. A new entry form is a class of its own over
+// FormularioRetencion and its line here.
 std::unique_ptr<FormularioRetencion> crearFormulario(FormaEntrada forma, Contexto& contexto,
                                                      ServiciosEntrada servicios, QWidget* ventana)
 {
@@ -26,6 +26,7 @@ std::unique_ptr<FormularioRetencion> crearFormulario(FormaEntrada forma, Context
     case FormaEntrada::Policial:
         return std::make_unique<frmRetenciones_C>(contexto, std::move(servicios), ventana);
     }
+    Q_UNREACHABLE();
     return nullptr;
 }
 
@@ -44,7 +45,6 @@ AperturaEntrada abrirEntradaRetenciones(Contexto& contexto, QWidget* ventana,
         };
     const auto formulario = crearFormulario(reglasRegimen(contexto.entorno.regimen()).entrada,
                                             contexto, std::move(conImpresion), ventana);
-    if (!formulario) return AperturaEntrada::NoDisponible;
     contexto.dialogs.abrirModal(*formulario);
     return AperturaEntrada::Abierta;
 }

@@ -9,7 +9,6 @@ struct Contexto;
 
 enum class AperturaEntrada {
     Abierta,        // the form was shown and has been closed
-    NoDisponible,   // the regime's form does not exist yet
     SinDeclaracion, // no declaration is active: nothing to enter receipts into
 };
 

@@ -16,6 +16,11 @@ struct FilaLeida {
     QString descripcion;  // of its goods type
 };
 
+FilaLeida filaLeidaDe(const QSqlRecord& f)
+{
+    return {guiaDe(f), f.value(u"DescripcionTipo"_s).toString()};
+}
+
 std::vector<FilaLeida> leerFilas(BaseDatos& base, int clase, const ClaveRetencion& clave)
 {
     std::vector<FilaLeida> filas;
@@ -24,7 +29,7 @@ std::vector<FilaLeida> leerFilas(BaseDatos& base, int clase, const ClaveRetencio
              u"LEFT JOIN Tipos t ON t.Clase = ? AND t.Tipo = g.Tipo "
              u"WHERE g.IdCabecera = ? AND g.Nro_Comprobante = ? ORDER BY g.Nro_clave"_s,
              {clase, clave.idCabecera, clave.nroComprobante}))
-        filas.push_back({guiaDe(f), f.value(u"DescripcionTipo"_s).toString()});
+        filas.push_back(filaLeidaDe(f));
     return filas;
 }
 

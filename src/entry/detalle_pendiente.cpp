@@ -16,6 +16,19 @@ void numerarDetallePendiente(BaseDatos& base, const ClaveRetencion& clave)
                   {clave.nroComprobante, clave.idCabecera, kComprobantePendiente});
 }
 
+namespace {
+
+// A row of "Guias.NroGuia, Tipos.Descripcion, Tipos.Tipo": the description only when the type
+// exists.
+ObleaPendiente obleaPendienteDe(const QSqlRecord& fila)
+{
+    ObleaPendiente o{fila.value(0).toString(), std::nullopt};
+    if (!fila.value(2).isNull()) o.descripcion = fila.value(1).toString();
+    return o;
+}
+
+} // namespace
+
 std::vector<ObleaPendiente> obleasPendientes(BaseDatos& base, int clase)
 {
     std::vector<ObleaPendiente> obleas;
@@ -23,10 +36,7 @@ std::vector<ObleaPendiente> obleasPendientes(BaseDatos& base, int clase)
          base.filas(QStringLiteral("SELECT Guias.NroGuia, Tipos.Descripcion, Tipos.Tipo FROM Guias "
                                    "LEFT JOIN Tipos ON Tipos.Clase = ? AND Tipos.Tipo = Guias.Tipo "
                                    "WHERE Guias.Nro_Comprobante = ? ORDER BY Guias.Nro_clave"),
-                    {clase, kComprobantePendiente})) {
-        ObleaPendiente o{fila.value(0).toString(), std::nullopt};
-        if (!fila.value(2).isNull()) o.descripcion = fila.value(1).toString();
-        obleas.push_back(std::move(o));
-    }
+                    {clase, kComprobantePendiente}))
+        obleas.push_back(obleaPendienteDe(fila));
     return obleas;
 }

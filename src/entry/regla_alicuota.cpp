@@ -1,10 +1,9 @@
 #include "entry/regla_alicuota.h"
 
+#include "common/estados.h"
 #include "database/base_datos.h"
 
 namespace {
-
-const QString kConstancia = QStringLiteral("3");
 
 // The key type that stands for each option.
 const QString kConstruccionSinIva = QStringLiteral("8");  // subjects of types "0" and "1"
@@ -16,8 +15,9 @@ QString claveDeTipo(const ReglasRegimen& r, const QString& t, OpcionesAlicuota o
 {
     if (r.opciones.construccion) {
         if (!opciones.construccion) return t;
-        return t == QLatin1String("0") || t == QLatin1String("1") ? kConstruccionSinIva
-                                                                  : kConstruccion;
+        return t == tipo_sujeto::ObligadoDirecto || t == tipo_sujeto::ConvenioLocal
+                   ? kConstruccionSinIva
+                   : kConstruccion;
     }
     if (r.opciones.lactea) return opciones.lactea ? kLactea : t;
     return opciones.seguros ? kSeguros : t;
@@ -31,9 +31,9 @@ ResultadoAlicuota reglaAlicuota(const ReglasRegimen& r, const QString& tipoSujet
     const QString& t = tipoSujeto;
     const ResultadoAlicuota exento{Importe(), true};
 
-    if (r.constancia == Constancia::Exime && t == kConstancia) return exento;
+    if (r.constancia == Constancia::Exime && t == tipo_sujeto::Constancia) return exento;
     if (const auto fila = buscar(r.codigo, claveDeTipo(r, t, opciones))) return {*fila, false};
-    if (r.constancia == Constancia::EximeSinFila && t == kConstancia) return exento;
+    if (r.constancia == Constancia::EximeSinFila && t == tipo_sujeto::Constancia) return exento;
     return {r.alicuotaSinFila.value_or(Importe())};
 }
 

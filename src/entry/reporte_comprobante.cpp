@@ -37,6 +37,24 @@ struct CopiaComprobante {
     DetalleImpreso detalle;
 };
 
+// A receipt with its subject and its concept's description, as the query below reads them.
+struct RetencionImpresa {
+    Retencion retencion;
+    QString sujeto;
+    QString cuitSujeto;
+    QString domicilioSujeto;
+    QString descripcionConcepto;
+};
+
+RetencionImpresa retencionImpresaDe(const QSqlRecord& fila)
+{
+    const auto texto = [&](const char* campo) {
+        return fila.value(QString::fromLatin1(campo)).toString().trimmed();
+    };
+    return {retencionDe(fila), texto("Sujeto"), texto("CuitSujeto"), texto("DomicilioSujeto"),
+            texto("DescripcionConcepto")};
+}
+
 QString rotuloCopia(int copia)
 {
     if (copia == 1) return QStringLiteral("ORIGINAL");
@@ -132,10 +150,8 @@ private:
                 "WHERE r.IdCabecera = ? AND r.Nro_Comprobante = ?"),
             {c.declaracion.idCabecera, c.nroComprobante});
         if (!fila) return;
-        const Retencion r = retencionDe(*fila);
-        const auto texto = [&](const char* campo) {
-            return fila->value(QString::fromLatin1(campo)).toString().trimmed();
-        };
+        const RetencionImpresa impresa = retencionImpresaDe(*fila);
+        const Retencion& r = impresa.retencion;
         c.hallado = true;
         c.anulado = r.estado.trimmed() == estado_retencion::Anulada;
         c.dia = r.dia.trimmed();
@@ -144,11 +160,11 @@ private:
         c.alicuota = r.alicuota.value_or(Importe());
         c.retenido = r.importeRet.value_or(Importe());
         c.nroExterno = r.nroX.trimmed();
-        c.sujeto = texto("Sujeto");
-        c.cuitSujeto = texto("CuitSujeto");
-        c.domicilioSujeto = texto("DomicilioSujeto");
+        c.sujeto = impresa.sujeto;
+        c.cuitSujeto = impresa.cuitSujeto;
+        c.domicilioSujeto = impresa.domicilioSujeto;
         const QString codConcepto = r.codConcepto.trimmed();
-        const QString descripcion = texto("DescripcionConcepto");
+        const QString& descripcion = impresa.descripcionConcepto;
         c.concepto = descripcion.isEmpty() ? codConcepto
                                            : codConcepto + QStringLiteral(" - ") + descripcion;
     }

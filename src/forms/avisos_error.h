@@ -1,6 +1,6 @@
 #pragma once
-// How a form tells the user of a database failure that ended what it was doing. Two shapes, as the
-// forms have always shown them: the record forms' plain box ("3022 description"), and the long
+// How a form tells the user of a database failure that ended what it was doing. Two shapes, one
+// for each kind of form: the record forms' plain box ("3022 description"), and the long
 // operations' critical box titled "Error 3022" whose text is the description.
 
 #include <QString>

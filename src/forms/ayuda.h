@@ -22,7 +22,7 @@ void instalarAyudaF1(QWidget& ventana, Contexto& contexto, std::function<QString
 // The key of the declarations form: one per mode, made from the start of its caption.
 QString claveAyudaCabeceras(const QString& tituloFormulario);
 
-// A row of Ayudas: the window's place and size in twips, and the text.
+// A row of Ayudas: the window's place and size in twips (1440 to the inch), and the text.
 struct FilaAyuda {
     double top = 0;
     double left = 0;

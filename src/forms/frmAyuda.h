@@ -31,6 +31,7 @@ private:
     bool cerrando_ = false;
 };
 
-// Lengths of the old screen units (1440 to the inch) in pixels of this screen, and back.
+// Help windows are placed in twips, 1440 to the inch: lengths in twips in pixels of this screen,
+// and back.
 int twipsAPixeles(double twips);
 double pixelesATwips(int pixeles);

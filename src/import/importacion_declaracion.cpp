@@ -19,6 +19,17 @@ QString s(const char* sql)
     return QString::fromLatin1(sql);
 }
 
+// What a receipt paid other agents in advances: a row of "Nro_Comprobante, SUM(Total)".
+struct OtrasRetenciones {
+    QString nroComprobante;
+    Importe total;
+};
+
+OtrasRetenciones otrasRetencionesDe(const SentenciaPreparada& fila)
+{
+    return {fila.valor(0).toString(), Importe::desdeColumna(fila.valor(1))};
+}
+
 } // namespace
 
 ImportacionDeclaracion::ImportacionDeclaracion(BaseDatos& base, ReporteImportacion& reporte,
@@ -36,8 +47,8 @@ ImportacionDeclaracion::ImportacionDeclaracion(BaseDatos& base, ReporteImportaci
                                  "Importe_Bruto, Alicuota, Importe_Ret, Nro_X, Cod_Concepto, "
                                  "Nro_Comprobante, Estado, MarcaImp) "
                                  "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")),
-      marcarError_(base, s("UPDATE Retenciones SET MarcaImp = 'E' WHERE IdCabecera = ? "
-                           "AND Nro_Comprobante = ? AND MarcaImp = 'I'")),
+      marcarError_(base, s("UPDATE Retenciones SET MarcaImp = ? WHERE IdCabecera = ? "
+                           "AND Nro_Comprobante = ? AND MarcaImp = ?")),
       tipo_(base, s("SELECT Valor FROM Tipos WHERE Clase = ? AND Tipo = ?")),
       insertarGuia_(base, s("INSERT INTO Guias (Nro_Comprobante, Nro_Agente, NroGuia, Tipo, "
                             "Cantidad, Valor_Unitario, Total, Nro_Anticipo, Nro_porte, IdCabecera) "
@@ -57,11 +68,14 @@ ImportacionDeclaracion::ImportacionDeclaracion(BaseDatos& base, ReporteImportaci
     const CabeceraImportada& c = cabecera_;
     if (plan.idCabecera) {
         id_ = *plan.idCabecera;
-        base_.ejecutar(s("UPDATE Cabeceras SET Origen = 'I' WHERE IdCabecera = ?"), {id_});
+        base_.ejecutar(s("UPDATE Cabeceras SET Origen = ? WHERE IdCabecera = ?"),
+                       {origen_cabecera::Importada, id_});
     } else {
         base_.ejecutar(s("INSERT INTO Cabeceras (Nro_Agente, Sucursal, Cod_Regimen, Anio, Mes, "
-                         "Rectifica, Estado, MarcaObs, Origen) VALUES (?, ?, ?, ?, ?, ?, '2', 'N', 'I')"),
-                       {c.agente, c.sucursal, c.regimen, c.anio, c.mesNormalizado(), c.rectifica});
+                         "Rectifica, Estado, MarcaObs, Origen) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                       {c.agente, c.sucursal, c.regimen, c.anio, c.mesNormalizado(), c.rectifica,
+                        estado_cabecera::Abierta, marca_observacion::Sin,
+                        origen_cabecera::Importada});
         id_ = base_.ultimoId();
     }
     if (plan.reemplazar) {
@@ -150,7 +164,8 @@ void ImportacionDeclaracion::controlarPendiente(ConteoImportacion& conteo)
     if (p.bruto.esCero() || p.alicuota.esCero()) return;
     if (!retenidoMalCalculado(p.bruto, p.alicuota, p.retenidoYAnticipos)) return;
     reporte_.linea(p.linea, hallazgo::MalCalculado);
-    marcarError_.ejecutar({id_, p.comprobante});
+    marcarError_.ejecutar(
+        {marca_importacion::ConError, id_, p.comprobante, marca_importacion::Importada});
     if (marcarError_.cambiadas() > 0) {
         ++conteo.conError;
         if (actual_ && actual_->numero == p.comprobante) actual_->conError = true;
@@ -241,9 +256,10 @@ void ImportacionDeclaracion::terminar(ConteoImportacion& conteo)
         SentenciaPreparada guardar(base_, s("INSERT OR REPLACE INTO Retenciones_B (IdCabecera, "
                                             "Nro_Comprobante, Otras_Reten) VALUES (?, ?, ?)"));
         sumas.ejecutar({id_, cabecera_.agente, estado_retencion::Anulada});
-        while (sumas.siguiente())
-            guardar.ejecutar(
-                {id_, sumas.valor(0), Importe::desdeColumna(sumas.valor(1)).aColumna()});
+        while (sumas.siguiente()) {
+            const OtrasRetenciones otras = otrasRetencionesDe(sumas);
+            guardar.ejecutar({id_, otras.nroComprobante, otras.total.aColumna()});
+        }
     }
 
     if (numeroTomado_)

@@ -20,7 +20,7 @@
 
 namespace campo_importado {
 
-// The numeric value of a text, as the agents' files have always been read: blanks are skipped,
+// The numeric value of a text, the way the agents' files are read: blanks are skipped,
 // one leading sign is taken, then the digits up to the first character that cannot continue the
 // number; 0 without digits.
 qint64 valorNumerico(QStringView texto);

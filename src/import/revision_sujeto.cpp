@@ -1,6 +1,7 @@
 #include "import/revision_sujeto.h"
 
 #include "common/digitos_verificadores.h"
+#include "common/estados.h"
 #include "import/jurisdiccion_importada.h"
 
 namespace {
@@ -73,12 +74,12 @@ RevisionSujeto revisarSujeto(const RegistroSujeto& s)
     if (s.domicilio.isEmpty()) descartar("Falta el domicilio.");
 
     if (s.marcaTipo == QLatin1Char('3'))
-        r.codTipo = QStringLiteral("3");
+        r.codTipo = tipo_sujeto::Constancia;
     else if (s.jurisdiccion == QLatin1String("000"))
-        r.codTipo = QStringLiteral("0");
+        r.codTipo = tipo_sujeto::ObligadoDirecto;
     else if (s.jurisdiccion == QLatin1String("911"))
-        r.codTipo = QStringLiteral("1");
+        r.codTipo = tipo_sujeto::ConvenioLocal;
     else
-        r.codTipo = QStringLiteral("2");
+        r.codTipo = tipo_sujeto::ConvenioForaneo;
     return r;
 }

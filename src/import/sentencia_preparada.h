@@ -1,7 +1,7 @@
 #pragma once
 // A statement the import prepares once and runs for every line, with new values each time: a
 // declaration of many thousand lines must not pay for compiling its statements on each one.
-// Failures are thrown as ErrorMotor with the engine's numbering, as BaseDatos throws them.
+// Failures are thrown as ErrorMotor with the program's error numbers, as BaseDatos throws them.
 
 #include <QSqlQuery>
 #include <QString>

@@ -1,13 +1,13 @@
 #pragma once
-// The door through which forms print a report. A report is named by its file name of old
-// ("bolpago.rpt"); it reads the scratch tables the form has just filled and the database, and goes
+// The door through which forms print a report. A report is named by its file name
+// ("bolpago.rpt"), the name the report catalogue registers it under; it reads the scratch tables the form has just filled and the database, and goes
 // to the preview window, the default printer or a PDF file. The program prints through the report
 // engine (MotorReportes); tests give forms a scripted printer that records what was asked.
 
 #include <QString>
 #include <QVariantMap>
 
-// Where a print goes. The numbers are those the forms have always set.
+// Where a print goes. The numbers are the destinations the forms ask for by number.
 enum class Destino {
     Pantalla = 0,    // the preview window, from which the user prints or saves a PDF
     Impresora = 1,   // the default printer

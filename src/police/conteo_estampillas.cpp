@@ -15,7 +15,8 @@ QString horaIso(const QTime& hora)
     return hora.toString(QStringLiteral("HH:mm:ss"));
 }
 
-// A final count of -1 has always meant "no earlier shift": such a count is not carried over.
+// A stored final count of -1 is a mark, not a count: that shift left no count of the stamp, so
+// the next shift starts from the agent's last remittance instead.
 constexpr qint64 kSinCuenta = -1;
 
 } // namespace

@@ -20,6 +20,8 @@ namespace {
 
 const QString kReporteIntervenciones = u"Intervenciones.rpt"_s;
 const QString kTituloImposible = u"Imposible imprimir las intervenciones..."_s;
+// `Parametros.TipoParametro` of the value of one intervention (the start-up seeds its first row).
+const QString kParametroIntervencion = u"I"_s;
 
 struct GrupoPolicia {
     qint64 codPolicia = 0;
@@ -69,6 +71,80 @@ QString oBlanco(const QString& texto)
     return texto.trimmed().isEmpty() ? u" "_s : texto;
 }
 
+void avisarSinValor(Dialogs& dialogs, const Cabecera& cabecera)
+{
+    dialogs.aviso(u"No se encuentra cargado el valor de la intervención policial vigente "
+                  u"para el mes %1 del año %2"_s.arg(cabecera.mes, cabecera.anio),
+                  kTituloImposible, Icono::Exclamacion);
+}
+
+// Every officer with interventions in the declaration, a deleted one too, by his number.
+std::vector<GrupoPolicia> gruposDePolicias(BaseDatos& base, qint64 idCabecera)
+{
+    std::map<qint64, qint64> cantidades;
+    for (const QSqlRecord& f :
+         base.filas(u"SELECT * FROM Intervenciones WHERE IdCabecera = ?"_s, {idCabecera}))
+        ++cantidades[intervencionDe(f).codPolicia];
+    std::vector<GrupoPolicia> grupos;
+    for (const auto& [codigo, cantidad] : cantidades) {
+        const std::optional<Policia> p = leerPolicia(base, codigo);
+        grupos.push_back({codigo, cantidad, p.has_value(), p ? p->legajo.value_or(0) : 0,
+                          p ? p->nombre : QString(), p ? p->nroCuentaBanco : QString()});
+    }
+    return grupos;
+}
+
+// Officers are told apart in the report by their file number: two that share one would be added
+// together, and one paid for the other's interventions. Only the file numbers of officers who
+// exist can be corrected, and only theirs can clash. False, after saying which, when two do.
+bool legajosDistintos(Dialogs& dialogs, const std::vector<GrupoPolicia>& grupos)
+{
+    std::map<qint64, const GrupoPolicia*> porLegajo;
+    for (const GrupoPolicia& g : grupos) {
+        if (!g.registrado) continue;
+        const auto [lugar, nuevo] = porLegajo.try_emplace(g.legajo, &g);
+        if (nuevo) continue;
+        dialogs.aviso(u"Los agentes de policía %1 y %2 tienen el mismo legajo (%3): el informe "
+                      u"no puede distinguirlos.\nCorrija el legajo desde Agentes de Policía "
+                      u"Caminera."_s
+                          .arg(nombrado(*lugar->second), nombrado(g))
+                          .arg(g.legajo),
+                      kTituloImposible, Icono::Exclamacion);
+        return false;
+    }
+    return true;
+}
+
+// The report's rows in Tmp_Intervenciones, one per officer, in one transaction.
+void llenarInforme(BaseDatos& base, const Cabecera& cabecera, Importe valor,
+                   const std::vector<GrupoPolicia>& grupos)
+{
+    const std::optional<Agente> agente = leerAgente(base, cabecera.nroAgente);
+    Transaccion transaccion(base);
+    base.ejecutar(u"DELETE FROM Tmp_Intervenciones"_s);
+    for (const GrupoPolicia& g : grupos)
+        base.ejecutar(u"INSERT INTO Tmp_Intervenciones (Anio, Mes, Legajo, Nro_Agente, "
+                      u"Razon_Social, Nombre, Nro_Cuenta_Banco, Intervenciones, Total) "
+                      u"VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"_s,
+                      {cabecera.anio, cabecera.mes, legajoDeFila(g), cabecera.nroAgente,
+                       oBlanco(agente ? agente->razonSocial : QString()), oBlanco(nombreDeFila(g)),
+                       oBlanco(g.cuenta), g.cantidad, totalEntero(valor, g.cantidad)});
+    transaccion.confirmar();
+}
+
+// Printing closes an open declaration, after the question; a closed one is left exactly as it
+// is. True when it was closed here, false when it was closed already, nothing when the user
+// declined.
+std::optional<bool> cerrarParaImprimir(Contexto& contexto, const Cabecera& cabecera)
+{
+    if (cabeceraCerrada(cabecera)) return false;
+    if (!confirmarCierre(contexto.entorno, contexto.dialogs, cabecera)) return std::nullopt;
+    Transaccion transaccion(contexto.base);
+    cerrarCabecera(contexto.base, cabecera.idCabecera, marca_observacion::Sin);
+    transaccion.confirmar();
+    return true;
+}
+
 } // namespace
 
 std::optional<Importe> valorIntervencion(BaseDatos& base, const Cabecera& cabecera)
@@ -76,9 +152,9 @@ std::optional<Importe> valorIntervencion(BaseDatos& base, const Cabecera& cabece
     const QDate primero(cabecera.anio.toInt(), cabecera.mes.toInt(), 1);
     if (!primero.isValid()) return std::nullopt;
     const QVariant valor = base.valor(
-        u"SELECT Importe FROM Parametros WHERE TipoParametro = 'I' AND VigenciaD <= ? "
+        u"SELECT Importe FROM Parametros WHERE TipoParametro = ? AND VigenciaD <= ? "
         u"AND (VigenciaH IS NULL OR VigenciaH >= ?) ORDER BY NroParametro LIMIT 1"_s,
-        {primero.toString(Qt::ISODate), primero.toString(Qt::ISODate)});
+        {kParametroIntervencion, primero.toString(Qt::ISODate), primero.toString(Qt::ISODate)});
     if (valor.isNull()) return std::nullopt;
     return Importe::desdeColumna(valor);
 }
@@ -98,69 +174,20 @@ bool imprimirIntervenciones(Contexto& contexto, qint64 idCabecera, Impresora& im
         if (!cabecera) return false;
         const std::optional<Importe> valor = valorIntervencion(base, *cabecera);
         if (!valor) {
-            dialogs.aviso(u"No se encuentra cargado el valor de la intervención policial vigente "
-                          u"para el mes %1 del año %2"_s.arg(cabecera->mes, cabecera->anio),
-                          kTituloImposible, Icono::Exclamacion);
+            avisarSinValor(dialogs, *cabecera);
             return false;
         }
-
-        // Every officer with interventions, a deleted one too, by his number.
-        std::map<qint64, qint64> cantidades;
-        for (const QSqlRecord& f :
-             base.filas(u"SELECT * FROM Intervenciones WHERE IdCabecera = ?"_s, {idCabecera}))
-            ++cantidades[intervencionDe(f).codPolicia];
-        std::vector<GrupoPolicia> grupos;
-        for (const auto& [codigo, cantidad] : cantidades) {
-            const std::optional<Policia> p = leerPolicia(base, codigo);
-            grupos.push_back({codigo, cantidad, p.has_value(), p ? p->legajo.value_or(0) : 0,
-                              p ? p->nombre : QString(), p ? p->nroCuentaBanco : QString()});
-        }
-
-        // Officers are told apart in the report by their file number: two that share one would
-        // be added together, and one paid for the other's interventions. Only the file numbers of
-        // officers who exist can be corrected, and only theirs can clash.
-        std::map<qint64, const GrupoPolicia*> porLegajo;
-        for (const GrupoPolicia& g : grupos) {
-            if (!g.registrado) continue;
-            const auto [lugar, nuevo] = porLegajo.try_emplace(g.legajo, &g);
-            if (nuevo) continue;
-            dialogs.aviso(u"Los agentes de policía %1 y %2 tienen el mismo legajo (%3): el informe "
-                          u"no puede distinguirlos.\nCorrija el legajo desde Agentes de Policía "
-                          u"Caminera."_s
-                              .arg(nombrado(*lugar->second), nombrado(g))
-                              .arg(g.legajo),
-                          kTituloImposible, Icono::Exclamacion);
-            return false;
-        }
-
-        const std::optional<Agente> agente = leerAgente(base, cabecera->nroAgente);
-        {
-            Transaccion transaccion(base);
-            base.ejecutar(u"DELETE FROM Tmp_Intervenciones"_s);
-            for (const GrupoPolicia& g : grupos)
-                base.ejecutar(
-                    u"INSERT INTO Tmp_Intervenciones (Anio, Mes, Legajo, Nro_Agente, "
-                    u"Razon_Social, Nombre, Nro_Cuenta_Banco, Intervenciones, Total) "
-                    u"VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"_s,
-                    {cabecera->anio, cabecera->mes, legajoDeFila(g), cabecera->nroAgente,
-                     oBlanco(agente ? agente->razonSocial : QString()), oBlanco(nombreDeFila(g)),
-                     oBlanco(g.cuenta), g.cantidad,
-                     totalEntero(*valor, g.cantidad)});
-            transaccion.confirmar();
-        }
+        const std::vector<GrupoPolicia> grupos = gruposDePolicias(base, idCabecera);
+        if (!legajosDistintos(dialogs, grupos)) return false;
+        llenarInforme(base, *cabecera, *valor, grupos);
         if (grupos.empty()) {
             dialogs.aviso(u"No existen Intervenciones a Imprimir para la DD.JJ. Seleccionada"_s);
             return false;
         }
 
-        // Printing closes an open declaration; a closed one is left exactly as it is.
-        if (!cabeceraCerrada(*cabecera)) {
-            if (!confirmarCierre(contexto.entorno, dialogs, *cabecera)) return false;
-            Transaccion transaccion(base);
-            cerrarCabecera(base, idCabecera, marca_observacion::Sin);
-            transaccion.confirmar();
-            cerrada = true;
-        }
+        const std::optional<bool> cierre = cerrarParaImprimir(contexto, *cabecera);
+        if (!cierre) return false;
+        cerrada = *cierre;
         if (contexto.entorno.esCabeceraActual(idCabecera)) contexto.entorno.Limpiar_Cabecera_Actual();
 
         if (!confirmarImpresion(dialogs)) return cerrada;

@@ -2,6 +2,7 @@
 
 #include "common/contexto.h"
 #include "common/digitos_verificadores.h"
+#include "common/estados.h"
 #include "database/base_datos.h"
 #include "forms/eventos_foco.h"
 #include "forms/textos_formularios.h"
@@ -181,10 +182,10 @@ void frmContribuyentes::valoresIniciales()
 void frmContribuyentes::mostrarNoEnlazados(const Contribuyente& sujeto)
 {
     const QString& tipo = sujeto.codTipo;
-    chkConstancia_->setChecked(tipo == u"3"_s);
-    lblExtranjero_->setVisible(tipo == u"4"_s);
+    chkConstancia_->setChecked(tipo == tipo_sujeto::Constancia);
+    lblExtranjero_->setVisible(tipo == tipo_sujeto::Extranjero);
     // Modificar offers the certificate to every subject but a foreigner.
-    chkConstancia_->setEnabled(tipo != u"4"_s);
+    chkConstancia_->setEnabled(tipo != tipo_sujeto::Extranjero);
 }
 
 QString frmContribuyentes::codigoSeleccionado(const Contribuyente& sujeto) const

@@ -1,5 +1,6 @@
 #include "reference/numeracion_sujetos.h"
 
+#include "common/estados.h"
 #include "database/base_datos.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -46,11 +47,11 @@ std::optional<QString> siguienteNumero(BaseDatos& base, SujetoNumerado clase)
 
 QString tipoDeSujeto(const QString& nroContrib, bool constancia)
 {
-    if (constancia) return u"3"_s;
+    if (constancia) return tipo_sujeto::Constancia;
     const QString j = nroContrib.left(3);
-    if (j == u"000"_s) return u"0"_s;
-    if (j == u"911"_s) return u"1"_s;
-    if (j == u"999"_s) return u"4"_s;
-    if (j == u"950"_s) return u"6"_s;
-    return u"2"_s;
+    if (j == u"000"_s) return tipo_sujeto::ObligadoDirecto;
+    if (j == u"911"_s) return tipo_sujeto::ConvenioLocal;
+    if (j == u"999"_s) return tipo_sujeto::Extranjero;
+    if (j == u"950"_s) return tipo_sujeto::NoInscripto;
+    return tipo_sujeto::ConvenioForaneo;
 }

@@ -31,7 +31,7 @@ qint64 valorNumerico(const QString& texto)
     bool ok = false;
     const double valor = m.captured(0).toDouble(&ok);
     if (!ok || !std::isfinite(valor) || std::fabs(valor) > 2147483647.0) return 0;
-    // Whole numbers are rounded half to even, as the old runtime did.
+    // Whole numbers are rounded half to even: Entorno.mem is written and read with that rule.
     return static_cast<qint64>(std::nearbyint(valor));
 }
 

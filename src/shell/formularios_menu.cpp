@@ -52,11 +52,8 @@ std::optional<QString> elegir(Contexto& contexto)
     return lista.seleccion();
 }
 
-} // namespace
-
-void conectarFormularios(frmPrincipal& ventana, Contexto& contexto)
+void conectarReferencias(frmPrincipal& ventana, Contexto& contexto)
 {
-    // Reference data
     ventana.setAbridor(QStringLiteral("mnuAgentes"), [&] { abrir<frmAgentes>(ventana, contexto); });
     ventana.setAbridor(QStringLiteral("mnuSucursales"),
                        [&] { abrir<frmSucursales>(ventana, contexto); });
@@ -79,11 +76,13 @@ void conectarFormularios(frmPrincipal& ventana, Contexto& contexto)
             contexto.dialogs.abrirModal(tipos);
         });
     }
-
     // The agent's stamp remittances (the main window refuses the item while no agent is active).
     ventana.setAbridor(QStringLiteral("MnuRemesas"), [&] { abrir<frmRemesas>(ventana, contexto); });
+}
 
-    // Entry
+// The entry form of the active regime, with the pick lists and the detail window it opens.
+void conectarEntrada(frmPrincipal& ventana, Contexto& contexto)
+{
     ventana.setAbridor(QStringLiteral("mnuRetenciones"), [&] {
         ServiciosEntrada servicios;
         servicios.selectores.contribuyente = [&] { return elegir<frmContribuyentes>(contexto); };
@@ -92,13 +91,12 @@ void conectarFormularios(frmPrincipal& ventana, Contexto& contexto)
         servicios.detalle = [&](QWidget* duenio, const ComprobanteDetalle& comprobante) {
             return abrirDetalleComprobante(contexto, duenio, comprobante);
         };
-        if (abrirEntradaRetenciones(contexto, &ventana, servicios) == AperturaEntrada::NoDisponible)
-            contexto.dialogs.aviso(QStringLiteral("La carga de retenciones de este régimen todavía "
-                                                  "no está disponible en esta versión."),
-                                   QStringLiteral("Atención..."));
+        abrirEntradaRetenciones(contexto, &ventana, servicios);
     });
+}
 
-    // Police checkpoints
+void conectarPolicia(frmPrincipal& ventana, Contexto& contexto)
+{
     ventana.setAbridor(QStringLiteral("MnuPolicia"), [&] { abrir<frmPolicias>(ventana, contexto); });
     ventana.setAbridor(QStringLiteral("MnuTurnos"), [&] {
         ServiciosTurnos servicios;
@@ -113,11 +111,12 @@ void conectarFormularios(frmPrincipal& ventana, Contexto& contexto)
     });
     ventana.setAbridor(QStringLiteral("mnuDetalleIntervenciones"),
                        [&] { imprimirDetalleIntervenciones(contexto); });
+}
 
-    // Reports: the withholdings of any declaration.
-    ventana.setAbridor(QStringLiteral("mnuRetxCab"), [&] { abrir<frmRetxCab>(ventana, contexto); });
-
-    // Declarations; the police regime's buttons of the form do that regime's work.
+// The declarations form in each of its modes; the police regime's buttons of the form do that
+// regime's work.
+void conectarCabeceras(frmPrincipal& ventana, Contexto& contexto)
+{
     const frmCabeceras::AccionesPolicia policia{
         .intervenciones = [](Contexto& c, qint64 id) { return imprimirIntervenciones(c, id); },
         .declaracionPolicia = [](Contexto& c, qint64 id) {
@@ -132,9 +131,11 @@ void conectarFormularios(frmPrincipal& ventana, Contexto& contexto)
             abrirFrmCabeceras(contexto, &ventana, modo, policia);
         });
     }
+}
 
-    // Imports
-    const AbrirDocumento instrucciones = [&](const QString& documento) {
+void conectarImportaciones(frmPrincipal& ventana, Contexto& contexto)
+{
+    const AbrirDocumento instrucciones = [&contexto](const QString& documento) {
         mostrarDocumento(contexto.dialogs, contexto.carpeta, documento);
     };
     ventana.setAbridor(QStringLiteral("mnuImportarSuj"), [&, instrucciones] {
@@ -143,4 +144,17 @@ void conectarFormularios(frmPrincipal& ventana, Contexto& contexto)
     ventana.setAbridor(QStringLiteral("mnuImportarRet"), [&, instrucciones] {
         abrirFrmImportar(contexto, &ventana, kTituloImportarDDJJ, instrucciones);
     });
+}
+
+} // namespace
+
+void conectarFormularios(frmPrincipal& ventana, Contexto& contexto)
+{
+    conectarReferencias(ventana, contexto);
+    conectarEntrada(ventana, contexto);
+    conectarPolicia(ventana, contexto);
+    // Reports: the withholdings of any declaration.
+    ventana.setAbridor(QStringLiteral("mnuRetxCab"), [&] { abrir<frmRetxCab>(ventana, contexto); });
+    conectarCabeceras(ventana, contexto);
+    conectarImportaciones(ventana, contexto);
 }

@@ -33,7 +33,8 @@ namespace {
 
 int pixeles(double twips)
 {
-    // The logo's frame is laid out in the old screen units at 96 dots per inch.
+    // The logo's frame is laid out in twips (1440 to the inch) at 96 dots per inch, so it keeps
+    // its size in pixels whatever the screen.
     return static_cast<int>(std::lround(twips * 96.0 / 1440.0));
 }
 

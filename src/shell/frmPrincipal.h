@@ -20,9 +20,6 @@ class frmPrincipal : public QMainWindow {
 public:
     frmPrincipal(Contexto& contexto, Arranque& arranque, QWidget* parent = nullptr);
 
-    // The fine as a percentage of the stamps' value.
-    static constexpr float Porcentaje_Multa = 300.0F;
-
     // What a menu item does when the form it opens belongs to another part of the program. An
     // item that opens another form stays disabled until it is given one.
     using Abridor = std::function<void()>;

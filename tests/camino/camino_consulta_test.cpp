@@ -76,7 +76,7 @@ void CaminoConsulta::consultarDeclaracion()
         ASSERT_EQ(cabeceras.filas(), 1);
         EXPECT_EQ(s(celdaActual(cabeceras, 6)), "Cerrada");
         EXPECT_EQ(retenciones.filas(), 3);
-        // The annulled receipt is counted and added, as the window always did.
+        // The annulled receipt is counted and added: the totals are of every row the grid shows.
         EXPECT_EQ(rotulo(f, "lblCantidad"), "3");
         EXPECT_EQ(rotulo(f, "lblTotBruto"), "6000,00");
         EXPECT_EQ(rotulo(f, "lblTotRetenido"), "150,00");

@@ -23,7 +23,7 @@ QString enPuntos(const std::optional<Importe>& i)
     return i ? i->conPunto() : QStringLiteral("(nada)");
 }
 
-TEST(CamposImportados, ValorNumericoComoLaLecturaAntigua)
+TEST(CamposImportados, ValorNumericoDesdeElPrincipioDelTexto)
 {
     const std::pair<const char*, qint64> casos[] = {
         {"01", 1}, {"1 ", 1}, {" 1", 1}, {"1A", 1}, {"AB", 0}, {"", 0}, {"-5", -5}, {"2 0", 20},

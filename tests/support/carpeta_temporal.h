@@ -19,7 +19,8 @@ struct CarpetaTemporal {
         DialogosGuionados silencio;
         ::crearBaseInstalada(base(), silencio);
     }
-    // An older database: the supplied tables only, before any upgrade.
+    // The supplied database before any upgrade: its tables only, as the upgrade finds a file it
+    // has not brought up to date yet.
     void crearBaseAntigua()
     {
         BaseDatos db;

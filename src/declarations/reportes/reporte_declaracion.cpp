@@ -34,18 +34,23 @@ struct DeclaracionImpresa {
     Subtotal total;  // summed on reading, where an overflow is the engine's error, not a crash
 };
 
+// A row of `Subtotales`.
+Subtotal subtotalDe(const QSqlRecord& s)
+{
+    const auto de = [&s](const char* campo) {
+        return Importe::desdeColumna(s.value(QString::fromLatin1(campo)));
+    };
+    return {de("Alicuota"), de("TotxAlic"), de("Otros_Pagos"), de("Otro_valor")};
+}
+
 // The rows of `Subtotales` the emission wrote for a declaration.
 std::vector<Subtotal> leerSubtotales(BaseDatos& base, qint64 idCabecera)
 {
     std::vector<Subtotal> subtotales;
     for (const QSqlRecord& s :
          base.filas(QStringLiteral("SELECT * FROM Subtotales WHERE IdCabecera = ? ORDER BY rowid"),
-                    {idCabecera})) {
-        const auto de = [&s](const char* campo) {
-            return Importe::desdeColumna(s.value(QString::fromLatin1(campo)));
-        };
-        subtotales.push_back({de("Alicuota"), de("TotxAlic"), de("Otros_Pagos"), de("Otro_valor")});
-    }
+                    {idCabecera}))
+        subtotales.push_back(subtotalDe(s));
     return subtotales;
 }
 
