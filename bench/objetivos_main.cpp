@@ -27,6 +27,10 @@ int main(int argc, char** argv)
         QCoreApplication app(argc, argv);
         return objetivo_importacion::hijo(app.arguments().mid(1));
     }
+    if (argc > 1 && std::strcmp(argv[1], "--hijo-impresion") == 0) {
+        QApplication app(argc, argv);
+        return objetivo_impresion::hijo(app.arguments().mid(1));
+    }
     if (argc > 1 && std::strcmp(argv[1], "--hijo-arranque") == 0) {
         QApplication app(argc, argv);
         return objetivo_arranque::hijo(app.arguments().mid(1));
