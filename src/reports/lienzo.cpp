@@ -1,14 +1,20 @@
 #include "reports/lienzo.h"
 
-#include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPen>
+#include <algorithm>
 
 namespace {
 
 // The one family the set-up installs on every machine, so a document looks the same everywhere.
 const QString kFamilia = QStringLiteral("DejaVu Sans");
+
+// Styles shrunk to fit a box come in any size: past this many fonts the cache starts again, so a
+// long report does not keep one for every size it met.
+constexpr std::size_t kFuentesGuardadas = 64;
+
+constexpr int kAjustado = Qt::AlignLeft | Qt::TextWordWrap;
 
 int banderas(Alineacion alineacion, bool ajustar)
 {
@@ -22,47 +28,131 @@ int banderas(Alineacion alineacion, bool ajustar)
     return f;
 }
 
+quint64 claveFuente(const Estilo& estilo)
+{
+    // Sizes are kept to a thousandth of a point: a shrunk size is a computed one.
+    return (quint64(std::llround(estilo.puntos * 1000.0)) << 2) | (estilo.negrita ? 1u : 0u)
+           | (estilo.cursiva ? 2u : 0u);
+}
+
+// Every character of the text is one the document's family draws itself, on one line: its wrapped
+// height is then the height of one line of that font whenever it fits the width.
+bool unaLineaDeLaFamilia(const QString& texto)
+{
+    return std::all_of(texto.begin(), texto.end(), [](QChar c) {
+        return c.unicode() >= 0x20 && c.unicode() <= 0xFF;
+    });
+}
+
 } // namespace
 
 Lienzo::Lienzo(QPainter& pintor, QPagedPaintDevice& dispositivo, double margen)
-    : pintor_(pintor),
-      dispositivo_(dispositivo),
+    : pintor_(&pintor),
+      medida_(dispositivo),
+      paginado_(&dispositivo),
       margen_(margen),
       escalaX_(dispositivo.logicalDpiX() / 25.4),
       escalaY_(dispositivo.logicalDpiY() / 25.4)
 {
 }
 
+Lienzo::Lienzo(QPainter* pintor, QPaintDevice& medida, int desde, int hasta, MarcasHojas* marcas)
+    : pintor_(pintor),
+      medida_(medida),
+      margen_(14.0),
+      escalaX_(medida.logicalDpiX() / 25.4),
+      escalaY_(medida.logicalDpiY() / 25.4),
+      desde_(desde),
+      hasta_(hasta),
+      marcas_(marcas)
+{
+}
+
 void Lienzo::nuevaPagina()
 {
-    if (hayPagina_) dispositivo_.newPage();
-    hayPagina_ = true;
+    if (hoja_ + 1 > hasta_) throw FinDeTramo{};
+    ++hoja_;
+    if (pintando()) {
+        if (hayPaginaPintada_ && paginado_) paginado_->newPage();
+        hayPaginaPintada_ = true;
+    }
     y_ = arriba();
     pintarPie();
 }
 
 bool Lienzo::reservar(double alto)
 {
-    if (hayPagina_ && y_ + alto <= abajo()) return false;
+    if (hoja_ >= 0 && y_ + alto <= abajo()) return false;
     nuevaPagina();
     return true;
 }
 
+bool Lienzo::empezarCopia(int copia)
+{
+    copia_ = copia;
+    tablas_ = 0;
+    if (!marcas_) return true;
+    std::vector<int>& copias = marcas_->copias;
+    const auto c = std::size_t(copia);
+    if (c + 1 < copias.size() && copias[c + 1] <= desde_) {
+        hoja_ = copias[c + 1] - 1;
+        return false;
+    }
+    if (copias.size() == c) copias.push_back(hoja_ + 1);
+    return true;
+}
+
+void Lienzo::marcarHojaDeTabla(int tabla, qint64 fila)
+{
+    if (!marcas_) return;
+    std::vector<MarcaHoja>& m = marcas_->tablas;
+    if (m.empty() || m.back().hoja < hoja_) m.push_back({hoja_, copia_, tabla, fila});
+}
+
+std::optional<MarcaHoja> Lienzo::saltoEnTabla(int tabla) const
+{
+    if (!marcas_) return std::nullopt;
+    const std::vector<MarcaHoja>& m = marcas_->tablas;
+    // The marks come in the order of their sheets: the last one not past the first sheet wanted.
+    auto it = std::upper_bound(m.begin(), m.end(), desde_,
+                               [](int hoja, const MarcaHoja& marca) { return hoja < marca.hoja; });
+    while (it != m.begin()) {
+        --it;
+        if (it->hoja <= hoja_) break;
+        if (it->copia == copia_ && it->tabla == tabla) return *it;
+    }
+    return std::nullopt;
+}
+
+void Lienzo::saltarAHoja(int hoja)
+{
+    hoja_ = hoja - 1;
+    nuevaPagina();
+}
+
 void Lienzo::pintarPie()
 {
-    if (pie_.isEmpty()) return;
+    if (pie_.isEmpty() || !pintando()) return;
     const Estilo estilo{7, false, true, QColor(90, 90, 90)};
     texto(QRectF(izquierda(), abajo() + 2.0, ancho(), altoLinea(estilo)), pie_, estilo,
           Alineacion::Derecha);
 }
 
-QFont Lienzo::fuente(const Estilo& estilo) const
+const Lienzo::Fuente& Lienzo::fuente(const Estilo& estilo) const
 {
+    const quint64 clave = claveFuente(estilo);
+    const auto it = fuentes_.find(clave);
+    if (it != fuentes_.end()) return *it->second;
+    if (fuentes_.size() >= kFuentesGuardadas) fuentes_.clear();
     QFont f(kFamilia);
     f.setPointSizeF(estilo.puntos);
     f.setBold(estilo.negrita);
     f.setItalic(estilo.cursiva);
-    return f;
+    QFontMetricsF medidas(f, &medida_);
+    const double unaLinea =
+        medidas.boundingRect(QRectF(0, 0, 1e9, 1e9), kAjustado, QStringLiteral("Ag")).height();
+    auto nueva = std::make_unique<Fuente>(Fuente{f, medidas, unaLinea});
+    return *fuentes_.emplace(clave, std::move(nueva)).first->second;
 }
 
 QRectF Lienzo::enDispositivo(const QRectF& mm) const
@@ -73,64 +163,98 @@ QRectF Lienzo::enDispositivo(const QRectF& mm) const
 void Lienzo::texto(const QRectF& caja, const QString& texto, const Estilo& estilo,
                    Alineacion alineacion, bool ajustar)
 {
-    if (texto.isEmpty()) return;
-    pintor_.save();
-    pintor_.setFont(fuente(estilo));
-    pintor_.setPen(estilo.color);
-    pintor_.drawText(enDispositivo(caja), banderas(alineacion, ajustar), texto);
-    pintor_.restore();
+    if (texto.isEmpty() || !pintando()) return;
+    // Rows of cells in one style: the font is set once for them.
+    const quint64 clave = claveFuente(estilo) | (quint64(1) << 63);
+    if (clave != fuentePuesta_) {
+        pintor_->setFont(fuente(estilo).fuente);
+        fuentePuesta_ = clave;
+    }
+    pintor_->setPen(estilo.color);
+    pintor_->drawText(enDispositivo(caja), banderas(alineacion, ajustar), texto);
 }
 
 double Lienzo::altoTexto(double ancho, const QString& texto, const Estilo& estilo) const
 {
     if (texto.isEmpty()) return altoLinea(estilo);
-    const QFontMetricsF medidas(fuente(estilo), &dispositivo_);
-    const QRectF ocupa = medidas.boundingRect(QRectF(0, 0, pxX(ancho), 1e9),
-                                              Qt::AlignLeft | Qt::TextWordWrap, texto);
+    const QRectF ocupa =
+        fuente(estilo).medidas.boundingRect(QRectF(0, 0, pxX(ancho), 1e9), kAjustado, texto);
     return ocupa.height() / escalaY_;
 }
 
 double Lienzo::altoLinea(const Estilo& estilo) const
 {
-    return QFontMetricsF(fuente(estilo), &dispositivo_).lineSpacing() / escalaY_;
+    return fuente(estilo).medidas.lineSpacing() / escalaY_;
 }
 
 double Lienzo::anchoTexto(const QString& texto, const Estilo& estilo) const
 {
-    return QFontMetricsF(fuente(estilo), &dispositivo_).horizontalAdvance(texto) / escalaX_;
+    return fuente(estilo).medidas.horizontalAdvance(texto) / escalaX_;
+}
+
+MedidaTexto Lienzo::medirAjustado(double ancho, const QString& texto, const Estilo& estilo) const
+{
+    if (texto.isEmpty()) return {estilo, altoLinea(estilo)};
+    const Fuente& f = fuente(estilo);
+    const double px = pxX(ancho);
+    // Most cells are one short line: its width alone says it neither wraps nor needs shrinking.
+    if (ancho > 0 && unaLineaDeLaFamilia(texto) && f.medidas.horizontalAdvance(texto) <= px - 1.0)
+        return {estilo, f.altoUnaLinea / escalaY_};
+    // Otherwise one layout of the wrapped text: no line wider than the box means no word is.
+    const QRectF ocupa = f.medidas.boundingRect(QRectF(0, 0, px, 1e9), kAjustado, texto);
+    if (ancho <= 0 || ocupa.width() <= px) return {estilo, ocupa.height() / escalaY_};
+    double mayor = 0;
+    for (const QString& palabra : texto.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        mayor = std::max(mayor, anchoTexto(palabra, estilo));
+    if (mayor <= ancho) return {estilo, ocupa.height() / escalaY_};
+    Estilo menor = estilo;
+    menor.puntos = std::max(5.0, estilo.puntos * ancho / mayor * 0.98);
+    return {menor, altoTexto(ancho, texto, menor)};
 }
 
 void Lienzo::linea(double x1, double y1, double x2, double y2, double grosor, Qt::PenStyle trazo)
 {
-    pintor_.save();
+    if (!pintando()) return;
     QPen lapiz(Qt::black);
     lapiz.setWidthF(pxY(grosor));
     lapiz.setStyle(trazo);
-    pintor_.setPen(lapiz);
-    pintor_.drawLine(QPointF(pxX(x1), pxY(y1)), QPointF(pxX(x2), pxY(y2)));
-    pintor_.restore();
+    pintor_->setPen(lapiz);
+    pintor_->drawLine(QPointF(pxX(x1), pxY(y1)), QPointF(pxX(x2), pxY(y2)));
 }
 
 void Lienzo::rectangulo(const QRectF& caja, double grosor, const QColor& relleno)
 {
-    pintor_.save();
+    if (!pintando()) return;
+    prepararRectangulos(grosor, relleno);
+    pintor_->drawRect(enDispositivo(caja));
+}
+
+void Lienzo::rectangulos(const std::vector<QRectF>& cajas, double grosor, const QColor& relleno)
+{
+    if (!pintando()) return;
+    prepararRectangulos(grosor, relleno);
+    enPixeles_.clear();
+    for (const QRectF& caja : cajas) enPixeles_.push_back(enDispositivo(caja));
+    pintor_->drawRects(enPixeles_.data(), int(enPixeles_.size()));
+}
+
+void Lienzo::prepararRectangulos(double grosor, const QColor& relleno)
+{
     if (grosor > 0) {
         QPen lapiz(Qt::black);
         lapiz.setWidthF(pxY(grosor));
-        pintor_.setPen(lapiz);
+        pintor_->setPen(lapiz);
     } else {
-        pintor_.setPen(Qt::NoPen);
+        pintor_->setPen(Qt::NoPen);
     }
-    pintor_.setBrush(relleno.isValid() ? QBrush(relleno) : QBrush(Qt::NoBrush));
-    pintor_.drawRect(enDispositivo(caja));
-    pintor_.restore();
+    pintor_->setBrush(relleno.isValid() ? QBrush(relleno) : QBrush(Qt::NoBrush));
 }
 
 void Lienzo::imagen(const QRectF& caja, const QImage& imagen)
 {
-    if (imagen.isNull()) return;
-    pintor_.save();
-    pintor_.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    pintor_.drawImage(enDispositivo(caja), imagen);
-    pintor_.restore();
+    if (imagen.isNull() || !pintando()) return;
+    pintor_->save();
+    pintor_->setRenderHint(QPainter::SmoothPixmapTransform, false);
+    pintor_->drawImage(enDispositivo(caja), imagen);
+    pintor_->restore();
 }
