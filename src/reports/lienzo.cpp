@@ -35,14 +35,15 @@ quint64 claveFuente(const Estilo& estilo)
            | (estilo.cursiva ? 2u : 0u);
 }
 
-// Every character of the text is one the document's family draws itself, on one line: its wrapped
-// height is then the height of one line of that font whenever it fits the width.
-bool unaLineaDeLaFamilia(const QString& texto)
+// Characters the document's family draws itself, on one line: such a text takes the height of one
+// line of that font whenever it fits the width.
+bool deLaFamilia(QChar c)
 {
-    return std::all_of(texto.begin(), texto.end(), [](QChar c) {
-        return c.unicode() >= 0x20 && c.unicode() <= 0xFF;
-    });
+    return c.unicode() >= 0x20 && c.unicode() <= 0xFF;
 }
+
+// A little room for kerning, which the sum of the characters' own advances leaves out.
+constexpr double kHolgura = 0.97;
 
 } // namespace
 
@@ -151,7 +152,9 @@ const Lienzo::Fuente& Lienzo::fuente(const Estilo& estilo) const
     QFontMetricsF medidas(f, &medida_);
     const double unaLinea =
         medidas.boundingRect(QRectF(0, 0, 1e9, 1e9), kAjustado, QStringLiteral("Ag")).height();
-    auto nueva = std::make_unique<Fuente>(Fuente{f, medidas, unaLinea});
+    std::vector<double> anchos(0x100, 0.0);
+    for (char16_t c = 0x20; c <= 0xFF; ++c) anchos[c] = medidas.horizontalAdvance(QChar(c));
+    auto nueva = std::make_unique<Fuente>(Fuente{f, medidas, unaLinea, std::move(anchos)});
     return *fuentes_.emplace(clave, std::move(nueva)).first->second;
 }
 
@@ -164,13 +167,15 @@ void Lienzo::texto(const QRectF& caja, const QString& texto, const Estilo& estil
                    Alineacion alineacion, bool ajustar)
 {
     if (texto.isEmpty() || !pintando()) return;
+    // Boxes and text share the painter's pen; it changes only when the colour does.
+    if (pintor_->pen().style() != Qt::SolidLine || pintor_->pen().color() != estilo.color)
+        pintor_->setPen(estilo.color);
     // Rows of cells in one style: the font is set once for them.
     const quint64 clave = claveFuente(estilo) | (quint64(1) << 63);
     if (clave != fuentePuesta_) {
         pintor_->setFont(fuente(estilo).fuente);
         fuentePuesta_ = clave;
     }
-    pintor_->setPen(estilo.color);
     pintor_->drawText(enDispositivo(caja), banderas(alineacion, ajustar), texto);
 }
 
@@ -198,8 +203,19 @@ MedidaTexto Lienzo::medirAjustado(double ancho, const QString& texto, const Esti
     const Fuente& f = fuente(estilo);
     const double px = pxX(ancho);
     // Most cells are one short line: its width alone says it neither wraps nor needs shrinking.
-    if (ancho > 0 && unaLineaDeLaFamilia(texto) && f.medidas.horizontalAdvance(texto) <= px - 1.0)
-        return {estilo, f.altoUnaLinea / escalaY_};
+    // The characters' own advances tell that at once, without shaping the text.
+    if (ancho > 0) {
+        double suma = 0;
+        bool propios = true;
+        for (const QChar c : texto) {
+            if (!deLaFamilia(c)) {
+                propios = false;
+                break;
+            }
+            suma += f.anchos[c.unicode()];
+        }
+        if (propios && suma <= px * kHolgura - 1.0) return {estilo, f.altoUnaLinea / escalaY_};
+    }
     // Otherwise one layout of the wrapped text: no line wider than the box means no word is.
     const QRectF ocupa = f.medidas.boundingRect(QRectF(0, 0, px, 1e9), kAjustado, texto);
     if (ancho <= 0 || ocupa.width() <= px) return {estilo, ocupa.height() / escalaY_};

@@ -142,6 +142,7 @@ private:
         QFont fuente;
         QFontMetricsF medidas;
         double altoUnaLinea = 0;  // a wrapped text's height when it takes one line
+        std::vector<double> anchos;  // each character's advance, by code up to 0xFF
     };
     const Fuente& fuente(const Estilo& estilo) const;
     bool pintando() const { return pintor_ && hoja_ >= desde_ && hoja_ <= hasta_; }

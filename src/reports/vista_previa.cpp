@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QStyle>
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -194,19 +195,28 @@ VistaPrevia::VistaPrevia(const Reporte& reporte, int copias, QWidget* parent)
     accion(QStringLiteral("Alejar"), [this] { hojas_->zoomPor(1 / 1.25); });
     accion(QStringLiteral("Acercar"), [this] { hojas_->zoomPor(1.25); });
     barra_->addSeparator();
-    accion(QStringLiteral("Primera página"), [this] { hojas_->irAHoja(0); });
-    accion(QStringLiteral("Página anterior"),
-           [this] { hojas_->irAHoja(hojas_->hojaActual() - 1); });
+    // The arrows carry the moves between sheets; their names show as tips.
+    const auto icono = [this](QAction* a, QStyle::StandardPixmap dibujo) {
+        a->setIcon(style()->standardIcon(dibujo));
+    };
+    icono(accion(QStringLiteral("Primera página"), [this] { hojas_->irAHoja(0); }),
+          QStyle::SP_MediaSkipBackward);
+    icono(accion(QStringLiteral("Página anterior"),
+                 [this] { hojas_->irAHoja(hojas_->hojaActual() - 1); }),
+          QStyle::SP_ArrowUp);
     numero_->setKeyboardTracking(false);
     barra_->addWidget(numero_);
     connect(numero_, &QSpinBox::valueChanged, this, [this](int n) { hojas_->irAHoja(n - 1); });
-    accion(QStringLiteral("Página siguiente"),
-           [this] { hojas_->irAHoja(hojas_->hojaActual() + 1); });
-    accion(QStringLiteral("Última página"), [this] {
-        // The last sheet is known once every sheet is laid out.
-        while (!paginas_.completas() && !fallo_) prepararMas();
-        hojas_->irAHoja(paginas_.conocidas() - 1);
-    });
+    icono(accion(QStringLiteral("Página siguiente"),
+                 [this] { hojas_->irAHoja(hojas_->hojaActual() + 1); }),
+          QStyle::SP_ArrowDown);
+    icono(accion(QStringLiteral("Última página"),
+                 [this] {
+                     // The last sheet is known once every sheet is laid out.
+                     while (!paginas_.completas() && !fallo_) prepararMas();
+                     hojas_->irAHoja(paginas_.conocidas() - 1);
+                 }),
+          QStyle::SP_MediaSkipForward);
     barra_->addSeparator();
     accion(QStringLiteral("Cerrar"), [this] { close(); });
 
