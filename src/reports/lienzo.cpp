@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPen>
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -42,7 +43,6 @@ bool deLaFamilia(QChar c)
     return c.unicode() >= 0x20 && c.unicode() <= 0xFF;
 }
 
-// A little room for kerning, which the sum of the characters' own advances leaves out.
 constexpr double kHolgura = 0.97;
 
 } // namespace
@@ -149,13 +149,32 @@ const Lienzo::Fuente& Lienzo::fuente(const Estilo& estilo) const
     f.setPointSizeF(estilo.puntos);
     f.setBold(estilo.negrita);
     f.setItalic(estilo.cursiva);
-    QFontMetricsF medidas(f, &medida_);
-    const double unaLinea =
-        medidas.boundingRect(QRectF(0, 0, 1e9, 1e9), kAjustado, QStringLiteral("Ag")).height();
-    std::vector<double> anchos(0x100, 0.0);
-    for (char16_t c = 0x20; c <= 0xFF; ++c) anchos[c] = medidas.horizontalAdvance(QChar(c));
-    auto nueva = std::make_unique<Fuente>(Fuente{f, medidas, unaLinea, std::move(anchos)});
+    auto nueva = std::make_unique<Fuente>(Fuente{f, QFontMetricsF(f, &medida_), -1, {}});
     return *fuentes_.emplace(clave, std::move(nueva)).first->second;
+}
+
+double Lienzo::anchoMaximo(const Fuente& f, QStringView texto) const
+{
+    std::vector<double>& anchos = f.anchos;
+    if (anchos.empty()) {
+        anchos.assign(0x100, 0.0);
+        for (char16_t c = 0x20; c <= 0xFF; ++c) anchos[c] = f.medidas.horizontalAdvance(QChar(c));
+    }
+    double suma = 0;
+    for (const QChar c : texto) {
+        if (!deLaFamilia(c)) return std::numeric_limits<double>::infinity();
+        suma += anchos[c.unicode()];
+    }
+    // Kerning, which the characters' own advances leave out, takes a little off or adds a little.
+    return suma / kHolgura + 1.0;
+}
+
+double Lienzo::altoUnaLinea(const Fuente& f) const
+{
+    if (f.altoUnaLinea < 0)
+        f.altoUnaLinea =
+            f.medidas.boundingRect(QRectF(0, 0, 1e9, 1e9), kAjustado, QStringLiteral("Ag")).height();
+    return f.altoUnaLinea;
 }
 
 QRectF Lienzo::enDispositivo(const QRectF& mm) const
@@ -202,30 +221,31 @@ MedidaTexto Lienzo::medirAjustado(double ancho, const QString& texto, const Esti
     if (texto.isEmpty()) return {estilo, altoLinea(estilo)};
     const Fuente& f = fuente(estilo);
     const double px = pxX(ancho);
-    // Most cells are one short line: its width alone says it neither wraps nor needs shrinking.
-    // The characters' own advances tell that at once, without shaping the text.
-    if (ancho > 0) {
-        double suma = 0;
-        bool propios = true;
-        for (const QChar c : texto) {
-            if (!deLaFamilia(c)) {
-                propios = false;
-                break;
-            }
-            suma += f.anchos[c.unicode()];
-        }
-        if (propios && suma <= px * kHolgura - 1.0) return {estilo, f.altoUnaLinea / escalaY_};
-    }
-    // Otherwise one layout of the wrapped text: no line wider than the box means no word is.
-    const QRectF ocupa = f.medidas.boundingRect(QRectF(0, 0, px, 1e9), kAjustado, texto);
-    if (ancho <= 0 || ocupa.width() <= px) return {estilo, ocupa.height() / escalaY_};
+    // The widest of the words the text wraps between (spaces only: an inscription's dashes do not
+    // count); a word is measured only when its characters' advances leave a doubt.
     double mayor = 0;
-    for (const QString& palabra : texto.split(QLatin1Char(' '), Qt::SkipEmptyParts))
-        mayor = std::max(mayor, anchoTexto(palabra, estilo));
-    if (mayor <= ancho) return {estilo, ocupa.height() / escalaY_};
-    Estilo menor = estilo;
-    menor.puntos = std::max(5.0, estilo.puntos * ancho / mayor * 0.98);
-    return {menor, altoTexto(ancho, texto, menor)};
+    if (ancho > 0) {
+        const QStringView todo(texto);
+        qsizetype i = 0;
+        while (i < todo.size()) {
+            while (i < todo.size() && todo[i] == u' ') ++i;
+            qsizetype fin = i;
+            while (fin < todo.size() && todo[fin] != u' ') ++fin;
+            if (fin > i) {
+                const QStringView palabra = todo.mid(i, fin - i);
+                if (anchoMaximo(f, palabra) > px)
+                    mayor = std::max(mayor, anchoTexto(palabra.toString(), estilo));
+            }
+            i = fin;
+        }
+    }
+    Estilo elegido = estilo;
+    if (mayor > ancho && ancho > 0)
+        elegido.puntos = std::max(5.0, estilo.puntos * ancho / mayor * 0.98);
+    // Most cells are one short line: they take one line's height.
+    const Fuente& g = fuente(elegido);
+    if (ancho > 0 && anchoMaximo(g, texto) <= px) return {elegido, altoUnaLinea(g) / escalaY_};
+    return {elegido, altoTexto(ancho, texto, elegido)};
 }
 
 void Lienzo::linea(double x1, double y1, double x2, double y2, double grosor, Qt::PenStyle trazo)

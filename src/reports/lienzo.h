@@ -141,10 +141,16 @@ private:
     struct Fuente {
         QFont fuente;
         QFontMetricsF medidas;
-        double altoUnaLinea = 0;  // a wrapped text's height when it takes one line
-        std::vector<double> anchos;  // each character's advance, by code up to 0xFF
+        // Made on first use: a wrapped text's height when it takes one line, and each
+        // character's advance by code up to 0xFF.
+        mutable double altoUnaLinea = -1;
+        mutable std::vector<double> anchos;
     };
     const Fuente& fuente(const Estilo& estilo) const;
+    // At least the width the text takes on one line, in pixels, without shaping it; infinite
+    // when it holds characters of other families.
+    double anchoMaximo(const Fuente& f, QStringView texto) const;
+    double altoUnaLinea(const Fuente& f) const;
     bool pintando() const { return pintor_ && hoja_ >= desde_ && hoja_ <= hasta_; }
     QRectF enDispositivo(const QRectF& mm) const;
     double pxX(double mm) const { return mm * escalaX_; }
