@@ -156,7 +156,7 @@ void informar(const Medianas& m, std::vector<FilaObjetivo>& tabla)
     const auto mayorMs = m.contador(kBoleta, "mayor_ms");
     const auto medianoMs = m.contador(kBoleta, "mediano_ms");
     const auto tiempo = razon(mayorMs, medianoMs);
-    tabla.push_back({QStringLiteral("Boleta de pago: mes de 100.000 filas / de 10.000"),
+    tabla.push_back({QStringLiteral("8. Boleta de pago: mes de 100.000 filas / de 10.000"),
                      veces(tiempo) + QStringLiteral(" (%1 / %2)")
                                          .arg(milisegundos(mayorMs), milisegundos(medianoMs)),
                      QStringLiteral("<= %1x").arg(kLimiteTiempo),
@@ -165,7 +165,7 @@ void informar(const Medianas& m, std::vector<FilaObjetivo>& tabla)
     const auto mayorMb = m.contador(kBoleta, "mayor_mb");
     const auto medianoMb = m.contador(kBoleta, "mediano_mb");
     const auto memoria = razon(mayorMb, medianoMb);
-    tabla.push_back({QStringLiteral("Boleta de pago, memoria pico: mes de 100.000 / de 10.000"),
+    tabla.push_back({QStringLiteral("8. Memoria pico de la boleta: mes de 100.000 / de 10.000"),
                      veces(memoria) + QStringLiteral(" (%1 MB / %2 MB)")
                                           .arg(cifra(mayorMb, 0), cifra(medianoMb, 0)),
                      QStringLiteral("<= %1x").arg(kLimiteMemoria),

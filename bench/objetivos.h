@@ -52,6 +52,15 @@ void perfilar();
 int hijo(const QStringList& argumentos);
 } // namespace objetivo_importacion
 
+namespace objetivo_impresion {
+void registrar(int repeticiones);
+void informar(const Medianas& medianas, std::vector<FilaObjetivo>& tabla);
+void perfilar();
+// The child process of one print, for its peak memory: <pdf|vista> <folder> <IdCabecera>. The
+// preview is shown, then gone through to its last page.
+int hijo(const QStringList& argumentos);
+} // namespace objetivo_impresion
+
 namespace objetivo_boleta {
 void registrar(int repeticiones);
 void informar(const Medianas& medianas, std::vector<FilaObjetivo>& tabla);
@@ -70,6 +79,7 @@ inline const std::vector<Objetivo>& objetivos()
         {objetivo_consultas::registrar, objetivo_consultas::informar, objetivo_consultas::perfilar},
         {objetivo_importacion::registrar, objetivo_importacion::informar,
          objetivo_importacion::perfilar},
+        {objetivo_impresion::registrar, objetivo_impresion::informar, objetivo_impresion::perfilar},
         {objetivo_boleta::registrar, objetivo_boleta::informar, objetivo_boleta::perfilar},
     };
     return todos;

@@ -27,6 +27,10 @@ int main(int argc, char** argv)
         QCoreApplication app(argc, argv);
         return objetivo_importacion::hijo(app.arguments().mid(1));
     }
+    if (argc > 1 && std::strcmp(argv[1], "--hijo-impresion") == 0) {
+        QApplication app(argc, argv);
+        return objetivo_impresion::hijo(app.arguments().mid(1));
+    }
     if (argc > 1 && std::strcmp(argv[1], "--hijo-boleta") == 0) {
         QApplication app(argc, argv);
         return objetivo_boleta::hijo(app.arguments().mid(1));

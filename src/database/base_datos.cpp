@@ -140,6 +140,18 @@ void BaseDatos::recorrer(const QString& sql, const QVariantList& valores,
     if (consulta.lastError().isValid()) fallar(consulta.lastError());
 }
 
+QSqlQuery BaseDatos::consulta(const QString& sql, const QVariantList& valores)
+{
+    return preparar(sql, valores);
+}
+
+bool BaseDatos::siguiente(QSqlQuery& consulta)
+{
+    if (consulta.next()) return true;
+    if (consulta.lastError().isValid()) fallar(consulta.lastError());
+    return false;
+}
+
 std::optional<QSqlRecord> BaseDatos::fila(const QString& sql, const QVariantList& valores)
 {
     QSqlQuery consulta = preparar(sql, valores);

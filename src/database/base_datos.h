@@ -42,6 +42,11 @@ public:
     // query of any size holds one row in memory. The columns are read by position.
     void recorrer(const QString& sql, const QVariantList& valores,
                   const std::function<void(const QSqlQuery&)>& fila);
+    // Runs a query whose rows the caller takes at its own pace with siguiente(), one row in
+    // memory: a report reading as it lays out its sheets.
+    QSqlQuery consulta(const QString& sql, const QVariantList& valores = {});
+    // Moves such a query to its next row; false after the last.
+    bool siguiente(QSqlQuery& consulta);
     // The first row of a query, or nothing.
     std::optional<QSqlRecord> fila(const QString& sql, const QVariantList& valores = {});
     // The first column of the first row, or a null value.

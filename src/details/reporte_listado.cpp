@@ -6,40 +6,29 @@
 #include "database/filas.h"
 #include "database/importe.h"
 #include "reports/bloques_reporte.h"
+#include "reports/consulta_filas.h"
 #include "reports/formato_reporte.h"
 #include "reports/identidad_declaracion.h"
 
-#include <vector>
+#include <QSqlQuery>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-struct FilaListado {
-    Retencion retencion;
-    QString sujeto;
-    Importe otro;  // the other amount of Retenc_b.rpt
-};
-
-// A row of the listing's query: the receipt with "Sujeto" and "Otro".
-FilaListado filaListadoDe(const QSqlRecord& f)
-{
-    return {retencionDe(f), f.value(u"Sujeto"_s).toString().trimmed(),
-            Importe::desdeColumna(f.value(u"Otro"_s))};
-}
-
+// The sums of the annulled receipts or of the others.
 struct Suma {
     qint64 cantidad = 0;
     Importe bruto;
     Importe retenido;
     Importe otro;
 
-    void sumar(const FilaListado& f)
+    void sumar(const Suma& s)
     {
-        ++cantidad;
-        bruto += f.retencion.importeBruto.value_or(Importe());
-        retenido += f.retencion.importeRet.value_or(Importe());
-        otro += f.otro;
+        cantidad += s.cantidad;
+        bruto += s.bruto;
+        retenido += s.retenido;
+        otro += s.otro;
     }
 };
 
@@ -55,34 +44,22 @@ public:
 
     void leer(BaseDatos& base, const QVariantMap& seleccion) override
     {
-        const qint64 id = seleccion.value(kSeleccionCabecera).toLongLong();
-        identidad_ = leerIdentidad(base, id);
+        base_ = &base;
+        id_ = seleccion.value(kSeleccionCabecera).toLongLong();
+        identidad_ = leerIdentidad(base, id_);
         if (identidad_.codRegimen.isEmpty()) return;  // no such declaration
         hay_ = true;
         const OtrosImportes otros = reglasRegimen(identidad_.codRegimen).otrosImportes;
-        QString otro = u"0"_s;
-        QString union_;
         if (otrosImportes_ && otros == OtrosImportes::OtrasRetenciones) {
-            otro = u"b.Otras_Reten"_s;
+            otro_ = u"b.Otras_Reten"_s;
             union_ = u" LEFT JOIN Retenciones_B b ON b.IdCabecera = r.IdCabecera "
                      u"AND b.Nro_Comprobante = r.Nro_Comprobante"_s;
             tituloOtro_ = u"Otras ret."_s;
         } else if (otrosImportes_ && otros == OtrosImportes::Multa) {
-            otro = u"m.Importe_Multa"_s;
+            otro_ = u"m.Importe_Multa"_s;
             union_ = u" LEFT JOIN Multas_cobradas m ON m.IdCabecera = r.IdCabecera "
                      u"AND m.Nro_Comprobante = r.Nro_Comprobante"_s;
             tituloOtro_ = u"Multa"_s;
-        }
-        for (const QSqlRecord& f : base.filas(
-                 u"SELECT r.*, s.Razon_Social AS Sujeto, "_s + otro
-                     + u" AS Otro FROM Retenciones r "
-                       u"LEFT JOIN Contribuyentes s ON s.Nro_Contrib = r.Nro_Contrib"_s
-                     + union_ + u" WHERE r.IdCabecera = ? ORDER BY r.Nro_Comprobante, r.rowid"_s,
-                 {id})) {
-            FilaListado fila = filaListadoDe(f);
-            (fila.retencion.estado.trimmed() == estado_retencion::Anulada ? anuladas_ : validas_)
-                .sumar(fila);
-            filas_.push_back(std::move(fila));
         }
     }
 
@@ -110,21 +87,53 @@ public:
         if (conOtro) t.columnas.push_back({tituloOtro_, 20, Alineacion::Derecha});
         t.columnas.push_back({u"Estado"_s, 14, Alineacion::Centro});
 
-        for (const FilaListado& f : filas_) {
-            const Retencion& r = f.retencion;
+        // The receipts are read as the sheets are laid out; the totals close the table.
+        const auto fila = [conOtro](const QSqlQuery& q) {
+            const Retencion r = retencionDe(q, 2);
             const bool anulada = r.estado.trimmed() == estado_retencion::Anulada;
             QStringList celdas = {r.nroComprobante,
                                   r.dia,
                                   conMascara(r.nroContrib.trimmed(), u"###-######-#"_s),
-                                  f.sujeto,
+                                  q.value(0).toString().trimmed(),
                                   r.codConcepto,
                                   numero(r.importeBruto.value_or(Importe())),
                                   porcentaje(r.alicuota.value_or(Importe())),
                                   numero(r.importeRet.value_or(Importe()))};
-            if (conOtro) celdas << numero(f.otro);
+            if (conOtro) celdas << numero(Importe::desdeColumna(q.value(1)));
             celdas << (anulada ? u"Anulada"_s : u"Ok"_s);
-            t.detalle(celdas);
-        }
+            return FilaTabla{FilaTabla::Tipo::Detalle, celdas};
+        };
+        t.fuente = std::make_shared<ConsultaFilas>(
+            *base_,
+            u"SELECT s.Razon_Social, "_s + otro_ + u", "_s + camposRetencion(u"r."_s)
+                + u" FROM Retenciones r "
+                  u"LEFT JOIN Contribuyentes s ON s.Nro_Contrib = r.Nro_Contrib"_s
+                + union_ + u" WHERE r.IdCabecera = ? ORDER BY r.Nro_Comprobante, r.rowid"_s,
+            QVariantList{id_}, fila, [this, conOtro] { return totales(conOtro); });
+        t.sinFilas = u"La declaración no tiene retenciones ni percepciones."_s;
+        pintarSeccion(lienzo, u"Retenciones / Percepciones"_s);
+        pintarTabla(lienzo, t);
+    }
+
+private:
+    // The closing rows: the valid receipts, the annulled ones and all of them, summed by the
+    // engine over the same rows the table lists; none when it lists none.
+    QList<FilaTabla> totales(bool conOtro) const
+    {
+        Suma validas;
+        Suma anuladas;
+        base_->recorrer(u"SELECT TRIM(r.Estado) = ?, COUNT(*), SUM(r.Importe_Bruto), "
+                        u"SUM(r.Importe_Ret), SUM("_s
+                            + otro_ + u") FROM Retenciones r"_s + union_
+                            + u" WHERE r.IdCabecera = ? GROUP BY 1"_s,
+                        {estado_retencion::Anulada, id_}, [&](const QSqlQuery& q) {
+                            Suma& s = q.value(0).toBool() ? anuladas : validas;
+                            s.cantidad = q.value(1).toLongLong();
+                            s.bruto = Importe::desdeColumna(q.value(2));
+                            s.retenido = Importe::desdeColumna(q.value(3));
+                            s.otro = Importe::desdeColumna(q.value(4));
+                        });
+        if (validas.cantidad + anuladas.cantidad == 0) return {};
         const auto total = [&](const QString& rotulo, const Suma& s) {
             const QString cantidad = QString::number(s.cantidad)
                                      + (s.cantidad == 1 ? u" comprobante"_s : u" comprobantes"_s);
@@ -134,29 +143,21 @@ public:
             celdas << QString();
             return celdas;
         };
-        if (!filas_.empty()) {
-            t.subtotal(total(u"Válidas"_s, validas_));
-            t.subtotal(total(u"Anuladas"_s, anuladas_));
-            Suma todas = validas_;
-            todas.cantidad += anuladas_.cantidad;
-            todas.bruto += anuladas_.bruto;
-            todas.retenido += anuladas_.retenido;
-            todas.otro += anuladas_.otro;
-            t.total(total(u"Total"_s, todas));
-        }
-        t.sinFilas = u"La declaración no tiene retenciones ni percepciones."_s;
-        pintarSeccion(lienzo, u"Retenciones / Percepciones"_s);
-        pintarTabla(lienzo, t);
+        Suma todas = validas;
+        todas.sumar(anuladas);
+        return {{FilaTabla::Tipo::Subtotal, total(u"Válidas"_s, validas)},
+                {FilaTabla::Tipo::Subtotal, total(u"Anuladas"_s, anuladas)},
+                {FilaTabla::Tipo::Total, total(u"Total"_s, todas)}};
     }
 
-private:
     bool otrosImportes_;
     bool hay_ = false;
+    BaseDatos* base_ = nullptr;
+    qint64 id_ = 0;
     IdentidadDeclaracion identidad_;
+    QString otro_ = u"0"_s;  // the other amount's column, when the listing shows one
+    QString union_;          // the join that brings it
     QString tituloOtro_;
-    std::vector<FilaListado> filas_;
-    Suma validas_;
-    Suma anuladas_;
 };
 
 } // namespace

@@ -26,18 +26,6 @@ std::vector<double> anchosColumnas(const Lienzo& lienzo, const QList<ColumnaTabl
     return anchos;
 }
 
-// A word wider than its box (an amount, a number, a date) cannot wrap and would lose its first or
-// last characters to the box's edge: it is printed in a smaller size instead, never below 5 points.
-Estilo estiloQueCabe(const Lienzo& lienzo, double ancho, const QString& texto, Estilo estilo)
-{
-    double mayor = 0;
-    for (const QString& palabra : texto.split(QLatin1Char(' '), Qt::SkipEmptyParts))
-        mayor = std::max(mayor, lienzo.anchoTexto(palabra, estilo));
-    if (mayor > ancho && ancho > 0)
-        estilo.puntos = std::max(5.0, estilo.puntos * ancho / mayor * 0.98);
-    return estilo;
-}
-
 double altoFila(const Lienzo& lienzo, const Estilo& estilo)
 {
     return lienzo.altoLinea(estilo) + 2 * 1.0;
@@ -46,21 +34,20 @@ double altoFila(const Lienzo& lienzo, const Estilo& estilo)
 void pintarCabeceraTabla(Lienzo& lienzo, const TablaReporte& tabla,
                          const std::vector<double>& anchos)
 {
-    const auto estilo = [&](qsizetype i) {
-        return estiloQueCabe(lienzo, anchos[i] - 2 * kRelleno, tabla.columnas[i].titulo,
-                             kCabeceraTabla);
-    };
+    std::vector<MedidaTexto> medidas;
     double alto = 0;
-    for (qsizetype i = 0; i < tabla.columnas.size(); ++i)
-        alto = std::max(alto, lienzo.altoTexto(anchos[i] - 2 * kRelleno, tabla.columnas[i].titulo,
-                                               estilo(i)));
+    for (qsizetype i = 0; i < tabla.columnas.size(); ++i) {
+        medidas.push_back(
+            lienzo.medirAjustado(anchos[i] - 2 * kRelleno, tabla.columnas[i].titulo, kCabeceraTabla));
+        alto = std::max(alto, medidas.back().alto);
+    }
     alto += 2.0;
     double x = lienzo.izquierda();
     for (qsizetype i = 0; i < tabla.columnas.size(); ++i) {
         const QRectF caja(x, lienzo.y(), anchos[i], alto);
         lienzo.rectangulo(caja, 0.25, kSombra);
         lienzo.texto(caja.adjusted(kRelleno, 1.0, -kRelleno, -1.0), tabla.columnas[i].titulo,
-                     estilo(i), tabla.columnas[i].alineacion, true);
+                     medidas[std::size_t(i)].estilo, tabla.columnas[i].alineacion, true);
         x += anchos[i];
     }
     lienzo.bajar(alto);
@@ -134,15 +121,13 @@ void pintarCampos(Lienzo& lienzo, const QList<CampoReporte>& campos, int columna
             anchosCaja.push_back(ancho);
             resto -= ancho;
         }
-        const auto estiloValor = [&](qsizetype k) {
-            return estiloQueCabe(lienzo, anchosCaja[std::size_t(k)] - 2 * kRelleno, linea[k].valor,
-                                 kValor);
-        };
+        std::vector<MedidaTexto> valores;
         double altoValor = 0;
-        for (qsizetype k = 0; k < linea.size(); ++k)
-            altoValor = std::max(altoValor,
-                                 lienzo.altoTexto(anchosCaja[std::size_t(k)] - 2 * kRelleno,
-                                                  linea[k].valor, estiloValor(k)));
+        for (qsizetype k = 0; k < linea.size(); ++k) {
+            valores.push_back(lienzo.medirAjustado(anchosCaja[std::size_t(k)] - 2 * kRelleno,
+                                                   linea[k].valor, kValor));
+            altoValor = std::max(altoValor, valores.back().alto);
+        }
         const double alto = altoRotulo + altoValor + 1.6;
         lienzo.reservar(alto);
         double x = lienzo.izquierda();
@@ -155,7 +140,7 @@ void pintarCampos(Lienzo& lienzo, const QList<CampoReporte>& campos, int columna
                          c.etiqueta, kRotulo);
             lienzo.texto(QRectF(x + kRelleno, lienzo.y() + 0.5 + altoRotulo,
                                 ancho - 2 * kRelleno, altoValor),
-                         c.valor, estiloValor(k), Alineacion::Izquierda, true);
+                         c.valor, valores[std::size_t(k)].estilo, Alineacion::Izquierda, true);
             x += ancho;
         }
         lienzo.bajar(alto);
@@ -166,10 +151,25 @@ void pintarCampos(Lienzo& lienzo, const QList<CampoReporte>& campos, int columna
 void pintarTabla(Lienzo& lienzo, const TablaReporte& tabla)
 {
     const std::vector<double> anchos = anchosColumnas(lienzo, tabla.columnas);
+    const int numero = lienzo.empezarTabla();
     lienzo.reservar(12.0 + altoFila(lienzo, kCelda));
     pintarCabeceraTabla(lienzo, tabla, anchos);
 
-    if (tabla.filas.isEmpty()) {
+    // The rows one at a time, from the source or the list, each known by its position.
+    qint64 posicion = 0;
+    const auto siguiente = [&]() -> std::optional<FilaTabla> {
+        if (tabla.fuente) return tabla.fuente->siguiente();
+        if (posicion < tabla.filas.size()) return tabla.filas[posicion];
+        return std::nullopt;
+    };
+    const auto irA = [&](qint64 fila) {
+        posicion = fila;
+        if (tabla.fuente) tabla.fuente->irA(fila);
+    };
+    if (tabla.fuente) tabla.fuente->irA(0);
+
+    std::optional<FilaTabla> fila = siguiente();
+    if (!fila) {
         const Estilo estilo{9, false, true};
         const double alto = altoFila(lienzo, estilo);
         const QRectF caja(lienzo.izquierda(), lienzo.y(), lienzo.ancho(), alto);
@@ -178,41 +178,58 @@ void pintarTabla(Lienzo& lienzo, const TablaReporte& tabla)
         lienzo.bajar(alto + kSeparacion);
         return;
     }
+    // A sheet further down that an earlier pass marked is laid out from its own first row.
+    if (const std::optional<MarcaHoja> salto = lienzo.saltoEnTabla(numero)) {
+        lienzo.saltarAHoja(salto->hoja);
+        pintarCabeceraTabla(lienzo, tabla, anchos);
+        irA(salto->fila);
+        fila = siguiente();
+    }
 
-    for (const FilaTabla& fila : tabla.filas) {
-        const bool destacada = fila.tipo != FilaTabla::Tipo::Detalle;
+    std::vector<MedidaTexto> medidas;
+    std::vector<QRectF> cajas;
+    for (; fila; ++posicion, fila = siguiente()) {
+        const bool destacada = fila->tipo != FilaTabla::Tipo::Detalle;
         const Estilo& estilo = destacada ? kCeldaNegrita : kCelda;
-        if (fila.tipo == FilaTabla::Tipo::Grupo) {
+        const auto nuevaHoja = [&](double alto) {
+            if (!lienzo.reservar(alto)) return;
+            lienzo.marcarHojaDeTabla(numero, posicion);
+            pintarCabeceraTabla(lienzo, tabla, anchos);
+        };
+        if (fila->tipo == FilaTabla::Tipo::Grupo) {
             const double alto = altoFila(lienzo, estilo);
-            if (lienzo.reservar(alto)) pintarCabeceraTabla(lienzo, tabla, anchos);
+            nuevaHoja(alto);
             const QRectF caja(lienzo.izquierda(), lienzo.y(), lienzo.ancho(), alto);
             lienzo.rectangulo(caja, 0.2, kSombraSuave);
-            lienzo.texto(caja.adjusted(kRelleno, 0, -kRelleno, 0), fila.celdas.value(0), estilo);
+            lienzo.texto(caja.adjusted(kRelleno, 0, -kRelleno, 0), fila->celdas.value(0), estilo);
             lienzo.bajar(alto);
             continue;
         }
-        // A long cell wraps and makes its whole row taller.
-        const auto estiloCelda = [&](qsizetype i) {
-            return estiloQueCabe(lienzo, anchos[i] - 2 * kRelleno, fila.celdas.value(i), estilo);
-        };
+        // A long cell wraps and makes its whole row taller; each cell is measured once.
+        medidas.clear();
         double alto = altoFila(lienzo, estilo);
-        for (qsizetype i = 0; i < tabla.columnas.size(); ++i)
-            alto = std::max(alto, lienzo.altoTexto(anchos[i] - 2 * kRelleno, fila.celdas.value(i),
-                                                   estiloCelda(i)) + 2.0);
-        if (lienzo.reservar(alto)) pintarCabeceraTabla(lienzo, tabla, anchos);
+        for (qsizetype i = 0; i < tabla.columnas.size(); ++i) {
+            medidas.push_back(
+                lienzo.medirAjustado(anchos[i] - 2 * kRelleno, fila->celdas.value(i), estilo));
+            alto = std::max(alto, medidas.back().alto + 2.0);
+        }
+        nuevaHoja(alto);
         const double y = lienzo.y();
-        const QColor fondo = fila.tipo == FilaTabla::Tipo::Total      ? kSombra
-                             : fila.tipo == FilaTabla::Tipo::Subtotal ? kSombraSuave
-                                                                      : QColor();
+        const QColor fondo = fila->tipo == FilaTabla::Tipo::Total      ? kSombra
+                             : fila->tipo == FilaTabla::Tipo::Subtotal ? kSombraSuave
+                                                                       : QColor();
+        cajas.clear();
         double x = lienzo.izquierda();
         for (qsizetype i = 0; i < tabla.columnas.size(); ++i) {
-            const QRectF caja(x, y, anchos[i], alto);
-            lienzo.rectangulo(caja, 0.2, fondo);
-            lienzo.texto(caja.adjusted(kRelleno, 1.0, -kRelleno, -1.0), fila.celdas.value(i),
-                         estiloCelda(i), tabla.columnas[i].alineacion, true);
+            cajas.emplace_back(x, y, anchos[i], alto);
             x += anchos[i];
         }
-        if (fila.tipo == FilaTabla::Tipo::Total)
+        lienzo.rectangulos(cajas, 0.2, fondo);
+        for (qsizetype i = 0; i < tabla.columnas.size(); ++i)
+            lienzo.texto(cajas[std::size_t(i)].adjusted(kRelleno, 1.0, -kRelleno, -1.0),
+                         fila->celdas.value(i), medidas[std::size_t(i)].estilo,
+                         tabla.columnas[i].alineacion, true);
+        if (fila->tipo == FilaTabla::Tipo::Total)
             lienzo.linea(lienzo.izquierda(), y, lienzo.derecha(), y, 0.6);
         lienzo.bajar(alto);
     }

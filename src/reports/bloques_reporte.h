@@ -10,6 +10,8 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <memory>
+#include <optional>
 
 // The title band: title and subtitle on the left, a boxed mark (a copy's name) on the right.
 void pintarTitulo(Lienzo& lienzo, const QString& titulo, const QString& subtitulo = {},
@@ -39,9 +41,23 @@ struct FilaTabla {
     QStringList celdas;  // a group row shows its first cell across the table
 };
 
+// Rows handed to a table one at a time as it lays them out, so that a table of any length holds
+// one row in memory (a query read as it goes: ConsultaFilas).
+class FuenteFilas {
+public:
+    virtual ~FuenteFilas() = default;
+    // The next row; none after the last.
+    virtual std::optional<FilaTabla> siguiente() = 0;
+    // Starts again at row `fila` (0 the first), so that a sheet far down the table is laid out
+    // without the rows before it.
+    virtual void irA(qint64 fila) = 0;
+};
+
 struct TablaReporte {
     QList<ColumnaTabla> columnas;
     QList<FilaTabla> filas;
+    // When given, the rows come from it instead of `filas`.
+    std::shared_ptr<FuenteFilas> fuente;
     QString sinFilas;  // shown in place of the rows when there are none
 
     void detalle(const QStringList& celdas) { filas.push_back({FilaTabla::Tipo::Detalle, celdas}); }

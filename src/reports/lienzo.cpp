@@ -1,14 +1,21 @@
 #include "reports/lienzo.h"
 
-#include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPen>
+#include <algorithm>
+#include <limits>
 
 namespace {
 
 // The one family the set-up installs on every machine, so a document looks the same everywhere.
 const QString kFamilia = QStringLiteral("DejaVu Sans");
+
+// Styles shrunk to fit a box come in any size: past this many fonts the cache starts again, so a
+// long report does not keep one for every size it met.
+constexpr std::size_t kFuentesGuardadas = 64;
+
+constexpr int kAjustado = Qt::AlignLeft | Qt::TextWordWrap;
 
 int banderas(Alineacion alineacion, bool ajustar)
 {
@@ -22,47 +29,152 @@ int banderas(Alineacion alineacion, bool ajustar)
     return f;
 }
 
+quint64 claveFuente(const Estilo& estilo)
+{
+    // Sizes are kept to a thousandth of a point: a shrunk size is a computed one.
+    return (quint64(std::llround(estilo.puntos * 1000.0)) << 2) | (estilo.negrita ? 1u : 0u)
+           | (estilo.cursiva ? 2u : 0u);
+}
+
+// Characters the document's family draws itself, on one line: such a text takes the height of one
+// line of that font whenever it fits the width.
+bool deLaFamilia(QChar c)
+{
+    return c.unicode() >= 0x20 && c.unicode() <= 0xFF;
+}
+
+constexpr double kHolgura = 0.97;
+
 } // namespace
 
 Lienzo::Lienzo(QPainter& pintor, QPagedPaintDevice& dispositivo, double margen)
-    : pintor_(pintor),
-      dispositivo_(dispositivo),
+    : pintor_(&pintor),
+      medida_(dispositivo),
+      paginado_(&dispositivo),
       margen_(margen),
       escalaX_(dispositivo.logicalDpiX() / 25.4),
       escalaY_(dispositivo.logicalDpiY() / 25.4)
 {
 }
 
+Lienzo::Lienzo(QPainter* pintor, QPaintDevice& medida, int desde, int hasta, MarcasHojas* marcas)
+    : pintor_(pintor),
+      medida_(medida),
+      margen_(14.0),
+      escalaX_(medida.logicalDpiX() / 25.4),
+      escalaY_(medida.logicalDpiY() / 25.4),
+      desde_(desde),
+      hasta_(hasta),
+      marcas_(marcas)
+{
+}
+
 void Lienzo::nuevaPagina()
 {
-    if (hayPagina_) dispositivo_.newPage();
-    hayPagina_ = true;
+    if (hoja_ + 1 > hasta_) throw FinDeTramo{};
+    ++hoja_;
+    if (pintando()) {
+        if (hayPaginaPintada_ && paginado_) paginado_->newPage();
+        hayPaginaPintada_ = true;
+    }
     y_ = arriba();
     pintarPie();
 }
 
 bool Lienzo::reservar(double alto)
 {
-    if (hayPagina_ && y_ + alto <= abajo()) return false;
+    if (hoja_ >= 0 && y_ + alto <= abajo()) return false;
     nuevaPagina();
     return true;
 }
 
+bool Lienzo::empezarCopia(int copia)
+{
+    copia_ = copia;
+    tablas_ = 0;
+    if (!marcas_) return true;
+    std::vector<int>& copias = marcas_->copias;
+    const auto c = std::size_t(copia);
+    if (c + 1 < copias.size() && copias[c + 1] <= desde_) {
+        hoja_ = copias[c + 1] - 1;
+        return false;
+    }
+    if (copias.size() == c) copias.push_back(hoja_ + 1);
+    return true;
+}
+
+void Lienzo::marcarHojaDeTabla(int tabla, qint64 fila)
+{
+    if (!marcas_) return;
+    std::vector<MarcaHoja>& m = marcas_->tablas;
+    if (m.empty() || m.back().hoja < hoja_) m.push_back({hoja_, copia_, tabla, fila});
+}
+
+std::optional<MarcaHoja> Lienzo::saltoEnTabla(int tabla) const
+{
+    if (!marcas_) return std::nullopt;
+    const std::vector<MarcaHoja>& m = marcas_->tablas;
+    // The marks come in the order of their sheets: the last one not past the first sheet wanted.
+    auto it = std::upper_bound(m.begin(), m.end(), desde_,
+                               [](int hoja, const MarcaHoja& marca) { return hoja < marca.hoja; });
+    while (it != m.begin()) {
+        --it;
+        if (it->hoja <= hoja_) break;
+        if (it->copia == copia_ && it->tabla == tabla) return *it;
+    }
+    return std::nullopt;
+}
+
+void Lienzo::saltarAHoja(int hoja)
+{
+    hoja_ = hoja - 1;
+    nuevaPagina();
+}
+
 void Lienzo::pintarPie()
 {
-    if (pie_.isEmpty()) return;
+    if (pie_.isEmpty() || !pintando()) return;
     const Estilo estilo{7, false, true, QColor(90, 90, 90)};
     texto(QRectF(izquierda(), abajo() + 2.0, ancho(), altoLinea(estilo)), pie_, estilo,
           Alineacion::Derecha);
 }
 
-QFont Lienzo::fuente(const Estilo& estilo) const
+const Lienzo::Fuente& Lienzo::fuente(const Estilo& estilo) const
 {
+    const quint64 clave = claveFuente(estilo);
+    const auto it = fuentes_.find(clave);
+    if (it != fuentes_.end()) return *it->second;
+    if (fuentes_.size() >= kFuentesGuardadas) fuentes_.clear();
     QFont f(kFamilia);
     f.setPointSizeF(estilo.puntos);
     f.setBold(estilo.negrita);
     f.setItalic(estilo.cursiva);
-    return f;
+    auto nueva = std::make_unique<Fuente>(Fuente{f, QFontMetricsF(f, &medida_), -1, {}});
+    return *fuentes_.emplace(clave, std::move(nueva)).first->second;
+}
+
+double Lienzo::anchoMaximo(const Fuente& f, QStringView texto) const
+{
+    std::vector<double>& anchos = f.anchos;
+    if (anchos.empty()) {
+        anchos.assign(0x100, 0.0);
+        for (char16_t c = 0x20; c <= 0xFF; ++c) anchos[c] = f.medidas.horizontalAdvance(QChar(c));
+    }
+    double suma = 0;
+    for (const QChar c : texto) {
+        if (!deLaFamilia(c)) return std::numeric_limits<double>::infinity();
+        suma += anchos[c.unicode()];
+    }
+    // Kerning, which the characters' own advances leave out, takes a little off or adds a little.
+    return suma / kHolgura + 1.0;
+}
+
+double Lienzo::altoUnaLinea(const Fuente& f) const
+{
+    if (f.altoUnaLinea < 0)
+        f.altoUnaLinea =
+            f.medidas.boundingRect(QRectF(0, 0, 1e9, 1e9), kAjustado, QStringLiteral("Ag")).height();
+    return f.altoUnaLinea;
 }
 
 QRectF Lienzo::enDispositivo(const QRectF& mm) const
@@ -73,64 +185,112 @@ QRectF Lienzo::enDispositivo(const QRectF& mm) const
 void Lienzo::texto(const QRectF& caja, const QString& texto, const Estilo& estilo,
                    Alineacion alineacion, bool ajustar)
 {
-    if (texto.isEmpty()) return;
-    pintor_.save();
-    pintor_.setFont(fuente(estilo));
-    pintor_.setPen(estilo.color);
-    pintor_.drawText(enDispositivo(caja), banderas(alineacion, ajustar), texto);
-    pintor_.restore();
+    if (texto.isEmpty() || !pintando()) return;
+    // Boxes and text share the painter's pen; it changes only when the colour does.
+    if (pintor_->pen().style() != Qt::SolidLine || pintor_->pen().color() != estilo.color)
+        pintor_->setPen(estilo.color);
+    // Rows of cells in one style: the font is set once for them.
+    const quint64 clave = claveFuente(estilo) | (quint64(1) << 63);
+    if (clave != fuentePuesta_) {
+        pintor_->setFont(fuente(estilo).fuente);
+        fuentePuesta_ = clave;
+    }
+    pintor_->drawText(enDispositivo(caja), banderas(alineacion, ajustar), texto);
 }
 
 double Lienzo::altoTexto(double ancho, const QString& texto, const Estilo& estilo) const
 {
     if (texto.isEmpty()) return altoLinea(estilo);
-    const QFontMetricsF medidas(fuente(estilo), &dispositivo_);
-    const QRectF ocupa = medidas.boundingRect(QRectF(0, 0, pxX(ancho), 1e9),
-                                              Qt::AlignLeft | Qt::TextWordWrap, texto);
+    const QRectF ocupa =
+        fuente(estilo).medidas.boundingRect(QRectF(0, 0, pxX(ancho), 1e9), kAjustado, texto);
     return ocupa.height() / escalaY_;
 }
 
 double Lienzo::altoLinea(const Estilo& estilo) const
 {
-    return QFontMetricsF(fuente(estilo), &dispositivo_).lineSpacing() / escalaY_;
+    return fuente(estilo).medidas.lineSpacing() / escalaY_;
 }
 
 double Lienzo::anchoTexto(const QString& texto, const Estilo& estilo) const
 {
-    return QFontMetricsF(fuente(estilo), &dispositivo_).horizontalAdvance(texto) / escalaX_;
+    return fuente(estilo).medidas.horizontalAdvance(texto) / escalaX_;
+}
+
+MedidaTexto Lienzo::medirAjustado(double ancho, const QString& texto, const Estilo& estilo) const
+{
+    if (texto.isEmpty()) return {estilo, altoLinea(estilo)};
+    const Fuente& f = fuente(estilo);
+    const double px = pxX(ancho);
+    // The widest of the words the text wraps between (spaces only: an inscription's dashes do not
+    // count); a word is measured only when its characters' advances leave a doubt.
+    double mayor = 0;
+    if (ancho > 0) {
+        const QStringView todo(texto);
+        qsizetype i = 0;
+        while (i < todo.size()) {
+            while (i < todo.size() && todo[i] == u' ') ++i;
+            qsizetype fin = i;
+            while (fin < todo.size() && todo[fin] != u' ') ++fin;
+            if (fin > i) {
+                const QStringView palabra = todo.mid(i, fin - i);
+                if (anchoMaximo(f, palabra) > px)
+                    mayor = std::max(mayor, anchoTexto(palabra.toString(), estilo));
+            }
+            i = fin;
+        }
+    }
+    Estilo elegido = estilo;
+    if (mayor > ancho && ancho > 0)
+        elegido.puntos = std::max(5.0, estilo.puntos * ancho / mayor * 0.98);
+    // Most cells are one short line: they take one line's height.
+    const Fuente& g = fuente(elegido);
+    if (ancho > 0 && anchoMaximo(g, texto) <= px) return {elegido, altoUnaLinea(g) / escalaY_};
+    return {elegido, altoTexto(ancho, texto, elegido)};
 }
 
 void Lienzo::linea(double x1, double y1, double x2, double y2, double grosor, Qt::PenStyle trazo)
 {
-    pintor_.save();
+    if (!pintando()) return;
     QPen lapiz(Qt::black);
     lapiz.setWidthF(pxY(grosor));
     lapiz.setStyle(trazo);
-    pintor_.setPen(lapiz);
-    pintor_.drawLine(QPointF(pxX(x1), pxY(y1)), QPointF(pxX(x2), pxY(y2)));
-    pintor_.restore();
+    pintor_->setPen(lapiz);
+    pintor_->drawLine(QPointF(pxX(x1), pxY(y1)), QPointF(pxX(x2), pxY(y2)));
 }
 
 void Lienzo::rectangulo(const QRectF& caja, double grosor, const QColor& relleno)
 {
-    pintor_.save();
+    if (!pintando()) return;
+    prepararRectangulos(grosor, relleno);
+    pintor_->drawRect(enDispositivo(caja));
+}
+
+void Lienzo::rectangulos(const std::vector<QRectF>& cajas, double grosor, const QColor& relleno)
+{
+    if (!pintando()) return;
+    prepararRectangulos(grosor, relleno);
+    enPixeles_.clear();
+    for (const QRectF& caja : cajas) enPixeles_.push_back(enDispositivo(caja));
+    pintor_->drawRects(enPixeles_.data(), int(enPixeles_.size()));
+}
+
+void Lienzo::prepararRectangulos(double grosor, const QColor& relleno)
+{
     if (grosor > 0) {
         QPen lapiz(Qt::black);
         lapiz.setWidthF(pxY(grosor));
-        pintor_.setPen(lapiz);
+        pintor_->setPen(lapiz);
     } else {
-        pintor_.setPen(Qt::NoPen);
+        pintor_->setPen(Qt::NoPen);
     }
-    pintor_.setBrush(relleno.isValid() ? QBrush(relleno) : QBrush(Qt::NoBrush));
-    pintor_.drawRect(enDispositivo(caja));
-    pintor_.restore();
+    pintor_->setBrush(relleno.isValid() ? QBrush(relleno) : QBrush(Qt::NoBrush));
 }
 
 void Lienzo::imagen(const QRectF& caja, const QImage& imagen)
 {
-    if (imagen.isNull()) return;
-    pintor_.save();
-    pintor_.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    pintor_.drawImage(enDispositivo(caja), imagen);
-    pintor_.restore();
+    if (imagen.isNull() || !pintando()) return;
+    pintor_->save();
+    pintor_->setRenderHint(QPainter::SmoothPixmapTransform, false);
+    pintor_->drawImage(enDispositivo(caja), imagen);
+    pintor_->restore();
 }

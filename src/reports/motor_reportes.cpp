@@ -4,7 +4,9 @@
 #include "database/error_motor.h"
 #include "platform/dialogos_impresion.h"
 #include "reports/lienzo.h"
+#include "reports/paginas_reporte.h"
 #include "reports/reporte.h"
+#include "reports/vista_previa.h"
 
 #include <QAction>
 #include <QDir>
@@ -13,7 +15,6 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QScreen>
 #include <QToolBar>
@@ -22,6 +23,26 @@
 namespace {
 
 const QPageLayout kA4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
+
+ResultadoImpresion escribirPdf(const Reporte& reporte, int copias, const QString& archivo)
+{
+    QPdfWriter pdf(archivo);
+    pdf.setPageLayout(kA4);
+    pdf.setTitle(reporte.titulo());
+    pdf.setCreator(QStringLiteral("Tarquel"));
+    bool pintado = false;
+    try {
+        pintado = pintarCopias(reporte, copias, pdf);
+    } catch (const ErrorMotor& e) {
+        return {e.numero(), e.descripcion()};
+    }
+    if (!pintado)
+        return {errores_impresion::ArchivoPdf,
+                QStringLiteral("No se pudo escribir el archivo '%1'.").arg(archivo)};
+    return {};
+}
+
+} // namespace
 
 void prepararImpresora(QPrinter& impresora, const QString& titulo)
 {
@@ -32,32 +53,12 @@ void prepararImpresora(QPrinter& impresora, const QString& titulo)
     impresora.setDocName(titulo);
 }
 
-ResultadoImpresion escribirPdf(const Reporte& reporte, int copias, const QString& archivo)
-{
-    QPdfWriter pdf(archivo);
-    pdf.setPageLayout(kA4);
-    pdf.setTitle(reporte.titulo());
-    pdf.setCreator(QStringLiteral("Tarquel"));
-    if (!pintarCopias(reporte, copias, pdf))
-        return {errores_impresion::ArchivoPdf,
-                QStringLiteral("No se pudo escribir el archivo '%1'.").arg(archivo)};
-    return {};
-}
-
-} // namespace
-
 bool pintarCopias(const Reporte& reporte, int copias, QPagedPaintDevice& dispositivo)
 {
     QPainter pintor;
     if (!pintor.begin(&dispositivo)) return false;
     Lienzo lienzo(pintor, dispositivo);
-    const int total = std::max(1, copias);
-    for (int copia = 1; copia <= total; ++copia) {
-        lienzo.setPie(total > 1 ? QStringLiteral("Ejemplar %1 de %2").arg(copia).arg(total)
-                                : QString());
-        lienzo.nuevaPagina();
-        reporte.pintar(lienzo);
-    }
+    pasarCopias(reporte, copias, lienzo);
     return pintor.end();
 }
 
@@ -130,7 +131,13 @@ ResultadoImpresion MotorReportes::aImpresora(const Reporte& reporte, int copias)
     }
     QPrinter impresora(predeterminada, QPrinter::HighResolution);
     prepararImpresora(impresora, reporte.titulo());
-    if (!pintarCopias(reporte, copias, impresora) || impresora.printerState() == QPrinter::Error)
+    bool pintado = false;
+    try {
+        pintado = pintarCopias(reporte, copias, impresora);
+    } catch (const ErrorMotor& e) {
+        return {e.numero(), e.descripcion()};
+    }
+    if (!pintado || impresora.printerState() == QPrinter::Error)
         return {errores_impresion::Impresora,
                 QStringLiteral("La impresora '%1' no aceptó el documento.")
                     .arg(predeterminada.printerName())};
@@ -139,25 +146,19 @@ ResultadoImpresion MotorReportes::aImpresora(const Reporte& reporte, int copias)
 
 ResultadoImpresion MotorReportes::aPantalla(const Reporte& reporte, int copias)
 {
-    QPrinter impresora(QPrinter::HighResolution);
-    prepararImpresora(impresora, reporte.titulo());
-    QPrintPreviewDialog vista(&impresora);
-    vista.setWindowTitle(QStringLiteral("Vista previa - ") + reporte.titulo());
+    VistaPrevia vista(reporte, copias);
     // A sheet's height where the screen allows it; never taller than the screen, so that the
     // window's foot and its scroll bar stay in sight on a small monitor.
     QSize tamanio(900, 1000);
     if (const QScreen* pantalla = QGuiApplication::primaryScreen())
         tamanio = tamanio.boundedTo(pantalla->availableGeometry().size() * 0.9);
     vista.resize(tamanio);
-    QObject::connect(&vista, &QPrintPreviewDialog::paintRequested, &vista,
-                     [&](QPrinter* destino) { pintarCopias(reporte, copias, *destino); });
 
     // Saving as PDF sits beside the window's own print button.
-    if (auto* barra = vista.findChild<QToolBar*>()) {
-        QAction* guardar = barra->addAction(QStringLiteral("Guardar como PDF..."));
-        QObject::connect(guardar, &QAction::triggered, &vista,
-                         [&] { guardarComoPdf(reporte, copias); });
-    }
+    QAction* guardar = new QAction(QStringLiteral("Guardar como PDF..."), vista.barra());
+    vista.barra()->insertAction(vista.barra()->actions().value(1), guardar);
+    QObject::connect(guardar, &QAction::triggered, &vista,
+                     [&] { guardarComoPdf(reporte, copias); });
     dialogs_.abrirModal(vista);
     return {};
 }

@@ -1,7 +1,10 @@
 #pragma once
-// A report the engine prints: it reads its rows once, then paints one copy as many times as the
-// engine asks (each copy, each refresh of the preview). The catalogue maps the report file names
-// the forms use to the layouts that replace them.
+// A report the engine prints: it reads what it needs once, then paints one copy as many times as
+// the engine asks (each copy, each sheet the preview shows). A pass may stop at any sheet and
+// another start from the beginning, so painting keeps nothing from one pass to the next; a table
+// of any length reads its rows from the database as it lays them out (ConsultaFilas), so neither
+// its rows nor its sheets are ever all held. The catalogue maps the report file names the forms
+// use to the layouts that replace them.
 
 #include <QString>
 #include <QVariantMap>
@@ -26,7 +29,7 @@ public:
     // False when the tables held nothing to print.
     virtual bool tieneDatos() const = 0;
     // Paints one copy on the sheet the engine has just started; the layout starts further sheets
-    // itself when it needs them.
+    // itself when it needs them, and the engine may end the pass at any of them.
     virtual void pintar(Lienzo& lienzo) const = 0;
 };
 

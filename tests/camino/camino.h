@@ -21,6 +21,7 @@
 #include "support/impresora_del_programa.h"
 #include "support/pdf_prueba.h"
 #include "support/reloj_fijo.h"
+#include "reports/vista_previa.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -29,7 +30,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
 
@@ -98,14 +98,12 @@ inline std::string marco(const QWidget& formulario, const char* nombre)
 inline DialogosDelCamino::Accion imprimirEnPdf(const QString& archivo)
 {
     return [archivo](QDialog& ventana) {
-        auto* vista = qobject_cast<QPrintPreviewDialog*>(&ventana);
+        auto* vista = qobject_cast<VistaPrevia*>(&ventana);
         ASSERT_TRUE(vista);
         QPrinter pdf(QPrinter::HighResolution);
         pdf.setOutputFormat(QPrinter::PdfFormat);
         pdf.setOutputFileName(archivo);
-        pdf.setPageLayout(vista->printer()->pageLayout());
-        pdf.setFullPage(vista->printer()->fullPage());
-        Q_EMIT vista->paintRequested(&pdf);
+        EXPECT_TRUE(vista->imprimirEn(pdf));
         vista->close();
     };
 }

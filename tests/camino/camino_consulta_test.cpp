@@ -58,7 +58,7 @@ void CaminoConsulta::cerrarMes()
         dialogos.contestar(std::nullopt);
         dialogos.elegirCarpeta(diskette);
         dialogos.responder(u"¿Confirmar Impresión?"_s, Respuesta::Si);
-        dialogos.alAbrir(u"QPrintPreviewDialog"_s, imprimirEnPdf(carpeta.ruta(u"dj.pdf"_s)));
+        dialogos.alAbrir(u"VistaPrevia"_s, imprimirEnPdf(carpeta.ruta(u"dj.pdf"_s)));
         clic(f, "cmdDecJurada");
         EXPECT_EQ(rotulo(f, "lblEstadoDescripcion"), " Cerrada");
         clic(f, "cmdSalir");
@@ -101,14 +101,14 @@ void CaminoConsulta::consultarDeclaracion()
 
         // The month's listing.
         dialogos.responder(u"¿Confirmar Impresión?"_s, Respuesta::Si);
-        dialogos.alAbrir(u"QPrintPreviewDialog"_s, imprimirEnPdf(pdfListado));
+        dialogos.alAbrir(u"VistaPrevia"_s, imprimirEnPdf(pdfListado));
         clic(f, "cmdImprimir");
 
         // The three receipts in one batch.
         clic(f, "cmdAgregarT");
         dialogos.contestar(u"REIMPRESION POR EXTRAVIO"_s);
         dialogos.responder(u"¿Confirmar Impresión?"_s, Respuesta::Si);
-        dialogos.alAbrir(u"QPrintPreviewDialog"_s, imprimirEnPdf(pdfLote));
+        dialogos.alAbrir(u"VistaPrevia"_s, imprimirEnPdf(pdfLote));
         clic(f, "cmdImprimirC");
         clic(f, "cmdSalir");
     });

@@ -113,7 +113,7 @@ void CaminoDetalle::grabarObleas()
 
         dialogos.contestar(u"CAMION AB 123 CD"_s);
         dialogos.responder(u"¿Confirmar Impresión?"_s, Respuesta::Si);
-        dialogos.alAbrir(u"QPrintPreviewDialog"_s, imprimirEnPdf(pdf));
+        dialogos.alAbrir(u"VistaPrevia"_s, imprimirEnPdf(pdf));
         clic(f, "cmdReimprimir");
         clic(f, "cmdSalir");
     });
@@ -162,7 +162,7 @@ void CaminoDetalle::grabarAnticipo()
 
         dialogos.contestar(std::nullopt);
         dialogos.responder(u"¿Confirmar Impresión?"_s, Respuesta::Si);
-        dialogos.alAbrir(u"QPrintPreviewDialog"_s, imprimirEnPdf(pdf));
+        dialogos.alAbrir(u"VistaPrevia"_s, imprimirEnPdf(pdf));
         clic(f, "cmdReimprimir");
         clic(f, "cmdSalir");
     });

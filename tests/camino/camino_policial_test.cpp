@@ -225,9 +225,9 @@ TEST_F(CaminoPolicial, UnTurnoDelPuestoDeControl)
     const QString pdfBoleta = carpeta.ruta(u"boleta.pdf"_s);
     dialogos.alAbrir(u"FrmTurnos_Policia"_s, [&](QDialog& f) {
         dialogos.responder(u"¿Confirmar Impresión?"_s, Respuesta::Si);
-        dialogos.alAbrir(u"QPrintPreviewDialog"_s, imprimirEnPdf(pdfRendicion));
+        dialogos.alAbrir(u"VistaPrevia"_s, imprimirEnPdf(pdfRendicion));
         clic(f, "Cmd_Rendicion");
-        dialogos.alAbrir(u"QPrintPreviewDialog"_s, imprimirEnPdf(pdfBoleta));
+        dialogos.alAbrir(u"VistaPrevia"_s, imprimirEnPdf(pdfBoleta));
         clic(f, "cmdPago");
         clic(f, "cmdSalir");
     });
@@ -243,7 +243,7 @@ TEST_F(CaminoPolicial, UnTurnoDelPuestoDeControl)
     // Informes → Detalle de Intervenciones, of the active declaration.
     const QString pdfDetalle = carpeta.ruta(u"detalle.pdf"_s);
     dialogos.responder(u"¿Confirmar Impresión?"_s, Respuesta::Si);
-    dialogos.alAbrir(u"QPrintPreviewDialog"_s, imprimirEnPdf(pdfDetalle));
+    dialogos.alAbrir(u"VistaPrevia"_s, imprimirEnPdf(pdfDetalle));
     ASSERT_NO_FATAL_FAILURE(menu("mnuDetalleIntervenciones"));
     mensajes();
     contiene(pdfDetalle, {u"DETALLE DE INTERVENCIONES"_s, u"GOMEZ RAUL"_s, u"0001-00004567"_s,
@@ -258,12 +258,12 @@ TEST_F(CaminoPolicial, UnTurnoDelPuestoDeControl)
     dialogos.alAbrir(u"frmCabeceras"_s, [&](QDialog& f) {
         dialogos.responder(u"¡Atención!"_s, Respuesta::Si);
         dialogos.responder(u"¿Confirmar Impresión?"_s, Respuesta::Si);
-        dialogos.alAbrir(u"QPrintPreviewDialog"_s, imprimirEnPdf(pdfIntervenciones));
+        dialogos.alAbrir(u"VistaPrevia"_s, imprimirEnPdf(pdfIntervenciones));
         clic(f, "cmdIntervenciones");
         EXPECT_EQ(rotulo(f, "lblEstadoDescripcion"), " Cerrada");
         dialogos.elegirCarpeta(diskette);
         dialogos.responder(u"¿Confirmar Impresión?"_s, Respuesta::Si);
-        dialogos.alAbrir(u"QPrintPreviewDialog"_s, imprimirEnPdf(pdfMultas));
+        dialogos.alAbrir(u"VistaPrevia"_s, imprimirEnPdf(pdfMultas));
         clic(f, "Cmd_DDJJ_Policia");
         clic(f, "cmdSalir");
     });

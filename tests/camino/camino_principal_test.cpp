@@ -67,7 +67,7 @@ void CaminoPrincipal::grabarComprobantes()
         elegirFila(f, "dbgRetenciones", u"Comprobante"_s, u"00000001"_s);
         dialogos.contestar(u"ORIGINAL"_s);  // the receipt's observation
         dialogos.responder(u"¿Confirmar Impresión?"_s, Respuesta::Si);
-        dialogos.alAbrir(u"QPrintPreviewDialog"_s, imprimirEnPdf(pdfComprobante));
+        dialogos.alAbrir(u"VistaPrevia"_s, imprimirEnPdf(pdfComprobante));
         clic(f, "cmdReimprimir");
 
         clic(f, "cmdSalir");
@@ -118,7 +118,7 @@ void CaminoPrincipal::emitirDeclaracion()
         dialogos.contestar(std::nullopt);                     // no observation
         dialogos.elegirCarpeta(diskette);
         dialogos.responder(u"¿Confirmar Impresión?"_s, Respuesta::Si);
-        dialogos.alAbrir(u"QPrintPreviewDialog"_s, imprimirEnPdf(pdfDeclaracion));
+        dialogos.alAbrir(u"VistaPrevia"_s, imprimirEnPdf(pdfDeclaracion));
         clic(f, "cmdDecJurada");
         EXPECT_EQ(rotulo(f, "lblEstadoDescripcion"), " Cerrada");
         clic(f, "cmdSalir");
@@ -193,7 +193,7 @@ void CaminoPrincipal::imprimirBoleta()
         dialogos.contestar(u"27/06/2024"_s);  // the payment date
         dialogos.contestar(std::nullopt);       // no other payments
         dialogos.responder(u"¿Confirmar Impresión?"_s, Respuesta::Si);
-        dialogos.alAbrir(u"QPrintPreviewDialog"_s, imprimirEnPdf(pdfBoleta));
+        dialogos.alAbrir(u"VistaPrevia"_s, imprimirEnPdf(pdfBoleta));
         clic(f, "cmdPago");
         EXPECT_EQ(rotulo(f, "lblEstadoDescripcion"), " Cerrada");
         clic(f, "cmdSalir");

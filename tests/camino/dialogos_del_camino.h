@@ -5,9 +5,9 @@
 // and an unexpected one fails the test. Every message is kept, so a step can see what was said.
 
 #include "platform/dialogs.h"
+#include "reports/vista_previa.h"
 
 #include <QDialog>
-#include <QPrintPreviewDialog>
 #include <deque>
 #include <functional>
 #include <gtest/gtest.h>
@@ -113,7 +113,7 @@ public:
         EXPECT_EQ(nombre, esperada.nombre);
         // A modal window is shown while the user works in it. The preview is not: what the user
         // does there is print, which the action does on the printer it chooses.
-        if (!qobject_cast<QPrintPreviewDialog*>(&ventana)) ventana.show();
+        if (!qobject_cast<VistaPrevia*>(&ventana)) ventana.show();
         esperada.accion(ventana);
         EXPECT_FALSE(ventana.isVisible()) << nombre.toStdString() << " quedó abierta";
         ventana.hide();

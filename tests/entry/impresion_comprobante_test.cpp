@@ -151,7 +151,7 @@ TEST(ImpresionComprobante, ElBotonDelFormularioAbiertoPorElMenuImprime)
               QStringLiteral("Mayo      REIMPRESO"));
     EXPECT_EQ(f.dialogs.clasesAbiertas,
               (QStringList{QStringLiteral("frmRetenciones"),
-                           QStringLiteral("QPrintPreviewDialog")}));
+                           QStringLiteral("VistaPrevia")}));
     for (const Mensaje& m : f.dialogs.mensajes)
         EXPECT_NE(m.titulo, QStringLiteral("Error al imprimir"));
 }
