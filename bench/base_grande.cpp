@@ -93,7 +93,7 @@ void datosDelAgente(BaseDatos& base)
 // The start's upgrade steps and seeds, as every start of the program runs them.
 void comoUnArranque(BaseDatos& base, Dialogs& dialogs)
 {
-    if (Modifica_base(base, dialogs).actualizar() != ResultadoActualizacion::SinCambios)
+    if (ModificaBase(base, dialogs).actualizar() != ResultadoActualizacion::SinCambios)
         throw std::runtime_error("la base instalada no quedó al día");
     sembrarDatosDeReferencia(base, dialogs);
 }

@@ -119,13 +119,13 @@ public:
             const QString seis = QString::number(ultimo).rightJustified(6, u'0');
             const auto completo = j == u"000"
                 ? completarDigito(seis, [this](const QString& n) {
-                      return Verifica_Digito_Inscripcion(n) && Valida_Inscripcion(silencio_, n);
+                      return verificaDigitoInscripcion(n) && validaInscripcion(silencio_, n);
                   })
                 // The form's check and the import's disagree on some numbers: only numbers both
                 // accept are used.
                 : completarDigito(seis, [this](const QString& n) {
-                      return Verifica_Digito_Convenio_Multilateral(n)
-                          && Valida_Convenio_Multilateral(silencio_, n);
+                      return verificaDigitoConvenioMultilateral(n)
+                          && validaConvenioMultilateral(silencio_, n);
                   });
             if (completo) return j + *completo;
         }
@@ -218,7 +218,7 @@ QString cuitCompleto(const QString& diezDigitos)
 {
     DialogosGuionados silencio;
     return completarDigito(diezDigitos, [&](const QString& n) {
-               return Verifica_Digito_CUIT(n) && Valida_CUIT(silencio, n);
+               return verificaDigitoCUIT(n) && validaCUIT(silencio, n);
            }).value_or(QString());
 }
 

@@ -2,7 +2,7 @@
 
 #include "platform/dialogs.h"
 
-bool Aviso_No_Inscripto(Dialogs& dialogos, const QString& nroContrib)
+bool avisoNoInscripto(Dialogs& dialogos, const QString& nroContrib)
 {
     if (nroContrib.startsWith(QLatin1String("950"))) {
         dialogos.aviso(

@@ -8,4 +8,4 @@
 class Dialogs;
 
 // Always true; shows the warning when the subject number begins with "950".
-bool Aviso_No_Inscripto(Dialogs& dialogos, const QString& nroContrib);
+bool avisoNoInscripto(Dialogs& dialogos, const QString& nroContrib);

@@ -115,7 +115,7 @@ bool sieteCaracteresNoNulos(const QString& numero)
 
 } // namespace
 
-bool Valida_CUIT(Dialogs& dialogos, const QString& cuit)
+bool validaCUIT(Dialogs& dialogos, const QString& cuit)
 {
     if (cuit.size() <= 10) {
         error(dialogos, QStringLiteral("El número de C.U.I.T. no está completo."));
@@ -141,22 +141,22 @@ bool Valida_CUIT(Dialogs& dialogos, const QString& cuit)
     return true;
 }
 
-bool Verifica_Digito_CUIT(const QString& cuit)
+bool verificaDigitoCUIT(const QString& cuit)
 {
     return digitoCuitCorrecto(cuit);
 }
 
-bool Valida_Inscripcion(Dialogs& dialogos, const QString& numero)
+bool validaInscripcion(Dialogs& dialogos, const QString& numero)
 {
     return inscripcionCompletaYNoNula(dialogos, numero) && digitoInscripcionCorrecto(numero);
 }
 
-bool Verifica_Digito_Inscripcion(const QString& numero)
+bool verificaDigitoInscripcion(const QString& numero)
 {
     return sieteCaracteresNoNulos(numero) && digitoInscripcionCorrecto(numero);
 }
 
-bool Valida_Convenio_Multilateral(Dialogs& dialogos, const QString& numero)
+bool validaConvenioMultilateral(Dialogs& dialogos, const QString& numero)
 {
     if (!inscripcionCompletaYNoNula(dialogos, numero)) return false;
     const auto resto = restoConvenio(numero);
@@ -166,7 +166,7 @@ bool Valida_Convenio_Multilateral(Dialogs& dialogos, const QString& numero)
     return esperado == *ultimo;
 }
 
-bool Verifica_Digito_Convenio_Multilateral(const QString& numero)
+bool verificaDigitoConvenioMultilateral(const QString& numero)
 {
     if (!sieteCaracteresNoNulos(numero)) return false;
     const auto resto = restoConvenio(numero);

@@ -11,18 +11,18 @@ class Dialogs;
 
 // CUIT, 11 digits: completeness, not zero, a known prefix and the check digit, stopping at the
 // first failure, which is explained.
-bool Valida_CUIT(Dialogs& dialogos, const QString& cuit);
+bool validaCUIT(Dialogs& dialogos, const QString& cuit);
 // The CUIT's check digit alone; length, zero and prefix are the caller's business.
-bool Verifica_Digito_CUIT(const QString& cuit);
+bool verificaDigitoCUIT(const QString& cuit);
 
 // Inscription number, 7 digits (six and the check digit). Only an incomplete or zero number is
 // explained; a wrong check digit is left for the caller to explain in its own words.
-bool Valida_Inscripcion(Dialogs& dialogos, const QString& numero);
+bool validaInscripcion(Dialogs& dialogos, const QString& numero);
 // Exactly 7 characters, not zero, right check digit.
-bool Verifica_Digito_Inscripcion(const QString& numero);
+bool verificaDigitoInscripcion(const QString& numero);
 
 // Convenio Multilateral number, 7 digits. The interactive and the silent checks expect different
 // digits when the weighted sum leaves remainder 1 (0 and 1 respectively): numbers already stored
 // and imported were judged by these two rules, so both are kept as they are.
-bool Valida_Convenio_Multilateral(Dialogs& dialogos, const QString& numero);
-bool Verifica_Digito_Convenio_Multilateral(const QString& numero);
+bool validaConvenioMultilateral(Dialogs& dialogos, const QString& numero);
+bool verificaDigitoConvenioMultilateral(const QString& numero);

@@ -36,7 +36,7 @@ QString unidades(int u, const QString& terminacion)
 
 } // namespace
 
-QString Centenas_En_Letras(const QString& grupo, const QString& terminacion)
+QString centenasEnLetras(const QString& grupo, const QString& terminacion)
 {
     if (grupo.size() >= 4) return QStringLiteral("Máximo permitido: 999");
     if (!soloDigitos(grupo)) return {};
@@ -59,15 +59,15 @@ QString Centenas_En_Letras(const QString& grupo, const QString& terminacion)
     return letras + unidades(u, terminacion);
 }
 
-QString Numero_En_Letras(const QString& numero, const QString& terminacion)
+QString numeroEnLetras(const QString& numero, const QString& terminacion)
 {
     if (numero.size() >= 10) return QStringLiteral("Máximo permitido: 999999999");
     if (!soloDigitos(numero)) return {};
     const QString cifras = numero.rightJustified(9, QLatin1Char('0'));
 
-    QString millones = Centenas_En_Letras(cifras.mid(0, 3), QString());
-    QString miles = Centenas_En_Letras(cifras.mid(3, 3), QString());
-    const QString resto = Centenas_En_Letras(cifras.mid(6, 3), terminacion);
+    QString millones = centenasEnLetras(cifras.mid(0, 3), QString());
+    QString miles = centenasEnLetras(cifras.mid(3, 3), QString());
+    const QString resto = centenasEnLetras(cifras.mid(6, 3), terminacion);
 
     if (!millones.trimmed().isEmpty())
         millones += millones == QLatin1String("UN") ? QStringLiteral(" MILLON ")

@@ -9,8 +9,8 @@
 // as UNO and 21 as VEINTIUNO; inside the millions and thousands it is always empty (UN MILLON,
 // VEINTIUN MIL). A text of ten characters or more gives "Máximo permitido: 999999999"; one that
 // holds anything but digits gives the empty text.
-QString Numero_En_Letras(const QString& numero, const QString& terminacion);
+QString numeroEnLetras(const QString& numero, const QString& terminacion);
 
 // The words of one group of up to three digits ("000" gives the empty text); four characters or
 // more give "Máximo permitido: 999".
-QString Centenas_En_Letras(const QString& grupo, const QString& terminacion);
+QString centenasEnLetras(const QString& grupo, const QString& terminacion);

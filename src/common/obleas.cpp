@@ -89,23 +89,23 @@ Entregas leerEntregas(BaseDatos& base, const QString& agente, const QString& let
 
 } // namespace
 
-bool Valida_Oblea(Entorno& entorno, const QString& nro)
+bool validaOblea(Entorno& entorno, const QString& nro)
 {
-    return obleaEnRemesa(entorno.Base_Datos(), nro, entorno.regimen(), entorno.agente());
+    return obleaEnRemesa(entorno.baseDatos(), nro, entorno.regimen(), entorno.agente());
 }
 
-bool Valida_Oblea_Agente(BaseDatos& base, const QString& nro, const QString& regimen, int agente)
+bool validaObleaAgente(BaseDatos& base, const QString& nro, const QString& regimen, int agente)
 {
     return obleaEnRemesa(base, nro, regimen,
                          QStringLiteral("%1").arg(agente, 6, 10, QLatin1Char('0')));
 }
 
-bool Hay_Remesas(BaseDatos& base)
+bool hayRemesas(BaseDatos& base)
 {
     return base.existe(QStringLiteral("SELECT 1 FROM Remesas LIMIT 1"));
 }
 
-qint64 Obleas_Disponibles(BaseDatos& base, Dialogs& dialogos, int tipo, const QString& regimen,
+qint64 obleasDisponibles(BaseDatos& base, Dialogs& dialogos, int tipo, const QString& regimen,
                           const QString& agente, const QString& sucursal)
 {
     const qint64 usadas = obleasUsadas(base, tipo, regimen, agente, sucursal);

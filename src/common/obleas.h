@@ -13,12 +13,12 @@ class Entorno;
 // Whether a stamp lies inside a remittance of the active agent, for the active regime. Regimes
 // whose stamps are not validated (regimenes.h) take any text. A number part
 // that is not all digits is not valid. Without an active agent no stamp is.
-bool Valida_Oblea(Entorno& entorno, const QString& nro);
+bool validaOblea(Entorno& entorno, const QString& nro);
 // The same for a given regime and agent number (written as six digits).
-bool Valida_Oblea_Agente(BaseDatos& base, const QString& nro, const QString& regimen, int agente);
+bool validaObleaAgente(BaseDatos& base, const QString& nro, const QString& regimen, int agente);
 
 // Whether any agent has received any remittance.
-bool Hay_Remesas(BaseDatos& base);
+bool hayRemesas(BaseDatos& base);
 
 // Stamps of a type (1 to 4, 26) that a branch of an agent still has in a regime: every stamp of
 // the agent's remittances of that type, whatever the branch, minus those used on the branch's
@@ -26,5 +26,5 @@ bool Hay_Remesas(BaseDatos& base);
 // detail row of the declaration's own agent whose number begins with the letter; in the other
 // regimes with validated stamps a detail row of that type; other regimes use none. When the agent has no remittance of the type
 // the user is told and nothing is taken as delivered.
-qint64 Obleas_Disponibles(BaseDatos& base, Dialogs& dialogos, int tipo, const QString& regimen,
+qint64 obleasDisponibles(BaseDatos& base, Dialogs& dialogos, int tipo, const QString& regimen,
                           const QString& agente, const QString& sucursal);

@@ -13,7 +13,7 @@
 #include <QStringList>
 #include <optional>
 
-// The entry form of the receipts: frmRetenciones, frmRetenciones_B, frmRetenciones_C.
+// The entry form of the receipts: frmRetenciones, frmRetencionesB, frmRetencionesC.
 enum class FormaEntrada { General, Detalle, Policial };
 
 // The detail rows (`Guias`) of a receipt.

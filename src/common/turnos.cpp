@@ -2,14 +2,14 @@
 
 #include "database/base_datos.h"
 
-bool Hay_Turno_Abierto(BaseDatos& base, qint64 idCabecera)
+bool hayTurnoAbierto(BaseDatos& base, qint64 idCabecera)
 {
     return base.existe(
         QStringLiteral("SELECT 1 FROM Turnos WHERE IdCabecera = ? AND Fecha_Hasta IS NULL"),
         {idCabecera});
 }
 
-qint64 Turno_Abierto(BaseDatos& base, qint64 idCabecera)
+qint64 turnoAbierto(BaseDatos& base, qint64 idCabecera)
 {
     const QVariant codigo = base.valor(
         QStringLiteral("SELECT Cod_Turno FROM Turnos WHERE IdCabecera = ? AND Fecha_Hasta IS NULL "

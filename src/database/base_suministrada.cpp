@@ -87,7 +87,7 @@ void crearBaseInstalada(const QString& ruta, Dialogs& dialogs)
         crearBaseSuministrada(base);
         // The upgrade asks for a restart after each round that changed the schema (an old file can
         // need several); a new install goes through them all at once.
-        Modifica_base modifica(base, dialogs);
+        ModificaBase modifica(base, dialogs);
         for (int vuelta = 0;; ++vuelta) {
             const ResultadoActualizacion resultado = modifica.actualizar();
             if (resultado == ResultadoActualizacion::SinCambios) break;

@@ -192,19 +192,19 @@ void Entorno::quitarCabecera()
     cabecera_.reset();
 }
 
-void Entorno::Limpiar_Agente_Actual()
+void Entorno::limpiarAgenteActual()
 {
     quitarAgente();
     Q_EMIT cambiado();
 }
 
-void Entorno::Limpiar_Sucursal_Actual()
+void Entorno::limpiarSucursalActual()
 {
     quitarSucursal();
     Q_EMIT cambiado();
 }
 
-void Entorno::Limpiar_Cabecera_Actual()
+void Entorno::limpiarCabeceraActual()
 {
     quitarCabecera();
     Q_EMIT cambiado();

@@ -29,7 +29,7 @@ class Entorno : public QObject {
 public:
     explicit Entorno(BaseDatos& base, QObject* parent = nullptr);
 
-    BaseDatos& Base_Datos() const { return base_; }
+    BaseDatos& baseDatos() const { return base_; }
 
     // ---- What is active.
     const std::optional<Cabecera>& cabeceraActual() const { return cabecera_; }
@@ -67,9 +67,9 @@ public:
 
     // The three selection resets: no agent (nor branch, nor declaration), no branch (nor
     // declaration), no declaration. The regime is never reset.
-    void Limpiar_Agente_Actual();
-    void Limpiar_Sucursal_Actual();
-    void Limpiar_Cabecera_Actual();
+    void limpiarAgenteActual();
+    void limpiarSucursalActual();
+    void limpiarCabeceraActual();
 
     // ---- Fixed values the start-up fills: decimal separator, month and state names.
     void cargarValoresFijos();

@@ -58,9 +58,9 @@ private:
 
 } // namespace
 
-Modifica_base::Modifica_base(BaseDatos& base, Dialogs& dialogs) : base_(base), dialogs_(dialogs) {}
+ModificaBase::ModificaBase(BaseDatos& base, Dialogs& dialogs) : base_(base), dialogs_(dialogs) {}
 
-ResultadoActualizacion Modifica_base::actualizar()
+ResultadoActualizacion ModificaBase::actualizar()
 {
     MensajesDiferidos diferidos(dialogs_);
     try {
@@ -76,54 +76,54 @@ ResultadoActualizacion Modifica_base::actualizar()
     }
 }
 
-bool Modifica_base::pasos(Dialogs& avisos)
+bool ModificaBase::pasos(Dialogs& avisos)
 {
     bool actualizada = false;
     actualizada |= actualizarGuias();                // 1
     actualizada |= ampliarTextoImpresos();           // 2
-    Agregar_Campos_Subtotales();                     // 3: alone, it asks for no restart
+    agregarCamposSubtotales();                     // 3: alone, it asks for no restart
     actualizada |= crearTiposEIntervenciones();      // 4, 5
     descartarTiposDeOtraForma();                     // 6
-    Cargar_Tipos(base_, avisos);                     // 7: goods types are seeded at every start
+    cargarTipos(base_, avisos);                     // 7: goods types are seeded at every start
     actualizada |= crearOtrasRetencionesYRemesas();  // 8, 9
-    Crear_Indices_Faltantes();                       // no restart needed
+    crearIndicesFaltantes();                       // no restart needed
     actualizada |= crearTablasPolicia();             // 10
     // 11, 12. Repairs that run at every start.
-    Corregir_Otras_Retenciones(base_, avisos);
-    fijar_Alicuotas(base_, avisos);
+    corregirOtrasRetenciones(base_, avisos);
+    fijarAlicuotas(base_, avisos);
     return actualizada;
 }
 
 // Detail rows. An empty table of the first shape, without the declaration field, is simply made
 // again; one that holds rows gains its fields.
-bool Modifica_base::actualizarGuias()
+bool ModificaBase::actualizarGuias()
 {
-    if (!Existe_Tabla(QStringLiteral("Guias"))) {
-        Crear_Tabla_Guias();
-        Crear_Indices_Guias();
+    if (!tieneTabla(QStringLiteral("Guias"))) {
+        crearTablaGuias();
+        crearIndicesGuias();
         return true;
     }
     bool actualizada = false;
     const bool vacia = !base_.existe(QStringLiteral("SELECT 1 FROM Guias LIMIT 1"));
-    if (vacia && !Existe_Campo(QStringLiteral("Guias"), QStringLiteral("IdCabecera"))) {
+    if (vacia && !tieneCampo(QStringLiteral("Guias"), QStringLiteral("IdCabecera"))) {
         actualizada = true;
         base_.ejecutar(QStringLiteral("DROP TABLE Guias"));
-        Crear_Tabla_Guias();
-        Crear_Indices_Guias();
+        crearTablaGuias();
+        crearIndicesGuias();
     }
-    if (!Existe_Campo(QStringLiteral("Guias"), QStringLiteral("Nro_porte"))) {
-        Agregar_Nro_Porte_Guias();
+    if (!tieneCampo(QStringLiteral("Guias"), QStringLiteral("Nro_porte"))) {
+        agregarNroPorteGuias();
         actualizada = true;
     }
-    if (!Existe_Campo(QStringLiteral("Guias"), QStringLiteral("IdCabecera"))) {
-        Agregar_IdCabecera_Guias();
+    if (!tieneCampo(QStringLiteral("Guias"), QStringLiteral("IdCabecera"))) {
+        agregarIdCabeceraGuias();
         actualizada = true;
     }
     return actualizada;
 }
 
 // The printed text of the scratch table holds 200 characters; what it held is lost.
-bool Modifica_base::ampliarTextoImpresos()
+bool ModificaBase::ampliarTextoImpresos()
 {
     if (tamanioCampo(QStringLiteral("Impresos"), QStringLiteral("Texto")) == 200) return false;
     base_.ejecutar(QStringLiteral("ALTER TABLE Impresos DROP COLUMN Texto"));
@@ -134,16 +134,16 @@ bool Modifica_base::ampliarTextoImpresos()
 }
 
 // Goods types; the police interventions with the grains and parameters.
-bool Modifica_base::crearTiposEIntervenciones()
+bool ModificaBase::crearTiposEIntervenciones()
 {
     bool actualizada = false;
-    if (!Existe_Tabla(QStringLiteral("Tipos"))) {
+    if (!tieneTabla(QStringLiteral("Tipos"))) {
         crearTabla(esquema::tabla(QStringLiteral("Tipos")));
         crearIndices(QStringLiteral("Tipos"), {QStringLiteral("PrimaryKey")});
         actualizada = true;
     }
-    if (!Existe_Tabla(QStringLiteral("Intervenciones"))) {
-        Crear_Tablas_Intervenciones();
+    if (!tieneTabla(QStringLiteral("Intervenciones"))) {
+        crearTablasIntervenciones();
         actualizada = true;
     }
     return actualizada;
@@ -151,19 +151,19 @@ bool Modifica_base::crearTiposEIntervenciones()
 
 // A goods-types table of another shape (a shorter description) is dropped; the next start makes
 // it again.
-void Modifica_base::descartarTiposDeOtraForma()
+void ModificaBase::descartarTiposDeOtraForma()
 {
-    if (Existe_Tabla(QStringLiteral("Tipos"))
+    if (tieneTabla(QStringLiteral("Tipos"))
         && tamanioCampo(QStringLiteral("Tipos"), QStringLiteral("Descripcion")) != 100)
         base_.ejecutar(QStringLiteral("DROP TABLE Tipos"));
 }
 
 // Other withholdings and stamp remittances.
-bool Modifica_base::crearOtrasRetencionesYRemesas()
+bool ModificaBase::crearOtrasRetencionesYRemesas()
 {
     bool actualizada = false;
     for (const QString& nombre : {QStringLiteral("Retenciones_B"), QStringLiteral("Remesas")}) {
-        if (!Existe_Tabla(nombre)) {
+        if (!tieneTabla(nombre)) {
             crearTabla(esquema::tabla(nombre));
             crearIndices(nombre, {QStringLiteral("PrimaryKey")});
             actualizada = true;
@@ -173,9 +173,9 @@ bool Modifica_base::crearOtrasRetencionesYRemesas()
 }
 
 // The police regime: only the officers are probed; the other four come with them.
-bool Modifica_base::crearTablasPolicia()
+bool ModificaBase::crearTablasPolicia()
 {
-    if (Existe_Tabla(QStringLiteral("Policias"))) return false;
+    if (tieneTabla(QStringLiteral("Policias"))) return false;
     for (const QString& nombre :
          {QStringLiteral("Policias"), QStringLiteral("Multas_cobradas"), QStringLiteral("Turnos"),
           QStringLiteral("Estampillas_Turnos"), QStringLiteral("Tmp_Informe_Turno")}) {
@@ -188,21 +188,21 @@ bool Modifica_base::crearTablasPolicia()
     return true;
 }
 
-bool Modifica_base::Existe_Tabla(const QString& nombre)
+bool ModificaBase::tieneTabla(const QString& nombre)
 {
     return base_.existe(
         QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ? COLLATE NOCASE"),
         {nombre});
 }
 
-bool Modifica_base::Existe_Campo(const QString& tabla, const QString& campo)
+bool ModificaBase::tieneCampo(const QString& tabla, const QString& campo)
 {
     return base_.existe(
         QStringLiteral("SELECT 1 FROM pragma_table_info(?) WHERE name = ? COLLATE NOCASE"),
         {tabla, campo});
 }
 
-int Modifica_base::tamanioCampo(const QString& tabla, const QString& campo)
+int ModificaBase::tamanioCampo(const QString& tabla, const QString& campo)
 {
     const QString tipo =
         base_.valor(QStringLiteral("SELECT type FROM pragma_table_info(?) WHERE name = ? "
@@ -215,7 +215,7 @@ int Modifica_base::tamanioCampo(const QString& tabla, const QString& campo)
     return m.hasMatch() ? m.captured(1).toInt() : 0;
 }
 
-void Modifica_base::crearTabla(const DefTabla& tabla, const QString& sinCampo)
+void ModificaBase::crearTabla(const DefTabla& tabla, const QString& sinCampo)
 {
     DefTabla definicion = tabla;
     std::erase_if(definicion.campos,
@@ -223,7 +223,7 @@ void Modifica_base::crearTabla(const DefTabla& tabla, const QString& sinCampo)
     base_.ejecutar(sqlCrearTabla(definicion));
 }
 
-void Modifica_base::crearIndices(const QString& tabla, const QStringList& indices)
+void ModificaBase::crearIndices(const QString& tabla, const QStringList& indices)
 {
     const DefTabla& definicion = esquema::tabla(tabla);
     for (const QString& nombre : indices) {
@@ -238,30 +238,30 @@ void Modifica_base::crearIndices(const QString& tabla, const QStringList& indice
     }
 }
 
-void Modifica_base::agregarCampo(const QString& tabla, const QString& campo)
+void ModificaBase::agregarCampo(const QString& tabla, const QString& campo)
 {
-    if (Existe_Campo(tabla, campo)) return;
+    if (tieneCampo(tabla, campo)) return;
     const DefCampo* definicion = esquema::tabla(tabla).campo(campo);
     base_.ejecutar(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2")
                        .arg(citado(tabla), definicionColumna(*definicion)));
 }
 
-void Modifica_base::crearIndiceQueFalte(const QString& tabla, const QString& indice)
+void ModificaBase::crearIndiceQueFalte(const QString& tabla, const QString& indice)
 {
-    if (!Existe_Tabla(tabla)) return;
+    if (!tieneTabla(tabla)) return;
     const DefTabla& definicion = esquema::tabla(tabla);
     const auto def = std::find_if(definicion.indices.begin(), definicion.indices.end(),
                                   [&](const DefIndice& i) { return i.nombre == indice; });
     if (def == definicion.indices.end()) return;
     for (const QString& campo : def->campos)
-        if (!Existe_Campo(tabla, campo)) return;
+        if (!tieneCampo(tabla, campo)) return;
     if (base_.existe(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'index' AND name = ?"),
                      {nombreIndiceSql(tabla, indice)}))
         return;
     crearIndices(tabla, {indice});
 }
 
-void Modifica_base::Crear_Indices_Faltantes()
+void ModificaBase::crearIndicesFaltantes()
 {
     const std::pair<const char*, const char*> indices[] = {
         // A stamp is looked up by its number; an agent's remittances by stamp type.
@@ -289,23 +289,23 @@ void Modifica_base::Crear_Indices_Faltantes()
         crearIndiceQueFalte(QString::fromLatin1(tabla), QString::fromLatin1(indice));
 }
 
-void Modifica_base::Crear_Tabla_Guias()
+void ModificaBase::crearTablaGuias()
 {
     // The declaration field is added afterwards, with its back-fill.
     crearTabla(esquema::tabla(QStringLiteral("Guias")), QStringLiteral("IdCabecera"));
 }
 
-void Modifica_base::Crear_Indices_Guias()
+void ModificaBase::crearIndicesGuias()
 {
     crearIndices(QStringLiteral("Guias"), {QStringLiteral("PrimaryKey"), QStringLiteral("XNroComp")});
 }
 
-void Modifica_base::Agregar_Nro_Porte_Guias()
+void ModificaBase::agregarNroPorteGuias()
 {
     agregarCampo(QStringLiteral("Guias"), QStringLiteral("Nro_porte"));
 }
 
-void Modifica_base::Agregar_IdCabecera_Guias()
+void ModificaBase::agregarIdCabeceraGuias()
 {
     agregarCampo(QStringLiteral("Guias"), QStringLiteral("IdCabecera"));
     crearIndices(QStringLiteral("Guias"), {QStringLiteral("xidcbra")});
@@ -318,14 +318,14 @@ void Modifica_base::Agregar_IdCabecera_Guias()
     crearIndices(QStringLiteral("Guias"), {QStringLiteral("xidCabNCmp")});
 }
 
-void Modifica_base::Agregar_Campos_Subtotales()
+void ModificaBase::agregarCamposSubtotales()
 {
     for (const QString& campo :
          {QStringLiteral("Otros_Pagos"), QStringLiteral("Otro_valor"), QStringLiteral("Otro_valor2")})
         agregarCampo(QStringLiteral("Subtotales"), campo);
 }
 
-void Modifica_base::Crear_Tablas_Intervenciones()
+void ModificaBase::crearTablasIntervenciones()
 {
     for (const QString& nombre : {QStringLiteral("Intervenciones"), QStringLiteral("Granos"),
                                   QStringLiteral("Parametros"), QStringLiteral("Tmp_Intervenciones")}) {

@@ -16,15 +16,15 @@ enum class ResultadoActualizacion {
     Fallida,      // nothing changed; the failure was shown; the program ends
 };
 
-class Modifica_base {
+class ModificaBase {
 public:
-    Modifica_base(BaseDatos& base, Dialogs& dialogs);
+    ModificaBase(BaseDatos& base, Dialogs& dialogs);
 
     // The start-up's schema steps, in their fixed order, with the seeds that run among them.
     ResultadoActualizacion actualizar();
 
-    bool Existe_Tabla(const QString& nombre);
-    bool Existe_Campo(const QString& tabla, const QString& campo);
+    bool tieneTabla(const QString& nombre);
+    bool tieneCampo(const QString& tabla, const QString& campo);
     // The size of a text field as defined ("TEXT(200)" gives 200); 0 when not a sized text.
     int tamanioCampo(const QString& tabla, const QString& campo);
 
@@ -37,14 +37,14 @@ public:
     // Adds a field of the current schema to an existing table; one that exists is passed over.
     void agregarCampo(const QString& tabla, const QString& campo);
 
-    void Crear_Tabla_Guias();
-    void Crear_Indices_Guias();
-    void Agregar_Nro_Porte_Guias();
-    void Agregar_IdCabecera_Guias();
-    void Agregar_Campos_Subtotales();
-    void Crear_Tablas_Intervenciones();
+    void crearTablaGuias();
+    void crearIndicesGuias();
+    void agregarNroPorteGuias();
+    void agregarIdCabeceraGuias();
+    void agregarCamposSubtotales();
+    void crearTablasIntervenciones();
     // The indexes the schema has beyond those made with their tables, on databases that lack them.
-    void Crear_Indices_Faltantes();
+    void crearIndicesFaltantes();
 
 private:
     // Step by step; true when the schema changed. The seeds among the steps speak through `avisos`.

@@ -8,16 +8,16 @@ class BaseDatos;
 class Dialogs;
 
 // Run while the schema is brought up to date, also on a start that ends asking for a restart.
-void Cargar_Tipos(BaseDatos& base, Dialogs& dialogs);
-void Corregir_Otras_Retenciones(BaseDatos& base, Dialogs& dialogs);
-void fijar_Alicuotas(BaseDatos& base, Dialogs& dialogs);
+void cargarTipos(BaseDatos& base, Dialogs& dialogs);
+void corregirOtrasRetenciones(BaseDatos& base, Dialogs& dialogs);
+void fijarAlicuotas(BaseDatos& base, Dialogs& dialogs);
 
 // Run by the main window's load, only on a start without schema change.
-void Actualizar_Regimenes(BaseDatos& base, Dialogs& dialogs);
-void Actualizar_Alicuotas(BaseDatos& base, Dialogs& dialogs);
-void Actualizar_Conceptos(BaseDatos& base, Dialogs& dialogs);
-void Actualizar_Tasas(BaseDatos& base, Dialogs& dialogs);
-void Actualizar_Granos_y_Parametros(BaseDatos& base, Dialogs& dialogs);
+void actualizarRegimenes(BaseDatos& base, Dialogs& dialogs);
+void actualizarAlicuotas(BaseDatos& base, Dialogs& dialogs);
+void actualizarConceptos(BaseDatos& base, Dialogs& dialogs);
+void actualizarTasas(BaseDatos& base, Dialogs& dialogs);
+void actualizarGranosYParametros(BaseDatos& base, Dialogs& dialogs);
 
 // The five seeds of the load, in their order. Throws ErrorMotor when the disk, the file or
 // another program's lock keeps them from running at all.

@@ -64,7 +64,7 @@ bool corregir(BaseDatos& base, const char* regimen, const char* tipoMaximo, cons
 
 } // namespace
 
-void fijar_Alicuotas(BaseDatos& base, Dialogs& dialogs)
+void fijarAlicuotas(BaseDatos& base, Dialogs& dialogs)
 {
     // Regimes "11" and "12" have a fixed rate the rates form does not let the user change.
     semillas::ejecutar(base, dialogs, [&](QStringList&) {
@@ -75,7 +75,7 @@ void fijar_Alicuotas(BaseDatos& base, Dialogs& dialogs)
     });
 }
 
-void Actualizar_Alicuotas(BaseDatos& base, Dialogs& dialogs)
+void actualizarAlicuotas(BaseDatos& base, Dialogs& dialogs)
 {
     semillas::ejecutar(base, dialogs, [&](QStringList& avisos) {
         if (!semillas::existeTabla(base, QStringLiteral("Alicuotas"))

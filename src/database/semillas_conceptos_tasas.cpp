@@ -33,7 +33,7 @@ const std::vector<Bloque>& bloques()
 
 } // namespace
 
-void Actualizar_Conceptos(BaseDatos& base, Dialogs& dialogs)
+void actualizarConceptos(BaseDatos& base, Dialogs& dialogs)
 {
     semillas::ejecutar(base, dialogs, [&](QStringList&) {
         if (!semillas::existeTabla(base, QStringLiteral("Conceptos"))) return;
@@ -49,7 +49,7 @@ void Actualizar_Conceptos(BaseDatos& base, Dialogs& dialogs)
     });
 }
 
-void Actualizar_Tasas(BaseDatos& base, Dialogs& dialogs)
+void actualizarTasas(BaseDatos& base, Dialogs& dialogs)
 {
     semillas::ejecutar(base, dialogs, [&](QStringList&) {
         if (!semillas::existeTabla(base, QStringLiteral("Tasas"))) return;

@@ -32,7 +32,7 @@ bool vacia(BaseDatos& base, const QString& tabla)
 
 } // namespace
 
-void Actualizar_Granos_y_Parametros(BaseDatos& base, Dialogs& dialogs)
+void actualizarGranosYParametros(BaseDatos& base, Dialogs& dialogs)
 {
     semillas::ejecutar(base, dialogs, [&](QStringList& avisos) {
         if (semillas::existeTabla(base, QStringLiteral("Granos"))

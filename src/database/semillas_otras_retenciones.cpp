@@ -54,7 +54,7 @@ std::optional<PrimerDetalle> leerPrimerDetalle(BaseDatos& base, const ClaveReten
 
 } // namespace
 
-void Corregir_Otras_Retenciones(BaseDatos& base, Dialogs& dialogs)
+void corregirOtrasRetenciones(BaseDatos& base, Dialogs& dialogs)
 {
     semillas::ejecutar(base, dialogs, [&](QStringList&) {
         for (const char* tabla : {"Cabeceras", "Retenciones", "Retenciones_B", "Guias"})

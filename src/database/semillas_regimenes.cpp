@@ -74,7 +74,7 @@ bool existe(BaseDatos& base, const char* codigo)
 
 } // namespace
 
-void Actualizar_Regimenes(BaseDatos& base, Dialogs& dialogs)
+void actualizarRegimenes(BaseDatos& base, Dialogs& dialogs)
 {
     semillas::ejecutar(base, dialogs, [&](QStringList& avisos) {
         if (!semillas::existeTabla(base, QStringLiteral("Regimenes"))) return;

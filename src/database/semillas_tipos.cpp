@@ -91,7 +91,7 @@ void sobrescribir(BaseDatos& base, const Tipo& t)
 
 } // namespace
 
-void Cargar_Tipos(BaseDatos& base, Dialogs& dialogs)
+void cargarTipos(BaseDatos& base, Dialogs& dialogs)
 {
     semillas::ejecutar(base, dialogs, [&](QStringList& avisos) {
         if (!semillas::existeTabla(base, QStringLiteral("Tipos"))) return;

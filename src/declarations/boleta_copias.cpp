@@ -24,7 +24,7 @@ QVariant fecha(const QDate& d)
 QByteArray codigoBarrasBoleta(Dialogs& dialogs, const QString& carpeta, const Boleta& boleta)
 {
     const QString archivo = QDir(carpeta).filePath(kArchivoCodigoBarras);
-    const std::optional<QString> texto = Texto_Codigo_Barras(boleta);
+    const std::optional<QString> texto = textoCodigoBarras(boleta);
     if (!texto) {
         // The old picture must not stand for this slip.
         QFile::remove(archivo);

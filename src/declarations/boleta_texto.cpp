@@ -26,7 +26,7 @@ std::optional<QString> importeEnLetras(Importe neto, Importe interes)
     const qint64 centavos = aPagar.centavos();
     const QString entero = QString::number(centavos / 100).rightJustified(9, QLatin1Char('0'));
     const QString cents = QString::number(centavos % 100).rightJustified(2, QLatin1Char('0'));
-    return QLatin1Char(' ') + Numero_En_Letras(entero, QStringLiteral("O"))
+    return QLatin1Char(' ') + numeroEnLetras(entero, QStringLiteral("O"))
            + QStringLiteral(" CON ") + cents + QStringLiteral("/100");
 }
 

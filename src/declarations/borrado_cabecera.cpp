@@ -42,7 +42,7 @@ bool borrarCabecera(Contexto& contexto, qint64 idCabecera)
 
         contexto.base.ejecutar(QStringLiteral("DELETE FROM Cabeceras WHERE IdCabecera = ?"),
                                {idCabecera});
-        if (activa) entorno.Limpiar_Cabecera_Actual();
+        if (activa) entorno.limpiarCabeceraActual();
         return true;
     } catch (const ErrorMotor& error) {
         mostrarErrorOperacion(dialogs, error);

@@ -31,7 +31,7 @@ std::optional<QString> codigo(const QString& valor, int ancho, bool ultimos = fa
 
 } // namespace
 
-std::optional<QString> Texto_Codigo_Barras(const Boleta& boleta)
+std::optional<QString> textoCodigoBarras(const Boleta& boleta)
 {
     const std::optional<QString> piezas[] = {
         codigo(boleta.nroAgente, 6),

@@ -8,7 +8,7 @@
 
 struct Boleta;
 
-// Texto_Codigo_Barras. Nothing when a value does not fit its field (a total or other payments of
+// textoCodigoBarras. Nothing when a value does not fit its field (a total or other payments of
 // 1,000,000.00 or more, interest of 100,000.00 or more, a negative amount, a code of another
 // width): such a slip is printed without a barcode, never with one that reads another amount.
-std::optional<QString> Texto_Codigo_Barras(const Boleta& boleta);
+std::optional<QString> textoCodigoBarras(const Boleta& boleta);

@@ -56,6 +56,6 @@ bool deshacerImportacion(Contexto& contexto, qint64 idCabecera)
         mostrarErrorOperacion(dialogs, error);
         return false;
     }
-    if (contexto.entorno.esCabeceraActual(idCabecera)) contexto.entorno.Limpiar_Cabecera_Actual();
+    if (contexto.entorno.esCabeceraActual(idCabecera)) contexto.entorno.limpiarCabeceraActual();
     return true;
 }

@@ -41,7 +41,7 @@ std::optional<Cabecera> cabeceraParaCerrar(Contexto& contexto, qint64 idCabecera
     }
     if (!confirmarCierre(contexto.entorno, dialogs, *cabecera)) return std::nullopt;
 
-    if (Hay_Turno_Abierto(base, idCabecera)) {
+    if (hayTurnoAbierto(base, idCabecera)) {
         dialogs.aviso(QStringLiteral("Esta Cabecera tiene un turno sin cerrar. Debe cerrarlo "
                                      "desde <Administracion de Turnos>"),
                       QStringLiteral("No se puede cerrar la DDJJ"), Icono::Critico);
@@ -143,7 +143,7 @@ std::optional<DeclaracionEmitida> emitirDeclaracion(Contexto& contexto, qint64 i
         }
         emitida.archivo = std::move(*escrito);
         advertencia = archivo.advertencia();
-        if (entorno.esCabeceraActual(idCabecera)) entorno.Limpiar_Cabecera_Actual();
+        if (entorno.esCabeceraActual(idCabecera)) entorno.limpiarCabeceraActual();
 
         emitida.cabecera = cabeceraCerrada(*cabecera, marcaObs);
         if (pasos.cerrada) pasos.cerrada();

@@ -73,9 +73,9 @@ frmCabeceras::frmCabeceras(Contexto& contexto, ModoCabeceras modo, QWidget* pare
     instalarAyudaF1(*this, contexto_, [this] { return claveAyudaCabeceras(windowTitle()); },
                     &protegido_);
     // The boxes as leaving them leaves them, while the month is being edited.
-    alSalir(mskAnio, [this] { if (editando()) mskAnio_LostFocus(); }, HaciaCancelar::Cuenta);
-    alSalir(mskMes, [this] { if (editando()) mskMes_LostFocus(); }, HaciaCancelar::Cuenta);
-    Habilitar_Edicion();
+    alSalir(mskAnio, [this] { if (editando()) mskAnioLostFocus(); }, HaciaCancelar::Cuenta);
+    alSalir(mskMes, [this] { if (editando()) mskMesLostFocus(); }, HaciaCancelar::Cuenta);
+    habilitarEdicion();
     // Each opening loads the form anew, so its first activation runs here.
     protegido_([this] { primeraActivacion(); });
 }
@@ -85,7 +85,7 @@ void frmCabeceras::setAccionesPolicia(AccionesPolicia acciones)
     policia_ = std::move(acciones);
     const bool filas = hayFilas();
     cmdIntervenciones->setEnabled(filas && policia_.intervenciones != nullptr);
-    Cmd_DDJJ_Policia->setEnabled(filas && policia_.declaracionPolicia != nullptr);
+    cmdDDJJPolicia->setEnabled(filas && policia_.declaracionPolicia != nullptr);
 }
 
 // ---- The rows.
@@ -95,7 +95,7 @@ void frmCabeceras::primeraActivacion()
     ocultarProgreso();
     consultar();
     dbgCabeceras->irAUltima();  // the oldest month, given the order
-    Habilitar_Edicion();
+    habilitarEdicion();
     mostrarFila();
     if (!hayFilas()) {
         sinFilas();
@@ -105,7 +105,7 @@ void frmCabeceras::primeraActivacion()
     const Entorno& entorno = contexto_.entorno;
     if (entorno.regimenActual() && reglasRegimen(entorno.regimen()).policial()
         && !cmdDecJurada->isHidden()) {
-        Cmd_DDJJ_Policia->show();
+        cmdDDJJPolicia->show();
         cmdIntervenciones->show();
         setAccionesPolicia(policia_);
     }
@@ -122,7 +122,7 @@ void frmCabeceras::volverAConsultar(std::optional<qint64> id, int posicion)
 {
     consultar();
     if (!id || !dbgCabeceras->irAId(*id)) dbgCabeceras->irAFila(posicion);
-    Habilitar_Edicion();
+    habilitarEdicion();
     mostrarFila();
     if (!hayFilas()) sinFilas();
 }
@@ -161,11 +161,11 @@ void frmCabeceras::vaciarCajas()
 // No row to act on: every button that acts on the current row is disabled.
 void frmCabeceras::sinFilas()
 {
-    for (QPushButton* b : {cmdBorrar, CmdModificar, cmdRectificar, cmdActivar, cmdDecJurada,
-                           cmdPago, cmdDeshacer, cmdIntervenciones, Cmd_DDJJ_Policia})
+    for (QPushButton* b : {cmdBorrar, cmdModificar, cmdRectificar, cmdActivar, cmdDecJurada,
+                           cmdPago, cmdDeshacer, cmdIntervenciones, cmdDDJJPolicia})
         b->setEnabled(false);
     cmdIntervenciones->hide();
-    Cmd_DDJJ_Policia->hide();
+    cmdDDJJPolicia->hide();
     vaciarCajas();
     lblEstadoDescripcion->clear();
 }
@@ -174,7 +174,7 @@ void frmCabeceras::sinFilas()
 
 // The grid, the frame and the buttons as browsing or editing wants them. Borrar, Modificar and
 // Activar come back after editing only when there are rows to act on.
-void frmCabeceras::Habilitar_Edicion()
+void frmCabeceras::habilitarEdicion()
 {
     const bool edita = editando();
     const bool registro = !edita && hayFilas();
@@ -184,7 +184,7 @@ void frmCabeceras::Habilitar_Edicion()
     cmdSalir->setEnabled(!edita);
     cmdGrabar->setEnabled(edita);
     cmdCancelar->setEnabled(edita);
-    for (QPushButton* b : {cmdBorrar, CmdModificar, cmdActivar}) b->setEnabled(registro);
+    for (QPushButton* b : {cmdBorrar, cmdModificar, cmdActivar}) b->setEnabled(registro);
     switch (edicion_) {
     case Edicion::Navegando: fraCabecera->setTitle(QString()); break;
     case Edicion::Agregando: fraCabecera->setTitle(QStringLiteral(" Crear ")); break;
@@ -192,34 +192,34 @@ void frmCabeceras::Habilitar_Edicion()
     }
 }
 
-void frmCabeceras::cmdCrear_Click()
+void frmCabeceras::cmdCrearClick()
 {
     if (editando()) return;
     edicion_ = Edicion::Agregando;
-    Habilitar_Edicion();
+    habilitarEdicion();
     const AnioMes propuesta = propuestaCabecera(contexto_.reloj);
     mskAnio->setValor(propuesta.anio);
     mskMes->setValor(propuesta.mes);
     mskMes->setFocus(Qt::OtherFocusReason);
 }
 
-void frmCabeceras::CmdModificar_Click()
+void frmCabeceras::cmdModificarClick()
 {
     if (editando()) return;
     const auto id = idSeleccionado();
     if (!id) return;
     idEditado_ = *id;
     edicion_ = Edicion::Modificando;
-    Habilitar_Edicion();
+    habilitarEdicion();
     mskMes->setFocus(Qt::OtherFocusReason);
 }
 
-void frmCabeceras::cmdGrabar_Click()
+void frmCabeceras::cmdGrabarClick()
 {
     if (!editando()) return;
     // The boxes as leaving them leaves them, whichever way Grabar was reached.
-    mskAnio_LostFocus();
-    mskMes_LostFocus();
+    mskAnioLostFocus();
+    mskMesLostFocus();
     const std::optional<qint64> id =
         edicion_ == Edicion::Modificando ? std::optional(idEditado_) : std::nullopt;
     const ResultadoGrabacion r =
@@ -239,27 +239,27 @@ void frmCabeceras::cmdGrabar_Click()
     }
 }
 
-void frmCabeceras::cmdCancelar_Click()
+void frmCabeceras::cmdCancelarClick()
 {
     if (!editando()) return;
     edicion_ = Edicion::Navegando;
-    Habilitar_Edicion();
+    habilitarEdicion();
     mostrarFila();
 }
 
-void frmCabeceras::mskAnio_LostFocus()
+void frmCabeceras::mskAnioLostFocus()
 {
     mskAnio->setValor(normalizarAnio(mskAnio->text()));
 }
 
-void frmCabeceras::mskMes_LostFocus()
+void frmCabeceras::mskMesLostFocus()
 {
     mskMes->setValor(normalizarMes(mskMes->text()));
 }
 
 // ---- The buttons that act on the current row.
 
-void frmCabeceras::cmdBorrar_Click()
+void frmCabeceras::cmdBorrarClick()
 {
     if (editando()) return;
     const auto id = idSeleccionado();
@@ -268,7 +268,7 @@ void frmCabeceras::cmdBorrar_Click()
     if (borrarCabecera(contexto_, *id)) volverAConsultar(std::nullopt, posicion);
 }
 
-void frmCabeceras::cmdActivar_Click()
+void frmCabeceras::cmdActivarClick()
 {
     activar();
 }
@@ -284,7 +284,7 @@ bool frmCabeceras::activar()
     return false;
 }
 
-void frmCabeceras::cmdRectificar_Click()
+void frmCabeceras::cmdRectificarClick()
 {
     const auto id = idSeleccionado();
     if (!id) return;
@@ -294,7 +294,7 @@ void frmCabeceras::cmdRectificar_Click()
     volverAConsultar(*id, dbgCabeceras->filaActual());
 }
 
-void frmCabeceras::cmdDeshacer_Click()
+void frmCabeceras::cmdDeshacerClick()
 {
     const auto id = idSeleccionado();
     if (!id) return;
@@ -302,7 +302,7 @@ void frmCabeceras::cmdDeshacer_Click()
     if (deshacerImportacion(contexto_, *id)) volverAConsultar(std::nullopt, posicion);
 }
 
-void frmCabeceras::cmdDecJurada_Click()
+void frmCabeceras::cmdDecJuradaClick()
 {
     const auto id = idSeleccionado();
     if (!id) return;
@@ -316,7 +316,7 @@ void frmCabeceras::cmdDecJurada_Click()
     volverAConsultar(*id, dbgCabeceras->filaActual());
 }
 
-void frmCabeceras::cmdPago_Click()
+void frmCabeceras::cmdPagoClick()
 {
     const auto id = idSeleccionado();
     if (!id) return;
@@ -325,12 +325,12 @@ void frmCabeceras::cmdPago_Click()
                        [this, id] { volverAConsultar(*id, dbgCabeceras->filaActual()); });
 }
 
-void frmCabeceras::cmdIntervenciones_Click()
+void frmCabeceras::cmdIntervencionesClick()
 {
     accionPolicia(policia_.intervenciones);
 }
 
-void frmCabeceras::Cmd_DDJJ_Policia_Click()
+void frmCabeceras::cmdDDJJPoliciaClick()
 {
     accionPolicia(policia_.declaracionPolicia);
 }
@@ -348,45 +348,45 @@ void frmCabeceras::progreso(int valor)
 {
     if (!progresoVisible_) {
         progresoVisible_ = true;
-        ProgressBar1->setValue(0);
-        ProgressBar1->show();
+        barraProgreso->setValue(0);
+        barraProgreso->show();
         lblProcesando->show();
         repaint();
     } else if (valor == 0) {
         lblProcesando->hide();
     }
-    ProgressBar1->setValue(valor);
+    barraProgreso->setValue(valor);
 }
 
 void frmCabeceras::ocultarProgreso()
 {
     progresoVisible_ = false;
-    ProgressBar1->setValue(0);
-    ProgressBar1->hide();
+    barraProgreso->setValue(0);
+    barraProgreso->hide();
     lblProcesando->hide();
 }
 
 // ---- The grid, the keys, leaving.
 
-void frmCabeceras::dbgCabeceras_RowColChange()
+void frmCabeceras::dbgCabecerasRowColChange()
 {
     if (!editando()) mostrarFila();
 }
 
-void frmCabeceras::dbgCabeceras_DblClick()
+void frmCabeceras::dbgCabecerasDblClick()
 {
     // Only where Activar is offered: activate and leave.
     if (editando() || cmdActivar->isHidden()) return;
-    if (activar()) cmdSalir_Click();
+    if (activar()) cmdSalirClick();
 }
 
-void frmCabeceras::dbgCabeceras_HeadClick()
+void frmCabeceras::dbgCabecerasHeadClick()
 {
     // The order is always the mode's.
     contexto_.dialogs.aviso(textos::SinOrdenamiento, textos::AtencionPuntos, Icono::Informacion);
 }
 
-void frmCabeceras::cmdSalir_Click()
+void frmCabeceras::cmdSalirClick()
 {
     reject();
 }

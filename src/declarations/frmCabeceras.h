@@ -70,26 +70,26 @@ private:
     bool hayFilas() const;
 
     // ---- Operations: the buttons, the grid's events and the boxes'.
-    void Habilitar_Edicion();
-    void cmdCrear_Click();
-    void CmdModificar_Click();
-    void cmdGrabar_Click();
-    void cmdCancelar_Click();
-    void cmdBorrar_Click();
-    void cmdActivar_Click();
+    void habilitarEdicion();
+    void cmdCrearClick();
+    void cmdModificarClick();
+    void cmdGrabarClick();
+    void cmdCancelarClick();
+    void cmdBorrarClick();
+    void cmdActivarClick();
     bool activar();
-    void cmdRectificar_Click();
-    void cmdDeshacer_Click();
-    void cmdDecJurada_Click();
-    void cmdPago_Click();
-    void cmdIntervenciones_Click();
-    void Cmd_DDJJ_Policia_Click();
-    void cmdSalir_Click();
-    void dbgCabeceras_DblClick();
-    void dbgCabeceras_HeadClick();
-    void dbgCabeceras_RowColChange();
-    void mskAnio_LostFocus();
-    void mskMes_LostFocus();
+    void cmdRectificarClick();
+    void cmdDeshacerClick();
+    void cmdDecJuradaClick();
+    void cmdPagoClick();
+    void cmdIntervencionesClick();
+    void cmdDDJJPoliciaClick();
+    void cmdSalirClick();
+    void dbgCabecerasDblClick();
+    void dbgCabecerasHeadClick();
+    void dbgCabecerasRowColChange();
+    void mskAnioLostFocus();
+    void mskMesLostFocus();
     void accionPolicia(const std::function<bool(Contexto&, qint64)>& accion);
     void progreso(int valor);
     void ocultarProgreso();
@@ -111,10 +111,10 @@ private:
     CajaMascara* mskAnio = nullptr;
     CajaMascara* mskMes = nullptr;
     QLabel* lblEstadoDescripcion = nullptr;
-    QProgressBar* ProgressBar1 = nullptr;
+    QProgressBar* barraProgreso = nullptr;
     QLabel* lblProcesando = nullptr;
     QPushButton* cmdCrear = nullptr;
-    QPushButton* CmdModificar = nullptr;
+    QPushButton* cmdModificar = nullptr;
     QPushButton* cmdBorrar = nullptr;
     QPushButton* cmdRectificar = nullptr;
     QPushButton* cmdGrabar = nullptr;
@@ -125,7 +125,7 @@ private:
     QPushButton* cmdActivar = nullptr;
     QPushButton* cmdPago = nullptr;
     QPushButton* cmdSalir = nullptr;
-    QPushButton* Cmd_DDJJ_Policia = nullptr;
+    QPushButton* cmdDDJJPolicia = nullptr;
 };
 
 // Opens the form modally over `ventana` in `modo`, its police buttons doing `policia`.

@@ -106,15 +106,15 @@ void frmCabeceras::crearPantalla()
     crearProgreso();
     auto* avance = new QHBoxLayout;
     avance->addWidget(lblProcesando);
-    avance->addWidget(ProgressBar1, 1);
+    avance->addWidget(barraProgreso, 1);
     izquierda->addLayout(avance);
 
     crearBotones();
     // The mode's buttons in the order of their places; the designed gaps between the groups stay.
-    std::vector<QPushButton*> columna{cmdCrear,      CmdModificar,      cmdBorrar,   cmdRectificar,
+    std::vector<QPushButton*> columna{cmdCrear,      cmdModificar,      cmdBorrar,   cmdRectificar,
                                       cmdGrabar,     cmdDeshacer,       cmdIntervenciones,
                                       cmdCancelar,   cmdDecJurada,      cmdActivar,  cmdPago,
-                                      Cmd_DDJJ_Policia};
+                                      cmdDDJJPolicia};
     std::stable_sort(columna.begin(), columna.end(), [this](QPushButton* a, QPushButton* b) {
         return posicion(a->objectName(), modo_) < posicion(b->objectName(), modo_);
     });
@@ -122,7 +122,7 @@ void frmCabeceras::crearPantalla()
     // The police regime's buttons keep their places in the emit mode; the first activation shows
     // them when they apply.
     auto tieneLugar = [&](QPushButton* b) {
-        if (b == cmdIntervenciones || b == Cmd_DDJJ_Policia) return modo_ == ModoCabeceras::Emision;
+        if (b == cmdIntervenciones || b == cmdDDJJPolicia) return modo_ == ModoCabeceras::Emision;
         return visibleEnModo(delModo, b->objectName());
     };
     auto* botones = new QVBoxLayout;
@@ -149,11 +149,11 @@ void frmCabeceras::crearGrilla()
     dbgCabeceras->modelo().setColumnas(columnasCabeceras());
     dbgCabeceras->horizontalHeader()->setSectionsClickable(true);
     connect(dbgCabeceras->horizontalHeader(), &QHeaderView::sectionClicked, this,
-            [this] { protegido_([&] { dbgCabeceras_HeadClick(); }); });
+            [this] { protegido_([&] { dbgCabecerasHeadClick(); }); });
     connect(dbgCabeceras, &GrillaRegistros::filaCambiada, this,
-            [this] { protegido_([&] { dbgCabeceras_RowColChange(); }); });
+            [this] { protegido_([&] { dbgCabecerasRowColChange(); }); });
     connect(dbgCabeceras, &QAbstractItemView::doubleClicked, this,
-            [this] { protegido_([&] { dbgCabeceras_DblClick(); }); });
+            [this] { protegido_([&] { dbgCabecerasDblClick(); }); });
 }
 
 void frmCabeceras::crearMarco()
@@ -193,13 +193,13 @@ void frmCabeceras::crearProgreso()
 {
     lblProcesando = new QLabel(QStringLiteral("Procesando, espere por favor..."), this);
     lblProcesando->setObjectName(QStringLiteral("lblProcesando"));
-    ProgressBar1 = new QProgressBar(this);
-    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    ProgressBar1->setRange(0, 100);
-    ProgressBar1->setValue(0);
-    ProgressBar1->setTextVisible(false);
+    barraProgreso = new QProgressBar(this);
+    barraProgreso->setObjectName(QStringLiteral("ProgressBar1"));
+    barraProgreso->setRange(0, 100);
+    barraProgreso->setValue(0);
+    barraProgreso->setTextVisible(false);
     // Hidden until a file is written; the row keeps its height so that the form does not jump.
-    for (QWidget* w : {static_cast<QWidget*>(lblProcesando), static_cast<QWidget*>(ProgressBar1)}) {
+    for (QWidget* w : {static_cast<QWidget*>(lblProcesando), static_cast<QWidget*>(barraProgreso)}) {
         QSizePolicy politica = w->sizePolicy();
         politica.setRetainSizeWhenHidden(true);
         w->setSizePolicy(politica);
@@ -220,23 +220,23 @@ void frmCabeceras::crearBotones()
 {
     const QString ayudaDeclaracion =
         QStringLiteral("Imprimir Declaración Jurada y generar el correspondiente diskette.");
-    cmdCrear = boton(u"cmdCrear"_s, u"Cre&ar"_s, &frmCabeceras::cmdCrear_Click);
-    CmdModificar = boton(u"CmdModificar"_s, u"&Modificar"_s, &frmCabeceras::CmdModificar_Click);
-    cmdBorrar = boton(u"cmdBorrar"_s, u"&Borrar"_s, &frmCabeceras::cmdBorrar_Click);
-    cmdRectificar = boton(u"cmdRectificar"_s, u"&Rectificar"_s, &frmCabeceras::cmdRectificar_Click);
-    cmdGrabar = boton(u"cmdGrabar"_s, u"&Grabar"_s, &frmCabeceras::cmdGrabar_Click);
-    cmdDeshacer = boton(u"cmdDeshacer"_s, u"&Deshacer"_s, &frmCabeceras::cmdDeshacer_Click);
+    cmdCrear = boton(u"cmdCrear"_s, u"Cre&ar"_s, &frmCabeceras::cmdCrearClick);
+    cmdModificar = boton(u"CmdModificar"_s, u"&Modificar"_s, &frmCabeceras::cmdModificarClick);
+    cmdBorrar = boton(u"cmdBorrar"_s, u"&Borrar"_s, &frmCabeceras::cmdBorrarClick);
+    cmdRectificar = boton(u"cmdRectificar"_s, u"&Rectificar"_s, &frmCabeceras::cmdRectificarClick);
+    cmdGrabar = boton(u"cmdGrabar"_s, u"&Grabar"_s, &frmCabeceras::cmdGrabarClick);
+    cmdDeshacer = boton(u"cmdDeshacer"_s, u"&Deshacer"_s, &frmCabeceras::cmdDeshacerClick);
     cmdIntervenciones =
-        boton(u"cmdIntervenciones"_s, u"Interv. Realizadas"_s, &frmCabeceras::cmdIntervenciones_Click);
-    cmdCancelar = boton(u"cmdCancelar"_s, u"&Cancelar"_s, &frmCabeceras::cmdCancelar_Click);
-    cmdDecJurada = boton(u"cmdDecJurada"_s, u"D.&Jurada"_s, &frmCabeceras::cmdDecJurada_Click);
+        boton(u"cmdIntervenciones"_s, u"Interv. Realizadas"_s, &frmCabeceras::cmdIntervencionesClick);
+    cmdCancelar = boton(u"cmdCancelar"_s, u"&Cancelar"_s, &frmCabeceras::cmdCancelarClick);
+    cmdDecJurada = boton(u"cmdDecJurada"_s, u"D.&Jurada"_s, &frmCabeceras::cmdDecJuradaClick);
     cmdDecJurada->setToolTip(ayudaDeclaracion);
-    cmdActivar = boton(u"cmdActivar"_s, u"Ac&tivar"_s, &frmCabeceras::cmdActivar_Click);
-    cmdPago = boton(u"cmdPago"_s, u"B. de &Pago"_s, &frmCabeceras::cmdPago_Click);
+    cmdActivar = boton(u"cmdActivar"_s, u"Ac&tivar"_s, &frmCabeceras::cmdActivarClick);
+    cmdPago = boton(u"cmdPago"_s, u"B. de &Pago"_s, &frmCabeceras::cmdPagoClick);
     cmdPago->setToolTip(
         QStringLiteral("Imprimir Boleta de Pago de la Declaración seleccionada."));
-    cmdSalir = boton(u"cmdSalir"_s, u"&Salir"_s, &frmCabeceras::cmdSalir_Click);
-    Cmd_DDJJ_Policia =
-        boton(u"Cmd_DDJJ_Policia"_s, u"D.&Jurada Policía"_s, &frmCabeceras::Cmd_DDJJ_Policia_Click);
-    Cmd_DDJJ_Policia->setToolTip(ayudaDeclaracion);
+    cmdSalir = boton(u"cmdSalir"_s, u"&Salir"_s, &frmCabeceras::cmdSalirClick);
+    cmdDDJJPolicia =
+        boton(u"Cmd_DDJJ_Policia"_s, u"D.&Jurada Policía"_s, &frmCabeceras::cmdDDJJPoliciaClick);
+    cmdDDJJPolicia->setToolTip(ayudaDeclaracion);
 }

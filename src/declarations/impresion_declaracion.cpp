@@ -62,7 +62,7 @@ SaldosObleas saldosDeclaracion(BaseDatos& base, Dialogs& dialogs, const Cabecera
     const bool soloZ = reglas.detalle == ModoDetalle::ObleaZ;
     for (std::size_t i = 0; i < kTiposObleas.size(); ++i)
         if ((kTiposObleas[i] == 26) == soloZ)
-            saldos[i] = Obleas_Disponibles(base, dialogs, kTiposObleas[i], regimen,
+            saldos[i] = obleasDisponibles(base, dialogs, kTiposObleas[i], regimen,
                                            cabecera.nroAgente, cabecera.sucursal);
     return saldos;
 }

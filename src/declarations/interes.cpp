@@ -60,7 +60,7 @@ Importe tramo(Importe neto, Importe tasa, int dias, TasaDiaria diaria)
 
 } // namespace
 
-std::optional<Importe> Calculo_Intereses(Importe neto, const QDate& vencimiento, const QDate& pago,
+std::optional<Importe> calculoIntereses(Importe neto, const QDate& vencimiento, const QDate& pago,
                                          const std::vector<TasaInteres>& tasas, TasaDiaria diaria)
 {
     if (pago <= vencimiento) return Importe();  // paid on time

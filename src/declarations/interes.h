@@ -22,13 +22,13 @@ struct TasaInteres {
 // precision number; the police shift's deposit slip as a currency amount.
 enum class TasaDiaria { Simple, Moneda };
 
-// Calculo_Intereses: the interest on `neto` paid on `pago` for the due date `vencimiento`, summed
+// calculoIntereses: the interest on `neto` paid on `pago` for the due date `vencimiento`, summed
 // stretch by stretch between rate changes and not yet rounded to cents (the caller rounds it).
 // `tasas` must be in ascending order of validity; rates that start after the payment date are
 // disregarded. Zero when the payment is on time; nothing when no rate is in force on the due date.
 // A stretch longer than 32767 days or an amount out of currency range throws ErrorMotor
 // (errores::Desbordamiento): no interest is ever made of a wrapped count.
-std::optional<Importe> Calculo_Intereses(Importe neto, const QDate& vencimiento, const QDate& pago,
+std::optional<Importe> calculoIntereses(Importe neto, const QDate& vencimiento, const QDate& pago,
                                          const std::vector<TasaInteres>& tasas,
                                          TasaDiaria diaria = TasaDiaria::Simple);
 

@@ -144,7 +144,7 @@ bool PagoBoleta::calcularAPagar()
         return false;
     }
     if (!neto.esCero()) {
-        const std::optional<Importe> interes = Calculo_Intereses(
+        const std::optional<Importe> interes = calculoIntereses(
             neto, boleta_.vencimiento, boleta_.pago, tasasHasta(base_, boleta_.pago));
         if (!interes) {
             rehusar(kTextoSinTasa);
@@ -176,7 +176,7 @@ void PagoBoleta::guardar(const std::function<void()>& alCerrar)
     }
     cerro_ = cierra_;
     if (!cierra_) return;
-    if (entorno_.esCabeceraActual(boleta_.idCabecera)) entorno_.Limpiar_Cabecera_Actual();
+    if (entorno_.esCabeceraActual(boleta_.idCabecera)) entorno_.limpiarCabeceraActual();
     if (alCerrar) alCerrar();
 }
 

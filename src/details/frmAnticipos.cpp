@@ -79,11 +79,11 @@ frmAnticipos::frmAnticipos(Contexto& contexto, ComprobanteDetalle comprobante, Q
       conOblea_(reglasRegimen(contexto.entorno.regimen()).detalle
                 == ModoDetalle::AnticiposConOblea),
       mskNroAgente(mascara(u"mskNroAgente"_s, u"00000-0"_s)),
-      TxtNro_Anticipo(caja(u"TxtNro_Anticipo"_s, CajaTexto::Tipo::Codigo, 8)),
+      txtNroAnticipo(caja(u"TxtNro_Anticipo"_s, CajaTexto::Tipo::Codigo, 8)),
       mskMonto(caja(u"mskMonto"_s, CajaTexto::Tipo::Importe, 16)),
-      TxtEstampilla(caja(u"TxtEstampilla"_s, CajaTexto::Tipo::Mayusculas, 8)),
-      TxtPorte1(caja(u"TxtPorte1"_s, CajaTexto::Tipo::Codigo, 4)),
-      TxtPorte2(caja(u"TxtPorte2"_s, CajaTexto::Tipo::Codigo, 8))
+      txtEstampilla(caja(u"TxtEstampilla"_s, CajaTexto::Tipo::Mayusculas, 8)),
+      txtPorte1(caja(u"TxtPorte1"_s, CajaTexto::Tipo::Codigo, 4)),
+      txtPorte2(caja(u"TxtPorte2"_s, CajaTexto::Tipo::Codigo, 8))
 {
     disponerCampos();
     ponerTotalGeneral();
@@ -98,50 +98,50 @@ frmAnticipos::frmAnticipos(Contexto& contexto, ComprobanteDetalle comprobante, Q
 
     resize(820, 520);
     iniciar();
-    protegido()([this] { Actualiza_Total_general(); });
+    protegido()([this] { actualizaTotalGeneral(); });
 }
 
 void frmAnticipos::disponerCampos()
 {
     mskNroAgente->setToolTip(u"Nº de Inscripción como Agente en Ingresos Brutos."_s);
     QWidget* m = marco();
-    Lbl_Nroguia_porte = rotulo(u"Lbl_Nroguia_porte"_s, u"Nº Comprobante Antricipo:"_s, m);
+    lblNroGuiaPorte = rotulo(u"Lbl_Nroguia_porte"_s, u"Nº Comprobante Antricipo:"_s, m);
     lblImporteBruto = rotulo(u"lblImporteBruto"_s, u"Monto Anticipo:"_s, m);
-    QLabel* Lbl_estampilla = rotulo(u"Lbl_estampilla"_s, u"Nº Oblea:"_s, m);
+    QLabel* lblEstampilla = rotulo(u"Lbl_estampilla"_s, u"Nº Oblea:"_s, m);
     QLabel* letraYNumero = rotulo(u"Lbl_letra"_s, u"(Letra y Número)"_s, m);
-    QLabel* Lbl_porte = rotulo(u"Lbl_porte"_s, u"Nº Remito,Carta Porte, etc:"_s, m);
+    QLabel* lblPorte = rotulo(u"Lbl_porte"_s, u"Nº Remito,Carta Porte, etc:"_s, m);
     QLabel* guion = rotulo(u"Lbl_guion"_s, u"-"_s, m);
 
     QGridLayout* r = rejilla();
     r->addWidget(etiqueta(u"Agente Nº:"_s, mskNroAgente), 0, 0);
     r->addWidget(mskNroAgente, 0, 1);
-    r->addWidget(Lbl_Nroguia_porte, 1, 0);
-    r->addWidget(TxtNro_Anticipo, 1, 1);
+    r->addWidget(lblNroGuiaPorte, 1, 0);
+    r->addWidget(txtNroAnticipo, 1, 1);
     r->addWidget(lblImporteBruto, 1, 2, Qt::AlignRight);
     r->addWidget(mskMonto, 1, 3);
-    r->addWidget(Lbl_estampilla, 2, 0);
-    r->addWidget(TxtEstampilla, 2, 1);
+    r->addWidget(lblEstampilla, 2, 0);
+    r->addWidget(txtEstampilla, 2, 1);
     r->addWidget(letraYNumero, 2, 2);
-    r->addWidget(Lbl_porte, 3, 0);
+    r->addWidget(lblPorte, 3, 0);
     auto* porte = new QHBoxLayout;
-    porte->addWidget(TxtPorte1);
+    porte->addWidget(txtPorte1);
     porte->addWidget(guion);
-    porte->addWidget(TxtPorte2);
+    porte->addWidget(txtPorte2);
     porte->addStretch(1);
     r->addLayout(porte, 3, 1, 1, 3);
     r->setColumnStretch(4, 1);
     for (const auto& [caja, cifras] :
-         {std::pair<QWidget*, int>{TxtPorte1, 5}, {TxtPorte2, 9}, {TxtEstampilla, 9}})
+         {std::pair<QWidget*, int>{txtPorte1, 5}, {txtPorte2, 9}, {txtEstampilla, 9}})
         caja->setFixedWidth(caja->fontMetrics().horizontalAdvance(QString(cifras, u'0')) + 16);
-    for (QWidget* w : std::initializer_list<QWidget*>{Lbl_estampilla, letraYNumero, TxtEstampilla,
-                                                      Lbl_porte, TxtPorte1, guion, TxtPorte2})
+    for (QWidget* w : std::initializer_list<QWidget*>{lblEstampilla, letraYNumero, txtEstampilla,
+                                                      lblPorte, txtPorte1, guion, txtPorte2})
         w->setVisible(conOblea_);
 }
 
 void frmAnticipos::ponerTotalGeneral()
 {
     auto* pie = new QWidget;
-    Lbl_total_general = crearTotalGeneral(pie);
+    lblTotalGeneral = crearTotalGeneral(pie);
     agregarAlPie(pie);
 }
 
@@ -159,19 +159,19 @@ void frmAnticipos::conectarCampos()
         if (const auto v = leerNumero(mskMonto->text(), QLocale()))
             mskMonto->setText(v->formato(u"$ ########0.00", QLocale()));
     });
-    alSalir(TxtEstampilla, [this] {
-        TxtEstampilla->setText(normalizarObleaAnticipo(TxtEstampilla->text().trimmed()));
+    alSalir(txtEstampilla, [this] {
+        txtEstampilla->setText(normalizarObleaAnticipo(txtEstampilla->text().trimmed()));
     });
-    alSalir(TxtPorte1, [this] { TxtPorte1->setText(normalizarPorte(TxtPorte1->text(), 4)); });
-    alSalir(TxtPorte2, [this] { TxtPorte2->setText(normalizarPorte(TxtPorte2->text(), 8)); });
+    alSalir(txtPorte1, [this] { txtPorte1->setText(normalizarPorte(txtPorte1->text(), 4)); });
+    alSalir(txtPorte2, [this] { txtPorte2->setText(normalizarPorte(txtPorte2->text(), 8)); });
 }
 
 void frmAnticipos::enlazarCampos()
 {
     enlazar(u"Nro_Agente"_s, mskNroAgente);
     enlazar(
-        u"Nro_Anticipo"_s, [this] { return QVariant(TxtNro_Anticipo->text().trimmed()); },
-        [this](const QVariant& v) { TxtNro_Anticipo->setText(v.toString()); });
+        u"Nro_Anticipo"_s, [this] { return QVariant(txtNroAnticipo->text().trimmed()); },
+        [this](const QVariant& v) { txtNroAnticipo->setText(v.toString()); });
     enlazar(
         u"Total"_s, [this] { return monto().aColumna(); },
         [this](const QVariant& v) {
@@ -180,15 +180,15 @@ void frmAnticipos::enlazarCampos()
     // The stamp and waybill of a stamped advance; the others carry "0" in both.
     enlazar(
         u"NroGuia"_s,
-        [this] { return QVariant(conOblea_ ? TxtEstampilla->text().trimmed() : u"0"_s); },
-        [this](const QVariant& v) { TxtEstampilla->setText(conOblea_ ? v.toString() : QString()); });
+        [this] { return QVariant(conOblea_ ? txtEstampilla->text().trimmed() : u"0"_s); },
+        [this](const QVariant& v) { txtEstampilla->setText(conOblea_ ? v.toString() : QString()); });
     // The waybill boxes show the row's own number, so a save never writes another row's.
     enlazar(
         u"Nro_porte"_s, [this] { return QVariant(conOblea_ ? porte() : u"0"_s); },
         [this](const QVariant& v) {
             const auto [primera, segunda] = separarPorte(conOblea_ ? v.toString() : QString());
-            TxtPorte1->setText(primera);
-            TxtPorte2->setText(segunda);
+            txtPorte1->setText(primera);
+            txtPorte2->setText(segunda);
         });
 }
 
@@ -199,22 +199,22 @@ void frmAnticipos::ponerVerificaciones()
         {[agenteVacio] { return !agenteVacio(); }, u"Debe ingresar el Nº Agente"_s, mskNroAgente},
         {[this] { return mskNroAgente->valor().toLongLong() != 0; }, u"Debe ingresar el Nº Agente"_s,
          mskNroAgente},
-        {[this] { return Valida_Inscripcion(dialogs(), u"0"_s + mskNroAgente->valor()); },
+        {[this] { return validaInscripcion(dialogs(), u"0"_s + mskNroAgente->valor()); },
          u"El dígito verificador del número de Inscripción es incorrecto."_s, mskNroAgente,
          u"Error"_s},
         {[this] { return !mskMonto->text().isEmpty(); }, u"Debe ingresar el Monto del Anticipo "_s,
          mskMonto},
         {[this] { return esAgenteActivo() || !monto().esCero(); },
          u"Debe ingresar el Monto del Anticipo "_s, mskMonto},
-        {[this] { return !TxtNro_Anticipo->text().trimmed().isEmpty(); },
-         u"Debe ingresar el Nº del Comprobante del Anticipo"_s, TxtNro_Anticipo},
+        {[this] { return !txtNroAnticipo->text().trimmed().isEmpty(); },
+         u"Debe ingresar el Nº del Comprobante del Anticipo"_s, txtNroAnticipo},
     };
     if (conOblea_) {
-        const auto oblea = [this] { return TxtEstampilla->text().trimmed(); };
+        const auto oblea = [this] { return txtEstampilla->text().trimmed(); };
         v.push_back({[oblea] { return !oblea().isEmpty(); }, u"Debe ingresar el Nº de Oblea "_s,
-                     TxtEstampilla});
-        v.push_back({[this] { return TxtPorte2->text().toLongLong() != 0; },
-                     u"Debe ingresar el Nº de carta de porte"_s, TxtPorte1});
+                     txtEstampilla});
+        v.push_back({[this] { return txtPorte2->text().toLongLong() != 0; },
+                     u"Debe ingresar el Nº de carta de porte"_s, txtPorte1});
         v.push_back({[oblea] {
                          const QString o = oblea();
                          if (o.size() < 2 || o.front().isDigit()) return false;
@@ -222,9 +222,9 @@ void frmAnticipos::ponerVerificaciones()
                          o.mid(1).toLongLong(&numero);
                          return numero;
                      },
-                     u"Debe ingresar el Nº de Oblea correctamente"_s, TxtEstampilla});
+                     u"Debe ingresar el Nº de Oblea correctamente"_s, txtEstampilla});
         v.push_back({[this] { return obleaSinUsar(); }, {}, nullptr});
-        v.push_back({[this] { return obleaPropiaEnRemesa(); }, {}, TxtEstampilla});
+        v.push_back({[this] { return obleaPropiaEnRemesa(); }, {}, txtEstampilla});
     }
     setVerificaciones(std::move(v));
 }
@@ -237,11 +237,11 @@ bool frmAnticipos::esAgenteActivo() const
 void frmAnticipos::reglaAgentePropio(bool alSalir)
 {
     const bool propio = esAgenteActivo();
-    for (QWidget* w : std::initializer_list<QWidget*>{Lbl_Nroguia_porte, TxtNro_Anticipo,
+    for (QWidget* w : std::initializer_list<QWidget*>{lblNroGuiaPorte, txtNroAnticipo,
                                                       lblImporteBruto, mskMonto})
         w->setVisible(!propio);
     if (alSalir && propio) {
-        TxtNro_Anticipo->setText(u"0"_s);
+        txtNroAnticipo->setText(u"0"_s);
         mskMonto->setText(u"0"_s);
     }
 }
@@ -253,12 +253,12 @@ Importe frmAnticipos::monto() const
 
 QString frmAnticipos::porte() const
 {
-    return unirPorte(TxtPorte1->text(), TxtPorte2->text());
+    return unirPorte(txtPorte1->text(), txtPorte2->text());
 }
 
 bool frmAnticipos::obleaSinUsar()
 {
-    const QString oblea = TxtEstampilla->text().trimmed();
+    const QString oblea = txtEstampilla->text().trimmed();
     const QChar letra = oblea.front();
     // Every stamp of an advance names its type by its letter, whatever rows exist.
     const bool conLetra = letra >= u'A' && letra <= u'D';
@@ -272,19 +272,19 @@ bool frmAnticipos::obleaSinUsar()
          usosDeObleaEnDeclaracion(base(), comprobante_.idCabecera, oblea, editada)) {
         if (uso.pendiente && uso.nroPorte != porte()) {
             dialogs().aviso(u"Este Nº de Oblea ya fué usado en esta retención"_s);
-            enfocar(TxtEstampilla);
+            enfocar(txtEstampilla);
             return false;
         }
         if (!conLetra) return sinLetra();
         if (uso.enRetencionValida) {
             dialogs().aviso(u"Este Nº de oblea ya fué usado en una retención"_s);
-            enfocar(TxtEstampilla);
+            enfocar(txtEstampilla);
             return false;
         }
         if (uso.pendiente) {
             dialogs().aviso(u"Está cargando la misma oblea otra vez para esta retencion"_s,
                             kTituloAplicacion, Icono::Critico);
-            enfocar(TxtEstampilla);
+            enfocar(txtEstampilla);
             return false;
         }
     }
@@ -295,8 +295,8 @@ bool frmAnticipos::obleaPropiaEnRemesa()
 {
     if (!esAgenteActivo()) return true;
     // The entry form hears of the agent's own advance even if its stamp is refused below.
-    Mismo_agente_ = true;
-    if (Valida_Oblea(entorno(), TxtEstampilla->text().trimmed())) return true;
+    mismoAgente_ = true;
+    if (validaOblea(entorno(), txtEstampilla->text().trimmed())) return true;
     dialogs().aviso(u"La oblea ingresada no pertenese a una Remesa (u olvidó cargarla)"_s,
                     kTituloAplicacion, Icono::Critico);
     return false;
@@ -304,20 +304,20 @@ bool frmAnticipos::obleaPropiaEnRemesa()
 
 void frmAnticipos::valoresIniciales()
 {
-    TxtPorte1->setText(u"0000"_s);
-    TxtPorte2->setText(u"00000000"_s);
-    for (QWidget* w : std::initializer_list<QWidget*>{Lbl_Nroguia_porte, TxtNro_Anticipo,
+    txtPorte1->setText(u"0000"_s);
+    txtPorte2->setText(u"00000000"_s);
+    for (QWidget* w : std::initializer_list<QWidget*>{lblNroGuiaPorte, txtNroAnticipo,
                                                       lblImporteBruto, mskMonto})
         w->setVisible(true);
-    TxtNro_Anticipo->setText(u"0"_s);
+    txtNroAnticipo->setText(u"0"_s);
     mskMonto->setText(u"0"_s);
-    mskNroAgente->setValor(QStringLiteral("%1").arg(Ultimo_agente_, 6, 10, QLatin1Char('0')));
+    mskNroAgente->setValor(QStringLiteral("%1").arg(ultimoAgente_, 6, 10, QLatin1Char('0')));
     reglaAgentePropio(true);
 }
 
 void frmAnticipos::completarValores(QVariantMap& valores)
 {
-    Ultimo_agente_ = mskNroAgente->valor().toLongLong();
+    ultimoAgente_ = mskNroAgente->valor().toLongLong();
     if (modo() == Modo::Agregando) valores.insert(u"Nro_Comprobante"_s, comprobante_.nroComprobante);
     for (const char* campo : {"Cantidad", "Tipo", "Valor_Unitario"})
         valores.insert(QString::fromLatin1(campo), 0);
@@ -326,16 +326,16 @@ void frmAnticipos::completarValores(QVariantMap& valores)
 
 void frmAnticipos::grabado(const Guia&, bool)
 {
-    Actualiza_Total_general();
+    actualizaTotalGeneral();
 }
 
 void frmAnticipos::borrado(const Guia&)
 {
-    Actualiza_Total_general();
+    actualizaTotalGeneral();
 }
 
-void frmAnticipos::Actualiza_Total_general()
+void frmAnticipos::actualizaTotalGeneral()
 {
     total_ = sumaDetalle(base(), comprobante_);
-    Lbl_total_general->setText(pesos(total_));
+    lblTotalGeneral->setText(pesos(total_));
 }

@@ -20,9 +20,9 @@ class frmAnticipos final : public FormularioDe<Guia, guiaDe> {
 public:
     frmAnticipos(Contexto& contexto, ComprobanteDetalle comprobante, QWidget* parent = nullptr);
 
-    // Recomputes Lbl_total_general from the receipt's rows.
-    void Actualiza_Total_general();
-    ResultadoDetalle resultado() const { return {total_, Mismo_agente_}; }
+    // Recomputes lblTotalGeneral from the receipt's rows.
+    void actualizaTotalGeneral();
+    ResultadoDetalle resultado() const { return {total_, mismoAgente_}; }
 
 protected:
     void valoresIniciales() override;
@@ -52,17 +52,17 @@ private:
 
     ComprobanteDetalle comprobante_;
     bool conOblea_ = false;
-    qint64 Ultimo_agente_ = 0;
-    bool Mismo_agente_ = false;
+    qint64 ultimoAgente_ = 0;
+    bool mismoAgente_ = false;
     Importe total_;
 
     CajaMascara* mskNroAgente;
-    CajaTexto* TxtNro_Anticipo;
+    CajaTexto* txtNroAnticipo;
     CajaTexto* mskMonto;
-    CajaTexto* TxtEstampilla;
-    CajaTexto* TxtPorte1;
-    CajaTexto* TxtPorte2;
-    QLabel* Lbl_Nroguia_porte = nullptr;
+    CajaTexto* txtEstampilla;
+    CajaTexto* txtPorte1;
+    CajaTexto* txtPorte2;
+    QLabel* lblNroGuiaPorte = nullptr;
     QLabel* lblImporteBruto = nullptr;
-    QLabel* Lbl_total_general = nullptr;
+    QLabel* lblTotalGeneral = nullptr;
 };

@@ -35,9 +35,9 @@ const QString kMascaraPesos = u"$ #,##0.00"_s;
 // What the window looks like and keeps in each of its modes.
 struct Apariencia {
     QString titulo;
-    QString rotuloTotalFila;   // Lbl_total
-    QString rotuloNumero;      // Lbl_Nroguia_porte; empty: no number box
-    QString rotuloPorte;       // Lbl_porte; empty: no waybill boxes
+    QString rotuloTotalFila;   // lblRotuloTotal
+    QString rotuloNumero;      // lblNroGuiaPorte; empty: no number box
+    QString rotuloPorte;       // lblPorte; empty: no waybill boxes
     bool guion = false;        // the dash between the two waybill boxes
     bool cantidad = true;      // the quantity, with the row's total
     QString palabra;           // the rows' name in the delete question and the order label
@@ -147,10 +147,10 @@ frmGuias::frmGuias(Contexto& contexto, ComprobanteDetalle comprobante, QWidget* 
       comprobante_(std::move(comprobante)),
       modo_(reglasRegimen(contexto.entorno.regimen()).detalle),
       mskCodConcepto(caja(u"mskCodConcepto"_s, CajaTexto::Tipo::Codigo, 2)),
-      TxtCantidad(caja(u"TxtCantidad"_s, CajaTexto::Tipo::Importe, 12)),
-      TxtNroGuia(caja(u"TxtNroGuia"_s, CajaTexto::Tipo::Libre, 8)),
-      TxtPorte1(caja(u"TxtPorte1"_s, CajaTexto::Tipo::Codigo, 4)),
-      TxtPorte2(caja(u"TxtPorte2"_s, CajaTexto::Tipo::Codigo, 8))
+      txtCantidad(caja(u"TxtCantidad"_s, CajaTexto::Tipo::Importe, 12)),
+      txtNroGuia(caja(u"TxtNroGuia"_s, CajaTexto::Tipo::Libre, 8)),
+      txtPorte1(caja(u"TxtPorte1"_s, CajaTexto::Tipo::Codigo, 4)),
+      txtPorte2(caja(u"TxtPorte2"_s, CajaTexto::Tipo::Codigo, 8))
 {
     if (!esModoDeGuias(modo_)) modo_ = ModoDetalle::Ninguno;
     const Apariencia a = apariencia(modo_);
@@ -167,7 +167,7 @@ frmGuias::frmGuias(Contexto& contexto, ComprobanteDetalle comprobante, QWidget* 
     enlazarCampos();
     setFocos(mskCodConcepto, mskCodConcepto);
     setClaveRepetida(u"Ya existe un registro con ese Nº de guia/oblea - clave repetida"_s,
-                     TxtNroGuia);
+                     txtNroGuia);
     setPreguntaBorrar(u"¿Confirma la eliminación de la "_s + palabra_ + u" seleccionada?"_s);
     ponerVerificaciones();
     conectarCampos();
@@ -177,7 +177,7 @@ frmGuias::frmGuias(Contexto& contexto, ComprobanteDetalle comprobante, QWidget* 
 
     resize(820, 520);
     iniciar();
-    protegido()([this] { Actualiza_Total_general(); });
+    protegido()([this] { actualizaTotalGeneral(); });
 }
 
 void frmGuias::crearRotulos()
@@ -186,22 +186,22 @@ void frmGuias::crearRotulos()
     QWidget* m = marco();
     cmdConceptos = crearBotonSelector(m, u"cmdConceptos"_s);
     lblDescConcepto = visor(u"lblDescConcepto"_s, m);
-    LblPunitario = visor(u"LblPunitario"_s, m);
-    LblTotal = visor(u"LblTotal"_s, m);
-    LblPunitario->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    LblTotal->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Label1 = rotulo(u"Label1"_s, u"Cantidad:"_s, m);
-    Lbl_total = rotulo(u"Lbl_total"_s, a.rotuloTotalFila, m);
-    Lbl_Nroguia_porte = rotulo(u"Lbl_Nroguia_porte"_s, a.rotuloNumero, m);
-    Lbl_porte = rotulo(u"Lbl_porte"_s, a.rotuloPorte, m);
-    Lbl_guion = rotulo(u"Lbl_guion"_s, u"-"_s, m);
+    lblPunitario = visor(u"LblPunitario"_s, m);
+    lblTotal = visor(u"LblTotal"_s, m);
+    lblPunitario->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lblTotal->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lblCantidad = rotulo(u"Label1"_s, u"Cantidad:"_s, m);
+    lblRotuloTotal = rotulo(u"Lbl_total"_s, a.rotuloTotalFila, m);
+    lblNroGuiaPorte = rotulo(u"Lbl_Nroguia_porte"_s, a.rotuloNumero, m);
+    lblPorte = rotulo(u"Lbl_porte"_s, a.rotuloPorte, m);
+    lblGuion = rotulo(u"Lbl_guion"_s, u"-"_s, m);
 }
 
 void frmGuias::disponerCampos()
 {
     QWidget* m = marco();
-    QLabel* notaNumero = apartarNota(Lbl_Nroguia_porte, u"Lbl_nota_numero"_s, m);
-    QLabel* notaPorte = apartarNota(Lbl_porte, u"Lbl_nota_porte"_s, m);
+    QLabel* notaNumero = apartarNota(lblNroGuiaPorte, u"Lbl_nota_numero"_s, m);
+    QLabel* notaPorte = apartarNota(lblPorte, u"Lbl_nota_porte"_s, m);
 
     QGridLayout* r = rejilla();
     r->addWidget(etiqueta(u"Concepto:"_s, mskCodConcepto), 0, 0);
@@ -210,26 +210,26 @@ void frmGuias::disponerCampos()
     concepto->addWidget(cmdConceptos);
     concepto->addWidget(lblDescConcepto, 1);
     r->addLayout(concepto, 0, 1, 1, 5);
-    r->addWidget(Label1, 1, 0);
-    r->addWidget(TxtCantidad, 1, 1, Qt::AlignLeft);
+    r->addWidget(lblCantidad, 1, 0);
+    r->addWidget(txtCantidad, 1, 1, Qt::AlignLeft);
     r->addWidget(rotulo(u"Label2"_s, u"Valor Fijo Unitario:"_s, m), 1, 2, Qt::AlignRight);
-    r->addWidget(LblPunitario, 1, 3);
-    r->addWidget(Lbl_total, 1, 4, Qt::AlignRight);
-    r->addWidget(LblTotal, 1, 5);
-    r->addWidget(Lbl_Nroguia_porte, 2, 0);
-    r->addWidget(TxtNroGuia, 2, 1, Qt::AlignLeft);
+    r->addWidget(lblPunitario, 1, 3);
+    r->addWidget(lblRotuloTotal, 1, 4, Qt::AlignRight);
+    r->addWidget(lblTotal, 1, 5);
+    r->addWidget(lblNroGuiaPorte, 2, 0);
+    r->addWidget(txtNroGuia, 2, 1, Qt::AlignLeft);
     r->addWidget(notaNumero, 2, 2, 1, 4);
-    r->addWidget(Lbl_porte, 3, 0);
+    r->addWidget(lblPorte, 3, 0);
     auto* porte = new QHBoxLayout;
-    porte->addWidget(TxtPorte1);
-    porte->addWidget(Lbl_guion);
-    porte->addWidget(TxtPorte2);
+    porte->addWidget(txtPorte1);
+    porte->addWidget(lblGuion);
+    porte->addWidget(txtPorte2);
     porte->addWidget(notaPorte, 1);
     r->addLayout(porte, 3, 1, 1, 5);
     r->setColumnStretch(5, 1);
     for (const auto& [caja, cifras] : {std::pair<QWidget*, int>{mskCodConcepto, 3},
-                                       {TxtCantidad, 9}, {TxtNroGuia, 9}, {TxtPorte1, 5},
-                                       {TxtPorte2, 9}})
+                                       {txtCantidad, 9}, {txtNroGuia, 9}, {txtPorte1, 5},
+                                       {txtPorte2, 9}})
         caja->setFixedWidth(caja->fontMetrics().horizontalAdvance(QString(cifras, u'0')) + 16);
     // The concept shows its two digits as soon as it is left ("1" reads "01").
     mskCodConcepto->setCeros(2);
@@ -240,29 +240,29 @@ void frmGuias::disponerCampos()
 void frmGuias::ponerTotalGeneral()
 {
     auto* pie = new QWidget;
-    Lbl_total_general = crearTotalGeneral(pie);
+    lblTotalGeneral = crearTotalGeneral(pie);
     agregarAlPie(pie);
 }
 
 void frmGuias::conectarCampos()
 {
-    filtrarTeclas(TxtNroGuia, [this](const QKeyEvent& tecla) {
+    filtrarTeclas(txtNroGuia, [this](const QKeyEvent& tecla) {
         const QString t = tecla.text();
         if (t.size() != 1 || !t.front().isPrint()) return false;
         const QChar c = t.front().toUpper();
         const bool letra = modo_ == ModoDetalle::Obleas && c >= u'A' && c <= u'D';
         return !letra && !c.isDigit();
     });
-    alSalir(TxtNroGuia, [this] { TxtNroGuia->setText(completarNumeroOblea(TxtNroGuia->text())); });
-    alSalir(TxtPorte1, [this] {
-        TxtPorte1->setText(normalizarPorte(TxtPorte1->text(), 4));
-        TxtPorte2->setText(normalizarPorte(TxtPorte2->text(), 8));
+    alSalir(txtNroGuia, [this] { txtNroGuia->setText(completarNumeroOblea(txtNroGuia->text())); });
+    alSalir(txtPorte1, [this] {
+        txtPorte1->setText(normalizarPorte(txtPorte1->text(), 4));
+        txtPorte2->setText(normalizarPorte(txtPorte2->text(), 8));
     });
-    alSalir(TxtPorte2, [this] { TxtPorte2->setText(normalizarPorte(TxtPorte2->text(), 8)); });
+    alSalir(txtPorte2, [this] { txtPorte2->setText(normalizarPorte(txtPorte2->text(), 8)); });
     alSalir(mskCodConcepto, [this] { protegido()([this] { buscarTipo(); }); });
-    alSalir(TxtCantidad, [this] { protegido()([this] { buscarTipo(); }); });
+    alSalir(txtCantidad, [this] { protegido()([this] { buscarTipo(); }); });
     connect(cmdConceptos, &QPushButton::clicked, this,
-            [this] { protegido()([this] { cmdConceptos_Click(); }); });
+            [this] { protegido()([this] { cmdConceptosClick(); }); });
 }
 
 void frmGuias::aplicarModo()
@@ -270,14 +270,14 @@ void frmGuias::aplicarModo()
     const Apariencia a = apariencia(modo_);
     const bool numero = !a.rotuloNumero.isEmpty();
     const bool porte = !a.rotuloPorte.isEmpty();
-    for (QWidget* w : {static_cast<QWidget*>(Lbl_Nroguia_porte), static_cast<QWidget*>(TxtNroGuia)})
+    for (QWidget* w : {static_cast<QWidget*>(lblNroGuiaPorte), static_cast<QWidget*>(txtNroGuia)})
         w->setVisible(numero);
-    for (QWidget* w : {static_cast<QWidget*>(Lbl_porte), static_cast<QWidget*>(TxtPorte1),
-                       static_cast<QWidget*>(TxtPorte2)})
+    for (QWidget* w : {static_cast<QWidget*>(lblPorte), static_cast<QWidget*>(txtPorte1),
+                       static_cast<QWidget*>(txtPorte2)})
         w->setVisible(porte);
-    Lbl_guion->setVisible(porte && a.guion);
-    for (QWidget* w : {static_cast<QWidget*>(Label1), static_cast<QWidget*>(TxtCantidad),
-                       static_cast<QWidget*>(LblTotal), static_cast<QWidget*>(Lbl_total)})
+    lblGuion->setVisible(porte && a.guion);
+    for (QWidget* w : {static_cast<QWidget*>(lblCantidad), static_cast<QWidget*>(txtCantidad),
+                       static_cast<QWidget*>(lblTotal), static_cast<QWidget*>(lblRotuloTotal)})
         w->setVisible(a.cantidad);
 }
 
@@ -292,37 +292,37 @@ void frmGuias::enlazarCampos()
     enlazar(
         u"NroGuia"_s,
         [this] {
-            const QString t = TxtNroGuia->text().trimmed();
+            const QString t = txtNroGuia->text().trimmed();
             return t.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(t);
         },
-        [this](const QVariant& v) { TxtNroGuia->setText(v.toString()); });
+        [this](const QVariant& v) { txtNroGuia->setText(v.toString()); });
     enlazar(
         u"Cantidad"_s, [this] { return QVariant(double(cantidad().diezmilesimos()) / Importe::kEscala); },
         [this](const QVariant& v) {
-            TxtCantidad->setText(v.isNull() ? QString()
+            txtCantidad->setText(v.isNull() ? QString()
                                             : textoNumero(Importe::desdeDouble(v.toDouble()), QLocale()));
         });
     enlazar(
         u"Valor_Unitario"_s, [this] { return valorUnitario_.aColumna(); },
         [this](const QVariant& v) {
             valorUnitario_ = Importe::desdeColumna(v);
-            if (v.isNull()) LblPunitario->clear();
-            else mostrarImporte(LblPunitario, valorUnitario_);
+            if (v.isNull()) lblPunitario->clear();
+            else mostrarImporte(lblPunitario, valorUnitario_);
         });
     enlazar(
         u"Total"_s, [this] { return totalFila_.aColumna(); },
         [this](const QVariant& v) {
             totalFila_ = Importe::desdeColumna(v);
-            if (v.isNull()) LblTotal->clear();
-            else mostrarImporte(LblTotal, totalFila_);
+            if (v.isNull()) lblTotal->clear();
+            else mostrarImporte(lblTotal, totalFila_);
         });
     // The waybill boxes show the row's own number, so a save never writes another row's.
     enlazar(
-        u"Nro_porte"_s, [this] { return QVariant(unirPorte(TxtPorte1->text(), TxtPorte2->text())); },
+        u"Nro_porte"_s, [this] { return QVariant(unirPorte(txtPorte1->text(), txtPorte2->text())); },
         [this](const QVariant& v) {
             const auto [primera, segunda] = separarPorte(v.toString());
-            TxtPorte1->setText(primera);
-            TxtPorte2->setText(segunda);
+            txtPorte1->setText(primera);
+            txtPorte2->setText(segunda);
         });
 }
 
@@ -332,7 +332,7 @@ void frmGuias::ponerVerificaciones()
     const bool alimentos = modo_ == ModoDetalle::Alimentos;
     setVerificaciones({
         {[this] {
-             TxtPorte2->setText(normalizarPorte(TxtPorte2->text(), 8));
+             txtPorte2->setText(normalizarPorte(txtPorte2->text(), 8));
              return true;
          },
          {}, nullptr},
@@ -341,36 +341,36 @@ void frmGuias::ponerVerificaciones()
          },
          u"Debe ingresar un código de Concepto."_s, mskCodConcepto},
         {[this] {
-             const QString q = TxtCantidad->text().trimmed();
+             const QString q = txtCantidad->text().trimmed();
              return !q.isEmpty() && q != u"0"_s;
          },
-         u"Debe ingresar la cantidad."_s, TxtCantidad},
-        {[this, alimentos] { return alimentos || !TxtNroGuia->text().trimmed().isEmpty(); },
-         u"Debe ingresar el Nº de Guía/Oblea/Comprobante"_s, TxtNroGuia},
+         u"Debe ingresar la cantidad."_s, txtCantidad},
+        {[this, alimentos] { return alimentos || !txtNroGuia->text().trimmed().isEmpty(); },
+         u"Debe ingresar el Nº de Guía/Oblea/Comprobante"_s, txtNroGuia},
         {[this, obleas] { return !obleas || porteCompleto(); },
-         u"Debe ingresar el Nº de Carta de porte "_s, TxtPorte1},
+         u"Debe ingresar el Nº de Carta de porte "_s, txtPorte1},
         {[this, alimentos] { return !alimentos || porteCompleto(); },
-         u"Debe ingresar el Nº Comprobante "_s, TxtPorte1},
-        {[this, obleas] { return !obleas || obleaSinUsar(); }, {}, TxtNroGuia},
-        {[this, obleas] { return !obleas || obleaEnRemesa(); }, {}, TxtNroGuia},
+         u"Debe ingresar el Nº Comprobante "_s, txtPorte1},
+        {[this, obleas] { return !obleas || obleaSinUsar(); }, {}, txtNroGuia},
+        {[this, obleas] { return !obleas || obleaEnRemesa(); }, {}, txtNroGuia},
         {[this, obleas] { return !obleas || letraDelConcepto(); }, {}, nullptr},
     });
 }
 
 Importe frmGuias::cantidad() const
 {
-    return Importe::leer(TxtCantidad->text().trimmed(), entorno().separadorDecimal())
+    return Importe::leer(txtCantidad->text().trimmed(), entorno().separadorDecimal())
         .value_or(Importe());
 }
 
 bool frmGuias::porteCompleto() const
 {
-    return TxtPorte2->text().toLongLong() != 0 && !TxtPorte1->text().isEmpty();
+    return txtPorte2->text().toLongLong() != 0 && !txtPorte1->text().isEmpty();
 }
 
 bool frmGuias::obleaSinUsar()
 {
-    const QString oblea = TxtNroGuia->text().trimmed();
+    const QString oblea = txtNroGuia->text().trimmed();
     std::optional<qint64> editada;
     if (modo() == Modo::Modificando) editada = grilla().idActual();
     for (const UsoOblea& uso : usosDeOblea(base(), oblea, editada)) {
@@ -389,7 +389,7 @@ bool frmGuias::obleaSinUsar()
 
 bool frmGuias::obleaEnRemesa()
 {
-    if (Valida_Oblea(entorno(), TxtNroGuia->text().trimmed())) return true;
+    if (validaOblea(entorno(), txtNroGuia->text().trimmed())) return true;
     dialogs().aviso(u"la oblea ingresada no pertenese a una Remesa (u olvidó cargarla)"_s,
                     kTituloAplicacion, Icono::Critico);
     return false;
@@ -399,7 +399,7 @@ bool frmGuias::letraDelConcepto()
 {
     // Concepts 1 to 4 are the stamp types "A" to "D"; other concepts are not compared.
     const qint64 concepto = mskCodConcepto->text().toLongLong();
-    const QString oblea = TxtNroGuia->text().trimmed();
+    const QString oblea = txtNroGuia->text().trimmed();
     if (concepto < 1 || concepto > 4) return true;
     if (!oblea.isEmpty() && oblea.front() == QChar(char16_t(u'A' + concepto - 1))) return true;
     dialogs().aviso(u"El concepto ingresado no coincide con el tipo de oblea ingresado"_s,
@@ -424,32 +424,32 @@ void frmGuias::buscarTipo()
     const auto tipo = buscarTipoBien(base(), clase_, codigo.toLongLong());
     if (!tipo) {
         lblDescConcepto->clear();
-        LblPunitario->clear();
-        LblTotal->clear();
+        lblPunitario->clear();
+        lblTotal->clear();
         valorUnitario_ = totalFila_ = Importe();
         return;
     }
     lblDescConcepto->setText(tipo->descripcion);
     valorUnitario_ = tipo->valor;
     totalFila_ = valorPorCantidad(tipo->valor, cantidad());
-    LblPunitario->setText(pesos(valorUnitario_));
-    LblTotal->setText(pesos(totalFila_));
+    lblPunitario->setText(pesos(valorUnitario_));
+    lblTotal->setText(pesos(totalFila_));
 }
 
-void frmGuias::cmdConceptos_Click()
+void frmGuias::cmdConceptosClick()
 {
     frmTipos lista(contexto());
-    lista.Setear_seleccion(clase_);
+    lista.setearSeleccion(clase_);
     lista.mostrarSeleccionar();
     dialogs().abrirModal(lista);
     if (lista.seleccion()) mskCodConcepto->setText(*lista.seleccion());
     buscarTipo();
 }
 
-void frmGuias::Actualiza_Total_general()
+void frmGuias::actualizaTotalGeneral()
 {
     total_ = sumaDetalle(base(), comprobante_);
-    Lbl_total_general->setText(pesos(total_));
+    lblTotalGeneral->setText(pesos(total_));
 }
 
 void frmGuias::valoresIniciales()
@@ -457,7 +457,7 @@ void frmGuias::valoresIniciales()
     mskCodConcepto->setText(u"00"_s);
     lblDescConcepto->clear();
     valorUnitario_ = totalFila_ = Importe();
-    if (modo_ == ModoDetalle::Obleas) TxtCantidad->setText(u"1"_s);
+    if (modo_ == ModoDetalle::Obleas) txtCantidad->setText(u"1"_s);
 }
 
 void frmGuias::mostrarNoEnlazados(const Guia& guia)
@@ -478,21 +478,21 @@ void frmGuias::completarValores(QVariantMap& valores)
 
 void frmGuias::grabado(const Guia&, bool)
 {
-    Actualiza_Total_general();
+    actualizaTotalGeneral();
 }
 
 void frmGuias::borrado(const Guia&)
 {
-    Actualiza_Total_general();
+    actualizaTotalGeneral();
 }
 
 void frmGuias::sinFilas()
 {
     mskCodConcepto->setText(u"00"_s);
     lblDescConcepto->clear();
-    TxtCantidad->clear();
-    LblPunitario->clear();
-    LblTotal->clear();
+    txtCantidad->clear();
+    lblPunitario->clear();
+    lblTotal->clear();
 }
 
 void frmGuias::alCambiarModo(Modo modo)

@@ -27,8 +27,8 @@ public:
 
     // Guides, stamps or food concepts, as the active regime keeps its detail rows.
     ModoDetalle modoDetalle() const { return modo_; }
-    // Recomputes Lbl_total_general from the receipt's rows.
-    void Actualiza_Total_general();
+    // Recomputes lblTotalGeneral from the receipt's rows.
+    void actualizaTotalGeneral();
     ResultadoDetalle resultado() const { return {total_, false}; }
 
 protected:
@@ -55,7 +55,7 @@ private:
     void conectarCampos();
     // The goods type of the concept box: its description, unit value and the row's total.
     void buscarTipo();
-    void cmdConceptos_Click();
+    void cmdConceptosClick();
     Importe cantidad() const;
     bool porteCompleto() const;
     // The stamp checks of Grabar; false after telling the user.
@@ -73,18 +73,18 @@ private:
     Importe total_;
 
     CajaTexto* mskCodConcepto;
-    CajaTexto* TxtCantidad;
-    CajaTexto* TxtNroGuia;
-    CajaTexto* TxtPorte1;
-    CajaTexto* TxtPorte2;
+    CajaTexto* txtCantidad;
+    CajaTexto* txtNroGuia;
+    CajaTexto* txtPorte1;
+    CajaTexto* txtPorte2;
     QPushButton* cmdConceptos = nullptr;
     QLabel* lblDescConcepto = nullptr;
-    QLabel* LblPunitario = nullptr;
-    QLabel* LblTotal = nullptr;
-    QLabel* Lbl_total = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Lbl_Nroguia_porte = nullptr;
-    QLabel* Lbl_porte = nullptr;
-    QLabel* Lbl_guion = nullptr;
-    QLabel* Lbl_total_general = nullptr;
+    QLabel* lblPunitario = nullptr;
+    QLabel* lblTotal = nullptr;
+    QLabel* lblRotuloTotal = nullptr;
+    QLabel* lblCantidad = nullptr;
+    QLabel* lblNroGuiaPorte = nullptr;
+    QLabel* lblPorte = nullptr;
+    QLabel* lblGuion = nullptr;
+    QLabel* lblTotalGeneral = nullptr;
 };

@@ -72,12 +72,12 @@ frmRemesas::frmRemesas(Contexto& contexto, QWidget* parent)
                           .releerSinOrden = true},
                          parent),
       agente_(contexto.entorno.agente()),
-      TxtAgente_(new QLineEdit(marco())),
-      TxtRemesa_(caja(u"TxtRemesa"_s, CajaTexto::Tipo::Codigo, 10)),
+      txtAgente_(new QLineEdit(marco())),
+      txtRemesa_(caja(u"TxtRemesa"_s, CajaTexto::Tipo::Codigo, 10)),
       txtTipo_(caja(u"txtTipo"_s, CajaTexto::Tipo::Mayusculas, 1)),
-      TxtDesde_(caja(u"TxtDesde"_s, CajaTexto::Tipo::Codigo, 10)),
-      TxtHasta_(caja(u"TxtHasta"_s, CajaTexto::Tipo::Codigo, 10)),
-      TxtControl_(caja(u"TxtControl"_s, CajaTexto::Tipo::Codigo, 30))
+      txtDesde_(caja(u"TxtDesde"_s, CajaTexto::Tipo::Codigo, 10)),
+      txtHasta_(caja(u"TxtHasta"_s, CajaTexto::Tipo::Codigo, 10)),
+      txtControl_(caja(u"TxtControl"_s, CajaTexto::Tipo::Codigo, 30))
 {
     prepararCampos();
     disponerCampos();
@@ -85,8 +85,8 @@ frmRemesas::frmRemesas(Contexto& contexto, QWidget* parent)
     setFiltro(u"Nro_Agente = ?"_s, {agente_});
     setColumnas(columnas());
     enlazarCampos();
-    setFocos(TxtRemesa_, TxtRemesa_);
-    setClaveRepetida(u"Ya existe un registro con ese Nº de Remesa,"_s, TxtRemesa_);
+    setFocos(txtRemesa_, txtRemesa_);
+    setClaveRepetida(u"Ya existe un registro con ese Nº de Remesa,"_s, txtRemesa_);
     ponerVerificaciones();
 
     resize(760, 480);
@@ -95,9 +95,9 @@ frmRemesas::frmRemesas(Contexto& contexto, QWidget* parent)
 
 void frmRemesas::prepararCampos()
 {
-    TxtAgente_->setObjectName(u"TxtAgente"_s);
-    TxtAgente_->setReadOnly(true);
-    TxtAgente_->setText(agenteConGuion(agente_));
+    txtAgente_->setObjectName(u"TxtAgente"_s);
+    txtAgente_->setReadOnly(true);
+    txtAgente_->setText(agenteConGuion(agente_));
     filtrarTeclas(txtTipo_, [](const QKeyEvent& tecla) {
         const QString t = tecla.text();
         return t.size() == 1 && t.front().isPrint() && !kLetras.contains(t.front().toUpper());
@@ -107,57 +107,57 @@ void frmRemesas::prepararCampos()
 void frmRemesas::disponerCampos()
 {
     QGridLayout* r = rejilla();
-    r->addWidget(etiqueta(u"Nº Agente:"_s, TxtAgente_), 0, 0);
-    r->addWidget(TxtAgente_, 0, 1);
-    r->addWidget(etiqueta(u"Nº Remesa:"_s, TxtRemesa_), 0, 2, Qt::AlignRight);
-    r->addWidget(TxtRemesa_, 0, 3);
+    r->addWidget(etiqueta(u"Nº Agente:"_s, txtAgente_), 0, 0);
+    r->addWidget(txtAgente_, 0, 1);
+    r->addWidget(etiqueta(u"Nº Remesa:"_s, txtRemesa_), 0, 2, Qt::AlignRight);
+    r->addWidget(txtRemesa_, 0, 3);
     r->addWidget(etiqueta(u"Tipo:"_s, txtTipo_), 0, 4, Qt::AlignRight);
     r->addWidget(txtTipo_, 0, 5);
-    r->addWidget(etiqueta(u"Nº desde:"_s, TxtDesde_), 1, 0);
-    r->addWidget(TxtDesde_, 1, 1);
-    r->addWidget(etiqueta(u"Nº Hasta:"_s, TxtHasta_), 1, 2, Qt::AlignRight);
-    r->addWidget(TxtHasta_, 1, 3);
-    LblControl_ = etiqueta(u"Nº Control:"_s, TxtControl_);
-    LblControl_->setObjectName(u"LblControl"_s);
-    r->addWidget(LblControl_, 2, 0);
-    r->addWidget(TxtControl_, 2, 1, 1, 3);
+    r->addWidget(etiqueta(u"Nº desde:"_s, txtDesde_), 1, 0);
+    r->addWidget(txtDesde_, 1, 1);
+    r->addWidget(etiqueta(u"Nº Hasta:"_s, txtHasta_), 1, 2, Qt::AlignRight);
+    r->addWidget(txtHasta_, 1, 3);
+    lblControl_ = etiqueta(u"Nº Control:"_s, txtControl_);
+    lblControl_->setObjectName(u"LblControl"_s);
+    r->addWidget(lblControl_, 2, 0);
+    r->addWidget(txtControl_, 2, 1, 1, 3);
     r->setColumnStretch(6, 1);
     txtTipo_->setMaximumWidth(40);
 }
 
 void frmRemesas::crearBotonStock()
 {
-    auto* Cmd_stock = new QPushButton(u"Consultar StocK"_s);
-    Cmd_stock->setObjectName(u"Cmd_stock"_s);
-    agregarBotonAlta(Cmd_stock);
-    connect(Cmd_stock, &QPushButton::clicked, this,
-            [this] { protegido()([this] { Cmd_stock_Click(); }); });
+    auto* cmdStock = new QPushButton(u"Consultar StocK"_s);
+    cmdStock->setObjectName(u"Cmd_stock"_s);
+    agregarBotonAlta(cmdStock);
+    connect(cmdStock, &QPushButton::clicked, this,
+            [this] { protegido()([this] { cmdStockClick(); }); });
 }
 
 void frmRemesas::enlazarCampos()
 {
     enlazar(
-        u"Nro_Remesa"_s, [this] { return numeroOVacio(TxtRemesa_->text()); },
-        [this](const QVariant& v) { TxtRemesa_->setText(v.isNull() ? QString() : v.toString()); });
+        u"Nro_Remesa"_s, [this] { return numeroOVacio(txtRemesa_->text()); },
+        [this](const QVariant& v) { txtRemesa_->setText(v.isNull() ? QString() : v.toString()); });
     enlazar(u"TipoEstampilla"_s, txtTipo_);
     enlazar(
-        u"Nro_desde"_s, [this] { return numeroOVacio(TxtDesde_->text()); },
-        [this](const QVariant& v) { TxtDesde_->setText(v.isNull() ? QString() : v.toString()); });
+        u"Nro_desde"_s, [this] { return numeroOVacio(txtDesde_->text()); },
+        [this](const QVariant& v) { txtDesde_->setText(v.isNull() ? QString() : v.toString()); });
     enlazar(
-        u"Nro_Hasta"_s, [this] { return numeroOVacio(TxtHasta_->text()); },
-        [this](const QVariant& v) { TxtHasta_->setText(v.isNull() ? QString() : v.toString()); });
+        u"Nro_Hasta"_s, [this] { return numeroOVacio(txtHasta_->text()); },
+        [this](const QVariant& v) { txtHasta_->setText(v.isNull() ? QString() : v.toString()); });
 }
 
 void frmRemesas::ponerVerificaciones()
 {
     const auto lleno = [](CajaTexto* c) { return [c] { return !c->text().trimmed().isEmpty(); }; };
     setVerificaciones({
-        {lleno(TxtRemesa_), u"Debe ingresar el Nº de Remesa"_s, TxtRemesa_},
+        {lleno(txtRemesa_), u"Debe ingresar el Nº de Remesa"_s, txtRemesa_},
         {lleno(txtTipo_), u"Debe ingresar el Tipo de Oblea"_s, txtTipo_},
-        {lleno(TxtDesde_), u"Debe ingresar el Nº Desde"_s, TxtDesde_},
-        {lleno(TxtHasta_), u"Debe ingresar el Nº Hasta"_s, TxtHasta_},
-        {lleno(TxtControl_), u"Debe ingresar el Nº de Control"_s, TxtControl_},
-        {[this] { return controlCorrecto(); }, {}, TxtControl_},
+        {lleno(txtDesde_), u"Debe ingresar el Nº Desde"_s, txtDesde_},
+        {lleno(txtHasta_), u"Debe ingresar el Nº Hasta"_s, txtHasta_},
+        {lleno(txtControl_), u"Debe ingresar el Nº de Control"_s, txtControl_},
+        {[this] { return controlCorrecto(); }, {}, txtControl_},
         {[this] { return remesaNueva(); }, {}, nullptr},
     });
 }
@@ -165,7 +165,7 @@ void frmRemesas::ponerVerificaciones()
 bool frmRemesas::controlCorrecto()
 {
     const auto esperado = numeroControlRemesa(
-        {agente_, TxtRemesa_->text(), txtTipo_->text(), TxtDesde_->text(), TxtHasta_->text()});
+        {agente_, txtRemesa_->text(), txtTipo_->text(), txtDesde_->text(), txtHasta_->text()});
     if (!esperado) {
         // Without a control number computed from the remittance's own figures nothing is proved:
         // the remittance is not registered.
@@ -174,7 +174,7 @@ bool frmRemesas::controlCorrecto()
                         u"Error en Nº de Control"_s, Icono::Critico);
         return false;
     }
-    if (controlCoincide(TxtControl_->text(), *esperado)) return true;
+    if (controlCoincide(txtControl_->text(), *esperado)) return true;
     dialogs().aviso(u"El Nº de Control es incorrecto"_s, u"Atencion"_s, Icono::Critico);
     return false;
 }
@@ -183,9 +183,9 @@ bool frmRemesas::remesaNueva()
 {
     // Remittance numbers are the agent's own: another agent may hold the same one.
     if (!base().existe(u"SELECT 1 FROM Remesas WHERE Nro_Agente = ? AND Nro_Remesa = ?"_s,
-                       {agente_, numeroOVacio(TxtRemesa_->text())}))
+                       {agente_, numeroOVacio(txtRemesa_->text())}))
         return true;
-    dialogs().aviso(u"Ya ha cargado la Remesa Nº "_s + TxtRemesa_->text(),
+    dialogs().aviso(u"Ya ha cargado la Remesa Nº "_s + txtRemesa_->text(),
                     u"ERROR: Remesa repetida"_s, Icono::Critico);
     return false;
 }
@@ -199,7 +199,7 @@ void frmRemesas::completarValores(QVariantMap& valores)
 
 void frmRemesas::grabado(const Remesa&, bool)
 {
-    TxtControl_->clear();
+    txtControl_->clear();
 }
 
 // The control number is typed only while a remittance is added; what was typed stays for the
@@ -207,11 +207,11 @@ void frmRemesas::grabado(const Remesa&, bool)
 void frmRemesas::alCambiarModo(Modo modo)
 {
     const bool agregando = modo == Modo::Agregando;
-    if (LblControl_) LblControl_->setVisible(agregando);
-    TxtControl_->setVisible(agregando);
+    if (lblControl_) lblControl_->setVisible(agregando);
+    txtControl_->setVisible(agregando);
 }
 
-void frmRemesas::Cmd_stock_Click()
+void frmRemesas::cmdStockClick()
 {
     const Entorno& e = entorno();
     if (!e.sucursalActual()) {
@@ -223,7 +223,7 @@ void frmRemesas::Cmd_stock_Click()
     QString texto;
     for (const int tipo : soloZ ? std::vector<int>{26} : std::vector<int>{1, 2, 3, 4}) {
         const qint64 quedan =
-            Obleas_Disponibles(base(), dialogs(), tipo, e.regimen(), agente_, e.sucursal());
+            obleasDisponibles(base(), dialogs(), tipo, e.regimen(), agente_, e.sucursal());
         texto += u"Obleas "_s + QChar(char16_t(64 + tipo)) + u": "_s + QString::number(quedan);
         if (!soloZ) texto += u"\n\n"_s;
     }

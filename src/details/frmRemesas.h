@@ -37,14 +37,14 @@ private:
     // Whether the typed control number is the remittance's; false after telling the user.
     bool controlCorrecto();
     bool remesaNueva();
-    void Cmd_stock_Click();
+    void cmdStockClick();
 
     QString agente_;  // the agent active when the form opened
-    QLineEdit* TxtAgente_;
-    CajaTexto* TxtRemesa_;
+    QLineEdit* txtAgente_;
+    CajaTexto* txtRemesa_;
     CajaTexto* txtTipo_;
-    CajaTexto* TxtDesde_;
-    CajaTexto* TxtHasta_;
-    CajaTexto* TxtControl_;
-    QLabel* LblControl_ = nullptr;
+    CajaTexto* txtDesde_;
+    CajaTexto* txtHasta_;
+    CajaTexto* txtControl_;
+    QLabel* lblControl_ = nullptr;
 };

@@ -34,38 +34,38 @@ constexpr int kColumnaComprobante = 5;
 frmRetxCab::frmRetxCab(Contexto& contexto, QWidget* parent)
     : QDialog(parent), contexto_(contexto),
       protegido_(contexto.dialogs, Protector::Aviso::Numerado),
-      Orden_Retenciones_(kOrdenRetencionesInicial)
+      ordenRetenciones_(kOrdenRetencionesInicial)
 {
     crearPantalla();
     instalarAyudaF1(*this, contexto_, [] { return u"frmRetxCab"_s; }, &protegido_);
     // Each opening loads the window anew, so its first activation runs here.
-    protegido_([this] { Form_Activate(); });
+    protegido_([this] { formActivate(); });
 }
 
-void frmRetxCab::Form_Activate()
+void frmRetxCab::formActivate()
 {
-    if (!Primera_Activacion_) return;
+    if (!primeraActivacion_) return;
     // The concepts in the table's stored order, after the item of every concept.
     for (const QSqlRecord& f : contexto_.base.filas(u"SELECT * FROM Conceptos ORDER BY rowid"_s)) {
         const Concepto concepto = conceptoDe(f);
         cbxConcepto->addItem(concepto.codConcepto + u" - "_s + concepto.descripcion);
     }
     cbxConcepto->setCurrentIndex(0);
-    cbxConcepto_Click(0);
-    dbgCabeceras_HeadClick(0);
-    Primera_Activacion_ = false;
+    cbxConceptoClick(0);
+    dbgCabecerasHeadClick(0);
+    primeraActivacion_ = false;
 }
 
 // The first item shows every concept; any other, its own alone (a concept stored under "00"
 // included).
-void frmRetxCab::cbxConcepto_Click(int item)
+void frmRetxCab::cbxConceptoClick(int item)
 {
-    Concepto_Filtro_ = item <= 0 ? std::nullopt
+    conceptoFiltro_ = item <= 0 ? std::nullopt
                                  : std::optional(cbxConcepto->itemText(item).left(2));
-    if (!Primera_Activacion_) dbgCabeceras_RowColChange();
+    if (!primeraActivacion_) dbgCabecerasRowColChange();
 }
 
-void frmRetxCab::dbgCabeceras_HeadClick(int columna)
+void frmRetxCab::dbgCabecerasHeadClick(int columna)
 {
     const std::optional<OrdenGrilla> orden = ordenCabeceras(columna);
     if (!orden) {
@@ -83,7 +83,7 @@ void frmRetxCab::dbgCabeceras_HeadClick(int columna)
         dbgCabeceras->irAUltima();
     }
     if (dbgCabeceras->hayFilas())
-        dbgCabeceras_RowColChange();
+        dbgCabecerasRowColChange();
     else
         sinDeclaracion();
 }
@@ -91,25 +91,25 @@ void frmRetxCab::dbgCabeceras_HeadClick(int columna)
 void frmRetxCab::sinDeclaracion()
 {
     cabecera_.reset();
-    cmdSacarT_Click();
+    cmdSacarTClick();
     const FiltroRetenciones nada = filtroRetenciones(0, std::nullopt);
     dbgRetenciones->modelo().setFuente(u"Retenciones"_s, nada.sql, nada.valores);
-    dbgRetenciones->consultar(ordenRetenciones(Orden_Retenciones_)->orden);
+    dbgRetenciones->consultar(ordenRetenciones(ordenRetenciones_)->orden);
     for (QPushButton* b : {cmdImprimir, cmdAgregar, cmdAgregarT}) b->setEnabled(false);
 }
 
-void frmRetxCab::dbgCabeceras_RowColChange()
+void frmRetxCab::dbgCabecerasRowColChange()
 {
     if (moviendo_) return;
-    cmdSacarT_Click();
+    cmdSacarTClick();
     cabecera_.reset();
     if (const auto fila = dbgCabeceras->registroActual()) cabecera_ = cabeceraDe(*fila);
-    if (dbgCabeceras->hayFilas()) dbgRetenciones_HeadClick(Orden_Retenciones_);
+    if (dbgCabeceras->hayFilas()) dbgRetencionesHeadClick(ordenRetenciones_);
 
     CursorEspera espera;
     const TotalesRetenciones totales =
         cabecera_ ? totalesRetenciones(contexto_.base,
-                                       filtroRetenciones(cabecera_->idCabecera, Concepto_Filtro_))
+                                       filtroRetenciones(cabecera_->idCabecera, conceptoFiltro_))
                   : TotalesRetenciones{};
     const bool hay = totales.cantidad > 0;
     for (QPushButton* b : {cmdImprimir, cmdAgregar, cmdAgregarT}) b->setEnabled(hay);
@@ -118,7 +118,7 @@ void frmRetxCab::dbgCabeceras_RowColChange()
     lblTotRetenido->setText(fijo(totales.retenido));
 }
 
-void frmRetxCab::dbgRetenciones_HeadClick(int columna)
+void frmRetxCab::dbgRetencionesHeadClick(int columna)
 {
     if (!cabecera_) return;
     const std::optional<OrdenGrilla> orden = ordenRetenciones(columna);
@@ -128,16 +128,16 @@ void frmRetxCab::dbgRetenciones_HeadClick(int columna)
         return;
     }
     CursorEspera espera;
-    const FiltroRetenciones filtro = filtroRetenciones(cabecera_->idCabecera, Concepto_Filtro_);
+    const FiltroRetenciones filtro = filtroRetenciones(cabecera_->idCabecera, conceptoFiltro_);
     dbgRetenciones->modelo().setFuente(u"Retenciones"_s, filtro.sql, filtro.valores);
     dbgRetenciones->consultar(orden->orden);
     lblRetenciones->setText(orden->rotulo);
     // As a data grid does after a re-query, the first row is current.
     dbgRetenciones->irAFila(0);
-    Orden_Retenciones_ = columna;
+    ordenRetenciones_ = columna;
 }
 
-void frmRetxCab::cmdAgregar_Click()
+void frmRetxCab::cmdAgregarClick()
 {
     const int fila = dbgRetenciones->filaActual();
     if (fila < 0) return;
@@ -156,20 +156,20 @@ void frmRetxCab::cmdAgregar_Click()
     lstComprob->setCurrentRow(lstComprob->count() - 1);
 }
 
-void frmRetxCab::cmdAgregarT_Click()
+void frmRetxCab::cmdAgregarTClick()
 {
     if (!cabecera_) return;
     CursorEspera espera;
     lstComprob->clear();
     lstComprob->addItems(comprobantesMostrados(
-        contexto_.base, filtroRetenciones(cabecera_->idCabecera, Concepto_Filtro_),
-        ordenRetenciones(Orden_Retenciones_)->orden));
+        contexto_.base, filtroRetenciones(cabecera_->idCabecera, conceptoFiltro_),
+        ordenRetenciones(ordenRetenciones_)->orden));
     dbgRetenciones->irAUltima();
     habilitarLista();
     lstComprob->setCurrentRow(lstComprob->count() - 1);
 }
 
-void frmRetxCab::cmdSacar_Click()
+void frmRetxCab::cmdSacarClick()
 {
     const int i = lstComprob->currentRow();
     if (i < 0) return;
@@ -179,7 +179,7 @@ void frmRetxCab::cmdSacar_Click()
     lstComprob->setCurrentRow(i < lstComprob->count() ? i : lstComprob->count() - 1);
 }
 
-void frmRetxCab::cmdSacarT_Click()
+void frmRetxCab::cmdSacarTClick()
 {
     lstComprob->clear();
     habilitarLista();
@@ -191,12 +191,12 @@ void frmRetxCab::habilitarLista()
     for (QPushButton* b : {cmdImprimirC, cmdSacar, cmdSacarT}) b->setEnabled(hay);
 }
 
-void frmRetxCab::cmdImprimir_Click()
+void frmRetxCab::cmdImprimirClick()
 {
     if (cabecera_) imprimirListado(contexto_, *cabecera_);
 }
 
-void frmRetxCab::cmdImprimirC_Click()
+void frmRetxCab::cmdImprimirCClick()
 {
     if (!cabecera_ || lstComprob->count() == 0) return;
     QStringList comprobantes;

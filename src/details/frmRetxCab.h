@@ -45,17 +45,17 @@ private:
                        void (frmRetxCab::*accion)());
 
     // ---- What the window does.
-    void Form_Activate();
-    void cbxConcepto_Click(int item);
-    void dbgCabeceras_HeadClick(int columna);
-    void dbgCabeceras_RowColChange();
-    void dbgRetenciones_HeadClick(int columna);
-    void cmdAgregar_Click();
-    void cmdAgregarT_Click();
-    void cmdSacar_Click();
-    void cmdSacarT_Click();
-    void cmdImprimir_Click();
-    void cmdImprimirC_Click();
+    void formActivate();
+    void cbxConceptoClick(int item);
+    void dbgCabecerasHeadClick(int columna);
+    void dbgCabecerasRowColChange();
+    void dbgRetencionesHeadClick(int columna);
+    void cmdAgregarClick();
+    void cmdAgregarTClick();
+    void cmdSacarClick();
+    void cmdSacarTClick();
+    void cmdImprimirClick();
+    void cmdImprimirCClick();
     // The lower grid on the withholdings of no declaration.
     void sinDeclaracion();
     // The three list buttons follow whether the print list has entries.
@@ -63,9 +63,9 @@ private:
 
     Contexto& contexto_;
     Protector protegido_;
-    int Orden_Retenciones_;
-    std::optional<QString> Concepto_Filtro_;  // none: every concept
-    bool Primera_Activacion_ = true;
+    int ordenRetenciones_;
+    std::optional<QString> conceptoFiltro_;  // none: every concept
+    bool primeraActivacion_ = true;
     bool moviendo_ = false;                   // a re-sort is placing the current declaration
     std::optional<Cabecera> cabecera_;        // the current declaration
 

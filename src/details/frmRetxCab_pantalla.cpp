@@ -164,10 +164,10 @@ void frmRetxCab::crearCabeceras(QVBoxLayout* principal)
     dbgCabeceras->horizontalHeader()->setSectionsClickable(true);
     principal->addWidget(dbgCabeceras, 2);
     connect(dbgCabeceras->horizontalHeader(), &QHeaderView::sectionClicked, this,
-            [this](int c) { protegido_([&] { dbgCabeceras_HeadClick(c); }); });
+            [this](int c) { protegido_([&] { dbgCabecerasHeadClick(c); }); });
     // Any cell of the declarations grid made current, in another row or the same one.
     connect(dbgCabeceras->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this] { protegido_([&] { dbgCabeceras_RowColChange(); }); });
+            [this] { protegido_([&] { dbgCabecerasRowColChange(); }); });
 }
 
 void frmRetxCab::crearConcepto(QVBoxLayout* principal)
@@ -186,7 +186,7 @@ void frmRetxCab::crearConcepto(QVBoxLayout* principal)
     principal->addLayout(filaConcepto);
     // A choice of the user's, the same item again included.
     connect(cbxConcepto, &QComboBox::activated, this,
-            [this](int i) { protegido_([&] { cbxConcepto_Click(i); }); });
+            [this](int i) { protegido_([&] { cbxConceptoClick(i); }); });
 }
 
 void frmRetxCab::crearRetenciones(QHBoxLayout* medio)
@@ -197,9 +197,9 @@ void frmRetxCab::crearRetenciones(QHBoxLayout* medio)
     dbgRetenciones->modelo().setColumnas(columnasRetenciones());
     dbgRetenciones->horizontalHeader()->setSectionsClickable(true);
     connect(dbgRetenciones->horizontalHeader(), &QHeaderView::sectionClicked, this,
-            [this](int c) { protegido_([&] { dbgRetenciones_HeadClick(c); }); });
+            [this](int c) { protegido_([&] { dbgRetencionesHeadClick(c); }); });
     connect(dbgRetenciones, &QAbstractItemView::doubleClicked, this,
-            [this] { protegido_([&] { cmdAgregar_Click(); }); });
+            [this] { protegido_([&] { cmdAgregarClick(); }); });
     medio->addWidget(dbgRetenciones, 1);
 }
 
@@ -207,13 +207,13 @@ void frmRetxCab::crearFlechas(QHBoxLayout* medio)
 {
     auto* flechas = new QVBoxLayout;
     cmdAgregar = boton("cmdAgregar", u">"_s, u"Agrega el registro seleccionado a la lista."_s,
-                       &frmRetxCab::cmdAgregar_Click);
+                       &frmRetxCab::cmdAgregarClick);
     cmdAgregarT = boton("cmdAgregarT", u">>"_s, u"Agrega todos los registros a la lista."_s,
-                        &frmRetxCab::cmdAgregarT_Click);
+                        &frmRetxCab::cmdAgregarTClick);
     cmdSacar = boton("cmdSacar", u"<"_s, u"Quita el registro seleccionado de la lista."_s,
-                     &frmRetxCab::cmdSacar_Click);
+                     &frmRetxCab::cmdSacarClick);
     cmdSacarT = boton("cmdSacarT", u"<<"_s, u"Quita todos los registros de la lista."_s,
-                      &frmRetxCab::cmdSacarT_Click);
+                      &frmRetxCab::cmdSacarTClick);
     flechas->addStretch(1);
     for (QPushButton* b : {cmdAgregar, cmdAgregarT, cmdSacar, cmdSacarT}) {
         b->setFixedWidth(b->fontMetrics().horizontalAdvance(u">>"_s) + 28);
@@ -230,7 +230,7 @@ void frmRetxCab::crearLista(QHBoxLayout* medio)
     lstComprob->setToolTip(u"Lista de Ret./Perc. para imprimir comprobantes."_s);
     lstComprob->setFixedWidth(lstComprob->fontMetrics().horizontalAdvance(u"00000000"_s) + 40);
     connect(lstComprob, &QListWidget::itemDoubleClicked, this,
-            [this] { protegido_([&] { cmdSacar_Click(); }); });
+            [this] { protegido_([&] { cmdSacarClick(); }); });
     medio->addWidget(lstComprob);
 }
 
@@ -254,10 +254,10 @@ void frmRetxCab::crearBotones(QHBoxLayout* pie)
     cmdImprimir = boton("cmdImprimir", u"Imprimir &Listado"_s,
                         u"Imprimir un listado con todas las Ret./Perc. correspondientes a la "
                         u"Declaración seleccionada."_s,
-                        &frmRetxCab::cmdImprimir_Click);
+                        &frmRetxCab::cmdImprimirClick);
     cmdImprimirC = boton("cmdImprimirC", u"Imprimir &Comprob."_s,
                          u"Imprimir comprobantes para las Ret./Perc. de la lista."_s,
-                         &frmRetxCab::cmdImprimirC_Click);
+                         &frmRetxCab::cmdImprimirCClick);
     cmdSalir = crearBoton(this, u"cmdSalir"_s, u"&Salir"_s);
     connect(cmdSalir, &QPushButton::clicked, this, &QDialog::close);
     for (QPushButton* b : {cmdImprimir, cmdImprimirC, cmdSalir}) pie->addWidget(b);

@@ -4,8 +4,8 @@
 #include "common/regimenes.h"
 #include "database/entorno.h"
 #include "entry/frmRetenciones.h"
-#include "entry/frmRetenciones_B.h"
-#include "entry/frmRetenciones_C.h"
+#include "entry/frmRetencionesB.h"
+#include "entry/frmRetencionesC.h"
 #include "entry/impresion_comprobante.h"
 #include "platform/dialogs.h"
 
@@ -22,9 +22,9 @@ std::unique_ptr<FormularioRetencion> crearFormulario(FormaEntrada forma, Context
     case FormaEntrada::General:
         return std::make_unique<frmRetenciones>(contexto, std::move(servicios), ventana);
     case FormaEntrada::Detalle:
-        return std::make_unique<frmRetenciones_B>(contexto, std::move(servicios), ventana);
+        return std::make_unique<frmRetencionesB>(contexto, std::move(servicios), ventana);
     case FormaEntrada::Policial:
-        return std::make_unique<frmRetenciones_C>(contexto, std::move(servicios), ventana);
+        return std::make_unique<frmRetencionesC>(contexto, std::move(servicios), ventana);
     }
     Q_UNREACHABLE();
     return nullptr;

@@ -152,14 +152,14 @@ void FormularioRetencion::showEvent(QShowEvent* evento)
 {
     QDialog::showEvent(evento);
     // Coming back from a picker, the help or a message runs nothing again.
-    if (!Primera_Activacion) return;
-    Primera_Activacion = false;
+    if (!pendientePrimeraActivacion) return;
+    pendientePrimeraActivacion = false;
     protegido_([this] { primeraActivacion(); });
 }
 
 void FormularioRetencion::primeraActivacion()
 {
-    dbgRetenciones_HeadClick(1);
+    dbgRetencionesHeadClick(1);
 }
 
 void FormularioRetencion::keyPressEvent(QKeyEvent* evento)
@@ -174,7 +174,7 @@ void FormularioRetencion::keyPressEvent(QKeyEvent* evento)
 
 // ---- Browsing and editing.
 
-void FormularioRetencion::Habilitar_Edicion()
+void FormularioRetencion::habilitarEdicion()
 {
     const bool edita = editando();
     const bool hayFilas = dbgRetenciones->hayFilas();
@@ -209,7 +209,7 @@ void FormularioRetencion::resaltarFila(bool resaltar)
     }
 }
 
-void FormularioRetencion::cmdAgregar_Click()
+void FormularioRetencion::cmdAgregarClick()
 {
     // Nueva moves the focus itself (the button it disables hands it on, then the day takes it):
     // the field it passes through is not left by the user and looks nothing up.
@@ -218,7 +218,7 @@ void FormularioRetencion::cmdAgregar_Click()
     resaltarFila(false);
     edicion_ = Edicion::Agregando;
     fraRetencion->setTitle(kTituloNueva);
-    Habilitar_Edicion();
+    habilitarEdicion();
 
     // A blank receipt: the check boxes keep their state from the previous one.
     limpiarPropios();
@@ -234,31 +234,31 @@ void FormularioRetencion::cmdAgregar_Click()
     // The concept the regime proposes, with its description.
     if (reglas_.conceptoPropuesto != mskCodConcepto->text() || rasgos_.buscarConceptoEnNueva) {
         mskCodConcepto->setText(reglas_.conceptoPropuesto);
-        mskCodConcepto_LostFocus();
+        mskCodConceptoLostFocus();
     }
     mskDia->setText(hoy());
     if (rasgos_.enfocarDiaEnNueva) mskDia->setFocus();
 }
 
-void FormularioRetencion::cmdCancelar_Click()
+void FormularioRetencion::cmdCancelarClick()
 {
     // Nothing was written while editing: the row shows again as it is stored.
-    if (Marca_Grilla) actual_ = comoRetencion(dbgRetenciones->modelo().registro(*Marca_Grilla));
+    if (marcaGrilla) actual_ = comoRetencion(dbgRetenciones->modelo().registro(*marcaGrilla));
     mostrarCampos(actual_);
     edicion_ = Edicion::Navegando;
-    Habilitar_Edicion();
+    habilitarEdicion();
     fraRetencion->setTitle(QString());
     resaltarFila(true);
-    if (dbgRetenciones->hayFilas() && Marca_Grilla) dbgRetenciones->irAId(*Marca_Grilla);
-    dbgRetenciones_RowColChange();
+    if (dbgRetenciones->hayFilas() && marcaGrilla) dbgRetenciones->irAId(*marcaGrilla);
+    dbgRetencionesRowColChange();
 }
 
-void FormularioRetencion::cmdSalir_Click()
+void FormularioRetencion::cmdSalirClick()
 {
     accept();
 }
 
-void FormularioRetencion::dbgRetenciones_HeadClick(int columna)
+void FormularioRetencion::dbgRetencionesHeadClick(int columna)
 {
     const auto& columnas = dbgRetenciones->modelo().columnas();
     if (columna < 0 || columna >= int(columnas.size()) || !columnas[std::size_t(columna)].ordenable()) {
@@ -308,9 +308,9 @@ void FormularioRetencion::mostrarCampos(const std::optional<Retencion>& fila)
     txtNroX->setText(fila->nroX);
 }
 
-void FormularioRetencion::dbgRetenciones_RowColChange()
+void FormularioRetencion::dbgRetencionesRowColChange()
 {
-    if (const auto marca = dbgRetenciones->idActual()) Marca_Grilla = marca;
+    if (const auto marca = dbgRetenciones->idActual()) marcaGrilla = marca;
     alLimpiarFila();
     if (!dbgRetenciones->hayFilas()) return;
     actual_ = comoRetencion(dbgRetenciones->registroActual());
@@ -319,8 +319,8 @@ void FormularioRetencion::dbgRetenciones_RowColChange()
 
     lblEstado->setText(nombreEstado(contexto_.entorno.estadosCabecera(), actual_->estado));
 
-    mskNroContrib_LostFocus();
-    mskCodConcepto_LostFocus();
+    mskNroContribLostFocus();
+    mskCodConceptoLostFocus();
 
     const QString& marcaImp = actual_->marcaImp;
     cmdCorregir->setVisible(marcaImp == marca_importacion::ConError
@@ -330,7 +330,7 @@ void FormularioRetencion::dbgRetenciones_RowColChange()
 
 // ---- Lookups and checks of the fields.
 
-void FormularioRetencion::mskNroContrib_LostFocus()
+void FormularioRetencion::mskNroContribLostFocus()
 {
     const bool enEdicion = editando();
     const QString numero = nroContrib();
@@ -341,7 +341,7 @@ void FormularioRetencion::mskNroContrib_LostFocus()
         if (enEdicion) setAlicuota(Importe());
     } else {
         lblRazonSocial->setText(sujeto->razonSocial);
-        if (enEdicion || !rasgos_.avisarSoloEditando) Aviso_No_Inscripto(contexto_.dialogs, numero);
+        if (enEdicion || !rasgos_.avisarSoloEditando) avisoNoInscripto(contexto_.dialogs, numero);
         if (enEdicion) {
             BaseDatos& base = contexto_.base;
             const ResultadoAlicuota resultado = reglaAlicuota(
@@ -351,10 +351,10 @@ void FormularioRetencion::mskNroContrib_LostFocus()
             alAplicarAlicuota(resultado);
         }
     }
-    Calcular_Importe_Ret();
+    calcularImporteRet();
 }
 
-void FormularioRetencion::Calcular_Importe_Ret()
+void FormularioRetencion::calcularImporteRet()
 {
     // A gross amount that is not a number leaves the amounts as they were.
     const auto bruto = leerNumero(textoBruto(), QLocale());
@@ -364,7 +364,7 @@ void FormularioRetencion::Calcular_Importe_Ret()
     alCalcularImporteRet(retenido);
 }
 
-void FormularioRetencion::mskImpBru_LostFocus()
+void FormularioRetencion::mskImpBruLostFocus()
 {
     const QString escrito = mskImpBru->text();
     const ComprobacionBruto c =
@@ -375,10 +375,10 @@ void FormularioRetencion::mskImpBru_LostFocus()
         brutoEscrito_ = escrito;
         rehusar(mskImpBru, mensajeBruto(c.estado), textos::AtencionPuntos, Icono::Informacion);
     }
-    Calcular_Importe_Ret();
+    calcularImporteRet();
 }
 
-void FormularioRetencion::mskDia_LostFocus()
+void FormularioRetencion::mskDiaLostFocus()
 {
     const Entorno& e = contexto_.entorno;
     const auto& cabecera = e.cabeceraActual();
@@ -390,34 +390,34 @@ void FormularioRetencion::mskDia_LostFocus()
     mskDia->setFocus();
 }
 
-void FormularioRetencion::mskCodConcepto_LostFocus()
+void FormularioRetencion::mskCodConceptoLostFocus()
 {
     lblDescConcepto->setText(buscarConcepto(contexto_.base, codConcepto()).value_or(QString()));
 }
 
-void FormularioRetencion::txtNroX_LostFocus()
+void FormularioRetencion::txtNroXLostFocus()
 {
     txtNroX->setText(completarNroX(txtNroX->text()));
 }
 
 // ---- Pickers.
 
-void FormularioRetencion::cmdContribuyentes_Click()
+void FormularioRetencion::cmdContribuyentesClick()
 {
     if (servicios_.selectores.contribuyente) {
         if (const auto elegido = servicios_.selectores.contribuyente())
             mskNroContrib->setValor(*elegido);
     }
-    mskNroContrib_LostFocus();
+    mskNroContribLostFocus();
     if (rasgos_.enfocarBrutoTrasSelector) mskImpBru->setFocus();
 }
 
-void FormularioRetencion::cmdConceptos_Click()
+void FormularioRetencion::cmdConceptosClick()
 {
     if (servicios_.selectores.concepto) {
         if (const auto elegido = servicios_.selectores.concepto()) mskCodConcepto->setText(*elegido);
     }
-    mskCodConcepto_LostFocus();
+    mskCodConceptoLostFocus();
 }
 
 // ---- Grabar, Corregir, Anular, Imprimir.
@@ -431,7 +431,7 @@ std::optional<qint64> FormularioRetencion::marcaDe(const ClaveRetencion& clave)
     return id.toLongLong();
 }
 
-void FormularioRetencion::cmdGrabar_Click()
+void FormularioRetencion::cmdGrabarClick()
 {
     const auto clave = grabarRetencion();
     if (!clave) return;
@@ -441,12 +441,12 @@ void FormularioRetencion::cmdGrabar_Click()
     const auto marca = marcaDe(*clave);
     dbgRetenciones->consultar(orden_);
     actual_.reset();
-    Habilitar_Edicion();
+    habilitarEdicion();
     resaltarFila(true);
     if (!marca || !dbgRetenciones->irAId(*marca)) dbgRetenciones->irAUltima();
 }
 
-void FormularioRetencion::cmdCorregir_Click()
+void FormularioRetencion::cmdCorregirClick()
 {
     if (!actual_) return;
     if (actual_->estado == estado_retencion::Anulada) {
@@ -457,11 +457,11 @@ void FormularioRetencion::cmdCorregir_Click()
     alCorregir(*actual_);
     edicion_ = Edicion::Modificando;
     fraRetencion->setTitle(kTituloCorregir);
-    Habilitar_Edicion();
+    habilitarEdicion();
     mskDia->setFocus();
 }
 
-void FormularioRetencion::cmdAnular_Click()
+void FormularioRetencion::cmdAnularClick()
 {
     if (!actual_) return;
     if (actual_->estado == estado_retencion::Anulada) {
@@ -474,10 +474,10 @@ void FormularioRetencion::cmdAnular_Click()
             textos::AtencionPuntos, Respuesta::No))
         return;
     anularRetencion(contexto_.base, actual_->clave());
-    reconsultar(Marca_Grilla);
+    reconsultar(marcaGrilla);
 }
 
-void FormularioRetencion::cmdReimprimir_Click()
+void FormularioRetencion::cmdReimprimirClick()
 {
     if (servicios_.imprimirComprobante && actual_)
         servicios_.imprimirComprobante(nombre_, *actual_);

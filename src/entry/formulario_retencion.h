@@ -102,24 +102,24 @@ protected:
 
     // ---- Operations of the form, named as its event handlers.
     // The grid, the frame and the buttons as the form's state wants them.
-    void Habilitar_Edicion();
-    void cmdAgregar_Click();
-    void cmdCorregir_Click();
-    void cmdAnular_Click();
-    void cmdReimprimir_Click();
-    void cmdGrabar_Click();
-    void cmdCancelar_Click();
-    void cmdSalir_Click();
-    void cmdContribuyentes_Click();
-    void cmdConceptos_Click();
-    void dbgRetenciones_HeadClick(int columna);
-    void dbgRetenciones_RowColChange();
-    void mskNroContrib_LostFocus();
-    void mskDia_LostFocus();
-    void mskCodConcepto_LostFocus();
-    void mskImpBru_LostFocus();
-    void txtNroX_LostFocus();
-    void Calcular_Importe_Ret();
+    void habilitarEdicion();
+    void cmdAgregarClick();
+    void cmdCorregirClick();
+    void cmdAnularClick();
+    void cmdReimprimirClick();
+    void cmdGrabarClick();
+    void cmdCancelarClick();
+    void cmdSalirClick();
+    void cmdContribuyentesClick();
+    void cmdConceptosClick();
+    void dbgRetencionesHeadClick(int columna);
+    void dbgRetencionesRowColChange();
+    void mskNroContribLostFocus();
+    void mskDiaLostFocus();
+    void mskCodConceptoLostFocus();
+    void mskImpBruLostFocus();
+    void txtNroXLostFocus();
+    void calcularImporteRet();
 
     // ---- Helpers for the forms.
     Contexto& contexto() const { return contexto_; }
@@ -149,8 +149,8 @@ protected:
     void setAlicuota(Importe alicuota);
     QString hoy() const;
 
-    bool Primera_Activacion = true;
-    std::optional<qint64> Marca_Grilla;
+    bool pendientePrimeraActivacion = true;
+    std::optional<qint64> marcaGrilla;
 
     GrillaRegistros* dbgRetenciones = nullptr;
     QLabel* lblOrden = nullptr;

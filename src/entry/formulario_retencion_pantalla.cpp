@@ -130,9 +130,9 @@ void FormularioRetencion::crearGrilla()
     dbgRetenciones->modelo().setColumnas(columnasRetenciones());
     dbgRetenciones->horizontalHeader()->setSectionsClickable(true);
     connect(dbgRetenciones->horizontalHeader(), &QHeaderView::sectionClicked, this,
-            [this](int columna) { protegido_([&] { dbgRetenciones_HeadClick(columna); }); });
+            [this](int columna) { protegido_([&] { dbgRetencionesHeadClick(columna); }); });
     connect(dbgRetenciones, &GrillaRegistros::filaCambiada, this,
-            [this] { protegido_([&] { dbgRetenciones_RowColChange(); }); });
+            [this] { protegido_([&] { dbgRetencionesRowColChange(); }); });
 
     lblOrden = new QLabel(QStringLiteral("  Ordenadas por:"), this);
     lblOrden->setObjectName(QStringLiteral("lblOrden"));
@@ -247,15 +247,15 @@ void FormularioRetencion::alinearColumnas(QGridLayout* bloque)
 
 void FormularioRetencion::vigilarCampos()
 {
-    vigilar(mskNroContrib, [this] { mskNroContrib_LostFocus(); });
-    vigilar(mskDia, [this] { mskDia_LostFocus(); });
-    vigilar(mskCodConcepto, [this] { mskCodConcepto_LostFocus(); });
-    vigilar(mskImpBru, [this] { mskImpBru_LostFocus(); });
-    vigilar(txtNroX, [this] { txtNroX_LostFocus(); });
+    vigilar(mskNroContrib, [this] { mskNroContribLostFocus(); });
+    vigilar(mskDia, [this] { mskDiaLostFocus(); });
+    vigilar(mskCodConcepto, [this] { mskCodConceptoLostFocus(); });
+    vigilar(mskImpBru, [this] { mskImpBruLostFocus(); });
+    vigilar(txtNroX, [this] { txtNroXLostFocus(); });
     connect(cmdContribuyentes, &QPushButton::clicked, this,
-            [this] { protegido_([&] { cmdContribuyentes_Click(); }); });
+            [this] { protegido_([&] { cmdContribuyentesClick(); }); });
     connect(cmdConceptos, &QPushButton::clicked, this,
-            [this] { protegido_([&] { cmdConceptos_Click(); }); });
+            [this] { protegido_([&] { cmdConceptosClick(); }); });
 }
 
 void FormularioRetencion::crearBotones()
@@ -265,16 +265,16 @@ void FormularioRetencion::crearBotones()
         connect(b, &QPushButton::clicked, this, [this, accion] { protegido_([&] { (this->*accion)(); }); });
         return b;
     };
-    cmdAgregar = boton("cmdAgregar", "&Nueva", &FormularioRetencion::cmdAgregar_Click);
-    cmdCorregir = boton("cmdCorregir", "C&orregir", &FormularioRetencion::cmdCorregir_Click);
+    cmdAgregar = boton("cmdAgregar", "&Nueva", &FormularioRetencion::cmdAgregarClick);
+    cmdCorregir = boton("cmdCorregir", "C&orregir", &FormularioRetencion::cmdCorregirClick);
     cmdCorregir->setToolTip(
         QStringLiteral("Permite corregir una Ret./Perc. que ha sido importada con error. "));
-    cmdAnular = boton("cmdAnular", "&Anular", &FormularioRetencion::cmdAnular_Click);
+    cmdAnular = boton("cmdAnular", "&Anular", &FormularioRetencion::cmdAnularClick);
     cmdReimprimir =
-        boton("cmdReimprimir", "&Imprimir Comprob.", &FormularioRetencion::cmdReimprimir_Click);
-    cmdGrabar = boton("cmdGrabar", "&Grabar", &FormularioRetencion::cmdGrabar_Click);
-    cmdCancelar = boton("cmdCancelar", "&Cancelar", &FormularioRetencion::cmdCancelar_Click);
-    cmdSalir = boton("cmdSalir", "&Salir", &FormularioRetencion::cmdSalir_Click);
+        boton("cmdReimprimir", "&Imprimir Comprob.", &FormularioRetencion::cmdReimprimirClick);
+    cmdGrabar = boton("cmdGrabar", "&Grabar", &FormularioRetencion::cmdGrabarClick);
+    cmdCancelar = boton("cmdCancelar", "&Cancelar", &FormularioRetencion::cmdCancelarClick);
+    cmdSalir = boton("cmdSalir", "&Salir", &FormularioRetencion::cmdSalirClick);
 
     cmdCorregir->setVisible(false);
     cmdGrabar->setEnabled(false);

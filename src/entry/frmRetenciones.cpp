@@ -32,7 +32,7 @@ frmRetenciones::frmRetenciones(Contexto& contexto, ServiciosEntrada servicios, Q
     lblOblea->setObjectName(QStringLiteral("lblOblea"));
     txtOblea = new CajaTexto(QStringLiteral("txtOblea"), CajaTexto::Tipo::Libre, 8, fraRetencion);
     txtOblea->setText(QStringLiteral("0"));
-    vigilar(txtOblea, [this] { txtOblea_LostFocus(); });
+    vigilar(txtOblea, [this] { txtObleaLostFocus(); });
 
     rejilla->addWidget(chkSedeTV, primeraFilaLibre, 0, 1, 7);
     rejilla->addWidget(chkRegimen7, primeraFilaLibre + 1, 0, 1, 7);
@@ -48,7 +48,7 @@ frmRetenciones::frmRetenciones(Contexto& contexto, ServiciosEntrada servicios, Q
     // An option changes the rate of the receipt being typed.
     for (QCheckBox* opcion : {chkSedeTV, chkRegimen7})
         connect(opcion, &QCheckBox::clicked, this,
-                [this] { protegido()([&] { mskNroContrib_LostFocus(); }); });
+                [this] { protegido()([&] { mskNroContribLostFocus(); }); });
 }
 
 bool frmRetenciones::conOblea() const
@@ -79,7 +79,7 @@ void frmRetenciones::alMostrarFila(const Retencion& fila)
     txtOblea->setText(obleaDeComprobante(contexto().base, fila.clave()));
 }
 
-void frmRetenciones::txtOblea_LostFocus()
+void frmRetenciones::txtObleaLostFocus()
 {
     txtOblea->setText(normalizarOblea(txtOblea->text()));
 }
@@ -98,7 +98,7 @@ bool frmRetenciones::obleaAceptada(const QString& oblea)
                 kTituloAplicacion, Icono::Ninguno);
         return false;
     }
-    if (!obleaBienFormada(oblea) || !Valida_Oblea(contexto().entorno, oblea)) {
+    if (!obleaBienFormada(oblea) || !validaOblea(contexto().entorno, oblea)) {
         rehusar(txtOblea,
                 QStringLiteral("la oblea ingresada no pertenese a una Remesa (u olvidó cargarla)"),
                 kTituloAplicacion, Icono::Critico);

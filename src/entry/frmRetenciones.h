@@ -23,7 +23,7 @@ protected:
     std::optional<ClaveRetencion> grabarRetencion() override;
 
 private:
-    void txtOblea_LostFocus();
+    void txtObleaLostFocus();
     bool conOblea() const;
     // The checks of a "Z" stamp; false after telling the user what is wrong.
     bool obleaAceptada(const QString& oblea);

@@ -13,12 +13,12 @@ SinTurnoAbierto::SinTurnoAbierto() : std::runtime_error("sin turno abierto") {}
 ClaveRetencion grabarRetencionPolicial(Entorno& entorno, const DatosRetencionPolicial& datos,
                                        const QDate& fecha, const QTime& hora)
 {
-    BaseDatos& base = entorno.Base_Datos();
+    BaseDatos& base = entorno.baseDatos();
     const ReglasRegimen reglas = reglasRegimen(entorno.regimen());
     try {
         Transaccion transaccion(base);
         // A fine filed under no shift would never be rendered nor paid.
-        const qint64 turno = Turno_Abierto(base, entorno.idCabecera());
+        const qint64 turno = turnoAbierto(base, entorno.idCabecera());
         if (turno < 0) throw SinTurnoAbierto();
 
         // The receipt's amount is its stamps' total, withheld whole.

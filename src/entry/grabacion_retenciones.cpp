@@ -52,7 +52,7 @@ NumeracionAgotada::NumeracionAgotada(QString ultimo)
 ClaveRetencion grabarRetencionNueva(Entorno& entorno, const DatosRetencion& datos,
                                     const EscriturasDelComprobante& ademas)
 {
-    BaseDatos& base = entorno.Base_Datos();
+    BaseDatos& base = entorno.baseDatos();
     const std::optional<Cabecera>& activa = entorno.cabeceraActual();
     const qint64 id = entorno.idCabecera();
     ClaveRetencion clave{id, {}};
@@ -86,7 +86,7 @@ ClaveRetencion grabarRetencionNueva(Entorno& entorno, const DatosRetencion& dato
 void grabarCorreccion(Entorno& entorno, const ClaveRetencion& clave, const DatosRetencion& datos,
                       const EscriturasDelComprobante& ademas)
 {
-    BaseDatos& base = entorno.Base_Datos();
+    BaseDatos& base = entorno.baseDatos();
     Transaccion transaccion(base);
     base.ejecutar(
         QStringLiteral("UPDATE Retenciones SET Nro_Contrib = ?, Dia = ?, Importe_Bruto = ?, "

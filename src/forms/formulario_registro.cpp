@@ -27,7 +27,7 @@ FormularioRegistro::FormularioRegistro(Contexto& contexto, Opciones opciones, QW
     setObjectName(opciones_.nombre);
     setWindowTitle(opciones_.titulo);
     crearPantalla();
-    Habilitar_Edicion(Modo::Navegando);
+    habilitarEdicion(Modo::Navegando);
     if (opciones_.ayuda) instalarAyudaF1(*this, contexto_, [this] { return objectName(); });
 }
 
@@ -71,7 +71,7 @@ void FormularioRegistro::crearPantalla()
     columnaAltas_ = new QVBoxLayout;
     botones->addLayout(columnaAltas_);
     if (opciones_.modificar)
-        CmdModificar_ = boton(QStringLiteral("CmdModificar"), opciones_.textoModificar, botones);
+        cmdModificar_ = boton(QStringLiteral("CmdModificar"), opciones_.textoModificar, botones);
     if (opciones_.borrar)
         cmdBorrar_ = boton(QStringLiteral("cmdBorrar"), QStringLiteral("&Borrar"), botones);
     botones->addSpacing(12);
@@ -89,8 +89,8 @@ void FormularioRegistro::crearPantalla()
     cmdSalir_ = boton(QStringLiteral("cmdSalir"), QStringLiteral("&Salir"), botones);
 
     connect(cmdAgregar_, &QPushButton::clicked, this, &FormularioRegistro::Agregar);
-    if (CmdModificar_)
-        connect(CmdModificar_, &QPushButton::clicked, this, &FormularioRegistro::Modificar);
+    if (cmdModificar_)
+        connect(cmdModificar_, &QPushButton::clicked, this, &FormularioRegistro::Modificar);
     if (cmdBorrar_) connect(cmdBorrar_, &QPushButton::clicked, this, &FormularioRegistro::Borrar);
     connect(cmdGrabar_, &QPushButton::clicked, this, &FormularioRegistro::Grabar);
     connect(cmdCancelar_, &QPushButton::clicked, this, &FormularioRegistro::Cancelar);
@@ -235,7 +235,7 @@ void FormularioRegistro::iniciar()
     if (protegido_([this] { grilla_->consultar(ordenFijo_); })) trasConsultar();
 }
 
-void FormularioRegistro::Habilitar_Edicion(Modo modo)
+void FormularioRegistro::habilitarEdicion(Modo modo)
 {
     modo_ = modo;
     const bool editando = modo != Modo::Navegando;
@@ -248,7 +248,7 @@ void FormularioRegistro::Habilitar_Edicion(Modo modo)
     cmdSalir_->setEnabled(!editando);
     cmdGrabar_->setEnabled(editando);
     cmdCancelar_->setEnabled(editando);
-    for (QPushButton* b : {cmdBorrar_, CmdModificar_, cmdActivar_, cmdSeleccionar_})
+    for (QPushButton* b : {cmdBorrar_, cmdModificar_, cmdActivar_, cmdSeleccionar_})
         if (b) b->setEnabled(registro);
 
     switch (modo) {
@@ -281,7 +281,7 @@ void FormularioRegistro::ordenarPorColumna(int columna)
 void FormularioRegistro::trasConsultar()
 {
     grilla_->irAUltima();
-    Habilitar_Edicion(modo_);
+    habilitarEdicion(modo_);
     protegido_([this] { mostrarFilaActual(); });
 }
 
@@ -316,7 +316,7 @@ void FormularioRegistro::Agregar()
 {
     if (modo_ != Modo::Navegando) return;
     for (const CampoEnlazado& c : enlazados_) c.mostrar(QVariant());
-    Habilitar_Edicion(Modo::Agregando);
+    habilitarEdicion(Modo::Agregando);
     valoresIniciales();
     enfocar(focoAgregar_);
 }
@@ -327,7 +327,7 @@ void FormularioRegistro::Modificar()
     const auto id = grilla_->idActual();
     if (!id) return;
     idEditado_ = *id;
-    Habilitar_Edicion(Modo::Modificando);
+    habilitarEdicion(Modo::Modificando);
     enfocar(focoModificar_);
 }
 
@@ -384,7 +384,7 @@ void FormularioRegistro::Grabar()
         grilla_->refrescar();
         if (!grilla_->irAId(id)) grilla_->irAUltima();
     });
-    Habilitar_Edicion(Modo::Navegando);
+    habilitarEdicion(Modo::Navegando);
     protegido_([&] {
         mostrarFilaActual();
         registroGrabado(grabado, agregando);
@@ -420,7 +420,7 @@ qint64 FormularioRegistro::guardar(const QVariantMap& valores)
 void FormularioRegistro::Cancelar()
 {
     if (modo_ == Modo::Navegando) return;
-    Habilitar_Edicion(Modo::Navegando);
+    habilitarEdicion(Modo::Navegando);
     protegido_([this] { mostrarFilaActual(); });
 }
 
@@ -455,7 +455,7 @@ void FormularioRegistro::Borrar()
         // none left the fields show their empty values; nothing is written back.
         grilla_->refrescar();
         grilla_->irAFila(posicion);
-        Habilitar_Edicion(Modo::Navegando);
+        habilitarEdicion(Modo::Navegando);
         mostrarFilaActual();
         if (!grilla_->hayFilas()) sinFilas();
     });

@@ -157,7 +157,7 @@ protected:
     void Seleccionar();
     void Salir();
     // The switch between browsing and editing: grid, frame, buttons, frame caption, key fields.
-    void Habilitar_Edicion(Modo modo);
+    void habilitarEdicion(Modo modo);
     void ordenarPorColumna(int columna);
 
 
@@ -206,7 +206,7 @@ private:
     QVBoxLayout* izquierda_ = nullptr;
     QVBoxLayout* columnaAltas_ = nullptr;
     QPushButton* cmdAgregar_ = nullptr;
-    QPushButton* CmdModificar_ = nullptr;
+    QPushButton* cmdModificar_ = nullptr;
     QPushButton* cmdBorrar_ = nullptr;
     QPushButton* cmdGrabar_ = nullptr;
     QPushButton* cmdCancelar_ = nullptr;

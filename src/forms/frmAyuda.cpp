@@ -46,7 +46,7 @@ frmAyuda::frmAyuda(Contexto& contexto, QWidget* parent) : QDialog(parent), conte
     cmdCerrar_ = new QPushButton(QStringLiteral("&Cerrar"), this);
     cmdCerrar_->setObjectName(QStringLiteral("cmdCerrar"));
     cmdCerrar_->setToolTip(QStringLiteral("Oculta la ventana de ayuda"));
-    connect(cmdCerrar_, &QPushButton::clicked, this, &frmAyuda::cmdCerrar_Click);
+    connect(cmdCerrar_, &QPushButton::clicked, this, &frmAyuda::cmdCerrarClick);
 
     // The layout keeps the text filling the window and the button at its lower right, however
     // the window is sized; below the minimum size they keep their places.
@@ -84,10 +84,10 @@ QString frmAyuda::texto() const
 
 void frmAyuda::reject()
 {
-    cmdCerrar_Click();
+    cmdCerrarClick();
 }
 
-void frmAyuda::cmdCerrar_Click()
+void frmAyuda::cmdCerrarClick()
 {
     if (cerrando_) return;
     cerrando_ = true;

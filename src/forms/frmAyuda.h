@@ -22,7 +22,7 @@ public:
     void reject() override;
 
 private:
-    void cmdCerrar_Click();
+    void cmdCerrarClick();
     void guardarEdicion();
 
     Contexto& contexto_;

@@ -3,7 +3,7 @@
 // that escapes the operation is told to the user in the form's shape (avisos_error.h) instead of
 // reaching the event loop, and the form goes on.
 //
-//     protegido_([&] { cmdGrabar_Click(); });
+//     protegido_([&] { cmdGrabarClick(); });
 //     if (!protegido_([&] { grilla_->consultar(orden); })) return;
 
 #include "database/error_motor.h"

@@ -40,15 +40,15 @@ frmImportar::frmImportar(Contexto& contexto, const QString& titulo, AbrirDocumen
 
 void frmImportar::crearPantalla()
 {
-    Label1 = new QLabel(QStringLiteral(" Archivo origen de datos:"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
+    lblArchivo = new QLabel(QStringLiteral(" Archivo origen de datos:"), this);
+    lblArchivo->setObjectName(QStringLiteral("Label1"));
 
     txtArchivo = new QLineEdit(this);
     txtArchivo->setObjectName(QStringLiteral("txtArchivo"));
     txtArchivo->setToolTip(QStringLiteral("Tipee el path completo del archivo a importar o utilize "
                                           "el botón 'Buscar' para seleccionarlo."));
-    connect(txtArchivo, &QLineEdit::textChanged, this, &frmImportar::txtArchivo_Change);
-    Label1->setBuddy(txtArchivo);
+    connect(txtArchivo, &QLineEdit::textChanged, this, &frmImportar::txtArchivoChange);
+    lblArchivo->setBuddy(txtArchivo);
 
     auto boton = [this](const char* nombre, const char* texto, void (frmImportar::*accion)()) {
         auto* b = new QPushButton(QString::fromUtf8(texto), this);
@@ -57,7 +57,7 @@ void frmImportar::crearPantalla()
         connect(b, &QPushButton::clicked, this, accion);
         return b;
     };
-    cmdBuscar = boton("cmdBuscar", "&Buscar...", &frmImportar::cmdBuscar_Click);
+    cmdBuscar = boton("cmdBuscar", "&Buscar...", &frmImportar::cmdBuscarClick);
 
     txtInfo = new QPlainTextEdit(this);
     txtInfo->setObjectName(QStringLiteral("txtInfo"));
@@ -72,14 +72,14 @@ void frmImportar::crearPantalla()
     prgImportacion->setValue(0);
     prgImportacion->setVisible(false);
 
-    cmdImportar = boton("cmdImportar", "&Importar", &frmImportar::cmdImportar_Click);
+    cmdImportar = boton("cmdImportar", "&Importar", &frmImportar::cmdImportarClick);
     cmdImportar->setEnabled(false);
     cmdInstrucciones =
-        boton("cmdInstrucciones", "I&nstrucciones...", &frmImportar::cmdInstrucciones_Click);
+        boton("cmdInstrucciones", "I&nstrucciones...", &frmImportar::cmdInstruccionesClick);
     cmdCerrar = boton("cmdCerrar", "&Cerrar", &frmImportar::reject);
 
     auto* archivo = new QHBoxLayout;
-    archivo->addWidget(Label1);
+    archivo->addWidget(lblArchivo);
     archivo->addWidget(txtArchivo, 1);
     archivo->addWidget(cmdBuscar);
 
@@ -100,22 +100,22 @@ void frmImportar::crearPantalla()
     setTabOrder(cmdInstrucciones, cmdCerrar);
 }
 
-void frmImportar::cmdBuscar_Click()
+void frmImportar::cmdBuscarClick()
 {
     const QString elegido = frmAbrir::elegir(contexto_.dialogs);
     txtArchivo->setText(elegido);
-    txtArchivo_LostFocus();
+    txtArchivoLostFocus();
 }
 
 // Any edit of the file's name asks for a new check.
-void frmImportar::txtArchivo_Change()
+void frmImportar::txtArchivoChange()
 {
     txtInfo->clear();
     cmdImportar->setEnabled(false);
     plan_.reset();
 }
 
-void frmImportar::txtArchivo_LostFocus()
+void frmImportar::txtArchivoLostFocus()
 {
     if (importando_ || txtArchivo->text().isEmpty()) return;
     // A check that stands is not made again (nor its question asked again) just because the
@@ -147,7 +147,7 @@ void frmImportar::progreso(int valor)
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-void frmImportar::cmdImportar_Click()
+void frmImportar::cmdImportarClick()
 {
     if (!plan_) return;
     agregarInfo(QStringLiteral("\n\n   Importando...\n\n"));
@@ -178,7 +178,7 @@ void frmImportar::cmdImportar_Click()
     contexto_.entorno.releerCabecera();
 }
 
-void frmImportar::cmdInstrucciones_Click()
+void frmImportar::cmdInstruccionesClick()
 {
     if (abrirDocumento_) abrirDocumento_(documentoInstrucciones(modo()));
 }
@@ -206,7 +206,7 @@ bool frmImportar::eventFilter(QObject* objeto, QEvent* evento)
         // A message box or another window taking the focus is not the user leaving the box.
         const auto razon = static_cast<QFocusEvent*>(evento)->reason();
         if (razon != Qt::ActiveWindowFocusReason && razon != Qt::PopupFocusReason)
-            txtArchivo_LostFocus();
+            txtArchivoLostFocus();
     }
     return QDialog::eventFilter(objeto, evento);
 }

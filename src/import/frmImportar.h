@@ -46,11 +46,11 @@ protected:
 private:
     void crearPantalla();
 
-    void cmdBuscar_Click();
-    void txtArchivo_Change();
-    void txtArchivo_LostFocus();
-    void cmdImportar_Click();
-    void cmdInstrucciones_Click();
+    void cmdBuscarClick();
+    void txtArchivoChange();
+    void txtArchivoLostFocus();
+    void cmdImportarClick();
+    void cmdInstruccionesClick();
     void agregarInfo(const QString& texto);
     void progreso(int valor);
 
@@ -59,7 +59,7 @@ private:
     std::optional<PlanImportacion> plan_;
     bool importando_ = false;
 
-    QLabel* Label1 = nullptr;
+    QLabel* lblArchivo = nullptr;
     QLineEdit* txtArchivo = nullptr;
     QPushButton* cmdBuscar = nullptr;
     QPlainTextEdit* txtInfo = nullptr;

@@ -217,7 +217,7 @@ void ImportacionDeclaracion::controlarOblea(const RegistroDetalle& d, RevisionDe
         fallo(QStringLiteral(" ) fué usado en otra retención"));
     }
     if (v.oblea == ControlOblea::DelAgente) return;
-    if (!Valida_Oblea_Agente(base_, oblea, cabecera_.regimen,
+    if (!validaObleaAgente(base_, oblea, cabecera_.regimen,
                              int(campo_importado::valorNumerico(cabecera_.agente))))
         fallo(QStringLiteral(" ) no pertenece a una Remesa (tal vez olvidó cargar la remesa en el "
                              "Tarquel. Débe hacerlo antes de importar"));

@@ -8,12 +8,12 @@ RevisionJurisdiccion revisarJurisdiccion(const QString& jurisdiccion, const QStr
     if (jurisdiccion.size() != 3 || !campo_importado::soloDigitos(jurisdiccion))
         return RevisionJurisdiccion::JurisdiccionInvalida;
     if (jurisdiccion == QLatin1String("000"))
-        return Verifica_Digito_Inscripcion(inscripcion) ? RevisionJurisdiccion::Correcta
+        return verificaDigitoInscripcion(inscripcion) ? RevisionJurisdiccion::Correcta
                                                         : RevisionJurisdiccion::DigitoInscripcion;
     if (jurisdiccion == QLatin1String("950")) return RevisionJurisdiccion::Correcta;
     if ((jurisdiccion > QLatin1String("900") && jurisdiccion < QLatin1String("925"))
         || jurisdiccion == QLatin1String("999"))
-        return Verifica_Digito_Convenio_Multilateral(inscripcion) ? RevisionJurisdiccion::Correcta
+        return verificaDigitoConvenioMultilateral(inscripcion) ? RevisionJurisdiccion::Correcta
                                                                   : RevisionJurisdiccion::DigitoConvenio;
     return RevisionJurisdiccion::JurisdiccionInvalida;
 }

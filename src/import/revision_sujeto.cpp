@@ -67,7 +67,7 @@ RevisionSujeto revisarSujeto(const RegistroSujeto& s)
         descartar("El Nº de C.U.I.T. no puede ser nulo.");
     else if (prefijo < 0 || prefijo > 255 || !prefijoAceptado(prefijo))
         descartar("Los prefijos válidos para el número de C.U.I.T. son: 20, 23, 27, 30 o 33.");
-    else if (!Verifica_Digito_CUIT(s.cuit))
+    else if (!verificaDigitoCUIT(s.cuit))
         descartar("El dígito verificador del Nº de C.U.I.T. no es correcto.");
 
     if (s.razonSocial.isEmpty()) descartar("Falta la Razón Social.");

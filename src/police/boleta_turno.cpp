@@ -72,7 +72,7 @@ void imprimirBoletaTurno(Contexto& contexto, const Turno& seleccionado, Impresor
     if (!boleta.total.esCero()) {
         // The shift's slip holds the daily rate as a currency amount.
         const std::optional<Importe> interes =
-            Calculo_Intereses(boleta.total, boleta.vencimiento, boleta.pago,
+            calculoIntereses(boleta.total, boleta.vencimiento, boleta.pago,
                               tasasHasta(base, boleta.pago), TasaDiaria::Moneda);
         if (!interes) {
             rehusar(dialogs, kTextoSinTasa);

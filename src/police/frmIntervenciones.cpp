@@ -76,19 +76,19 @@ frmIntervenciones::frmIntervenciones(Contexto& contexto, QWidget* parent)
                          parent),
       cabecera_(contexto.entorno.cabeceraActual()), idCabecera_(contexto.entorno.idCabecera()),
       txtFecha_(caja(u"txtFecha"_s, CajaTexto::Tipo::Libre, 10)),
-      MaskCodPolicia_(caja(u"MaskCodPolicia"_s, CajaTexto::Tipo::Codigo, 0)),
-      CmdPolicia_(crearBotonSelector(marco(), u"CmdPolicia"_s)),
-      LblPolicia_(new QLabel(marco())),
-      TxtNroGuia_(caja(u"TxtNroGuia"_s, CajaTexto::Tipo::Mayusculas, 8)),
-      TxtPorte1_(caja(u"TxtPorte1"_s, CajaTexto::Tipo::Codigo, 4)),
-      TxtPorte2_(caja(u"TxtPorte2"_s, CajaTexto::Tipo::Codigo, 8)),
-      MaskGrano_(caja(u"MaskGrano"_s, CajaTexto::Tipo::Codigo, 2)),
+      maskCodPolicia_(caja(u"MaskCodPolicia"_s, CajaTexto::Tipo::Codigo, 0)),
+      cmdPolicia_(crearBotonSelector(marco(), u"CmdPolicia"_s)),
+      lblPolicia_(new QLabel(marco())),
+      txtNroGuia_(caja(u"TxtNroGuia"_s, CajaTexto::Tipo::Mayusculas, 8)),
+      txtPorte1_(caja(u"TxtPorte1"_s, CajaTexto::Tipo::Codigo, 4)),
+      txtPorte2_(caja(u"TxtPorte2"_s, CajaTexto::Tipo::Codigo, 8)),
+      maskGrano_(caja(u"MaskGrano"_s, CajaTexto::Tipo::Codigo, 2)),
       cmdGranos_(crearBotonSelector(marco(), u"cmdGranos"_s)),
-      LblGrano_(new QLabel(marco())),
+      lblGrano_(new QLabel(marco())),
       mskCUIT_(mascara(u"mskCUIT"_s, u"00-00000000-0"_s)),
       txtProcedencia_(caja(u"txtProcedencia"_s, CajaTexto::Tipo::Mayusculas, 30)),
       chkConstancia_(new QCheckBox(u"Mercadería de Ingreso "_s, marco())),
-      Lbl_total_general_(new QLabel(this))
+      lblTotalGeneral_(new QLabel(this))
 {
     prepararCampos();
     disponerCampos();
@@ -98,31 +98,31 @@ frmIntervenciones::frmIntervenciones(Contexto& contexto, QWidget* parent)
     grilla().horizontalHeader()->setSectionsClickable(false);
     enlazarCampos();
     setFocos(txtFecha_, txtFecha_);
-    setClaveRepetida(u"Ya existe un registro con estos datos - clave repetida"_s, TxtNroGuia_);
+    setClaveRepetida(u"Ya existe un registro con estos datos - clave repetida"_s, txtNroGuia_);
     setPreguntaBorrar(u"¿Confirma el Borrado de la Intervención seleccionada?"_s);
     ponerVerificaciones();
     conectarCampos();
     resize(760, 600);
     iniciar();
-    protegido()([this] { Actualiza_Total_general(); });
+    protegido()([this] { actualizaTotalGeneral(); });
 }
 
 void frmIntervenciones::prepararCampos()
 {
     // Officers are numbered by a counter: the box takes the code at its full width.
-    MaskCodPolicia_->setCeros(2);
-    MaskCodPolicia_->setMaxLength(9);
-    for (QLabel* l : {LblPolicia_, LblGrano_}) {
+    maskCodPolicia_->setCeros(2);
+    maskCodPolicia_->setMaxLength(9);
+    for (QLabel* l : {lblPolicia_, lblGrano_}) {
         l->setFrameShape(QFrame::Panel);
         l->setFrameShadow(QFrame::Sunken);
         l->setMinimumWidth(200);
     }
-    LblPolicia_->setObjectName(u"LblPolicia"_s);
-    LblGrano_->setObjectName(u"LblGrano"_s);
+    lblPolicia_->setObjectName(u"LblPolicia"_s);
+    lblGrano_->setObjectName(u"LblGrano"_s);
     chkConstancia_->setObjectName(u"chkConstancia"_s);
-    Lbl_total_general_->setObjectName(u"Lbl_total_general"_s);
-    TxtPorte1_->setText(u"0000"_s);
-    TxtPorte2_->setText(u"00000000"_s);
+    lblTotalGeneral_->setObjectName(u"Lbl_total_general"_s);
+    txtPorte1_->setText(u"0000"_s);
+    txtPorte2_->setText(u"00000000"_s);
 }
 
 void frmIntervenciones::disponerCampos()
@@ -130,27 +130,27 @@ void frmIntervenciones::disponerCampos()
     QGridLayout* r = rejilla();
     r->addWidget(etiqueta(u"Fecha:"_s, txtFecha_), 0, 0);
     r->addWidget(txtFecha_, 0, 1);
-    r->addWidget(etiqueta(u"Policía Nº:"_s, MaskCodPolicia_), 1, 0);
+    r->addWidget(etiqueta(u"Policía Nº:"_s, maskCodPolicia_), 1, 0);
     auto* policia = new QHBoxLayout;
-    policia->addWidget(MaskCodPolicia_);
-    policia->addWidget(CmdPolicia_);
-    policia->addWidget(LblPolicia_, 1);
+    policia->addWidget(maskCodPolicia_);
+    policia->addWidget(cmdPolicia_);
+    policia->addWidget(lblPolicia_, 1);
     r->addLayout(policia, 1, 1, 1, 3);
-    r->addWidget(etiqueta(u"Nº Oblea:"_s, TxtNroGuia_), 2, 0);
-    r->addWidget(TxtNroGuia_, 2, 1);
+    r->addWidget(etiqueta(u"Nº Oblea:"_s, txtNroGuia_), 2, 0);
+    r->addWidget(txtNroGuia_, 2, 1);
     r->addWidget(new QLabel(u"(Letra y Número)"_s, marco()), 2, 2);
-    r->addWidget(etiqueta(u"Nº Carta Porte:"_s, TxtPorte1_), 3, 0);
+    r->addWidget(etiqueta(u"Nº Carta Porte:"_s, txtPorte1_), 3, 0);
     auto* porte = new QHBoxLayout;
-    porte->addWidget(TxtPorte1_);
+    porte->addWidget(txtPorte1_);
     porte->addWidget(new QLabel(u"-"_s, marco()));
-    porte->addWidget(TxtPorte2_);
+    porte->addWidget(txtPorte2_);
     porte->addStretch(1);
     r->addLayout(porte, 3, 1, 1, 3);
-    r->addWidget(etiqueta(u"Grano:"_s, MaskGrano_), 4, 0);
+    r->addWidget(etiqueta(u"Grano:"_s, maskGrano_), 4, 0);
     auto* grano = new QHBoxLayout;
-    grano->addWidget(MaskGrano_);
+    grano->addWidget(maskGrano_);
     grano->addWidget(cmdGranos_);
-    grano->addWidget(LblGrano_, 1);
+    grano->addWidget(lblGrano_, 1);
     r->addLayout(grano, 4, 1, 1, 3);
     r->addWidget(etiqueta(u"C.U.I.T.:"_s, mskCUIT_), 5, 0);
     r->addWidget(mskCUIT_, 5, 1);
@@ -158,10 +158,10 @@ void frmIntervenciones::disponerCampos()
     r->addWidget(txtProcedencia_, 6, 1, 1, 3);
     r->addWidget(chkConstancia_, 7, 0, 1, 4);
     r->setColumnStretch(3, 1);
-    for (CajaTexto* c : {MaskCodPolicia_, MaskGrano_, TxtPorte1_})
+    for (CajaTexto* c : {maskCodPolicia_, maskGrano_, txtPorte1_})
         c->setFixedWidth(c->fontMetrics().horizontalAdvance(u"00000000"_s) + 16);
-    for (QWidget* c : {static_cast<QWidget*>(txtFecha_), static_cast<QWidget*>(TxtNroGuia_),
-                       static_cast<QWidget*>(TxtPorte2_), static_cast<QWidget*>(mskCUIT_)})
+    for (QWidget* c : {static_cast<QWidget*>(txtFecha_), static_cast<QWidget*>(txtNroGuia_),
+                       static_cast<QWidget*>(txtPorte2_), static_cast<QWidget*>(mskCUIT_)})
         c->setFixedWidth(c->fontMetrics().horizontalAdvance(u"00-00000000-00"_s) + 16);
 }
 
@@ -170,7 +170,7 @@ void frmIntervenciones::ponerCantidad()
     auto* cantidad = new QHBoxLayout;
     cantidad->addStretch(1);
     cantidad->addWidget(new QLabel(u"Cantidad:"_s, this));
-    cantidad->addWidget(Lbl_total_general_);
+    cantidad->addWidget(lblTotalGeneral_);
     agregarBajoLaGrilla(cantidad);
 }
 
@@ -184,19 +184,19 @@ void frmIntervenciones::enlazarCampos()
         },
         [this](const QVariant& v) { txtFecha_->setText(pantalla::fechaDesdeColumna(v)); });
     enlazar(
-        u"CodPolicia"_s, [this] { return QVariant(MaskCodPolicia_->valor().toLongLong()); },
+        u"CodPolicia"_s, [this] { return QVariant(maskCodPolicia_->valor().toLongLong()); },
         [this](const QVariant& v) {
-            if (v.isNull()) MaskCodPolicia_->vaciar();
-            else MaskCodPolicia_->setText(dosCifras(v));
+            if (v.isNull()) maskCodPolicia_->vaciar();
+            else maskCodPolicia_->setText(dosCifras(v));
         });
-    enlazar(u"Nro_Oblea"_s, TxtNroGuia_);
+    enlazar(u"Nro_Oblea"_s, txtNroGuia_);
     enlazar(
         u"Grano"_s,
         [this] {
-            const QString grano = MaskGrano_->text().trimmed();
+            const QString grano = maskGrano_->text().trimmed();
             return grano.isEmpty() ? QVariant() : QVariant(grano.toInt());
         },
-        [this](const QVariant& v) { MaskGrano_->setText(v.isNull() ? QString() : dosCifras(v)); });
+        [this](const QVariant& v) { maskGrano_->setText(v.isNull() ? QString() : dosCifras(v)); });
     enlazar(u"Cuit_Remitente"_s, mskCUIT_);
     enlazar(u"Procedencia"_s, txtProcedencia_);
     enlazar(
@@ -207,17 +207,17 @@ void frmIntervenciones::enlazarCampos()
 void frmIntervenciones::ponerVerificaciones()
 {
     setVerificaciones({
-        {[this] { return obleaCompleta(); }, {}, TxtNroGuia_},
+        {[this] { return obleaCompleta(); }, {}, txtNroGuia_},
         {[this] {
-             TxtPorte2_->setText(parteCompleta(TxtPorte2_->text(), 8));
-             return TxtPorte2_->text().toLongLong() != 0 && !TxtPorte1_->text().trimmed().isEmpty();
+             txtPorte2_->setText(parteCompleta(txtPorte2_->text(), 8));
+             return txtPorte2_->text().toLongLong() != 0 && !txtPorte1_->text().trimmed().isEmpty();
          },
-         u"Debe ingresar el Nº de Carta de porte "_s, TxtPorte1_},
+         u"Debe ingresar el Nº de Carta de porte "_s, txtPorte1_},
         {[this] { return fechaDeLaDeclaracion(); }, {}, txtFecha_},
-        {[this] { return Valida_CUIT(dialogs(), mskCUIT_->valor()); }, {}, mskCUIT_},
+        {[this] { return validaCUIT(dialogs(), mskCUIT_->valor()); }, {}, mskCUIT_},
         // The grain and the origin are part of what an intervention is stored as.
-        {[this] { return !MaskGrano_->text().trimmed().isEmpty(); },
-         u"Debe ingresar el código de Grano."_s, MaskGrano_},
+        {[this] { return !maskGrano_->text().trimmed().isEmpty(); },
+         u"Debe ingresar el código de Grano."_s, maskGrano_},
         {[this] { return !txtProcedencia_->text().trimmed().isEmpty(); },
          u"Debe ingresar la Procedencia."_s, txtProcedencia_},
     });
@@ -226,96 +226,96 @@ void frmIntervenciones::ponerVerificaciones()
 void frmIntervenciones::conectarCampos()
 {
     // A stamp is a letter "A" to "D" and digits.
-    filtrarTeclas(TxtNroGuia_, [](const QKeyEvent& tecla) {
+    filtrarTeclas(txtNroGuia_, [](const QKeyEvent& tecla) {
         const QString t = tecla.text().toUpper();
         return t.size() == 1 && t.front().isPrint() && !esLetraDeOblea(t.front())
                && !(t.front() >= u'0' && t.front() <= u'9');
     });
-    alSalir(MaskCodPolicia_, [this] { protegido()([this] { MaskCodPolicia_LostFocus(); }); });
-    alSalir(MaskGrano_, [this] { protegido()([this] { MaskGrano_LostFocus(); }); });
-    alSalir(TxtNroGuia_, [this] { TxtNroGuia_LostFocus(); });
-    alSalir(TxtPorte1_, [this] { TxtPorte1_LostFocus(); });
-    alSalir(TxtPorte2_, [this] { TxtPorte2_LostFocus(); });
-    connect(CmdPolicia_, &QPushButton::clicked, this,
-            [this] { protegido()([this] { CmdPolicia_Click(); }); });
+    alSalir(maskCodPolicia_, [this] { protegido()([this] { maskCodPoliciaLostFocus(); }); });
+    alSalir(maskGrano_, [this] { protegido()([this] { maskGranoLostFocus(); }); });
+    alSalir(txtNroGuia_, [this] { txtNroGuiaLostFocus(); });
+    alSalir(txtPorte1_, [this] { txtPorte1LostFocus(); });
+    alSalir(txtPorte2_, [this] { txtPorte2LostFocus(); });
+    connect(cmdPolicia_, &QPushButton::clicked, this,
+            [this] { protegido()([this] { cmdPoliciaClick(); }); });
     connect(cmdGranos_, &QPushButton::clicked, this,
-            [this] { protegido()([this] { cmdGranos_Click(); }); });
+            [this] { protegido()([this] { cmdGranosClick(); }); });
 }
 
-void frmIntervenciones::Actualiza_Total_general()
+void frmIntervenciones::actualizaTotalGeneral()
 {
     const qint64 cantidad =
         base()
             .valor(u"SELECT COUNT(*) FROM Intervenciones WHERE IdCabecera = ?"_s,
                    {idCabecera_})
             .toLongLong();
-    Lbl_total_general_->setText(u" "_s + QLocale().toString(cantidad));
+    lblTotalGeneral_->setText(u" "_s + QLocale().toString(cantidad));
 }
 
 void frmIntervenciones::valoresIniciales()
 {
-    TxtPorte1_->clear();
-    TxtPorte2_->clear();
-    LblPolicia_->clear();
-    LblGrano_->clear();
+    txtPorte1_->clear();
+    txtPorte2_->clear();
+    lblPolicia_->clear();
+    lblGrano_->clear();
 }
 
 void frmIntervenciones::mostrarNoEnlazados(const Intervencion& intervencion)
 {
     const QString& porte = intervencion.nroCartaPorte;
-    TxtPorte1_->setText(porte.left(4));
-    TxtPorte2_->setText(porte.mid(5, 8));
-    MaskCodPolicia_LostFocus();
-    MaskGrano_LostFocus();
+    txtPorte1_->setText(porte.left(4));
+    txtPorte2_->setText(porte.mid(5, 8));
+    maskCodPoliciaLostFocus();
+    maskGranoLostFocus();
 }
 
 void frmIntervenciones::completarValores(QVariantMap& valores)
 {
     valores.insert(u"IdCabecera"_s, idCabecera_);
-    valores.insert(u"Nro_Carta_Porte"_s, TxtPorte1_->text() + u'-' + TxtPorte2_->text());
+    valores.insert(u"Nro_Carta_Porte"_s, txtPorte1_->text() + u'-' + txtPorte2_->text());
 }
 
 void frmIntervenciones::grabado(const Intervencion&, bool)
 {
-    Actualiza_Total_general();
+    actualizaTotalGeneral();
 }
 
 void frmIntervenciones::borrado(const Intervencion&)
 {
-    Actualiza_Total_general();
+    actualizaTotalGeneral();
 }
 
 // ---- Pickers and lookups.
 
-void frmIntervenciones::CmdPolicia_Click()
+void frmIntervenciones::cmdPoliciaClick()
 {
     frmPolicias lista(contexto());
     lista.mostrarSeleccionar();
     dialogs().abrirModal(lista);
-    if (lista.seleccion()) MaskCodPolicia_->setText(*lista.seleccion());
-    MaskCodPolicia_LostFocus();
+    if (lista.seleccion()) maskCodPolicia_->setText(*lista.seleccion());
+    maskCodPoliciaLostFocus();
 }
 
-void frmIntervenciones::cmdGranos_Click()
+void frmIntervenciones::cmdGranosClick()
 {
     frmGranos lista(contexto());
     dialogs().abrirModal(lista);
-    if (lista.seleccion()) MaskGrano_->setText(*lista.seleccion());
-    MaskGrano_LostFocus();
+    if (lista.seleccion()) maskGrano_->setText(*lista.seleccion());
+    maskGranoLostFocus();
 }
 
-void frmIntervenciones::MaskCodPolicia_LostFocus()
+void frmIntervenciones::maskCodPoliciaLostFocus()
 {
-    const qint64 codigo = MaskCodPolicia_->valor().toLongLong();
+    const qint64 codigo = maskCodPolicia_->valor().toLongLong();
     const auto policia = codigo == 0 ? std::nullopt : leerPolicia(base(), codigo);
-    LblPolicia_->setText(policia ? policia->nombre : QString());
+    lblPolicia_->setText(policia ? policia->nombre : QString());
 }
 
-void frmIntervenciones::MaskGrano_LostFocus()
+void frmIntervenciones::maskGranoLostFocus()
 {
-    const QString grano = MaskGrano_->text().trimmed();
-    if (!grano.isEmpty()) MaskGrano_->setText(grano.rightJustified(2, u'0'));
-    LblGrano_->setText(grano.isEmpty() || grano.toInt() == 0
+    const QString grano = maskGrano_->text().trimmed();
+    if (!grano.isEmpty()) maskGrano_->setText(grano.rightJustified(2, u'0'));
+    lblGrano_->setText(grano.isEmpty() || grano.toInt() == 0
                            ? QString()
                            : base()
                                  .valor(u"SELECT Nombre FROM Granos WHERE Grano = ?"_s,
@@ -323,20 +323,20 @@ void frmIntervenciones::MaskGrano_LostFocus()
                                  .toString());
 }
 
-void frmIntervenciones::TxtNroGuia_LostFocus()
+void frmIntervenciones::txtNroGuiaLostFocus()
 {
-    TxtNroGuia_->setText(completarNumeroOblea(TxtNroGuia_->text()));
+    txtNroGuia_->setText(completarNumeroOblea(txtNroGuia_->text()));
 }
 
-void frmIntervenciones::TxtPorte1_LostFocus()
+void frmIntervenciones::txtPorte1LostFocus()
 {
-    TxtPorte1_->setText(parteCompleta(TxtPorte1_->text(), 4));
-    TxtPorte2_LostFocus();
+    txtPorte1_->setText(parteCompleta(txtPorte1_->text(), 4));
+    txtPorte2LostFocus();
 }
 
-void frmIntervenciones::TxtPorte2_LostFocus()
+void frmIntervenciones::txtPorte2LostFocus()
 {
-    TxtPorte2_->setText(parteCompleta(TxtPorte2_->text(), 8));
+    txtPorte2_->setText(parteCompleta(txtPorte2_->text(), 8));
 }
 
 // ---- Grabar.
@@ -345,11 +345,11 @@ bool frmIntervenciones::obleaCompleta()
 {
     // Incoming goods carry no stamp of this checkpoint.
     if (chkConstancia_->isChecked()) {
-        TxtNroGuia_->setText(u" "_s);
+        txtNroGuia_->setText(u" "_s);
         return true;
     }
-    const QString oblea = completarNumeroOblea(TxtNroGuia_->text());
-    TxtNroGuia_->setText(oblea);
+    const QString oblea = completarNumeroOblea(txtNroGuia_->text());
+    txtNroGuia_->setText(oblea);
     if (oblea.isEmpty() || !esLetraDeOblea(oblea.front())) {
         dialogs().aviso(u"Debe ingresar la letra de la Oblea"_s, kTituloAplicacion, Icono::Critico);
         return false;

@@ -20,8 +20,8 @@ class frmIntervenciones final : public FormularioDe<Intervencion, intervencionDe
 public:
     explicit frmIntervenciones(Contexto& contexto, QWidget* parent = nullptr);
 
-    // Counts the declaration's interventions into Lbl_total_general.
-    void Actualiza_Total_general();
+    // Counts the declaration's interventions into lblTotalGeneral.
+    void actualizaTotalGeneral();
 
 protected:
     void valoresIniciales() override;
@@ -45,13 +45,13 @@ private:
     // What typing in and leaving the boxes, and the two list buttons, do.
     void conectarCampos();
 
-    void CmdPolicia_Click();
-    void cmdGranos_Click();
-    void MaskCodPolicia_LostFocus();
-    void MaskGrano_LostFocus();
-    void TxtNroGuia_LostFocus();
-    void TxtPorte1_LostFocus();
-    void TxtPorte2_LostFocus();
+    void cmdPoliciaClick();
+    void cmdGranosClick();
+    void maskCodPoliciaLostFocus();
+    void maskGranoLostFocus();
+    void txtNroGuiaLostFocus();
+    void txtPorte1LostFocus();
+    void txtPorte2LostFocus();
     // The checks of Grabar on the stamp; false after telling the user what is wrong.
     bool obleaCompleta();
     bool fechaDeLaDeclaracion();
@@ -61,17 +61,17 @@ private:
     qint64 idCabecera_ = 0;
 
     CajaTexto* txtFecha_;
-    CajaTexto* MaskCodPolicia_;
-    QPushButton* CmdPolicia_;
-    QLabel* LblPolicia_;
-    CajaTexto* TxtNroGuia_;
-    CajaTexto* TxtPorte1_;
-    CajaTexto* TxtPorte2_;
-    CajaTexto* MaskGrano_;
+    CajaTexto* maskCodPolicia_;
+    QPushButton* cmdPolicia_;
+    QLabel* lblPolicia_;
+    CajaTexto* txtNroGuia_;
+    CajaTexto* txtPorte1_;
+    CajaTexto* txtPorte2_;
+    CajaTexto* maskGrano_;
     QPushButton* cmdGranos_;
-    QLabel* LblGrano_;
+    QLabel* lblGrano_;
     CajaMascara* mskCUIT_;
     CajaTexto* txtProcedencia_;
     QCheckBox* chkConstancia_;
-    QLabel* Lbl_total_general_;
+    QLabel* lblTotalGeneral_;
 };

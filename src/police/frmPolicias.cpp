@@ -52,58 +52,58 @@ frmPolicias::frmPolicias(Contexto& contexto, QWidget* parent)
                           .seleccionar = true,
                           .releerSinOrden = true},
                          parent),
-      Cbo_tipos_(new QComboBox(marco())),
-      TxtNroDoc_(caja(u"TxtNroDoc"_s, CajaTexto::Tipo::Codigo, 9)),
+      cboTipos_(new QComboBox(marco())),
+      txtNroDoc_(caja(u"TxtNroDoc"_s, CajaTexto::Tipo::Codigo, 9)),
       txtNyApellido_(caja(u"txtNyApellido"_s, CajaTexto::Tipo::Mayusculas, 30)),
-      TxtLegajo_(caja(u"TxtLegajo"_s, CajaTexto::Tipo::Codigo, 6)),
-      TxtCuentaBanco_(caja(u"TxtCuentaBanco"_s, CajaTexto::Tipo::Libre, 30))
+      txtLegajo_(caja(u"TxtLegajo"_s, CajaTexto::Tipo::Codigo, 6)),
+      txtCuentaBanco_(caja(u"TxtCuentaBanco"_s, CajaTexto::Tipo::Libre, 30))
 {
-    Cbo_tipos_->setObjectName(u"Cbo_tipos"_s);
-    Cbo_tipos_->addItems({u"D.N.I."_s, u"L.C."_s, u"L.E."_s, u"C.I."_s, u"Otro"_s});
-    Cbo_tipos_->setCurrentIndex(-1);
+    cboTipos_->setObjectName(u"Cbo_tipos"_s);
+    cboTipos_->addItems({u"D.N.I."_s, u"L.C."_s, u"L.E."_s, u"C.I."_s, u"Otro"_s});
+    cboTipos_->setCurrentIndex(-1);
 
     QGridLayout* r = rejilla();
-    r->addWidget(etiqueta(u"Tipo:"_s, Cbo_tipos_), 0, 0);
-    r->addWidget(Cbo_tipos_, 0, 1);
-    r->addWidget(etiqueta(u"Nº:"_s, TxtNroDoc_), 0, 2, Qt::AlignRight);
-    r->addWidget(TxtNroDoc_, 0, 3);
+    r->addWidget(etiqueta(u"Tipo:"_s, cboTipos_), 0, 0);
+    r->addWidget(cboTipos_, 0, 1);
+    r->addWidget(etiqueta(u"Nº:"_s, txtNroDoc_), 0, 2, Qt::AlignRight);
+    r->addWidget(txtNroDoc_, 0, 3);
     r->addWidget(etiqueta(u"Nombre y Apellido:"_s, txtNyApellido_), 1, 0);
     r->addWidget(txtNyApellido_, 1, 1, 1, 4);
-    r->addWidget(etiqueta(u"Nº Legajo:"_s, TxtLegajo_), 2, 0);
-    r->addWidget(TxtLegajo_, 2, 1);
-    r->addWidget(etiqueta(u"Nº Cuenta Bancaria:"_s, TxtCuentaBanco_), 3, 0);
-    r->addWidget(TxtCuentaBanco_, 3, 1, 1, 4);
+    r->addWidget(etiqueta(u"Nº Legajo:"_s, txtLegajo_), 2, 0);
+    r->addWidget(txtLegajo_, 2, 1);
+    r->addWidget(etiqueta(u"Nº Cuenta Bancaria:"_s, txtCuentaBanco_), 3, 0);
+    r->addWidget(txtCuentaBanco_, 3, 1, 1, 4);
     r->setColumnStretch(4, 1);
-    for (CajaTexto* c : {TxtNroDoc_, TxtLegajo_})
+    for (CajaTexto* c : {txtNroDoc_, txtLegajo_})
         c->setFixedWidth(c->fontMetrics().horizontalAdvance(u"0000000000"_s) + 16);
 
     setColumnas(columnas());
     enlazar(
         u"Tipo"_s,
         [this] {
-            return Cbo_tipos_->currentIndex() < 0 ? QVariant() : QVariant(Cbo_tipos_->currentText());
+            return cboTipos_->currentIndex() < 0 ? QVariant() : QVariant(cboTipos_->currentText());
         },
-        [this](const QVariant& v) { Cbo_tipos_->setCurrentIndex(Cbo_tipos_->findText(v.toString())); });
+        [this](const QVariant& v) { cboTipos_->setCurrentIndex(cboTipos_->findText(v.toString())); });
     enlazar(
-        u"DNI"_s, [this] { return numero(TxtNroDoc_); },
-        [this](const QVariant& v) { TxtNroDoc_->setText(v.isNull() ? QString() : v.toString()); });
+        u"DNI"_s, [this] { return numero(txtNroDoc_); },
+        [this](const QVariant& v) { txtNroDoc_->setText(v.isNull() ? QString() : v.toString()); });
     enlazar(u"Nombre"_s, txtNyApellido_);
     enlazar(
-        u"Legajo"_s, [this] { return numero(TxtLegajo_); },
-        [this](const QVariant& v) { TxtLegajo_->setText(v.isNull() ? QString() : v.toString()); });
-    enlazar(u"Nro_cuenta_banco"_s, TxtCuentaBanco_);
-    setFocos(Cbo_tipos_, Cbo_tipos_);
-    setClaveRepetida(u"Ya existe un registro con ese código,"_s, TxtNroDoc_);
+        u"Legajo"_s, [this] { return numero(txtLegajo_); },
+        [this](const QVariant& v) { txtLegajo_->setText(v.isNull() ? QString() : v.toString()); });
+    enlazar(u"Nro_cuenta_banco"_s, txtCuentaBanco_);
+    setFocos(cboTipos_, cboTipos_);
+    setClaveRepetida(u"Ya existe un registro con ese código,"_s, txtNroDoc_);
     setPreguntaBorrar(u"¿Confirma la eliminación del registro seleccionado?"_s);
 
     auto lleno = [](const CajaTexto* c) { return !c->text().trimmed().isEmpty(); };
     setVerificaciones({
         {[=, this] { return lleno(txtNyApellido_); }, u"Debe ingresar el Nombre."_s, txtNyApellido_},
-        {[=, this] { return lleno(TxtNroDoc_); }, u"Debe ingresar el Tipo y Nº de Documento"_s,
-         TxtNroDoc_},
-        {[=, this] { return lleno(TxtLegajo_); }, u"Debe ingresar el Nº de Legajo"_s, TxtLegajo_},
-        {[=, this] { return lleno(TxtCuentaBanco_); }, u"Debe ingresar el Nº de Cuenta Bancaria"_s,
-         TxtCuentaBanco_},
+        {[=, this] { return lleno(txtNroDoc_); }, u"Debe ingresar el Tipo y Nº de Documento"_s,
+         txtNroDoc_},
+        {[=, this] { return lleno(txtLegajo_); }, u"Debe ingresar el Nº de Legajo"_s, txtLegajo_},
+        {[=, this] { return lleno(txtCuentaBanco_); }, u"Debe ingresar el Nº de Cuenta Bancaria"_s,
+         txtCuentaBanco_},
     });
     // The fines are what the officer is paid by: an officer with interventions only may go.
     setGuardas({
@@ -122,7 +122,7 @@ frmPolicias::frmPolicias(Contexto& contexto, QWidget* parent)
 
 void frmPolicias::valoresIniciales()
 {
-    Cbo_tipos_->setCurrentIndex(0);
+    cboTipos_->setCurrentIndex(0);
 }
 
 QString frmPolicias::codigoSeleccionado(const Policia& policia) const

@@ -25,9 +25,9 @@ protected:
     QString codigoSeleccionado(const Policia& policia) const override;
 
 private:
-    QComboBox* Cbo_tipos_;
-    CajaTexto* TxtNroDoc_;
+    QComboBox* cboTipos_;
+    CajaTexto* txtNroDoc_;
     CajaTexto* txtNyApellido_;
-    CajaTexto* TxtLegajo_;
-    CajaTexto* TxtCuentaBanco_;
+    CajaTexto* txtLegajo_;
+    CajaTexto* txtCuentaBanco_;
 };

@@ -188,7 +188,7 @@ bool imprimirIntervenciones(Contexto& contexto, qint64 idCabecera, Impresora& im
         const std::optional<bool> cierre = cerrarParaImprimir(contexto, *cabecera);
         if (!cierre) return false;
         cerrada = *cierre;
-        if (contexto.entorno.esCabeceraActual(idCabecera)) contexto.entorno.Limpiar_Cabecera_Actual();
+        if (contexto.entorno.esCabeceraActual(idCabecera)) contexto.entorno.limpiarCabeceraActual();
 
         if (!confirmarImpresion(dialogs)) return cerrada;
         imprimirReporte(dialogs, impresora, {kReporteIntervenciones, 1, Destino::Pantalla, {}, {}});

@@ -17,7 +17,7 @@ ResultadoInicio iniciarTurno(BaseDatos& base, const Cabecera& cabecera, const QD
     const QString instante = hora.toString(QStringLiteral("HH:mm:ss"));
 
     Transaccion transaccion(base);
-    if (Hay_Turno_Abierto(base, cabecera.idCabecera)) return {InicioTurno::TurnoAbierto};
+    if (hayTurnoAbierto(base, cabecera.idCabecera)) return {InicioTurno::TurnoAbierto};
     // Count rows an older version of the program left numbered -1 by a start it never finished.
     base.ejecutar(QStringLiteral("DELETE FROM Estampillas_Turnos "
                                  "WHERE IdCabecera = ? AND Cod_Turno = -1"),

@@ -20,7 +20,7 @@ constexpr qint64 Comprobante = 2;
 // Empties Tmp_Informe_Turno and writes the shift's rows, in one transaction.
 void llenarInformeTurno(BaseDatos& base, const Turno& turno);
 
-// The "Rendición detallada" button (Cmd_Rendicion): the rows, the print question, and Inf_Turno.rpt on the screen. The rows
+// The "Rendición detallada" button (cmdRendicion): the rows, the print question, and Inf_Turno.rpt on the screen. The rows
 // stay when the user declines.
 void imprimirRendicionTurno(Contexto& contexto, const Turno& turno);
 void imprimirRendicionTurno(Contexto& contexto, const Turno& turno, Impresora& impresora);

@@ -85,12 +85,12 @@ frmAgentes::frmAgentes(Contexto& contexto, QWidget* parent)
     setPreguntaBorrar(u"¿Confirma la eliminación del agente seleccionado?"_s);
 
     setVerificaciones({
-        {[this] { return Valida_Inscripcion(dialogs(), u"0"_s + mskNroAgente_->valor()); },
+        {[this] { return validaInscripcion(dialogs(), u"0"_s + mskNroAgente_->valor()); },
          u"El dígito verificador del número de Inscripción es incorrecto."_s, mskNroAgente_,
          u"Error"_s},
         {[this] { return cboIVA_->currentIndex() >= 0; },
          u"Debe indicar la condición frente al IVA."_s, cboIVA_},
-        {[this] { return Valida_CUIT(dialogs(), mskCUIT_->valor()); }, {}, mskCUIT_},
+        {[this] { return validaCUIT(dialogs(), mskCUIT_->valor()); }, {}, mskCUIT_},
         {[this] { return !txtRazonSocial_->text().trimmed().isEmpty(); },
          u"Debe ingresar una razón social."_s, txtRazonSocial_},
         {[this] { return !txtDomicilio_->text().trimmed().isEmpty(); },
@@ -156,7 +156,7 @@ void frmAgentes::borrarFila(qint64, const Agente& agente)
 
 void frmAgentes::borrado(const Agente& agente)
 {
-    if (esActivo(agente.nroAgente)) entorno().Limpiar_Agente_Actual();
+    if (esActivo(agente.nroAgente)) entorno().limpiarAgenteActual();
 }
 
 void frmAgentes::Activar()

@@ -121,18 +121,18 @@ void frmContribuyentes::disponerCampos()
 void frmContribuyentes::crearBotonesAlta()
 {
     QPushButton* cmdAgregarExt = botonAlta(u"cmdAgregarExt"_s, u" Agregar E&xtranjero"_s, this);
-    QPushButton* Cmd_Generico = botonAlta(u"Cmd_Generico"_s, u" Agregar No Inscripto"_s, this);
+    QPushButton* cmdGenerico = botonAlta(u"Cmd_Generico"_s, u" Agregar No Inscripto"_s, this);
     agregarBotonAlta(cmdAgregarExt);
-    agregarBotonAlta(Cmd_Generico);
-    connect(cmdAgregarExt, &QPushButton::clicked, this, &frmContribuyentes::Agregar_Extranjero);
-    connect(Cmd_Generico, &QPushButton::clicked, this, &frmContribuyentes::Agregar_No_Inscripto);
+    agregarBotonAlta(cmdGenerico);
+    connect(cmdAgregarExt, &QPushButton::clicked, this, &frmContribuyentes::agregarExtranjero);
+    connect(cmdGenerico, &QPushButton::clicked, this, &frmContribuyentes::agregarNoInscripto);
 }
 
 void frmContribuyentes::ponerVerificaciones()
 {
     setVerificaciones({
         {[this] { return numeroAceptado(); }, {}, nullptr},
-        {[this] { return Valida_CUIT(dialogs(), mskCUIT_->valor()); }, {}, mskCUIT_},
+        {[this] { return validaCUIT(dialogs(), mskCUIT_->valor()); }, {}, mskCUIT_},
         {[this] { return !txtRazonSocial_->text().trimmed().isEmpty(); },
          u"Debe ingresar una razón social."_s, txtRazonSocial_},
         {[this] { return !txtDomicilio_->text().trimmed().isEmpty(); },
@@ -225,7 +225,7 @@ bool frmContribuyentes::numeroAceptado()
     // A stored number cannot change, and numbers imported were judged by the import's own rule:
     // its check digit is checked only when it is typed.
     if (prefijo == u"000"_s) {
-        if (modificando || Valida_Inscripcion(dialogs(), resto)) return true;
+        if (modificando || validaInscripcion(dialogs(), resto)) return true;
         dialogs().aviso(u"El dígito verificador del número de Inscripción es incorrecto.\n\n"_s,
                         textos::Atencion, Icono::Critico);
         enfocar(mskNroContrib_);
@@ -233,7 +233,7 @@ bool frmContribuyentes::numeroAceptado()
     }
     if (!(prefijo > u"900"_s && prefijo < u"925"_s))
         return falla(mskNroContrib_, u"La Jurisdicción indicada no es válida."_s);
-    if (modificando || Valida_Convenio_Multilateral(dialogs(), resto)) return true;
+    if (modificando || validaConvenioMultilateral(dialogs(), resto)) return true;
     return falla(mskNroContrib_,
                  u"El dígito verificador del número de Convenio Multilateral es incorrecto."_s);
 }

@@ -26,8 +26,8 @@ public:
 
     // The adds of a subject numbered by the system (buttons " Agregar No Inscripto" and
     // " Agregar Extranjero").
-    void Agregar_No_Inscripto() { agregarNumerado(SujetoNumerado::NoInscripto); }
-    void Agregar_Extranjero() { agregarNumerado(SujetoNumerado::Extranjero); }
+    void agregarNoInscripto() { agregarNumerado(SujetoNumerado::NoInscripto); }
+    void agregarExtranjero() { agregarNumerado(SujetoNumerado::Extranjero); }
 
 protected:
     void valoresIniciales() override;

@@ -121,7 +121,7 @@ QString frmSucursales::preguntaBorrar(const Sucursal& sucursal) const
 
 void frmSucursales::borrado(const Sucursal& sucursal)
 {
-    if (esActiva(sucursal.sucursal)) entorno().Limpiar_Sucursal_Actual();
+    if (esActiva(sucursal.sucursal)) entorno().limpiarSucursalActual();
 }
 
 void frmSucursales::Activar()

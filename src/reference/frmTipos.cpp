@@ -48,7 +48,7 @@ frmTipos::frmTipos(Contexto& contexto, QWidget* parent)
                          parent),
       mskTipo_(caja(u"mskTipo"_s, CajaTexto::Tipo::Codigo, 2)),
       txtDescripcion_(caja(u"txtDescripcion"_s, CajaTexto::Tipo::Mayusculas, 100)),
-      TxtValor_(caja(u"TxtValor"_s, CajaTexto::Tipo::Importe, 0))
+      txtValor_(caja(u"TxtValor"_s, CajaTexto::Tipo::Importe, 0))
 {
     mskTipo_->setCeros(2);
 
@@ -60,8 +60,8 @@ frmTipos::frmTipos(Contexto& contexto, QWidget* parent)
     };
     r->addWidget(rotulo(u"lblNroContrib"_s, u"Código:"_s, mskTipo_), 0, 0);
     r->addWidget(mskTipo_, 0, 1);
-    r->addWidget(rotulo(u"Label1"_s, u"Valor:"_s, TxtValor_), 0, 2, Qt::AlignRight);
-    r->addWidget(TxtValor_, 0, 3);
+    r->addWidget(rotulo(u"Label1"_s, u"Valor:"_s, txtValor_), 0, 2, Qt::AlignRight);
+    r->addWidget(txtValor_, 0, 3);
     r->addWidget(rotulo(u"lblRazonSocial"_s, u"Descripción:"_s, txtDescripcion_), 1, 0);
     r->addWidget(txtDescripcion_, 1, 1, 1, 4);
     r->setColumnStretch(4, 1);
@@ -77,11 +77,11 @@ frmTipos::frmTipos(Contexto& contexto, QWidget* parent)
     enlazar(
         u"Valor"_s,
         [this] {
-            const auto valor = pantalla::leerValor(TxtValor_->text(), entorno().separadorDecimal());
+            const auto valor = pantalla::leerValor(txtValor_->text(), entorno().separadorDecimal());
             return valor ? valor->aColumna() : QVariant();
         },
         [this](const QVariant& v) {
-            TxtValor_->setText(v.isNull() ? QString() : pantalla::valorDesdeColumna(v));
+            txtValor_->setText(v.isNull() ? QString() : pantalla::valorDesdeColumna(v));
         });
     // The code may change on Modificar: no key is locked.
     setFocos(mskTipo_, mskTipo_);
@@ -91,42 +91,42 @@ frmTipos::frmTipos(Contexto& contexto, QWidget* parent)
         {[this] { return !txtDescripcion_->text().trimmed().isEmpty(); },
          u"Debe ingresar una descripción."_s, txtDescripcion_},
         {[this] {
-             return !pantalla::valorDemasiadoGrande(TxtValor_->text(), entorno().separadorDecimal());
+             return !pantalla::valorDemasiadoGrande(txtValor_->text(), entorno().separadorDecimal());
          },
-         u"El valor ingresado es demasiado grande."_s, TxtValor_},
+         u"El valor ingresado es demasiado grande."_s, txtValor_},
         {[this] {
-             return pantalla::leerValor(TxtValor_->text(), entorno().separadorDecimal())
+             return pantalla::leerValor(txtValor_->text(), entorno().separadorDecimal())
                  .has_value();
          },
-         u"Debe ingresar el Valor."_s, TxtValor_},
+         u"Debe ingresar el Valor."_s, txtValor_},
     });
     ponerGuarda();
 
     // The value shows as "$ 1.234,50"; it is edited as typed.
-    alEntrar(TxtValor_, [this] {
-        const auto valor = pantalla::leerValor(TxtValor_->text(), entorno().separadorDecimal());
-        if (valor && TxtValor_->text().trimmed().startsWith(u'$'))
-            TxtValor_->setText(valor->conPunto().replace(u'.', entorno().separadorDecimal()));
+    alEntrar(txtValor_, [this] {
+        const auto valor = pantalla::leerValor(txtValor_->text(), entorno().separadorDecimal());
+        if (valor && txtValor_->text().trimmed().startsWith(u'$'))
+            txtValor_->setText(valor->conPunto().replace(u'.', entorno().separadorDecimal()));
     });
-    alSalir(TxtValor_, [this] {
-        const auto valor = pantalla::leerValor(TxtValor_->text(), entorno().separadorDecimal());
-        if (valor) TxtValor_->setText(pantalla::valor(*valor));
+    alSalir(txtValor_, [this] {
+        const auto valor = pantalla::leerValor(txtValor_->text(), entorno().separadorDecimal());
+        if (valor) txtValor_->setText(pantalla::valor(*valor));
     });
 
     resize(760, 500);
     iniciar();
 }
 
-void frmTipos::Setear_seleccion(int Tipo_seleccion)
+void frmTipos::setearSeleccion(int tipoSeleccion)
 {
-    clase_ = Tipo_seleccion;
+    clase_ = tipoSeleccion;
     ponerGuarda();
     static const QString titulos[] = {u"Tipos de Ganado / Cereales"_s, u"Tipos de Ganado"_s,
                                       u"Tipos de Cereales"_s, u"Tipos de Alimentos"_s};
-    if (Tipo_seleccion < 0 || Tipo_seleccion > 3) return;
-    setWindowTitle(titulos[Tipo_seleccion]);
-    if (Tipo_seleccion == 0) setFiltro({}, {});
-    else setFiltro(u"Clase = ?"_s, {Tipo_seleccion});
+    if (tipoSeleccion < 0 || tipoSeleccion > 3) return;
+    setWindowTitle(titulos[tipoSeleccion]);
+    if (tipoSeleccion == 0) setFiltro({}, {});
+    else setFiltro(u"Clase = ?"_s, {tipoSeleccion});
     // The form was already laid out for every class when it was made: again, for this one.
     iniciar();
 }

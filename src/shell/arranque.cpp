@@ -40,12 +40,12 @@ QString Arranque::rutaEntornoMem() const
 
 FinArranque Arranque::iniciar()
 {
-    if (const FinArranque fin = Cargar_Entorno(); fin != FinArranque::Continuar) return fin;
+    if (const FinArranque fin = cargarEntorno(); fin != FinArranque::Continuar) return fin;
     try {
-        sembrarDatosDeReferencia(entorno_.Base_Datos(), dialogs_);
+        sembrarDatosDeReferencia(entorno_.baseDatos(), dialogs_);
     } catch (const ErrorMotor& error) {
         dialogs_.aviso(error.textoGuion());
-        entorno_.Base_Datos().cerrar();
+        entorno_.baseDatos().cerrar();
         return FinArranque::Terminar;
     }
     return FinArranque::Continuar;
@@ -54,7 +54,7 @@ FinArranque Arranque::iniciar()
 FinArranque Arranque::abrirBase()
 {
     try {
-        abrirBaseDelPrograma(entorno_.Base_Datos(), rutaBase());
+        abrirBaseDelPrograma(entorno_.baseDatos(), rutaBase());
         return FinArranque::Continuar;
     } catch (const ErrorMotor& error) {
         if (error.numero() == errores::BaseNoEncontrada) {
@@ -69,13 +69,13 @@ FinArranque Arranque::abrirBase()
     }
 }
 
-FinArranque Arranque::Cargar_Entorno(const std::optional<ContenidoEntornoMem>& activo)
+FinArranque Arranque::cargarEntorno(const std::optional<ContenidoEntornoMem>& activo)
 {
-    BaseDatos& base = entorno_.Base_Datos();
+    BaseDatos& base = entorno_.baseDatos();
     entorno_.cargarValoresFijos();
     if (abrirBase() != FinArranque::Continuar) return FinArranque::Terminar;
 
-    switch (Modifica_base(base, dialogs_).actualizar()) {
+    switch (ModificaBase(base, dialogs_).actualizar()) {
     case ResultadoActualizacion::SinCambios:
         break;
     case ResultadoActualizacion::Actualizada:
@@ -163,7 +163,7 @@ void Arranque::cerrar()
     // A file that is there keeps its permissions; a new one is the user's alone.
     if (abierto && nuevo) archivo.setPermissions(kSoloDelDuenio);
     const bool escrito = abierto && archivo.write(contenido) == contenido.size() && archivo.commit();
-    entorno_.Base_Datos().cerrar();
+    entorno_.baseDatos().cerrar();
     if (!escrito) {
         dialogs_.aviso(QStringLiteral("%1 - No se pudo guardar el archivo '%2': %3")
                            .arg(errores::AccesoArchivo)

@@ -25,12 +25,12 @@ public:
     QString rutaBase() const;
     QString rutaEntornoMem() const;
 
-    // The whole start: Cargar_Entorno, then the seeds of the load when it may go on.
+    // The whole start: cargarEntorno, then the seeds of the load when it may go on.
     FinArranque iniciar();
     // Opens the database, upgrades the schema and sets the environment: the one Entorno.mem keeps,
     // or `activo` when given (reopening the database during a run keeps what the user had chosen).
     // Every value not found shows its "(ninguno)" text.
-    FinArranque Cargar_Entorno(const std::optional<ContenidoEntornoMem>& activo = std::nullopt);
+    FinArranque cargarEntorno(const std::optional<ContenidoEntornoMem>& activo = std::nullopt);
     // The environment active now, as Entorno.mem would keep it.
     ContenidoEntornoMem entornoActivo() const;
     // Writes Entorno.mem, closes the database and reminds the user of backups.

@@ -33,7 +33,7 @@ void reemplazarArchivo(const QString& nuevo, const QString& destino)
 
 ResultadoCompactacion compactarBase(Arranque& arranque, Entorno& entorno, const Reemplazo& reemplazar)
 {
-    BaseDatos& base = entorno.Base_Datos();
+    BaseDatos& base = entorno.baseDatos();
     const QString origen = arranque.rutaBase();
     const QString destino = QDir(arranque.carpeta()).filePath(QStringLiteral("BDRC.mdb"));
     const ContenidoEntornoMem activo = arranque.entornoActivo();
@@ -63,6 +63,6 @@ ResultadoCompactacion compactarBase(Arranque& arranque, Entorno& entorno, const 
     }
 
     base.cerrar();
-    resultado.fin = arranque.Cargar_Entorno(activo);
+    resultado.fin = arranque.cargarEntorno(activo);
     return resultado;
 }

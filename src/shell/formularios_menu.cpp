@@ -9,7 +9,7 @@
 #include "entry/apertura_entrada.h"
 #include "import/frmImportar.h"
 #include "platform/dialogs.h"
-#include "police/FrmTurnos_Policia.h"
+#include "police/frmTurnosPolicia.h"
 #include "police/archivo_policia.h"
 #include "police/frmIntervenciones.h"
 #include "police/boleta_turno.h"
@@ -72,7 +72,7 @@ void conectarReferencias(frmPrincipal& ventana, Contexto& contexto)
          {QStringLiteral("mnuGanado"), QStringLiteral("mnuCereales"), QStringLiteral("mnuAlimentos")}) {
         ventana.setAbridor(item, [&ventana, &contexto, item] {
             frmTipos tipos(contexto, &ventana);
-            tipos.Setear_seleccion(claseTipos(item));
+            tipos.setearSeleccion(claseTipos(item));
             contexto.dialogs.abrirModal(tipos);
         });
     }
@@ -102,7 +102,7 @@ void conectarPolicia(frmPrincipal& ventana, Contexto& contexto)
         ServiciosTurnos servicios;
         servicios.rendicion = [&](const Turno& turno) { imprimirRendicionTurno(contexto, turno); };
         servicios.boletaDeposito = [&](const Turno& turno) { imprimirBoletaTurno(contexto, turno); };
-        FrmTurnos_Policia turnos(contexto, servicios, &ventana);
+        frmTurnosPolicia turnos(contexto, servicios, &ventana);
         contexto.dialogs.abrirModal(turnos);
     });
     ventana.setAbridor(QStringLiteral("mnuAdministracionIntervenciones"), [&] {

@@ -31,23 +31,23 @@ frmAcercaDe::frmAcercaDe(QWidget* parent, int msCierre)
 
     auto* exterior = new QVBoxLayout(this);
     exterior->setContentsMargins(6, 6, 6, 6);
-    Frame1_ = new QFrame(this);
-    Frame1_->setObjectName(QStringLiteral("Frame1"));
-    Frame1_->setFrameShape(QFrame::Box);
-    Frame1_->installEventFilter(this);
-    exterior->addWidget(Frame1_);
+    recuadro_ = new QFrame(this);
+    recuadro_->setObjectName(QStringLiteral("Frame1"));
+    recuadro_->setFrameShape(QFrame::Box);
+    recuadro_->installEventFilter(this);
+    exterior->addWidget(recuadro_);
 
-    auto* columna = new QVBoxLayout(Frame1_);
+    auto* columna = new QVBoxLayout(recuadro_);
     columna->setContentsMargins(18, 14, 18, 14);
 
     auto* cabeza = new QHBoxLayout;
     cabeza->setSpacing(18);
-    auto* imgLogo = etiqueta("imgLogo", QString(), Frame1_);
+    auto* imgLogo = etiqueta("imgLogo", QString(), recuadro_);
     imgLogo->setPixmap(logoTarquel(110));
     cabeza->addWidget(imgLogo, 0, Qt::AlignTop);
 
     auto* producto = new QVBoxLayout;
-    auto* lblProductName = etiqueta("lblProductName", QStringLiteral("Tarquel"), Frame1_);
+    auto* lblProductName = etiqueta("lblProductName", QStringLiteral("Tarquel"), recuadro_);
     QFont titulo(QStringLiteral("Bookman Old Style"));
     titulo.setStyleHint(QFont::Serif);
     titulo.setPointSize(30);
@@ -55,29 +55,29 @@ frmAcercaDe::frmAcercaDe(QWidget* parent, int msCierre)
     lblProductName->setFont(titulo);
     producto->addWidget(lblProductName);
     producto->addWidget(
-        etiqueta("lblVersion", QStringLiteral("Versión ") + versionPrograma(), Frame1_));
-    producto->addWidget(etiqueta("lblPlatform", organismo::Plataforma, Frame1_));
+        etiqueta("lblVersion", QStringLiteral("Versión ") + versionPrograma(), recuadro_));
+    producto->addWidget(etiqueta("lblPlatform", organismo::Plataforma, recuadro_));
     producto->addStretch(1);
     cabeza->addLayout(producto, 1);
     columna->addLayout(cabeza);
     columna->addSpacing(10);
 
-    auto* lblCompanyProduct = etiqueta("lblCompanyProduct", organismo::Nombre, Frame1_);
+    auto* lblCompanyProduct = etiqueta("lblCompanyProduct", organismo::Nombre, recuadro_);
     QFont negrita = lblCompanyProduct->font();
     negrita.setBold(true);
     negrita.setPointSize(negrita.pointSize() + 3);
     lblCompanyProduct->setFont(negrita);
     columna->addWidget(lblCompanyProduct);
-    columna->addWidget(etiqueta("lblLicenseTo", organismo::Ministerio, Frame1_));
-    columna->addWidget(etiqueta("lblCompany", organismo::Gobierno, Frame1_));
-    auto* lblCopyright = etiqueta("lblCopyright", organismo::Derechos, Frame1_);
+    columna->addWidget(etiqueta("lblLicenseTo", organismo::Ministerio, recuadro_));
+    columna->addWidget(etiqueta("lblCompany", organismo::Gobierno, recuadro_));
+    auto* lblCopyright = etiqueta("lblCopyright", organismo::Derechos, recuadro_);
     QFont chica = lblCopyright->font();
     chica.setPointSize(qMax(7, chica.pointSize() - 1));
     lblCopyright->setFont(chica);
     columna->addWidget(lblCopyright);
     columna->addSpacing(10);
 
-    lblTarea_ = etiqueta("lblTarea", kCargando, Frame1_);
+    lblTarea_ = etiqueta("lblTarea", kCargando, recuadro_);
     QFont tarea = lblTarea_->font();
     tarea.setBold(true);
     lblTarea_->setFont(tarea);
@@ -88,17 +88,17 @@ frmAcercaDe::frmAcercaDe(QWidget* parent, int msCierre)
     lblTarea_->setSizePolicy(politica);
     columna->addWidget(lblTarea_);
 
-    Timer1_ = new QTimer(this);
-    Timer1_->setObjectName(QStringLiteral("Timer1"));
-    Timer1_->setInterval(250);
-    connect(Timer1_, &QTimer::timeout, this, &frmAcercaDe::Timer1_Timer);
-    Timer1_->start();
+    relojParpadeo_ = new QTimer(this);
+    relojParpadeo_->setObjectName(QStringLiteral("Timer1"));
+    relojParpadeo_->setInterval(250);
+    connect(relojParpadeo_, &QTimer::timeout, this, &frmAcercaDe::pulsoParpadeo);
+    relojParpadeo_->start();
 
-    Timer_ = new QTimer(this);
-    Timer_->setObjectName(QStringLiteral("Timer"));
-    Timer_->setInterval(msCierre);
-    connect(Timer_, &QTimer::timeout, this, [this] { close(); });
-    Timer_->start();
+    relojCierre_ = new QTimer(this);
+    relojCierre_->setObjectName(QStringLiteral("Timer"));
+    relojCierre_->setInterval(msCierre);
+    connect(relojCierre_, &QTimer::timeout, this, [this] { close(); });
+    relojCierre_->start();
 
     setFixedSize(sizeHint().expandedTo(QSize(460, 0)));
 }
@@ -119,7 +119,7 @@ void frmAcercaDe::setTrabajos(std::function<void()> compactar, std::function<voi
     eliminar_ = std::move(eliminar);
 }
 
-void frmAcercaDe::Timer1_Timer()
+void frmAcercaDe::pulsoParpadeo()
 {
     if (EmpezarComp) {
         EmpezarComp = false;
@@ -147,8 +147,8 @@ bool frmAcercaDe::puedeCerrar() const
 void frmAcercaDe::done(int resultado)
 {
     if (!puedeCerrar()) return;
-    Timer1_->stop();
-    Timer_->stop();
+    relojParpadeo_->stop();
+    relojCierre_->stop();
     QDialog::done(resultado);
 }
 
@@ -168,7 +168,7 @@ void frmAcercaDe::closeEvent(QCloseEvent* evento)
 
 bool frmAcercaDe::eventFilter(QObject* objeto, QEvent* evento)
 {
-    if (objeto == Frame1_ && evento->type() == QEvent::MouseButtonPress) {
+    if (objeto == recuadro_ && evento->type() == QEvent::MouseButtonPress) {
         close();
         return true;
     }

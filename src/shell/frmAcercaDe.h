@@ -31,7 +31,7 @@ public:
     void setTrabajos(std::function<void()> compactar, std::function<void()> eliminar);
 
     // The fast timer's tick: runs a flagged task, then blinks the task text.
-    void Timer1_Timer();
+    void pulsoParpadeo();
 
     void done(int resultado) override;
 
@@ -44,10 +44,10 @@ private:
     void ejecutar(const std::function<void()>& trabajo);
     bool puedeCerrar() const;
 
-    QFrame* Frame1_ = nullptr;
+    QFrame* recuadro_ = nullptr;
     QLabel* lblTarea_ = nullptr;
-    QTimer* Timer1_ = nullptr;
-    QTimer* Timer_ = nullptr;
+    QTimer* relojParpadeo_ = nullptr;
+    QTimer* relojCierre_ = nullptr;
     std::function<void()> compactar_;
     std::function<void()> eliminar_;
 };

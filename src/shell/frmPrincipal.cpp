@@ -6,7 +6,7 @@
 #include "forms/cursor_espera.h"
 #include "platform/dialogs.h"
 #include "platform/ventana_en_pantalla.h"
-#include "shell/Frm_Actualizaciones.h"
+#include "shell/frmActualizaciones.h"
 #include "shell/arranque.h"
 #include "shell/compactacion.h"
 #include "shell/estado_menus.h"
@@ -119,8 +119,8 @@ void frmPrincipal::construirCentro()
         columna->addWidget(estado);
         return estado;
     };
-    StatusBar1_ = barra("StatusBar1", {panel::Agente, panel::Sucursal});
-    StatusBar2_ = barra("StatusBar2", {panel::Regimen, panel::Mes, panel::Anio, panel::Rectifica});
+    barraAgente_ = barra("StatusBar1", {panel::Agente, panel::Sucursal});
+    barraDeclaracion_ = barra("StatusBar2", {panel::Regimen, panel::Mes, panel::Anio, panel::Rectifica});
     setCentralWidget(centro_);
 }
 
@@ -182,16 +182,16 @@ void frmPrincipal::ejecutar(const QString& item)
     Entorno& entorno = contexto_.entorno;
     try {
         if (item == QLatin1String("mnuLeame")) {
-            mnuLeame_Click();
+            mnuLeameClick();
         } else if (item == QLatin1String("mnuSalir")) {
             close();
             return;
         } else if (item == QLatin1String("mnuCompactDB")) {
-            mnuCompactDB_Click();
+            mnuCompactDBClick();
         } else if (item == QLatin1String("mnuEliminarSuj")) {
-            mnuEliminarSuj_Click();
+            mnuEliminarSujClick();
         } else if (item == QLatin1String("MnuActualizaciones")) {
-            MnuActualizaciones_Click();
+            mnuActualizacionesClick();
         } else if (item == QLatin1String("MnuRemesas") && !entorno.agenteActual()) {
             contexto_.dialogs.mostrar({QStringLiteral("Aún no ha seleccionado el Agente"),
                                        kTituloAplicacion, Icono::Critico});
@@ -205,12 +205,12 @@ void frmPrincipal::ejecutar(const QString& item)
     if (!cerrado_) actualizarMenus();
 }
 
-void frmPrincipal::mnuLeame_Click()
+void frmPrincipal::mnuLeameClick()
 {
     mostrarLeame(contexto_.dialogs, contexto_.carpeta);
 }
 
-void frmPrincipal::mnuCompactDB_Click()
+void frmPrincipal::mnuCompactDBClick()
 {
     Dialogs& dialogs = contexto_.dialogs;
     const Mensaje pregunta{
@@ -255,7 +255,7 @@ void frmPrincipal::mnuCompactDB_Click()
                      kTituloAplicacion, Icono::Informacion});
 }
 
-void frmPrincipal::mnuEliminarSuj_Click()
+void frmPrincipal::mnuEliminarSujClick()
 {
     Dialogs& dialogs = contexto_.dialogs;
     if (!dialogs.preguntaSiNo(QStringLiteral("Esta función borrará todos los registros de sujetos "
@@ -273,7 +273,7 @@ void frmPrincipal::mnuEliminarSuj_Click()
         progreso.EliminarSuj = true;
         progreso.setTrabajos({}, [&] {
             try {
-                Eliminar_Sujetos(contexto_.base);
+                eliminarSujetos(contexto_.base);
                 hecho = true;
             } catch (const ErrorMotor& error) {
                 falla = error;
@@ -293,9 +293,9 @@ void frmPrincipal::mnuEliminarSuj_Click()
                      kTituloAplicacion, Icono::Informacion});
 }
 
-void frmPrincipal::MnuActualizaciones_Click()
+void frmPrincipal::mnuActualizacionesClick()
 {
-    Frm_Actualizaciones ventana(contexto_.dialogs);
+    frmActualizaciones ventana(contexto_.dialogs);
     contexto_.dialogs.abrirModal(ventana);
 }
 

@@ -46,10 +46,10 @@ private:
     // The panels and the menus as the environment now stands.
     void seguirEntorno();
 
-    void mnuLeame_Click();
-    void mnuCompactDB_Click();
-    void mnuEliminarSuj_Click();
-    void MnuActualizaciones_Click();
+    void mnuLeameClick();
+    void mnuCompactDBClick();
+    void mnuEliminarSujClick();
+    void mnuActualizacionesClick();
     // Ends the run at once, without saving the environment (the database could not be reopened).
     void terminar();
 
@@ -60,7 +60,7 @@ private:
     QWidget* centro_ = nullptr;
     QLabel* picLogo_ = nullptr;
     QFrame* cmdLogo_ = nullptr;
-    QStatusBar* StatusBar1_ = nullptr;
-    QStatusBar* StatusBar2_ = nullptr;
+    QStatusBar* barraAgente_ = nullptr;
+    QStatusBar* barraDeclaracion_ = nullptr;
     bool cerrado_ = false;
 };

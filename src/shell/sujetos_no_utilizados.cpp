@@ -3,7 +3,7 @@
 #include "database/base_datos.h"
 #include "database/transaccion.h"
 
-int Eliminar_Sujetos(BaseDatos& base)
+int eliminarSujetos(BaseDatos& base)
 {
     Transaccion transaccion(base);
     const int borrados = base.ejecutar(QStringLiteral(

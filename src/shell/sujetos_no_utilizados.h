@@ -5,4 +5,4 @@ class BaseDatos;
 
 // Deletes, in one transaction, every subject that no row of Retenciones names (annulled rows count
 // as use); answers how many were deleted. Throws ErrorMotor and deletes nothing on failure.
-int Eliminar_Sujetos(BaseDatos& base);
+int eliminarSujetos(BaseDatos& base);

@@ -64,7 +64,7 @@ TEST(DigitosVerificadores, CUIT)
         {"2012345A786", false, kDigitoCuit, false},
         {"2012345678X", false, kDigitoCuit, false},
     };
-    for (const Caso& c : casos) comprobar(c, Valida_CUIT, Verifica_Digito_CUIT);
+    for (const Caso& c : casos) comprobar(c, validaCUIT, verificaDigitoCUIT);
 }
 
 TEST(DigitosVerificadores, CUITConRestoUnoNuncaEsValido)
@@ -72,7 +72,7 @@ TEST(DigitosVerificadores, CUITConRestoUnoNuncaEsValido)
     // 2012345600 weighs 111 (remainder 1): the expected digit would be 10.
     for (char d = '0'; d <= '9'; ++d) {
         const std::string numero = std::string("2012345600") + d;
-        comprobar({numero.c_str(), false, kDigitoCuit, false}, Valida_CUIT, Verifica_Digito_CUIT);
+        comprobar({numero.c_str(), false, kDigitoCuit, false}, validaCUIT, verificaDigitoCUIT);
     }
 }
 
@@ -91,7 +91,7 @@ TEST(DigitosVerificadores, Inscripcion)
         {"12A4565", false, nullptr, false},
         {"123456X", false, nullptr, false},
     };
-    for (const Caso& c : casos) comprobar(c, Valida_Inscripcion, Verifica_Digito_Inscripcion);
+    for (const Caso& c : casos) comprobar(c, validaInscripcion, verificaDigitoInscripcion);
 }
 
 TEST(DigitosVerificadores, ConvenioMultilateral)
@@ -111,17 +111,17 @@ TEST(DigitosVerificadores, ConvenioMultilateral)
         {"123456X", false, nullptr, false},
     };
     for (const Caso& c : casos)
-        comprobar(c, Valida_Convenio_Multilateral, Verifica_Digito_Convenio_Multilateral);
+        comprobar(c, validaConvenioMultilateral, verificaDigitoConvenioMultilateral);
 }
 
 TEST(AvisoNoInscripto, AvisaSoloAlNoInscriptoYSiempreSigue)
 {
     DialogosGuionados dialogos;
-    EXPECT_TRUE(Aviso_No_Inscripto(dialogos, QStringLiteral("0001234565")));
-    EXPECT_TRUE(Aviso_No_Inscripto(dialogos, QStringLiteral("9110000010")));
+    EXPECT_TRUE(avisoNoInscripto(dialogos, QStringLiteral("0001234565")));
+    EXPECT_TRUE(avisoNoInscripto(dialogos, QStringLiteral("9110000010")));
     EXPECT_TRUE(dialogos.mensajes.empty());
 
-    EXPECT_TRUE(Aviso_No_Inscripto(dialogos, QStringLiteral("9500000010")));
+    EXPECT_TRUE(avisoNoInscripto(dialogos, QStringLiteral("9500000010")));
     ASSERT_EQ(dialogos.mensajes.size(), 1u);
     const Mensaje& m = dialogos.mensajes.front();
     EXPECT_EQ(m.texto, QStringLiteral(

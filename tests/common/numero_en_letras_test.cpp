@@ -50,7 +50,7 @@ TEST(NumeroEnLetras, ConTerminacionO)
         {"1000000000", "Máximo permitido: 999999999"},
     };
     for (const auto& [numero, letras] : casos)
-        EXPECT_EQ(Numero_En_Letras(QString::fromUtf8(numero), kO), QString::fromUtf8(letras))
+        EXPECT_EQ(numeroEnLetras(QString::fromUtf8(numero), kO), QString::fromUtf8(letras))
             << numero;
 }
 
@@ -62,18 +62,18 @@ TEST(NumeroEnLetras, LaTerminacionSoloVaAlUltimoUno)
         {"1001001", "UN MILLON UN MIL UN"},
     };
     for (const auto& [numero, letras] : casos)
-        EXPECT_EQ(Numero_En_Letras(QString::fromLatin1(numero), QString()),
+        EXPECT_EQ(numeroEnLetras(QString::fromLatin1(numero), QString()),
                   QString::fromLatin1(letras))
             << numero;
 }
 
 TEST(NumeroEnLetras, GruposYTextosQueNoSonNumeros)
 {
-    EXPECT_EQ(Centenas_En_Letras(QStringLiteral("1000"), kO), QStringLiteral("Máximo permitido: 999"));
-    EXPECT_EQ(Centenas_En_Letras(QStringLiteral("000"), kO), QString());
-    EXPECT_EQ(Centenas_En_Letras(QStringLiteral("7"), kO), QStringLiteral("SIETE"));
-    EXPECT_EQ(Numero_En_Letras(QStringLiteral("12a"), kO), QString());
-    EXPECT_EQ(Numero_En_Letras(QStringLiteral("-1234"), kO), QString());
+    EXPECT_EQ(centenasEnLetras(QStringLiteral("1000"), kO), QStringLiteral("Máximo permitido: 999"));
+    EXPECT_EQ(centenasEnLetras(QStringLiteral("000"), kO), QString());
+    EXPECT_EQ(centenasEnLetras(QStringLiteral("7"), kO), QStringLiteral("SIETE"));
+    EXPECT_EQ(numeroEnLetras(QStringLiteral("12a"), kO), QString());
+    EXPECT_EQ(numeroEnLetras(QStringLiteral("-1234"), kO), QString());
 }
 
 TEST(NumeroEnLetras, NuncaDobleBlancoNiBlancosEnLosBordes)
@@ -83,7 +83,7 @@ TEST(NumeroEnLetras, NuncaDobleBlancoNiBlancosEnLosBordes)
         for (const int factor : {1, 1000, 1000000}) {
             for (const int resto : {0, 1, 21}) {
                 const QString letras =
-                    Numero_En_Letras(QString::number(qint64(grupo) * factor + resto), kO);
+                    numeroEnLetras(QString::number(qint64(grupo) * factor + resto), kO);
                 EXPECT_FALSE(letras.contains(QLatin1String("  "))) << letras.toStdString();
                 EXPECT_EQ(letras, letras.trimmed()) << letras.toStdString();
             }

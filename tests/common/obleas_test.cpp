@@ -131,7 +131,7 @@ TEST_F(Obleas, ValidaObleaDelAgenteActivo)
         entorno.activarRegimen(QString::fromLatin1(regimen));
         ASSERT_EQ(entorno.regimen(), QString::fromLatin1(regimen));
         for (const auto& [nro, valida] : casos)
-            EXPECT_EQ(Valida_Oblea(entorno, QString::fromLatin1(nro)), valida)
+            EXPECT_EQ(validaOblea(entorno, QString::fromLatin1(nro)), valida)
                 << regimen << " " << nro;
     }
 }
@@ -149,9 +149,9 @@ TEST_F(Obleas, RegimenesSinObleasNoConsultan)
             cerrada.cerrar();
             ASSERT_EQ(entorno.regimen(), codigo);
             for (const char* nro : {"", "X", "A00X0050", "A9999999"})
-                EXPECT_TRUE(Valida_Oblea(entorno, QString::fromLatin1(nro))) << regimen << " " << nro;
+                EXPECT_TRUE(validaOblea(entorno, QString::fromLatin1(nro))) << regimen << " " << nro;
         }
-        EXPECT_TRUE(Valida_Oblea_Agente(cerrada, QStringLiteral("A0000001"),
+        EXPECT_TRUE(validaObleaAgente(cerrada, QStringLiteral("A0000001"),
                                         QString::fromLatin1(regimen), 12345))
             << regimen;
     }
@@ -160,20 +160,20 @@ TEST_F(Obleas, RegimenesSinObleasNoConsultan)
 TEST_F(Obleas, ValidaObleaDeUnAgenteDado)
 {
     const QString regimen = QStringLiteral("13");
-    EXPECT_TRUE(Valida_Oblea_Agente(base, QStringLiteral("A0000350"), regimen, 54321));
-    EXPECT_FALSE(Valida_Oblea_Agente(base, QStringLiteral("A0000350"), regimen, 12345));
-    EXPECT_TRUE(Valida_Oblea_Agente(base, QStringLiteral("A0000250"), regimen, 12345));
-    EXPECT_TRUE(Valida_Oblea_Agente(base, QStringLiteral("A0130000"), regimen, 99999));
-    EXPECT_FALSE(Valida_Oblea_Agente(base, QStringLiteral("A00003.0"), regimen, 54321));
+    EXPECT_TRUE(validaObleaAgente(base, QStringLiteral("A0000350"), regimen, 54321));
+    EXPECT_FALSE(validaObleaAgente(base, QStringLiteral("A0000350"), regimen, 12345));
+    EXPECT_TRUE(validaObleaAgente(base, QStringLiteral("A0000250"), regimen, 12345));
+    EXPECT_TRUE(validaObleaAgente(base, QStringLiteral("A0130000"), regimen, 99999));
+    EXPECT_FALSE(validaObleaAgente(base, QStringLiteral("A00003.0"), regimen, 54321));
 }
 
 TEST_F(Obleas, HayRemesasDeCualquierAgente)
 {
-    EXPECT_TRUE(Hay_Remesas(base));
+    EXPECT_TRUE(hayRemesas(base));
     base.ejecutar(QStringLiteral("DELETE FROM Remesas WHERE Nro_Agente <> ?"), {kAgenteGrande});
-    EXPECT_TRUE(Hay_Remesas(base));
+    EXPECT_TRUE(hayRemesas(base));
     base.ejecutar(QStringLiteral("DELETE FROM Remesas"));
-    EXPECT_FALSE(Hay_Remesas(base));
+    EXPECT_FALSE(hayRemesas(base));
 }
 
 struct CasoDisponibles {
@@ -198,7 +198,7 @@ TEST_F(Obleas, ObleasDisponibles)
     };
     for (const CasoDisponibles& c : casos) {
         DialogosGuionados dialogos;
-        EXPECT_EQ(Obleas_Disponibles(base, dialogos, c.tipo, QString::fromLatin1(c.regimen),
+        EXPECT_EQ(obleasDisponibles(base, dialogos, c.tipo, QString::fromLatin1(c.regimen),
                                      kAgente, QString::fromLatin1(c.sucursal)),
                   c.disponibles)
             << c.tipo << " " << c.regimen << " " << c.sucursal;
@@ -212,7 +212,7 @@ TEST_F(Obleas, ObleasDisponiblesSinRemesaDelTipo)
     // count negative.
     guia(1, "00000001", kAgente, "C0000001", 3);
     DialogosGuionados dialogos;
-    EXPECT_EQ(Obleas_Disponibles(base, dialogos, 3, QStringLiteral("13"), kAgente,
+    EXPECT_EQ(obleasDisponibles(base, dialogos, 3, QStringLiteral("13"), kAgente,
                                  QStringLiteral("0000")),
               -1);
     ASSERT_EQ(dialogos.mensajes.size(), 1u);
@@ -224,7 +224,7 @@ TEST_F(Obleas, ObleasDisponiblesSinRemesaDelTipo)
     EXPECT_EQ(m.botones, Botones::Aceptar);
 
     DialogosGuionados otra;
-    EXPECT_EQ(Obleas_Disponibles(base, otra, 4, QStringLiteral("13"), kAgente,
+    EXPECT_EQ(obleasDisponibles(base, otra, 4, QStringLiteral("13"), kAgente,
                                  QStringLiteral("0000")),
               0);
     ASSERT_EQ(otra.mensajes.size(), 1u);
@@ -234,7 +234,7 @@ TEST_F(Obleas, ObleasDisponiblesSinRemesaDelTipo)
 TEST_F(Obleas, ObleasDisponiblesMasAllaDeDieciseisBits)
 {
     DialogosGuionados dialogos;
-    EXPECT_EQ(Obleas_Disponibles(base, dialogos, 1, QStringLiteral("13"), kAgenteGrande,
+    EXPECT_EQ(obleasDisponibles(base, dialogos, 1, QStringLiteral("13"), kAgenteGrande,
                                  QStringLiteral("0000")),
               70000);
 }

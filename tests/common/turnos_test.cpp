@@ -44,8 +44,8 @@ TEST_F(Turnos, TurnoAbiertoDeLaDeclaracion)
         {10, true, 2}, {11, false, -1}, {12, false, -1}, {13, true, 9},
     };
     for (const auto& [id, hay, codigo] : casos) {
-        EXPECT_EQ(Hay_Turno_Abierto(base, id), hay) << id;
-        EXPECT_EQ(Turno_Abierto(base, id), codigo) << id;
+        EXPECT_EQ(hayTurnoAbierto(base, id), hay) << id;
+        EXPECT_EQ(turnoAbierto(base, id), codigo) << id;
     }
 }
 

@@ -143,7 +143,7 @@ TEST(Esquema, UnaInstalacionNuevaTieneElEsquemaActual)
     esperarEsquemaActual(base);
 
     DialogosGuionados dialogs;
-    EXPECT_EQ(Modifica_base(base, dialogs).actualizar(), ResultadoActualizacion::SinCambios);
+    EXPECT_EQ(ModificaBase(base, dialogs).actualizar(), ResultadoActualizacion::SinCambios);
     EXPECT_TRUE(dialogs.mensajes.empty());
 }
 
@@ -163,7 +163,7 @@ TEST(Esquema, LosIndicesQueFaltanSeAgreganSinPedirOtroArranque)
         base.ejecutar(QStringLiteral("DROP INDEX \"%1\"").arg(QString::fromLatin1(indice)));
 
     DialogosGuionados dialogs;
-    EXPECT_EQ(Modifica_base(base, dialogs).actualizar(), ResultadoActualizacion::SinCambios);
+    EXPECT_EQ(ModificaBase(base, dialogs).actualizar(), ResultadoActualizacion::SinCambios);
     EXPECT_TRUE(dialogs.mensajes.empty());
     esperarEsquemaActual(base);
 }
@@ -175,11 +175,11 @@ TEST(Esquema, UnaBaseAntiguaPideTresArranquesYQuedaActual)
     BaseDatos base;
     base.abrir(carpeta.base());
     DialogosGuionados dialogs;
-    Modifica_base modifica(base, dialogs);
+    ModificaBase modifica(base, dialogs);
 
     // First start: the detail table is made without its declaration field.
     EXPECT_EQ(modifica.actualizar(), ResultadoActualizacion::Actualizada);
-    EXPECT_FALSE(modifica.Existe_Campo(QStringLiteral("Guias"), QStringLiteral("IdCabecera")));
+    EXPECT_FALSE(modifica.tieneCampo(QStringLiteral("Guias"), QStringLiteral("IdCabecera")));
     // Second: the empty table of that shape is made again and the field added.
     EXPECT_EQ(modifica.actualizar(), ResultadoActualizacion::Actualizada);
     // Third: nothing left to do.
@@ -252,7 +252,7 @@ TEST(Esquema, ElRellenoDeLaDeclaracionTomaLaUltimaRetencionLeida)
     BaseDatos base;
     base.abrir(carpeta.base());
     DialogosGuionados dialogs;
-    Modifica_base modifica(base, dialogs);
+    ModificaBase modifica(base, dialogs);
     ASSERT_EQ(modifica.actualizar(), ResultadoActualizacion::Actualizada);
 
     // A detail table of the older shape that already holds rows: the field is added, not rebuilt.
@@ -285,7 +285,7 @@ TEST(Esquema, ImpresosConTextoCortoSeRehaceA200)
     base.ejecutar(QStringLiteral("INSERT INTO Impresos (Para, Texto) VALUES ('AGENTE', 'viejo')"));
 
     DialogosGuionados dialogs;
-    Modifica_base modifica(base, dialogs);
+    ModificaBase modifica(base, dialogs);
     EXPECT_EQ(modifica.actualizar(), ResultadoActualizacion::Actualizada);
     EXPECT_EQ(modifica.tamanioCampo(QStringLiteral("Impresos"), QStringLiteral("Texto")), 200);
     EXPECT_TRUE(base.valor(QStringLiteral("SELECT Texto FROM Impresos")).isNull());
@@ -301,9 +301,9 @@ TEST(Esquema, TiposDeOtraFormaSeBorraYLaProximaVezSeCrea)
     base.ejecutar(QStringLiteral("CREATE TABLE Tipos (Clase INTEGER, Tipo INTEGER, Descripcion TEXT(50), "
                                  "Valor CURRENCY)"));
     DialogosGuionados dialogs;
-    Modifica_base modifica(base, dialogs);
+    ModificaBase modifica(base, dialogs);
     EXPECT_EQ(modifica.actualizar(), ResultadoActualizacion::SinCambios);
-    EXPECT_FALSE(modifica.Existe_Tabla(QStringLiteral("Tipos")));
+    EXPECT_FALSE(modifica.tieneTabla(QStringLiteral("Tipos")));
     EXPECT_EQ(modifica.actualizar(), ResultadoActualizacion::Actualizada);
     EXPECT_EQ(modifica.tamanioCampo(QStringLiteral("Tipos"), QStringLiteral("Descripcion")), 100);
 }
@@ -320,7 +320,7 @@ TEST(Esquema, UnaFallaDejaLaBaseComoEstaba)
     const QStringList antes = tablasLeidas(base);
 
     DialogosGuionados dialogs;
-    EXPECT_EQ(Modifica_base(base, dialogs).actualizar(), ResultadoActualizacion::Fallida);
+    EXPECT_EQ(ModificaBase(base, dialogs).actualizar(), ResultadoActualizacion::Fallida);
     EXPECT_EQ(tablasLeidas(base), antes);
     ASSERT_EQ(dialogs.mensajes.size(), 1U);
     EXPECT_TRUE(dialogs.mensajes[0].texto.startsWith(QStringLiteral("3010: "))) 

@@ -76,7 +76,7 @@ qint64 otrasRetenciones(BaseDatos& base, qint64 cabecera)
 void arrancar(BaseDatos& base)
 {
     DialogosGuionados dialogs;
-    ASSERT_EQ(Modifica_base(base, dialogs).actualizar(), ResultadoActualizacion::SinCambios);
+    ASSERT_EQ(ModificaBase(base, dialogs).actualizar(), ResultadoActualizacion::SinCambios);
     EXPECT_TRUE(dialogs.mensajes.empty());
 }
 

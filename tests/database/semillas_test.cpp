@@ -64,7 +64,7 @@ Textos lista(std::initializer_list<const char*> textos)
 // A start on a current schema: the upgrade with its seeds, then the main window's seeds.
 void arrancar(BaseDatos& base, Dialogs& dialogs)
 {
-    ASSERT_EQ(Modifica_base(base, dialogs).actualizar(), ResultadoActualizacion::SinCambios);
+    ASSERT_EQ(ModificaBase(base, dialogs).actualizar(), ResultadoActualizacion::SinCambios);
     sembrarDatosDeReferencia(base, dialogs);
 }
 
@@ -212,7 +212,7 @@ TEST(SemillasPrimerArranque, AnunciaCadaAgregadoUnaVezYEnOrden)
 
     // An older database asks for restarts until its schema is current; only then does the main
     // window's load seed the rest.
-    Modifica_base modifica(base, dialogs);
+    ModificaBase modifica(base, dialogs);
     int vueltas = 0;
     while (modifica.actualizar() == ResultadoActualizacion::Actualizada) ASSERT_LT(++vueltas, 5);
     sembrarDatosDeReferencia(base, dialogs);
@@ -501,7 +501,7 @@ TEST_F(Semillas, UnaTablaQueFaltaSeSiembraRecienCuandoVuelve)
     EXPECT_EQ(filas(base, kParametros).size(), 1u);
 
     // The next start makes the table again, asks for a restart and seeds it on the way.
-    EXPECT_EQ(Modifica_base(base, dialogs).actualizar(), ResultadoActualizacion::Actualizada);
+    EXPECT_EQ(ModificaBase(base, dialogs).actualizar(), ResultadoActualizacion::Actualizada);
     EXPECT_EQ(filas(base, kTipos), kInstalada[0].filas);
     EXPECT_EQ(utf8(dialogs.textosMostrados()), utf8({mensajesPrimerArranque().front()}));
 }

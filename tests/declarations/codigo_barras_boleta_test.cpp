@@ -29,7 +29,7 @@ Boleta ejemplo()
 
 TEST(TextoCodigoBarras, PiezaPorPieza)
 {
-    const QString texto = *Texto_Codigo_Barras(ejemplo());
+    const QString texto = *textoCodigoBarras(ejemplo());
     ASSERT_EQ(texto.size(), 40);
     EXPECT_EQ(texto.mid(0, 6), QStringLiteral("012345"));
     EXPECT_EQ(texto.mid(6, 2), QStringLiteral("01"));
@@ -65,7 +65,7 @@ TEST(TextoCodigoBarras, ImportesEnSusLimites)
         b.total = imp(c.total);
         b.otrosPagos = imp(c.otros);
         b.interes = imp(c.interes);
-        const std::optional<QString> texto = Texto_Codigo_Barras(b);
+        const std::optional<QString> texto = textoCodigoBarras(b);
         ASSERT_EQ(texto.has_value(), c.importes.has_value());
         if (texto) { EXPECT_EQ(texto->mid(14, 23), QString::fromLatin1(*c.importes)); }
     }
@@ -76,12 +76,12 @@ TEST(TextoCodigoBarras, CodigosDeSuAnchoOSinCodigo)
     Boleta b = ejemplo();
     b.sucursal = QStringLiteral("0123");
     b.anio = QStringLiteral("2010");
-    EXPECT_EQ(Texto_Codigo_Barras(b)->mid(6, 6), QStringLiteral("230510"));
+    EXPECT_EQ(textoCodigoBarras(b)->mid(6, 6), QStringLiteral("230510"));
 
     for (auto campo : {&Boleta::nroAgente, &Boleta::codRegimen, &Boleta::mes, &Boleta::rectifica}) {
         Boleta corto = ejemplo();
         corto.*campo = (corto.*campo).mid(1);
-        EXPECT_FALSE(Texto_Codigo_Barras(corto)) << (corto.*campo).toStdString();
+        EXPECT_FALSE(textoCodigoBarras(corto)) << (corto.*campo).toStdString();
     }
 }
 

@@ -319,13 +319,13 @@ TEST_F(FrmCabecerasTest, activarYElDobleClickDondeActivarSeOfrece)
         EXPECT_EQ(paneles(), (QStringList{u"Año: 2006"_s, u"Mes: 11"_s, u"R: 00"_s}));
         EXPECT_EQ(cerrado, 0);
 
-        entorno.Limpiar_Cabecera_Actual();
+        entorno.limpiarCabeceraActual();
         dobleClick(*form);
         EXPECT_TRUE(entorno.cabeceraActual());
         EXPECT_EQ(cerrado, 1);
     }
     for (ModoCabeceras modo : {ModoCabeceras::Emision, ModoCabeceras::Deshacer}) {
-        entorno.Limpiar_Cabecera_Actual();
+        entorno.limpiarCabeceraActual();
         const auto form = abrir(modo);
         int cerrado = 0;
         QObject::connect(form.get(), &QDialog::rejected, [&] { ++cerrado; });

@@ -274,7 +274,7 @@ TEST_F(ImpresionDeclaracionTest, SaldosDeOchoCifrasSeImprimenComoElStock)
         // What "Consultar StocK" shows for each type.
         QStringList stock;
         for (const int tipo : {1, 2, 3, 4})
-            stock << QString::number(Obleas_Disponibles(base, dialogs, tipo,
+            stock << QString::number(obleasDisponibles(base, dialogs, tipo,
                                                         QString::fromLatin1(regimen),
                                                         QStringLiteral("000123"),
                                                         QStringLiteral("0001")));

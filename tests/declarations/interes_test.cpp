@@ -84,7 +84,7 @@ TEST(CalculoIntereses, TramosEntreCambiosDeTasa)
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.nombre);
         const std::optional<Importe> interes =
-            Calculo_Intereses(imp(c.neto), d(c.vencimiento), d(c.pago), tasas(c));
+            calculoIntereses(imp(c.neto), d(c.vencimiento), d(c.pago), tasas(c));
         ASSERT_EQ(interes.has_value(), c.interes.has_value());
         if (interes) { EXPECT_EQ(interes->conPunto(4), imp(*c.interes).conPunto(4)); }
     }
@@ -94,10 +94,10 @@ TEST(CalculoIntereses, RedondeoACentavosDelLlamador)
 {
     const std::vector<TasaInteres> t{{d("2008-01-01"), imp("2.50")}};
     const Importe interes =
-        *Calculo_Intereses(imp("180341.63"), d("2008-05-10"), d("2008-09-18"), t);
+        *calculoIntereses(imp("180341.63"), d("2008-05-10"), d("2008-09-18"), t);
     EXPECT_EQ(interes.redondeadoACentavos().conPunto(), QStringLiteral("19687.30"));
     const std::vector<TasaInteres> t2{{d("2008-01-01"), imp("86.25")}};
-    EXPECT_EQ(Calculo_Intereses(imp("93.17"), d("2008-01-10"), d("2008-12-31"), t2)
+    EXPECT_EQ(calculoIntereses(imp("93.17"), d("2008-01-10"), d("2008-12-31"), t2)
                   ->redondeadoACentavos()
                   .conPunto(),
               QStringLiteral("953.59"));
@@ -109,10 +109,10 @@ TEST(CalculoIntereses, UnTramoDeMasDe32767DiasEsUnError)
     const std::vector<TasaInteres> t{{d("2004-05-01"), imp("1.80")}};
     for (TasaDiaria diaria : {TasaDiaria::Simple, TasaDiaria::Moneda}) {
         SCOPED_TRACE(int(diaria));
-        EXPECT_TRUE(Calculo_Intereses(imp("100.00"), d("2008-05-10"),
+        EXPECT_TRUE(calculoIntereses(imp("100.00"), d("2008-05-10"),
                                       d("2008-05-10").addDays(32767), t, diaria));
         try {
-            Calculo_Intereses(imp("100.00"), d("2008-05-10"), d("2108-05-10"), t, diaria);
+            calculoIntereses(imp("100.00"), d("2008-05-10"), d("2108-05-10"), t, diaria);
             ADD_FAILURE() << "no error";
         } catch (const ErrorMotor& error) {
             EXPECT_EQ(error.numero(), 6);
@@ -125,14 +125,14 @@ TEST(CalculoIntereses, UnTramoDeMasDe32767DiasEsUnError)
     // Each stretch counts on its own: a rate change in between keeps both within the count.
     const std::vector<TasaInteres> dos{{d("2004-05-01"), imp("1.80")},
                                        {d("2058-01-01"), imp("1.80")}};
-    EXPECT_TRUE(Calculo_Intereses(imp("100.00"), d("2008-05-10"), d("2108-05-10"), dos));
+    EXPECT_TRUE(calculoIntereses(imp("100.00"), d("2008-05-10"), d("2108-05-10"), dos));
 }
 
 TEST(CalculoIntereses, TasaDiariaEnMonedaDeLaBoletaDelTurno)
 {
     // The shift's slip holds the daily rate and its product with the amount as currency.
     const std::vector<TasaInteres> una{{d("2004-05-01"), imp("1.80")}};
-    EXPECT_EQ(Calculo_Intereses(imp("123456.78"), d("2008-05-10"), d("2008-08-24"), una,
+    EXPECT_EQ(calculoIntereses(imp("123456.78"), d("2008-05-10"), d("2008-08-24"), una,
                                 TasaDiaria::Moneda)
                   ->conPunto(4),
               QStringLiteral("7851.8512"));
@@ -140,13 +140,13 @@ TEST(CalculoIntereses, TasaDiariaEnMonedaDeLaBoletaDelTurno)
                                           {d("2008-12-01"), imp("2.50")},
                                           {d("2009-01-01"), imp("2.25")},
                                           {d("2009-02-28"), imp("3.10")}};
-    EXPECT_EQ(Calculo_Intereses(imp("98765.43"), d("2008-11-15"), d("2009-03-02"), varias,
+    EXPECT_EQ(calculoIntereses(imp("98765.43"), d("2008-11-15"), d("2009-03-02"), varias,
                                 TasaDiaria::Moneda)
                   ->conPunto(4),
               QStringLiteral("8041.6789"));
     // The stretch's double is 868.4104500000001: above the tie, so ,4105.
     const std::vector<TasaInteres> otra{{d("2008-01-01"), imp("6.21")}};
-    EXPECT_EQ(Calculo_Intereses(imp("3107.57"), d("2008-05-10"), d("2008-09-22"), otra,
+    EXPECT_EQ(calculoIntereses(imp("3107.57"), d("2008-05-10"), d("2008-09-22"), otra,
                                 TasaDiaria::Moneda)
                   ->conPunto(4),
               QStringLiteral("868.4105"));
@@ -181,9 +181,9 @@ TEST(CalculoIntereses, LasDosBoletasLadoALado)
     for (const auto& c : casos) {
         SCOPED_TRACE(c.nombre);
         const Caso& k = c.caso;
-        const auto declaracion = Calculo_Intereses(imp(k.neto), d(k.vencimiento), d(k.pago),
+        const auto declaracion = calculoIntereses(imp(k.neto), d(k.vencimiento), d(k.pago),
                                                    tasas(k), TasaDiaria::Simple);
-        const auto turno = Calculo_Intereses(imp(k.neto), d(k.vencimiento), d(k.pago), tasas(k),
+        const auto turno = calculoIntereses(imp(k.neto), d(k.vencimiento), d(k.pago), tasas(k),
                                              TasaDiaria::Moneda);
         ASSERT_EQ(declaracion.has_value(), k.interes.has_value());
         ASSERT_EQ(turno.has_value(), c.turno.has_value());
@@ -207,7 +207,7 @@ TEST(CalculoIntereses, TasasDeLaBaseHastaElPago)
     EXPECT_EQ(t[0].vigencia, d("2004-05-01"));
     EXPECT_EQ(t[0].tasa.conPunto(), QStringLiteral("1.80"));
     EXPECT_EQ(t[1].vigencia, d("2008-05-13"));
-    EXPECT_EQ(Calculo_Intereses(imp("1000"), d("2008-05-10"), d("2008-05-15"), t)->conPunto(4),
+    EXPECT_EQ(calculoIntereses(imp("1000"), d("2008-05-10"), d("2008-05-15"), t)->conPunto(4),
               QStringLiteral("7.2000"));  // 2 days at 1.80 and 3 at 6.00
 }
 

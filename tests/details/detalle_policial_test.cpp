@@ -2,7 +2,7 @@
 // through the entry forms' detail seam.
 
 #include "details/apertura_detalle.h"
-#include "entry/frmRetenciones_C.h"
+#include "entry/frmRetencionesC.h"
 
 #include "support/datos_policiales.h"
 
@@ -20,7 +20,7 @@ TEST(DetallePolicial, LasObleasDelComprobantePolicialEnSuVentana)
     servicios.detalle = [&f](QWidget* duenio, const ComprobanteDetalle& comprobante) {
         return abrirDetalleComprobante(f.contexto, duenio, comprobante);
     };
-    frmRetenciones_C form(f.contexto, servicios);
+    frmRetencionesC form(f.contexto, servicios);
     form.show();
     QApplication::processEvents();
     pulsar(form, u"cmdAgregar"_s);

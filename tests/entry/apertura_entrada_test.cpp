@@ -16,12 +16,12 @@ TEST(AperturaEntrada, AbreElFormularioDelRegimenActivo)
     f.activar(f.nuevaCabecera(QStringLiteral("09")));
     EXPECT_EQ(abrirEntradaRetenciones(f.contexto, nullptr, {}), AperturaEntrada::Abierta);
     EXPECT_EQ(f.dialogs.clasesAbiertas,
-              (QStringList{QStringLiteral("frmRetenciones"), QStringLiteral("frmRetenciones_B")}));
+              (QStringList{QStringLiteral("frmRetenciones"), QStringLiteral("frmRetencionesB")}));
     f.activar(f.nuevaCabecera(QStringLiteral("13")));
     EXPECT_EQ(abrirEntradaRetenciones(f.contexto, nullptr, {}), AperturaEntrada::Abierta);
-    EXPECT_EQ(f.dialogs.clasesAbiertas.back(), QStringLiteral("frmRetenciones_C"));
+    EXPECT_EQ(f.dialogs.clasesAbiertas.back(), QStringLiteral("frmRetencionesC"));
 
-    f.entorno.Limpiar_Cabecera_Actual();
+    f.entorno.limpiarCabeceraActual();
     EXPECT_EQ(abrirEntradaRetenciones(f.contexto, nullptr, {}), AperturaEntrada::SinDeclaracion);
 }
 

@@ -183,8 +183,8 @@ TEST_F(AlicuotasTest, LosRegimenes11Y12NoSeGrabanPeroSeBorranYVuelvenAlArrancar)
 
     // The next start writes regime "11" whole again; "12" keeps its other rows, so its type "0"
     // stays deleted.
-    fijar_Alicuotas(e.base, e.dialogs);
-    Actualizar_Alicuotas(e.base, e.dialogs);
+    fijarAlicuotas(e.base, e.dialogs);
+    actualizarAlicuotas(e.base, e.dialogs);
     EXPECT_EQ(alicuota(u"11"_s, u"0"_s), u"10000"_s);
     EXPECT_EQ(alicuota(u"12"_s, u"0"_s), u"(ninguna)"_s);
     EXPECT_EQ(alicuota(u"12"_s, u"6"_s), u"5000"_s);

@@ -55,7 +55,7 @@ TEST_F(TiposTest, LaClaseElegidaDecideTituloFilasYLoQueSeGraba)
                         u"(1, 1, 'NOVILLOS', 70000), (1, 3, 'VACAS', 40000), "
                         u"(2, 1, 'SOJA', 650000), (3, 2, 'OVINO', 20000)"_s);
         frmTipos form(e.contexto);
-        form.Setear_seleccion(c.clase);
+        form.setearSeleccion(c.clase);
         EXPECT_EQ(form.windowTitle(), c.titulo) << c.clase;
         GrillaRegistros& g = grillaDe(form);
         QStringList codigos;
@@ -74,8 +74,8 @@ TEST_F(TiposTest, LaClaseElegidaDecideTituloFilasYLoQueSeGraba)
 TEST_F(TiposTest, UnValorDeOtraClaseNoCambiaNiTituloNiFilas)
 {
     frmTipos form(e.contexto);
-    form.Setear_seleccion(2);
-    form.Setear_seleccion(7);
+    form.setearSeleccion(2);
+    form.setearSeleccion(7);
     EXPECT_EQ(form.windowTitle(), u"Tipos de Cereales"_s);
     EXPECT_EQ(grillaDe(form).filas(), 1);
 }
@@ -83,7 +83,7 @@ TEST_F(TiposTest, UnValorDeOtraClaseNoCambiaNiTituloNiFilas)
 TEST_F(TiposTest, ElCodigoSinTocarEsCeroYNoSeRepiteEnLaClase)
 {
     frmTipos form(e.contexto);
-    form.Setear_seleccion(3);
+    form.setearSeleccion(3);
     pulsar(form, u"cmdAgregar"_s);
     EXPECT_EQ(texto(form, u"mskTipo"_s), u"00"_s);
     EXPECT_EQ(enfocado(form), u"mskTipo"_s);
@@ -118,7 +118,7 @@ TEST_F(TiposTest, GrabarPideDescripcionYValor)
     for (const Caso& c : casos) {
         e.dialogs.mensajes.clear();
         frmTipos form(e.contexto);
-        form.Setear_seleccion(1);
+        form.setearSeleccion(1);
         alta(form, u"5"_s, c.descripcion, c.valor);
         EXPECT_EQ(e.dialogs.textosMostrados(), QStringList{c.mensaje}) << c.mensaje.toStdString();
         EXPECT_EQ(enfocado(form), c.foco);
@@ -129,7 +129,7 @@ TEST_F(TiposTest, GrabarPideDescripcionYValor)
 TEST_F(TiposTest, ElValorSeMuestraConSignoYSeGuardaExacto)
 {
     frmTipos form(e.contexto);
-    form.Setear_seleccion(2);
+    form.setearSeleccion(2);
     pulsar(form, u"cmdAgregar"_s);
     escribir(form, u"mskTipo"_s, u"7"_s);
     escribir(form, u"txtDescripcion"_s, u"maiz"_s);
@@ -174,7 +174,7 @@ TEST_F(TiposTest, UnCodigoConDetallesNoSeBorra)
         e.dialogs.mensajes.clear();
         e.dialogs.respuestas = {Respuesta::Aceptar, Respuesta::Si};  // were it asked, yes
         frmTipos form(e.contexto);
-        form.Setear_seleccion(c.clase);
+        form.setearSeleccion(c.clase);
         GrillaRegistros& g = grillaDe(form);
         for (int fila = 0; fila < g.filas(); ++fila)
             if (celda(g, fila, 1) == u"3"_s) g.irAFila(fila);
@@ -191,7 +191,7 @@ TEST_F(TiposTest, UnCodigoConDetallesNoSeBorra)
     e.dialogs.mensajes.clear();
     e.dialogs.respuestas = {Respuesta::Si};
     frmTipos form(e.contexto);
-    form.Setear_seleccion(1);
+    form.setearSeleccion(1);
     grillaDe(form).irAFila(0);
     pulsar(form, u"cmdBorrar"_s);
     EXPECT_EQ(e.dialogs.textosMostrados(),
@@ -202,7 +202,7 @@ TEST_F(TiposTest, UnCodigoConDetallesNoSeBorra)
 TEST_F(TiposTest, LasColumnasOrdenanPorCodigoDescripcionYValor)
 {
     frmTipos form(e.contexto);
-    form.Setear_seleccion(1);
+    form.setearSeleccion(1);
     auto* lblOrden = control<QLabel>(form, u"lblOrden"_s);
     EXPECT_EQ(lblOrden->text(), u"  Ordenados por: Código"_s);
     const std::pair<int, QString> columnas[] = {

@@ -46,7 +46,7 @@ const Lista kListas[] = {
      },
      [](Contexto& c) {
          auto f = std::make_unique<frmTipos>(c);
-         f->Setear_seleccion(1);
+         f->setearSeleccion(1);
          return f;
      },
      0, u"03"_s},
@@ -58,7 +58,7 @@ const Lista kListas[] = {
      },
      [](Contexto& c) {
          auto f = std::make_unique<frmTipos>(c);
-         f->Setear_seleccion(1);
+         f->setearSeleccion(1);
          return f;
      },
      1, u"12"_s},

@@ -143,14 +143,14 @@ TEST_F(ArranqueTest, LasLimpiezasDejanSoloElRegimen)
 {
     escribirEntorno("CabeceraAct = " + QByteArray::number(idCabecera) + "\r\n");
     ASSERT_EQ(arranque.iniciar(), FinArranque::Continuar);
-    entorno.Limpiar_Agente_Actual();
+    entorno.limpiarAgenteActual();
     EXPECT_EQ(paneles(), (QStringList{"Agente: (ninguno)", "Sucursal: (ninguna)",
                                       "Régimen: 05 - Percepciones - Empresas de Servicios",
                                       "Mes: (ninguno)", "Anio: (ninguno)", "R: 00"}));
     EXPECT_FALSE(entorno.agenteActual() || entorno.sucursalActual() || entorno.cabeceraActual());
     EXPECT_TRUE(entorno.regimenActual());
     // A reset when nothing is active is harmless.
-    entorno.Limpiar_Agente_Actual();
+    entorno.limpiarAgenteActual();
     arranque.cerrar();
     EXPECT_EQ(leerEntorno(), QByteArray("RegimenAct = 05\r\n"));
 }

@@ -1,6 +1,6 @@
 // What the desktop opens: the read-me document and the update page.
 
-#include "shell/Frm_Actualizaciones.h"
+#include "shell/frmActualizaciones.h"
 #include "shell/leame.h"
 #include "shell/textos_organismo.h"
 #include "support/dialogos_guionados.h"
@@ -84,7 +84,7 @@ TEST(Leame, ElDocumentoQueSeEntregaEsTextoEnriquecido)
 TEST(Actualizaciones, ElEnlaceAbreLaPaginaOAvisaQueNoPudo)
 {
     DialogosGuionados dialogs;
-    Frm_Actualizaciones ventana(dialogs);
+    frmActualizaciones ventana(dialogs);
     EXPECT_EQ(ventana.windowTitle(), QStringLiteral("Actualizaciones"));
     auto* enlace = ventana.findChild<QLabel*>(QStringLiteral("Label2"));
     ASSERT_TRUE(enlace);

@@ -27,7 +27,7 @@ TEST_F(frmPrincipalTest, TituloYPanelesSiguenAlEntorno)
     entorno.activarRegimen(QStringLiteral("01"));
     const QString regimen = ventana.textoPanel(panel::Regimen);
     EXPECT_TRUE(regimen.startsWith(QStringLiteral("Régimen: 01 - "))) << regimen.toStdString();
-    entorno.Limpiar_Cabecera_Actual();
+    entorno.limpiarCabeceraActual();
     EXPECT_EQ(ventana.textoPanel(panel::Regimen), regimen);
     EXPECT_EQ(ventana.textoPanel(panel::Anio), QStringLiteral("Anio: (ninguno)"));
 

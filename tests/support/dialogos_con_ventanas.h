@@ -39,7 +39,7 @@ public:
         if (auto* progreso = qobject_cast<frmAcercaDe*>(&ventana)) {
             tareas << progreso->tarea();
             if (principal) principalHabilitadaDuranteTarea = principal->isEnabled();
-            progreso->Timer1_Timer();
+            progreso->pulsoParpadeo();
             return progreso->result();
         }
         return guion.abrirModal(ventana);

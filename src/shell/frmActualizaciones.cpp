@@ -1,4 +1,4 @@
-#include "shell/Frm_Actualizaciones.h"
+#include "shell/frmActualizaciones.h"
 
 #include "platform/dialogs.h"
 #include "shell/logo.h"
@@ -34,7 +34,7 @@ QFrame* marco(const char* nombre, QWidget* padre)
 
 } // namespace
 
-Frm_Actualizaciones::Frm_Actualizaciones(Dialogs& dialogs, QWidget* parent)
+frmActualizaciones::frmActualizaciones(Dialogs& dialogs, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), dialogs_(dialogs)
 {
     setObjectName(QStringLiteral("Frm_Actualizaciones"));
@@ -49,69 +49,69 @@ Frm_Actualizaciones::Frm_Actualizaciones(Dialogs& dialogs, QWidget* parent)
     setFixedSize(520, columna->totalHeightForWidth(520));
 }
 
-QFrame* Frm_Actualizaciones::crearAviso()
+QFrame* frmActualizaciones::crearAviso()
 {
-    auto* Shape1 = marco("Shape1", this);
-    auto* arriba = new QGridLayout(Shape1);
-    auto* Image1 = etiqueta("Image1", QString(), Shape1);
-    Image1->setPixmap(logoTarquel(72));
-    arriba->addWidget(Image1, 0, 0, 3, 1, Qt::AlignTop);
-    auto* Label4 = etiqueta("Label4", QStringLiteral("ACTUALIZACIONES"), Shape1);
-    QFont titulo = Label4->font();
+    auto* marcoAviso = marco("Shape1", this);
+    auto* arriba = new QGridLayout(marcoAviso);
+    auto* imgLogo = etiqueta("Image1", QString(), marcoAviso);
+    imgLogo->setPixmap(logoTarquel(72));
+    arriba->addWidget(imgLogo, 0, 0, 3, 1, Qt::AlignTop);
+    auto* lblTitulo = etiqueta("Label4", QStringLiteral("ACTUALIZACIONES"), marcoAviso);
+    QFont titulo = lblTitulo->font();
     titulo.setBold(true);
     titulo.setPointSize(titulo.pointSize() + 4);
-    Label4->setFont(titulo);
-    arriba->addWidget(Label4, 0, 1);
+    lblTitulo->setFont(titulo);
+    arriba->addWidget(lblTitulo, 0, 1);
     arriba->addWidget(etiqueta("Label1",
                                QStringLiteral("Para ver en el Sitio Oficial de Tresvalle si hay alguna "
                                               "Actualización a nueva versión de este sistema,    haga "
                                               "click en :"),
-                               Shape1),
+                               marcoAviso),
                       1, 1);
-    arriba->addLayout(crearEnlace(Shape1), 2, 1);
+    arriba->addLayout(crearEnlace(marcoAviso), 2, 1);
     arriba->addWidget(etiqueta("Label3",
                                QStringLiteral("Recuerde que antes de aplicar cualquier actualización, "
                                               "debe hacer un backup de la base de datos."),
-                               Shape1),
+                               marcoAviso),
                       3, 0, 1, 2);
-    return Shape1;
+    return marcoAviso;
 }
 
-QHBoxLayout* Frm_Actualizaciones::crearEnlace(QFrame* aviso)
+QHBoxLayout* frmActualizaciones::crearEnlace(QFrame* aviso)
 {
     auto* enlace = new QHBoxLayout;
-    auto* Label2 = etiqueta("Label2",
+    auto* lblEnlace = etiqueta("Label2",
                             QStringLiteral("<a href=\"%1\">Sitio Oficial de la Orvalen - Página del "
                                            "Tarquel</a>")
                                 .arg(organismo::PaginaActualizaciones),
                             aviso);
-    Label2->setTextFormat(Qt::RichText);
-    Label2->setOpenExternalLinks(false);
-    Label2->setToolTip(organismo::PaginaActualizaciones);
-    connect(Label2, &QLabel::linkActivated, this, [this] { Label2_Click(); });
+    lblEnlace->setTextFormat(Qt::RichText);
+    lblEnlace->setOpenExternalLinks(false);
+    lblEnlace->setToolTip(organismo::PaginaActualizaciones);
+    connect(lblEnlace, &QLabel::linkActivated, this, [this] { lblEnlaceClick(); });
     auto* cmdContribuyentes = new QToolButton(aviso);
     cmdContribuyentes->setObjectName(QStringLiteral("cmdContribuyentes"));
     cmdContribuyentes->setIcon(style()->standardIcon(QStyle::SP_MessageBoxInformation));
     cmdContribuyentes->setToolTip(QStringLiteral("Dirección de la página"));
-    connect(cmdContribuyentes, &QToolButton::clicked, this, [this] { cmdContribuyentes_Click(); });
-    enlace->addWidget(Label2, 1);
+    connect(cmdContribuyentes, &QToolButton::clicked, this, [this] { cmdContribuyentesClick(); });
+    enlace->addWidget(lblEnlace, 1);
     enlace->addWidget(cmdContribuyentes);
     return enlace;
 }
 
-QFrame* Frm_Actualizaciones::crearContacto()
+QFrame* frmActualizaciones::crearContacto()
 {
-    auto* Shape2 = marco("Shape2", this);
-    auto* contacto = new QVBoxLayout(Shape2);
+    auto* marcoContacto = marco("Shape2", this);
+    auto* contacto = new QVBoxLayout(marcoContacto);
     contacto->addWidget(
-        etiqueta("Label5", QStringLiteral("Para cualquier información comuníquese con"), Shape2));
-    contacto->addWidget(etiqueta("Label6", organismo::Division, Shape2));
-    contacto->addWidget(etiqueta("Label7", organismo::Telefono, Shape2));
-    contacto->addWidget(etiqueta("Label8", organismo::Correo, Shape2));
-    return Shape2;
+        etiqueta("Label5", QStringLiteral("Para cualquier información comuníquese con"), marcoContacto));
+    contacto->addWidget(etiqueta("Label6", organismo::Division, marcoContacto));
+    contacto->addWidget(etiqueta("Label7", organismo::Telefono, marcoContacto));
+    contacto->addWidget(etiqueta("Label8", organismo::Correo, marcoContacto));
+    return marcoContacto;
 }
 
-QHBoxLayout* Frm_Actualizaciones::crearPie()
+QHBoxLayout* frmActualizaciones::crearPie()
 {
     auto* pie = new QHBoxLayout;
     auto* firma = new QVBoxLayout;
@@ -132,7 +132,7 @@ QHBoxLayout* Frm_Actualizaciones::crearPie()
     return pie;
 }
 
-void Frm_Actualizaciones::Label2_Click()
+void frmActualizaciones::lblEnlaceClick()
 {
     if (!dialogs_.abrirConEscritorio(organismo::PaginaActualizaciones))
         dialogs_.mostrar({QStringLiteral("No se pudo abrir el navegador con la página de "
@@ -141,7 +141,7 @@ void Frm_Actualizaciones::Label2_Click()
                           kTituloAplicacion, Icono::Exclamacion});
 }
 
-void Frm_Actualizaciones::cmdContribuyentes_Click()
+void frmActualizaciones::cmdContribuyentesClick()
 {
     dialogs_.mostrar({QStringLiteral("La direccion es ") + organismo::PaginaSistema, kTituloAplicacion,
                       Icono::Informacion});

@@ -1,4 +1,4 @@
-#include "entry/frmRetenciones_C.h"
+#include "entry/frmRetencionesC.h"
 
 #include "common/contexto.h"
 #include "common/estados.h"
@@ -81,7 +81,7 @@ QString codigoPolicia(qint64 codigo)
 
 } // namespace
 
-frmRetenciones_C::frmRetenciones_C(Contexto& contexto, ServiciosEntrada servicios, QWidget* parent)
+frmRetencionesC::frmRetencionesC(Contexto& contexto, ServiciosEntrada servicios, QWidget* parent)
     : FormularioRetencion(contexto, servicios, nombreFormularioEntrada(FormaEntrada::Policial),
                           parent, rasgosPoliciales()),
       detalle_(std::move(servicios.detalle)),
@@ -91,70 +91,70 @@ frmRetenciones_C::frmRetenciones_C(Contexto& contexto, ServiciosEntrada servicio
     cmdAnular->setVisible(false);
     // The amount is the stamps' total: no concept nor gross amount is typed.
     bloqueConcepto->setVisible(false);
-    Lbl_total_retencion = visor("Lbl_total_retencion", bloqueConcepto, 100);
-    static_cast<QGridLayout*>(bloqueConcepto->layout())->addWidget(Lbl_total_retencion, 2, 7);
+    lblTotalRetencion = visor("Lbl_total_retencion", bloqueConcepto, 100);
+    static_cast<QGridLayout*>(bloqueConcepto->layout())->addWidget(lblTotalRetencion, 2, 7);
 
-    Fra_con_guias = new QGroupBox(fraRetencion);
-    Fra_con_guias->setObjectName(QStringLiteral("Fra_con_guias"));
-    auto* guias = new QHBoxLayout(Fra_con_guias);
-    Cmd_Guias = crearBoton(Fra_con_guias, QStringLiteral("Cmd_Guias"),
+    fraConGuias = new QGroupBox(fraRetencion);
+    fraConGuias->setObjectName(QStringLiteral("Fra_con_guias"));
+    auto* guias = new QHBoxLayout(fraConGuias);
+    cmdGuias = crearBoton(fraConGuias, QStringLiteral("Cmd_Guias"),
                            QStringLiteral("Cargar Obleas"));
-    LblImporte_o_otros_pagos = new QLabel(QStringLiteral("Importe Total Obleas:"), Fra_con_guias);
-    LblImporte_o_otros_pagos->setObjectName(QStringLiteral("LblImporte_o_otros_pagos"));
-    LblImporte = visor("LblImporte", Fra_con_guias, 120);
-    LblImporte->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    guias->addWidget(Cmd_Guias);
-    guias->addWidget(LblImporte_o_otros_pagos);
-    guias->addWidget(LblImporte);
+    lblImporteOtrosPagos = new QLabel(QStringLiteral("Importe Total Obleas:"), fraConGuias);
+    lblImporteOtrosPagos->setObjectName(QStringLiteral("LblImporte_o_otros_pagos"));
+    lblImporte = visor("LblImporte", fraConGuias, 120);
+    lblImporte->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    guias->addWidget(cmdGuias);
+    guias->addWidget(lblImporteOtrosPagos);
+    guias->addWidget(lblImporte);
     guias->addStretch(1);
     // Without the detail window no stamp can be loaded.
-    Cmd_Guias->setEnabled(static_cast<bool>(detalle_));
+    cmdGuias->setEnabled(static_cast<bool>(detalle_));
 
-    Fra_Policia = new QGroupBox(fraRetencion);
-    Fra_Policia->setObjectName(QStringLiteral("Fra_Policia"));
-    auto* policia = new QHBoxLayout(Fra_Policia);
+    fraPolicia = new QGroupBox(fraRetencion);
+    fraPolicia->setObjectName(QStringLiteral("Fra_Policia"));
+    auto* policia = new QHBoxLayout(fraPolicia);
     // Officers are numbered by a counter: the box takes the code at its full width.
-    MaskCodPolicia =
-        new CajaTexto(QStringLiteral("MaskCodPolicia"), CajaTexto::Tipo::Codigo, 0, Fra_Policia);
-    MaskCodPolicia->setCeros(2);
-    MaskCodPolicia->setMaxLength(9);
-    MaskCodPolicia->setFixedWidth(
-        MaskCodPolicia->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 16);
-    CmdPolicia = crearBotonSelector(Fra_Policia, QStringLiteral("CmdPolicia"));
-    LblPolicia = visor("LblPolicia", Fra_Policia, 220);
-    LblMulta = visor("LblMulta", Fra_Policia, 120);
-    LblMulta->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    policia->addWidget(new QLabel(QStringLiteral("Policía Nº:"), Fra_Policia));
-    policia->addWidget(MaskCodPolicia);
-    policia->addWidget(CmdPolicia);
-    policia->addWidget(LblPolicia, 1);
-    policia->addWidget(new QLabel(QStringLiteral("Importe Multa $:"), Fra_Policia));
-    policia->addWidget(LblMulta);
+    maskCodPolicia =
+        new CajaTexto(QStringLiteral("MaskCodPolicia"), CajaTexto::Tipo::Codigo, 0, fraPolicia);
+    maskCodPolicia->setCeros(2);
+    maskCodPolicia->setMaxLength(9);
+    maskCodPolicia->setFixedWidth(
+        maskCodPolicia->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 16);
+    cmdPolicia = crearBotonSelector(fraPolicia, QStringLiteral("CmdPolicia"));
+    lblPolicia = visor("LblPolicia", fraPolicia, 220);
+    lblMulta = visor("LblMulta", fraPolicia, 120);
+    lblMulta->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    policia->addWidget(new QLabel(QStringLiteral("Policía Nº:"), fraPolicia));
+    policia->addWidget(maskCodPolicia);
+    policia->addWidget(cmdPolicia);
+    policia->addWidget(lblPolicia, 1);
+    policia->addWidget(new QLabel(QStringLiteral("Importe Multa $:"), fraPolicia));
+    policia->addWidget(lblMulta);
 
-    rejilla->addWidget(Fra_con_guias, primeraFilaLibre, 0, 1, 7);
-    rejilla->addWidget(Fra_Policia, primeraFilaLibre + 1, 0, 1, 7);
+    rejilla->addWidget(fraConGuias, primeraFilaLibre, 0, 1, 7);
+    rejilla->addWidget(fraPolicia, primeraFilaLibre + 1, 0, 1, 7);
 
-    vigilar(MaskCodPolicia, [this] { MaskCodPolicia_LostFocus(); });
-    connect(Cmd_Guias, &QPushButton::clicked, this,
-            [this] { protegido()([&] { Cmd_Guias_Click(); }); });
-    connect(CmdPolicia, &QPushButton::clicked, this,
-            [this] { protegido()([&] { CmdPolicia_Click(); }); });
+    vigilar(maskCodPolicia, [this] { maskCodPoliciaLostFocus(); });
+    connect(cmdGuias, &QPushButton::clicked, this,
+            [this] { protegido()([&] { cmdGuiasClick(); }); });
+    connect(cmdPolicia, &QPushButton::clicked, this,
+            [this] { protegido()([&] { cmdPoliciaClick(); }); });
 }
 
 // ---- Opening.
 
-void frmRetenciones_C::primeraActivacion()
+void frmRetencionesC::primeraActivacion()
 {
     FormularioRetencion::primeraActivacion();
     BaseDatos& base = contexto().base;
-    if (!Hay_Turno_Abierto(base, contexto().entorno.idCabecera())) {
+    if (!hayTurnoAbierto(base, contexto().entorno.idCabecera())) {
         cerrarAlAbrir(kSinTurno, kTituloSinTurno);
         return;
     }
-    if (!Hay_Remesas(base)) cerrarAlAbrir(kSinRemesas, QString());
+    if (!hayRemesas(base)) cerrarAlAbrir(kSinRemesas, QString());
 }
 
-void frmRetenciones_C::cerrarAlAbrir(const QString& texto, const QString& titulo)
+void frmRetencionesC::cerrarAlAbrir(const QString& texto, const QString& titulo)
 {
     contexto().dialogs.aviso(texto, titulo, Icono::Informacion);
     // The form is being shown: it closes as soon as that is over.
@@ -163,62 +163,62 @@ void frmRetenciones_C::cerrarAlAbrir(const QString& texto, const QString& titulo
 
 // ---- Nueva and the current row.
 
-void frmRetenciones_C::antesDeNueva()
+void frmRetencionesC::antesDeNueva()
 {
     // The stamps an abandoned receipt left pending go; the new receipt's are stored pending.
     nroComprobanteActual_ = kComprobantePendiente;
     borrarDetallePendiente(contexto().base);
 }
 
-void frmRetenciones_C::limpiarPropios()
+void frmRetencionesC::limpiarPropios()
 {
-    LblMulta->clear();
-    LblImporte->clear();
-    Lbl_total_retencion->clear();
+    lblMulta->clear();
+    lblImporte->clear();
+    lblTotalRetencion->clear();
     totalObleas_.reset();
     multa_ = Importe();
-    MaskCodPolicia->vaciar();
-    MaskCodPolicia_LostFocus();
+    maskCodPolicia->vaciar();
+    maskCodPoliciaLostFocus();
 }
 
-void frmRetenciones_C::alLimpiarFila()
+void frmRetencionesC::alLimpiarFila()
 {
     // A receipt without a fine shows no officer.
-    MaskCodPolicia->vaciar();
-    LblPolicia->clear();
-    LblMulta->clear();
+    maskCodPolicia->vaciar();
+    lblPolicia->clear();
+    lblMulta->clear();
 }
 
-void frmRetenciones_C::alMostrarFila(const Retencion& fila)
+void frmRetencionesC::alMostrarFila(const Retencion& fila)
 {
     const QString retenido =
         fila.importeRet.value_or(Importe()).formato(u"$ ########0.00", QLocale());
-    Lbl_total_retencion->setText(retenido);
-    LblImporte->setText(retenido);
+    lblTotalRetencion->setText(retenido);
+    lblImporte->setText(retenido);
 
     const auto multa =
         leerMultaCobrada(contexto().base, {contexto().entorno.idCabecera(), fila.nroComprobante});
     if (!multa) return;
-    MaskCodPolicia->setText(codigoPolicia(multa->codPolicia));
-    LblMulta->setText(moneda(multa->importeMulta.value_or(Importe())));
-    MaskCodPolicia_LostFocus();
+    maskCodPolicia->setText(codigoPolicia(multa->codPolicia));
+    lblMulta->setText(moneda(multa->importeMulta.value_or(Importe())));
+    maskCodPoliciaLostFocus();
 }
 
-void frmRetenciones_C::alBuscarSujeto(const std::optional<Sujeto>& sujeto, bool editando)
+void frmRetencionesC::alBuscarSujeto(const std::optional<Sujeto>& sujeto, bool editando)
 {
-    if (!sujeto) CUIT_Contribuyente.clear();
-    else if (editando) CUIT_Contribuyente = cuitConGuiones(sujeto->cuit);
+    if (!sujeto) cuitContribuyente.clear();
+    else if (editando) cuitContribuyente = cuitConGuiones(sujeto->cuit);
 }
 
-void frmRetenciones_C::alCalcularImporteRet(Importe retenido)
+void frmRetencionesC::alCalcularImporteRet(Importe retenido)
 {
-    Lbl_total_retencion->setText(
+    lblTotalRetencion->setText(
         retenidoNeto(retenido, totalObleas_).formato(u"$ ########0.00", QLocale()));
 }
 
 // ---- The detail window and the officer.
 
-void frmRetenciones_C::Cmd_Guias_Click()
+void frmRetencionesC::cmdGuiasClick()
 {
     if (!detalle_) return;
     const Importe total =
@@ -226,59 +226,59 @@ void frmRetenciones_C::Cmd_Guias_Click()
     // The receipt is worth its stamps, withheld whole, and the fine is charged on that value.
     totalObleas_ = total.redondeadoACentavos();
     const QString texto = moneda(*totalObleas_);
-    LblImporte->setText(texto);
+    lblImporte->setText(texto);
     setBruto(texto);
     setAlicuota(Importe::desdeEntero(100));
-    Lbl_total_retencion->setText(texto);
+    lblTotalRetencion->setText(texto);
     multa_ = totalObleas_->porcentaje(reglas().porcentajeMulta).redondeadoACentavos();
-    LblMulta->setText(moneda(multa_));
+    lblMulta->setText(moneda(multa_));
 }
 
-void frmRetenciones_C::CmdPolicia_Click()
+void frmRetencionesC::cmdPoliciaClick()
 {
     if (selectorPolicia_) {
-        if (const auto elegido = selectorPolicia_()) MaskCodPolicia->setText(*elegido);
+        if (const auto elegido = selectorPolicia_()) maskCodPolicia->setText(*elegido);
     }
-    MaskCodPolicia_LostFocus();
+    maskCodPoliciaLostFocus();
 }
 
-void frmRetenciones_C::MaskCodPolicia_LostFocus()
+void frmRetencionesC::maskCodPoliciaLostFocus()
 {
-    const qint64 codigo = MaskCodPolicia->valor().toLongLong();
+    const qint64 codigo = maskCodPolicia->valor().toLongLong();
     if (codigo == 0) {
-        LblPolicia->clear();
+        lblPolicia->clear();
         return;
     }
     const auto policia = leerPolicia(contexto().base, codigo);
-    LblPolicia->setText(policia ? policia->nombre : QString());
+    lblPolicia->setText(policia ? policia->nombre : QString());
 }
 
 // ---- Grabar.
 
-QString frmRetenciones_C::confirmacion() const
+QString frmRetencionesC::confirmacion() const
 {
     QStringList lineas{QStringLiteral("Confirma que los datos de esta retencion son correctos: "),
                        QStringLiteral(" Oblea/s: "), QString()};
     for (const ObleaPendiente& o : obleasPendientes(contexto().base, reglas().claseTipos))
         lineas << QStringLiteral("      ") + o.nroGuia
                       + (o.descripcion ? QStringLiteral(" - ") + *o.descripcion : QString());
-    lineas << QString() << QStringLiteral(" Policía: ") + LblPolicia->text() << QString()
-           << QStringLiteral(" C.U.I.T. Contribuyente: ") + CUIT_Contribuyente << QString()
+    lineas << QString() << QStringLiteral(" Policía: ") + lblPolicia->text() << QString()
+           << QStringLiteral(" C.U.I.T. Contribuyente: ") + cuitContribuyente << QString()
            << QStringLiteral(
                   "UNA VEZ CONFIRMADOS LOS DATOS NO PODRÁ CANCELAR NI MODIFICAR ESTA RETENCION");
     return lineas.join(QLatin1Char('\n'));
 }
 
-std::optional<ClaveRetencion> frmRetenciones_C::grabarRetencion()
+std::optional<ClaveRetencion> frmRetencionesC::grabarRetencion()
 {
     if (!sujetoCargado()) return std::nullopt;
-    if (LblPolicia->text().trimmed().isEmpty()) {
-        rehusar(MaskCodPolicia, QStringLiteral("No ha seleccionado el policía"),
+    if (lblPolicia->text().trimmed().isEmpty()) {
+        rehusar(maskCodPolicia, QStringLiteral("No ha seleccionado el policía"),
                 textos::AtencionPuntos, Icono::Informacion);
         return std::nullopt;
     }
     if (!totalObleas_) {
-        rehusar(Cmd_Guias, kSinObleas, kTituloAplicacion, Icono::Ninguno);
+        rehusar(cmdGuias, kSinObleas, kTituloAplicacion, Icono::Ninguno);
         return std::nullopt;
     }
     if (nroContrib().mid(3, 6) == QLatin1String("999999")) {
@@ -287,7 +287,7 @@ std::optional<ClaveRetencion> frmRetenciones_C::grabarRetencion()
         return std::nullopt;
     }
     if (totalObleas_->esCero()) {
-        rehusar(Cmd_Guias, kSinObleas, kTituloAplicacion, Icono::Ninguno);
+        rehusar(cmdGuias, kSinObleas, kTituloAplicacion, Icono::Ninguno);
         return std::nullopt;
     }
     if (!contexto().dialogs.preguntaSiNo(confirmacion(), kTituloAplicacion)) return std::nullopt;
@@ -297,7 +297,7 @@ std::optional<ClaveRetencion> frmRetenciones_C::grabarRetencion()
     datos.dia = dia();
     datos.nroX = completarNroX(txtNroX->text());
     datos.importe = *totalObleas_;
-    datos.codPolicia = MaskCodPolicia->valor().toLongLong();
+    datos.codPolicia = maskCodPolicia->valor().toLongLong();
     datos.multa = multa_;
     try {
         const ClaveRetencion clave = grabarRetencionPolicial(

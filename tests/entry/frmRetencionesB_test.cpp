@@ -2,7 +2,7 @@
 // of the receipt's rows behind its detail button: the set-up by regime, the hand-back of the
 // rows' total, the checks of Grabar and what one save stores.
 
-#include "entry/frmRetenciones_B.h"
+#include "entry/frmRetencionesB.h"
 
 #include "details/apertura_detalle.h"
 #include "forms/grilla_registros.h"
@@ -21,7 +21,7 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-struct PantallaB : PantallaEntrada<frmRetenciones_B> {
+struct PantallaB : PantallaEntrada<frmRetencionesB> {
     explicit PantallaB(DatosEntrada& datos) : PantallaEntrada(datos, servicios(datos)) {}
 
     static ServiciosEntrada servicios(DatosEntrada& d)
@@ -124,7 +124,7 @@ void remesas(DatosEntrada& f, const QString& agente = u"012345"_s)
                                 .agente = agente, .desde = 1, .hasta = 1000});
 }
 
-TEST(frmRetenciones_B, CadaRegimenSuPantalla)
+TEST(frmRetencionesB, CadaRegimenSuPantalla)
 {
     struct Caso {
         const char* regimen;
@@ -162,7 +162,7 @@ TEST(frmRetenciones_B, CadaRegimenSuPantalla)
 
 // Nueva shows a blank receipt with the concept it proposes described at once; the focus it moves
 // itself (the button it disables hands it on) looks nothing up on the way to the day.
-TEST(frmRetenciones_B, NuevaMuestraElConceptoYElImporteVacio)
+TEST(frmRetencionesB, NuevaMuestraElConceptoYElImporteVacio)
 {
     const struct Caso {
         const char* regimen;
@@ -186,7 +186,7 @@ TEST(frmRetenciones_B, NuevaMuestraElConceptoYElImporteVacio)
 
 // The rows of the receipt being entered carry "0" until Grabar gives them its number, in the same
 // transaction as the receipt; a new receipt first drops what an abandoned one left.
-TEST(frmRetenciones_B, LasObleasEnCeroTomanElNumeroDelComprobante)
+TEST(frmRetencionesB, LasObleasEnCeroTomanElNumeroDelComprobante)
 {
     DatosEntrada f(u"10"_s);
     remesas(f);
@@ -225,7 +225,7 @@ TEST(frmRetenciones_B, LasObleasEnCeroTomanElNumeroDelComprobante)
     EXPECT_EQ(p.texto(u"LblImporte"_s), u"$ 0,00"_s);
 }
 
-TEST(frmRetenciones_B, GrabarRehusaSinLoQueElRegimenPide)
+TEST(frmRetencionesB, GrabarRehusaSinLoQueElRegimenPide)
 {
     struct Caso {
         const char* nombre;
@@ -355,7 +355,7 @@ TEST_F(Anticipos11, UnaGrabacionFallidaSigueEnEdicion)
     EXPECT_EQ(retenciones(f), QStringList{u"00000001|1000.00|2.00|15.00|97|5.00"_s});
 }
 
-TEST(frmRetenciones_B, ElRegimenSinDetalleNoDescuentaNada)
+TEST(frmRetencionesB, ElRegimenSinDetalleNoDescuentaNada)
 {
     DatosEntrada f(u"16"_s);
     PantallaB p(f);
@@ -369,7 +369,7 @@ TEST(frmRetenciones_B, ElRegimenSinDetalleNoDescuentaNada)
 
 // An own advance of the regime of stamped advances needs no question; the agent is renumbered to
 // one whose check digit is right.
-TEST(frmRetenciones_B, ElAnticipoPropioNoPregunta)
+TEST(frmRetencionesB, ElAnticipoPropioNoPregunta)
 {
     DatosEntrada f(u"12"_s);
     for (const char* tabla : {"Agentes", "Sucursales", "Cabeceras"})
@@ -387,7 +387,7 @@ TEST(frmRetenciones_B, ElAnticipoPropioNoPregunta)
     EXPECT_EQ(retenciones(f), QStringList{u"00000001|1000.00|0.50|5.00|98|0.00"_s});
 }
 
-TEST(frmRetenciones_B, LaGuiaDeUnSujetoConConstanciaNoRetiene)
+TEST(frmRetencionesB, LaGuiaDeUnSujetoConConstanciaNoRetiene)
 {
     DatosEntrada f(u"09"_s);
     PantallaB p(f);
@@ -402,7 +402,7 @@ TEST(frmRetenciones_B, LaGuiaDeUnSujetoConConstanciaNoRetiene)
 }
 
 // Correcting an imported receipt works on its own rows, and replaces its other withholdings.
-TEST(frmRetenciones_B, LaCorreccionTrabajaSobreSusFilas)
+TEST(frmRetencionesB, LaCorreccionTrabajaSobreSusFilas)
 {
     DatosEntrada f(u"12"_s);
     remesas(f);
@@ -420,7 +420,7 @@ TEST(frmRetenciones_B, LaCorreccionTrabajaSobreSusFilas)
                           .idCabecera = otra});
     PantallaB p(f);
     p.pulsar(u"cmdCorregir"_s);
-    EXPECT_EQ(p.form.Nro_Comprobante_actual().nroComprobante, u"00000050"_s);
+    EXPECT_EQ(p.form.nroComprobanteActual().nroComprobante, u"00000050"_s);
     p.escribir(u"mskCodConcepto"_s, u"98"_s);
     p.detalle([](QDialog& v) {
         EXPECT_EQ(control<QLabel>(v, u"Lbl_total_general"_s)->text(), u"$ 30,00"_s);

@@ -14,14 +14,14 @@ class QCheckBox;
 class QLabel;
 class QPushButton;
 
-class frmRetenciones_B final : public FormularioRetencion {
+class frmRetencionesB final : public FormularioRetencion {
     Q_OBJECT
 public:
-    frmRetenciones_B(Contexto& contexto, ServiciosEntrada servicios, QWidget* parent = nullptr);
+    frmRetencionesB(Contexto& contexto, ServiciosEntrada servicios, QWidget* parent = nullptr);
 
     // The receipt whose detail rows the detail window shows: the one being entered ("0") or the
     // one under correction.
-    const ComprobanteDetalle& Nro_Comprobante_actual() const { return comprobante_; }
+    const ComprobanteDetalle& nroComprobanteActual() const { return comprobante_; }
 
 protected:
     void antesDeNueva() override;
@@ -36,7 +36,7 @@ protected:
 
 private:
     void crearDetalle();
-    void Cmd_Guias_Click();
+    void cmdGuiasClick();
     void setImporteDetalle(std::optional<Importe> valor, const QString& texto);
     // The checks of Grabar before anything is written; false after telling the user why.
     bool detalleAceptado();
@@ -46,16 +46,16 @@ private:
 
     AbrirDetalle abrirDetalle_;
     ComprobanteDetalle comprobante_;
-    // LblImporte's value: the detail total or the advances deducted; none while it is blank.
+    // lblImporte's value: the detail total or the advances deducted; none while it is blank.
     std::optional<Importe> importeDetalle_;
-    bool Mismo_agente = false;
-    bool Exento_Por_Constancia = false;
+    bool mismoAgente = false;
+    bool exentoPorConstancia = false;
 
-    QWidget* Fra_con_concepto = nullptr;  // what the frame adds to the concept block
+    QWidget* fraConConcepto = nullptr;  // what the frame adds to the concept block
     QCheckBox* chkPagoLactea = nullptr;
-    QLabel* Lbl_total_retencion = nullptr;
-    QWidget* Fra_con_guias = nullptr;
-    QPushButton* Cmd_Guias = nullptr;
-    QLabel* LblImporte_o_otros_pagos = nullptr;
-    QLabel* LblImporte = nullptr;
+    QLabel* lblTotalRetencion = nullptr;
+    QWidget* fraConGuias = nullptr;
+    QPushButton* cmdGuias = nullptr;
+    QLabel* lblImporteOtrosPagos = nullptr;
+    QLabel* lblImporte = nullptr;
 };

@@ -4,7 +4,7 @@
 // their stamps. Confirmar asks for the end instant read from the clock; the opener then reads
 // Confirma and, when true, the instant the user accepted.
 //
-//     FrmMultasTurno dialogo(contexto, turno, borrador, ventana);
+//     frmMultasTurno dialogo(contexto, turno, borrador, ventana);
 //     contexto.dialogs.abrirModal(dialogo);
 //     if (dialogo.Confirma()) finalizarTurno(base, turno.codTurno, dialogo.vfD(), dialogo.vHD());
 
@@ -22,19 +22,19 @@ class QLabel;
 class QPushButton;
 struct Contexto;
 
-class FrmMultasTurno final : public QDialog {
+class frmMultasTurno final : public QDialog {
     Q_OBJECT
 public:
     // `borrador` prints the draft rendition of the shift; without it its button stays disabled.
-    FrmMultasTurno(Contexto& contexto, const Turno& turno,
+    frmMultasTurno(Contexto& contexto, const Turno& turno,
                    std::function<void(const Turno&)> borrador, QWidget* parent = nullptr);
 
     bool Confirma() const { return confirma_; }
     const QDate& vfD() const { return vfD_; }
     const QTime& vHD() const { return vHD_; }
 
-    void CmdConfirmar_Click();
-    void CmdDescartar_Click();
+    void cmdConfirmarClick();
+    void cmdDescartarClick();
 
 private:
     void crearPantalla();
@@ -48,14 +48,14 @@ private:
     QDate vfD_;
     QTime vHD_;
 
-    QLabel* Lbl_Cartel_final = nullptr;
-    std::array<QLabel*, 4> Lbl_ini{};
-    std::array<QLabel*, 4> Lbl_Nuevas{};
-    std::array<QLabel*, 4> Lbl_Vendidas{};
-    std::array<QLabel*, 4> Lbl_Final{};
-    GrillaRegistros* DBG_Turnos = nullptr;
-    QPushButton* CmdConfirmar = nullptr;
-    QPushButton* CmdDescartar = nullptr;
-    QPushButton* Cmd_Rendicion = nullptr;
+    QLabel* lblCartelFinal = nullptr;
+    std::array<QLabel*, 4> lblIni{};
+    std::array<QLabel*, 4> lblNuevas{};
+    std::array<QLabel*, 4> lblVendidas{};
+    std::array<QLabel*, 4> lblFinal{};
+    GrillaRegistros* dbgTurnos = nullptr;
+    QPushButton* cmdConfirmar = nullptr;
+    QPushButton* cmdDescartar = nullptr;
+    QPushButton* cmdRendicion = nullptr;
     QPushButton* cmdSalir = nullptr;
 };

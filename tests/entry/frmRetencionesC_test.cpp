@@ -1,7 +1,7 @@
 // The entry form of the police checkpoints, driven as the user drives it. The receipt's detail
 // window is stood in for by a callback that stores the stamps the user would have entered.
 
-#include "entry/frmRetenciones_C.h"
+#include "entry/frmRetencionesC.h"
 
 #include "forms/grilla_registros.h"
 
@@ -17,7 +17,7 @@
 
 namespace {
 
-struct Pantalla : PantallaEntrada<frmRetenciones_C, DatosPoliciales> {
+struct Pantalla : PantallaEntrada<frmRetencionesC, DatosPoliciales> {
     QStringList clavesDetalle;  // the receipt key each opening of the detail window was given
     std::function<void()> cargarObleas = [] {};
 
@@ -42,13 +42,13 @@ struct Pantalla : PantallaEntrada<frmRetenciones_C, DatosPoliciales> {
     }
 };
 
-TEST(frmRetenciones_C, SinTurnoOSinRemesasSeCierraAlAbrir)
+TEST(frmRetencionesC, SinTurnoOSinRemesasSeCierraAlAbrir)
 {
     {
         // Without an open shift only the shift is asked for, remittances or not.
         DatosPoliciales f;
         f.sql("DELETE FROM Remesas");
-        frmRetenciones_C form(f.contexto, {});
+        frmRetencionesC form(f.contexto, {});
         form.show();
         QApplication::processEvents();
         ASSERT_EQ(f.dialogs.mensajes.size(), 1u);
@@ -61,7 +61,7 @@ TEST(frmRetenciones_C, SinTurnoOSinRemesasSeCierraAlAbrir)
         DatosPoliciales f;
         f.turno("2008-05-17", "08:00:00", {100, 50, 0, 0});
         f.sql("DELETE FROM Remesas");
-        frmRetenciones_C form(f.contexto, {});
+        frmRetencionesC form(f.contexto, {});
         form.show();
         QApplication::processEvents();
         ASSERT_EQ(f.dialogs.mensajes.size(), 1u);
@@ -74,7 +74,7 @@ TEST(frmRetenciones_C, SinTurnoOSinRemesasSeCierraAlAbrir)
         DatosPoliciales f;
         f.turno("2008-05-17", "08:00:00", {100, 50, 0, 0});
         f.sql("UPDATE Remesas SET Nro_Agente = '099999'");
-        frmRetenciones_C form(f.contexto, {});
+        frmRetencionesC form(f.contexto, {});
         form.show();
         QApplication::processEvents();
         EXPECT_TRUE(f.dialogs.mensajes.empty());
@@ -88,7 +88,7 @@ TEST(frmRetenciones_C, SinTurnoOSinRemesasSeCierraAlAbrir)
 
 // The way a checkpoint works: a receipt of two stamps collected by an officer picked from the
 // list, confirmed and stored with its fine.
-TEST(frmRetenciones_C, ComprobanteConObleasPoliciaYMulta)
+TEST(frmRetencionesC, ComprobanteConObleasPoliciaYMulta)
 {
     DatosPoliciales f;
     const qint64 turno = f.turno("2008-05-17", "08:00:00", {100, 50, 0, 0});
@@ -167,7 +167,7 @@ TEST(frmRetenciones_C, ComprobanteConObleasPoliciaYMulta)
     EXPECT_EQ(p->texto("LblImporte"), QStringLiteral("$ 90,00"));
 }
 
-TEST(frmRetenciones_C, GrabarRehusaLoQueFalta)
+TEST(frmRetencionesC, GrabarRehusaLoQueFalta)
 {
     DatosPoliciales f;
     f.turno("2008-05-17", "08:00:00", {100, 50, 0, 0});
@@ -216,7 +216,7 @@ TEST(frmRetenciones_C, GrabarRehusaLoQueFalta)
     EXPECT_EQ(f.contar(QStringLiteral("SELECT COUNT(*) FROM Retenciones")), 0);
 }
 
-TEST(frmRetenciones_C, CodigosDePoliciaDeMasDeDosCifras)
+TEST(frmRetencionesC, CodigosDePoliciaDeMasDeDosCifras)
 {
     DatosPoliciales f;
     f.turno("2008-05-17", "08:00:00", {100, 50, 0, 0});

@@ -8,13 +8,13 @@ class Dialogs;
 class QFrame;
 class QHBoxLayout;
 
-class Frm_Actualizaciones : public QDialog {
+class frmActualizaciones : public QDialog {
     Q_OBJECT
 public:
-    explicit Frm_Actualizaciones(Dialogs& dialogs, QWidget* parent = nullptr);
+    explicit frmActualizaciones(Dialogs& dialogs, QWidget* parent = nullptr);
 
-    void Label2_Click();
-    void cmdContribuyentes_Click();
+    void lblEnlaceClick();
+    void cmdContribuyentesClick();
 
 private:
     // The parts of the window, top to bottom: the notice with the link to the update page, the

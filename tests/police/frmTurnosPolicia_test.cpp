@@ -1,8 +1,8 @@
 // The shifts window: what it offers for the selected shift, a start at the clock's instant, and a
 // finish confirmed in its dialog with the stamp counts.
 
-#include "police/FrmTurnos_Policia.h"
-#include "police/FrmMultasTurno.h"
+#include "police/frmTurnosPolicia.h"
+#include "police/frmMultasTurno.h"
 
 #include "support/datos_policiales.h"
 
@@ -17,7 +17,7 @@ namespace {
 
 struct Ventana {
     DatosPoliciales& f;
-    FrmTurnos_Policia form;
+    frmTurnosPolicia form;
 
     explicit Ventana(DatosPoliciales& datos, ServiciosTurnos servicios = {})
         : f(datos), form(datos.contexto, std::move(servicios))
@@ -35,7 +35,7 @@ QString etiqueta(const QWidget& w, const QString& nombre)
     return control<QLabel>(w, nombre)->text();
 }
 
-TEST(FrmTurnos_Policia, SinRemesasNoSeAbre)
+TEST(frmTurnosPolicia, SinRemesasNoSeAbre)
 {
     DatosPoliciales f;
     f.sql("DELETE FROM Remesas");
@@ -46,12 +46,12 @@ TEST(FrmTurnos_Policia, SinRemesasNoSeAbre)
     EXPECT_FALSE(v.form.isVisible());
 }
 
-TEST(FrmTurnos_Policia, SinDeclaracionActivaSoloSeMiranLosTurnos)
+TEST(frmTurnosPolicia, SinDeclaracionActivaSoloSeMiranLosTurnos)
 {
     DatosPoliciales f;
     f.turno("2008-05-16", "08:00:00", {0, 0, 0, 0}, 0, "2008-05-16");
     f.turno("2008-05-17", "08:00:00", {0, 0, 0, 0});
-    f.entorno.Limpiar_Cabecera_Actual();
+    f.entorno.limpiarCabeceraActual();
     Ventana v(f);
 
     EXPECT_FALSE(v.visible("Chk_TodasCabeceras"));
@@ -65,7 +65,7 @@ TEST(FrmTurnos_Policia, SinDeclaracionActivaSoloSeMiranLosTurnos)
     EXPECT_FALSE(v.visible("Fra_imprimir"));
 }
 
-TEST(FrmTurnos_Policia, LaCasillaListaLosTurnosDeLaDeclaracionODeTodas)
+TEST(frmTurnosPolicia, LaCasillaListaLosTurnosDeLaDeclaracionODeTodas)
 {
     DatosPoliciales f;
     const qint64 abril = f.nuevaCabecera(u"13"_s, u"04"_s);
@@ -92,7 +92,7 @@ TEST(FrmTurnos_Policia, LaCasillaListaLosTurnosDeLaDeclaracionODeTodas)
     EXPECT_EQ(v.grilla().filas(), 1);
 }
 
-TEST(FrmTurnos_Policia, InicioAlInstanteDelReloj)
+TEST(frmTurnosPolicia, InicioAlInstanteDelReloj)
 {
     DatosPoliciales f;
     f.reloj.dia = QDate(2008, 5, 17);
@@ -120,12 +120,12 @@ TEST(FrmTurnos_Policia, InicioAlInstanteDelReloj)
     EXPECT_TRUE(v.visible("Cmd_Finalizar"));
     EXPECT_FALSE(v.visible("Cmd_Iniciar_Turno"));
 
-    v.form.Cmd_Iniciar_Turno_Click();
+    v.form.cmdIniciarTurnoClick();
     EXPECT_EQ(f.dialogs.mensajes.back().texto, u"Ya tiene un turno abierto"_s);
     EXPECT_EQ(f.dialogs.mensajes.back().icono, Icono::Critico);
 }
 
-TEST(FrmTurnos_Policia, UnRelojAtrasadoNoIniciaTurno)
+TEST(frmTurnosPolicia, UnRelojAtrasadoNoIniciaTurno)
 {
     DatosPoliciales f;
     f.turno("2008-05-17", "09:00:00", {0, 0, 0, 0}, f.nuevaCabecera(u"13"_s, u"04"_s), "2008-05-17");
@@ -139,7 +139,7 @@ TEST(FrmTurnos_Policia, UnRelojAtrasadoNoIniciaTurno)
     EXPECT_EQ(f.contar(u"SELECT COUNT(*) FROM Turnos"_s), 1);
 }
 
-TEST(FrmTurnos_Policia, FinConLasCuentasConfirmadas)
+TEST(frmTurnosPolicia, FinConLasCuentasConfirmadas)
 {
     DatosPoliciales f;
     const qint64 k = f.turno("2008-05-17", "08:00:00", {100, 50, 0, 0});
@@ -169,7 +169,7 @@ TEST(FrmTurnos_Policia, FinConLasCuentasConfirmadas)
             u"¿Finalizar Turno en Fecha 17/05/2008 hora 20:05:00?\n Si la fecha"_s));
         EXPECT_TRUE(f.dialogs.mensajes.back().texto.endsWith(
             u"corríjala en la configuración de fecha y hora del sistema operativo"_s));
-        EXPECT_FALSE(static_cast<FrmMultasTurno&>(d).Confirma());
+        EXPECT_FALSE(static_cast<frmMultasTurno&>(d).Confirma());
         pulsar(d, u"CmdDescartar"_s);
     };
     clic(v.form, "Cmd_Finalizar");
@@ -196,7 +196,7 @@ TEST(FrmTurnos_Policia, FinConLasCuentasConfirmadas)
     EXPECT_TRUE(v.visible("Fra_imprimir"));
 }
 
-TEST(FrmTurnos_Policia, UnTurnoQueYaNoEstaAbiertoNoSeFinaliza)
+TEST(frmTurnosPolicia, UnTurnoQueYaNoEstaAbiertoNoSeFinaliza)
 {
     DatosPoliciales f;
     const qint64 k = f.turno("2008-05-17", "08:00:00", {100, 50, 0, 0});

@@ -5,7 +5,7 @@
 // rendition and deposit slip of the selected shift. Nothing here works before any stamp has been
 // remitted.
 //
-//     FrmTurnos_Policia turnos(contexto, servicios, ventana);
+//     frmTurnosPolicia turnos(contexto, servicios, ventana);
 //     contexto.dialogs.abrirModal(turnos);
 
 #include "database/filas.h"
@@ -28,13 +28,13 @@ struct ServiciosTurnos {
     std::function<void(const Turno&)> boletaDeposito;  // the deposit slip
 };
 
-class FrmTurnos_Policia final : public QDialog {
+class frmTurnosPolicia final : public QDialog {
     Q_OBJECT
 public:
-    FrmTurnos_Policia(Contexto& contexto, ServiciosTurnos servicios, QWidget* parent = nullptr);
+    frmTurnosPolicia(Contexto& contexto, ServiciosTurnos servicios, QWidget* parent = nullptr);
 
-    void Cmd_Iniciar_Turno_Click();
-    void Cmd_Finalizar_Click();
+    void cmdIniciarTurnoClick();
+    void cmdFinalizarClick();
     // The shift of the grid's current row.
     std::optional<Turno> turnoActual() const;
 
@@ -46,7 +46,7 @@ private:
     void primeraActivacion();
     // The active declaration's shifts, or every shift when the box is cleared; the last current.
     void listar();
-    void DBG_Turnos_RowColChange();
+    void dbgTurnosRowColChange();
     void imprimir(const std::function<void(const Turno&)>& documento);
     bool hayCabecera() const;
 
@@ -55,15 +55,15 @@ private:
     Protector protegido_;
     bool primeraActivacion_ = true;
 
-    QLabel* Label1 = nullptr;
-    GrillaRegistros* DBG_Turnos = nullptr;
-    QCheckBox* Chk_TodasCabeceras = nullptr;
-    QLabel* Lbl_mensaje = nullptr;
-    QPushButton* Cmd_Iniciar_Turno = nullptr;
-    QPushButton* Cmd_Finalizar = nullptr;
-    QPushButton* Cmd_Ver = nullptr;
-    QGroupBox* Fra_imprimir = nullptr;
-    QPushButton* Cmd_Rendicion = nullptr;
+    QLabel* lblTurnos = nullptr;
+    GrillaRegistros* dbgTurnos = nullptr;
+    QCheckBox* chkTodasCabeceras = nullptr;
+    QLabel* lblMensaje = nullptr;
+    QPushButton* cmdIniciarTurno = nullptr;
+    QPushButton* cmdFinalizar = nullptr;
+    QPushButton* cmdVer = nullptr;
+    QGroupBox* fraImprimir = nullptr;
+    QPushButton* cmdRendicion = nullptr;
     QPushButton* cmdPago = nullptr;
     QPushButton* cmdSalir = nullptr;
 };

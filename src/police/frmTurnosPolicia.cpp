@@ -1,4 +1,4 @@
-#include "police/FrmTurnos_Policia.h"
+#include "police/frmTurnosPolicia.h"
 
 #include "common/contexto.h"
 #include "common/obleas.h"
@@ -9,7 +9,7 @@
 #include "forms/grilla_registros.h"
 #include "platform/dialogs.h"
 #include "platform/reloj.h"
-#include "police/FrmMultasTurno.h"
+#include "police/frmMultasTurno.h"
 #include "police/fin_turno.h"
 #include "police/inicio_turno.h"
 #include "police/textos_turnos.h"
@@ -58,7 +58,7 @@ const QString kTurnoAbierto = u"Ya tiene un turno abierto"_s;
 
 } // namespace
 
-FrmTurnos_Policia::FrmTurnos_Policia(Contexto& contexto, ServiciosTurnos servicios,
+frmTurnosPolicia::frmTurnosPolicia(Contexto& contexto, ServiciosTurnos servicios,
                                      QWidget* parent)
     : QDialog(parent), contexto_(contexto), servicios_(std::move(servicios)),
       protegido_(contexto.dialogs, Protector::Aviso::Simple)
@@ -68,75 +68,75 @@ FrmTurnos_Policia::FrmTurnos_Policia(Contexto& contexto, ServiciosTurnos servici
     crearPantalla();
 }
 
-void FrmTurnos_Policia::crearPantalla()
+void frmTurnosPolicia::crearPantalla()
 {
     auto* columna = new QVBoxLayout(this);
-    Label1 = new QLabel(u"Turnos :"_s, this);
-    Label1->setObjectName(u"Label1"_s);
-    columna->addWidget(Label1);
+    lblTurnos = new QLabel(u"Turnos :"_s, this);
+    lblTurnos->setObjectName(u"Label1"_s);
+    columna->addWidget(lblTurnos);
 
-    DBG_Turnos = new GrillaRegistros(contexto_.base, u"DBG_Turnos"_s, this);
-    DBG_Turnos->modelo().setColumnas(columnas());
-    DBG_Turnos->horizontalHeader()->setSectionsClickable(false);
-    columna->addWidget(DBG_Turnos, 1);
+    dbgTurnos = new GrillaRegistros(contexto_.base, u"DBG_Turnos"_s, this);
+    dbgTurnos->modelo().setColumnas(columnas());
+    dbgTurnos->horizontalHeader()->setSectionsClickable(false);
+    columna->addWidget(dbgTurnos, 1);
 
-    Chk_TodasCabeceras = new QCheckBox(u"Ver Sólo Turnos de la Cabecera Actual"_s, this);
-    Chk_TodasCabeceras->setObjectName(u"Chk_TodasCabeceras"_s);
-    Chk_TodasCabeceras->setChecked(true);
-    Lbl_mensaje = new QLabel(u"Para Iniciar/Finalizar turnos, debe activar una DDJJ"_s, this);
-    Lbl_mensaje->setObjectName(u"Lbl_mensaje"_s);
-    columna->addWidget(Chk_TodasCabeceras);
-    columna->addWidget(Lbl_mensaje);
+    chkTodasCabeceras = new QCheckBox(u"Ver Sólo Turnos de la Cabecera Actual"_s, this);
+    chkTodasCabeceras->setObjectName(u"Chk_TodasCabeceras"_s);
+    chkTodasCabeceras->setChecked(true);
+    lblMensaje = new QLabel(u"Para Iniciar/Finalizar turnos, debe activar una DDJJ"_s, this);
+    lblMensaje->setObjectName(u"Lbl_mensaje"_s);
+    columna->addWidget(chkTodasCabeceras);
+    columna->addWidget(lblMensaje);
 
-    Cmd_Iniciar_Turno = crearBoton(this, u"Cmd_Iniciar_Turno"_s, u"Iniciar Turno"_s);
-    Cmd_Finalizar = crearBoton(this, u"Cmd_Finalizar"_s, u"Finalizar Turno"_s);
-    Cmd_Ver = crearBoton(this, u"Cmd_Ver"_s, u"Ver Detalle del Turno seleccionado"_s);
+    cmdIniciarTurno = crearBoton(this, u"Cmd_Iniciar_Turno"_s, u"Iniciar Turno"_s);
+    cmdFinalizar = crearBoton(this, u"Cmd_Finalizar"_s, u"Finalizar Turno"_s);
+    cmdVer = crearBoton(this, u"Cmd_Ver"_s, u"Ver Detalle del Turno seleccionado"_s);
     auto* acciones = new QHBoxLayout;
-    for (QPushButton* b : {Cmd_Iniciar_Turno, Cmd_Finalizar, Cmd_Ver}) acciones->addWidget(b);
+    for (QPushButton* b : {cmdIniciarTurno, cmdFinalizar, cmdVer}) acciones->addWidget(b);
     acciones->addStretch(1);
     columna->addLayout(acciones);
 
-    Fra_imprimir = new QGroupBox(u"Imprimir"_s, this);
-    Fra_imprimir->setObjectName(u"Fra_imprimir"_s);
-    auto* impresos = new QHBoxLayout(Fra_imprimir);
-    Cmd_Rendicion = crearBoton(Fra_imprimir, u"Cmd_Rendicion"_s, u"Rendición detallada"_s);
-    cmdPago = crearBoton(Fra_imprimir, u"cmdPago"_s, u"Boleta de Depósito del Turno"_s);
-    impresos->addWidget(Cmd_Rendicion);
+    fraImprimir = new QGroupBox(u"Imprimir"_s, this);
+    fraImprimir->setObjectName(u"Fra_imprimir"_s);
+    auto* impresos = new QHBoxLayout(fraImprimir);
+    cmdRendicion = crearBoton(fraImprimir, u"Cmd_Rendicion"_s, u"Rendición detallada"_s);
+    cmdPago = crearBoton(fraImprimir, u"cmdPago"_s, u"Boleta de Depósito del Turno"_s);
+    impresos->addWidget(cmdRendicion);
     impresos->addWidget(cmdPago);
     impresos->addStretch(1);
     cmdSalir = crearBoton(this, u"cmdSalir"_s, u"&Salir"_s, 104);
     auto* pie = new QHBoxLayout;
-    pie->addWidget(Fra_imprimir);
+    pie->addWidget(fraImprimir);
     pie->addStretch(1);
     pie->addWidget(cmdSalir, 0, Qt::AlignBottom);
     columna->addLayout(pie);
 
     // Until a shift is selected nothing can be seen or printed.
-    Cmd_Ver->setEnabled(false);
-    Fra_imprimir->hide();
-    Cmd_Rendicion->setEnabled(static_cast<bool>(servicios_.rendicion));
+    cmdVer->setEnabled(false);
+    fraImprimir->hide();
+    cmdRendicion->setEnabled(static_cast<bool>(servicios_.rendicion));
     cmdPago->setEnabled(static_cast<bool>(servicios_.boletaDeposito));
 
-    connect(DBG_Turnos, &GrillaRegistros::filaCambiada, this,
-            [this] { protegido_([this] { DBG_Turnos_RowColChange(); }); });
-    connect(Chk_TodasCabeceras, &QCheckBox::clicked, this, [this] { protegido_([this] { listar(); }); });
-    connect(Cmd_Iniciar_Turno, &QPushButton::clicked, this,
-            [this] { protegido_([this] { Cmd_Iniciar_Turno_Click(); }); });
-    connect(Cmd_Finalizar, &QPushButton::clicked, this,
-            [this] { protegido_([this] { Cmd_Finalizar_Click(); }); });
-    connect(Cmd_Ver, &QPushButton::clicked, this, [this] { imprimir(servicios_.rendicion); });
-    connect(Cmd_Rendicion, &QPushButton::clicked, this, [this] { imprimir(servicios_.rendicion); });
+    connect(dbgTurnos, &GrillaRegistros::filaCambiada, this,
+            [this] { protegido_([this] { dbgTurnosRowColChange(); }); });
+    connect(chkTodasCabeceras, &QCheckBox::clicked, this, [this] { protegido_([this] { listar(); }); });
+    connect(cmdIniciarTurno, &QPushButton::clicked, this,
+            [this] { protegido_([this] { cmdIniciarTurnoClick(); }); });
+    connect(cmdFinalizar, &QPushButton::clicked, this,
+            [this] { protegido_([this] { cmdFinalizarClick(); }); });
+    connect(cmdVer, &QPushButton::clicked, this, [this] { imprimir(servicios_.rendicion); });
+    connect(cmdRendicion, &QPushButton::clicked, this, [this] { imprimir(servicios_.rendicion); });
     connect(cmdPago, &QPushButton::clicked, this, [this] { imprimir(servicios_.boletaDeposito); });
     connect(cmdSalir, &QPushButton::clicked, this, &QDialog::accept);
     resize(900, 480);
 }
 
-bool FrmTurnos_Policia::hayCabecera() const
+bool frmTurnosPolicia::hayCabecera() const
 {
     return contexto_.entorno.cabeceraActual().has_value();
 }
 
-void FrmTurnos_Policia::showEvent(QShowEvent* evento)
+void frmTurnosPolicia::showEvent(QShowEvent* evento)
 {
     QDialog::showEvent(evento);
     if (!primeraActivacion_) return;
@@ -144,9 +144,9 @@ void FrmTurnos_Policia::showEvent(QShowEvent* evento)
     protegido_([this] { primeraActivacion(); });
 }
 
-void FrmTurnos_Policia::primeraActivacion()
+void frmTurnosPolicia::primeraActivacion()
 {
-    if (!Hay_Remesas(contexto_.base)) {
+    if (!hayRemesas(contexto_.base)) {
         contexto_.dialogs.aviso(u"Debe Cargar las Remesas de Obleas"_s, QString(),
                                 Icono::Informacion);
         // The window is being shown: it closes as soon as that is over.
@@ -154,71 +154,71 @@ void FrmTurnos_Policia::primeraActivacion()
         return;
     }
     if (!hayCabecera()) {
-        Chk_TodasCabeceras->setChecked(false);
-        Chk_TodasCabeceras->hide();
-        Cmd_Finalizar->hide();
-        Cmd_Iniciar_Turno->hide();
-        Lbl_mensaje->show();
+        chkTodasCabeceras->setChecked(false);
+        chkTodasCabeceras->hide();
+        cmdFinalizar->hide();
+        cmdIniciarTurno->hide();
+        lblMensaje->show();
         listar();
         return;
     }
-    Chk_TodasCabeceras->setChecked(true);
-    Chk_TodasCabeceras->show();
-    Lbl_mensaje->hide();
-    const bool abierto = Hay_Turno_Abierto(contexto_.base, contexto_.entorno.idCabecera());
-    Cmd_Iniciar_Turno->setVisible(!abierto);
-    Cmd_Finalizar->setVisible(abierto);
+    chkTodasCabeceras->setChecked(true);
+    chkTodasCabeceras->show();
+    lblMensaje->hide();
+    const bool abierto = hayTurnoAbierto(contexto_.base, contexto_.entorno.idCabecera());
+    cmdIniciarTurno->setVisible(!abierto);
+    cmdFinalizar->setVisible(abierto);
     listar();
 }
 
-void FrmTurnos_Policia::listar()
+void frmTurnosPolicia::listar()
 {
-    if (Chk_TodasCabeceras->isChecked() && hayCabecera())
-        DBG_Turnos->modelo().setFuente(u"Turnos"_s, u"IdCabecera = ?"_s,
+    if (chkTodasCabeceras->isChecked() && hayCabecera())
+        dbgTurnos->modelo().setFuente(u"Turnos"_s, u"IdCabecera = ?"_s,
                                        {contexto_.entorno.idCabecera()});
     else
-        DBG_Turnos->modelo().setFuente(u"Turnos"_s,
+        dbgTurnos->modelo().setFuente(u"Turnos"_s,
                                        u"IdCabecera IN (SELECT IdCabecera FROM Cabeceras)"_s);
     // In the order the shifts were started.
-    DBG_Turnos->consultar({});
-    if (DBG_Turnos->hayFilas()) {
-        DBG_Turnos->irAUltima();
+    dbgTurnos->consultar({});
+    if (dbgTurnos->hayFilas()) {
+        dbgTurnos->irAUltima();
     } else {
-        Cmd_Ver->setEnabled(false);
+        cmdVer->setEnabled(false);
     }
 }
 
-std::optional<Turno> FrmTurnos_Policia::turnoActual() const
+std::optional<Turno> frmTurnosPolicia::turnoActual() const
 {
-    const auto fila = DBG_Turnos->registroActual();
+    const auto fila = dbgTurnos->registroActual();
     if (!fila) return std::nullopt;
     return turnoDe(*fila);
 }
 
-void FrmTurnos_Policia::DBG_Turnos_RowColChange()
+void frmTurnosPolicia::dbgTurnosRowColChange()
 {
     const auto turno = turnoActual();
     if (!turno) return;
-    Cmd_Ver->show();
-    Cmd_Ver->setEnabled(static_cast<bool>(servicios_.rendicion));
+    cmdVer->show();
+    cmdVer->setEnabled(static_cast<bool>(servicios_.rendicion));
     if (turno->abierto()) {
-        Cmd_Iniciar_Turno->hide();
-        Fra_imprimir->hide();
-        Cmd_Finalizar->setVisible(hayCabecera());
-        Cmd_Finalizar->setEnabled(true);
+        cmdIniciarTurno->hide();
+        fraImprimir->hide();
+        cmdFinalizar->setVisible(hayCabecera());
+        cmdFinalizar->setEnabled(true);
         return;
     }
-    Cmd_Finalizar->hide();
+    cmdFinalizar->hide();
     if (!hayCabecera()) return;
-    Fra_imprimir->show();
-    if (!Hay_Turno_Abierto(contexto_.base, contexto_.entorno.idCabecera())) Cmd_Iniciar_Turno->show();
+    fraImprimir->show();
+    if (!hayTurnoAbierto(contexto_.base, contexto_.entorno.idCabecera())) cmdIniciarTurno->show();
 }
 
-void FrmTurnos_Policia::Cmd_Iniciar_Turno_Click()
+void frmTurnosPolicia::cmdIniciarTurnoClick()
 {
     const auto& cabecera = contexto_.entorno.cabeceraActual();
     if (!cabecera) return;
-    if (Hay_Turno_Abierto(contexto_.base, cabecera->idCabecera)) {
+    if (hayTurnoAbierto(contexto_.base, cabecera->idCabecera)) {
         contexto_.dialogs.aviso(kTurnoAbierto, kTituloAplicacion, Icono::Critico);
         return;
     }
@@ -241,15 +241,15 @@ void FrmTurnos_Policia::Cmd_Iniciar_Turno_Click()
     case InicioTurno::Iniciado: break;
     }
     listar();
-    Cmd_Finalizar->show();
-    Cmd_Iniciar_Turno->hide();
+    cmdFinalizar->show();
+    cmdIniciarTurno->hide();
 }
 
-void FrmTurnos_Policia::Cmd_Finalizar_Click()
+void frmTurnosPolicia::cmdFinalizarClick()
 {
     const auto turno = turnoActual();
     if (!turno || !turno->abierto()) return;
-    FrmMultasTurno dialogo(contexto_, *turno, servicios_.rendicion, this);
+    frmMultasTurno dialogo(contexto_, *turno, servicios_.rendicion, this);
     contexto_.dialogs.abrirModal(dialogo);
     if (!dialogo.Confirma()) return;
     if (!finalizarTurno(contexto_.base, turno->codTurno, dialogo.vfD(), dialogo.vHD())) {
@@ -257,12 +257,12 @@ void FrmTurnos_Policia::Cmd_Finalizar_Click()
         return;
     }
     listar();
-    Cmd_Finalizar->hide();
-    Cmd_Iniciar_Turno->setVisible(
-        hayCabecera() && !Hay_Turno_Abierto(contexto_.base, contexto_.entorno.idCabecera()));
+    cmdFinalizar->hide();
+    cmdIniciarTurno->setVisible(
+        hayCabecera() && !hayTurnoAbierto(contexto_.base, contexto_.entorno.idCabecera()));
 }
 
-void FrmTurnos_Policia::imprimir(const std::function<void(const Turno&)>& documento)
+void frmTurnosPolicia::imprimir(const std::function<void(const Turno&)>& documento)
 {
     if (!documento) return;
     protegido_([&] {

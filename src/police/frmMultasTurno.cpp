@@ -1,4 +1,4 @@
-#include "police/FrmMultasTurno.h"
+#include "police/frmMultasTurno.h"
 
 #include "common/contexto.h"
 #include "common/estados.h"
@@ -59,7 +59,7 @@ QLabel* celda(const QString& nombre, QWidget* padre)
 
 } // namespace
 
-FrmMultasTurno::FrmMultasTurno(Contexto& contexto, const Turno& turno,
+frmMultasTurno::frmMultasTurno(Contexto& contexto, const Turno& turno,
                                std::function<void(const Turno&)> borrador, QWidget* parent)
     : QDialog(parent), contexto_(contexto), turno_(turno), borrador_(std::move(borrador)),
       protegido_(contexto.dialogs, Protector::Aviso::Simple)
@@ -70,11 +70,11 @@ FrmMultasTurno::FrmMultasTurno(Contexto& contexto, const Turno& turno,
     // The counts shown are those the finish stores: nothing can be entered while this is open.
     protegido_([this] {
         mostrarConteos();
-        DBG_Turnos->consultar({});
+        dbgTurnos->consultar({});
     });
 }
 
-void FrmMultasTurno::crearPantalla()
+void frmMultasTurno::crearPantalla()
 {
     auto* columna = new QVBoxLayout(this);
 
@@ -83,33 +83,33 @@ void FrmMultasTurno::crearPantalla()
     auto* titulo = new QLabel(u"OBLEAS"_s, obleas);
     titulo->setObjectName(u"Label2"_s);
     tabla->addWidget(titulo, 0, 0, 1, 5);
-    Lbl_Cartel_final = new QLabel(u"Cantidad Final"_s, obleas);
-    Lbl_Cartel_final->setObjectName(u"Lbl_Cartel_final"_s);
+    lblCartelFinal = new QLabel(u"Cantidad Final"_s, obleas);
+    lblCartelFinal->setObjectName(u"Lbl_Cartel_final"_s);
     const QStringList encabezados{u"Tipo"_s, u"Cantidad  Inicial"_s, u"+ Nuevas Remesas"_s,
                                   u"- Vendidas"_s};
     for (int i = 0; i < encabezados.size(); ++i)
         tabla->addWidget(new QLabel(encabezados[i], obleas), 1, i);
-    tabla->addWidget(Lbl_Cartel_final, 1, 4);
+    tabla->addWidget(lblCartelFinal, 1, 4);
     for (int n = 1; n <= 4; ++n) {
         const auto i = std::size_t(n - 1);
         const QString sufijo = QString::number(n);
         tabla->addWidget(new QLabel(QString(letraEstampilla(n)), obleas), n + 1, 0);
-        Lbl_ini[i] = celda(u"Lbl_ini"_s + sufijo, obleas);
-        Lbl_Nuevas[i] = celda(u"Lbl_Nuevas"_s + sufijo, obleas);
-        Lbl_Vendidas[i] = celda(u"Lbl_Vendidas"_s + sufijo, obleas);
-        Lbl_Final[i] = celda(u"Lbl_Final"_s + sufijo, obleas);
-        tabla->addWidget(Lbl_ini[i], n + 1, 1);
-        tabla->addWidget(Lbl_Nuevas[i], n + 1, 2);
-        tabla->addWidget(Lbl_Vendidas[i], n + 1, 3);
-        tabla->addWidget(Lbl_Final[i], n + 1, 4);
+        lblIni[i] = celda(u"Lbl_ini"_s + sufijo, obleas);
+        lblNuevas[i] = celda(u"Lbl_Nuevas"_s + sufijo, obleas);
+        lblVendidas[i] = celda(u"Lbl_Vendidas"_s + sufijo, obleas);
+        lblFinal[i] = celda(u"Lbl_Final"_s + sufijo, obleas);
+        tabla->addWidget(lblIni[i], n + 1, 1);
+        tabla->addWidget(lblNuevas[i], n + 1, 2);
+        tabla->addWidget(lblVendidas[i], n + 1, 3);
+        tabla->addWidget(lblFinal[i], n + 1, 4);
     }
     columna->addWidget(obleas);
 
     auto* multas = new QLabel(u"MULTAS"_s, this);
     multas->setObjectName(u"Label3"_s);
     columna->addWidget(multas);
-    DBG_Turnos = new GrillaRegistros(contexto_.base, u"DBG_Turnos"_s, this);
-    DBG_Turnos->modelo().setFuente(
+    dbgTurnos = new GrillaRegistros(contexto_.base, u"DBG_Turnos"_s, this);
+    dbgTurnos->modelo().setFuente(
         u"Guias"_s,
         u"Guias.IdCabecera = ? AND upper(substr(Guias.NroGuia, 1, 1)) IN ('A', 'B', 'C', 'D') "
         "AND EXISTS (SELECT 1 FROM Retenciones r WHERE r.IdCabecera = Guias.IdCabecera "
@@ -117,44 +117,44 @@ void FrmMultasTurno::crearPantalla()
         "AND EXISTS (SELECT 1 FROM Multas_cobradas m WHERE m.IdCabecera = Guias.IdCabecera "
         "AND m.Nro_Comprobante = Guias.Nro_Comprobante AND m.Cod_Turno = ?)"_s,
         {turno_.idCabecera, estado_retencion::Anulada, turno_.codTurno});
-    DBG_Turnos->modelo().setColumnas(columnasMultas());
-    DBG_Turnos->horizontalHeader()->setSectionsClickable(false);
-    columna->addWidget(DBG_Turnos, 1);
+    dbgTurnos->modelo().setColumnas(columnasMultas());
+    dbgTurnos->horizontalHeader()->setSectionsClickable(false);
+    columna->addWidget(dbgTurnos, 1);
 
-    CmdConfirmar = crearBoton(this, u"CmdConfirmar"_s, u"Confirmar Finalizar Turno"_s);
-    CmdDescartar = crearBoton(this, u"CmdDescartar"_s, u"No Finalizar Turno"_s);
-    Cmd_Rendicion = crearBoton(this, u"Cmd_Rendicion"_s,
+    cmdConfirmar = crearBoton(this, u"CmdConfirmar"_s, u"Confirmar Finalizar Turno"_s);
+    cmdDescartar = crearBoton(this, u"CmdDescartar"_s, u"No Finalizar Turno"_s);
+    cmdRendicion = crearBoton(this, u"Cmd_Rendicion"_s,
                                u"Ver / Imprimir BORRADOR de la Rendición detallada"_s);
     cmdSalir = crearBoton(this, u"cmdSalir"_s, u"&Salir"_s);
     cmdSalir->hide();
-    Cmd_Rendicion->setEnabled(static_cast<bool>(borrador_));
+    cmdRendicion->setEnabled(static_cast<bool>(borrador_));
     auto* botones = new QHBoxLayout;
-    for (QPushButton* b : {CmdConfirmar, CmdDescartar, Cmd_Rendicion, cmdSalir}) botones->addWidget(b);
+    for (QPushButton* b : {cmdConfirmar, cmdDescartar, cmdRendicion, cmdSalir}) botones->addWidget(b);
     columna->addLayout(botones);
 
-    connect(CmdConfirmar, &QPushButton::clicked, this, &FrmMultasTurno::CmdConfirmar_Click);
-    connect(CmdDescartar, &QPushButton::clicked, this, &FrmMultasTurno::CmdDescartar_Click);
-    connect(Cmd_Rendicion, &QPushButton::clicked, this, [this] {
+    connect(cmdConfirmar, &QPushButton::clicked, this, &frmMultasTurno::cmdConfirmarClick);
+    connect(cmdDescartar, &QPushButton::clicked, this, &frmMultasTurno::cmdDescartarClick);
+    connect(cmdRendicion, &QPushButton::clicked, this, [this] {
         if (borrador_) protegido_([this] { borrador_(turno_); });
     });
     connect(cmdSalir, &QPushButton::clicked, this, &QDialog::reject);
     resize(640, 520);
 }
 
-void FrmMultasTurno::mostrarConteos()
+void frmMultasTurno::mostrarConteos()
 {
-    Lbl_Cartel_final->setText(u"Cantidad Actual"_s);
+    lblCartelFinal->setText(u"Cantidad Actual"_s);
     for (int n = 1; n <= 4; ++n) {
         const auto i = std::size_t(n - 1);
         const ConteoEstampillas c = contarEstampillas(contexto_.base, turno_, n);
-        Lbl_ini[i]->setText(QString::number(c.inicial));
-        Lbl_Nuevas[i]->setText(QString::number(c.nuevas));
-        Lbl_Vendidas[i]->setText(QString::number(c.vendidas));
-        Lbl_Final[i]->setText(QString::number(c.final));
+        lblIni[i]->setText(QString::number(c.inicial));
+        lblNuevas[i]->setText(QString::number(c.nuevas));
+        lblVendidas[i]->setText(QString::number(c.vendidas));
+        lblFinal[i]->setText(QString::number(c.final));
     }
 }
 
-void FrmMultasTurno::CmdConfirmar_Click()
+void frmMultasTurno::cmdConfirmarClick()
 {
     const QDate FD = contexto_.reloj.hoy();
     const QTime Hd = contexto_.reloj.ahora();
@@ -168,7 +168,7 @@ void FrmMultasTurno::CmdConfirmar_Click()
     accept();
 }
 
-void FrmMultasTurno::CmdDescartar_Click()
+void frmMultasTurno::cmdDescartarClick()
 {
     confirma_ = false;
     reject();

@@ -1,4 +1,4 @@
-#include "entry/frmRetenciones_B.h"
+#include "entry/frmRetencionesB.h"
 
 #include "common/contexto.h"
 #include "database/base_datos.h"
@@ -73,7 +73,7 @@ QLabel* visor(const QString& nombre, QWidget* padre)
 
 } // namespace
 
-frmRetenciones_B::frmRetenciones_B(Contexto& contexto, ServiciosEntrada servicios, QWidget* parent)
+frmRetencionesB::frmRetencionesB(Contexto& contexto, ServiciosEntrada servicios, QWidget* parent)
     : FormularioRetencion(contexto, servicios, nombreFormularioEntrada(FormaEntrada::Detalle),
                           parent, rasgosDetalle()),
       abrirDetalle_(std::move(servicios.detalle)),
@@ -82,73 +82,73 @@ frmRetenciones_B::frmRetenciones_B(Contexto& contexto, ServiciosEntrada servicio
     crearDetalle();
 }
 
-void frmRetenciones_B::crearDetalle()
+void frmRetencionesB::crearDetalle()
 {
     // What the concept block holds besides the common fields: the net withheld and the option.
-    Fra_con_concepto = new QWidget(fraRetencion);
-    Fra_con_concepto->setObjectName(u"Fra_con_concepto"_s);
-    auto* fila = new QHBoxLayout(Fra_con_concepto);
+    fraConConcepto = new QWidget(fraRetencion);
+    fraConConcepto->setObjectName(u"Fra_con_concepto"_s);
+    auto* fila = new QHBoxLayout(fraConConcepto);
     fila->setContentsMargins(0, 0, 0, 0);
-    chkPagoLactea = new QCheckBox(u"Pago por Act. Lactea y Productos apícolas"_s, Fra_con_concepto);
+    chkPagoLactea = new QCheckBox(u"Pago por Act. Lactea y Productos apícolas"_s, fraConConcepto);
     chkPagoLactea->setObjectName(u"chkPagoLactea"_s);
     fila->addWidget(chkPagoLactea);
     fila->addStretch(1);
-    fila->addWidget(new QLabel(u"Importe Ret.:"_s, Fra_con_concepto));
-    Lbl_total_retencion = visor(u"Lbl_total_retencion"_s, Fra_con_concepto);
-    fila->addWidget(Lbl_total_retencion);
-    rejilla->addWidget(Fra_con_concepto, primeraFilaLibre, 0, 1, 7);
+    fila->addWidget(new QLabel(u"Importe Ret.:"_s, fraConConcepto));
+    lblTotalRetencion = visor(u"Lbl_total_retencion"_s, fraConConcepto);
+    fila->addWidget(lblTotalRetencion);
+    rejilla->addWidget(fraConConcepto, primeraFilaLibre, 0, 1, 7);
 
-    Fra_con_guias = new QWidget(fraRetencion);
-    Fra_con_guias->setObjectName(u"Fra_con_guias"_s);
-    auto* guias = new QHBoxLayout(Fra_con_guias);
+    fraConGuias = new QWidget(fraRetencion);
+    fraConGuias->setObjectName(u"Fra_con_guias"_s);
+    auto* guias = new QHBoxLayout(fraConGuias);
     guias->setContentsMargins(0, 0, 0, 0);
     const auto [boton, rotulo] = textosDetalle(reglas().detalle);
-    Cmd_Guias = crearBoton(Fra_con_guias, u"Cmd_Guias"_s, boton, 150);
-    LblImporte_o_otros_pagos = new QLabel(rotulo, Fra_con_guias);
-    LblImporte_o_otros_pagos->setObjectName(u"LblImporte_o_otros_pagos"_s);
-    LblImporte = visor(u"LblImporte"_s, Fra_con_guias);
-    guias->addWidget(Cmd_Guias);
+    cmdGuias = crearBoton(fraConGuias, u"Cmd_Guias"_s, boton, 150);
+    lblImporteOtrosPagos = new QLabel(rotulo, fraConGuias);
+    lblImporteOtrosPagos->setObjectName(u"LblImporte_o_otros_pagos"_s);
+    lblImporte = visor(u"LblImporte"_s, fraConGuias);
+    guias->addWidget(cmdGuias);
     guias->addStretch(1);
-    guias->addWidget(LblImporte_o_otros_pagos);
-    guias->addWidget(LblImporte);
-    rejilla->addWidget(Fra_con_guias, primeraFilaLibre + 1, 0, 1, 7);
+    guias->addWidget(lblImporteOtrosPagos);
+    guias->addWidget(lblImporte);
+    rejilla->addWidget(fraConGuias, primeraFilaLibre + 1, 0, 1, 7);
 
     // Where the receipt's amount is its rows' total, no concept or amount is typed.
     const bool conConcepto = reglas().totalDetalle != TotalDetalle::ImporteBruto;
     bloqueConcepto->setVisible(conConcepto);
-    Fra_con_concepto->setVisible(conConcepto);
+    fraConConcepto->setVisible(conConcepto);
     chkPagoLactea->setVisible(reglas().opciones.lactea);
-    Fra_con_guias->setVisible(reglas().detalleEnEntrada);
+    fraConGuias->setVisible(reglas().detalleEnEntrada);
 
     connect(chkPagoLactea, &QCheckBox::clicked, this,
-            [this] { protegido()([this] { mskNroContrib_LostFocus(); }); });
-    connect(Cmd_Guias, &QPushButton::clicked, this,
-            [this] { protegido()([this] { Cmd_Guias_Click(); }); });
+            [this] { protegido()([this] { mskNroContribLostFocus(); }); });
+    connect(cmdGuias, &QPushButton::clicked, this,
+            [this] { protegido()([this] { cmdGuiasClick(); }); });
 }
 
-void frmRetenciones_B::setImporteDetalle(std::optional<Importe> valor, const QString& texto)
+void frmRetencionesB::setImporteDetalle(std::optional<Importe> valor, const QString& texto)
 {
     importeDetalle_ = valor;
-    LblImporte->setText(texto);
+    lblImporte->setText(texto);
 }
 
-void frmRetenciones_B::antesDeNueva()
+void frmRetencionesB::antesDeNueva()
 {
     comprobante_ = detalleNuevo(contexto().entorno.idCabecera());
     // Rows of a receipt that was abandoned before it was saved.
     borrarDetallePendiente(contexto().base);
 }
 
-void frmRetenciones_B::limpiarPropios()
+void frmRetencionesB::limpiarPropios()
 {
     setImporteDetalle(std::nullopt, {});
-    Lbl_total_retencion->clear();
+    lblTotalRetencion->clear();
 }
 
-void frmRetenciones_B::alMostrarFila(const Retencion& fila)
+void frmRetencionesB::alMostrarFila(const Retencion& fila)
 {
     const Importe retenido = fila.importeRet.value_or(Importe());
-    Lbl_total_retencion->setText(retenido.formato(kMascaraNeto, QLocale()));
+    lblTotalRetencion->setText(retenido.formato(kMascaraNeto, QLocale()));
     // What the receipt deducted: what its gross amount and rate withhold beyond what it kept.
     Importe otras = retenido;
     if (reglas().totalDetalle == TotalDetalle::OtrasRetenciones)
@@ -159,37 +159,37 @@ void frmRetenciones_B::alMostrarFila(const Retencion& fila)
     setImporteDetalle(otras, otras.formato(kMascaraNeto, QLocale()));
 }
 
-void frmRetenciones_B::alBuscarSujeto(const std::optional<Sujeto>& sujeto, bool)
+void frmRetencionesB::alBuscarSujeto(const std::optional<Sujeto>& sujeto, bool)
 {
-    if (sujeto) Exento_Por_Constancia = false;
+    if (sujeto) exentoPorConstancia = false;
 }
 
-OpcionesAlicuota frmRetenciones_B::opcionesAlicuota() const
+OpcionesAlicuota frmRetencionesB::opcionesAlicuota() const
 {
     OpcionesAlicuota o;
     o.lactea = chkPagoLactea->isChecked();
     return o;
 }
 
-void frmRetenciones_B::alAplicarAlicuota(const ResultadoAlicuota& resultado)
+void frmRetencionesB::alAplicarAlicuota(const ResultadoAlicuota& resultado)
 {
-    Exento_Por_Constancia = resultado.exentoPorConstancia;
+    exentoPorConstancia = resultado.exentoPorConstancia;
 }
 
-void frmRetenciones_B::alCalcularImporteRet(Importe retenido)
+void frmRetencionesB::alCalcularImporteRet(Importe retenido)
 {
-    Lbl_total_retencion->setText(
+    lblTotalRetencion->setText(
         retenidoNeto(retenido, importeDetalle_).formato(kMascaraNeto, QLocale()));
 }
 
-void frmRetenciones_B::alCorregir(const Retencion& fila)
+void frmRetencionesB::alCorregir(const Retencion& fila)
 {
     comprobante_ = detalleDe(fila.idCabecera, fila.nroComprobante);
 }
 
-void frmRetenciones_B::Cmd_Guias_Click()
+void frmRetencionesB::cmdGuiasClick()
 {
-    Mismo_agente = false;
+    mismoAgente = false;
     if (!abrirDetalle_) return;
     const ResultadoDetalle r = abrirDetalle_(this, comprobante_);
     // The total as the window shows it, in cents, is the receipt's amount.
@@ -199,27 +199,27 @@ void frmRetenciones_B::Cmd_Guias_Click()
     if (reglas().totalDetalle == TotalDetalle::ImporteBruto) {
         setBruto(texto);
         setAlicuota(Importe::desdeEntero(100));
-        Lbl_total_retencion->setText(texto);
-        if (Exento_Por_Constancia) {
+        lblTotalRetencion->setText(texto);
+        if (exentoPorConstancia) {
             setAlicuota(Importe());
-            Lbl_total_retencion->setText(u"0"_s);
+            lblTotalRetencion->setText(u"0"_s);
             setBruto(u"0"_s);
             setImporteDetalle(Importe(), u"0"_s);
         }
     } else {
-        Calcular_Importe_Ret();
+        calcularImporteRet();
     }
-    Mismo_agente = r.mismoAgente;
+    mismoAgente = r.mismoAgente;
 }
 
-bool frmRetenciones_B::seguirSinAnticipos(const QString& pregunta)
+bool frmRetencionesB::seguirSinAnticipos(const QString& pregunta)
 {
     if (contexto().dialogs.preguntaSiNo(pregunta, u"Confirmar"_s)) return true;
-    Cmd_Guias->setFocus();
+    cmdGuias->setFocus();
     return false;
 }
 
-bool frmRetenciones_B::detalleAceptado()
+bool frmRetencionesB::detalleAceptado()
 {
     const ReglasRegimen& r = reglas();
     if (!sujetoCargado()) return false;
@@ -232,7 +232,7 @@ bool frmRetenciones_B::detalleAceptado()
     const QString obligatorio = detalleObligatorio(r.detalle);
     const QString sinDetalle = u"No ha cargado ninguna "_s + obligatorio;
     if (!obligatorio.isEmpty() && !importeDetalle_) {
-        rehusar(Cmd_Guias, sinDetalle, kTituloAplicacion, Icono::Ninguno);
+        rehusar(cmdGuias, sinDetalle, kTituloAplicacion, Icono::Ninguno);
         return false;
     }
     if (!obligatorio.isEmpty() && nroContrib().mid(3, 6) == u"999999"_s) {
@@ -244,7 +244,7 @@ bool frmRetenciones_B::detalleAceptado()
         setImporteDetalle(Importe(), u"0"_s);
         return true;
     }
-    if (anticipos && !Mismo_agente) {
+    if (anticipos && !mismoAgente) {
         if (!importeDetalle_ && !seguirSinAnticipos(u" ¿Continua sin cargar Anticipos?"_s))
             return false;
         if (importeDetalle_ && importeDetalle_->esCero()
@@ -255,14 +255,14 @@ bool frmRetenciones_B::detalleAceptado()
     const bool cero = importeDetalle_ && importeDetalle_->esCero();
     // A subject exempted by its certificate owes nothing on its guides.
     if (cero && !obligatorio.isEmpty()
-        && !(r.detalle == ModoDetalle::Guias && Exento_Por_Constancia)) {
-        rehusar(Cmd_Guias, sinDetalle, kTituloAplicacion, Icono::Ninguno);
+        && !(r.detalle == ModoDetalle::Guias && exentoPorConstancia)) {
+        rehusar(cmdGuias, sinDetalle, kTituloAplicacion, Icono::Ninguno);
         return false;
     }
     return true;
 }
 
-std::optional<DatosRetencion> frmRetenciones_B::datosAGrabar()
+std::optional<DatosRetencion> frmRetencionesB::datosAGrabar()
 {
     const ReglasRegimen& r = reglas();
     DatosRetencion d;
@@ -273,12 +273,12 @@ std::optional<DatosRetencion> frmRetenciones_B::datosAGrabar()
         // The receipt is worth its rows: gross and withheld alike, at 100 %, under the regime's
         // concept; nothing when its subject's certificate exempts it.
         const Importe valor = importeDetalle_.value_or(Importe());
-        d.alicuota = Exento_Por_Constancia ? Importe() : Importe::desdeEntero(100);
-        d.bruto = Exento_Por_Constancia ? Importe() : valor;
+        d.alicuota = exentoPorConstancia ? Importe() : Importe::desdeEntero(100);
+        d.bruto = exentoPorConstancia ? Importe() : valor;
         d.retenido = d.bruto;
         d.codConcepto = r.conceptoFijo.value_or(codConcepto());
         mskCodConcepto->setText(d.codConcepto);
-        if (Exento_Por_Constancia) setBruto(u"0"_s);
+        if (exentoPorConstancia) setBruto(u"0"_s);
         return d;
     }
     // A gross amount refused when its field was left can still be there when Grabar is pressed.
@@ -296,7 +296,7 @@ std::optional<DatosRetencion> frmRetenciones_B::datosAGrabar()
     return d;
 }
 
-std::optional<ClaveRetencion> frmRetenciones_B::grabarRetencion()
+std::optional<ClaveRetencion> frmRetencionesB::grabarRetencion()
 {
     if (!detalleAceptado()) return std::nullopt;
     const auto datos = datosAGrabar();

@@ -12,13 +12,13 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 
-class frmRetenciones_C final : public FormularioRetencion {
+class frmRetencionesC final : public FormularioRetencion {
     Q_OBJECT
 public:
-    frmRetenciones_C(Contexto& contexto, ServiciosEntrada servicios, QWidget* parent = nullptr);
+    frmRetencionesC(Contexto& contexto, ServiciosEntrada servicios, QWidget* parent = nullptr);
 
     // The key under which the detail window keeps the rows of the receipt being entered.
-    const QString& Nro_Comprobante_actual() const { return nroComprobanteActual_; }
+    const QString& nroComprobanteActual() const { return nroComprobanteActual_; }
 
 protected:
     void antesDeNueva() override;
@@ -31,9 +31,9 @@ protected:
     void primeraActivacion() override;
 
 private:
-    void Cmd_Guias_Click();
-    void CmdPolicia_Click();
-    void MaskCodPolicia_LostFocus();
+    void cmdGuiasClick();
+    void cmdPoliciaClick();
+    void maskCodPoliciaLostFocus();
     // Closes the form once the message that explains why has been read.
     void cerrarAlAbrir(const QString& texto, const QString& titulo);
     // The summary the user confirms before a receipt is stored for good.
@@ -42,18 +42,18 @@ private:
     AbrirDetalle detalle_;
     std::function<std::optional<QString>()> selectorPolicia_;
     QString nroComprobanteActual_;
-    QString CUIT_Contribuyente;
+    QString cuitContribuyente;
     std::optional<Importe> totalObleas_;  // the stamps' total the detail window handed back
     Importe multa_;
 
-    QGroupBox* Fra_con_guias = nullptr;
-    QPushButton* Cmd_Guias = nullptr;
-    QLabel* LblImporte_o_otros_pagos = nullptr;
-    QLabel* LblImporte = nullptr;
-    QLabel* Lbl_total_retencion = nullptr;
-    QGroupBox* Fra_Policia = nullptr;
-    CajaTexto* MaskCodPolicia = nullptr;
-    QPushButton* CmdPolicia = nullptr;
-    QLabel* LblPolicia = nullptr;
-    QLabel* LblMulta = nullptr;
+    QGroupBox* fraConGuias = nullptr;
+    QPushButton* cmdGuias = nullptr;
+    QLabel* lblImporteOtrosPagos = nullptr;
+    QLabel* lblImporte = nullptr;
+    QLabel* lblTotalRetencion = nullptr;
+    QGroupBox* fraPolicia = nullptr;
+    CajaTexto* maskCodPolicia = nullptr;
+    QPushButton* cmdPolicia = nullptr;
+    QLabel* lblPolicia = nullptr;
+    QLabel* lblMulta = nullptr;
 };
