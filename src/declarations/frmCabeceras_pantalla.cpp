@@ -199,7 +199,8 @@ void frmCabeceras::crearProgreso()
     barraProgreso->setValue(0);
     barraProgreso->setTextVisible(false);
     // Hidden until a file is written; the row keeps its height so that the form does not jump.
-    for (QWidget* w : {static_cast<QWidget*>(lblProcesando), static_cast<QWidget*>(barraProgreso)}) {
+    for (QWidget* w :
+         {static_cast<QWidget*>(lblProcesando), static_cast<QWidget*>(barraProgreso)}) {
         QSizePolicy politica = w->sizePolicy();
         politica.setRetainSizeWhenHidden(true);
         w->setSizePolicy(politica);
@@ -226,8 +227,8 @@ void frmCabeceras::crearBotones()
     cmdRectificar = boton(u"cmdRectificar"_s, u"&Rectificar"_s, &frmCabeceras::cmdRectificarClick);
     cmdGrabar = boton(u"cmdGrabar"_s, u"&Grabar"_s, &frmCabeceras::cmdGrabarClick);
     cmdDeshacer = boton(u"cmdDeshacer"_s, u"&Deshacer"_s, &frmCabeceras::cmdDeshacerClick);
-    cmdIntervenciones =
-        boton(u"cmdIntervenciones"_s, u"Interv. Realizadas"_s, &frmCabeceras::cmdIntervencionesClick);
+    cmdIntervenciones = boton(u"cmdIntervenciones"_s, u"Interv. Realizadas"_s,
+                              &frmCabeceras::cmdIntervencionesClick);
     cmdCancelar = boton(u"cmdCancelar"_s, u"&Cancelar"_s, &frmCabeceras::cmdCancelarClick);
     cmdDecJurada = boton(u"cmdDecJurada"_s, u"D.&Jurada"_s, &frmCabeceras::cmdDecJuradaClick);
     cmdDecJurada->setToolTip(ayudaDeclaracion);

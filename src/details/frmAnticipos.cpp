@@ -181,7 +181,9 @@ void frmAnticipos::enlazarCampos()
     enlazar(
         u"NroGuia"_s,
         [this] { return QVariant(conOblea_ ? txtEstampilla->text().trimmed() : u"0"_s); },
-        [this](const QVariant& v) { txtEstampilla->setText(conOblea_ ? v.toString() : QString()); });
+        [this](const QVariant& v) {
+            txtEstampilla->setText(conOblea_ ? v.toString() : QString());
+        });
     // The waybill boxes show the row's own number, so a save never writes another row's.
     enlazar(
         u"Nro_porte"_s, [this] { return QVariant(conOblea_ ? porte() : u"0"_s); },

@@ -318,7 +318,8 @@ void frmGuias::enlazarCampos()
         });
     // The waybill boxes show the row's own number, so a save never writes another row's.
     enlazar(
-        u"Nro_porte"_s, [this] { return QVariant(unirPorte(txtPorte1->text(), txtPorte2->text())); },
+        u"Nro_porte"_s,
+        [this] { return QVariant(unirPorte(txtPorte1->text(), txtPorte2->text())); },
         [this](const QVariant& v) {
             const auto [primera, segunda] = separarPorte(v.toString());
             txtPorte1->setText(primera);

@@ -129,7 +129,8 @@ void frmMultasTurno::crearPantalla()
     cmdSalir->hide();
     cmdRendicion->setEnabled(static_cast<bool>(borrador_));
     auto* botones = new QHBoxLayout;
-    for (QPushButton* b : {cmdConfirmar, cmdDescartar, cmdRendicion, cmdSalir}) botones->addWidget(b);
+    for (QPushButton* b : {cmdConfirmar, cmdDescartar, cmdRendicion, cmdSalir})
+        botones->addWidget(b);
     columna->addLayout(botones);
 
     connect(cmdConfirmar, &QPushButton::clicked, this, &frmMultasTurno::cmdConfirmarClick);

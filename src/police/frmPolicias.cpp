@@ -83,7 +83,9 @@ frmPolicias::frmPolicias(Contexto& contexto, QWidget* parent)
         [this] {
             return cboTipos_->currentIndex() < 0 ? QVariant() : QVariant(cboTipos_->currentText());
         },
-        [this](const QVariant& v) { cboTipos_->setCurrentIndex(cboTipos_->findText(v.toString())); });
+        [this](const QVariant& v) {
+            cboTipos_->setCurrentIndex(cboTipos_->findText(v.toString()));
+        });
     enlazar(
         u"DNI"_s, [this] { return numero(txtNroDoc_); },
         [this](const QVariant& v) { txtNroDoc_->setText(v.isNull() ? QString() : v.toString()); });

@@ -119,7 +119,8 @@ void frmTurnosPolicia::crearPantalla()
 
     connect(dbgTurnos, &GrillaRegistros::filaCambiada, this,
             [this] { protegido_([this] { dbgTurnosRowColChange(); }); });
-    connect(chkTodasCabeceras, &QCheckBox::clicked, this, [this] { protegido_([this] { listar(); }); });
+    connect(chkTodasCabeceras, &QCheckBox::clicked, this,
+            [this] { protegido_([this] { listar(); }); });
     connect(cmdIniciarTurno, &QPushButton::clicked, this,
             [this] { protegido_([this] { cmdIniciarTurnoClick(); }); });
     connect(cmdFinalizar, &QPushButton::clicked, this,

@@ -91,7 +91,8 @@ frmTipos::frmTipos(Contexto& contexto, QWidget* parent)
         {[this] { return !txtDescripcion_->text().trimmed().isEmpty(); },
          u"Debe ingresar una descripción."_s, txtDescripcion_},
         {[this] {
-             return !pantalla::valorDemasiadoGrande(txtValor_->text(), entorno().separadorDecimal());
+             return !pantalla::valorDemasiadoGrande(txtValor_->text(),
+                                                    entorno().separadorDecimal());
          },
          u"El valor ingresado es demasiado grande."_s, txtValor_},
         {[this] {

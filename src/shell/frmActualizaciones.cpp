@@ -103,8 +103,8 @@ QFrame* frmActualizaciones::crearContacto()
 {
     auto* marcoContacto = marco("Shape2", this);
     auto* contacto = new QVBoxLayout(marcoContacto);
-    contacto->addWidget(
-        etiqueta("Label5", QStringLiteral("Para cualquier información comuníquese con"), marcoContacto));
+    contacto->addWidget(etiqueta(
+        "Label5", QStringLiteral("Para cualquier información comuníquese con"), marcoContacto));
     contacto->addWidget(etiqueta("Label6", organismo::Division, marcoContacto));
     contacto->addWidget(etiqueta("Label7", organismo::Telefono, marcoContacto));
     contacto->addWidget(etiqueta("Label8", organismo::Correo, marcoContacto));

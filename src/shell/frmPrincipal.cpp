@@ -120,7 +120,8 @@ void frmPrincipal::construirCentro()
         return estado;
     };
     barraAgente_ = barra("StatusBar1", {panel::Agente, panel::Sucursal});
-    barraDeclaracion_ = barra("StatusBar2", {panel::Regimen, panel::Mes, panel::Anio, panel::Rectifica});
+    barraDeclaracion_ =
+        barra("StatusBar2", {panel::Regimen, panel::Mes, panel::Anio, panel::Rectifica});
     setCentralWidget(centro_);
 }
 

@@ -69,7 +69,8 @@ TEST(NumeroEnLetras, LaTerminacionSoloVaAlUltimoUno)
 
 TEST(NumeroEnLetras, GruposYTextosQueNoSonNumeros)
 {
-    EXPECT_EQ(centenasEnLetras(QStringLiteral("1000"), kO), QStringLiteral("Máximo permitido: 999"));
+    EXPECT_EQ(centenasEnLetras(QStringLiteral("1000"), kO),
+              QStringLiteral("Máximo permitido: 999"));
     EXPECT_EQ(centenasEnLetras(QStringLiteral("000"), kO), QString());
     EXPECT_EQ(centenasEnLetras(QStringLiteral("7"), kO), QStringLiteral("SIETE"));
     EXPECT_EQ(numeroEnLetras(QStringLiteral("12a"), kO), QString());

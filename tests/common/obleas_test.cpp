@@ -149,7 +149,8 @@ TEST_F(Obleas, RegimenesSinObleasNoConsultan)
             cerrada.cerrar();
             ASSERT_EQ(entorno.regimen(), codigo);
             for (const char* nro : {"", "X", "A00X0050", "A9999999"})
-                EXPECT_TRUE(validaOblea(entorno, QString::fromLatin1(nro))) << regimen << " " << nro;
+                EXPECT_TRUE(validaOblea(entorno, QString::fromLatin1(nro)))
+                    << regimen << " " << nro;
         }
         EXPECT_TRUE(validaObleaAgente(cerrada, QStringLiteral("A0000001"),
                                         QString::fromLatin1(regimen), 12345))
