@@ -2,7 +2,7 @@
 
 #include "database/error_motor.h"
 #include "database/transaccion.h"
-#include "declarations/archivo_provisorio.h"
+#include "platform/archivo_provisorio.h"
 
 #include <QDir>
 #include <QFileInfo>

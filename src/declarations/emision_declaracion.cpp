@@ -6,7 +6,7 @@
 #include "common/turnos.h"
 #include "database/base_datos.h"
 #include "database/entorno.h"
-#include "declarations/archivo_provisorio.h"
+#include "platform/archivo_provisorio.h"
 #include "declarations/avisos_archivo.h"
 #include "declarations/cierre_cabecera.h"
 #include "declarations/colocacion_archivo.h"

@@ -19,7 +19,7 @@
 // place of the last run's log only when its run is stored: a run that fails, or is killed, leaves
 // the last good run's log as it was.
 
-#include "declarations/archivo_provisorio.h"
+#include "platform/archivo_provisorio.h"
 
 #include <QString>
 

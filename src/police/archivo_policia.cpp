@@ -4,7 +4,7 @@
 #include "common/estados.h"
 #include "database/base_datos.h"
 #include "database/error_motor.h"
-#include "declarations/archivo_provisorio.h"
+#include "platform/archivo_provisorio.h"
 #include "declarations/avisos_archivo.h"
 #include "declarations/campos_archivo.h"
 #include "declarations/colocacion_archivo.h"

@@ -1,4 +1,4 @@
-#include "declarations/archivo_provisorio.h"
+#include "platform/archivo_provisorio.h"
 
 #include <QDir>
 #include <QFile>

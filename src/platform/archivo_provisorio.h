@@ -1,9 +1,10 @@
 #pragma once
-// A hand-in file written whole under a temporary name beside its final one, then put in place in
-// one step. Until it is put in place nobody sees a half-written file under the final name; if it
-// never is, the temporary file goes away with this object. The temporary name is the final one
-// followed by ".tmp", so a file left by a run that was killed is recognisable: the next file
-// started in that folder removes every such file of the hand-in files' names.
+// A file the user keeps (a hand-in file, an import log) written whole under a temporary name
+// beside its final one, then put in place in one step. Until it is put in place nobody sees a
+// half-written file under the final name; if it never is, the temporary file goes away with this
+// object. The temporary name is the final one followed by ".tmp", so a file left by a run that
+// was killed is recognisable: the next hand-in file started in that folder removes every such file
+// of the hand-in files' names.
 //
 // Putting it in place keeps the file it replaces, where the file system allows, until this object
 // goes: so that the caller can still put the folder back as it was when what goes with the file
