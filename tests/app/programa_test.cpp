@@ -109,7 +109,7 @@ const Caso kCasos[] = {
      1},
     {"base de un esquema anterior",
      [](CarpetaTemporal& c, std::shared_ptr<void>&) {
-         c.crearBaseAntigua();
+         c.crearBaseSinActualizar();
          return c.dir.path();
      },
      0},

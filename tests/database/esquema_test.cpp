@@ -168,10 +168,10 @@ TEST(Esquema, LosIndicesQueFaltanSeAgreganSinPedirOtroArranque)
     esperarEsquemaActual(base);
 }
 
-TEST(Esquema, UnaBaseAntiguaPideTresArranquesYQuedaActual)
+TEST(Esquema, UnaBaseSinActualizarPideTresArranquesYQuedaActual)
 {
     CarpetaTemporal carpeta;
-    carpeta.crearBaseAntigua();
+    carpeta.crearBaseSinActualizar();
     BaseDatos base;
     base.abrir(carpeta.base());
     DialogosGuionados dialogs;
@@ -248,7 +248,7 @@ TEST(Esquema, LasReglasDeLosCamposLasAplicaLaBase)
 TEST(Esquema, ElRellenoDeLaDeclaracionTomaLaUltimaRetencionLeida)
 {
     CarpetaTemporal carpeta;
-    carpeta.crearBaseAntigua();
+    carpeta.crearBaseSinActualizar();
     BaseDatos base;
     base.abrir(carpeta.base());
     DialogosGuionados dialogs;
@@ -311,7 +311,7 @@ TEST(Esquema, TiposDeOtraFormaSeBorraYLaProximaVezSeCrea)
 TEST(Esquema, UnaFallaDejaLaBaseComoEstaba)
 {
     CarpetaTemporal carpeta;
-    carpeta.crearBaseAntigua();
+    carpeta.crearBaseSinActualizar();
     BaseDatos base;
     base.abrir(carpeta.base());
     // A table that the upgrade creates later in the same round already exists with another shape:

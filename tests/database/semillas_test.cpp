@@ -205,7 +205,7 @@ TEST_F(Semillas, UnaInstalacionNuevaTieneLasTablasDeReferencia)
 TEST(SemillasPrimerArranque, AnunciaCadaAgregadoUnaVezYEnOrden)
 {
     CarpetaTemporal carpeta;
-    carpeta.crearBaseAntigua();
+    carpeta.crearBaseSinActualizar();
     BaseDatos base;
     base.abrir(carpeta.base());
     DialogosGuionados dialogs;

@@ -97,7 +97,7 @@ const Falla kFallas[] = {
      {"'BDR.mdb'", "%carpeta", "no es una base de datos de este programa"}},
     {"disco lleno en la actualizacion",
      [](CarpetaTemporal& c) {
-         c.crearBaseAntigua();
+         c.crearBaseSinActualizar();
          auto disco = std::make_shared<DiscoLleno>();
          disco->lleno();
          return disco;

@@ -21,7 +21,7 @@ struct CarpetaTemporal {
     }
     // The supplied database before any upgrade: its tables only, as the upgrade finds a file it
     // has not brought up to date yet.
-    void crearBaseAntigua()
+    void crearBaseSinActualizar()
     {
         BaseDatos db;
         db.crear(base());
