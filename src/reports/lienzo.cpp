@@ -224,6 +224,7 @@ MedidaTexto Lienzo::medirAjustado(double ancho, const QString& texto, const Esti
     // The widest of the words the text wraps between (spaces only: an inscription's dashes do not
     // count); a word is measured only when its characters' advances leave a doubt.
     double mayor = 0;
+    bool todoUnaPalabra = false;  // the text is that one word, measured whole
     if (ancho > 0) {
         const QStringView todo(texto);
         qsizetype i = 0;
@@ -233,8 +234,10 @@ MedidaTexto Lienzo::medirAjustado(double ancho, const QString& texto, const Esti
             while (fin < todo.size() && todo[fin] != u' ') ++fin;
             if (fin > i) {
                 const QStringView palabra = todo.mid(i, fin - i);
-                if (anchoMaximo(f, palabra) > px)
+                if (anchoMaximo(f, palabra) > px) {
                     mayor = std::max(mayor, anchoTexto(palabra.toString(), estilo));
+                    todoUnaPalabra = i == 0 && fin == todo.size();
+                }
             }
             i = fin;
         }
@@ -242,8 +245,13 @@ MedidaTexto Lienzo::medirAjustado(double ancho, const QString& texto, const Esti
     Estilo elegido = estilo;
     if (mayor > ancho && ancho > 0)
         elegido.puntos = std::max(5.0, estilo.puntos * ancho / mayor * 0.98);
-    // Most cells are one short line: they take one line's height.
     const Fuente& g = fuente(elegido);
+    // A word shrunk to 98 % of the width, whose characters all draw on one line, fits on one line:
+    // widths grow with the size, so measuring it again would only confirm it.
+    if (todoUnaPalabra && elegido.puntos > 5.0 && elegido.puntos < estilo.puntos
+        && std::all_of(texto.cbegin(), texto.cend(), deLaFamilia))
+        return {elegido, altoUnaLinea(g) / escalaY_};
+    // Most cells are one short line: they take one line's height.
     if (ancho > 0 && anchoMaximo(g, texto) <= px) return {elegido, altoUnaLinea(g) / escalaY_};
     return {elegido, altoTexto(ancho, texto, elegido)};
 }
