@@ -3,6 +3,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPen>
+#include <QTextLayout>
 #include <algorithm>
 #include <limits>
 
@@ -14,6 +15,10 @@ const QString kFamilia = QStringLiteral("DejaVu Sans");
 // Styles shrunk to fit a box come in any size: past this many fonts the cache starts again, so a
 // long report does not keep one for every size it met.
 constexpr std::size_t kFuentesGuardadas = 64;
+
+// Texts remembered to find those that come back, and layouts kept for them.
+constexpr std::size_t kTextosVistos = 4096;
+constexpr std::size_t kCapasGuardadas = 512;
 
 constexpr int kAjustado = Qt::AlignLeft | Qt::TextWordWrap;
 
@@ -195,7 +200,66 @@ void Lienzo::texto(const QRectF& caja, const QString& texto, const Estilo& estil
         pintor_->setFont(fuente(estilo).fuente);
         fuentePuesta_ = clave;
     }
-    pintor_->drawText(enDispositivo(caja), banderas(alineacion, ajustar), texto);
+    const QRectF r = enDispositivo(caja);
+    if (!ajustar || !textoDeUnaLinea(r, texto, estilo, alineacion))
+        pintor_->drawText(r, banderas(alineacion, ajustar), texto);
+}
+
+bool Lienzo::textoDeUnaLinea(const QRectF& r, const QString& texto, const Estilo& estilo,
+                             Alineacion alineacion)
+{
+    // Line breaks, tabs and characters of other families take the painter's own path.
+    if (!std::all_of(texto.cbegin(), texto.cend(), deLaFamilia)) return false;
+    // The painter would lay the text out in a layout of its own, with the same font, first line
+    // at the box's top, and place that line by its advance; a text that takes one line inside
+    // the box is drawn here from that same line, without the painter's second pass over it.
+    const QTextLayout* capa = capaDeUnaLinea(texto, estilo, r.width());
+    if (!capa) return false;
+    const QTextLine linea = capa->lineAt(0);
+    // A text that leaves its box is clipped by the painter: that stays its own.
+    const double ancho = linea.naturalTextWidth();
+    double dentro = 0;
+    if (alineacion == Alineacion::Derecha) dentro = r.width() - ancho;
+    else if (alineacion == Alineacion::Centro) dentro = (r.width() - ancho) / 2;
+    if (!r.contains(QRectF(r.x() + dentro, r.y(), ancho, linea.ascent() + linea.descent())))
+        return false;
+    const double avance = linea.horizontalAdvance();
+    double x = 0;
+    if (alineacion == Alineacion::Derecha) x = r.width() - avance;
+    else if (alineacion == Alineacion::Centro) x = (r.width() - avance) / 2;
+    linea.draw(pintor_, QPointF(r.x() + x, r.y()));
+    return true;
+}
+
+const QTextLayout* Lienzo::capaDeUnaLinea(const QString& texto, const Estilo& estilo, double ancho)
+{
+    const ClaveCapa clave{texto, claveFuente(estilo), qint64(std::llround(ancho * 1000.0))};
+    if (const auto it = capas_.find(clave); it != capas_.end()) return it->second.get();
+    // Texts that come back (days, codes, rates, states) keep their layout from their second
+    // time on; the others share one.
+    const std::size_t huella = qHash(texto) ^ clave.fuente ^ quint64(clave.ancho);
+    const bool repetido = !vistos_.insert(huella).second;
+    if (vistos_.size() > kTextosVistos) vistos_.clear();
+    std::unique_ptr<QTextLayout> nueva;
+    QTextLayout* capa = &capa_;
+    if (repetido) {
+        if (capas_.size() >= kCapasGuardadas) capas_.clear();
+        nueva = std::make_unique<QTextLayout>();
+        capa = nueva.get();
+    }
+    // The shaped glyphs are kept from the layout to the drawing.
+    capa->setCacheEnabled(true);
+    capa->setText(texto);
+    capa->setFont(QFont(fuente(estilo).fuente, pintor_->device()));
+    capa->beginLayout();
+    QTextLine linea = capa->createLine();
+    linea.setLineWidth(std::max(0.0, ancho));
+    linea.setPosition(QPointF(0, 0));
+    const bool una = !capa->createLine().isValid();
+    capa->endLayout();
+    if (!una) return nullptr;
+    if (nueva) return capas_.emplace(clave, std::move(nueva)).first->second.get();
+    return capa;
 }
 
 double Lienzo::altoTexto(double ancho, const QString& texto, const Estilo& estilo) const
