@@ -31,26 +31,37 @@ double altoFila(const Lienzo& lienzo, const Estilo& estilo)
     return lienzo.altoLinea(estilo) + 2 * 1.0;
 }
 
-void pintarCabeceraTabla(Lienzo& lienzo, const TablaReporte& tabla,
-                         const std::vector<double>& anchos)
-{
+// The heading row's titles as measured once for the whole table, and the row's height.
+struct CabeceraMedida {
     std::vector<MedidaTexto> medidas;
     double alto = 0;
+};
+
+CabeceraMedida medirCabeceraTabla(const Lienzo& lienzo, const TablaReporte& tabla,
+                                  const std::vector<double>& anchos)
+{
+    CabeceraMedida c;
     for (qsizetype i = 0; i < tabla.columnas.size(); ++i) {
-        medidas.push_back(
+        c.medidas.push_back(
             lienzo.medirAjustado(anchos[i] - 2 * kRelleno, tabla.columnas[i].titulo, kCabeceraTabla));
-        alto = std::max(alto, medidas.back().alto);
+        c.alto = std::max(c.alto, c.medidas.back().alto);
     }
-    alto += 2.0;
+    c.alto += 2.0;
+    return c;
+}
+
+void pintarCabeceraTabla(Lienzo& lienzo, const TablaReporte& tabla,
+                         const std::vector<double>& anchos, const CabeceraMedida& cabecera)
+{
     double x = lienzo.izquierda();
     for (qsizetype i = 0; i < tabla.columnas.size(); ++i) {
-        const QRectF caja(x, lienzo.y(), anchos[i], alto);
+        const QRectF caja(x, lienzo.y(), anchos[i], cabecera.alto);
         lienzo.rectangulo(caja, 0.25, kSombra);
         lienzo.texto(caja.adjusted(kRelleno, 1.0, -kRelleno, -1.0), tabla.columnas[i].titulo,
-                     medidas[std::size_t(i)].estilo, tabla.columnas[i].alineacion, true);
+                     cabecera.medidas[std::size_t(i)].estilo, tabla.columnas[i].alineacion, true);
         x += anchos[i];
     }
-    lienzo.bajar(alto);
+    lienzo.bajar(cabecera.alto);
 }
 
 } // namespace
@@ -152,8 +163,10 @@ void pintarTabla(Lienzo& lienzo, const TablaReporte& tabla)
 {
     const std::vector<double> anchos = anchosColumnas(lienzo, tabla.columnas);
     const int numero = lienzo.empezarTabla();
+    // The heading is repeated on every sheet: it is measured once.
+    const CabeceraMedida cabecera = medirCabeceraTabla(lienzo, tabla, anchos);
     lienzo.reservar(12.0 + altoFila(lienzo, kCelda));
-    pintarCabeceraTabla(lienzo, tabla, anchos);
+    pintarCabeceraTabla(lienzo, tabla, anchos, cabecera);
 
     // The rows one at a time, from the source or the list, each known by its position.
     qint64 posicion = 0;
@@ -181,7 +194,7 @@ void pintarTabla(Lienzo& lienzo, const TablaReporte& tabla)
     // A sheet further down that an earlier pass marked is laid out from its own first row.
     if (const std::optional<MarcaHoja> salto = lienzo.saltoEnTabla(numero)) {
         lienzo.saltarAHoja(salto->hoja);
-        pintarCabeceraTabla(lienzo, tabla, anchos);
+        pintarCabeceraTabla(lienzo, tabla, anchos, cabecera);
         irA(salto->fila);
         fila = siguiente();
     }
@@ -194,7 +207,7 @@ void pintarTabla(Lienzo& lienzo, const TablaReporte& tabla)
         const auto nuevaHoja = [&](double alto) {
             if (!lienzo.reservar(alto)) return;
             lienzo.marcarHojaDeTabla(numero, posicion);
-            pintarCabeceraTabla(lienzo, tabla, anchos);
+            pintarCabeceraTabla(lienzo, tabla, anchos, cabecera);
         };
         if (fila->tipo == FilaTabla::Tipo::Grupo) {
             const double alto = altoFila(lienzo, estilo);

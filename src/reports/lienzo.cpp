@@ -3,6 +3,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPen>
+#include <QTextLayout>
 #include <algorithm>
 #include <limits>
 
@@ -14,6 +15,10 @@ const QString kFamilia = QStringLiteral("DejaVu Sans");
 // Styles shrunk to fit a box come in any size: past this many fonts the cache starts again, so a
 // long report does not keep one for every size it met.
 constexpr std::size_t kFuentesGuardadas = 64;
+
+// Texts remembered to find those that come back, and layouts kept for them.
+constexpr std::size_t kTextosVistos = 4096;
+constexpr std::size_t kCapasGuardadas = 512;
 
 constexpr int kAjustado = Qt::AlignLeft | Qt::TextWordWrap;
 
@@ -195,7 +200,66 @@ void Lienzo::texto(const QRectF& caja, const QString& texto, const Estilo& estil
         pintor_->setFont(fuente(estilo).fuente);
         fuentePuesta_ = clave;
     }
-    pintor_->drawText(enDispositivo(caja), banderas(alineacion, ajustar), texto);
+    const QRectF r = enDispositivo(caja);
+    if (!ajustar || !textoDeUnaLinea(r, texto, estilo, alineacion))
+        pintor_->drawText(r, banderas(alineacion, ajustar), texto);
+}
+
+bool Lienzo::textoDeUnaLinea(const QRectF& r, const QString& texto, const Estilo& estilo,
+                             Alineacion alineacion)
+{
+    // Line breaks, tabs and characters of other families take the painter's own path.
+    if (!std::all_of(texto.cbegin(), texto.cend(), deLaFamilia)) return false;
+    // The painter would lay the text out in a layout of its own, with the same font, first line
+    // at the box's top, and place that line by its advance; a text that takes one line inside
+    // the box is drawn here from that same line, without the painter's second pass over it.
+    const QTextLayout* capa = capaDeUnaLinea(texto, estilo, r.width());
+    if (!capa) return false;
+    const QTextLine linea = capa->lineAt(0);
+    // A text that leaves its box is clipped by the painter: that stays its own.
+    const double ancho = linea.naturalTextWidth();
+    double dentro = 0;
+    if (alineacion == Alineacion::Derecha) dentro = r.width() - ancho;
+    else if (alineacion == Alineacion::Centro) dentro = (r.width() - ancho) / 2;
+    if (!r.contains(QRectF(r.x() + dentro, r.y(), ancho, linea.ascent() + linea.descent())))
+        return false;
+    const double avance = linea.horizontalAdvance();
+    double x = 0;
+    if (alineacion == Alineacion::Derecha) x = r.width() - avance;
+    else if (alineacion == Alineacion::Centro) x = (r.width() - avance) / 2;
+    linea.draw(pintor_, QPointF(r.x() + x, r.y()));
+    return true;
+}
+
+const QTextLayout* Lienzo::capaDeUnaLinea(const QString& texto, const Estilo& estilo, double ancho)
+{
+    const ClaveCapa clave{texto, claveFuente(estilo), qint64(std::llround(ancho * 1000.0))};
+    if (const auto it = capas_.find(clave); it != capas_.end()) return it->second.get();
+    // Texts that come back (days, codes, rates, states) keep their layout from their second
+    // time on; the others share one.
+    const std::size_t huella = qHash(texto) ^ clave.fuente ^ quint64(clave.ancho);
+    const bool repetido = !vistos_.insert(huella).second;
+    if (vistos_.size() > kTextosVistos) vistos_.clear();
+    std::unique_ptr<QTextLayout> nueva;
+    QTextLayout* capa = &capa_;
+    if (repetido) {
+        if (capas_.size() >= kCapasGuardadas) capas_.clear();
+        nueva = std::make_unique<QTextLayout>();
+        capa = nueva.get();
+    }
+    // The shaped glyphs are kept from the layout to the drawing.
+    capa->setCacheEnabled(true);
+    capa->setText(texto);
+    capa->setFont(QFont(fuente(estilo).fuente, pintor_->device()));
+    capa->beginLayout();
+    QTextLine linea = capa->createLine();
+    linea.setLineWidth(std::max(0.0, ancho));
+    linea.setPosition(QPointF(0, 0));
+    const bool una = !capa->createLine().isValid();
+    capa->endLayout();
+    if (!una) return nullptr;
+    if (nueva) return capas_.emplace(clave, std::move(nueva)).first->second.get();
+    return capa;
 }
 
 double Lienzo::altoTexto(double ancho, const QString& texto, const Estilo& estilo) const
@@ -224,6 +288,7 @@ MedidaTexto Lienzo::medirAjustado(double ancho, const QString& texto, const Esti
     // The widest of the words the text wraps between (spaces only: an inscription's dashes do not
     // count); a word is measured only when its characters' advances leave a doubt.
     double mayor = 0;
+    bool todoUnaPalabra = false;  // the text is that one word, measured whole
     if (ancho > 0) {
         const QStringView todo(texto);
         qsizetype i = 0;
@@ -233,8 +298,10 @@ MedidaTexto Lienzo::medirAjustado(double ancho, const QString& texto, const Esti
             while (fin < todo.size() && todo[fin] != u' ') ++fin;
             if (fin > i) {
                 const QStringView palabra = todo.mid(i, fin - i);
-                if (anchoMaximo(f, palabra) > px)
+                if (anchoMaximo(f, palabra) > px) {
                     mayor = std::max(mayor, anchoTexto(palabra.toString(), estilo));
+                    todoUnaPalabra = i == 0 && fin == todo.size();
+                }
             }
             i = fin;
         }
@@ -242,8 +309,13 @@ MedidaTexto Lienzo::medirAjustado(double ancho, const QString& texto, const Esti
     Estilo elegido = estilo;
     if (mayor > ancho && ancho > 0)
         elegido.puntos = std::max(5.0, estilo.puntos * ancho / mayor * 0.98);
-    // Most cells are one short line: they take one line's height.
     const Fuente& g = fuente(elegido);
+    // A word shrunk to 98 % of the width, whose characters all draw on one line, fits on one line:
+    // widths grow with the size, so measuring it again would only confirm it.
+    if (todoUnaPalabra && elegido.puntos > 5.0 && elegido.puntos < estilo.puntos
+        && std::all_of(texto.cbegin(), texto.cend(), deLaFamilia))
+        return {elegido, altoUnaLinea(g) / escalaY_};
+    // Most cells are one short line: they take one line's height.
     if (ancho > 0 && anchoMaximo(g, texto) <= px) return {elegido, altoUnaLinea(g) / escalaY_};
     return {elegido, altoTexto(ancho, texto, elegido)};
 }

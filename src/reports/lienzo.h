@@ -14,10 +14,12 @@
 #include <QImage>
 #include <QRectF>
 #include <QString>
+#include <QTextLayout>
 #include <climits>
 #include <memory>
 #include <optional>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 class QPagedPaintDevice;
@@ -157,6 +159,10 @@ private:
     double pxY(double mm) const { return mm * escalaY_; }
     void pintarPie();
     void prepararRectangulos(double grosor, const QColor& relleno);
+    // Draws a wrapped text that takes one line of the box; false when it takes more, or leaves
+    // the box, and must be drawn by the painter.
+    bool textoDeUnaLinea(const QRectF& r, const QString& texto, const Estilo& estilo,
+                         Alineacion alineacion);
 
     QPainter* pintor_;
     QPaintDevice& medida_;
@@ -175,5 +181,23 @@ private:
     QString pie_;
     quint64 fuentePuesta_ = 0;  // the style whose font the painter holds (0: none yet)
     std::vector<QRectF> enPixeles_;
+    // A one-line text laid out at `ancho` pixels, as the painter lays it out; none when it takes
+    // more lines.
+    const QTextLayout* capaDeUnaLinea(const QString& texto, const Estilo& estilo, double ancho);
+    struct ClaveCapa {
+        QString texto;
+        quint64 fuente;
+        qint64 ancho;  // thousandths of a pixel
+        bool operator==(const ClaveCapa&) const = default;
+    };
+    struct HashCapa {
+        std::size_t operator()(const ClaveCapa& c) const
+        {
+            return qHash(c.texto) ^ c.fuente ^ quint64(c.ancho);
+        }
+    };
+    QTextLayout capa_;  // for the texts seen once
+    std::unordered_map<ClaveCapa, std::unique_ptr<QTextLayout>, HashCapa> capas_;
+    std::unordered_set<std::size_t> vistos_;
     mutable std::unordered_map<quint64, std::unique_ptr<Fuente>> fuentes_;
 };

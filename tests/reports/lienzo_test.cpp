@@ -4,6 +4,7 @@
 #include "reports/lienzo.h"
 
 #include <QImage>
+#include <QPainter>
 #include <gtest/gtest.h>
 
 namespace {
@@ -53,6 +54,64 @@ TEST(LienzoTest, UnaMedidaDaElTamanioYElAltoDeMedirPalabraPorPalabra)
         const MedidaTexto dos = medidaPalabraPorPalabra(lienzo, c.ancho, c.texto, c.estilo);
         EXPECT_DOUBLE_EQ(una.estilo.puntos, dos.estilo.puntos);
         EXPECT_DOUBLE_EQ(una.alto, dos.alto);
+    }
+}
+
+} // namespace
+
+namespace {
+
+// A cell's text drawn by the sheet is drawn exactly as the painter draws it in that box.
+TEST(LienzoTest, UnTextoDeUnaLineaSeDibujaComoLoDibujaElPintor)
+{
+    const struct {
+        QString texto;
+        Estilo estilo;
+        Alineacion alineacion;
+        double ancho;
+    } casos[] = {
+        {"00012345", {9}, Alineacion::Centro, 20},
+        {"1.234.567,89", {9}, Alineacion::Derecha, 25},
+        {"COMPAÑÍA ÑANDÚ DE O'HIGGINS", {9}, Alineacion::Izquierda, 60},
+        {"Ok", {9, true}, Alineacion::Centro, 12},
+        {"PÉREZ Y GÜEMES ", {9}, Alineacion::Derecha, 40},
+        {"un texto que no entra en una sola línea de la caja", {9}, Alineacion::Centro, 20},
+        {"901-123456-3", {9}, Alineacion::Centro, 10},  // leaves the box: clipped
+    };
+    const auto dibujo = [](const auto& c, bool porElLienzo) {
+        QImage imagen(600, 200, QImage::Format_RGB32);
+        imagen.setDotsPerMeterX(qRound(300 / 0.0254));
+        imagen.setDotsPerMeterY(qRound(300 / 0.0254));
+        imagen.fill(Qt::white);
+        QPainter pintor(&imagen);
+        Lienzo lienzo(&pintor, imagen, 0, 0, nullptr);
+        lienzo.nuevaPagina();
+        const QRectF caja(5, 5, c.ancho, 8);
+        // Twice: the second time a text that comes back is drawn from the layout kept for it.
+        for (int vez = 0; vez < 2; ++vez) {
+            if (porElLienzo) {
+                lienzo.texto(caja, c.texto, c.estilo, c.alineacion, true);
+            } else {
+                QFont fuente(QStringLiteral("DejaVu Sans"));
+                fuente.setPointSizeF(c.estilo.puntos);
+                fuente.setBold(c.estilo.negrita);
+                pintor.setFont(fuente);
+                pintor.setPen(c.estilo.color);
+                const double mm = 300 / 25.4;
+                const int alineacion = c.alineacion == Alineacion::Centro  ? Qt::AlignHCenter
+                                       : c.alineacion == Alineacion::Derecha ? Qt::AlignRight
+                                                                             : Qt::AlignLeft;
+                pintor.drawText(QRectF(caja.x() * mm, caja.y() * mm, caja.width() * mm,
+                                       caja.height() * mm),
+                                alineacion | Qt::AlignTop | Qt::TextWordWrap, c.texto);
+            }
+        }
+        pintor.end();
+        return imagen;
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.texto.toStdString());
+        EXPECT_EQ(dibujo(c, true), dibujo(c, false));
     }
 }
 
