@@ -62,3 +62,16 @@ void registrarRazon(const std::string& nombre, int repeticiones, std::function<d
                    }),
                repeticiones);
 }
+
+void registrarUnaVez(const std::string& nombre, std::function<void(benchmark::State&)> medir)
+{
+    configurar(benchmark::RegisterBenchmark(nombre.c_str(),
+                                            [medir](benchmark::State& estado) {
+                                                for (auto _ : estado) {
+                                                    medir(estado);
+                                                    estado.SetIterationTime(0.001);
+                                                }
+                                            }),
+               1)
+        ->ReportAggregatesOnly(false);
+}

@@ -25,3 +25,7 @@ void registrarTiempo(const std::string& nombre, int repeticiones, std::function<
 // razon (measured / baseline), each the median over the repetitions.
 void registrarRazon(const std::string& nombre, int repeticiones, std::function<double()> base,
                     std::function<double()> medido);
+
+// Figures taken once, not timed by the benchmark (the peak memories of child processes): `medir`
+// puts them in the state's counters.
+void registrarUnaVez(const std::string& nombre, std::function<void(benchmark::State&)> medir);

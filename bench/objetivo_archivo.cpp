@@ -85,22 +85,13 @@ void registrar(int repeticiones)
         kArchivo, repeticiones, [] { return consultaPlana(datos().sesion.base, datos().mayor); },
         [] { return emitir(datos().sesion, datos().mayor, datos().destino.path()); });
 
-    benchmark::RegisterBenchmark(kMemoria.c_str(),
-                                 [](benchmark::State& estado) {
-                                     for (auto _ : estado) {
-                                         Datos& d = datos();
-                                         const QString carpeta = d.carpeta.ruta();
-                                         estado.counters["mayor_mb"] = picoMemoriaHijo(
-                                             {kModoHijo, carpeta, QString::number(d.mayor)});
-                                         estado.counters["mediano_mb"] = picoMemoriaHijo(
-                                             {kModoHijo, carpeta, QString::number(d.mediano)});
-                                         estado.SetIterationTime(0.001);
-                                     }
-                                 })
-        ->Iterations(1)
-        ->Repetitions(1)
-        ->UseManualTime()
-        ->Unit(benchmark::kMillisecond);
+    registrarUnaVez(kMemoria, [](benchmark::State& estado) {
+        Datos& d = datos();
+        const QString carpeta = d.carpeta.ruta();
+        estado.counters["mayor_mb"] = picoMemoriaHijo({kModoHijo, carpeta, QString::number(d.mayor)});
+        estado.counters["mediano_mb"] =
+            picoMemoriaHijo({kModoHijo, carpeta, QString::number(d.mediano)});
+    });
 }
 
 void informar(const Medianas& m, std::vector<FilaObjetivo>& tabla)

@@ -234,25 +234,16 @@ void registrar(int repeticiones)
         kImportacion, repeticiones, [] { return datos().insertarMayor(); },
         [] { return datos().importarMayor(); });
 
-    benchmark::RegisterBenchmark(kMemoria.c_str(),
-                                 [](benchmark::State& estado) {
-                                     for (auto _ : estado) {
-                                         Datos& d = datos();
-                                         auto pico = [&](const QString& archivo) {
-                                             const double mb = picoMemoriaHijo(
-                                                 {kModoHijo, d.carpeta.ruta(), archivo});
-                                             deshacer(d.sesion.base, d.contador);
-                                             return mb;
-                                         };
-                                         estado.counters["mayor_mb"] = pico(d.archivoMayor);
-                                         estado.counters["menor_mb"] = pico(d.archivoMenor);
-                                         estado.SetIterationTime(0.001);
-                                     }
-                                 })
-        ->Iterations(1)
-        ->Repetitions(1)
-        ->UseManualTime()
-        ->Unit(benchmark::kMillisecond);
+    registrarUnaVez(kMemoria, [](benchmark::State& estado) {
+        Datos& d = datos();
+        auto pico = [&](const QString& archivo) {
+            const double mb = picoMemoriaHijo({kModoHijo, d.carpeta.ruta(), archivo});
+            deshacer(d.sesion.base, d.contador);
+            return mb;
+        };
+        estado.counters["mayor_mb"] = pico(d.archivoMayor);
+        estado.counters["menor_mb"] = pico(d.archivoMenor);
+    });
 }
 
 void informar(const Medianas& m, std::vector<FilaObjetivo>& tabla)

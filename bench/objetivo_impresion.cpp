@@ -187,26 +187,17 @@ void registrar(int repeticiones)
                               d.destino.filePath(QStringLiteral("listado.pdf")));
         });
 
-    benchmark::RegisterBenchmark(
-        kMemoria.c_str(),
-        [](benchmark::State& estado) {
-            for (auto _ : estado) {
-                Datos& d = datos();
-                const QString carpeta = d.carpeta.ruta();
-                for (const char* modo : {"pdf", "vista"}) {
-                    const std::string m(modo);
-                    estado.counters[m + "_mayor_mb"] = picoMemoriaHijo(
-                        {kModoHijo, QString::fromLatin1(modo), carpeta, QString::number(d.mayor)});
-                    estado.counters[m + "_mediano_mb"] = picoMemoriaHijo(
-                        {kModoHijo, QString::fromLatin1(modo), carpeta, QString::number(d.mediano)});
-                }
-                estado.SetIterationTime(0.001);
-            }
-        })
-        ->Iterations(1)
-        ->Repetitions(1)
-        ->UseManualTime()
-        ->Unit(benchmark::kMillisecond);
+    registrarUnaVez(kMemoria, [](benchmark::State& estado) {
+        Datos& d = datos();
+        const QString carpeta = d.carpeta.ruta();
+        for (const char* modo : {"pdf", "vista"}) {
+            const std::string m(modo);
+            estado.counters[m + "_mayor_mb"] = picoMemoriaHijo(
+                {kModoHijo, QString::fromLatin1(modo), carpeta, QString::number(d.mayor)});
+            estado.counters[m + "_mediano_mb"] = picoMemoriaHijo(
+                {kModoHijo, QString::fromLatin1(modo), carpeta, QString::number(d.mediano)});
+        }
+    });
 }
 
 void informar(const Medianas& m, std::vector<FilaObjetivo>& tabla)
