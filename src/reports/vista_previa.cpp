@@ -199,22 +199,23 @@ VistaPrevia::VistaPrevia(const Reporte& reporte, int copias, QWidget* parent)
     const auto icono = [this](QAction* a, QStyle::StandardPixmap dibujo) {
         a->setIcon(style()->standardIcon(dibujo));
     };
-    icono(accion(QStringLiteral("Primera página"), [this] { hojas_->irAHoja(0); }),
+    icono(accion(QStringLiteral("Primera página"), [this] { irAHoja(0); }),
           QStyle::SP_MediaSkipBackward);
-    icono(accion(QStringLiteral("Página anterior"),
-                 [this] { hojas_->irAHoja(hojas_->hojaActual() - 1); }),
+    icono(accion(QStringLiteral("Página anterior"), [this] { irAHoja(hojas_->hojaActual() - 1); }),
           QStyle::SP_ArrowUp);
     numero_->setKeyboardTracking(false);
     barra_->addWidget(numero_);
-    connect(numero_, &QSpinBox::valueChanged, this, [this](int n) { hojas_->irAHoja(n - 1); });
-    icono(accion(QStringLiteral("Página siguiente"),
-                 [this] { hojas_->irAHoja(hojas_->hojaActual() + 1); }),
+    connect(numero_, &QSpinBox::valueChanged, this, [this](int n) { irAHoja(n - 1); });
+    icono(accion(QStringLiteral("Página siguiente"), [this] { irAHoja(hojas_->hojaActual() + 1); }),
           QStyle::SP_ArrowDown);
+    // The last sheet is known once every sheet is laid out: until then the window goes on
+    // preparing them between the user's actions, and goes to the last one when it is known.
     icono(accion(QStringLiteral("Última página"),
                  [this] {
-                     // The last sheet is known once every sheet is laid out.
-                     while (!paginas_.completas() && !fallo_) prepararMas();
-                     hojas_->irAHoja(paginas_.conocidas() - 1);
+                     irAlFinal_ = true;
+                     if (!paginas_.completas() && !fallo_ && !preparar_->isActive())
+                         preparar_->start(0);
+                     irAlFinalSiSeConoce();
                  }),
           QStyle::SP_MediaSkipForward);
     barra_->addSeparator();
@@ -239,11 +240,26 @@ void VistaPrevia::prepararMas()
     } catch (const ErrorMotor&) {
         fallo_ = true;
         preparar_->stop();
+        irAlFinalSiSeConoce();
         return;
     }
     if (paginas_.completas()) preparar_->stop();
     hojas_->setHojas(paginas_.conocidas());
+    irAlFinalSiSeConoce();
     mostrarHojaActual();
+}
+
+void VistaPrevia::irAHoja(int hoja)
+{
+    irAlFinal_ = false;  // the user went elsewhere
+    hojas_->irAHoja(hoja);
+}
+
+void VistaPrevia::irAlFinalSiSeConoce()
+{
+    if (!irAlFinal_ || !(paginas_.completas() || fallo_)) return;
+    irAlFinal_ = false;
+    hojas_->irAHoja(paginas_.conocidas() - 1);
 }
 
 void VistaPrevia::mostrarHojaActual()

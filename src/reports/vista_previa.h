@@ -31,6 +31,8 @@ public:
 
 private:
     void prepararMas();
+    void irAHoja(int hoja);
+    void irAlFinalSiSeConoce();
     void mostrarHojaActual();
     void imprimir();
 
@@ -41,4 +43,5 @@ private:
     QSpinBox* numero_;
     QTimer* preparar_;
     bool fallo_ = false;  // the rows could not be read: no more sheets are prepared
+    bool irAlFinal_ = false;  // "Última página" asked for before the last sheet was known
 };

@@ -12,9 +12,14 @@
 #include "support/carpeta_temporal.h"
 #include "support/pdf_prueba.h"
 
+#include <QAction>
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <QSpinBox>
 #include <QSqlQuery>
+#include <QToolBar>
 #include <gtest/gtest.h>
 
 namespace {
@@ -120,6 +125,30 @@ TEST_F(PaginasReporteTest, LaVistaPreviaAbreConLaPrimeraHojaEImprimeTodas)
     impresora.setOutputFileName(carpeta.ruta(QStringLiteral("vista.pdf")));
     ASSERT_TRUE(vista.imprimirEn(impresora));
     EXPECT_EQ(pdf::texto(carpeta.ruta(QStringLiteral("vista.pdf"))), pdf::texto(pdfDelMotor(1)));
+}
+
+TEST_F(PaginasReporteTest, LaUltimaPaginaNoDetieneLaVentanaMientrasSePreparanLasHojas)
+{
+    VistaPrevia vista(reporte, 1);
+    QAction* ultima = nullptr;
+    for (QAction* a : vista.barra()->actions())
+        if (a->text() == QStringLiteral("Última página")) ultima = a;
+    ASSERT_NE(ultima, nullptr);
+    auto* numero = vista.findChild<QSpinBox*>();
+    ASSERT_NE(numero, nullptr);
+
+    ultima->trigger();
+    // The window answers at once: the sheets are still being prepared.
+    EXPECT_FALSE(vista.hojasCompletas());
+    EXPECT_EQ(numero->value(), 1);
+
+    QElapsedTimer reloj;
+    reloj.start();
+    while (!vista.hojasCompletas() && reloj.elapsed() < 10000) QCoreApplication::processEvents();
+    ASSERT_TRUE(vista.hojasCompletas());
+    QCoreApplication::processEvents();
+    EXPECT_GT(vista.hojasConocidas(), 1);
+    EXPECT_EQ(numero->value(), vista.hojasConocidas());
 }
 
 TEST_F(PaginasReporteTest, LaConsultaVuelveACualquierFilaTambienALasDeCierre)
