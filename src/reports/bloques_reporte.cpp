@@ -10,6 +10,7 @@ const QColor kSombraSuave(242, 242, 242);
 const QColor kGrisRotulo(80, 80, 80);
 constexpr double kRelleno = 1.5;    // space between a box's edge and its text
 constexpr double kSeparacion = 2.5; // space left below a block
+constexpr double kGrosorCelda = 0.2;
 
 const Estilo kRotulo{6.5, false, false, kGrisRotulo};
 const Estilo kValor{9.5, true};
@@ -63,6 +64,49 @@ void pintarCabeceraTabla(Lienzo& lienzo, const TablaReporte& tabla,
     }
     lienzo.bajar(cabecera.alto);
 }
+
+// The rules of the rows laid out one under another on a sheet: a line under each row and the
+// column rules once for them all. They draw what a box around every cell would, with a tenth of
+// the strokes, which a long listing's file and its drawing feel.
+class RejillaFilas {
+public:
+    RejillaFilas(Lienzo& lienzo, const std::vector<double>& anchos)
+        : lienzo_(lienzo), anchos_(anchos)
+    {
+    }
+
+    void fila(double y, double alto)
+    {
+        if (arriba_ < 0) {
+            arriba_ = y;
+            lineas_.emplace_back(lienzo_.izquierda(), y, lienzo_.derecha(), y);
+        }
+        abajo_ = y + alto;
+        lineas_.emplace_back(lienzo_.izquierda(), abajo_, lienzo_.derecha(), abajo_);
+    }
+
+    // Before the sheet ends, a row of another kind, or the table's end.
+    void cerrar()
+    {
+        if (arriba_ < 0) return;
+        double x = lienzo_.izquierda();
+        lineas_.emplace_back(x, arriba_, x, abajo_);
+        for (const double ancho : anchos_) {
+            x += ancho;
+            lineas_.emplace_back(x, arriba_, x, abajo_);
+        }
+        lienzo_.lineas(lineas_, kGrosorCelda);
+        lineas_.clear();
+        arriba_ = -1;
+    }
+
+private:
+    Lienzo& lienzo_;
+    const std::vector<double>& anchos_;
+    std::vector<QLineF> lineas_;
+    double arriba_ = -1;
+    double abajo_ = 0;
+};
 
 } // namespace
 
@@ -200,20 +244,23 @@ void pintarTabla(Lienzo& lienzo, const TablaReporte& tabla)
     }
 
     std::vector<MedidaTexto> medidas;
-    std::vector<QRectF> cajas;
+    RejillaFilas rejilla(lienzo, anchos);
     for (; fila; ++posicion, fila = siguiente()) {
         const bool destacada = fila->tipo != FilaTabla::Tipo::Detalle;
         const Estilo& estilo = destacada ? kCeldaNegrita : kCelda;
         const auto nuevaHoja = [&](double alto) {
-            if (!lienzo.reservar(alto)) return;
+            if (lienzo.cabe(alto)) return;
+            rejilla.cerrar();
+            lienzo.reservar(alto);
             lienzo.marcarHojaDeTabla(numero, posicion);
             pintarCabeceraTabla(lienzo, tabla, anchos, cabecera);
         };
         if (fila->tipo == FilaTabla::Tipo::Grupo) {
             const double alto = altoFila(lienzo, estilo);
             nuevaHoja(alto);
+            rejilla.cerrar();
             const QRectF caja(lienzo.izquierda(), lienzo.y(), lienzo.ancho(), alto);
-            lienzo.rectangulo(caja, 0.2, kSombraSuave);
+            lienzo.rectangulo(caja, kGrosorCelda, kSombraSuave);
             lienzo.texto(caja.adjusted(kRelleno, 0, -kRelleno, 0), fila->celdas.value(0), estilo);
             lienzo.bajar(alto);
             continue;
@@ -231,21 +278,21 @@ void pintarTabla(Lienzo& lienzo, const TablaReporte& tabla)
         const QColor fondo = fila->tipo == FilaTabla::Tipo::Total      ? kSombra
                              : fila->tipo == FilaTabla::Tipo::Subtotal ? kSombraSuave
                                                                        : QColor();
-        cajas.clear();
+        if (fondo.isValid())
+            lienzo.rectangulo(QRectF(lienzo.izquierda(), y, lienzo.ancho(), alto), 0, fondo);
+        rejilla.fila(y, alto);
         double x = lienzo.izquierda();
         for (qsizetype i = 0; i < tabla.columnas.size(); ++i) {
-            cajas.emplace_back(x, y, anchos[i], alto);
+            const QRectF caja(x, y, anchos[i], alto);
+            lienzo.texto(caja.adjusted(kRelleno, 1.0, -kRelleno, -1.0), fila->celdas.value(i),
+                         medidas[std::size_t(i)].estilo, tabla.columnas[i].alineacion, true);
             x += anchos[i];
         }
-        lienzo.rectangulos(cajas, 0.2, fondo);
-        for (qsizetype i = 0; i < tabla.columnas.size(); ++i)
-            lienzo.texto(cajas[std::size_t(i)].adjusted(kRelleno, 1.0, -kRelleno, -1.0),
-                         fila->celdas.value(i), medidas[std::size_t(i)].estilo,
-                         tabla.columnas[i].alineacion, true);
         if (fila->tipo == FilaTabla::Tipo::Total)
             lienzo.linea(lienzo.izquierda(), y, lienzo.derecha(), y, 0.6);
         lienzo.bajar(alto);
     }
+    rejilla.cerrar();
     lienzo.bajar(kSeparacion);
 }
 

@@ -88,7 +88,7 @@ void Lienzo::nuevaPagina()
 
 bool Lienzo::reservar(double alto)
 {
-    if (hoja_ >= 0 && y_ + alto <= abajo()) return false;
+    if (cabe(alto)) return false;
     nuevaPagina();
     return true;
 }
@@ -154,7 +154,8 @@ const Lienzo::Fuente& Lienzo::fuente(const Estilo& estilo) const
     f.setPointSizeF(estilo.puntos);
     f.setBold(estilo.negrita);
     f.setItalic(estilo.cursiva);
-    auto nueva = std::make_unique<Fuente>(Fuente{f, QFontMetricsF(f, &medida_), -1, {}});
+    auto nueva = std::make_unique<Fuente>(
+        Fuente{f, QFontMetricsF(f, &medida_), QFont(f, pintor_ ? pintor_->device() : &medida_), -1, {}});
     return *fuentes_.emplace(clave, std::move(nueva)).first->second;
 }
 
@@ -250,7 +251,7 @@ const QTextLayout* Lienzo::capaDeUnaLinea(const QString& texto, const Estilo& es
     // The shaped glyphs are kept from the layout to the drawing.
     capa->setCacheEnabled(true);
     capa->setText(texto);
-    capa->setFont(QFont(fuente(estilo).fuente, pintor_->device()));
+    capa->setFont(fuente(estilo).enDispositivo);
     capa->beginLayout();
     QTextLine linea = capa->createLine();
     linea.setLineWidth(std::max(0.0, ancho));
@@ -333,21 +334,6 @@ void Lienzo::linea(double x1, double y1, double x2, double y2, double grosor, Qt
 void Lienzo::rectangulo(const QRectF& caja, double grosor, const QColor& relleno)
 {
     if (!pintando()) return;
-    prepararRectangulos(grosor, relleno);
-    pintor_->drawRect(enDispositivo(caja));
-}
-
-void Lienzo::rectangulos(const std::vector<QRectF>& cajas, double grosor, const QColor& relleno)
-{
-    if (!pintando()) return;
-    prepararRectangulos(grosor, relleno);
-    enPixeles_.clear();
-    for (const QRectF& caja : cajas) enPixeles_.push_back(enDispositivo(caja));
-    pintor_->drawRects(enPixeles_.data(), int(enPixeles_.size()));
-}
-
-void Lienzo::prepararRectangulos(double grosor, const QColor& relleno)
-{
     if (grosor > 0) {
         QPen lapiz(Qt::black);
         lapiz.setWidthF(pxY(grosor));
@@ -356,7 +342,21 @@ void Lienzo::prepararRectangulos(double grosor, const QColor& relleno)
         pintor_->setPen(Qt::NoPen);
     }
     pintor_->setBrush(relleno.isValid() ? QBrush(relleno) : QBrush(Qt::NoBrush));
+    pintor_->drawRect(enDispositivo(caja));
 }
+
+void Lienzo::lineas(const std::vector<QLineF>& lineas, double grosor)
+{
+    if (!pintando() || lineas.empty()) return;
+    QPen lapiz(Qt::black);
+    lapiz.setWidthF(pxY(grosor));
+    pintor_->setPen(lapiz);
+    lineasEnPixeles_.clear();
+    for (const QLineF& l : lineas)
+        lineasEnPixeles_.emplace_back(pxX(l.x1()), pxY(l.y1()), pxX(l.x2()), pxY(l.y2()));
+    pintor_->drawLines(lineasEnPixeles_.data(), int(lineasEnPixeles_.size()));
+}
+
 
 void Lienzo::imagen(const QRectF& caja, const QImage& imagen)
 {

@@ -12,6 +12,7 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QLineF>
 #include <QRectF>
 #include <QString>
 #include <QTextLayout>
@@ -91,6 +92,8 @@ public:
     // Starts a sheet: the first call uses the device's current page, later ones add a page. The
     // footer is painted on it and the cursor goes to the top.
     void nuevaPagina();
+    // Whether `alto` millimetres fit on the current sheet.
+    bool cabe(double alto) const { return hoja_ >= 0 && y_ + alto <= abajo(); }
     // Starts a new sheet when fewer than `alto` millimetres are left; true when it did.
     bool reservar(double alto);
     // Text painted at the bottom of every sheet started from now on.
@@ -132,9 +135,8 @@ public:
     void linea(double x1, double y1, double x2, double y2, double grosor = 0.2,
                Qt::PenStyle trazo = Qt::SolidLine);
     void rectangulo(const QRectF& caja, double grosor = 0.2, const QColor& relleno = {});
-    // Several boxes of the same line and fill at once (the cells of a row).
-    void rectangulos(const std::vector<QRectF>& cajas, double grosor = 0.2,
-                     const QColor& relleno = {});
+    // Solid lines of one width at once (a table's rules).
+    void lineas(const std::vector<QLineF>& lineas, double grosor = 0.2);
     // A picture scaled into the box, bars kept sharp (no smoothing).
     void imagen(const QRectF& caja, const QImage& imagen);
 
@@ -143,6 +145,7 @@ private:
     struct Fuente {
         QFont fuente;
         QFontMetricsF medidas;
+        QFont enDispositivo;  // resolved at the painter's device, for the layouts drawn on it
         // Made on first use: a wrapped text's height when it takes one line, and each
         // character's advance by code up to 0xFF.
         mutable double altoUnaLinea = -1;
@@ -158,7 +161,6 @@ private:
     double pxX(double mm) const { return mm * escalaX_; }
     double pxY(double mm) const { return mm * escalaY_; }
     void pintarPie();
-    void prepararRectangulos(double grosor, const QColor& relleno);
     // Draws a wrapped text that takes one line of the box; false when it takes more, or leaves
     // the box, and must be drawn by the painter.
     bool textoDeUnaLinea(const QRectF& r, const QString& texto, const Estilo& estilo,
@@ -180,7 +182,7 @@ private:
     MarcasHojas* marcas_ = nullptr;
     QString pie_;
     quint64 fuentePuesta_ = 0;  // the style whose font the painter holds (0: none yet)
-    std::vector<QRectF> enPixeles_;
+    std::vector<QLineF> lineasEnPixeles_;
     // A one-line text laid out at `ancho` pixels, as the painter lays it out; none when it takes
     // more lines.
     const QTextLayout* capaDeUnaLinea(const QString& texto, const Estilo& estilo, double ancho);
