@@ -61,6 +61,7 @@ public:
     bool transaccionAbierta() const;
     // How long a statement waits for a lock another program holds before it gives up.
     void setEsperaOcupada(int milisegundos);
+    int esperaOcupada() const { return esperaOcupada_; }
 
 private:
     friend class Transaccion;

@@ -1,6 +1,7 @@
 #include "reports/consulta_filas.h"
 
 #include "database/base_datos.h"
+#include "reports/lectura_adelantada.h"
 
 ConsultaFilas::ConsultaFilas(BaseDatos& base, QString sql, QVariantList valores, Fila fila,
                              Cola cola)
@@ -12,32 +13,43 @@ ConsultaFilas::ConsultaFilas(BaseDatos& base, QString sql, QVariantList valores,
 {
 }
 
+ConsultaFilas::~ConsultaFilas() = default;
+
 void ConsultaFilas::irA(qint64 fila)
 {
     consulta_.reset();
+    lectura_.reset();
     enCola_ = false;
     filasCola_.clear();
     siguienteCola_ = 0;
     desde_ = fila;
     leidas_ = 0;
-    if (fila == 0) {
-        consulta_ = base_.consulta(sql_, valores_);
-        return;
-    }
+    QString sql = sql_;
     QVariantList valores = valores_;
-    valores << fila;
-    consulta_ = base_.consulta(sql_ + QStringLiteral(" LIMIT -1 OFFSET ?"), valores);
+    if (fila > 0) {
+        sql += QStringLiteral(" LIMIT -1 OFFSET ?");
+        valores << fila;
+    }
+    if (base_.transaccionAbierta())
+        consulta_ = base_.consulta(sql, valores);
+    else
+        lectura_ = std::make_unique<LecturaAdelantada>(base_.ruta(), base_.esperaOcupada(), sql,
+                                                        valores, fila_);
 }
 
 std::optional<FilaTabla> ConsultaFilas::siguiente()
 {
-    if (!consulta_ && !enCola_) irA(0);
+    if (!consulta_ && !lectura_ && !enCola_) irA(0);
     if (!enCola_) {
-        if (base_.siguiente(*consulta_)) {
+        std::optional<FilaTabla> fila;
+        if (lectura_) fila = lectura_->siguiente();
+        else if (base_.siguiente(*consulta_)) fila = fila_(*consulta_);
+        if (fila) {
             ++leidas_;
-            return fila_(*consulta_);
+            return fila;
         }
         consulta_.reset();
+        lectura_.reset();
         enCola_ = true;
         if (cola_) filasCola_ = cola_();
         // Started past the query's last row: the closing rows are counted on from there.

@@ -4,6 +4,7 @@
 #include "reports/paginas_reporte.h"
 
 #include "database/base_datos.h"
+#include "database/transaccion.h"
 #include "reports/bloques_reporte.h"
 #include "reports/consulta_filas.h"
 #include "reports/motor_reportes.h"
@@ -175,6 +176,48 @@ TEST_F(PaginasReporteTest, LaConsultaVuelveACualquierFilaTambienALasDeCierre)
         while (const std::optional<FilaTabla> f = filas.siguiente()) leidas += f->celdas.value(0);
         EXPECT_EQ(leidas, c.filas);
     }
+}
+
+// The rows are read ahead on a connection of their own; inside a transaction only this connection
+// sees what the transaction wrote, so they are read here. A failure of the reading reaches the
+// caller, and a table left half read lets its reading go.
+TEST_F(PaginasReporteTest, LaLecturaAdelantadaVeLaTransaccionAvisaSusFallosYSeDejaAMedias)
+{
+    const auto fila = [](const QSqlQuery& q) {
+        return FilaTabla{FilaTabla::Tipo::Detalle, {q.value(0).toString()}};
+    };
+    const auto todas = [](ConsultaFilas& filas) {
+        int n = 0;
+        while (filas.siguiente()) ++n;
+        return n;
+    };
+    {
+        Transaccion transaccion(base);
+        base.ejecutar(QStringLiteral("INSERT INTO Impresos (Para) VALUES ('nueva')"));
+        ConsultaFilas filas(base, QStringLiteral("SELECT Para FROM Impresos ORDER BY rowid"), {},
+                            fila);
+        EXPECT_EQ(todas(filas), 261);
+    }
+    EXPECT_EQ(base.valor(QStringLiteral("SELECT COUNT(*) FROM Impresos")).toInt(), 260);
+
+    ConsultaFilas mala(base, QStringLiteral("SELECT NoExiste FROM Impresos"), {}, fila);
+    EXPECT_THROW(mala.siguiente(), ErrorMotor);
+
+    {
+        Transaccion transaccion(base);
+        for (int i = 0; i < 3000; ++i)
+            base.ejecutar(QStringLiteral("INSERT INTO Impresos (Para) VALUES (?)"), {i});
+        transaccion.confirmar();
+    }
+    {
+        ConsultaFilas filas(base, QStringLiteral("SELECT Para FROM Impresos ORDER BY rowid"), {},
+                            fila);
+        ASSERT_TRUE(filas.siguiente());
+        EXPECT_EQ(filas.siguiente()->celdas.value(0), QStringLiteral("P002"));
+    }
+    // Its connection gone, the database takes a write at once.
+    base.setEsperaOcupada(0);
+    EXPECT_NO_THROW(base.ejecutar(QStringLiteral("DELETE FROM Impresos")));
 }
 
 } // namespace
