@@ -103,13 +103,22 @@ public:
             celdas << (anulada ? u"Anulada"_s : u"Ok"_s);
             return FilaTabla{FilaTabla::Tipo::Detalle, celdas};
         };
-        t.fuente = std::make_shared<ConsultaFilas>(
-            *base_,
-            u"SELECT s.Razon_Social, "_s + otro_ + u", "_s + camposRetencion(u"r."_s)
-                + u" FROM Retenciones r "
-                  u"LEFT JOIN Contribuyentes s ON s.Nro_Contrib = r.Nro_Contrib"_s
-                + union_ + u" WHERE r.IdCabecera = ? ORDER BY r.Nro_Comprobante, r.rowid"_s,
-            QVariantList{id_}, fila, [this, conOtro] { return totales(conOtro); });
+        const auto filas = [this](const QString& condicion) {
+            return u"SELECT s.Razon_Social, "_s + otro_ + u", "_s + camposRetencion(u"r."_s)
+                   + u" FROM Retenciones r "
+                     u"LEFT JOIN Contribuyentes s ON s.Nro_Contrib = r.Nro_Contrib"_s
+                   + union_ + u" WHERE r.IdCabecera = ?"_s + condicion
+                   + u" ORDER BY r.Nro_Comprobante, r.rowid"_s;
+        };
+        auto consulta = std::make_shared<ConsultaFilas>(
+            *base_, filas({}), QVariantList{id_}, fila,
+            [this, conOtro] { return totales(conOtro); });
+        // A sheet far down starts at its receipt, found in the index (the joins keep one row per
+        // receipt).
+        consulta->setSalto(u"SELECT Nro_Comprobante, rowid FROM Retenciones WHERE IdCabecera = ? "
+                           u"ORDER BY Nro_Comprobante, rowid"_s,
+                           filas(u" AND (r.Nro_Comprobante, r.rowid) >= (?, ?)"_s));
+        t.fuente = std::move(consulta);
         t.sinFilas = u"La declaración no tiene retenciones ni percepciones."_s;
         pintarSeccion(lienzo, u"Retenciones / Percepciones"_s);
         pintarTabla(lienzo, t);

@@ -15,10 +15,17 @@ ConsultaFilas::ConsultaFilas(BaseDatos& base, QString sql, QVariantList valores,
 
 ConsultaFilas::~ConsultaFilas() = default;
 
+void ConsultaFilas::setSalto(QString clave, QString desde)
+{
+    sqlClave_ = std::move(clave);
+    sqlDesde_ = std::move(desde);
+}
+
 void ConsultaFilas::irA(qint64 fila)
 {
     consulta_.reset();
     lectura_.reset();
+    empezada_ = true;
     enCola_ = false;
     filasCola_.clear();
     siguienteCola_ = 0;
@@ -26,7 +33,15 @@ void ConsultaFilas::irA(qint64 fila)
     leidas_ = 0;
     QString sql = sql_;
     QVariantList valores = valores_;
-    if (fila > 0) {
+    if (fila > 0 && !sqlClave_.isEmpty()) {
+        QVariantList valoresClave = valores_;
+        valoresClave << fila;
+        const std::optional<QSqlRecord> clave =
+            base_.fila(sqlClave_ + QStringLiteral(" LIMIT 1 OFFSET ?"), valoresClave);
+        if (!clave) return;  // past the query's last row: no query to open
+        sql = sqlDesde_;
+        for (int i = 0; i < clave->count(); ++i) valores << clave->value(i);
+    } else if (fila > 0) {
         sql += QStringLiteral(" LIMIT -1 OFFSET ?");
         valores << fila;
     }
@@ -39,11 +54,11 @@ void ConsultaFilas::irA(qint64 fila)
 
 std::optional<FilaTabla> ConsultaFilas::siguiente()
 {
-    if (!consulta_ && !lectura_ && !enCola_) irA(0);
+    if (!empezada_) irA(0);
     if (!enCola_) {
         std::optional<FilaTabla> fila;
         if (lectura_) fila = lectura_->siguiente();
-        else if (base_.siguiente(*consulta_)) fila = fila_(*consulta_);
+        else if (consulta_ && base_.siguiente(*consulta_)) fila = fila_(*consulta_);
         if (fila) {
             ++leidas_;
             return fila;
@@ -54,8 +69,9 @@ std::optional<FilaTabla> ConsultaFilas::siguiente()
         if (cola_) filasCola_ = cola_();
         // Started past the query's last row: the closing rows are counted on from there.
         if (leidas_ == 0 && desde_ > 0) {
+            const QString& filas = sqlClave_.isEmpty() ? sql_ : sqlClave_;
             const qint64 total =
-                base_.valor(QStringLiteral("SELECT COUNT(*) FROM (") + sql_ + QLatin1Char(')'),
+                base_.valor(QStringLiteral("SELECT COUNT(*) FROM (") + filas + QLatin1Char(')'),
                             valores_)
                     .toLongLong();
             siguienteCola_ = desde_ - total;

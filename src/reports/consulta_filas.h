@@ -30,6 +30,13 @@ public:
     ConsultaFilas(BaseDatos& base, QString sql, QVariantList valores, Fila fila, Cola cola = {});
     ~ConsultaFilas() override;
 
+    // A faster way to a row far down, for a query ordered by a unique key: `clave` lists that
+    // key's columns in the query's order from an index alone, with the query's values (it gets
+    // " LIMIT 1 OFFSET ?"); `desde` is the query with a condition that keeps the rows from a key
+    // on, taking the query's values and then the key's. Passing over rows by OFFSET would read
+    // each of them, joins included.
+    void setSalto(QString clave, QString desde);
+
     std::optional<FilaTabla> siguiente() override;
     void irA(qint64 fila) override;
 
@@ -41,6 +48,9 @@ private:
     Cola cola_;
     std::optional<QSqlQuery> consulta_;
     std::unique_ptr<LecturaAdelantada> lectura_;  // instead of consulta_, outside a transaction
+    QString sqlClave_;
+    QString sqlDesde_;
+    bool empezada_ = false;  // irA has chosen where the rows start
     qint64 desde_ = 0;      // the row the open query started at
     qint64 leidas_ = 0;     // rows it has given since
     bool enCola_ = false;

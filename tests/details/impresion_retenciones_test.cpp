@@ -6,6 +6,7 @@
 #include "details/reporte_listado.h"
 #include "entry/piezas_comprobante.h"
 #include "entry/reporte_comprobante.h"
+#include "reports/paginas_reporte.h"
 
 #include "support/datos_entrada.h"
 #include "support/impresora_guionada.h"
@@ -324,6 +325,38 @@ TEST(ListadoRetenciones, ElListadoLeidoDelPdf)
         EXPECT_TRUE(impreso.contains(e)) << e.toStdString() << " no está en\n"
                                          << impreso.toStdString();
     EXPECT_FALSE(impreso.contains(u"00000099"_s));
+}
+
+// The preview paints a sheet far down the listing straight from the receipt it starts with, found
+// in the index: the same sheet as one laid out from the first receipt, receipts of one number
+// (kept in the order they were written) and the totals' sheet included.
+TEST(ListadoRetenciones, UnaHojaLejanaEsLaMismaQueDesdeElPrincipio)
+{
+    Lote f(u"11"_s);
+    for (int i = 1; i <= 150; ++i) {
+        const QString nro = u"%1"_s.arg(i, 8, 10, QLatin1Char('0'));
+        f.importada(nro, QString(), i % 9 == 0 ? u"4"_s : u"5"_s,
+                    u"30%1"_s.arg(1000000 + i * 7, 8, 10, QLatin1Char('0')));
+        if (i % 40 == 0) f.comprobante(nro);
+    }
+    prueba::otrasRetenciones(f.base, f.idCabecera, u"00000003"_s, prueba::monto("3.25"));
+    const std::unique_ptr<Reporte> listado = crearReporteListado(true);
+    listado->leer(f.base, {{kSeleccionCabecera, f.idCabecera}});
+
+    PaginasReporte vista(*listado, 1);
+    for (int pasos = 0; !vista.completas() && pasos < 100; ++pasos) vista.avanzar(1);
+    ASSERT_TRUE(vista.completas());
+    const int hojas = vista.conocidas();
+    ASSERT_GE(hojas, 4);
+    for (const int n : {1, hojas / 2, hojas - 2, hojas - 1}) {
+        SCOPED_TRACE(n);
+        PaginasReporte desdeElPrincipio(*listado, 1);
+        QImage lejos(210, 297, QImage::Format_RGB32);
+        QImage seguida(210, 297, QImage::Format_RGB32);
+        ASSERT_TRUE(vista.pintar(n, lejos));
+        ASSERT_TRUE(desdeElPrincipio.pintar(n, seguida));
+        EXPECT_TRUE(lejos == seguida);
+    }
 }
 
 } // namespace

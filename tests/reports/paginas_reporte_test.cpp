@@ -158,23 +158,31 @@ TEST_F(PaginasReporteTest, LaConsultaVuelveACualquierFilaTambienALasDeCierre)
     for (const char* para : {"A", "B", "C"})
         base.ejecutar(QStringLiteral("INSERT INTO Impresos (Para) VALUES (?)"),
                       {QString::fromLatin1(para)});
-    ConsultaFilas filas(
-        base, QStringLiteral("SELECT Para FROM Impresos ORDER BY Para"), {},
-        [](const QSqlQuery& q) { return FilaTabla{FilaTabla::Tipo::Detalle, {q.value(0).toString()}}; },
-        [] {
-            return QList<FilaTabla>{{FilaTabla::Tipo::Subtotal, {QStringLiteral("S")}},
-                                    {FilaTabla::Tipo::Total, {QStringLiteral("T")}}};
-        });
-    const struct {
-        qint64 desde;
-        QString filas;
-    } casos[] = {{0, "ABCST"}, {2, "CST"}, {3, "ST"}, {4, "T"}, {5, ""}, {1, "BCST"}};
-    for (const auto& c : casos) {
-        SCOPED_TRACE(c.desde);
-        filas.irA(c.desde);
-        QString leidas;
-        while (const std::optional<FilaTabla> f = filas.siguiente()) leidas += f->celdas.value(0);
-        EXPECT_EQ(leidas, c.filas);
+    // Passing over the rows before, or starting at the key of the row found in an index.
+    for (const bool porClave : {false, true}) {
+        SCOPED_TRACE(porClave);
+        ConsultaFilas filas(
+            base, QStringLiteral("SELECT Para FROM Impresos ORDER BY Para, rowid"), {},
+            [](const QSqlQuery& q) { return FilaTabla{FilaTabla::Tipo::Detalle, {q.value(0).toString()}}; },
+            [] {
+                return QList<FilaTabla>{{FilaTabla::Tipo::Subtotal, {QStringLiteral("S")}},
+                                        {FilaTabla::Tipo::Total, {QStringLiteral("T")}}};
+            });
+        if (porClave)
+            filas.setSalto(QStringLiteral("SELECT Para, rowid FROM Impresos ORDER BY Para, rowid"),
+                           QStringLiteral("SELECT Para FROM Impresos WHERE (Para, rowid) >= (?, ?) "
+                                          "ORDER BY Para, rowid"));
+        const struct {
+            qint64 desde;
+            QString filas;
+        } casos[] = {{0, "ABCST"}, {2, "CST"}, {3, "ST"}, {4, "T"}, {5, ""}, {1, "BCST"}};
+        for (const auto& c : casos) {
+            SCOPED_TRACE(c.desde);
+            filas.irA(c.desde);
+            QString leidas;
+            while (const std::optional<FilaTabla> f = filas.siguiente()) leidas += f->celdas.value(0);
+            EXPECT_EQ(leidas, c.filas);
+        }
     }
 }
 
