@@ -147,8 +147,10 @@ void Lienzo::pintarPie()
 const Lienzo::Fuente& Lienzo::fuente(const Estilo& estilo) const
 {
     const quint64 clave = claveFuente(estilo);
+    if (ultima_ && clave == claveUltima_) return *ultima_;
+    claveUltima_ = clave;
     const auto it = fuentes_.find(clave);
-    if (it != fuentes_.end()) return *it->second;
+    if (it != fuentes_.end()) return *(ultima_ = it->second.get());
     if (fuentes_.size() >= kFuentesGuardadas) fuentes_.clear();
     QFont f(kFamilia);
     f.setPointSizeF(estilo.puntos);
@@ -156,7 +158,9 @@ const Lienzo::Fuente& Lienzo::fuente(const Estilo& estilo) const
     f.setItalic(estilo.cursiva);
     auto nueva = std::make_unique<Fuente>(
         Fuente{f, QFontMetricsF(f, &medida_), QFont(f, pintor_ ? pintor_->device() : &medida_), -1, {}});
-    return *fuentes_.emplace(clave, std::move(nueva)).first->second;
+    ultima_ = nueva.get();
+    fuentes_.emplace(clave, std::move(nueva));
+    return *ultima_;
 }
 
 double Lienzo::anchoMaximo(const Fuente& f, QStringView texto) const
@@ -239,8 +243,10 @@ const QTextLayout* Lienzo::capaDeUnaLinea(const QString& texto, const Estilo& es
     // Texts that come back (days, codes, rates, states) keep their layout from their second
     // time on; the others share one.
     const std::size_t huella = qHash(texto) ^ clave.fuente ^ quint64(clave.ancho);
-    const bool repetido = !vistos_.insert(huella).second;
-    if (vistos_.size() > kTextosVistos) vistos_.clear();
+    if (vistos_.empty()) vistos_.assign(kTextosVistos, 0);
+    std::size_t& hueco = vistos_[huella % kTextosVistos];
+    const bool repetido = hueco == huella;
+    hueco = huella;
     std::unique_ptr<QTextLayout> nueva;
     QTextLayout* capa = &capa_;
     if (repetido) {

@@ -20,7 +20,6 @@
 #include <memory>
 #include <optional>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 class QPagedPaintDevice;
@@ -200,6 +199,11 @@ private:
     };
     QTextLayout capa_;  // for the texts seen once
     std::unordered_map<ClaveCapa, std::unique_ptr<QTextLayout>, HashCapa> capas_;
-    std::unordered_set<std::size_t> vistos_;
+    // The fingerprints of recent texts, each in the slot its low bits name: a text is known
+    // again when its slot still holds it.
+    std::vector<std::size_t> vistos_;
     mutable std::unordered_map<quint64, std::unique_ptr<Fuente>> fuentes_;
+    // The style asked last: cells of a row ask for it over and over.
+    mutable quint64 claveUltima_ = 0;
+    mutable const Fuente* ultima_ = nullptr;
 };
