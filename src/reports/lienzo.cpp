@@ -5,6 +5,8 @@
 #include <QPen>
 #include <QTextLayout>
 #include <algorithm>
+#include <array>
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -49,6 +51,40 @@ bool deLaFamilia(QChar c)
 }
 
 constexpr double kHolgura = 0.97;
+
+// Digits and the signs numbers, dates and inscriptions are written with.
+bool esCifra(QChar c)
+{
+    return (c >= u'0' && c <= u'9') || c == u'-' || c == u'.' || c == u',' || c == u'/';
+}
+
+// Whether the family, in that weight and slant, sets those characters by their own advances with
+// no kerning between them: a number's width is then the sum of its characters' advances, to the
+// last fraction of a pixel. Kerning is a property of the font's design, so one size tells.
+bool cifrasSinInterletraje(const Estilo& estilo)
+{
+    static std::array<int, 4> conocido{-1, -1, -1, -1};
+    int& sin = conocido[(estilo.negrita ? 1 : 0) + (estilo.cursiva ? 2 : 0)];
+    if (sin < 0) {
+        QImage medida(1, 1, QImage::Format_RGB32);
+        medida.setDotsPerMeterX(47244);  // 1200 dpi
+        medida.setDotsPerMeterY(47244);
+        QFont f(kFamilia);
+        f.setPointSizeF(9);
+        f.setBold(estilo.negrita);
+        f.setItalic(estilo.cursiva);
+        const QFontMetricsF m(f, &medida);
+        const QString cifras = QStringLiteral("0123456789-.,/");
+        sin = 1;
+        for (const QChar a : cifras)
+            for (const QChar b : cifras)
+                if (std::abs(m.horizontalAdvance(QString(a) + b) - m.horizontalAdvance(a)
+                             - m.horizontalAdvance(b))
+                    > 1e-9)
+                    sin = 0;
+    }
+    return sin == 1;
+}
 
 } // namespace
 
@@ -287,6 +323,18 @@ double Lienzo::anchoTexto(const QString& texto, const Estilo& estilo) const
     return fuente(estilo).medidas.horizontalAdvance(texto) / escalaX_;
 }
 
+double Lienzo::anchoPalabra(const Fuente& f, QStringView palabra, const Estilo& estilo) const
+{
+    // A number is not shaped to be measured: its characters' advances add up to its width.
+    if (std::all_of(palabra.begin(), palabra.end(), esCifra) && cifrasSinInterletraje(estilo)) {
+        anchoMaximo(f, palabra);  // makes the advances
+        double suma = 0;
+        for (const QChar c : palabra) suma += f.anchos[c.unicode()];
+        return suma / escalaX_;
+    }
+    return anchoTexto(palabra.toString(), estilo);
+}
+
 MedidaTexto Lienzo::medirAjustado(double ancho, const QString& texto, const Estilo& estilo) const
 {
     if (texto.isEmpty()) return {estilo, altoLinea(estilo)};
@@ -306,7 +354,7 @@ MedidaTexto Lienzo::medirAjustado(double ancho, const QString& texto, const Esti
             if (fin > i) {
                 const QStringView palabra = todo.mid(i, fin - i);
                 if (anchoMaximo(f, palabra) > px) {
-                    mayor = std::max(mayor, anchoTexto(palabra.toString(), estilo));
+                    mayor = std::max(mayor, anchoPalabra(f, palabra, estilo));
                     todoUnaPalabra = i == 0 && fin == todo.size();
                 }
             }

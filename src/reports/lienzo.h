@@ -155,6 +155,8 @@ private:
     // when it holds characters of other families.
     double anchoMaximo(const Fuente& f, QStringView texto) const;
     double altoUnaLinea(const Fuente& f) const;
+    // A word's width on one line, in millimetres.
+    double anchoPalabra(const Fuente& f, QStringView palabra, const Estilo& estilo) const;
     bool pintando() const { return pintor_ && hoja_ >= desde_ && hoja_ <= hasta_; }
     QRectF enDispositivo(const QRectF& mm) const;
     double pxX(double mm) const { return mm * escalaX_; }

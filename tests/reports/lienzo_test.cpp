@@ -39,6 +39,8 @@ TEST(LienzoTest, UnaMedidaDaElTamanioYElAltoDeMedirPalabraPorPalabra)
         {20, "0001234", normal},
         {20, "1.234.567.890,12", normal},                             // shrinks
         {5, "99.999.999.999,99", negrita},                            // to the smallest size
+        {26, "1.234.567.890,12", negrita},                            // shrinks, in bold
+        {13, "31/12/2024", chica},                                    // a date, in italics
         {15, "901-123456-3", normal},         // shrinks: it is one word, dashes and all
         {14, "12,50 1.234.567,89", normal},   // the widest word sets the size
         {40, "COMPAÑÍA ÑANDÚ DE O'HIGGINS Y ASOCIADOS S.R.L.", normal},  // wraps
