@@ -32,6 +32,14 @@ double altoFila(const Lienzo& lienzo, const Estilo& estilo)
     return lienzo.altoLinea(estilo) + 2 * 1.0;
 }
 
+// A row's cell, blank past its last one. Read in place: the row may come from another thread,
+// and a copy would write to the text's shared count.
+const QString& celda(const FilaTabla& fila, qsizetype i)
+{
+    static const QString blanco;
+    return i < fila.celdas.size() ? fila.celdas[i] : blanco;
+}
+
 // The heading row's titles as measured once for the whole table, and the row's height.
 struct CabeceraMedida {
     std::vector<MedidaTexto> medidas;
@@ -261,7 +269,7 @@ void pintarTabla(Lienzo& lienzo, const TablaReporte& tabla)
             rejilla.cerrar();
             const QRectF caja(lienzo.izquierda(), lienzo.y(), lienzo.ancho(), alto);
             lienzo.rectangulo(caja, kGrosorCelda, kSombraSuave);
-            lienzo.texto(caja.adjusted(kRelleno, 0, -kRelleno, 0), fila->celdas.value(0), estilo);
+            lienzo.texto(caja.adjusted(kRelleno, 0, -kRelleno, 0), celda(*fila, 0), estilo);
             lienzo.bajar(alto);
             continue;
         }
@@ -270,7 +278,7 @@ void pintarTabla(Lienzo& lienzo, const TablaReporte& tabla)
         double alto = altoFila(lienzo, estilo);
         for (qsizetype i = 0; i < tabla.columnas.size(); ++i) {
             medidas.push_back(
-                lienzo.medirAjustado(anchos[i] - 2 * kRelleno, fila->celdas.value(i), estilo));
+                lienzo.medirAjustado(anchos[i] - 2 * kRelleno, celda(*fila, i), estilo));
             alto = std::max(alto, medidas.back().alto + 2.0);
         }
         nuevaHoja(alto);
@@ -284,7 +292,7 @@ void pintarTabla(Lienzo& lienzo, const TablaReporte& tabla)
         double x = lienzo.izquierda();
         for (qsizetype i = 0; i < tabla.columnas.size(); ++i) {
             const QRectF caja(x, y, anchos[i], alto);
-            lienzo.texto(caja.adjusted(kRelleno, 1.0, -kRelleno, -1.0), fila->celdas.value(i),
+            lienzo.texto(caja.adjusted(kRelleno, 1.0, -kRelleno, -1.0), celda(*fila, i),
                          medidas[std::size_t(i)].estilo, tabla.columnas[i].alineacion, true);
             x += anchos[i];
         }
