@@ -199,13 +199,18 @@ const Lienzo::Fuente& Lienzo::fuente(const Estilo& estilo) const
     return *ultima_;
 }
 
+const std::vector<double>& Lienzo::avances(const Fuente& f)
+{
+    if (f.anchos.empty()) {
+        f.anchos.assign(0x100, 0.0);
+        for (char16_t c = 0x20; c <= 0xFF; ++c) f.anchos[c] = f.medidas.horizontalAdvance(QChar(c));
+    }
+    return f.anchos;
+}
+
 double Lienzo::anchoMaximo(const Fuente& f, QStringView texto) const
 {
-    std::vector<double>& anchos = f.anchos;
-    if (anchos.empty()) {
-        anchos.assign(0x100, 0.0);
-        for (char16_t c = 0x20; c <= 0xFF; ++c) anchos[c] = f.medidas.horizontalAdvance(QChar(c));
-    }
+    const std::vector<double>& anchos = avances(f);
     double suma = 0;
     for (const QChar c : texto) {
         if (!deLaFamilia(c)) return std::numeric_limits<double>::infinity();
@@ -327,9 +332,9 @@ double Lienzo::anchoPalabra(const Fuente& f, QStringView palabra, const Estilo& 
 {
     // A number is not shaped to be measured: its characters' advances add up to its width.
     if (std::all_of(palabra.begin(), palabra.end(), esCifra) && cifrasSinInterletraje(estilo)) {
-        anchoMaximo(f, palabra);  // makes the advances
+        const std::vector<double>& anchos = avances(f);
         double suma = 0;
-        for (const QChar c : palabra) suma += f.anchos[c.unicode()];
+        for (const QChar c : palabra) suma += anchos[c.unicode()];
         return suma / escalaX_;
     }
     return anchoTexto(palabra.toString(), estilo);

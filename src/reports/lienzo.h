@@ -151,6 +151,8 @@ private:
         mutable std::vector<double> anchos;
     };
     const Fuente& fuente(const Estilo& estilo) const;
+    // Each character's advance by code up to 0xFF, in pixels.
+    static const std::vector<double>& avances(const Fuente& f);
     // At least the width the text takes on one line, in pixels, without shaping it; infinite
     // when it holds characters of other families.
     double anchoMaximo(const Fuente& f, QStringView texto) const;
