@@ -10,6 +10,7 @@
 #include "details/usos_oblea.h"
 #include "entry/numeros_pantalla.h"
 #include "forms/botones.h"
+#include "forms/campos_edicion.h"
 #include "forms/eventos_foco.h"
 #include "forms/grilla_registros.h"
 #include "forms/textos_formularios.h"
@@ -90,16 +91,6 @@ std::vector<ColumnaGrilla> columnas(const Apariencia& a, ModoDetalle modo)
     }
     if (modo == ModoDetalle::Alimentos) c[1].oculta = true;
     return c;
-}
-
-QLabel* visor(const QString& nombre, QWidget* padre)
-{
-    auto* l = new QLabel(padre);
-    l->setObjectName(nombre);
-    l->setFrameShape(QFrame::Panel);
-    l->setFrameShadow(QFrame::Sunken);
-    l->setMinimumWidth(110);
-    return l;
 }
 
 QLabel* rotulo(const QString& nombre, const QString& texto, QWidget* padre)
@@ -185,9 +176,9 @@ void frmGuias::crearRotulos()
     const Apariencia a = apariencia(modo_);
     QWidget* m = marco();
     cmdConceptos = crearBotonSelector(m, u"cmdConceptos"_s);
-    lblDescConcepto = visor(u"lblDescConcepto"_s, m);
-    lblPunitario = visor(u"LblPunitario"_s, m);
-    lblTotal = visor(u"LblTotal"_s, m);
+    lblDescConcepto = visor(u"lblDescConcepto"_s, m, 110);
+    lblPunitario = visor(u"LblPunitario"_s, m, 110);
+    lblTotal = visor(u"LblTotal"_s, m, 110);
     lblPunitario->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblTotal->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblCantidad = rotulo(u"Label1"_s, u"Cantidad:"_s, m);

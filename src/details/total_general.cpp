@@ -1,5 +1,7 @@
 #include "details/total_general.h"
 
+#include "forms/campos_edicion.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 
@@ -11,12 +13,8 @@ QLabel* crearTotalGeneral(QWidget* pie)
     fila->setContentsMargins(0, 0, 0, 0);
     fila->addStretch(1);
     fila->addWidget(new QLabel(u"Total General:"_s, pie));
-    auto* total = new QLabel(u"0,00 "_s, pie);
-    total->setObjectName(u"Lbl_total_general"_s);
-    total->setFrameShape(QFrame::Panel);
-    total->setFrameShadow(QFrame::Sunken);
-    total->setMinimumWidth(110);
-    total->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QLabel* total = visor(u"Lbl_total_general"_s, pie, 110, Qt::AlignRight | Qt::AlignVCenter);
+    total->setText(u"0,00 "_s);
     fila->addWidget(total);
     return total;
 }

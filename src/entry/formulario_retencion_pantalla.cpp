@@ -22,6 +22,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 QString fijo(const QVariant& valor)
@@ -70,16 +72,6 @@ std::vector<ColumnaGrilla> columnasRetenciones()
 QLabel* etiqueta(const QString& texto, QWidget* padre)
 {
     return new QLabel(texto, padre);
-}
-
-QLabel* visor(const char* nombre, QWidget* padre, int anchoMinimo = 0)
-{
-    auto* l = new QLabel(padre);
-    l->setObjectName(QString::fromLatin1(nombre));
-    l->setFrameShape(QFrame::Panel);
-    l->setFrameShadow(QFrame::Sunken);
-    if (anchoMinimo > 0) l->setMinimumWidth(anchoMinimo);
-    return l;
 }
 
 // Wide enough for `caracteres` digits.
@@ -164,7 +156,7 @@ void FormularioRetencion::crearFilaSujeto()
     cmdContribuyentes = crearBotonSelector(fraRetencion, QStringLiteral("cmdContribuyentes"));
     cmdContribuyentes->setToolTip(QStringLiteral(
         "Utilice este botón para invocar a la pantalla de contribuyentes y seleccionar uno."));
-    lblRazonSocial = visor("lblRazonSocial", fraRetencion, 240);
+    lblRazonSocial = visor(u"lblRazonSocial"_s, fraRetencion, 240);
     rejilla->addWidget(etiqueta(QStringLiteral("Sujeto ret/perc:"), fraRetencion), 0, 0);
     rejilla->addWidget(mskNroContrib, 0, 1);
     rejilla->addWidget(cmdContribuyentes, 0, 2);
@@ -176,7 +168,7 @@ void FormularioRetencion::crearFilaDia()
     mskDia = new CajaTexto(QStringLiteral("mskDia"), CajaTexto::Tipo::Codigo, 2, fraRetencion);
     mskDia->setCeros(2);
     txtNroX = new CajaTexto(QStringLiteral("txtNroX"), CajaTexto::Tipo::Codigo, 13, fraRetencion);
-    lblEstado = visor("lblEstado", fraRetencion, 80);
+    lblEstado = visor(u"lblEstado"_s, fraRetencion, 80);
     rejilla->addWidget(etiqueta(QStringLiteral("Día:"), fraRetencion), 1, 0);
     rejilla->addWidget(mskDia, 1, 1);
     rejilla->addWidget(etiqueta(QStringLiteral("Nº Comprobante ext.:"), fraRetencion), 1, 3);
@@ -193,7 +185,7 @@ QGridLayout* FormularioRetencion::crearBloqueConcepto()
         new CajaTexto(QStringLiteral("mskCodConcepto"), CajaTexto::Tipo::Codigo, 2, bloqueConcepto);
     mskCodConcepto->setCeros(2);
     cmdConceptos = crearBotonSelector(bloqueConcepto, QStringLiteral("cmdConceptos"));
-    lblDescConcepto = visor("lblDescConcepto", bloqueConcepto, 200);
+    lblDescConcepto = visor(u"lblDescConcepto"_s, bloqueConcepto, 200);
     bloque->addWidget(etiqueta(QStringLiteral("Concepto:"), bloqueConcepto), 0, 0);
     bloque->addWidget(mskCodConcepto, 0, 1);
     bloque->addWidget(cmdConceptos, 0, 2, Qt::AlignLeft);
@@ -203,9 +195,9 @@ QGridLayout* FormularioRetencion::crearBloqueConcepto()
     mskImpBru->setObjectName(QStringLiteral("mskImpBru"));
     mskImpBru->setMaxLength(16);
     mskImpBru->setAlignment(Qt::AlignRight);
-    lblAlicuota = visor("lblAlicuota", bloqueConcepto, 50);
+    lblAlicuota = visor(u"lblAlicuota"_s, bloqueConcepto, 50);
     lblAlicuota->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    lblImporteRet = visor("lblImporteRet", bloqueConcepto, 100);
+    lblImporteRet = visor(u"lblImporteRet"_s, bloqueConcepto, 100);
     lblImporteRet->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     bloque->addWidget(etiqueta(QStringLiteral("Importe bruto:"), bloqueConcepto), 1, 0);
     bloque->addWidget(mskImpBru, 1, 1, 1, 2);

@@ -60,15 +60,10 @@ QString detalleObligatorio(ModoDetalle modo)
     return {};
 }
 
-QLabel* visor(const QString& nombre, QWidget* padre)
+// An amount shown beside the boxes.
+QLabel* visorImporte(const QString& nombre, QWidget* padre)
 {
-    auto* l = new QLabel(padre);
-    l->setObjectName(nombre);
-    l->setFrameShape(QFrame::Panel);
-    l->setFrameShadow(QFrame::Sunken);
-    l->setMinimumWidth(110);
-    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return l;
+    return visor(nombre, padre, 110, Qt::AlignRight | Qt::AlignVCenter);
 }
 
 } // namespace
@@ -94,7 +89,7 @@ void frmRetencionesB::crearDetalle()
     fila->addWidget(chkPagoLactea);
     fila->addStretch(1);
     fila->addWidget(new QLabel(u"Importe Ret.:"_s, fraConConcepto));
-    lblTotalRetencion = visor(u"Lbl_total_retencion"_s, fraConConcepto);
+    lblTotalRetencion = visorImporte(u"Lbl_total_retencion"_s, fraConConcepto);
     fila->addWidget(lblTotalRetencion);
     rejilla->addWidget(fraConConcepto, primeraFilaLibre, 0, 1, 7);
 
@@ -106,7 +101,7 @@ void frmRetencionesB::crearDetalle()
     cmdGuias = crearBoton(fraConGuias, u"Cmd_Guias"_s, boton, 150);
     lblImporteOtrosPagos = new QLabel(rotulo, fraConGuias);
     lblImporteOtrosPagos->setObjectName(u"LblImporte_o_otros_pagos"_s);
-    lblImporte = visor(u"LblImporte"_s, fraConGuias);
+    lblImporte = visorImporte(u"LblImporte"_s, fraConGuias);
     guias->addWidget(cmdGuias);
     guias->addStretch(1);
     guias->addWidget(lblImporteOtrosPagos);

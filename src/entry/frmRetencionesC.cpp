@@ -26,6 +26,8 @@
 #include <QPushButton>
 #include <QStringList>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 const QString kSinTurno =
@@ -48,16 +50,6 @@ RasgosEntrada rasgosPoliciales()
     r.enfocarBrutoTrasSelector = false;
     r.buscarConceptoEnNueva = true;
     return r;
-}
-
-QLabel* visor(const char* nombre, QWidget* padre, int anchoMinimo)
-{
-    auto* l = new QLabel(padre);
-    l->setObjectName(QString::fromLatin1(nombre));
-    l->setFrameShape(QFrame::Panel);
-    l->setFrameShadow(QFrame::Sunken);
-    l->setMinimumWidth(anchoMinimo);
-    return l;
 }
 
 QString moneda(Importe valor)
@@ -91,7 +83,7 @@ frmRetencionesC::frmRetencionesC(Contexto& contexto, ServiciosEntrada servicios,
     cmdAnular->setVisible(false);
     // The amount is the stamps' total: no concept nor gross amount is typed.
     bloqueConcepto->setVisible(false);
-    lblTotalRetencion = visor("Lbl_total_retencion", bloqueConcepto, 100);
+    lblTotalRetencion = visor(u"Lbl_total_retencion"_s, bloqueConcepto, 100);
     static_cast<QGridLayout*>(bloqueConcepto->layout())->addWidget(lblTotalRetencion, 2, 7);
 
     fraConGuias = new QGroupBox(fraRetencion);
@@ -101,7 +93,7 @@ frmRetencionesC::frmRetencionesC(Contexto& contexto, ServiciosEntrada servicios,
                            QStringLiteral("Cargar Obleas"));
     lblImporteOtrosPagos = new QLabel(QStringLiteral("Importe Total Obleas:"), fraConGuias);
     lblImporteOtrosPagos->setObjectName(QStringLiteral("LblImporte_o_otros_pagos"));
-    lblImporte = visor("LblImporte", fraConGuias, 120);
+    lblImporte = visor(u"LblImporte"_s, fraConGuias, 120);
     lblImporte->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     guias->addWidget(cmdGuias);
     guias->addWidget(lblImporteOtrosPagos);
@@ -121,8 +113,8 @@ frmRetencionesC::frmRetencionesC(Contexto& contexto, ServiciosEntrada servicios,
     maskCodPolicia->setFixedWidth(
         maskCodPolicia->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 16);
     cmdPolicia = crearBotonSelector(fraPolicia, QStringLiteral("CmdPolicia"));
-    lblPolicia = visor("LblPolicia", fraPolicia, 220);
-    lblMulta = visor("LblMulta", fraPolicia, 120);
+    lblPolicia = visor(u"LblPolicia"_s, fraPolicia, 220);
+    lblMulta = visor(u"LblMulta"_s, fraPolicia, 120);
     lblMulta->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     policia->addWidget(new QLabel(QStringLiteral("Policía Nº:"), fraPolicia));
     policia->addWidget(maskCodPolicia);

@@ -3,6 +3,7 @@
 #include "platform/windows_1252.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 #include <QTimer>
@@ -204,4 +205,15 @@ void CajaMascara::focusInEvent(QFocusEvent* evento)
 {
     QLineEdit::focusInEvent(evento);
     seleccionarTodo(this);
+}
+
+QLabel* visor(const QString& nombre, QWidget* padre, int anchoMinimo, Qt::Alignment alineacion)
+{
+    auto* l = new QLabel(padre);
+    l->setObjectName(nombre);
+    l->setFrameShape(QFrame::Panel);
+    l->setFrameShadow(QFrame::Sunken);
+    if (anchoMinimo > 0) l->setMinimumWidth(anchoMinimo);
+    if (alineacion) l->setAlignment(alineacion);
+    return l;
 }

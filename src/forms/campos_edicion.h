@@ -12,6 +12,13 @@
 
 #include <QLineEdit>
 
+class QLabel;
+
+// A value the form shows and the user does not type (a description, a rate, a total): a sunken
+// panel beside the boxes, `anchoMinimo` pixels wide at least.
+QLabel* visor(const QString& nombre, QWidget* padre, int anchoMinimo = 0,
+              Qt::Alignment alineacion = {});
+
 class CajaTexto : public QLineEdit {
     Q_OBJECT
 public:

@@ -4,6 +4,7 @@
 #include "common/estados.h"
 #include "database/importe.h"
 #include "forms/botones.h"
+#include "forms/campos_edicion.h"
 #include "forms/grilla_registros.h"
 #include "platform/dialogs.h"
 #include "platform/reloj.h"
@@ -48,12 +49,8 @@ std::vector<ColumnaGrilla> columnasMultas()
 
 QLabel* celda(const QString& nombre, QWidget* padre)
 {
-    auto* l = new QLabel(u"0"_s, padre);
-    l->setObjectName(nombre);
-    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    l->setFrameShape(QFrame::Panel);
-    l->setFrameShadow(QFrame::Sunken);
-    l->setMinimumWidth(70);
+    QLabel* l = visor(nombre, padre, 70, Qt::AlignRight | Qt::AlignVCenter);
+    l->setText(u"0"_s);
     return l;
 }
 
