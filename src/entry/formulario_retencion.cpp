@@ -437,13 +437,12 @@ void FormularioRetencion::cmdGrabarClick()
     if (!clave) return;
     edicion_ = Edicion::Navegando;
     fraRetencion->setTitle(QString());
-    // The grid holds the saved receipt before the buttons that need rows are set.
-    const auto marca = marcaDe(*clave);
-    dbgRetenciones->consultar(orden_);
-    actual_.reset();
+    // The saved receipt is made current before the grid is live again: a grid with no current row
+    // makes its first row current when it takes the focus, which would show that row (and warn
+    // about its subject) on the way. The buttons that need rows are set once the grid holds it.
+    reconsultar(marcaDe(*clave));
     habilitarEdicion();
     resaltarFila(true);
-    if (!marca || !dbgRetenciones->irAId(*marca)) dbgRetenciones->irAUltima();
 }
 
 void FormularioRetencion::cmdCorregirClick()

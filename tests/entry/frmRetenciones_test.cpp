@@ -307,6 +307,58 @@ TEST(frmRetenciones, GrillaOrdenaPorColumnaYMuestraLaFila)
     EXPECT_FALSE(p.visible("cmdCorregir"));
 }
 
+// Grabar goes straight to the saved receipt: the first row of the grid, a subject not registered
+// for the tax, is not passed over on the way, so its warning does not show for another subject.
+// The focus goes where a click on Grabar leaves it.
+TEST(frmRetenciones, GrabarNoPasaPorLaPrimeraFila)
+{
+    DatosEntrada f;
+    prueba::retencion(f.base, {.idCabecera = f.idCabecera,
+                               .comprobante = QStringLiteral("00000001"),
+                               .nroContrib = QStringLiteral("9501234567"),
+                               .dia = QStringLiteral("02"),
+                               .bruto = tasa("800"),
+                               .alicuota = tasa("4"),
+                               .retenido = tasa("32"),
+                               .nroX = QStringLiteral("0"),
+                               .concepto = QStringLiteral("00"),
+                               .estado = QStringLiteral("5"),
+                               .marca = QString()});
+    f.sql("UPDATE Sucursales SET Nro_Comprobante = '00000001' WHERE Sucursal = '0001'");
+    Pantalla p(f);
+    QApplication::setActiveWindow(&p.form);
+    ASSERT_EQ(p.comprobanteActual(), QStringLiteral("00000001"));
+    f.dialogs.mensajes.clear();
+
+    // The panel as the user sees it while a message is up.
+    QStringList panelConAviso;
+    f.dialogs.alMostrar = [&](const Mensaje&) {
+        panelConAviso = {p.texto("mskNroContrib"), p.texto("mskDia"), p.texto("lblImporteRet")};
+    };
+    p.pulsar("cmdAgregar");
+    p.escribir("mskNroContrib", QStringLiteral("3001234567"));
+    p.escribir("mskDia", QStringLiteral("20"));
+    p.escribir("mskCodConcepto", QStringLiteral("00"));
+    p.escribir("mskImpBru", QStringLiteral("5000"));
+    auto* grabar = p.w<QPushButton>("cmdGrabar");
+    grabar->setFocus(Qt::MouseFocusReason);
+    grabar->click();
+
+    EXPECT_EQ(p.modo(), QString());
+    EXPECT_EQ(p.comprobanteActual(), QStringLiteral("00000002"));
+    EXPECT_TRUE(f.dialogs.mensajes.empty()) << p.ultimoMensaje().toStdString();
+    EXPECT_TRUE(panelConAviso.isEmpty()) << panelConAviso.join(u'|').toStdString();
+    EXPECT_EQ(p.texto("mskNroContrib"), QStringLiteral("300-123456-7"));
+    EXPECT_EQ(p.texto("mskDia"), QStringLiteral("20"));
+    EXPECT_EQ(p.texto("lblImporteRet"), QStringLiteral("125,00"));
+
+    // Moving onto the subject not registered still warns.
+    p.grilla()->irAFila(0);
+    EXPECT_TRUE(p.ultimoMensaje().startsWith(
+        QStringLiteral("El sujeto seleccionado es un contribuyente 'no inscripto'")));
+    EXPECT_EQ(panelConAviso.value(0), QStringLiteral("950-123456-7"));
+}
+
 TEST(frmRetenciones, CorreccionDeUnaImportadaConError)
 {
     DatosEntrada f;
