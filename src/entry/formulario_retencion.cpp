@@ -229,13 +229,10 @@ void FormularioRetencion::cmdAgregarClick()
     txtNroX->setText(QStringLiteral("0"));
     setBruto(QStringLiteral("0"));
     setAlicuota(Importe());
-    lblDescConcepto->clear();
-    mskCodConcepto->setText(QStringLiteral("00"));
-    // The concept the regime proposes, with its description.
-    if (reglas_.conceptoPropuesto != mskCodConcepto->text() || rasgos_.buscarConceptoEnNueva) {
-        mskCodConcepto->setText(reglas_.conceptoPropuesto);
-        mskCodConceptoLostFocus();
-    }
+    // The concept the regime proposes, described at once: the user may go on to Grabar without
+    // ever leaving its box.
+    mskCodConcepto->setText(reglas_.conceptoPropuesto);
+    mskCodConceptoLostFocus();
     mskDia->setText(hoy());
     if (rasgos_.enfocarDiaEnNueva) mskDia->setFocus();
 }
@@ -431,8 +428,21 @@ std::optional<qint64> FormularioRetencion::marcaDe(const ClaveRetencion& clave)
     return id.toLongLong();
 }
 
+// Grabar's access key presses it without the focus leaving the field being typed in. The field is
+// left first, as a click on Grabar leaves it, so that its checks and lookups (the day, the
+// subject's name and rate, the concept's description) run on what it holds before the save reads
+// them; a field that refuses its value takes the focus back, and the save waits.
+bool FormularioRetencion::dejarCampoEnCurso()
+{
+    const QWidget* campo = focusWidget();
+    if (!campo || !fraRetencion->isAncestorOf(campo)) return true;
+    cmdGrabar->setFocus(Qt::ShortcutFocusReason);
+    return focusWidget() == cmdGrabar;
+}
+
 void FormularioRetencion::cmdGrabarClick()
 {
+    if (!dejarCampoEnCurso()) return;
     const auto clave = grabarRetencion();
     if (!clave) return;
     edicion_ = Edicion::Navegando;

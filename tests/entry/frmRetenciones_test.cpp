@@ -307,6 +307,71 @@ TEST(frmRetenciones, GrillaOrdenaPorColumnaYMuestraLaFila)
     EXPECT_FALSE(p.visible("cmdCorregir"));
 }
 
+// The subject picked from the list sends the focus on to the gross amount, past the concept: the
+// concept Nueva proposes is saved without its box ever being left.
+TEST(frmRetenciones, ElConceptoPropuestoSeGrabaSinPasarPorSuCaja)
+{
+    DatosEntrada f;
+    ServiciosEntrada servicios;
+    servicios.selectores.contribuyente = [] { return std::optional(QStringLiteral("3001234567")); };
+    Pantalla p(f, servicios);
+    QApplication::setActiveWindow(&p.form);
+
+    p.pulsar("cmdAgregar");
+    EXPECT_EQ(p.texto("lblDescConcepto"), QStringLiteral("OPERACIONES EN GENERAL"));
+    p.pulsar("cmdContribuyentes");
+    ASSERT_EQ(QApplication::focusWidget(), p.w("mskImpBru"));
+    p.w<QLineEdit>("mskImpBru")->setText(QStringLiteral("5000"));
+    auto* grabar = p.w<QPushButton>("cmdGrabar");
+    grabar->setFocus(Qt::MouseFocusReason);
+    grabar->click();
+
+    EXPECT_TRUE(f.dialogs.mensajes.empty()) << p.ultimoMensaje().toStdString();
+    EXPECT_EQ(campoRetencion(f, "00000001", "Cod_Concepto"), QStringLiteral("00"));
+    EXPECT_EQ(campoRetencion(f, "00000001", "Importe_Ret"), QStringLiteral("1250000"));
+}
+
+// Grabar pressed by its access key, the focus still in the field just typed: the field is checked
+// and looked up first, as leaving it for Grabar does, and Grabar judges what the field holds.
+TEST(frmRetenciones, GrabarPorSuTeclaDejaAntesElCampo)
+{
+    const struct {
+        const char* campo;
+        const char* valor;
+        const char* mensaje;  // none: the receipt is saved
+        const char* queda;    // what the field holds afterwards
+    } casos[] = {
+        {"mskCodConcepto", "55", "El concepto indicado no está cargado en la base del sistema.", "55"},
+        {"mskCodConcepto", "31", nullptr, "31"},
+        {"mskDia", "45", "Mayo no tiene 45 días.", "17"},
+        {"mskNroContrib", "3009999999", "El sujeto indicado no está cargado en la base del sistema.",
+         "300-999999-9"},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.campo);
+        DatosEntrada f;
+        Pantalla p(f);
+        QApplication::setActiveWindow(&p.form);
+        p.pulsar("cmdAgregar");
+        p.completar();
+        auto* campo = p.w<QLineEdit>(QString::fromLatin1(c.campo));
+        campo->setFocus();
+        campo->setText(QString::fromLatin1(c.valor));
+        p.w<QPushButton>("cmdGrabar")->click();
+
+        EXPECT_EQ(p.texto(QString::fromLatin1(c.campo)), QString::fromUtf8(c.queda));
+        if (c.mensaje) {
+            EXPECT_EQ(p.ultimoMensaje(), QString::fromUtf8(c.mensaje));
+            EXPECT_EQ(p.modo(), QStringLiteral(" Nueva Ret./Perc. "));
+            EXPECT_EQ(f.valor("SELECT COUNT(*) FROM Retenciones").toInt(), 0);
+        } else {
+            EXPECT_TRUE(f.dialogs.mensajes.empty()) << p.ultimoMensaje().toStdString();
+            EXPECT_EQ(p.texto("lblDescConcepto"), QStringLiteral("PERCEPCION EN FAENA"));
+            EXPECT_EQ(campoRetencion(f, "00000001", "Cod_Concepto"), QStringLiteral("31"));
+        }
+    }
+}
+
 // Grabar goes straight to the saved receipt: the first row of the grid, a subject not registered
 // for the tax, is not passed over on the way, so its warning does not show for another subject.
 // The focus goes where a click on Grabar leaves it.
