@@ -29,6 +29,13 @@
 
 namespace {
 
+// The decimal separator the gross amount is typed and read with: the locale's.
+QChar separadorDecimal()
+{
+    const QString decimal = QLocale().decimalPoint();
+    return decimal.size() == 1 ? decimal.front() : QLatin1Char(',');
+}
+
 std::optional<Retencion> comoRetencion(const std::optional<QSqlRecord>& fila)
 {
     if (!fila) return std::nullopt;
@@ -58,12 +65,11 @@ FormularioRetencion::FormularioRetencion(Contexto& contexto, ServiciosEntrada se
         AlVolver::Cuenta);
     filtrarTeclas(mskImpBru, [this](const QKeyEvent& tecla) {
         const QString texto = tecla.text();
-        const QString decimal = QLocale().decimalPoint();
         return texto.size() == 1 && texto.at(0).isPrint()
-               && !aceptaTeclaBruto(texto.at(0), mskImpBru->text(),
-                                    decimal.size() == 1 ? decimal.front() : QLatin1Char(','),
+               && !aceptaTeclaBruto(texto.at(0), mskImpBru->text(), separadorDecimal(),
                                     rasgos_.admiteMenos);
     });
+    decimalDelTeclado(mskImpBru, separadorDecimal);
 }
 
 // ---- Small helpers.

@@ -226,6 +226,39 @@ TEST(frmRetenciones, CamposSeCompruebanAlDejarlos)
     EXPECT_EQ(bruto->text(), QStringLiteral("1,5-"));
 }
 
+// "500", the keypad's decimal key and "50" is five hundred and fifty cents, whichever character
+// the key sends; the main keyboard's "." is not a decimal separator here and is dropped.
+TEST(frmRetenciones, LaTeclaDecimalDelTecladoNumericoEnElImporteBruto)
+{
+    const struct {
+        QString tecleado;
+        bool tecladoNumerico;
+        QString retenido;
+        const char* guardado;
+    } casos[] = {
+        {QStringLiteral("500.50"), true, QStringLiteral("12,51"), "5005000"},
+        {QStringLiteral("500,50"), true, QStringLiteral("12,51"), "5005000"},
+        {QStringLiteral("500.50"), false, QStringLiteral("1.251,25"), "500500000"},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.tecleado.toStdString() + (c.tecladoNumerico ? " (teclado numérico)" : ""));
+        DatosEntrada f;
+        Pantalla p(f);
+        p.pulsar("cmdAgregar");
+        p.completar();
+        auto* bruto = p.w<QLineEdit>("mskImpBru");
+        bruto->clear();
+        if (c.tecladoNumerico)
+            teclearEnElTecladoNumerico(bruto, c.tecleado);
+        else
+            teclear(bruto, c.tecleado);
+        salirDe(bruto);
+        EXPECT_EQ(p.texto("lblImporteRet"), c.retenido);
+        p.pulsar("cmdGrabar");
+        EXPECT_EQ(campoRetencion(f, "00000001", "Importe_Bruto"), QString::fromLatin1(c.guardado));
+    }
+}
+
 TEST(frmRetenciones, OpcionDeConstruccionCambiaLaAlicuota)
 {
     DatosEntrada f;

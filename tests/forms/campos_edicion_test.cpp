@@ -39,6 +39,39 @@ TEST(CamposEdicion, CadaCajaFiltraLoQueSeTeclea)
     }
 }
 
+// The keypad's decimal key gives "." on most layouts and "," on some: an amount box takes either as
+// its decimal separator, once; the main keyboard's "." stays refused where "," is the separator,
+// and boxes that are not amounts take the key as it comes.
+TEST(CamposEdicion, LaTeclaDecimalDelTecladoNumericoEscribeElSeparador)
+{
+    using T = CajaTexto::Tipo;
+    const struct {
+        const char* nombre;
+        CajaTexto::Tipo tipo;
+        QChar separador;
+        QString enElTeclado;  // typed on the keypad
+        QString queda;
+    } casos[] = {
+        {"importe, punto del teclado numérico", T::Importe, u',', u"500.50"_s, u"500,50"_s},
+        {"importe, coma del teclado numérico", T::Importe, u',', u"500,50"_s, u"500,50"_s},
+        {"importe con punto decimal", T::Importe, u'.', u"500,50"_s, u"500.50"_s},
+        {"importe: un separador", T::Importe, u',', u"5.0.5"_s, u"5,05"_s},
+        {"código: solo dígitos", T::Codigo, u',', u"12.5"_s, u"125"_s},
+        {"texto libre", T::Libre, u',', u"1.5"_s, u"1.5"_s},
+    };
+    for (const auto& c : casos) {
+        CajaTexto caja(u"txtPrueba"_s, c.tipo, 40);
+        caja.setSeparadorDecimal(c.separador);
+        teclearEnElTecladoNumerico(&caja, c.enElTeclado);
+        EXPECT_EQ(caja.text(), c.queda) << c.nombre;
+    }
+
+    CajaTexto caja(u"txtPrueba"_s, T::Importe, 40);
+    caja.setSeparadorDecimal(u',');
+    teclear(&caja, u"500.50"_s);
+    EXPECT_EQ(caja.text(), u"50050"_s) << "el punto del teclado principal";
+}
+
 TEST(CamposEdicion, UnCodigoConCerosSeCompletaAlSalir)
 {
     CajaTexto caja(u"mskSucursal"_s, CajaTexto::Tipo::Codigo, 4);
