@@ -411,17 +411,9 @@ TEST(frmRetenciones, GrabarPorSuTeclaDejaAntesElCampo)
 TEST(frmRetenciones, GrabarNoPasaPorLaPrimeraFila)
 {
     DatosEntrada f;
-    prueba::retencion(f.base, {.idCabecera = f.idCabecera,
-                               .comprobante = QStringLiteral("00000001"),
-                               .nroContrib = QStringLiteral("9501234567"),
-                               .dia = QStringLiteral("02"),
-                               .bruto = tasa("800"),
-                               .alicuota = tasa("4"),
-                               .retenido = tasa("32"),
-                               .nroX = QStringLiteral("0"),
-                               .concepto = QStringLiteral("00"),
-                               .estado = QStringLiteral("5"),
-                               .marca = QString()});
+    // The first row by day, entered by hand (no import mark).
+    f.importada(QStringLiteral("00000001"), QString(), QStringLiteral("5"),
+                QStringLiteral("9501234567"));
     f.sql("UPDATE Sucursales SET Nro_Comprobante = '00000001' WHERE Sucursal = '0001'");
     Pantalla p(f);
     QApplication::setActiveWindow(&p.form);
