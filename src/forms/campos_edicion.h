@@ -2,8 +2,9 @@
 // The edit boxes of the record forms and what they do while the user types. Every box selects its
 // whole text when it is entered, so that typing replaces the value; name, address, locality and
 // description boxes upper-case what is typed; code boxes take digits only; amount and rate boxes
-// take digits and one decimal separator, which the keypad's decimal key types too. Masked boxes show their separators and prompt characters
-// but give back only the digits typed, which is how codes are stored and compared.
+// take digits and one decimal separator, which the keypad's decimal key types too. Masked boxes
+// show their separators and prompt characters but give back only the digits typed, which is how
+// codes are stored and compared.
 //
 // Whatever reaches a text box, typed or pasted, goes to the agency's files, which hold Windows-1252
 // text in fixed-width lines: a control character (a pasted tab or line end) never enters a box,
