@@ -29,6 +29,13 @@
 
 namespace {
 
+// The decimal separator the gross amount is typed and read with: the locale's.
+QChar separadorDecimal()
+{
+    const QString decimal = QLocale().decimalPoint();
+    return decimal.size() == 1 ? decimal.front() : QLatin1Char(',');
+}
+
 std::optional<Retencion> comoRetencion(const std::optional<QSqlRecord>& fila)
 {
     if (!fila) return std::nullopt;
@@ -58,12 +65,11 @@ FormularioRetencion::FormularioRetencion(Contexto& contexto, ServiciosEntrada se
         AlVolver::Cuenta);
     filtrarTeclas(mskImpBru, [this](const QKeyEvent& tecla) {
         const QString texto = tecla.text();
-        const QString decimal = QLocale().decimalPoint();
         return texto.size() == 1 && texto.at(0).isPrint()
-               && !aceptaTeclaBruto(texto.at(0), mskImpBru->text(),
-                                    decimal.size() == 1 ? decimal.front() : QLatin1Char(','),
+               && !aceptaTeclaBruto(texto.at(0), mskImpBru->text(), separadorDecimal(),
                                     rasgos_.admiteMenos);
     });
+    decimalDelTeclado(mskImpBru, separadorDecimal);
 }
 
 // ---- Small helpers.
@@ -229,13 +235,10 @@ void FormularioRetencion::cmdAgregarClick()
     txtNroX->setText(QStringLiteral("0"));
     setBruto(QStringLiteral("0"));
     setAlicuota(Importe());
-    lblDescConcepto->clear();
-    mskCodConcepto->setText(QStringLiteral("00"));
-    // The concept the regime proposes, with its description.
-    if (reglas_.conceptoPropuesto != mskCodConcepto->text() || rasgos_.buscarConceptoEnNueva) {
-        mskCodConcepto->setText(reglas_.conceptoPropuesto);
-        mskCodConceptoLostFocus();
-    }
+    // The concept the regime proposes, described at once: the user may go on to Grabar without
+    // ever leaving its box.
+    mskCodConcepto->setText(reglas_.conceptoPropuesto);
+    mskCodConceptoLostFocus();
     mskDia->setText(hoy());
     if (rasgos_.enfocarDiaEnNueva) mskDia->setFocus();
 }
@@ -431,19 +434,31 @@ std::optional<qint64> FormularioRetencion::marcaDe(const ClaveRetencion& clave)
     return id.toLongLong();
 }
 
+// Grabar's access key presses it without the focus leaving the field being typed in. The field is
+// left first, as a click on Grabar leaves it, so that its checks and lookups (the day, the
+// subject's name and rate, the concept's description) run on what it holds before the save reads
+// them; a field that refuses its value takes the focus back, and the save waits.
+bool FormularioRetencion::dejarCampoEnCurso()
+{
+    const QWidget* campo = focusWidget();
+    if (!campo || !fraRetencion->isAncestorOf(campo)) return true;
+    cmdGrabar->setFocus(Qt::ShortcutFocusReason);
+    return focusWidget() == cmdGrabar;
+}
+
 void FormularioRetencion::cmdGrabarClick()
 {
+    if (!dejarCampoEnCurso()) return;
     const auto clave = grabarRetencion();
     if (!clave) return;
     edicion_ = Edicion::Navegando;
     fraRetencion->setTitle(QString());
-    // The grid holds the saved receipt before the buttons that need rows are set.
-    const auto marca = marcaDe(*clave);
-    dbgRetenciones->consultar(orden_);
-    actual_.reset();
+    // The saved receipt is made current before the grid is live again: a grid with no current row
+    // makes its first row current when it takes the focus, which would show that row (and warn
+    // about its subject) on the way. The buttons that need rows are set once the grid holds it.
+    reconsultar(marcaDe(*clave));
     habilitarEdicion();
     resaltarFila(true);
-    if (!marca || !dbgRetenciones->irAId(*marca)) dbgRetenciones->irAUltima();
 }
 
 void FormularioRetencion::cmdCorregirClick()

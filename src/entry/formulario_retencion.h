@@ -46,7 +46,6 @@ struct RasgosEntrada {
     QString mascaraBrutoVista = QStringLiteral(" #,##0.00");
     QString mascaraBrutoEscrito = QStringLiteral("########0.00");
     bool enfocarDiaEnNueva = true;         // Nueva puts the focus on the day
-    bool buscarConceptoEnNueva = false;    // Nueva shows the description of any concept it sets
     bool avisarSoloEditando = false;       // the not-registered warning only while editing
     bool admiteMenos = true;               // "-" can be typed in the gross amount at all
     bool enfocarBrutoTrasSelector = true;  // after the subjects picker, on to the amount
@@ -204,6 +203,9 @@ private:
     void reconsultar(std::optional<qint64> marca);
     void resaltarFila(bool resaltar);
     bool puedeImprimir() const;
+    // Leaves the entry frame's field that has the focus, as a click on Grabar does; false when the
+    // field refused its value and kept the focus.
+    bool dejarCampoEnCurso();
     std::optional<qint64> marcaDe(const ClaveRetencion& clave);
 
     Contexto& contexto_;

@@ -34,7 +34,6 @@ RasgosEntrada rasgosDetalle()
     r.mascaraRetenidoVacio = u"$ #,##0.00"_s;
     r.mascaraBrutoVista = u"$ #,##0.00"_s;
     r.enfocarBrutoTrasSelector = false;
-    r.buscarConceptoEnNueva = true;
     return r;
 }
 

@@ -48,7 +48,6 @@ RasgosEntrada rasgosPoliciales()
     r.avisarSoloEditando = true;
     r.admiteMenos = false;
     r.enfocarBrutoTrasSelector = false;
-    r.buscarConceptoEnNueva = true;
     return r;
 }
 

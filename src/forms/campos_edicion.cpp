@@ -2,6 +2,7 @@
 
 #include "platform/windows_1252.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QRegularExpression>
@@ -60,7 +61,40 @@ private:
     QString& rechazado_;
 };
 
+// Rewrites the keypad's decimal key into the separator and sends it on to the box.
+class TeclaDecimal final : public QObject {
+public:
+    TeclaDecimal(QLineEdit* caja, std::function<QChar()> separador)
+        : QObject(caja), separador_(std::move(separador))
+    {
+        caja->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* caja, QEvent* evento) override
+    {
+        if (evento->type() != QEvent::KeyPress) return false;
+        const auto* tecla = static_cast<const QKeyEvent*>(evento);
+        const bool decimal = tecla->key() == Qt::Key_Period || tecla->key() == Qt::Key_Comma;
+        if (!decimal || !tecla->modifiers().testFlag(Qt::KeypadModifier)) return false;
+        const QChar separador = separador_();
+        QKeyEvent escrita(QEvent::KeyPress,
+                          separador == QLatin1Char(',') ? Qt::Key_Comma : Qt::Key_Period,
+                          tecla->modifiers() & ~Qt::KeypadModifier, QString(separador),
+                          tecla->isAutoRepeat(), tecla->count());
+        QCoreApplication::sendEvent(caja, &escrita);
+        return true;
+    }
+
+private:
+    std::function<QChar()> separador_;
+};
+
 } // namespace
+
+void decimalDelTeclado(QLineEdit* caja, std::function<QChar()> separador)
+{
+    new TeclaDecimal(caja, std::move(separador));
+}
 
 CajaTexto::CajaTexto(const QString& nombre, Tipo tipo, int largo, QWidget* parent)
     : QLineEdit(parent), tipo_(tipo)
@@ -69,6 +103,7 @@ CajaTexto::CajaTexto(const QString& nombre, Tipo tipo, int largo, QWidget* paren
     if (largo > 0) setMaxLength(largo);
     ponerValidador();
     connect(this, &QLineEdit::inputRejected, this, &CajaTexto::alRechazarEntrada);
+    if (tipo_ == Tipo::Importe) decimalDelTeclado(this, [this] { return separador_; });
 }
 
 void CajaTexto::alRechazarEntrada()

@@ -2,8 +2,9 @@
 // The edit boxes of the record forms and what they do while the user types. Every box selects its
 // whole text when it is entered, so that typing replaces the value; name, address, locality and
 // description boxes upper-case what is typed; code boxes take digits only; amount and rate boxes
-// take digits and one decimal separator. Masked boxes show their separators and prompt characters
-// but give back only the digits typed, which is how codes are stored and compared.
+// take digits and one decimal separator, which the keypad's decimal key types too. Masked boxes
+// show their separators and prompt characters but give back only the digits typed, which is how
+// codes are stored and compared.
 //
 // Whatever reaches a text box, typed or pasted, goes to the agency's files, which hold Windows-1252
 // text in fixed-width lines: a control character (a pasted tab or line end) never enters a box,
@@ -11,6 +12,8 @@
 // say which and where.
 
 #include <QLineEdit>
+
+#include <functional>
 
 class QLabel;
 
@@ -68,6 +71,12 @@ private:
     QChar separador_ = QLatin1Char(',');
     int ceros_ = 0;
 };
+
+// The keypad's decimal key types `separador()` into `caja`, whichever character the keyboard layout
+// gives that key ("." on most, "," on some); the main keyboard's "." and "," stay what they are.
+// Amount and rate boxes take it as their decimal separator. The key reaches the box's own checks
+// already rewritten, and so do the key filters installed on the box before this one.
+void decimalDelTeclado(QLineEdit* caja, std::function<QChar()> separador);
 
 // What the user hears when a box refuses a character: which field, which character, and why.
 QString textoCaracterNoAdmitido(const QString& campo, const QString& caracter);

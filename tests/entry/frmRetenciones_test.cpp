@@ -226,6 +226,39 @@ TEST(frmRetenciones, CamposSeCompruebanAlDejarlos)
     EXPECT_EQ(bruto->text(), QStringLiteral("1,5-"));
 }
 
+// "500", the keypad's decimal key and "50" is five hundred and fifty cents, whichever character
+// the key sends; the main keyboard's "." is not a decimal separator here and is dropped.
+TEST(frmRetenciones, LaTeclaDecimalDelTecladoNumericoEnElImporteBruto)
+{
+    const struct {
+        QString tecleado;
+        bool tecladoNumerico;
+        QString retenido;
+        const char* guardado;
+    } casos[] = {
+        {QStringLiteral("500.50"), true, QStringLiteral("12,51"), "5005000"},
+        {QStringLiteral("500,50"), true, QStringLiteral("12,51"), "5005000"},
+        {QStringLiteral("500.50"), false, QStringLiteral("1.251,25"), "500500000"},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.tecleado.toStdString() + (c.tecladoNumerico ? " (teclado numérico)" : ""));
+        DatosEntrada f;
+        Pantalla p(f);
+        p.pulsar("cmdAgregar");
+        p.completar();
+        auto* bruto = p.w<QLineEdit>("mskImpBru");
+        bruto->clear();
+        if (c.tecladoNumerico)
+            teclearEnElTecladoNumerico(bruto, c.tecleado);
+        else
+            teclear(bruto, c.tecleado);
+        salirDe(bruto);
+        EXPECT_EQ(p.texto("lblImporteRet"), c.retenido);
+        p.pulsar("cmdGrabar");
+        EXPECT_EQ(campoRetencion(f, "00000001", "Importe_Bruto"), QString::fromLatin1(c.guardado));
+    }
+}
+
 TEST(frmRetenciones, OpcionDeConstruccionCambiaLaAlicuota)
 {
     DatosEntrada f;
@@ -305,6 +338,115 @@ TEST(frmRetenciones, GrillaOrdenaPorColumnaYMuestraLaFila)
     EXPECT_EQ(p.comprobanteActual(), QStringLiteral("00000001"));
     EXPECT_EQ(p.texto("lblEstado"), QStringLiteral("Anulada"));
     EXPECT_FALSE(p.visible("cmdCorregir"));
+}
+
+// The subject picked from the list sends the focus on to the gross amount, past the concept: the
+// concept Nueva proposes is saved without its box ever being left.
+TEST(frmRetenciones, ElConceptoPropuestoSeGrabaSinPasarPorSuCaja)
+{
+    DatosEntrada f;
+    ServiciosEntrada servicios;
+    servicios.selectores.contribuyente = [] { return std::optional(QStringLiteral("3001234567")); };
+    Pantalla p(f, servicios);
+    QApplication::setActiveWindow(&p.form);
+
+    p.pulsar("cmdAgregar");
+    EXPECT_EQ(p.texto("lblDescConcepto"), QStringLiteral("OPERACIONES EN GENERAL"));
+    p.pulsar("cmdContribuyentes");
+    ASSERT_EQ(QApplication::focusWidget(), p.w("mskImpBru"));
+    p.w<QLineEdit>("mskImpBru")->setText(QStringLiteral("5000"));
+    auto* grabar = p.w<QPushButton>("cmdGrabar");
+    grabar->setFocus(Qt::MouseFocusReason);
+    grabar->click();
+
+    EXPECT_TRUE(f.dialogs.mensajes.empty()) << p.ultimoMensaje().toStdString();
+    EXPECT_EQ(campoRetencion(f, "00000001", "Cod_Concepto"), QStringLiteral("00"));
+    EXPECT_EQ(campoRetencion(f, "00000001", "Importe_Ret"), QStringLiteral("1250000"));
+}
+
+// Grabar pressed by its access key, the focus still in the field just typed: the field is checked
+// and looked up first, as leaving it for Grabar does, and Grabar judges what the field holds.
+TEST(frmRetenciones, GrabarPorSuTeclaDejaAntesElCampo)
+{
+    const struct {
+        const char* campo;
+        const char* valor;
+        const char* mensaje;  // none: the receipt is saved
+        const char* queda;    // what the field holds afterwards
+    } casos[] = {
+        {"mskCodConcepto", "55", "El concepto indicado no está cargado en la base del sistema.", "55"},
+        {"mskCodConcepto", "31", nullptr, "31"},
+        {"mskDia", "45", "Mayo no tiene 45 días.", "17"},
+        {"mskNroContrib", "3009999999", "El sujeto indicado no está cargado en la base del sistema.",
+         "300-999999-9"},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.campo);
+        DatosEntrada f;
+        Pantalla p(f);
+        QApplication::setActiveWindow(&p.form);
+        p.pulsar("cmdAgregar");
+        p.completar();
+        auto* campo = p.w<QLineEdit>(QString::fromLatin1(c.campo));
+        campo->setFocus();
+        campo->setText(QString::fromLatin1(c.valor));
+        p.w<QPushButton>("cmdGrabar")->click();
+
+        EXPECT_EQ(p.texto(QString::fromLatin1(c.campo)), QString::fromUtf8(c.queda));
+        if (c.mensaje) {
+            EXPECT_EQ(p.ultimoMensaje(), QString::fromUtf8(c.mensaje));
+            EXPECT_EQ(p.modo(), QStringLiteral(" Nueva Ret./Perc. "));
+            EXPECT_EQ(f.valor("SELECT COUNT(*) FROM Retenciones").toInt(), 0);
+        } else {
+            EXPECT_TRUE(f.dialogs.mensajes.empty()) << p.ultimoMensaje().toStdString();
+            EXPECT_EQ(p.texto("lblDescConcepto"), QStringLiteral("PERCEPCION EN FAENA"));
+            EXPECT_EQ(campoRetencion(f, "00000001", "Cod_Concepto"), QStringLiteral("31"));
+        }
+    }
+}
+
+// Grabar goes straight to the saved receipt: the first row of the grid, a subject not registered
+// for the tax, is not passed over on the way, so its warning does not show for another subject.
+// The focus goes where a click on Grabar leaves it.
+TEST(frmRetenciones, GrabarNoPasaPorLaPrimeraFila)
+{
+    DatosEntrada f;
+    // The first row by day, entered by hand (no import mark).
+    f.importada(QStringLiteral("00000001"), QString(), QStringLiteral("5"),
+                QStringLiteral("9501234567"));
+    f.sql("UPDATE Sucursales SET Nro_Comprobante = '00000001' WHERE Sucursal = '0001'");
+    Pantalla p(f);
+    QApplication::setActiveWindow(&p.form);
+    ASSERT_EQ(p.comprobanteActual(), QStringLiteral("00000001"));
+    f.dialogs.mensajes.clear();
+
+    // The panel as the user sees it while a message is up.
+    QStringList panelConAviso;
+    f.dialogs.alMostrar = [&](const Mensaje&) {
+        panelConAviso = {p.texto("mskNroContrib"), p.texto("mskDia"), p.texto("lblImporteRet")};
+    };
+    p.pulsar("cmdAgregar");
+    p.escribir("mskNroContrib", QStringLiteral("3001234567"));
+    p.escribir("mskDia", QStringLiteral("20"));
+    p.escribir("mskCodConcepto", QStringLiteral("00"));
+    p.escribir("mskImpBru", QStringLiteral("5000"));
+    auto* grabar = p.w<QPushButton>("cmdGrabar");
+    grabar->setFocus(Qt::MouseFocusReason);
+    grabar->click();
+
+    EXPECT_EQ(p.modo(), QString());
+    EXPECT_EQ(p.comprobanteActual(), QStringLiteral("00000002"));
+    EXPECT_TRUE(f.dialogs.mensajes.empty()) << p.ultimoMensaje().toStdString();
+    EXPECT_TRUE(panelConAviso.isEmpty()) << panelConAviso.join(u'|').toStdString();
+    EXPECT_EQ(p.texto("mskNroContrib"), QStringLiteral("300-123456-7"));
+    EXPECT_EQ(p.texto("mskDia"), QStringLiteral("20"));
+    EXPECT_EQ(p.texto("lblImporteRet"), QStringLiteral("125,00"));
+
+    // Moving onto the subject not registered still warns.
+    p.grilla()->irAFila(0);
+    EXPECT_TRUE(p.ultimoMensaje().startsWith(
+        QStringLiteral("El sujeto seleccionado es un contribuyente 'no inscripto'")));
+    EXPECT_EQ(panelConAviso.value(0), QStringLiteral("950-123456-7"));
 }
 
 TEST(frmRetenciones, CorreccionDeUnaImportadaConError)

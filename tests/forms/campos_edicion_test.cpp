@@ -17,6 +17,7 @@ struct CasoTecleo {
     QChar separador;
     QString tecleado;
     QString queda;
+    bool tecladoNumerico = false;  // typed on the keypad, whose decimal key gives "." or ","
 };
 
 TEST(CamposEdicion, CadaCajaFiltraLoQueSeTeclea)
@@ -30,11 +31,23 @@ TEST(CamposEdicion, CadaCajaFiltraLoQueSeTeclea)
         {"importe: un separador", T::Importe, u',', u"12,5,0"_s, u"12,50"_s},
         {"importe: ni signo ni letras", T::Importe, u',', u"-1x.5"_s, u"15"_s},
         {"importe con punto decimal", T::Importe, u'.', u"3,2.1.0"_s, u"32.10"_s},
+        // The keypad's decimal key types the separator of an amount box, once, whichever
+        // character it gives; other boxes take the key as it comes.
+        {"importe, punto del teclado numérico", T::Importe, u',', u"500.50"_s, u"500,50"_s, true},
+        {"importe, coma del teclado numérico", T::Importe, u',', u"500,50"_s, u"500,50"_s, true},
+        {"importe con punto decimal, teclado numérico", T::Importe, u'.', u"500,50"_s, u"500.50"_s,
+         true},
+        {"importe: un separador del teclado numérico", T::Importe, u',', u"5.0.5"_s, u"5,05"_s, true},
+        {"código: ni el punto del teclado numérico", T::Codigo, u',', u"12.5"_s, u"125"_s, true},
+        {"texto libre: el punto del teclado numérico", T::Libre, u',', u"1.5"_s, u"1.5"_s, true},
     };
     for (const CasoTecleo& c : casos) {
         CajaTexto caja(u"txtPrueba"_s, c.tipo, 40);
         caja.setSeparadorDecimal(c.separador);
-        teclear(&caja, c.tecleado);
+        if (c.tecladoNumerico)
+            teclearEnElTecladoNumerico(&caja, c.tecleado);
+        else
+            teclear(&caja, c.tecleado);
         EXPECT_EQ(caja.text(), c.queda) << c.nombre;
     }
 }

@@ -144,6 +144,25 @@ TEST_F(AlicuotasTest, GrabaLaAlicuotaExactaYQuedaActual)
     EXPECT_EQ(alicuota(u"05"_s, u"0"_s), u"30000"_s);
 }
 
+// The keypad's decimal key types the decimal comma in the rate, whatever character it sends.
+TEST_F(AlicuotasTest, LaTeclaDecimalDelTecladoNumericoEscribeLaComa)
+{
+    e.base.ejecutar(u"DELETE FROM Alicuotas WHERE Cod_Regimen = '05'"_s);
+    frmAlicuotas form(e.contexto);
+    pulsar(form, u"cmdAgregar"_s);
+    completar(form, u"5"_s, 3, {});
+    auto* alicuotaCaja = control<QLineEdit>(form, u"txtAlic"_s);
+    alicuotaCaja->selectAll();
+    alicuotaCaja->del();
+    teclearEnElTecladoNumerico(alicuotaCaja, u"2.5"_s);
+    EXPECT_EQ(alicuotaCaja->text(), u"2,5"_s);
+    salirDe(alicuotaCaja);
+    pulsar(form, u"cmdGrabar"_s);
+
+    EXPECT_TRUE(e.dialogs.mensajes.empty()) << e.dialogs.textosMostrados().join(u'|').toStdString();
+    EXPECT_EQ(alicuota(u"05"_s, u"3"_s), u"25000"_s);
+}
+
 TEST_F(AlicuotasTest, LosRegimenes11Y12NoSeGrabanPeroSeBorranYVuelvenAlArrancar)
 {
     const int antes = e.contar(u"SELECT COUNT(*) FROM Alicuotas"_s);

@@ -39,6 +39,19 @@ void teclear(QWidget* caja, const QString& texto)
     }
 }
 
+void teclearEnElTecladoNumerico(QWidget* caja, const QString& texto)
+{
+    for (const QChar c : texto) {
+        const int tecla = c == QLatin1Char('.')   ? Qt::Key_Period
+                          : c == QLatin1Char(',') ? Qt::Key_Comma
+                                                  : Qt::Key_0 + (c.unicode() - u'0');
+        QKeyEvent pulsada(QEvent::KeyPress, tecla, Qt::KeypadModifier, QString(c));
+        QApplication::sendEvent(caja, &pulsada);
+        QKeyEvent soltada(QEvent::KeyRelease, tecla, Qt::KeypadModifier, QString(c));
+        QApplication::sendEvent(caja, &soltada);
+    }
+}
+
 void escribir(const QWidget& formulario, const QString& caja, const QString& texto)
 {
     auto* c = control<QLineEdit>(formulario, caja);

@@ -31,6 +31,9 @@ bool habilitado(const QWidget& formulario, const QString& nombre);
 
 // Types `texto` into a box key by key, as the keyboard would.
 void teclear(QWidget* caja, const QString& texto);
+// Types `texto` on the numeric keypad: its digits, and "." or "," as the keypad's decimal key
+// gives them on the layout.
+void teclearEnElTecladoNumerico(QWidget* caja, const QString& texto);
 // Replaces a box's text as a user would: select it all and type over it.
 void escribir(const QWidget& formulario, const QString& caja, const QString& texto);
 QString texto(const QWidget& formulario, const QString& caja);
