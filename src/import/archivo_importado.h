@@ -8,11 +8,10 @@
 
 #include <optional>
 
-class QFile;
+class ArchivoLectura;
 
-// Opens `archivo` (its name already set) for reading; a refusal when it is not a regular file or
-// cannot be read.
-std::optional<RechazoImportacion> abrirArchivoImportado(QFile& archivo);
+// Opens `archivo` for reading; a refusal when it is not a regular file or cannot be read.
+std::optional<RechazoImportacion> abrirArchivoImportado(ArchivoLectura& archivo);
 
 // The size and the last change of an open file.
 struct HuellaArchivo {
@@ -20,4 +19,4 @@ struct HuellaArchivo {
     qint64 modificado = 0;  // nanoseconds
     bool operator==(const HuellaArchivo&) const = default;
 };
-HuellaArchivo huellaArchivo(const QFile& abierto);
+HuellaArchivo huellaArchivo(const ArchivoLectura& abierto);

@@ -9,10 +9,10 @@
 #include "import/lector_lineas.h"
 #include "import/reporte_importacion.h"
 #include "import/verificacion_importacion.h"
+#include "platform/archivo_lectura.h"
 #include "platform/dialogs.h"
 
 #include <QDir>
-#include <QFile>
 #include <memory>
 
 namespace {
@@ -77,7 +77,7 @@ ResultadoImportacion importarArchivo(BaseDatos& base, Dialogs& dialogs, const QS
     resultado.rutaReporte = rutaReporte(carpetaDatos, plan.archivo);
     std::unique_ptr<ReporteImportacion> reporte;
     try {
-        QFile entrada(plan.archivo);
+        ArchivoLectura entrada(plan.archivo);
         if (auto rechazo = abrirArchivoImportado(entrada))
             throw ErrorMotor(rechazo->numero, rechazo->descripcion);
         const HuellaArchivo alEmpezar = huellaArchivo(entrada);

@@ -7,6 +7,11 @@
 #include "declarations/deshacer_importacion.h"
 #include "declarations/emision_declaracion.h"
 #include "import/reporte_importacion.h"
+#include "support/fallas_sistema.h"
+#include "support/locale_c.h"
+
+#include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -251,6 +256,35 @@ TEST_F(CorridaTest, UnReporteQueNoSeTerminaDeEscribirNoDejaNada)
     ASSERT_EQ(dialogos.mensajes.size(), 1u);
     EXPECT_EQ(dialogos.mensajes.back().titulo, QStringLiteral("Error 75"));
     EXPECT_TRUE(dialogos.mensajes.back().texto.endsWith(QString::fromUtf8("Lo importado quedó guardado.")));
+}
+
+// A log whose closing fails, as on a disk that reports a delayed write only then, is a log not
+// written: the run keeps nothing, the last run's log stays, and the message gives the cause in the
+// program's words, also under a C locale, where the system's own are English.
+TEST_F(CorridaTest, UnReporteQueNoSePuedeCerrarNoDejaNada)
+{
+    const LocaleC localeC;
+    const QByteArray anterior = "REPORTE ANTERIOR\r\n";
+    escribirReporte("DDJJ.TXT.log", anterior);
+    FallasSistema fallas;
+    fallas.sinCerrar(carpeta.ruta(QStringLiteral("DDJJ.TXT.log.tmp")));
+
+    const auto r = importarDDJJ({C{}.linea(), R{}.linea(), "BASURA"});
+    EXPECT_FALSE(r.completa);
+    EXPECT_EQ(fallas.fallas(), 1);
+    EXPECT_EQ(valor("SELECT COUNT(*) FROM Cabeceras").toLongLong(), 0);
+    EXPECT_EQ(contador(), QStringLiteral("00000041"));
+    EXPECT_EQ(reporteBytes("DDJJ.TXT.log"), anterior.toStdString());
+    EXPECT_EQ(archivosDeDatos(), QStringList({"BDR.mdb", "DDJJ.TXT.log"}));
+    ASSERT_FALSE(dialogos.mensajes.empty());
+    const Mensaje& falla = dialogos.mensajes.back();
+    EXPECT_EQ(falla.titulo, QStringLiteral("Error 75"));
+    EXPECT_EQ(falla.texto,
+              QString::fromUtf8("No se pudo escribir el archivo de reporte '%1' (error de lectura o "
+                                "escritura del disco).\n\nLa importación no guardó nada: la base de "
+                                "datos quedó como estaba.")
+                  .arg(carpeta.ruta(QStringLiteral("DDJJ.TXT.log"))));
+    EXPECT_FALSE(falla.texto.contains(QString::fromLocal8Bit(std::strerror(EIO))));
 }
 
 // A file that another program is still writing: what was read is not the file as it was when the
