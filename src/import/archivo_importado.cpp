@@ -4,9 +4,20 @@
 #include "platform/archivo_lectura.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <sys/stat.h>
+
+namespace {
+
+HuellaArchivo huella(const struct stat& estado)
+{
+    return {quint64(estado.st_dev), quint64(estado.st_ino), qint64(estado.st_size),
+            qint64(estado.st_mtim.tv_sec) * 1'000'000'000 + estado.st_mtim.tv_nsec};
+}
+
+} // namespace
 
 std::optional<RechazoImportacion> abrirArchivoImportado(ArchivoLectura& archivo)
 {
@@ -33,6 +44,12 @@ HuellaArchivo huellaArchivo(const ArchivoLectura& abierto)
 {
     struct stat estado {};
     if (::fstat(abierto.descriptor(), &estado) != 0) return {};
-    return {qint64(estado.st_size),
-            qint64(estado.st_mtim.tv_sec) * 1'000'000'000 + estado.st_mtim.tv_nsec};
+    return huella(estado);
+}
+
+HuellaArchivo huellaRuta(const QString& ruta)
+{
+    struct stat estado {};
+    if (::stat(QFile::encodeName(ruta).constData(), &estado) != 0) return {};
+    return huella(estado);
 }

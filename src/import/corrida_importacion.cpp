@@ -10,6 +10,7 @@
 #include "import/reporte_importacion.h"
 #include "import/verificacion_importacion.h"
 #include "platform/archivo_lectura.h"
+#include "platform/archivo_provisorio.h"
 #include "platform/dialogs.h"
 
 #include <QDir>
@@ -77,6 +78,8 @@ ResultadoImportacion importarArchivo(BaseDatos& base, Dialogs& dialogs, const QS
     resultado.rutaReporte = rutaReporte(carpetaDatos, plan.archivo);
     std::unique_ptr<ReporteImportacion> reporte;
     try {
+        // Logs that a run killed before it could rename them left behind.
+        borrarTemporalesDejados(carpetaDatos, {QStringLiteral("*.log.tmp")});
         ArchivoLectura entrada(plan.archivo);
         if (auto rechazo = abrirArchivoImportado(entrada))
             throw ErrorMotor(rechazo->numero, rechazo->descripcion);
@@ -88,12 +91,14 @@ ResultadoImportacion importarArchivo(BaseDatos& base, Dialogs& dialogs, const QS
         Transaccion transaccion(base);
         LectorLineas lector(entrada);
         resultado.conteo = leerYGuardar(base, plan, *reporte, lector, avance);
-        // What was read must be the whole file as it was when the run started.
-        if (lector.bytesLeidos() != alEmpezar.tamanio || huellaArchivo(entrada) != alEmpezar)
+        // What was read must be the whole file as it was when the run started, and the name must
+        // still name it: a file renamed over it meanwhile is another file.
+        if (lector.bytesLeidos() != alEmpezar.tamanio || huellaArchivo(entrada) != alEmpezar
+            || huellaRuta(plan.archivo) != alEmpezar)
             throw ErrorMotor(errores::AccesoArchivo,
                              QStringLiteral("El archivo '%1' cambió mientras se leía (otro programa "
-                                            "lo estaba escribiendo). Vuelva a importarlo cuando "
-                                            "esté completo.")
+                                            "lo estaba escribiendo o lo reemplazó). Vuelva a "
+                                            "importarlo cuando esté completo.")
                                  .arg(QDir::toNativeSeparators(plan.archivo)));
 
         const ConteoImportacion& c = resultado.conteo;

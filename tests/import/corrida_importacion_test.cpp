@@ -287,6 +287,64 @@ TEST_F(CorridaTest, UnReporteQueNoSePuedeCerrarNoDejaNada)
     EXPECT_FALSE(falla.texto.contains(QString::fromLocal8Bit(std::strerror(EIO))));
 }
 
+// A run killed before its log took its name left the log's temporary file in the data folder; the
+// next import, of any file, takes away every such leftover and nothing else.
+TEST_F(CorridaTest, LosReportesTemporalesQueDejoUnaCorridaInterrumpidaSeBorran)
+{
+    const QStringList dejados{"DDJJ.TXT.log.tmp", "SUJETOS.TXT.log.tmp", ".oculto.log.tmp"};
+    const QStringList ajenos{"OTRO.TXT.log", "notas.tmp", "log.tmp.txt"};
+    for (const QString& nombre : dejados + ajenos) escribirReporte(qPrintable(nombre), "restos");
+    QDir().mkpath(carpeta.ruta(QStringLiteral("carpeta.log.tmp")));
+
+    ASSERT_TRUE(importar(ModoImportacion::Sujetos, copiar("SUJETOS.TXT")).completa);
+    QStringList esperados = ajenos + QStringList{"BDR.mdb", "SUJETOS.TXT.log"};
+    esperados.sort();
+    EXPECT_EQ(archivosDeDatos(), esperados);
+    EXPECT_TRUE(QFileInfo(carpeta.ruta(QStringLiteral("carpeta.log.tmp"))).isDir());
+}
+
+// Another file renamed over the imported one half way: the run read the file it opened, whole and
+// unchanged, but the name now names another file, so nothing is kept. The other file is made the
+// same in every way but its identity: the same bytes, the same time of its last change.
+TEST_F(CorridaTest, UnArchivoReemplazadoMientrasSeLeeNoDejaNada)
+{
+    QList<QByteArray> lineas{C{}.linea()};
+    for (int i = 0; i < 50; ++i) lineas << R{}.linea();
+    const QString ruta = archivo(lineas);
+    const QString otro = archivo(lineas, QStringLiteral("OTRO.TXT"));
+    const QDateTime hora = QDateTime::currentDateTime().addSecs(-3600);
+    for (const QString& r : {ruta, otro}) {
+        QFile f(r);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(f.setFileTime(hora, QFileDevice::FileModificationTime));
+    }
+    const auto plan = std::get<PlanImportacion>(verificar(ModoImportacion::Declaracion, ruta));
+    bool reemplazado = false;
+    const auto r = importarArchivo(base, dialogos, carpeta.dir.path(), plan,
+                                   {.progreso = [&](int) {
+                                       if (reemplazado) return;
+                                       reemplazado = true;
+                                       ASSERT_EQ(::rename(QFile::encodeName(otro).constData(),
+                                                          QFile::encodeName(ruta).constData()),
+                                                 0);
+                                   }});
+    ASSERT_TRUE(reemplazado);
+    EXPECT_FALSE(r.completa);
+    EXPECT_EQ(valor("SELECT COUNT(*) FROM Cabeceras").toLongLong(), 0);
+    EXPECT_EQ(archivosDeDatos(), QStringList({"BDR.mdb"}));
+    ASSERT_EQ(dialogos.mensajes.size(), 1u);
+    EXPECT_EQ(dialogos.mensajes.back().texto,
+              QString::fromUtf8("El archivo '%1' cambió mientras se leía (otro programa lo estaba "
+                                "escribiendo o lo reemplazó). Vuelva a importarlo cuando esté "
+                                "completo.\n\nLa importación no guardó nada: la base de datos quedó "
+                                "como estaba.")
+                  .arg(ruta));
+
+    // The file now under the name goes through once imported again.
+    dialogos.mensajes.clear();
+    ASSERT_TRUE(importar(ModoImportacion::Declaracion, ruta).completa);
+}
+
 // A file that another program is still writing: what was read is not the file as it was when the
 // run started, so nothing is kept.
 TEST_F(CorridaTest, UnArchivoQueCambiaMientrasSeLeeNoDejaNada)
@@ -320,8 +378,9 @@ TEST_F(CorridaTest, UnArchivoQueCambiaMientrasSeLeeNoDejaNada)
         ASSERT_EQ(dialogos.mensajes.size(), 1u);
         EXPECT_EQ(dialogos.mensajes.back().texto,
                   QString::fromUtf8("El archivo '%1' cambió mientras se leía (otro programa lo estaba "
-                                    "escribiendo). Vuelva a importarlo cuando esté completo.\n\nLa "
-                                    "importación no guardó nada: la base de datos quedó como estaba.")
+                                    "escribiendo o lo reemplazó). Vuelva a importarlo cuando esté "
+                                    "completo.\n\nLa importación no guardó nada: la base de datos "
+                                    "quedó como estaba.")
                       .arg(ruta));
     }
 }
