@@ -114,6 +114,7 @@ ResultadoImportacion importarArchivo(BaseDatos& base, Dialogs& dialogs, const QS
     } catch (const ErrorMotor& error) {
         mostrarRechazo(dialogs, {error.numero(), error.descripcion()}, kNadaGuardado);
         resultado.textoResumen.clear();
+        resultado.falla = error.descripcion();
         return resultado;
     }
     resultado.completa = true;

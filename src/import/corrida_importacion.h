@@ -28,6 +28,7 @@ struct ResultadoImportacion {
     ConteoImportacion conteo;
     QString rutaReporte;    // the log
     QString textoResumen;   // what the window appends: the summary and the discarded count
+    QString falla;          // why a run that kept nothing stopped, as its message said it
 };
 
 struct OpcionesImportacion {

@@ -285,6 +285,7 @@ TEST_F(CorridaTest, UnReporteQueNoSePuedeCerrarNoDejaNada)
                                 "datos quedó como estaba.")
                   .arg(carpeta.ruta(QStringLiteral("DDJJ.TXT.log"))));
     EXPECT_FALSE(falla.texto.contains(QString::fromLocal8Bit(std::strerror(EIO))));
+    EXPECT_EQ(r.falla, falla.texto.section(QStringLiteral("\n\n"), 0, 0));
 }
 
 // A run killed before its log took its name left the log's temporary file in the data folder; the
