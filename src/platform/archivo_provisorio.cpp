@@ -113,7 +113,7 @@ bool ArchivoProvisorio::volcar()
         datos += escritos;
         quedan -= escritos;
     }
-    pendiente_.clear();
+    pendiente_.resize(0);  // keeps its room for the next parts
     return true;
 }
 

@@ -88,6 +88,16 @@ protected:
         return QDir(carpeta.dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
     }
 
+    // The message of a run whose file changed, or was replaced, while it was read.
+    static QString cambioMientrasSeLee(const QString& ruta)
+    {
+        return QString::fromUtf8("El archivo '%1' cambió mientras se leía (otro programa lo estaba "
+                                 "escribiendo o lo reemplazó). Vuelva a importarlo cuando esté "
+                                 "completo.\n\nLa importación no guardó nada: la base de datos "
+                                 "quedó como estaba.")
+            .arg(ruta);
+    }
+
     // A database failure in the middle of a run: storing this withholding or subject fails.
     void fallarAlGuardar(const char* tabla, const char* campo, const char* valor)
     {
@@ -334,12 +344,7 @@ TEST_F(CorridaTest, UnArchivoReemplazadoMientrasSeLeeNoDejaNada)
     EXPECT_EQ(valor("SELECT COUNT(*) FROM Cabeceras").toLongLong(), 0);
     EXPECT_EQ(archivosDeDatos(), QStringList({"BDR.mdb"}));
     ASSERT_EQ(dialogos.mensajes.size(), 1u);
-    EXPECT_EQ(dialogos.mensajes.back().texto,
-              QString::fromUtf8("El archivo '%1' cambió mientras se leía (otro programa lo estaba "
-                                "escribiendo o lo reemplazó). Vuelva a importarlo cuando esté "
-                                "completo.\n\nLa importación no guardó nada: la base de datos quedó "
-                                "como estaba.")
-                  .arg(ruta));
+    EXPECT_EQ(dialogos.mensajes.back().texto, cambioMientrasSeLee(ruta));
 
     // The file now under the name goes through once imported again.
     dialogos.mensajes.clear();
@@ -377,12 +382,7 @@ TEST_F(CorridaTest, UnArchivoQueCambiaMientrasSeLeeNoDejaNada)
         EXPECT_FALSE(r.completa);
         EXPECT_EQ(valor("SELECT COUNT(*) FROM Cabeceras").toLongLong(), 0);
         ASSERT_EQ(dialogos.mensajes.size(), 1u);
-        EXPECT_EQ(dialogos.mensajes.back().texto,
-                  QString::fromUtf8("El archivo '%1' cambió mientras se leía (otro programa lo estaba "
-                                    "escribiendo o lo reemplazó). Vuelva a importarlo cuando esté "
-                                    "completo.\n\nLa importación no guardó nada: la base de datos "
-                                    "quedó como estaba.")
-                      .arg(ruta));
+        EXPECT_EQ(dialogos.mensajes.back().texto, cambioMientrasSeLee(ruta));
     }
 }
 
