@@ -164,5 +164,7 @@ ErrorMotor traducirError(const QSqlError& error, const QString& ruta)
                                                .arg(textoErrorMotor(codigo))};
     // The engine's text is English; the program says the code's meaning in its own words.
     if (codigo <= 0) return {errores::ErrorGeneral, QStringLiteral("Error de la base de datos.")};
-    return {codigo, QStringLiteral("Error de la base de datos (%1).").arg(textoErrorMotor(codigo))};
+    QString causa = textoErrorMotor(codigo);
+    causa[0] = causa[0].toUpper();
+    return {codigo, causa + QLatin1Char('.')};
 }

@@ -45,7 +45,7 @@ QString textoErrorMotor(int codigo)
     if (QString extendido = textoExtendido(codigo); !extendido.isEmpty()) return extendido;
     switch (codigo & 0xff) {
     case SQLITE_ERROR:
-        return QStringLiteral("error de la base de datos");
+        return QStringLiteral("error en una consulta a la base de datos");
     case SQLITE_INTERNAL:
         return QStringLiteral("falla interna del motor de la base de datos");
     case SQLITE_PERM:
