@@ -2,6 +2,7 @@
 
 #include "database/base_datos.h"
 #include "database/esquema.h"
+#include "platform/archivo_lectura.h"
 
 #include <QDir>
 #include <QFile>
@@ -38,18 +39,24 @@ quint32 numero(const QByteArray& bytes, int desde, int largo)
     return n;
 }
 
+[[noreturn]] void noSePudoLeer(const QString& ruta, const QString& causa)
+{
+    throw ErrorMotor(errores::ErrorDisco,
+                     QStringLiteral("No se pudo leer el archivo '%1' de la carpeta '%2': %3")
+                         .arg(QFileInfo(ruta).fileName(), carpetaMostrada(ruta), causa));
+}
+
 // What the first hundred bytes of the file say of it.
 void verificarCabecera(const QString& ruta)
 {
-    QFile archivo(ruta);
-    if (!archivo.open(QIODevice::ReadOnly))
-        throw ErrorMotor(errores::ErrorDisco,
-                         QStringLiteral("No se pudo leer el archivo '%1' de la carpeta '%2': %3")
-                             .arg(QFileInfo(ruta).fileName(), carpetaMostrada(ruta),
-                                  archivo.errorString()));
-    const qint64 tamanio = archivo.size();
+    ArchivoLectura archivo(ruta);
+    if (!archivo.abrir()) noSePudoLeer(ruta, archivo.errorString());
+    const qint64 tamanio = archivo.tamanio();
     if (tamanio == 0) noEsDelPrograma(ruta, QStringLiteral("está vacío (no tiene datos)"));
-    const QByteArray cabecera = archivo.read(100);
+    QByteArray cabecera(100, '\0');
+    const qint64 leidos = archivo.read(cabecera.data(), cabecera.size());
+    if (leidos < 0) noSePudoLeer(ruta, archivo.errorString());
+    cabecera.truncate(qsizetype(leidos));
     static const QByteArray kFirma("SQLite format 3\0", 16);
     if (cabecera.size() < 100 || !cabecera.startsWith(kFirma))
         noEsDelPrograma(ruta, QStringLiteral("no es una base de datos de este programa"));

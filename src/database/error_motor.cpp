@@ -1,8 +1,13 @@
 #include "database/error_motor.h"
 
+#include "database/texto_error_motor.h"
+
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSqlError>
+
+#include <sqlite3.h>
 
 ErrorMotor::ErrorMotor(int numero, QString descripcion)
     : std::runtime_error(QStringLiteral("%1 - %2").arg(numero).arg(descripcion).toStdString()),
@@ -58,6 +63,29 @@ QString carpetaDe(const QString& ruta)
                                                    : QFileInfo(ruta).absolutePath());
 }
 
+// What an engine's text names of the schema: the table and field of "UNIQUE constraint failed:
+// Agentes.Nro_Agente", the table of "table Agentes already exists". The engine's own words around
+// the names are English and are not shown.
+QString nombrados(const QString& texto)
+{
+    static const QRegularExpression forma(
+        QStringLiteral("^(?:[A-Z ]+ constraint failed: (.+)|duplicate column name: (.+)|"
+                       "(?:table|index) (.+) already exists)$"));
+    const QRegularExpressionMatch hallado = forma.match(texto);
+    for (int grupo = 1; grupo <= 3; ++grupo)
+        if (hallado.hasCaptured(grupo)) return hallado.captured(grupo);
+    return {};
+}
+
+// What a refused value's message shows in parentheses: the names the engine gave, the message of
+// the schema's own rule (a trigger's), or the words for the code.
+QString detalleRestriccion(const QString& texto, int codigo)
+{
+    if (QString nombres = nombrados(texto); !nombres.isEmpty()) return nombres;
+    if (codigo == SQLITE_CONSTRAINT_TRIGGER && !texto.isEmpty()) return texto;
+    return textoErrorMotor(codigo);
+}
+
 } // namespace
 
 ErrorMotor traducirError(const QSqlError& error, const QString& ruta)
@@ -98,7 +126,7 @@ ErrorMotor traducirError(const QSqlError& error, const QString& ruta)
         return {errores::ErrorDisco,
                 QStringLiteral("El disco de la carpeta '%1' no pudo leer o escribir la base de "
                                "datos '%2' (%3). No se guardó nada.")
-                    .arg(carpetaDe(ruta), nombreArchivo(ruta), texto)};
+                    .arg(carpetaDe(ruta), nombreArchivo(ruta), textoErrorMotor(codigo))};
     case kCorrupt:
     case kNotADb:
         return {errores::BaseDaniada,
@@ -111,29 +139,32 @@ ErrorMotor traducirError(const QSqlError& error, const QString& ruta)
     }
 
     if (texto.contains(QLatin1String("UNIQUE constraint failed"))
-        || codigo == 2067 /* SQLITE_CONSTRAINT_UNIQUE */
-        || codigo == 1555 /* SQLITE_CONSTRAINT_PRIMARYKEY */)
+        || codigo == SQLITE_CONSTRAINT_UNIQUE || codigo == SQLITE_CONSTRAINT_PRIMARYKEY)
         return {errores::ClaveRepetida,
                 QStringLiteral("No se pudo guardar: el valor repite la clave de otro registro (%1).")
-                    .arg(texto)};
+                    .arg(detalleRestriccion(texto, codigo))};
     if (texto.contains(QLatin1String("NOT NULL constraint failed")))
-        return {errores::CampoRequerido,
-                QStringLiteral("Falta el valor de un campo requerido (%1).").arg(texto)};
+        return {errores::CampoRequerido, QStringLiteral("Falta el valor de un campo requerido (%1).")
+                                             .arg(detalleRestriccion(texto, codigo))};
     if (texto.contains(QLatin1String("CHECK constraint failed")) || primario == kConstraint)
-        return {errores::ReglaValidacion,
-                QStringLiteral("Un valor no cumple la regla de su campo (%1).").arg(texto)};
+        return {errores::ReglaValidacion, QStringLiteral("Un valor no cumple la regla de su campo (%1).")
+                                              .arg(detalleRestriccion(texto, codigo))};
     if (texto.startsWith(QLatin1String("table ")) && texto.contains(QLatin1String("already exists")))
-        return {errores::TablaExiste, QStringLiteral("La tabla ya existe (%1).").arg(texto)};
+        return {errores::TablaExiste, QStringLiteral("La tabla ya existe (%1).").arg(nombrados(texto))};
     if (texto.startsWith(QLatin1String("index ")) && texto.contains(QLatin1String("already exists")))
-        return {errores::IndiceExiste, QStringLiteral("El índice ya existe (%1).").arg(texto)};
+        return {errores::IndiceExiste, QStringLiteral("El índice ya existe (%1).").arg(nombrados(texto))};
     if (texto.startsWith(QLatin1String("duplicate column name")))
-        return {errores::CampoExiste, QStringLiteral("El campo ya existe (%1).").arg(texto)};
+        return {errores::CampoExiste, QStringLiteral("El campo ya existe (%1).").arg(nombrados(texto))};
     // A sum that does not fit in 64 bits, as an amount's own arithmetic reports it.
     if (texto == QLatin1String("integer overflow"))
         return {errores::Desbordamiento, QStringLiteral("Desbordamiento")};
     if (primario == kCantOpen)
-        return {errores::BaseNoEncontrada,
-                QStringLiteral("No se pudo abrir el archivo de base de datos (%1).").arg(texto)};
-    return {codigo > 0 ? codigo : errores::ErrorGeneral,
-            texto.isEmpty() ? QStringLiteral("Error de la base de datos.") : texto};
+        return {errores::BaseNoEncontrada, QStringLiteral("No se pudo abrir el archivo de base de "
+                                                          "datos (%1).")
+                                               .arg(textoErrorMotor(codigo))};
+    // The engine's text is English; the program says the code's meaning in its own words.
+    if (codigo <= 0) return {errores::ErrorGeneral, QStringLiteral("Error de la base de datos.")};
+    QString causa = textoErrorMotor(codigo);
+    causa[0] = causa[0].toUpper();
+    return {codigo, causa + QLatin1Char('.')};
 }

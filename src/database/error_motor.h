@@ -1,6 +1,8 @@
 #pragma once
 // Database failures carry the error numbers the forms react to and their messages show (3022 for a
-// duplicate key, ...). SQLite's own conditions are mapped here, once, to those numbers.
+// duplicate key, ...). SQLite's own conditions are mapped here, once, to those numbers; the messages
+// say the engine's cause in the program's words (texto_error_motor.h), never in the engine's own
+// English text.
 
 #include <QString>
 #include <stdexcept>

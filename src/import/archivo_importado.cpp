@@ -1,21 +1,28 @@
 #include "import/archivo_importado.h"
 
 #include "database/error_motor.h"
+#include "platform/archivo_lectura.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
-std::optional<RechazoImportacion> abrirArchivoImportado(QFile& archivo)
+namespace {
+
+HuellaArchivo huella(const struct stat& estado)
 {
-    const QString nombre = QDir::toNativeSeparators(archivo.fileName());
-    const QFileInfo info(archivo.fileName());
+    return {quint64(estado.st_dev), quint64(estado.st_ino), qint64(estado.st_size),
+            qint64(estado.st_mtim.tv_sec) * 1'000'000'000 + estado.st_mtim.tv_nsec};
+}
+
+} // namespace
+
+std::optional<RechazoImportacion> abrirArchivoImportado(ArchivoLectura& archivo)
+{
+    const QString nombre = QDir::toNativeSeparators(archivo.ruta());
+    const QFileInfo info(archivo.ruta());
     if (!info.exists())
         return RechazoImportacion{errores::ArchivoNoEncontrado,
                                   QStringLiteral("No se encontró el archivo '%1'.").arg(nombre)};
@@ -25,34 +32,24 @@ std::optional<RechazoImportacion> abrirArchivoImportado(QFile& archivo)
                        "dispositivo o una tubería).")
             .arg(nombre)};
     if (!info.isFile()) return noEsArchivo;
-
-    // Opened without waiting, and looked at again once open: what took the name in the meantime
-    // is refused all the same, and a pipe never blocks the window.
-    const int descriptor = ::open(QFile::encodeName(archivo.fileName()).constData(),
-                                  O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (descriptor < 0)
-        return RechazoImportacion{errores::AccesoArchivo,
-                                  QStringLiteral("No se puede leer el archivo '%1' (%2).")
-                                      .arg(nombre, QString::fromLocal8Bit(std::strerror(errno)))};
-    struct stat estado {};
-    if (::fstat(descriptor, &estado) != 0 || !S_ISREG(estado.st_mode)) {
-        ::close(descriptor);
-        return noEsArchivo;
-    }
-    ::fcntl(descriptor, F_SETFL, ::fcntl(descriptor, F_GETFL) & ~O_NONBLOCK);
-    if (!archivo.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(descriptor);
-        return RechazoImportacion{errores::AccesoArchivo,
-                                  QStringLiteral("No se puede leer el archivo '%1' (%2).")
-                                      .arg(nombre, archivo.errorString())};
-    }
-    return std::nullopt;
+    // What took the name in the meantime is refused all the same.
+    if (archivo.abrir()) return std::nullopt;
+    if (archivo.noEsArchivo()) return noEsArchivo;
+    return RechazoImportacion{errores::AccesoArchivo,
+                              QStringLiteral("No se puede leer el archivo '%1' (%2).")
+                                  .arg(nombre, archivo.errorString())};
 }
 
-HuellaArchivo huellaArchivo(const QFile& abierto)
+HuellaArchivo huellaArchivo(const ArchivoLectura& abierto)
 {
     struct stat estado {};
-    if (::fstat(abierto.handle(), &estado) != 0) return {};
-    return {qint64(estado.st_size),
-            qint64(estado.st_mtim.tv_sec) * 1'000'000'000 + estado.st_mtim.tv_nsec};
+    if (::fstat(abierto.descriptor(), &estado) != 0) return {};
+    return huella(estado);
+}
+
+HuellaArchivo huellaRuta(const QString& ruta)
+{
+    struct stat estado {};
+    if (::stat(QFile::encodeName(ruta).constData(), &estado) != 0) return {};
+    return huella(estado);
 }

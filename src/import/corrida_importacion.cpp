@@ -9,10 +9,11 @@
 #include "import/lector_lineas.h"
 #include "import/reporte_importacion.h"
 #include "import/verificacion_importacion.h"
+#include "platform/archivo_lectura.h"
+#include "platform/archivo_provisorio.h"
 #include "platform/dialogs.h"
 
 #include <QDir>
-#include <QFile>
 #include <memory>
 
 namespace {
@@ -77,7 +78,9 @@ ResultadoImportacion importarArchivo(BaseDatos& base, Dialogs& dialogs, const QS
     resultado.rutaReporte = rutaReporte(carpetaDatos, plan.archivo);
     std::unique_ptr<ReporteImportacion> reporte;
     try {
-        QFile entrada(plan.archivo);
+        // Logs that a run killed before it could rename them left behind.
+        borrarTemporalesDejados(carpetaDatos, {QStringLiteral("*.log.tmp")});
+        ArchivoLectura entrada(plan.archivo);
         if (auto rechazo = abrirArchivoImportado(entrada))
             throw ErrorMotor(rechazo->numero, rechazo->descripcion);
         const HuellaArchivo alEmpezar = huellaArchivo(entrada);
@@ -88,12 +91,14 @@ ResultadoImportacion importarArchivo(BaseDatos& base, Dialogs& dialogs, const QS
         Transaccion transaccion(base);
         LectorLineas lector(entrada);
         resultado.conteo = leerYGuardar(base, plan, *reporte, lector, avance);
-        // What was read must be the whole file as it was when the run started.
-        if (lector.bytesLeidos() != alEmpezar.tamanio || huellaArchivo(entrada) != alEmpezar)
+        // What was read must be the whole file as it was when the run started, and the name must
+        // still name it: a file renamed over it meanwhile is another file.
+        if (lector.bytesLeidos() != alEmpezar.tamanio || huellaArchivo(entrada) != alEmpezar
+            || huellaRuta(plan.archivo) != alEmpezar)
             throw ErrorMotor(errores::AccesoArchivo,
                              QStringLiteral("El archivo '%1' cambió mientras se leía (otro programa "
-                                            "lo estaba escribiendo). Vuelva a importarlo cuando "
-                                            "esté completo.")
+                                            "lo estaba escribiendo o lo reemplazó). Vuelva a "
+                                            "importarlo cuando esté completo.")
                                  .arg(QDir::toNativeSeparators(plan.archivo)));
 
         const ConteoImportacion& c = resultado.conteo;
@@ -109,6 +114,7 @@ ResultadoImportacion importarArchivo(BaseDatos& base, Dialogs& dialogs, const QS
     } catch (const ErrorMotor& error) {
         mostrarRechazo(dialogs, {error.numero(), error.descripcion()}, kNadaGuardado);
         resultado.textoResumen.clear();
+        resultado.falla = error.descripcion();
         return resultado;
     }
     resultado.completa = true;

@@ -5,9 +5,12 @@
 // names the log.
 //
 // The whole run is one transaction: when it stops on an unexpected failure (the database, the
-// disk, the file, the log that cannot be written whole, the file changing while it is read) nothing
-// of it stays (subjects, declaration, receipts, detail rows, the branch's counter), the last run's
-// log stays as it was, and the message says that nothing was stored.
+// disk, the file, the log that cannot be written whole, the file changing or being replaced while
+// it is read) nothing of it stays (subjects, declaration, receipts, detail rows, the branch's
+// counter), the last run's log stays as it was, and the message says that nothing was stored.
+//
+// A run starts by removing the temporary logs (<file>.log.tmp) that runs killed before they could
+// put their log in place left in the data folder.
 
 #include "import/conteo_importacion.h"
 
@@ -25,6 +28,7 @@ struct ResultadoImportacion {
     ConteoImportacion conteo;
     QString rutaReporte;    // the log
     QString textoResumen;   // what the window appends: the summary and the discarded count
+    QString falla;          // why a run that kept nothing stopped, as its message said it
 };
 
 struct OpcionesImportacion {

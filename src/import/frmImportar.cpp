@@ -121,16 +121,23 @@ void frmImportar::txtArchivoLostFocus()
     // A check that stands is not made again (nor its question asked again) just because the
     // focus went through the box.
     if (cmdImportar->isEnabled() && plan_) return;
+    verificar();
+}
+
+bool frmImportar::verificar()
+{
     auto resultado = verificarArchivo(contexto_.base, contexto_.dialogs,
                                       contexto_.entorno.nombresMeses(), modo(), txtArchivo->text());
     if (auto* rechazo = std::get_if<RechazoImportacion>(&resultado)) {
         mostrarRechazo(contexto_.dialogs, *rechazo);
         txtInfo->clear();
-        return;
+        cmdImportar->setEnabled(false);
+        return false;
     }
     plan_ = std::get<PlanImportacion>(std::move(resultado));
     txtInfo->setPlainText(plan_->texto);
     cmdImportar->setEnabled(true);
+    return true;
 }
 
 void frmImportar::agregarInfo(const QString& texto)
@@ -149,7 +156,9 @@ void frmImportar::progreso(int valor)
 
 void frmImportar::cmdImportarClick()
 {
-    if (!plan_) return;
+    // Trying again after a run that kept nothing: the file and the declaration may have changed
+    // since they were checked, so they are checked anew first.
+    if (!plan_ && (txtArchivo->text().isEmpty() || !verificar())) return;
     agregarInfo(QStringLiteral("\n\n   Importando...\n\n"));
     txtInfo->repaint();
     cmdImportar->setEnabled(false);
@@ -171,7 +180,12 @@ void frmImportar::cmdImportarClick()
     prgImportacion->setVisible(false);
     // A new run needs a new check: the file or the declaration may have changed.
     plan_.reset();
-    if (!resultado.completa) return;
+    if (!resultado.completa) {
+        // The window says how the run ended, and Importar tries again.
+        agregarInfo(QStringLiteral("   No se importó nada: %1\n").arg(resultado.falla));
+        cmdImportar->setEnabled(true);
+        return;
+    }
     // The active branch and declaration are read again: the run moved the branch's counter and
     // marked the declaration as imported.
     contexto_.entorno.releerSucursal();

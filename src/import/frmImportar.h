@@ -2,8 +2,9 @@
 // The import window. Its caption tells it its mode, given by the opener: "Importar Sujetos"
 // imports subjects, "Importar DDJJ" a declaration. The user names the file (typed, or chosen with
 // Buscar); the window checks it at once and only then enables Importar. The run shows its
-// progress and ends with its summary in the window; Instrucciones opens the document that
-// describes the mode's file.
+// progress and ends with its summary in the window; a run that kept nothing ends with its cause
+// there ("No se importó nada: ...") and leaves Importar on, to check the file again and try once
+// more. Instrucciones opens the document that describes the mode's file.
 //
 //     abrirFrmImportar(contexto, &ventana, kTituloImportarDDJJ, abrirDocumento);
 
@@ -49,6 +50,9 @@ private:
     void cmdBuscarClick();
     void txtArchivoChange();
     void txtArchivoLostFocus();
+    // The check of the file named in the box: a plan, its text in the window and Importar on; or
+    // the refusal said and Importar off.
+    bool verificar();
     void cmdImportarClick();
     void cmdInstruccionesClick();
     void agregarInfo(const QString& texto);

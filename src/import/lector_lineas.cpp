@@ -3,7 +3,6 @@
 #include "database/error_motor.h"
 #include "platform/windows_1252.h"
 
-#include <QFileDevice>
 #include <QIODevice>
 
 namespace {
@@ -52,13 +51,14 @@ LectorLineas::LectorLineas(QIODevice& origen, qint64 tope) : origen_(origen), to
 bool LectorLineas::llenar()
 {
     if (fin_) return false;
-    bloque_ = origen_.read(tope_ > 0 ? std::min(kBloque, tope_ + 2) : kBloque);
+    bloque_.resize(qsizetype(tope_ > 0 ? std::min(kBloque, tope_ + 2) : kBloque));
+    const qint64 leidos = origen_.read(bloque_.data(), bloque_.size());
     pos_ = 0;
+    if (leidos < 0)
+        throw ErrorMotor(errores::AccesoArchivo,
+                         QStringLiteral("No se pudo leer el archivo (%1).").arg(origen_.errorString()));
+    bloque_.resize(qsizetype(leidos));
     if (bloque_.isEmpty()) {
-        const auto* archivo = qobject_cast<QFileDevice*>(&origen_);
-        if (archivo && archivo->error() != QFileDevice::NoError)
-            throw ErrorMotor(errores::AccesoArchivo,
-                             QStringLiteral("No se pudo leer el archivo (%1).").arg(origen_.errorString()));
         fin_ = true;
         return false;
     }

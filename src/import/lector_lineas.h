@@ -43,7 +43,8 @@ public:
     // cut (`cortada`) and the reader stops there.
     explicit LectorLineas(QIODevice& origen, qint64 tope = 0);
 
-    // The next line; nothing at the end of the input. Throws ErrorMotor when the device fails.
+    // The next line; nothing at the end of the input. Throws ErrorMotor, with the device's
+    // errorString(), when the device fails.
     std::optional<LineaImportada> siguiente();
     // Bytes consumed so far, for the progress of a run.
     qint64 bytesLeidos() const { return leidos_; }

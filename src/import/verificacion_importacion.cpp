@@ -8,9 +8,9 @@
 #include "database/filas.h"
 #include "import/archivo_importado.h"
 #include "import/lector_lineas.h"
+#include "platform/archivo_lectura.h"
 #include "platform/dialogs.h"
 
-#include <QFile>
 
 namespace {
 
@@ -176,7 +176,7 @@ std::variant<PlanImportacion, RechazoImportacion> verificarArchivo(BaseDatos& ba
     plan.modo = modo;
     plan.archivo = archivo;
     try {
-        QFile entrada(archivo);
+        ArchivoLectura entrada(archivo);
         if (auto rechazo = abrirArchivoImportado(entrada)) return *rechazo;
         LectorLineas lector(entrada, kLargoPrimeraLinea);
         const auto primera = lector.siguiente();

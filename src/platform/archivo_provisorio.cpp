@@ -1,8 +1,15 @@
 #include "platform/archivo_provisorio.h"
 
+#include "platform/error_sistema.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -10,17 +17,34 @@ namespace {
 const QStringList kTemporalesPropios{QStringLiteral("DJ_*.TXT.tmp"),
                                      QStringLiteral("DJPol_*.TXT.tmp")};
 
-// A temporary file still there was left by a run that was killed before it could rename it.
-void borrarTemporalesDejados(const QString& carpeta)
+// Parts are gathered up to this size before they are written.
+constexpr qsizetype kTamanioVolcado = 64 * 1024;
+
+mode_t modoDe(QFileDevice::Permissions permisos)
 {
-    const QDir dir(carpeta);
-    for (const QString& nombre : dir.entryList(kTemporalesPropios, QDir::Files | QDir::Hidden
-                                                                      | QDir::NoSymLinks
-                                                                      | QDir::CaseSensitive))
-        QFile::remove(dir.filePath(nombre));
+    const std::pair<QFileDevice::Permission, mode_t> bits[] = {
+        {QFileDevice::ReadOwner, S_IRUSR}, {QFileDevice::WriteOwner, S_IWUSR},
+        {QFileDevice::ExeOwner, S_IXUSR},  {QFileDevice::ReadGroup, S_IRGRP},
+        {QFileDevice::WriteGroup, S_IWGRP}, {QFileDevice::ExeGroup, S_IXGRP},
+        {QFileDevice::ReadOther, S_IROTH}, {QFileDevice::WriteOther, S_IWOTH},
+        {QFileDevice::ExeOther, S_IXOTH},
+    };
+    mode_t modo = 0;
+    for (const auto& [permiso, bit] : bits)
+        if (permisos.testFlag(permiso)) modo |= bit;
+    return modo;
 }
 
 } // namespace
+
+void borrarTemporalesDejados(const QString& carpeta, const QStringList& patrones)
+{
+    const QDir dir(carpeta);
+    for (const QString& nombre : dir.entryList(patrones, QDir::Files | QDir::Hidden
+                                                             | QDir::NoSymLinks
+                                                             | QDir::CaseSensitive))
+        QFile::remove(dir.filePath(nombre));
+}
 
 ArchivoProvisorio::ArchivoProvisorio(const QString& carpeta, const QString& nombre)
     : carpeta_(carpeta),
@@ -31,7 +55,7 @@ ArchivoProvisorio::ArchivoProvisorio(const QString& carpeta, const QString& nomb
 
 ArchivoProvisorio::~ArchivoProvisorio()
 {
-    archivo_.close();
+    if (descriptor_ >= 0) ::close(descriptor_);
     // Under the temporary name there is now the unplaced file, the one it replaced, or nothing.
     QFile::remove(rutaTemporal_);
 }
@@ -43,9 +67,16 @@ bool ArchivoProvisorio::escribir(const QByteArray& contenido)
     return terminar();
 }
 
+bool ArchivoProvisorio::fallar(int numero)
+{
+    error_ = textoErrorSistema(numero);
+    fallo_ = true;
+    return false;
+}
+
 bool ArchivoProvisorio::abrir()
 {
-    borrarTemporalesDejados(carpeta_);
+    borrarTemporalesDejados(carpeta_, kTemporalesPropios);
     // What a killed run left under the temporary name is thrown away, not appended to.
     if (QFileInfo::exists(rutaTemporal_) && !QFile::remove(rutaTemporal_)) {
         error_ = QStringLiteral("No se pudo borrar el archivo '%1' que quedó de un intento "
@@ -54,36 +85,49 @@ bool ArchivoProvisorio::abrir()
         fallo_ = true;
         return false;
     }
-    archivo_.setFileName(rutaTemporal_);
-    const QIODevice::OpenMode modo = QIODevice::WriteOnly | QIODevice::Truncate;
-    if (!(permisos_ ? archivo_.open(modo, *permisos_) : archivo_.open(modo))) {
-        error_ = archivo_.errorString();
-        fallo_ = true;
-        return false;
-    }
+    // Without permissions of its own the file gets the usual ones, less the user's umask.
+    const mode_t modo = permisos_ ? modoDe(*permisos_) : mode_t(0666);
+    descriptor_ = ::open(QFile::encodeName(rutaTemporal_).constData(),
+                         O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, modo);
+    if (descriptor_ < 0) return fallar(errno);
     return true;
 }
 
 void ArchivoProvisorio::agregar(const QByteArray& parte)
 {
-    if (fallo_ || !archivo_.isOpen()) return;
-    if (archivo_.write(parte) != parte.size()) {
-        error_ = archivo_.errorString();
-        fallo_ = true;
+    if (fallo_ || descriptor_ < 0) return;
+    pendiente_ += parte;
+    if (pendiente_.size() >= kTamanioVolcado) volcar();
+}
+
+bool ArchivoProvisorio::volcar()
+{
+    const char* datos = pendiente_.constData();
+    qsizetype quedan = pendiente_.size();
+    while (quedan > 0) {
+        const ssize_t escritos = ::write(descriptor_, datos, size_t(quedan));
+        if (escritos < 0) {
+            if (errno == EINTR) continue;
+            return fallar(errno);
+        }
+        datos += escritos;
+        quedan -= escritos;
     }
+    pendiente_.resize(0);  // keeps its room for the next parts
+    return true;
 }
 
 bool ArchivoProvisorio::terminar()
 {
-    if (fallo_ || !archivo_.isOpen()) return false;
-    if (!archivo_.flush()) {
-        error_ = archivo_.errorString();
-        fallo_ = true;
-        return false;
-    }
-    archivo_.close();
+    if (fallo_ || descriptor_ < 0) return false;
     // The file is the agent's hand-in: it must be on the disk before anything says it is done.
-    if (!sincronizarArchivo(rutaTemporal_, &error_)) return false;
+    const bool escrito = volcar() && (::fsync(descriptor_) == 0 || fallar(errno));
+    // A disk may report a write it could not make only when the file is closed.
+    const int cerrado = ::close(descriptor_);
+    const int numero = errno;
+    descriptor_ = -1;
+    if (!escrito) return false;
+    if (cerrado != 0) return fallar(numero);
     escrito_ = true;
     return true;
 }

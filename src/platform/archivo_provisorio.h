@@ -9,14 +9,22 @@
 // Putting it in place keeps the file it replaces, where the file system allows, until this object
 // goes: so that the caller can still put the folder back as it was when what goes with the file
 // fails.
+//
+// Every step that touches the disk counts, the closing of the file included: a close that fails
+// (a disk that reports the error of a delayed write only then) is a failed write.
 
 #include "platform/disco.h"
 
 #include <QByteArray>
-#include <QFile>
+#include <QFileDevice>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
+
+// Removes the files of `carpeta` whose names match `patrones` ("*.log.tmp"): the temporary files
+// that a run killed before it could rename them left there.
+void borrarTemporalesDejados(const QString& carpeta, const QStringList& patrones);
 
 class ArchivoProvisorio {
 public:
@@ -50,12 +58,17 @@ public:
     const QString& advertencia() const { return advertencia_; }
 
 private:
+    // Writes what agregar() gathered; false, with error(), when the disk refused it.
+    bool volcar();
+    bool fallar(int numero);
+
     QString carpeta_;
     QString rutaFinal_;
     QString rutaTemporal_;
     QString error_;
     QString advertencia_;
-    QFile archivo_;
+    int descriptor_ = -1;
+    QByteArray pendiente_;  // parts not yet written, gathered into larger writes
     bool fallo_ = false;
     bool escrito_ = false;
     bool colocado_ = false;

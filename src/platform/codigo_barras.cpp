@@ -1,5 +1,6 @@
 #include "platform/codigo_barras.h"
 
+#include "platform/archivo_lectura.h"
 #include "platform/archivos_privados.h"
 
 #include <QFile>
@@ -54,9 +55,8 @@ CodigoBarrasDibujado dibujarCodigoBarras(const QString& texto, const QString& ar
         return fallo(FalloCodigoBarras::Dibujo, QString::fromLatin1(simbolo->errtxt));
     }
 
-    QFile archivo(archivoBmp);
-    if (!archivo.open(QIODevice::ReadOnly))
-        return fallo(FalloCodigoBarras::Dibujo, archivo.errorString());
+    ArchivoLectura archivo(archivoBmp);
+    if (!archivo.abrir()) return fallo(FalloCodigoBarras::Dibujo, archivo.errorString());
     CodigoBarrasDibujado dibujado;
     dibujado.imagen = archivo.readAll();
     if (dibujado.imagen.isEmpty())

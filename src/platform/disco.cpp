@@ -1,10 +1,11 @@
 #include "platform/disco.h"
 
+#include "platform/error_sistema.h"
+
 #include <QFile>
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,7 +14,7 @@ namespace {
 
 QString causa(int numero)
 {
-    return QString::fromLocal8Bit(std::strerror(numero));
+    return textoErrorSistema(numero);
 }
 
 bool sincronizar(const QString& ruta, int modo, QString* error)

@@ -1,7 +1,7 @@
 #pragma once
 // What the program has written is on the disk before it says it is done: the bytes of a file, and
 // the folder entry that a new file or a rename changed. A failure answers false with the system's
-// reason in `error`.
+// reason in `error`, in the program's words (textoErrorSistema).
 
 #include <QString>
 #include <optional>

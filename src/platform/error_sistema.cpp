@@ -34,7 +34,31 @@ QString textoErrorSistema(int numero)
         return QStringLiteral("el archivo está en uso");
     case ENOLCK:
         return QStringLiteral("el disco no admite bloqueos");
+    case EEXIST:
+        return QStringLiteral("ya existe");
+    case ENOTEMPTY:
+        return QStringLiteral("la carpeta no está vacía");
+    case EXDEV:
+        return QStringLiteral("está en otro disco");
+    case EFBIG:
+        return QStringLiteral("el archivo es demasiado grande");
+    case ENXIO:
+    case ENODEV:
+        return QStringLiteral("el dispositivo no está disponible");
+    case ETIMEDOUT:
+        return QStringLiteral("el disco no respondió a tiempo");
+    case ESTALE:
+        return QStringLiteral("el archivo ya no está en el disco de red");
+    case EAGAIN:
+        return QStringLiteral("el recurso no está disponible por el momento");
+    case EINTR:
+        return QStringLiteral("la operación fue interrumpida");
+    case ENOMEM:
+        return QStringLiteral("no queda memoria");
+    case EBADF:
+    case EINVAL:
+        return QStringLiteral("la operación no es válida para este archivo");
     default:
-        return QStringLiteral("error del sistema número %1").arg(numero);
+        return QStringLiteral("error del sistema (%1)").arg(numero);
     }
 }

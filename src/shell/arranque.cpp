@@ -5,6 +5,7 @@
 #include "database/entorno.h"
 #include "database/modifica_base.h"
 #include "database/semillas.h"
+#include "platform/archivo_provisorio.h"
 #include "platform/archivos_privados.h"
 #include "platform/dialogs.h"
 #include "shell/entorno_mem.h"
@@ -12,7 +13,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -157,18 +157,17 @@ void Arranque::cerrar()
         opcional(e.regimenActual().has_value(), e.regimen()));
 
     // Written whole or not at all: a failure leaves the previous file.
-    QSaveFile archivo(rutaEntornoMem());
-    const bool nuevo = !QFileInfo::exists(rutaEntornoMem());
-    const bool abierto = archivo.open(QIODevice::WriteOnly);
+    ArchivoProvisorio archivo(carpeta_, QFileInfo(rutaEntornoMem()).fileName());
     // A file that is there keeps its permissions; a new one is the user's alone.
-    if (abierto && nuevo) archivo.setPermissions(kSoloDelDuenio);
-    const bool escrito = abierto && archivo.write(contenido) == contenido.size() && archivo.commit();
+    const QFileInfo existente(rutaEntornoMem());
+    archivo.setPermisos(existente.isFile() ? existente.permissions() : kSoloDelDuenio);
+    const bool escrito = archivo.escribir(contenido) && archivo.colocar();
     entorno_.baseDatos().cerrar();
     if (!escrito) {
         dialogs_.aviso(QStringLiteral("%1 - No se pudo guardar el archivo '%2': %3")
                            .arg(errores::AccesoArchivo)
                            .arg(QDir::toNativeSeparators(rutaEntornoMem()))
-                           .arg(archivo.errorString()));
+                           .arg(archivo.error()));
         return;
     }
     dialogs_.mostrar(

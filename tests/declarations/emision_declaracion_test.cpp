@@ -5,13 +5,12 @@
 #include "declarations/emision_declaracion.h"
 #include "support/base_declaraciones.h"
 #include "support/fallas_sistema.h"
+#include "support/locale_c.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <cerrno>
-#include <cstring>
 
 namespace {
 
@@ -223,6 +222,8 @@ TEST_F(EmisionTest, loQueDetieneAntesDeCambiarNada)
 // stays open and active, the print is not reached, and the user is told why.
 TEST_F(EmisionTest, unaFallaNoDejaArchivoNiDeclaracionCerrada)
 {
+    // The causes are the program's words under any locale.
+    const LocaleC localeC;
     struct Caso {
         const char* nombre;
         std::function<void()> preparar;
@@ -230,7 +231,17 @@ TEST_F(EmisionTest, unaFallaNoDejaArchivoNiDeclaracionCerrada)
         QString mensaje;  // what the text must hold
     };
     std::optional<BaseDatos> lector;  // another program holding the file open for reading
+    std::optional<FallasSistema> fallas;
     const std::vector<Caso> casos{
+        {"el disco falla al cerrar el archivo",
+         [&] {
+             fallas.emplace();
+             fallas->sinCerrar(rutaFinal() + QStringLiteral(".tmp"));
+         },
+         QStringLiteral("Error 75"),
+         QString::fromUtf8("No se pudo generar el archivo DJ_000123_0001_01_2004_05_00.TXT en %1/\n"
+                           "error de lectura o escritura del disco")
+             .arg(QDir::toNativeSeparators(destino))},
         {"el nombre del archivo está ocupado por una carpeta",
          [&] { QDir().mkpath(QDir(rutaFinal()).filePath(QStringLiteral("adentro"))); },
          QStringLiteral("Error 75"),
@@ -289,6 +300,7 @@ TEST_F(EmisionTest, unaFallaNoDejaArchivoNiDeclaracionCerrada)
 
         // Put things back for the next case.
         lector.reset();
+        fallas.reset();
         QDir(destino).removeRecursively();
         QDir().mkpath(destino);
         base.ejecutar(QStringLiteral("DROP TRIGGER IF EXISTS bloqueo"));
@@ -302,8 +314,10 @@ TEST_F(EmisionTest, unaFallaNoDejaArchivoNiDeclaracionCerrada)
 // The disk fails as the closing is committed, after the file has its name: the declaration stays as
 // it was and the folder keeps what it held (nothing, or the file emitted before, byte for byte).
 // Where the file system cannot keep the replaced file, the new one stays and the message says so.
+// The engine's cause is said in the program's words, also under a C locale.
 TEST_F(EmisionTest, unaFallaAlConfirmarDejaLaCarpetaComoEstaba)
 {
+    const LocaleC localeC;
     struct Caso {
         const char* nombre;
         bool emitidaAntes;
@@ -341,6 +355,9 @@ TEST_F(EmisionTest, unaFallaAlConfirmarDejaLaCarpetaComoEstaba)
         EXPECT_EQ(campo(id, "MarcaObs"), QLatin1String("N"));
         const Mensaje& aviso = dialogs.mensajes.back();
         EXPECT_EQ(aviso.titulo, QStringLiteral("Error 3040"));
+        EXPECT_TRUE(aviso.texto.contains(QString::fromUtf8("(el disco no confirmó lo escrito)")))
+            << aviso.texto.toStdString();
+        EXPECT_FALSE(aviso.texto.contains(QStringLiteral("I/O"))) << aviso.texto.toStdString();
         if (caso.sinIntercambio) {
             EXPECT_TRUE(aviso.texto.startsWith(
                 QStringLiteral("El archivo DJ_000123_0001_01_2004_05_00.TXT se generó en ")))
@@ -374,7 +391,7 @@ TEST_F(EmisionTest, unaCarpetaQueElDiscoNoConfirmaConservaElArchivo)
                           "pero el disco no confirmó que la carpeta lo haya registrado (%2).\n"
                           "Antes de entregarlo, verifique que el archivo esté en esa carpeta.")
             .arg(QDir::toNativeSeparators(destino) + QDir::separator(),
-                 QString::fromLocal8Bit(std::strerror(EIO)));
+                 QString::fromUtf8("error de lectura o escritura del disco"));
     for (const QString& observacion : {QString(), QStringLiteral("otra vez")}) {
         SCOPED_TRACE(observacion.toStdString());
         dialogs.mensajes.clear();

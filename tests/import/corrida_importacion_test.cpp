@@ -7,6 +7,11 @@
 #include "declarations/deshacer_importacion.h"
 #include "declarations/emision_declaracion.h"
 #include "import/reporte_importacion.h"
+#include "support/fallas_sistema.h"
+#include "support/locale_c.h"
+
+#include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -81,6 +86,16 @@ protected:
     QStringList archivosDeDatos() const
     {
         return QDir(carpeta.dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    }
+
+    // The message of a run whose file changed, or was replaced, while it was read.
+    static QString cambioMientrasSeLee(const QString& ruta)
+    {
+        return QString::fromUtf8("El archivo '%1' cambió mientras se leía (otro programa lo estaba "
+                                 "escribiendo o lo reemplazó). Vuelva a importarlo cuando esté "
+                                 "completo.\n\nLa importación no guardó nada: la base de datos "
+                                 "quedó como estaba.")
+            .arg(ruta);
     }
 
     // A database failure in the middle of a run: storing this withholding or subject fails.
@@ -253,6 +268,89 @@ TEST_F(CorridaTest, UnReporteQueNoSeTerminaDeEscribirNoDejaNada)
     EXPECT_TRUE(dialogos.mensajes.back().texto.endsWith(QString::fromUtf8("Lo importado quedó guardado.")));
 }
 
+// A log whose closing fails, as on a disk that reports a delayed write only then, is a log not
+// written: the run keeps nothing, the last run's log stays, and the message gives the cause in the
+// program's words, also under a C locale, where the system's own are English.
+TEST_F(CorridaTest, UnReporteQueNoSePuedeCerrarNoDejaNada)
+{
+    const LocaleC localeC;
+    const QByteArray anterior = "REPORTE ANTERIOR\r\n";
+    escribirReporte("DDJJ.TXT.log", anterior);
+    FallasSistema fallas;
+    fallas.sinCerrar(carpeta.ruta(QStringLiteral("DDJJ.TXT.log.tmp")));
+
+    const auto r = importarDDJJ({C{}.linea(), R{}.linea(), "BASURA"});
+    EXPECT_FALSE(r.completa);
+    EXPECT_EQ(fallas.fallas(), 1);
+    EXPECT_EQ(valor("SELECT COUNT(*) FROM Cabeceras").toLongLong(), 0);
+    EXPECT_EQ(contador(), QStringLiteral("00000041"));
+    EXPECT_EQ(reporteBytes("DDJJ.TXT.log"), anterior.toStdString());
+    EXPECT_EQ(archivosDeDatos(), QStringList({"BDR.mdb", "DDJJ.TXT.log"}));
+    ASSERT_FALSE(dialogos.mensajes.empty());
+    const Mensaje& falla = dialogos.mensajes.back();
+    EXPECT_EQ(falla.titulo, QStringLiteral("Error 75"));
+    EXPECT_EQ(falla.texto,
+              QString::fromUtf8("No se pudo escribir el archivo de reporte '%1' (error de lectura o "
+                                "escritura del disco).\n\nLa importación no guardó nada: la base de "
+                                "datos quedó como estaba.")
+                  .arg(carpeta.ruta(QStringLiteral("DDJJ.TXT.log"))));
+    EXPECT_FALSE(falla.texto.contains(QString::fromLocal8Bit(std::strerror(EIO))));
+    EXPECT_EQ(r.falla, falla.texto.section(QStringLiteral("\n\n"), 0, 0));
+}
+
+// A run killed before its log took its name left the log's temporary file in the data folder; the
+// next import, of any file, takes away every such leftover and nothing else.
+TEST_F(CorridaTest, LosReportesTemporalesQueDejoUnaCorridaInterrumpidaSeBorran)
+{
+    const QStringList dejados{"DDJJ.TXT.log.tmp", "SUJETOS.TXT.log.tmp", ".oculto.log.tmp"};
+    const QStringList ajenos{"OTRO.TXT.log", "notas.tmp", "log.tmp.txt"};
+    for (const QString& nombre : dejados + ajenos) escribirReporte(qPrintable(nombre), "restos");
+    QDir().mkpath(carpeta.ruta(QStringLiteral("carpeta.log.tmp")));
+
+    ASSERT_TRUE(importar(ModoImportacion::Sujetos, copiar("SUJETOS.TXT")).completa);
+    QStringList esperados = ajenos + QStringList{"BDR.mdb", "SUJETOS.TXT.log"};
+    esperados.sort();
+    EXPECT_EQ(archivosDeDatos(), esperados);
+    EXPECT_TRUE(QFileInfo(carpeta.ruta(QStringLiteral("carpeta.log.tmp"))).isDir());
+}
+
+// Another file renamed over the imported one half way: the run read the file it opened, whole and
+// unchanged, but the name now names another file, so nothing is kept. The other file is made the
+// same in every way but its identity: the same bytes, the same time of its last change.
+TEST_F(CorridaTest, UnArchivoReemplazadoMientrasSeLeeNoDejaNada)
+{
+    QList<QByteArray> lineas{C{}.linea()};
+    for (int i = 0; i < 50; ++i) lineas << R{}.linea();
+    const QString ruta = archivo(lineas);
+    const QString otro = archivo(lineas, QStringLiteral("OTRO.TXT"));
+    const QDateTime hora = QDateTime::currentDateTime().addSecs(-3600);
+    for (const QString& r : {ruta, otro}) {
+        QFile f(r);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(f.setFileTime(hora, QFileDevice::FileModificationTime));
+    }
+    const auto plan = std::get<PlanImportacion>(verificar(ModoImportacion::Declaracion, ruta));
+    bool reemplazado = false;
+    const auto r = importarArchivo(base, dialogos, carpeta.dir.path(), plan,
+                                   {.progreso = [&](int) {
+                                       if (reemplazado) return;
+                                       reemplazado = true;
+                                       ASSERT_EQ(::rename(QFile::encodeName(otro).constData(),
+                                                          QFile::encodeName(ruta).constData()),
+                                                 0);
+                                   }});
+    ASSERT_TRUE(reemplazado);
+    EXPECT_FALSE(r.completa);
+    EXPECT_EQ(valor("SELECT COUNT(*) FROM Cabeceras").toLongLong(), 0);
+    EXPECT_EQ(archivosDeDatos(), QStringList({"BDR.mdb"}));
+    ASSERT_EQ(dialogos.mensajes.size(), 1u);
+    EXPECT_EQ(dialogos.mensajes.back().texto, cambioMientrasSeLee(ruta));
+
+    // The file now under the name goes through once imported again.
+    dialogos.mensajes.clear();
+    ASSERT_TRUE(importar(ModoImportacion::Declaracion, ruta).completa);
+}
+
 // A file that another program is still writing: what was read is not the file as it was when the
 // run started, so nothing is kept.
 TEST_F(CorridaTest, UnArchivoQueCambiaMientrasSeLeeNoDejaNada)
@@ -284,11 +382,7 @@ TEST_F(CorridaTest, UnArchivoQueCambiaMientrasSeLeeNoDejaNada)
         EXPECT_FALSE(r.completa);
         EXPECT_EQ(valor("SELECT COUNT(*) FROM Cabeceras").toLongLong(), 0);
         ASSERT_EQ(dialogos.mensajes.size(), 1u);
-        EXPECT_EQ(dialogos.mensajes.back().texto,
-                  QString::fromUtf8("El archivo '%1' cambió mientras se leía (otro programa lo estaba "
-                                    "escribiendo). Vuelva a importarlo cuando esté completo.\n\nLa "
-                                    "importación no guardó nada: la base de datos quedó como estaba.")
-                      .arg(ruta));
+        EXPECT_EQ(dialogos.mensajes.back().texto, cambioMientrasSeLee(ruta));
     }
 }
 

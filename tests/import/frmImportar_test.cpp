@@ -34,6 +34,13 @@ protected:
         QApplication::sendEvent(control<QWidget>(f, QStringLiteral("txtArchivo")), &salida);
     }
 
+    // Storing any withholding fails, as a database that refuses it would.
+    void fallarAlGuardarRetenciones()
+    {
+        base.ejecutar(QStringLiteral("CREATE TRIGGER falla AFTER INSERT ON Retenciones "
+                                     "BEGIN SELECT RAISE(ABORT, 'falla de prueba'); END"));
+    }
+
     QStringList documentos;
 };
 
@@ -121,6 +128,61 @@ TEST_F(frmImportarTest, BuscarVerificaEImportar)
     // ... and once it stands, leaving the box does not ask again.
     salirDelArchivo(*f);
     EXPECT_EQ(dialogos.mensajes.size(), 1u);
+}
+
+// A run that keeps nothing: the window ends with what happened, and Importar tries again, checking
+// the file anew first (with its question, since the file may have changed in the meantime).
+TEST_F(frmImportarTest, TrasUnaCorridaFallidaDiceQuePasoYSePuedeReintentar)
+{
+    const QString ruta = archivo({C{}.linea(), R{}.linea()});
+    auto f = abrir(kTituloImportarDDJJ);
+    escribir(*f, QStringLiteral("txtArchivo"), ruta);
+    salirDelArchivo(*f);
+    const QString listo = info(*f);
+    ASSERT_TRUE(habilitado(*f, QStringLiteral("cmdImportar")));
+
+    // The log's name is taken by a folder: the run cannot start its log.
+    const QString log = carpeta.ruta(QStringLiteral("DDJJ.TXT.log"));
+    ASSERT_TRUE(QDir().mkpath(log));
+    pulsar(*f, QStringLiteral("cmdImportar"));
+    ASSERT_EQ(dialogos.mensajes.size(), 1u);
+    EXPECT_EQ(dialogos.mensajes[0].titulo, QStringLiteral("Error 75"));
+    const QString causa = dialogos.mensajes[0].texto.section(QStringLiteral("\n\n"), 0, 0);
+    EXPECT_TRUE(causa.startsWith(QStringLiteral("No se pudo crear el archivo de reporte"))) << causa.toStdString();
+    EXPECT_EQ(info(*f), listo + QString::fromUtf8("\n\n   Importando...\n\n   No se importó nada: ")
+                            + causa + QLatin1Char('\n'));
+    EXPECT_FALSE(control<QProgressBar>(*f, QStringLiteral("prgImportacion"))->isVisible());
+    EXPECT_TRUE(habilitado(*f, QStringLiteral("cmdImportar")));
+    EXPECT_FALSE(f->importando());
+    EXPECT_EQ(valor("SELECT COUNT(*) FROM Cabeceras").toLongLong(), 0);
+
+    // The user frees the name and tries again from the window.
+    ASSERT_TRUE(QDir(log).removeRecursively());
+    dialogos.mensajes.clear();
+    pulsar(*f, QStringLiteral("cmdImportar"));
+    ASSERT_EQ(dialogos.mensajes.size(), 1u);
+    EXPECT_EQ(dialogos.mensajes[0].titulo, QStringLiteral("Fin del Proceso"));
+    EXPECT_TRUE(info(*f).startsWith(listo + QStringLiteral("\n\n   Importando...\n\n\n   Fin del proceso:")))
+        << info(*f).toStdString();
+    EXPECT_FALSE(habilitado(*f, QStringLiteral("cmdImportar")));
+    EXPECT_EQ(comprobantes(idImportada()), QStringList({"00000042 5 I"}));
+
+    // Once more with a run that fails, and a file that is gone when the user tries again: the check
+    // refuses it, and Importar stays off.
+    fallarAlGuardarRetenciones();
+    dialogos.respuestas = {Respuesta::Si};
+    salirDelArchivo(*f);
+    pulsar(*f, QStringLiteral("cmdImportar"));
+    EXPECT_TRUE(dialogos.respuestas.empty());
+    EXPECT_TRUE(info(*f).contains(QString::fromUtf8("   No se importó nada: ")));
+    ASSERT_TRUE(QFile::remove(ruta));
+    dialogos.mensajes.clear();
+    pulsar(*f, QStringLiteral("cmdImportar"));
+    ASSERT_EQ(dialogos.mensajes.size(), 1u);
+    EXPECT_EQ(dialogos.mensajes[0].titulo, QStringLiteral("Error 53"));
+    EXPECT_TRUE(info(*f).isEmpty());
+    EXPECT_FALSE(habilitado(*f, QStringLiteral("cmdImportar")));
+    EXPECT_EQ(comprobantes(idImportada()), QStringList({"00000042 5 I"}));
 }
 
 TEST_F(frmImportarTest, CadaCambioDelNombrePideOtraVerificacion)

@@ -12,8 +12,6 @@
 #include <QDir>
 #include <QFile>
 #include <QLocale>
-#include <cerrno>
-#include <cstring>
 #include <gtest/gtest.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -283,7 +281,7 @@ TEST(ArchivoPolicia, UnaCarpetaQueElDiscoNoConfirmaConservaElArchivo)
               u"El archivo %1\nha sido generado en:\n%2\npero el disco no confirmó que la carpeta "
               u"lo haya registrado (%3).\nAntes de entregarlo, verifique que el archivo esté en esa "
               u"carpeta."_s.arg(kNombre, QDir::toNativeSeparators(QDir(f.destino).path() + u"/"_s),
-                                QString::fromLocal8Bit(std::strerror(EIO))));
+                                QString::fromUtf8("error de lectura o escritura del disco")));
     EXPECT_EQ(f.dialogs.mensajes[1].titulo, u"¿Confirmar Impresión?"_s);
 }
 

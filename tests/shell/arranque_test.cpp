@@ -3,11 +3,14 @@
 #include "database/entorno.h"
 #include "shell/arranque.h"
 #include "support/carpeta_temporal.h"
+#include "support/fallas_sistema.h"
 #include "support/filas_prueba.h"
+#include "support/locale_c.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -194,15 +197,49 @@ TEST_F(ArranqueTest, UnCambioDeEsquemaPideReiniciarYNoTocaElEntorno)
     EXPECT_EQ(entorno.regimen(), QStringLiteral("05"));
 }
 
+// The environment cannot be written: the message says why in the program's words, also under a C
+// locale, the file written last stays as it was, and the database is closed all the same.
 TEST_F(ArranqueTest, SiNoPuedeEscribirElEntornoLoDiceYCierraLaBase)
 {
-    ASSERT_EQ(arranque.iniciar(), FinArranque::Continuar);
-    // A folder in the way of the file makes the write fail.
-    ASSERT_TRUE(QDir(carpeta.dir.path()).mkdir(QStringLiteral("Entorno.mem")));
-    arranque.cerrar();
-    EXPECT_TRUE(QFileInfo(carpeta.ruta(QStringLiteral("Entorno.mem"))).isDir());
-    EXPECT_FALSE(base.abierta());
-    EXPECT_TRUE(dialogs.mensajes.back().texto.startsWith(QStringLiteral("75 - ")));
+    const LocaleC localeC;
+    const QString ruta = carpeta.ruta(QStringLiteral("Entorno.mem"));
+    const struct {
+        const char* nombre;
+        std::function<void(FallasSistema&)> preparar;
+        const char* causa;
+    } casos[] = {
+        // A folder in the way of the file.
+        {"una carpeta con su nombre",
+         [&](FallasSistema&) {
+             QFile::remove(ruta);
+             ASSERT_TRUE(QDir(carpeta.dir.path()).mkdir(QStringLiteral("Entorno.mem")));
+         },
+         "ya existe"},
+        // A disk that reports the failed write only when the file is closed.
+        {"el disco falla al cerrarlo",
+         [&](FallasSistema& fallas) { fallas.sinCerrar(ruta + QStringLiteral(".tmp")); },
+         "error de lectura o escritura del disco"},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.nombre);
+        QDir(ruta).removeRecursively();
+        escribirEntorno("AgenteAct = 000001\r\n");
+        ASSERT_EQ(arranque.iniciar(), FinArranque::Continuar);
+        entorno.activarAgente(QStringLiteral("012345"));
+        {
+            FallasSistema fallas;
+            caso.preparar(fallas);
+            dialogs.mensajes.clear();
+            arranque.cerrar();
+        }
+        EXPECT_FALSE(base.abierta());
+        ASSERT_EQ(dialogs.mensajes.size(), 1U);
+        EXPECT_EQ(dialogs.mensajes.back().texto,
+                  QString::fromUtf8("75 - No se pudo guardar el archivo '%1': %2")
+                      .arg(QDir::toNativeSeparators(ruta), QString::fromUtf8(caso.causa)));
+        if (QFileInfo(ruta).isFile()) EXPECT_EQ(leerEntorno(), QByteArray("AgenteAct = 000001\r\n"));
+        EXPECT_FALSE(QFileInfo::exists(ruta + QStringLiteral(".tmp")));
+    }
 }
 
 } // namespace

@@ -14,6 +14,7 @@
 namespace {
 
 std::vector<std::string> sinAsegurarRutas;
+std::vector<std::string> sinCerrarRutas;
 bool sinExchange = false;
 int cuentaFallas = 0;
 
@@ -27,17 +28,34 @@ std::string rutaDe(int fd)
     return largo > 0 ? std::string(ruta, size_t(largo)) : std::string();
 }
 
-bool fallaAlAsegurar(int fd)
+// Whether the file open as `fd` is one of `rutas`; counted as a failure when it is.
+bool falla(const std::vector<std::string>& rutas, int fd)
 {
-    if (sinAsegurarRutas.empty()) return false;
+    if (rutas.empty()) return false;
     const std::string ruta = rutaDe(fd);
-    for (const std::string& r : sinAsegurarRutas)
+    for (const std::string& r : rutas)
         if (r == ruta) {
             ++cuentaFallas;
-            errno = EIO;
             return true;
         }
     return false;
+}
+
+bool fallaAlAsegurar(int fd)
+{
+    if (!falla(sinAsegurarRutas, fd)) return false;
+    errno = EIO;
+    return true;
+}
+
+// The path as the kernel will name the file once open: the file need not exist yet.
+std::string rutaReal(const QString& ruta)
+{
+    const QFileInfo info(ruta);
+    const QString real = info.exists()
+        ? info.canonicalFilePath()
+        : QFileInfo(info.absolutePath()).canonicalFilePath() + QLatin1Char('/') + info.fileName();
+    return QFile::encodeName(real).toStdString();
 }
 
 } // namespace
@@ -52,6 +70,17 @@ extern "C" int fdatasync(int fd)
 {
     if (fallaAlAsegurar(fd)) return -1;
     return int(::syscall(SYS_fdatasync, fd));
+}
+
+extern "C" int close(int fd)
+{
+    if (falla(sinCerrarRutas, fd)) {
+        // Linux releases the descriptor whatever close() answers.
+        ::syscall(SYS_close, fd);
+        errno = EIO;
+        return -1;
+    }
+    return int(::syscall(SYS_close, fd));
 }
 
 extern "C" int renameat2(int desdeCarpeta, const char* desde, int haciaCarpeta, const char* hacia,
@@ -73,17 +102,13 @@ FallasSistema::FallasSistema()
 FallasSistema::~FallasSistema()
 {
     sinAsegurarRutas.clear();
+    sinCerrarRutas.clear();
     sinExchange = false;
 }
 
-void FallasSistema::sinAsegurar(const QString& ruta)
-{
-    const QFileInfo info(ruta);
-    const QString real = info.exists()
-        ? info.canonicalFilePath()
-        : QFileInfo(info.absolutePath()).canonicalFilePath() + QLatin1Char('/') + info.fileName();
-    sinAsegurarRutas.push_back(QFile::encodeName(real).toStdString());
-}
+void FallasSistema::sinAsegurar(const QString& ruta) { sinAsegurarRutas.push_back(rutaReal(ruta)); }
+
+void FallasSistema::sinCerrar(const QString& ruta) { sinCerrarRutas.push_back(rutaReal(ruta)); }
 
 void FallasSistema::sinIntercambio() { sinExchange = true; }
 
