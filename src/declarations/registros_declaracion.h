@@ -35,8 +35,6 @@ struct RetencionDelArchivo {
     QString codTipo;
     std::optional<Importe> otras;
 };
-// The row of "SELECT Retenciones.*, Contribuyentes.CUIT, Contribuyentes.Cod_Tipo ...".
-RetencionDelArchivo retencionDelArchivoDe(const QSqlRecord& fila);
 
 namespace registro_declaracion {
 
