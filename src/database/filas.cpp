@@ -56,11 +56,6 @@ std::optional<Importe> importeOBlanco(const QSqlRecord& fila, const char* campo)
     return importeOBlanco(de(fila, campo));
 }
 
-const char* const kCamposRetencion[] = {"IdCabecera",  "Nro_Contrib",  "Dia",
-                                        "Importe_Bruto", "Alicuota",   "Importe_Ret",
-                                        "Nro_X",       "Cod_Concepto", "Nro_Comprobante",
-                                        "Estado",      "MarcaImp"};
-
 // Dates and times are stored as ISO text ("2024-05-10", "10:30:00").
 std::optional<QDate> fecha(const QSqlRecord& fila, const char* campo)
 {

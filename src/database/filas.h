@@ -254,8 +254,13 @@ Alicuota alicuotaDe(const QSqlRecord& fila);
 Vencimiento vencimientoDe(const QSqlRecord& fila);
 Cabecera cabeceraDe(const QSqlRecord& fila);
 Retencion retencionDe(const QSqlRecord& fila);
-// The fields of `Retenciones` in stored order, each preceded by `prefijo` ("Retenciones."), for a
-// query read by position with retencionDe(consulta, primera).
+// The fields of `Retenciones` in stored order. A query that selects more after them finds its next
+// column at std::size(kCamposRetencion) past the first.
+inline constexpr const char* kCamposRetencion[] = {
+    "IdCabecera", "Nro_Contrib",  "Dia",             "Importe_Bruto", "Alicuota", "Importe_Ret",
+    "Nro_X",      "Cod_Concepto", "Nro_Comprobante", "Estado",        "MarcaImp"};
+// Those fields, each preceded by `prefijo` ("Retenciones."), for a query read by position with
+// retencionDe(consulta, primera).
 QString camposRetencion(const QString& prefijo = {});
 // A withholding from a query row whose columns from `primera` on are camposRetencion().
 Retencion retencionDe(const QSqlQuery& consulta, int primera);

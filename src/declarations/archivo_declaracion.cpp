@@ -5,6 +5,7 @@
 #include "database/base_datos.h"
 #include "declarations/codigo_control.h"
 #include "declarations/registros_declaracion.h"
+#include "declarations/retenciones_archivo.h"
 #include "platform/windows_1252.h"
 
 #include <QLocale>
@@ -76,54 +77,12 @@ qint64 retencionesAContar(BaseDatos& base, qint64 idCabecera, bool conProgreso)
         .toLongLong();
 }
 
-// The withholdings of a declaration, each with its subject and its other withholdings, read by
-// position: the withholding's fields, then CUIT, Cod_Tipo and Otras_Reten. Rows of equal rate keep
-// the order they were stored in.
-QString sqlRetencionesDelArchivo()
-{
-    return QStringLiteral("SELECT ") + camposRetencion(QStringLiteral("Retenciones."))
-        + QStringLiteral(", Contribuyentes.CUIT, Contribuyentes.Cod_Tipo, "
-                         "Retenciones_B.Otras_Reten "
-                         "FROM Retenciones LEFT JOIN Contribuyentes "
-                         "ON Retenciones.Nro_Contrib = Contribuyentes.Nro_Contrib "
-                         "LEFT JOIN Retenciones_B "
-                         "ON Retenciones_B.IdCabecera = Retenciones.IdCabecera "
-                         "AND Retenciones_B.Nro_Comprobante = Retenciones.Nro_Comprobante "
-                         "WHERE Retenciones.IdCabecera = ? "
-                         "ORDER BY Retenciones.Alicuota DESC, Retenciones.rowid");
-}
-
-// A row of that query: the withholding as the file reads it, and its other withholdings (none
-// when the receipt has no row there or it has no amount).
-struct RetencionLeida {
-    RetencionDelArchivo fila;
-    std::optional<Importe> otras;
-};
-
-RetencionLeida retencionLeidaDe(const QSqlQuery& consulta)
-{
-    constexpr int kCuit = 11;  // after the 11 fields of camposRetencion()
-    constexpr int kCodTipo = 12;
-    constexpr int kOtras = 13;
-    const QVariant otras = consulta.value(kOtras);
-    return {{retencionDe(consulta, 0), consulta.value(kCuit).toString(),
-             consulta.value(kCodTipo).toString()},
-            otras.isNull() ? std::nullopt : std::optional(Importe::desdeColumna(otras))};
-}
-
-// One pass over the withholdings of the declaration.
-void recorrerRetenciones(BaseDatos& base, qint64 idCabecera,
-                         const std::function<void(const RetencionLeida&)>& hacer)
-{
-    base.recorrer(sqlRetencionesDelArchivo(), {idCabecera},
-                  [&](const QSqlQuery& consulta) { hacer(retencionLeidaDe(consulta)); });
-}
-
 // Counts a withholding and, when valid, adds it to the totals and to the run of its rate. An
 // annulled withholding still opens a run of its rate, which stays empty.
 void sumarRetencion(ArchivoDeclaracion& archivo, std::vector<GrupoAlicuota>& grupos,
-                    const Retencion& r, const std::optional<Importe>& otras)
+                    const RetencionDelArchivo& fila)
 {
+    const Retencion& r = fila.retencion;
     const Importe alicuota = r.alicuota.value_or(Importe());
     if (grupos.empty() || grupos.back().alicuota != alicuota)
         grupos.push_back(GrupoAlicuota{alicuota, {}, {}, {}});
@@ -134,7 +93,7 @@ void sumarRetencion(ArchivoDeclaracion& archivo, std::vector<GrupoAlicuota>& gru
     }
     const Importe bruto = r.importeBruto.value_or(Importe());
     const Importe retenido = r.importeRet.value_or(Importe());
-    if (otras) grupo.otrosPagos += *otras;
+    if (fila.otras) grupo.otrosPagos += *fila.otras;
     grupo.totxAlic += bruto;
     grupo.otroValor += retenido;
     archivo.impuestoCalculado += impuestoDeFila(bruto, alicuota);
@@ -157,13 +116,13 @@ std::optional<Importe> multaDelComprobante(BaseDatos& base, qint64 idCabecera,
 // The records that follow a withholding's own, as its regime keeps them: its other amounts, then
 // the records of its detail.
 void escribirAgregados(Escritura& escribir, BaseDatos& base, const Cabecera& cabecera,
-                       const ReglasRegimen& reglas, const RetencionLeida& leida,
+                       const ReglasRegimen& reglas, const RetencionDelArchivo& fila,
                        const QLocale& locale)
 {
-    const Retencion& r = leida.fila.retencion;
+    const Retencion& r = fila.retencion;
     const QString& comprobante = r.nroComprobante;
     if (reglas.otrosImportes == OtrosImportes::OtrasRetenciones) {
-        escribir(registro::otrosImportes(comprobante, leida.otras, std::nullopt, locale));
+        escribir(registro::otrosImportes(comprobante, fila.otras, std::nullopt, locale));
     } else if (reglas.otrosImportes == OtrosImportes::Multa) {
         const auto multa = multaDelComprobante(base, cabecera.idCabecera, comprobante);
         escribir(registro::otrosImportes(comprobante, std::nullopt, multa, locale));
@@ -222,10 +181,10 @@ ArchivoDeclaracion armarArchivoDeclaracion(BaseDatos& base, const Cabecera& cabe
     const qint64 total = retencionesAContar(base, cabecera.idCabecera, bool(progreso));
     std::vector<GrupoAlicuota> grupos;
     qint64 leidas = 0;
-    recorrerRetenciones(base, cabecera.idCabecera, [&](const RetencionLeida& leida) {
-        sumarRetencion(archivo, grupos, leida.fila.retencion, leida.otras);
-        escribir(registro::retencion(leida.fila, locale));
-        escribirAgregados(escribir, base, cabecera, reglas, leida, locale);
+    recorrerRetencionesDelArchivo(base, cabecera.idCabecera, [&](const RetencionDelArchivo& fila) {
+        sumarRetencion(archivo, grupos, fila);
+        escribir(registro::retencion(fila, locale));
+        escribirAgregados(escribir, base, cabecera, reglas, fila, locale);
         ++leidas;
         if (progreso && total > 0) progreso(int(std::min(leidas, total) * 100 / total));
     });

@@ -7,12 +7,6 @@
 
 #include <QLocale>
 
-RetencionDelArchivo retencionDelArchivoDe(const QSqlRecord& fila)
-{
-    return {retencionDe(fila), fila.value(QStringLiteral("CUIT")).toString(),
-            fila.value(QStringLiteral("Cod_Tipo")).toString()};
-}
-
 namespace registro_declaracion {
 
 namespace {

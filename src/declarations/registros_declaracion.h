@@ -27,14 +27,14 @@ private:
 };
 
 // A withholding as the file reads it: the row, with its subject's `CUIT` and `Cod_Tipo` (empty
-// when the subject is missing).
+// when the subject is missing) and its other withholdings (none when the receipt has no row in
+// `Retenciones_B` or it has no amount).
 struct RetencionDelArchivo {
     Retencion retencion;
     QString cuit;
     QString codTipo;
+    std::optional<Importe> otras;
 };
-// The row of "SELECT Retenciones.*, Contribuyentes.CUIT, Contribuyentes.Cod_Tipo ...".
-RetencionDelArchivo retencionDelArchivoDe(const QSqlRecord& fila);
 
 namespace registro_declaracion {
 

@@ -4,6 +4,7 @@
 #include "declarations/codigo_control.h"
 #include "declarations/registros_declaracion.h"
 #include "platform/windows_1252.h"
+#include "support/base_declaraciones.h"
 
 #include <QLocale>
 #include <QSqlField>
@@ -112,27 +113,33 @@ TEST(RegistroOtrosImportes, losImportesFaltantesSonCerosLiterales)
               QLatin1String("O000004010000000.000000000.00*"));
 }
 
-RetencionDelArchivo retencion(const QVariant& alicuota, const QVariant& bruto, const QVariant& marca)
-{
-    return retencionDelArchivoDe(fila({{"Nro_Contrib", "0001234567"}, {"Dia", "01"}, {"Importe_Bruto", bruto},
-                 {"Alicuota", alicuota}, {"Importe_Ret", pesos(10000)}, {"Nro_X", "0"},
-                 {"Cod_Concepto", "3"}, {"Nro_Comprobante", "00000500"}, {"Estado", "5"},
-                 {"MarcaImp", marca}, {"CUIT", "20123456786"}, {"Cod_Tipo", "0"}}));
-}
+// A stored withholding of subject 0001234567, read as the file reads it.
+class RegistroRetencion : public prueba_declaraciones::BaseDeclaraciones {
+protected:
+    RetencionDelArchivo leida(const char* alicuota, const char* bruto, const QString& marca)
+    {
+        const qint64 id = cabecera();
+        retencion(id, {.comprobante = u"00000500"_s, .dia = u"01"_s, .bruto = bruto,
+                       .alicuota = alicuota, .retenido = "100.00", .nroX = u"0"_s,
+                       .concepto = u"3"_s, .marca = marca});
+        const auto filas = retencionesDelArchivo(id);
+        EXPECT_EQ(filas.size(), 1u);
+        return filas.at(0);
+    }
+};
 
-TEST(RegistroRetencion, unaAlicuotaDeCienOMasSeEscribe9999)
+TEST_F(RegistroRetencion, unaAlicuotaDeCienOMasSeEscribe9999)
 {
-    const QString linea = registro_declaracion::retencion(
-        retencion(QVariant::fromValue<qint64>(1000000), pesos(10000), "C"), kComa);
+    const QString linea =
+        registro_declaracion::retencion(leida("100.00", "100.00", u"C"_s), kComa);
     EXPECT_EQ(linea, QLatin1String("R000123456701000000100,0099,99000000100,000            "
                                    "0300000500020123456786C*"));
 }
 
-TEST(RegistroRetencion, unImporteFaltanteDetieneElArchivo)
+TEST_F(RegistroRetencion, unImporteFaltanteDetieneElArchivo)
 {
     try {
-        registro_declaracion::retencion(retencion(QVariant::fromValue<qint64>(25000), kNulo, ""),
-                                        kComa);
+        registro_declaracion::retencion(leida("2.50", nullptr, u""_s), kComa);
         FAIL() << "sin importe bruto";
     } catch (const DeclaracionIncompleta& falta) {
         EXPECT_EQ(falta.texto(), QString::fromUtf8("Falta el importe bruto del comprobante 00000500."));

@@ -5,6 +5,7 @@
 
 #include "declarations/registros_declaracion.h"
 #include "import/lineas_prueba.h"
+#include "support/base_declaraciones.h"
 
 #include <QLocale>
 #include <QSqlField>
@@ -202,8 +203,11 @@ QSqlRecord fila(std::initializer_list<std::pair<const char*, QVariant>> campos)
 }
 
 // The declaration file shares its header and withholding positions with the import file: what
-// the program writes, under either decimal separator, reads back as the same values.
-TEST(RegistrosImportados, UnArchivoDeclaracionSeLeeCampoPorCampo)
+// the program writes from a stored declaration, under either decimal separator, reads back as the
+// same values.
+class ArchivoDeclaracionReleido : public prueba_declaraciones::BaseDeclaraciones {};
+
+TEST_F(ArchivoDeclaracionReleido, SeLeeCampoPorCampo)
 {
     const QSqlRecord cabecera = fila({{"Nro_Agente", "000123"}, {"Cod_Regimen", "01"}, {"Anio", "2004"},
                                       {"Mes", "05"}, {"Rectifica", "01"}, {"Sucursal", "0002"},
@@ -218,17 +222,21 @@ TEST(RegistrosImportados, UnArchivoDeclaracionSeLeeCampoPorCampo)
     EXPECT_EQ(QStringList({c->agente, c->regimen, c->anio, c->mes, c->rectifica, c->sucursal}),
               (QStringList{"000123", "01", "2004", "05", "01", "0002"}));
 
+    prueba::contribuyente(base, {.nro = QStringLiteral("9011234563"),
+                                 .cuit = QStringLiteral("20123456786"),
+                                 .codTipo = QStringLiteral("2")});
+    const qint64 id = BaseDeclaraciones::cabecera();
+    retencion(id, {.comprobante = QStringLiteral("00000042"),
+                   .nroContrib = QStringLiteral("9011234563"), .dia = QStringLiteral("07"),
+                   .bruto = "1234.56", .alicuota = "3.5", .retenido = "43.21",
+                   .nroX = QStringLiteral("0001-00000099"), .concepto = QStringLiteral("97"),
+                   .estado = QStringLiteral("4"), .marca = QStringLiteral("I")});
+    const auto filas = retencionesDelArchivo(id);
+    ASSERT_EQ(filas.size(), 1u);
+
     for (const QLocale& locale : {QLocale(QLocale::Spanish, QLocale::Argentina), QLocale::c()}) {
-        const QSqlRecord retencion = fila(
-            {{"Nro_Contrib", "9011234563"}, {"Dia", "07"},
-             {"Importe_Bruto", Importe::leer(u"1234.56")->aColumna()},
-             {"Alicuota", Importe::leer(u"3.5")->aColumna()},
-             {"Importe_Ret", Importe::leer(u"43.21")->aColumna()}, {"Nro_X", "0001-00000099"},
-             {"Cod_Concepto", "97"}, {"Nro_Comprobante", "00000042"}, {"Estado", "4"},
-             {"Cod_Tipo", "2"}, {"CUIT", "20123456786"}, {"MarcaImp", "I"}});
         const auto r = leerRetencion(
-            LineaImportada::de(
-                registro_declaracion::retencion(retencionDelArchivoDe(retencion), locale).toLatin1()));
+            LineaImportada::de(registro_declaracion::retencion(filas[0], locale).toLatin1()));
         ASSERT_TRUE(r) << locale.name().toStdString();
         EXPECT_TRUE(r->anulada);
         EXPECT_EQ(r->nroContrib(), QStringLiteral("9011234563"));

@@ -4,6 +4,7 @@
 // filas_prueba.h, amounts written as the user reads them ("1000.00").
 
 #include "database/filas.h"
+#include "declarations/retenciones_archivo.h"
 #include "support/entorno_prueba.h"
 #include "support/filas_prueba.h"
 
@@ -107,6 +108,15 @@ protected:
     void otrasRetenciones(qint64 id, const QString& comprobante, const char* importe)
     {
         prueba::otrasRetenciones(base, id, comprobante, monto(importe));
+    }
+
+    // The withholdings of declaration `id` as its file reads them, in the file's order.
+    std::vector<RetencionDelArchivo> retencionesDelArchivo(qint64 id)
+    {
+        std::vector<RetencionDelArchivo> filas;
+        recorrerRetencionesDelArchivo(base, id,
+                                      [&](const RetencionDelArchivo& f) { filas.push_back(f); });
+        return filas;
     }
 
     void vencimiento(int anio, int mes, const QString& fecha)
