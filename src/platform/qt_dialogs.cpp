@@ -9,11 +9,15 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpacerItem>
 #include <QUrl>
 
 namespace {
@@ -32,41 +36,75 @@ QMessageBox::Icon iconoQt(Icono icono)
 
 } // namespace
 
-Respuesta QtDialogs::mostrar(const Mensaje& mensaje)
+int anchoParaTitulo(const QString& titulo)
 {
-    QMessageBox caja(iconoQt(mensaje.icono), mensaje.titulo, mensaje.texto, QMessageBox::NoButton,
-                     QApplication::activeWindow());
-    QPushButton* aceptar = nullptr;
-    QPushButton* cancelar = nullptr;
-    QPushButton* si = nullptr;
-    QPushButton* no = nullptr;
+    // Title bars draw their text bold and usually a little larger than the windows' own; beside
+    // it stand the window's icon and its buttons.
+    QFont fuente = QApplication::font();
+    fuente.setBold(true);
+    fuente.setPointSizeF(fuente.pointSizeF() * 1.15);
+    constexpr int kIconoYBotones = 160;
+    return QFontMetrics(fuente).horizontalAdvance(titulo) + kIconoYBotones;
+}
+
+namespace {
+
+// A short text would leave a box too narrow for its title, which the title bar then cuts. The
+// boxes size themselves to their layouts when shown: the room is a spacer across the layout.
+void reservarAnchoDeTitulo(QLayout* disposicion, const QString& titulo)
+{
+    if (!disposicion) return;
+    auto* espacio =
+        new QSpacerItem(anchoParaTitulo(titulo), 0, QSizePolicy::Minimum, QSizePolicy::Fixed);
+    if (auto* rejilla = qobject_cast<QGridLayout*>(disposicion))
+        rejilla->addItem(espacio, rejilla->rowCount(), 0, 1, rejilla->columnCount());
+    else
+        disposicion->addItem(espacio);
+}
+
+} // namespace
+
+BotonesMensaje prepararCajaMensaje(QMessageBox& caja, const Mensaje& mensaje)
+{
+    caja.setIcon(iconoQt(mensaje.icono));
+    caja.setWindowTitle(mensaje.titulo);
+    caja.setText(mensaje.texto);
+    BotonesMensaje b;
     switch (mensaje.botones) {
     case Botones::Aceptar:
-        aceptar = caja.addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole);
+        b.aceptar = caja.addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole);
         break;
     case Botones::AceptarCancelar:
-        aceptar = caja.addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole);
-        cancelar = caja.addButton(QStringLiteral("Cancelar"), QMessageBox::RejectRole);
+        b.aceptar = caja.addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole);
+        b.cancelar = caja.addButton(QStringLiteral("Cancelar"), QMessageBox::RejectRole);
         break;
     case Botones::SiNo:
-        si = caja.addButton(QStringLiteral("&Sí"), QMessageBox::YesRole);
-        no = caja.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
-        caja.setEscapeButton(no);
+        b.si = caja.addButton(QStringLiteral("&Sí"), QMessageBox::YesRole);
+        b.no = caja.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
+        caja.setEscapeButton(b.no);
         break;
     }
     switch (mensaje.porDefecto) {
-    case Respuesta::Aceptar: if (aceptar) caja.setDefaultButton(aceptar); break;
-    case Respuesta::Cancelar: if (cancelar) caja.setDefaultButton(cancelar); break;
-    case Respuesta::Si: if (si) caja.setDefaultButton(si); break;
-    case Respuesta::No: if (no) caja.setDefaultButton(no); break;
+    case Respuesta::Aceptar: if (b.aceptar) caja.setDefaultButton(b.aceptar); break;
+    case Respuesta::Cancelar: if (b.cancelar) caja.setDefaultButton(b.cancelar); break;
+    case Respuesta::Si: if (b.si) caja.setDefaultButton(b.si); break;
+    case Respuesta::No: if (b.no) caja.setDefaultButton(b.no); break;
     }
+    reservarAnchoDeTitulo(caja.layout(), mensaje.titulo);
+    return b;
+}
+
+Respuesta QtDialogs::mostrar(const Mensaje& mensaje)
+{
+    QMessageBox caja(QApplication::activeWindow());
+    const BotonesMensaje b = prepararCajaMensaje(caja, mensaje);
     caja.exec();
     const auto* pulsado = caja.clickedButton();
-    if (pulsado == si) return Respuesta::Si;
-    if (pulsado == no) return Respuesta::No;
-    if (pulsado == cancelar) return Respuesta::Cancelar;
+    if (pulsado == b.si) return Respuesta::Si;
+    if (pulsado == b.no) return Respuesta::No;
+    if (pulsado == b.cancelar) return Respuesta::Cancelar;
     if (mensaje.botones == Botones::SiNo) return Respuesta::No;
-    return pulsado == aceptar ? Respuesta::Aceptar : Respuesta::Cancelar;
+    return pulsado == b.aceptar ? Respuesta::Aceptar : Respuesta::Cancelar;
 }
 
 void prepararCajaTexto(QInputDialog& caja, const QString& texto, const QString& titulo,
@@ -93,6 +131,7 @@ void prepararCajaTexto(QInputDialog& caja, const QString& texto, const QString& 
             linea->setCursorPosition(std::min<int>(cursor, int(linea->text().size())));
         });
     }
+    reservarAnchoDeTitulo(caja.layout(), titulo);
 }
 
 namespace {
