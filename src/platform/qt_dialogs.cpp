@@ -5,10 +5,8 @@
 
 #include <QApplication>
 #include <algorithm>
-#include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QInputDialog>
@@ -18,7 +16,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpacerItem>
-#include <QUrl>
 
 namespace {
 
@@ -184,9 +181,8 @@ int QtDialogs::abrirModal(QDialog& formulario)
     return formulario.exec();
 }
 
-bool QtDialogs::abrirConEscritorio(const QString& rutaODireccion)
+void QtDialogs::abrirConEscritorio(const QString& rutaODireccion, const Mensaje& siNoSeAbre)
 {
-    const QUrl url = QFileInfo::exists(rutaODireccion) ? QUrl::fromLocalFile(rutaODireccion)
-                                                       : QUrl(rutaODireccion);
-    return QDesktopServices::openUrl(url);
+    // The message is shown by these dialogs, which outlive every opener they started.
+    abridor_.abrir(rutaODireccion, [this, siNoSeAbre] { mostrar(siNoSeAbre); });
 }

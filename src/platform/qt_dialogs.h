@@ -1,6 +1,8 @@
 #pragma once
-// The real dialogs: Qt's message boxes, input boxes and file choosers, with Spanish buttons.
+// The real dialogs: Qt's message boxes, input boxes and file choosers, with Spanish buttons, and the
+// desktop's opener.
 
+#include "platform/abridor_escritorio.h"
 #include "platform/dialogs.h"
 
 class QInputDialog;
@@ -21,7 +23,10 @@ public:
     QString elegirArchivoGuardar(const QString& titulo, const QString& propuesto,
                                  const QString& filtro) override;
     int abrirModal(QDialog& formulario) override;
-    bool abrirConEscritorio(const QString& rutaODireccion) override;
+    void abrirConEscritorio(const QString& rutaODireccion, const Mensaje& siNoSeAbre) override;
+
+private:
+    AbridorEscritorio abridor_;
 };
 
 // Sets up an input box: title (with the width to show it whole), prompt, initial text, Spanish
