@@ -1,5 +1,6 @@
 #include "platform/qt_dialogs.h"
 
+#include "platform/lista_archivos.h"
 #include "platform/ventana_en_pantalla.h"
 #include "platform/windows_1252.h"
 
@@ -156,23 +157,47 @@ std::optional<QString> QtDialogs::pedirTextoHasta(const QString& texto, const QS
     return pedirEnCaja(texto, titulo, QString(), largoMaximo);
 }
 
+void prepararSelector(QFileDialog& selector)
+{
+    // Qt's own chooser on every desktop: it speaks the program's language, as the desktop's may not.
+    selector.setOption(QFileDialog::DontUseNativeDialog);
+    selector.setProxyModel(new ListaArchivos(&selector));
+}
+
+namespace {
+
+QString elegirCon(QFileDialog& selector)
+{
+    prepararSelector(selector);
+    if (selector.exec() != QDialog::Accepted) return {};
+    return selector.selectedFiles().value(0);
+}
+
+} // namespace
+
 QString QtDialogs::elegirArchivo(const QString& titulo, const QString& carpetaInicial,
                                  const QString& filtro)
 {
-    return QFileDialog::getOpenFileName(QApplication::activeWindow(), titulo, carpetaInicial,
-                                        filtro);
+    QFileDialog selector(QApplication::activeWindow(), titulo, carpetaInicial, filtro);
+    selector.setFileMode(QFileDialog::ExistingFile);
+    return elegirCon(selector);
 }
 
 QString QtDialogs::elegirCarpeta(const QString& titulo, const QString& carpetaInicial)
 {
-    return QFileDialog::getExistingDirectory(QApplication::activeWindow(), titulo,
-                                             carpetaInicial);
+    QFileDialog selector(QApplication::activeWindow(), titulo, carpetaInicial);
+    selector.setFileMode(QFileDialog::Directory);
+    selector.setOption(QFileDialog::ShowDirsOnly);
+    return elegirCon(selector);
 }
 
 QString QtDialogs::elegirArchivoGuardar(const QString& titulo, const QString& propuesto,
                                        const QString& filtro)
 {
-    return QFileDialog::getSaveFileName(QApplication::activeWindow(), titulo, propuesto, filtro);
+    // The proposed path gives the folder shown and the name typed in.
+    QFileDialog selector(QApplication::activeWindow(), titulo, propuesto, filtro);
+    selector.setAcceptMode(QFileDialog::AcceptSave);
+    return elegirCon(selector);
 }
 
 int QtDialogs::abrirModal(QDialog& formulario)

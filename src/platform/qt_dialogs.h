@@ -5,6 +5,7 @@
 #include "platform/abridor_escritorio.h"
 #include "platform/dialogs.h"
 
+class QFileDialog;
 class QInputDialog;
 class QMessageBox;
 class QPushButton;
@@ -49,3 +50,6 @@ struct BotonesMensaje {
 // Sets up a message box: icon, title, text, Spanish buttons with the default one, and a width that
 // shows the whole title.
 BotonesMensaje prepararCajaMensaje(QMessageBox& caja, const Mensaje& mensaje);
+
+// Sets up a file or folder chooser: Qt's own, its list in the program's locale.
+void prepararSelector(QFileDialog& selector);
