@@ -1,8 +1,8 @@
 #pragma once
 // Qt's own texts (the file choosers, the print dialogs, the standard buttons) in Spanish like the
 // rest of the program, whatever the system's language: the Spanish catalogue Qt ships (Debian's
-// qt6-translations-l10n), and the few words it lacks for this Qt version (the file chooser's
-// "Folder").
+// qt6-translations-l10n), and the few texts it lacks for this Qt version (the file chooser's
+// "Folder", the print dialog's "Pages").
 
 #include <QTranslator>
 

@@ -1,5 +1,6 @@
 // Qt's own dialogs in the program's language: under the C locale a fresh machine leaves, the file
-// chooser says "Carpeta" and writes dates and sizes as in Argentina, not "Folder" and "11 Dec".
+// chooser says "Carpeta" and writes dates and sizes as in Argentina, not "Folder" and "11 Dec", and
+// the print dialog offers "Páginas".
 
 #include "platform/locale_numeros.h"
 #include "platform/lista_archivos.h"
@@ -65,7 +66,8 @@ void mostrarSelector(const QString& carpeta)
     QTextStream(stdout) << "LOCALE " << QLocale().name() << "\nTIPO " << fila("sub", 2).data().toString()
                         << "\nFECHA " << fila("a.txt", 3).data().toString() << "\nTAMANIO "
                         << fila("a.txt", 1).data().toString() << "\nABRIR "
-                        << QCoreApplication::translate("QFileDialog", "&Open") << '\n';
+                        << QCoreApplication::translate("QFileDialog", "&Open") << "\nPAGINAS "
+                        << QCoreApplication::translate("QPrintSettingsOutput", "Pages") << '\n';
 }
 
 TEST(IdiomaPrograma, ConLocaleCElSelectorEnCastellano)
@@ -95,10 +97,11 @@ TEST(IdiomaPrograma, ConLocaleCElSelectorEnCastellano)
         EXPECT_EQ(valor(salida, "FECHA"), "11/12/26 10:58");
         EXPECT_EQ(valor(salida, "TAMANIO"), "1,50 KiB");
         EXPECT_EQ(valor(salida, "ABRIR"), "&Abrir");
+        EXPECT_EQ(valor(salida, "PAGINAS"), "Páginas");
     }
 }
 
-// Without Qt's catalogue (the package left out) the words it lacks are Spanish all the same.
+// Without Qt's catalogue (the package left out) the texts it lacks are Spanish all the same.
 TEST(IdiomaPrograma, SinCatalogoLasPalabrasQueLeFaltan)
 {
     QTemporaryDir vacia;
@@ -106,6 +109,10 @@ TEST(IdiomaPrograma, SinCatalogoLasPalabrasQueLeFaltan)
     EXPECT_FALSE(traduccion.conCatalogo());
     EXPECT_EQ(traduccion.translate("QAbstractFileIconProvider", "Folder", nullptr, -1),
               QStringLiteral("Carpeta"));
+    EXPECT_EQ(traduccion.translate("QPrintSettingsOutput", "Pages", nullptr, -1),
+              QStringLiteral("Páginas"));
+    // A short word only in its own context.
+    EXPECT_TRUE(traduccion.translate("QPrintDialog", "Pages", nullptr, -1).isEmpty());
     EXPECT_TRUE(traduccion.translate("QFileDialog", "&Open", nullptr, -1).isEmpty());
     EXPECT_TRUE(TraduccionQt().conCatalogo()) << "falta qt6-translations-l10n";
 }
