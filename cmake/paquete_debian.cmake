@@ -1,8 +1,9 @@
 # The Debian package: `cpack -G DEB` in the build folder makes tarquel_<version>_amd64.deb with the
 # install rules' files under /usr, the executable stripped. `apt install ./tarquel_….deb` brings
-# what it needs to run: the libraries it links (read from the executable), the SQLite driver of
-# Qt's Sql module, which is loaded at run time and so read from nowhere, and what opens the
-# documents and the agency's page.
+# what it needs to run: the libraries it links (read from the executable) and what Qt loads at run
+# time, which the executable does not name: the SQLite driver of Qt's Sql module, the platform
+# plugins without which no window opens, and the Spanish texts of Qt's own dialogs. What opens the
+# documents and the agency's page is recommended: without it the program says so.
 
 set(CPACK_PACKAGE_NAME tarquel)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -35,8 +36,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, qt6-qpa-plugins, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "libreoffice-writer | abiword")
 
 # What every package carries in its documents folder: who holds the rights, and the changes by

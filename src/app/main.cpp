@@ -9,13 +9,12 @@
 #include "platform/carpeta_programa.h"
 #include "platform/locale_numeros.h"
 #include "platform/qt_dialogs.h"
+#include "platform/traduccion_qt.h"
 #include "shell/base_nueva.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QLibraryInfo>
-#include <QTranslator>
 #include <QTextStream>
 
 #include <cstdio>
@@ -47,7 +46,7 @@ int crearBase()
 
 int main(int argc, char* argv[])
 {
-    // Numbers as the user writes them; a decimal comma where the system sets no locale.
+    // Numbers and dates as the user writes them; Argentine Spanish where the system sets no locale.
     fijarLocaleDeNumeros();
     for (int i = 1; i < argc; ++i) {
         if (QString::fromLocal8Bit(argv[i]) == QLatin1String("--crear-base")) {
@@ -64,10 +63,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     vigilancia.reset();
     // Qt's own dialogs (file choosers, print preview) speak Spanish like the rest of the program.
-    QTranslator traduccionQt;
-    if (traduccionQt.load(QLocale(QLocale::Spanish), QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&traduccionQt);
+    instalarTraduccionQt();
     QApplication::setApplicationName(QStringLiteral("Tarquel"));
 
     QtDialogs dialogs;

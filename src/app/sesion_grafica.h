@@ -12,7 +12,9 @@ bool haySesionGrafica();
 void avisarSinSesionGrafica();
 
 // While it lives (the making of the application), a screen that cannot be opened after all ends
-// the process with status 1 and the same message, followed by the system's reason.
+// the process with status 1 and a message in Spanish alone: the platform plugin that is missing
+// and the package that brings it, or the screen that did not answer. What Qt says meanwhile, in
+// English, is kept back, and said once the window can open.
 class VigilanciaPantalla {
 public:
     VigilanciaPantalla();

@@ -40,9 +40,9 @@ public:
         return destino_.elegirCarpeta(t, c);
     }
     int abrirModal(QDialog& formulario) override { return destino_.abrirModal(formulario); }
-    bool abrirConEscritorio(const QString& ruta) override
+    void abrirConEscritorio(const QString& ruta, const Mensaje& siNoSeAbre) override
     {
-        return destino_.abrirConEscritorio(ruta);
+        destino_.abrirConEscritorio(ruta, siNoSeAbre);
     }
 
     void entregar()

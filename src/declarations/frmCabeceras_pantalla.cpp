@@ -237,7 +237,8 @@ void frmCabeceras::crearBotones()
     cmdPago->setToolTip(
         QStringLiteral("Imprimir Boleta de Pago de la Declaración seleccionada."));
     cmdSalir = boton(u"cmdSalir"_s, u"&Salir"_s, &frmCabeceras::cmdSalirClick);
+    // Alt+J is the declaration's and Alt+P the payment slip's, both shown beside it.
     cmdDDJJPolicia =
-        boton(u"Cmd_DDJJ_Policia"_s, u"D.&Jurada Policía"_s, &frmCabeceras::cmdDDJJPoliciaClick);
+        boton(u"Cmd_DDJJ_Policia"_s, u"D.Jurada P&olicía"_s, &frmCabeceras::cmdDDJJPoliciaClick);
     cmdDDJJPolicia->setToolTip(ayudaDeclaracion);
 }

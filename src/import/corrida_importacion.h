@@ -31,14 +31,15 @@ struct ResultadoImportacion {
     QString falla;          // why a run that kept nothing stopped, as its message said it
 };
 
+// Each option has its default: a caller names only those it sets.
 struct OpcionesImportacion {
     // Hears the percentage of the file read, now and then.
-    std::function<void(int)> progreso;
+    std::function<void(int)> progreso{};
     // Hears the summary once the run is stored, before the final message names the log.
-    std::function<void(const QString&)> resumen;
+    std::function<void(const QString&)> resumen{};
     // Makes the log of the run at its path; a file in the data folder unless a test gives one
     // that fails.
-    std::function<std::unique_ptr<ReporteImportacion>(const QString& ruta)> crearReporte;
+    std::function<std::unique_ptr<ReporteImportacion>(const QString& ruta)> crearReporte{};
 };
 
 // `carpetaDatos` is the data folder, where the log goes. The final message, or the failure, is

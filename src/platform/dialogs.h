@@ -58,8 +58,10 @@ public:
     // Shows a form modally; returns its result code.
     virtual int abrirModal(QDialog& formulario) = 0;
 
-    // Opens a document or an address with the desktop's own program; false when it could not.
-    virtual bool abrirConEscritorio(const QString& rutaODireccion) = 0;
+    // Opens a document or an address with the desktop's own program. When it cannot (no opener,
+    // or none of the desktop's programs takes it) `siNoSeAbre` is shown: at once, or once the
+    // desktop has answered, which the program does not wait for.
+    virtual void abrirConEscritorio(const QString& rutaODireccion, const Mensaje& siNoSeAbre) = 0;
 
     // Shorthands for the common shapes.
     void aviso(const QString& texto, const QString& titulo = kTituloAplicacion,

@@ -2,7 +2,8 @@
 // The notation of the numbers the program reads and writes (decimal and thousands separators): the
 // user's own, as the system's locale settings give it; Spanish (Argentina) when the system sets
 // none for numbers (the "C" or "POSIX" locale that many Linux installs leave by default), since
-// the program's users type amounts with a decimal comma.
+// the program's users type amounts with a decimal comma. It is the run's default locale, so the
+// dates Qt's dialogs show (the file chooser's list) follow it too.
 
 #include <QLocale>
 #include <QString>

@@ -72,6 +72,9 @@ frmAgentes::frmAgentes(Contexto& contexto, QWidget* parent)
     r->addWidget(etiqueta(u"Localidad:"_s, txtLocalidad_), 3, 0);
     r->addWidget(txtLocalidad_, 3, 1, 1, 3);
     r->setColumnStretch(5, 1);
+    // Tab follows the screen: the IVA list closes the first line, before the name.
+    setTabOrder(mskCUIT_, cboIVA_);
+    setTabOrder(cboIVA_, txtRazonSocial_);
 
     setColumnas(columnas());
     enlazar(u"Nro_Agente"_s, mskNroAgente_);

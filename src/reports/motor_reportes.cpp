@@ -2,6 +2,7 @@
 
 #include "database/base_datos.h"
 #include "database/error_motor.h"
+#include "platform/carpeta_documentos.h"
 #include "platform/dialogos_impresion.h"
 #include "reports/lienzo.h"
 #include "reports/paginas_reporte.h"
@@ -10,7 +11,6 @@
 
 #include <QAction>
 #include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPageLayout>
 #include <QPainter>
@@ -62,14 +62,13 @@ bool pintarCopias(const Reporte& reporte, int copias, QPagedPaintDevice& disposi
     return pintor.end();
 }
 
-// Saving from the preview: the name proposed says what the document is about and lies in the data
-// folder, beside the database; the user is told where the file went.
+// Saving from the preview: the name proposed says what the document is about and lies in the
+// user's documents folder; the user is told where the file went.
 void MotorReportes::guardarComoPdf(const Reporte& reporte, int copias)
 {
-    const QString carpeta = QFileInfo(base_.ruta()).absolutePath();
     const QString archivo = dialogs_.elegirArchivoGuardar(
         QStringLiteral("Guardar como PDF"),
-        QDir(carpeta).filePath(reporte.nombreArchivo() + QStringLiteral(".pdf")),
+        QDir(carpetaDocumentos()).filePath(reporte.nombreArchivo() + QStringLiteral(".pdf")),
         QStringLiteral("Documentos PDF (*.pdf)"));
     if (archivo.isEmpty()) return;
     const ResultadoImpresion resultado = escribirPdf(reporte, copias, archivo);

@@ -21,7 +21,7 @@ public:
     QString elegirArchivo(const QString&, const QString&, const QString&) override { return {}; }
     QString elegirCarpeta(const QString&, const QString&) override { return {}; }
     int abrirModal(QDialog&) override { return 0; }
-    bool abrirConEscritorio(const QString&) override { return false; }
+    void abrirConEscritorio(const QString&, const Mensaje&) override {}
 };
 
 } // namespace

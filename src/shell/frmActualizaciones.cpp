@@ -134,11 +134,11 @@ QHBoxLayout* frmActualizaciones::crearPie()
 
 void frmActualizaciones::lblEnlaceClick()
 {
-    if (!dialogs_.abrirConEscritorio(organismo::PaginaActualizaciones))
-        dialogs_.mostrar({QStringLiteral("No se pudo abrir el navegador con la página de "
-                                         "actualizaciones:\n\n%1")
-                              .arg(organismo::PaginaActualizaciones),
-                          kTituloAplicacion, Icono::Exclamacion});
+    dialogs_.abrirConEscritorio(organismo::PaginaActualizaciones,
+                                {QStringLiteral("No se pudo abrir el navegador con la página de "
+                                                "actualizaciones:\n\n%1")
+                                     .arg(organismo::PaginaActualizaciones),
+                                 kTituloAplicacion, Icono::Exclamacion});
 }
 
 void frmActualizaciones::cmdContribuyentesClick()

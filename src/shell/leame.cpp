@@ -64,10 +64,9 @@ void mostrarDocumento(Dialogs& dialogs, const QString& carpeta, const QString& n
                          QStringLiteral("Error %1").arg(error.numero()), Icono::Critico});
         return;
     }
-    if (!dialogs.abrirConEscritorio(ruta))
-        dialogs.mostrar({QStringLiteral("No se puede mostrar el documento '%1'\n"
-                                        "El documento está en '%2': puede abrirlo con un "
-                                        "procesador de textos.")
-                             .arg(nombre, QDir::toNativeSeparators(ruta)),
-                         QStringLiteral("Error"), Icono::Critico});
+    dialogs.abrirConEscritorio(ruta, {QStringLiteral("No se puede mostrar el documento '%1'\n"
+                                                     "El documento está en '%2': puede abrirlo "
+                                                     "con un procesador de textos.")
+                                          .arg(nombre, QDir::toNativeSeparators(ruta)),
+                                      QStringLiteral("Error"), Icono::Critico});
 }

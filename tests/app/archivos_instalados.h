@@ -15,6 +15,7 @@ inline const QStringList kArchivosInstalados = {
     QStringLiteral("share/doc/tarquel/changelog.gz"),
     QStringLiteral("share/doc/tarquel/copyright"),
     QStringLiteral("share/icons/hicolor/scalable/apps/tarquel.svg"),
+    QStringLiteral("share/man/man1/tarquel.1.gz"),
 };
 
 // The files under `carpeta`, relative to it, in order.

@@ -8,6 +8,7 @@
 #include "support/proceso_prueba.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -129,14 +130,21 @@ TEST(Instalacion, ElMenuArrancaElProgramaInstaladoYSeQuitaSinTocarLosDatos)
     EXPECT_TRUE(corriendo) << QString::fromLocal8Bit(proceso.readAll()).toStdString();
     EXPECT_FALSE(QFileInfo::exists(datos.filePath(QStringLiteral("BDR.mdb.creando"))));
 
-    // The README's removal: every file the install listed, and nothing of the user's data.
-    QFile copia(raiz.filePath(QStringLiteral("install_manifest.txt")));
+    // The README's removal, as typed in the checkout: every file the install listed, then the
+    // folders left empty; nothing of the user's data. The home holds something else too.
+    ASSERT_TRUE(QDir(raiz.path()).mkpath(QStringLiteral("build")));
+    QFile copia(raiz.filePath(QStringLiteral("build/install_manifest.txt")));
     ASSERT_TRUE(copia.open(QIODevice::WriteOnly));
     copia.write(lista);
     copia.close();
+    ASSERT_TRUE(QDir(casa).mkdir(QStringLiteral("Documentos")));
     const SalidaProceso quitar = correrProceso(
         QStringLiteral("/bin/sh"),
-        {QStringLiteral("-c"), QStringLiteral("xargs -d '\\n' rm -f -- < install_manifest.txt")},
+        {QStringLiteral("-c"),
+         QStringLiteral("set -e\n"
+                        "xargs -d '\\n' rm -f -- < build/install_manifest.txt\n"
+                        "xargs -d '\\n' dirname -- < build/install_manifest.txt | sort -u | "
+                        "xargs -d '\\n' rmdir -p --ignore-fail-on-non-empty --\n")},
         raiz.path());
     ASSERT_EQ(quitar.codigo, 0) << quitar.todo();
     // The lock file stays: the program was killed.
@@ -144,6 +152,13 @@ TEST(Instalacion, ElMenuArrancaElProgramaInstaladoYSeQuitaSinTocarLosDatos)
               (QStringList{QStringLiteral("share/tarquel/BDR.mdb"),
                            QStringLiteral("share/tarquel/Entorno.mem"),
                            QStringLiteral("share/tarquel/Tarquel.lock")}));
+    QStringList carpetas;
+    QDirIterator it(casa, QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) carpetas << QDir(casa).relativeFilePath(it.next());
+    carpetas.sort();
+    EXPECT_EQ(carpetas, (QStringList{QStringLiteral(".local"), QStringLiteral(".local/share"),
+                                     QStringLiteral(".local/share/tarquel"),
+                                     QStringLiteral("Documentos")}));
 }
 
 } // namespace

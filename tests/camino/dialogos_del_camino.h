@@ -120,10 +120,9 @@ public:
         return ventana.result();
     }
 
-    bool abrirConEscritorio(const QString& ruta) override
+    void abrirConEscritorio(const QString& ruta, const Mensaje&) override
     {
         abiertosConEscritorio << ruta;
-        return true;
     }
 
 private:

@@ -20,7 +20,9 @@
 #include <QTableView>
 #include <QDir>
 #include <QFocusEvent>
+#include <QKeySequence>
 #include <QLabel>
+#include <QSet>
 #include <QLayout>
 #include <QProgressBar>
 #include <QPushButton>
@@ -89,6 +91,16 @@ protected:
             if (!control<QPushButton>(form, nombre)->isHidden() && habilitado(form, nombre)) t << nombre;
         return t;
     }
+    // The access keys (Alt+letter) of the buttons shown, in the order of mostrados().
+    static QStringList teclasDeAcceso(const frmCabeceras& form)
+    {
+        QStringList teclas;
+        for (const QString& nombre : mostrados(form)) {
+            const QKeySequence tecla = QKeySequence::mnemonic(control<QPushButton>(form, nombre)->text());
+            if (!tecla.isEmpty()) teclas << tecla.toString();
+        }
+        return teclas;
+    }
     static QString estado(const frmCabeceras& form)
     {
         return control<QLabel>(form, u"lblEstadoDescripcion"_s)->text();
@@ -146,6 +158,8 @@ TEST_F(FrmCabecerasTest, cadaModoConSuTituloSusBotonesYSusFilas)
         const std::string caso = c.titulo.toStdString();
         EXPECT_EQ(form->windowTitle(), c.titulo) << caso;
         EXPECT_EQ(mostrados(*form), c.botones) << caso;
+        const QStringList teclas = teclasDeAcceso(*form);
+        EXPECT_EQ(QSet<QString>(teclas.begin(), teclas.end()).size(), teclas.size()) << caso;
         EXPECT_EQ(habilitados(*form), c.habilitados) << caso;
         EXPECT_EQ(filas(*form), c.filas) << caso;
         EXPECT_EQ(actual(*form), c.filas.back()) << caso;
@@ -483,6 +497,10 @@ TEST_F(FrmCabecerasTest, losBotonesDelRegimenPolicial)
         EXPECT_EQ(mostrados(*form), (QStringList{u"cmdDecJurada"_s, u"cmdPago"_s, u"Cmd_DDJJ_Policia"_s,
                                                 u"cmdIntervenciones"_s, u"cmdSalir"_s}));
         EXPECT_EQ(habilitados(*form), (QStringList{u"cmdDecJurada"_s, u"cmdPago"_s, u"cmdSalir"_s}));
+        // Each button shown answers its own Alt key.
+        const QStringList teclas = teclasDeAcceso(*form);
+        EXPECT_EQ(QSet<QString>(teclas.begin(), teclas.end()).size(), teclas.size())
+            << teclas.join(u' ').toStdString();
     }
     for (ModoCabeceras modo : {ModoCabeceras::Activacion, ModoCabeceras::Rectificacion}) {
         const auto form = abrir(modo);

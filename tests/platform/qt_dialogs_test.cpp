@@ -1,4 +1,5 @@
-// The real input box, set up as the program shows it (never opened: no modal loop in tests).
+// The real message and input boxes, set up as the program shows them (never run: no modal loop in
+// tests).
 
 #include "platform/qt_dialogs.h"
 
@@ -6,6 +7,8 @@
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <gtest/gtest.h>
 
 namespace {
@@ -50,6 +53,45 @@ TEST(CajaDeTexto, SinLimiteTomaTodo)
     linea->clear();
     tipear(*linea, QString(130, QLatin1Char('x')));
     EXPECT_EQ(caja.textValue().size(), 130);
+}
+
+// A title bar draws its text bold beside the window's icon and its buttons: a box narrower than
+// that has its title cut ("St...as").
+TEST(Cajas, TanAnchasComoSuTitulo)
+{
+    QFont negrita = QApplication::font();
+    negrita.setBold(true);
+    auto cabe = [&](const QWidget& caja) {
+        return caja.width() >= QFontMetrics(negrita).horizontalAdvance(caja.windowTitle()) + 100;
+    };
+
+    QMessageBox mensaje;
+    prepararCajaMensaje(mensaje, {QStringLiteral("Obleas Z: 0"), QStringLiteral("Stock de Obleas")});
+    mensaje.show();
+    EXPECT_TRUE(cabe(mensaje)) << mensaje.width();
+    mensaje.hide();
+
+    QInputDialog caja;
+    prepararCajaTexto(caja, QStringLiteral("Tipee un texto:"),
+                      QStringLiteral("Imprimir Declaración Jurada - OBSERVACIÓN"), QString(), 100);
+    caja.show();
+    EXPECT_TRUE(cabe(caja)) << caja.width();
+    caja.hide();
+}
+
+TEST(Cajas, MensajeConSusBotonesEnCastellano)
+{
+    QMessageBox caja;
+    const BotonesMensaje b = prepararCajaMensaje(
+        caja, {QStringLiteral("¿Confirma?"), QStringLiteral("Atención"), Icono::Pregunta,
+               Botones::SiNo, Respuesta::No});
+    ASSERT_TRUE(b.si && b.no);
+    EXPECT_FALSE(b.aceptar || b.cancelar);
+    EXPECT_EQ(b.si->text(), QStringLiteral("&Sí"));
+    EXPECT_EQ(caja.defaultButton(), b.no);
+    EXPECT_EQ(caja.escapeButton(), b.no);
+    EXPECT_EQ(caja.windowTitle(), QStringLiteral("Atención"));
+    EXPECT_EQ(caja.icon(), QMessageBox::Question);
 }
 
 } // namespace

@@ -425,4 +425,20 @@ TEST_F(AgentesTest, LasColumnasOrdenanTodasMenosElIva)
     EXPECT_EQ(texto(form, u"txtRazonSocial"_s), u"ZETA"_s);
 }
 
+TEST_F(AgentesTest, TabRecorreLosCamposComoLaPantalla)
+{
+    frmAgentes form(e.contexto);
+    form.show();
+    pulsar(form, u"cmdAgregar"_s);
+    QStringList recorrido{enfocado(form)};
+    for (int i = 0; i < 5; ++i) {
+        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+        QApplication::sendEvent(form.focusWidget(), &tab);
+        recorrido << enfocado(form);
+    }
+    // The number, the CUIT and the IVA condition share the first line.
+    EXPECT_EQ(recorrido, (QStringList{u"mskNroAgente"_s, u"mskCUIT"_s, u"cboIVA"_s,
+                                      u"txtRazonSocial"_s, u"txtDomicilio"_s, u"txtLocalidad"_s}));
+}
+
 } // namespace

@@ -8,9 +8,12 @@
 #include "reports/reporte.h"
 #include "support/pdf_prueba.h"
 #include "support/carpeta_temporal.h"
+#include "support/variable_entorno.h"
 
 #include <QAction>
 #include <QDialog>
+#include <QDir>
+#include <QFile>
 #include <gtest/gtest.h>
 
 namespace {
@@ -156,9 +159,20 @@ TEST_F(MotorReportesTest, LaVistaPreviaGuardaElPdfDondeSeLaPideYLoDice)
     TrabajoImpresion t = aPdf(QStringLiteral("listado.rpt"));
     t.destino = Destino::Pantalla;
 
-    // Proposed in the data folder, beside the database, under the report's own name.
+    // Proposed in the user's documents folder, under the report's own name; never in the data
+    // folder beside the database.
+    const QString casa = carpeta.ruta(QStringLiteral("casa"));
+    const QString documentos = casa + QStringLiteral("/Documentos");
+    ASSERT_TRUE(QDir().mkpath(documentos));
+    VariableEntorno home("HOME", casa.toLocal8Bit());
+    VariableEntorno configuracion("XDG_CONFIG_HOME", casa.toLocal8Bit());
+    {
+        QFile dirs(casa + QStringLiteral("/user-dirs.dirs"));
+        ASSERT_TRUE(dirs.open(QIODevice::WriteOnly));
+        dirs.write("XDG_DOCUMENTS_DIR=\"$HOME/Documentos\"\n");
+    }
     EXPECT_TRUE(motor().imprimir(t).correcto());
-    EXPECT_EQ(dialogos.propuestas, QStringList{carpeta.ruta(QStringLiteral("Listado.pdf"))});
+    EXPECT_EQ(dialogos.propuestas, QStringList{documentos + QStringLiteral("/Listado.pdf")});
     EXPECT_TRUE(pdf::texto(elegido).contains(QStringLiteral("LISTADO DE PRUEBA")));
     ASSERT_EQ(dialogos.mensajes.size(), 1u);
     EXPECT_EQ(dialogos.mensajes[0].texto, QStringLiteral("El documento se guardó en:\n") + elegido);

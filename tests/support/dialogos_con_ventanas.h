@@ -30,7 +30,10 @@ public:
     {
         return guion.elegirCarpeta(t, c);
     }
-    bool abrirConEscritorio(const QString& r) override { return guion.abrirConEscritorio(r); }
+    void abrirConEscritorio(const QString& r, const Mensaje& m) override
+    {
+        guion.abrirConEscritorio(r, m);
+    }
 
     int abrirModal(QDialog& ventana) override
     {

@@ -70,10 +70,10 @@ public:
         modales.pop_front();
         return r;
     }
-    bool abrirConEscritorio(const QString& ruta) override
+    void abrirConEscritorio(const QString& ruta, const Mensaje& siNoSeAbre) override
     {
         abiertos << ruta;
-        return escritorioFunciona;
+        if (!escritorioFunciona) mostrar(siNoSeAbre);
     }
 
     QStringList textosMostrados() const
