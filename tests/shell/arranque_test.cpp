@@ -237,7 +237,9 @@ TEST_F(ArranqueTest, SiNoPuedeEscribirElEntornoLoDiceYCierraLaBase)
         EXPECT_EQ(dialogs.mensajes.back().texto,
                   QString::fromUtf8("75 - No se pudo guardar el archivo '%1': %2")
                       .arg(QDir::toNativeSeparators(ruta), QString::fromUtf8(caso.causa)));
-        if (QFileInfo(ruta).isFile()) EXPECT_EQ(leerEntorno(), QByteArray("AgenteAct = 000001\r\n"));
+        if (QFileInfo(ruta).isFile()) {
+            EXPECT_EQ(leerEntorno(), QByteArray("AgenteAct = 000001\r\n"));
+        }
         EXPECT_FALSE(QFileInfo::exists(ruta + QStringLiteral(".tmp")));
     }
 }

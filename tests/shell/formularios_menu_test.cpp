@@ -61,10 +61,13 @@ TEST_F(FormulariosMenuTest, CadaItemAbreSuVentana)
 {
     QStringList enTabla;
     for (const ItemVentana& i : kItems) enTabla << QString::fromLatin1(i.item);
-    for (const DefMenu& menu : arbolMenus())
-        for (const DefItemMenu& item : menu.items)
-            if (!item.esSeparador() && !kSinVentana.contains(item.nombre))
+    for (const DefMenu& menu : arbolMenus()) {
+        for (const DefItemMenu& item : menu.items) {
+            if (!item.esSeparador() && !kSinVentana.contains(item.nombre)) {
                 EXPECT_TRUE(enTabla.contains(item.nombre)) << item.nombre.toStdString();
+            }
+        }
+    }
 
     iniciar();
     conectarFormularios(ventana, contexto);
