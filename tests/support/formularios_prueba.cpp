@@ -11,15 +11,12 @@
 void pulsar(const QWidget& formulario, const QString& boton)
 {
     auto* b = control<QAbstractButton>(formulario, boton);
-    if (b && !b->isHidden()) b->click();
-}
-
-void clic(QWidget& formulario, const char* boton)
-{
-    auto* b = control<QAbstractButton>(formulario, QString::fromLatin1(boton));
     ASSERT_TRUE(b);
-    ASSERT_TRUE(b->isVisible() && b->isEnabled())
-        << boton << " no se puede pulsar en " << formulario.objectName().toStdString();
+    const bool cerrado =
+        formulario.isHidden() && formulario.testAttribute(Qt::WA_WState_ExplicitShowHide);
+    ASSERT_TRUE(!cerrado && b->isVisibleTo(&formulario) && b->isEnabled())
+        << boton.toStdString() << " no se puede pulsar en "
+        << formulario.objectName().toStdString();
     b->click();
 }
 

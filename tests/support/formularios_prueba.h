@@ -23,10 +23,9 @@ T* control(const QWidget& formulario, const QString& nombre)
     return c;
 }
 
-// A click as the user gives it: nothing happens on a disabled or hidden button.
+// A click the user must be able to give: a button hidden or disabled fails the test. A form the
+// test never put on screen counts as on screen; a closed one does not.
 void pulsar(const QWidget& formulario, const QString& boton);
-// A click the user must be able to give: a button hidden or disabled fails the test.
-void clic(QWidget& formulario, const char* boton);
 bool habilitado(const QWidget& formulario, const QString& nombre);
 
 // Types `texto` into a box key by key, as the keyboard would.
