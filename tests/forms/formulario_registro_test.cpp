@@ -69,13 +69,9 @@ protected:
         e.base.ejecutar(u"INSERT INTO Prueba (Codigo, Nombre) VALUES (?, ?)"_s, {codigo, nombre});
     }
 
-    // Agregar, type, Grabar.
-    void alta(frmPrueba& form, const QString& codigo, const QString& nombre)
+    static void alta(frmPrueba& form, const QString& codigo, const QString& nombre)
     {
-        pulsar(form, u"cmdAgregar"_s);
-        escribir(form, u"txtCodigo"_s, codigo);
-        escribir(form, u"txtNombre"_s, nombre);
-        pulsar(form, u"cmdGrabar"_s);
+        ::alta(form, {{u"txtCodigo"_s, codigo}, {u"txtNombre"_s, nombre}});
     }
 
     static QString celda(const frmPrueba& form, int fila, int columna)

@@ -42,9 +42,7 @@ protected:
 
     static void alta(frmAgentes& form, const Alta& a)
     {
-        pulsar(form, u"cmdAgregar"_s);
-        completar(form, a);
-        pulsar(form, u"cmdGrabar"_s);
+        ::alta(form, [&] { completar(form, a); });
     }
 
     // Makes a declaration of the agent active, as the declarations form would.

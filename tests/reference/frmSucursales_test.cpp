@@ -40,11 +40,9 @@ protected:
     static void alta(frmSucursales& form, const QString& numero, const QString& descripcion,
                      const QString& localidad)
     {
-        pulsar(form, u"cmdAgregar"_s);
-        escribir(form, u"mskSucursal"_s, numero);
-        escribir(form, u"txtDescripcion"_s, descripcion);
-        escribir(form, u"txtLocalidad"_s, localidad);
-        pulsar(form, u"cmdGrabar"_s);
+        ::alta(form, {{u"mskSucursal"_s, numero},
+                      {u"txtDescripcion"_s, descripcion},
+                      {u"txtLocalidad"_s, localidad}});
     }
 
     EntornoDePrueba e;

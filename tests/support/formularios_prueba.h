@@ -14,6 +14,10 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <utility>
+#include <vector>
+
 // A control of the form by its name; a missing one fails the test.
 template <class T = QWidget>
 T* control(const QWidget& formulario, const QString& nombre)
@@ -35,6 +39,9 @@ void teclear(QWidget* caja, const QString& texto);
 void teclearEnElTecladoNumerico(QWidget* caja, const QString& texto);
 // Replaces a box's text as a user would: select it all and type over it.
 void escribir(const QWidget& formulario, const QString& caja, const QString& texto);
+// Boxes of a form and the text each is given, in the order the user fills them.
+using Campos = std::vector<std::pair<QString, QString>>;
+void escribir(const QWidget& formulario, const Campos& campos);
 QString texto(const QWidget& formulario, const QString& caja);
 QString tituloMarco(const QWidget& formulario, const QString& marco);
 // The name of the control that has the focus.
@@ -46,6 +53,12 @@ void salirDe(QWidget* campo);
 void salirDe(const QWidget& formulario, const QString& campo);
 
 void soltarF1(QWidget& formulario);
+
+// A new record as the user adds one: the add button, the record filled in, Grabar.
+void alta(const QWidget& formulario, const std::function<void()>& completar,
+          const QString& agregar = QStringLiteral("cmdAgregar"));
+void alta(const QWidget& formulario, const Campos& campos,
+          const QString& agregar = QStringLiteral("cmdAgregar"));
 
 // The form's grid (the first, or the one named), the text of a cell and of the current row's.
 GrillaRegistros& grillaDe(const QWidget& formulario, const QString& nombre = {});
