@@ -23,19 +23,19 @@ void Camino::arrancar()
 void Camino::cargarAgente()
 {
     dialogos.alAbrir(u"frmAgentes"_s, [&](QDialog& f) {
-        clic(f, "cmdAgregar");
+        pulsar(f, "cmdAgregar");
         tipear(f, "mskNroAgente", kAgente);
         elegirEnLista(f, "cboIVA", 0);  // "Resp. Inscripto"
         tipear(f, "mskCUIT", u"30500000003"_s);
         tipear(f, "txtRazonSocial", u"acopios del sur sa"_s);
         tipear(f, "txtDomicilio", u"san martin 100"_s);
         tipear(f, "txtLocalidad", u"rosario"_s);
-        clic(f, "cmdGrabar");
+        pulsar(f, "cmdGrabar");
         EXPECT_EQ(marco(f, "fraAgente"), "") << "el agente no se grabó";
         EXPECT_EQ(caja(f, "mskNroAgente"), "12345-9");
         EXPECT_EQ(caja(f, "txtRazonSocial"), "ACOPIOS DEL SUR SA");
-        clic(f, "cmdActivar");
-        clic(f, "cmdSalir");
+        pulsar(f, "cmdActivar");
+        pulsar(f, "cmdSalir");
     });
     ASSERT_NO_FATAL_FAILURE(menu("mnuAgentes"));
     EXPECT_EQ(mensajes(), std::vector<std::string>());
@@ -51,7 +51,7 @@ void Camino::verSucursal(const char* ultimoComprobante)
         EXPECT_EQ(grillaDe(f).filas(), 1);
         EXPECT_EQ(caja(f, "mskSucursal"), "0000");
         EXPECT_EQ(caja(f, "mskNroComprobante"), ultimoComprobante);
-        clic(f, "cmdSalir");
+        pulsar(f, "cmdSalir");
     });
     ASSERT_NO_FATAL_FAILURE(menu("mnuSucursales"));
     EXPECT_EQ(mensajes(), std::vector<std::string>());
@@ -63,8 +63,8 @@ void Camino::activarRegimen(const QString& codigo, const char* panel)
 {
     dialogos.alAbrir(u"frmRegimenes"_s, [&](QDialog& f) {
         elegirFila(f, "dbgRegimenes", u"Código"_s, codigo);
-        clic(f, "cmdActivar");
-        clic(f, "cmdSalir");
+        pulsar(f, "cmdActivar");
+        pulsar(f, "cmdSalir");
     });
     ASSERT_NO_FATAL_FAILURE(menu("mnuRegimenes"));
     EXPECT_EQ(mensajes(), std::vector<std::string>());
@@ -78,13 +78,13 @@ void Camino::activarRegimen(const QString& codigo, const char* panel)
 void Camino::cargarAlicuota()
 {
     dialogos.alAbrir(u"frmAlicuotas"_s, [&](QDialog& f) {
-        clic(f, "cmdAgregar");
+        pulsar(f, "cmdAgregar");
         tipear(f, "txtCodReg", u"01"_s);
         elegirEnLista(f, "cboTipo", 0);  // "0 - Obligado Directo"
         tipear(f, "txtAlic", u"2,5"_s);
-        clic(f, "cmdGrabar");
+        pulsar(f, "cmdGrabar");
         EXPECT_EQ(marco(f, "fraAlicuota"), "") << "la alícuota no se grabó";
-        clic(f, "cmdSalir");
+        pulsar(f, "cmdSalir");
     });
     ASSERT_NO_FATAL_FAILURE(menu("mnuAlicuotas"));
     EXPECT_EQ(mensajes(), std::vector<std::string>());
@@ -95,13 +95,13 @@ void Camino::cargarAlicuota()
 void Camino::cargarVencimiento()
 {
     dialogos.alAbrir(u"frmVencimientos"_s, [&](QDialog& f) {
-        clic(f, "cmdAgregar");
+        pulsar(f, "cmdAgregar");
         tipear(f, "txtMes", u"5"_s);
         tipear(f, "txtAnio", u"2024"_s);
         tipear(f, "txtFecha", u"17/06/2024"_s);
-        clic(f, "cmdGrabar");
+        pulsar(f, "cmdGrabar");
         EXPECT_EQ(marco(f, "fraVencimiento"), "") << "el vencimiento no se grabó";
-        clic(f, "cmdSalir");
+        pulsar(f, "cmdSalir");
     });
     ASSERT_NO_FATAL_FAILURE(menu("mnuVencimientos"));
     EXPECT_EQ(mensajes(), std::vector<std::string>());
@@ -112,15 +112,15 @@ void Camino::cargarSujeto()
 {
     dialogos.alAbrir(u"frmContribuyentes"_s, [&](QDialog& f) {
         EXPECT_TRUE(control<QWidget>(f, u"cmdSeleccionar"_s)->isHidden());
-        clic(f, "cmdAgregar");
+        pulsar(f, "cmdAgregar");
         tipear(f, "mskNroContrib", kSujeto);
         tipear(f, "mskCUIT", u"20123456786"_s);
         tipear(f, "txtRazonSocial", u"perez juan"_s);
         tipear(f, "txtDomicilio", u"mitre 200"_s);
-        clic(f, "cmdGrabar");
+        pulsar(f, "cmdGrabar");
         EXPECT_EQ(marco(f, "fraContribuyente"), "") << "el sujeto no se grabó";
         EXPECT_EQ(caja(f, "mskNroContrib"), "000-012345-9");
-        clic(f, "cmdSalir");
+        pulsar(f, "cmdSalir");
     });
     ASSERT_NO_FATAL_FAILURE(menu("mnuContribuyentes"));
     EXPECT_EQ(mensajes(), std::vector<std::string>());
@@ -133,18 +133,18 @@ void Camino::crearYActivarDeclaracion()
 {
     dialogos.alAbrir(u"frmCabeceras"_s, [&](QDialog& f) {
         EXPECT_EQ(s(f.windowTitle()), "Altas, Bajas y Modificaciones de Declaraciones");
-        clic(f, "cmdCrear");
+        pulsar(f, "cmdCrear");
         EXPECT_EQ(caja(f, "mskAnio") + "/" + caja(f, "mskMes"), "2024/05");
-        clic(f, "cmdGrabar");
+        pulsar(f, "cmdGrabar");
         EXPECT_EQ(rotulo(f, "lblEstadoDescripcion"), " Vacía");
-        clic(f, "cmdSalir");
+        pulsar(f, "cmdSalir");
     });
     ASSERT_NO_FATAL_FAILURE(menu("mnuCabecerasABM"));
 
     dialogos.alAbrir(u"frmCabeceras"_s, [&](QDialog& f) {
         EXPECT_EQ(s(f.windowTitle()), "Activar Declaración");
-        clic(f, "cmdActivar");
-        clic(f, "cmdSalir");
+        pulsar(f, "cmdActivar");
+        pulsar(f, "cmdSalir");
     });
     ASSERT_NO_FATAL_FAILURE(menu("mnuCabecerasActivar"));
     EXPECT_EQ(mensajes(), std::vector<std::string>());

@@ -32,18 +32,18 @@ void CaminoConsulta::grabarTresComprobantes()
             const char* bruto;
         } comprobantes[] = {{"07", "1000"}, {"12", "2000"}, {"20", "3000"}};
         for (const auto& c : comprobantes) {
-            clic(f, "cmdAgregar");
+            pulsar(f, "cmdAgregar");
             tipear(f, "mskNroContrib", kSujeto);
             tipear(f, "mskDia", QString::fromLatin1(c.dia));
             tipear(f, "mskCodConcepto", u"00"_s);
             tipear(f, "mskImpBru", QString::fromLatin1(c.bruto));
-            clic(f, "cmdGrabar");
+            pulsar(f, "cmdGrabar");
             EXPECT_EQ(marco(f, "fraRetencion"), "") << "el comprobante del día " << c.dia;
         }
         elegirFila(f, "dbgRetenciones", u"Comprobante"_s, u"00000002"_s);
         dialogos.responder(u"Atención..."_s, Respuesta::Si);
-        clic(f, "cmdAnular");
-        clic(f, "cmdSalir");
+        pulsar(f, "cmdAnular");
+        pulsar(f, "cmdSalir");
     });
     ASSERT_NO_FATAL_FAILURE(menu("mnuRetenciones"));
     mensajes();
@@ -59,9 +59,9 @@ void CaminoConsulta::cerrarMes()
         dialogos.elegirCarpeta(diskette);
         dialogos.responder(u"¿Confirmar Impresión?"_s, Respuesta::Si);
         dialogos.alAbrir(u"VistaPrevia"_s, imprimirEnPdf(carpeta.ruta(u"dj.pdf"_s)));
-        clic(f, "cmdDecJurada");
+        pulsar(f, "cmdDecJurada");
         EXPECT_EQ(rotulo(f, "lblEstadoDescripcion"), " Cerrada");
-        clic(f, "cmdSalir");
+        pulsar(f, "cmdSalir");
     });
     ASSERT_NO_FATAL_FAILURE(menu("mnuCabecerasEmitir"));
     mensajes();
@@ -85,8 +85,8 @@ void CaminoConsulta::consultarDeclaracion()
         // What cannot be done is said, and changes nothing.
         Q_EMIT retenciones.horizontalHeader()->sectionClicked(2);  // "Importe Bruto"
         elegirFila(f, "dbgRetenciones", u"Comprobante"_s, u"00000001"_s);
-        clic(f, "cmdAgregar");
-        clic(f, "cmdAgregar");
+        pulsar(f, "cmdAgregar");
+        pulsar(f, "cmdAgregar");
         EXPECT_EQ(control<QListWidget>(f, u"lstComprob"_s)->count(), 1);
         // A concept the month does not use: nothing to list.
         auto* concepto = control<QComboBox>(f, u"cbxConcepto"_s);
@@ -102,15 +102,15 @@ void CaminoConsulta::consultarDeclaracion()
         // The month's listing.
         dialogos.responder(u"¿Confirmar Impresión?"_s, Respuesta::Si);
         dialogos.alAbrir(u"VistaPrevia"_s, imprimirEnPdf(pdfListado));
-        clic(f, "cmdImprimir");
+        pulsar(f, "cmdImprimir");
 
         // The three receipts in one batch.
-        clic(f, "cmdAgregarT");
+        pulsar(f, "cmdAgregarT");
         dialogos.contestar(u"REIMPRESION POR EXTRAVIO"_s);
         dialogos.responder(u"¿Confirmar Impresión?"_s, Respuesta::Si);
         dialogos.alAbrir(u"VistaPrevia"_s, imprimirEnPdf(pdfLote));
-        clic(f, "cmdImprimirC");
-        clic(f, "cmdSalir");
+        pulsar(f, "cmdImprimirC");
+        pulsar(f, "cmdSalir");
     });
     ASSERT_NO_FATAL_FAILURE(menu("mnuRetxCab"));
 }

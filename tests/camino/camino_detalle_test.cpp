@@ -31,23 +31,23 @@ void CaminoDetalle::cargarRemesas()
     dialogos.alAbrir(u"frmRemesas"_s, [&](QDialog& f) {
         EXPECT_EQ(caja(f, "TxtAgente"), "12345-9");
         const auto remesa = [&](const char* nro, const char* tipo, const char* control) {
-            clic(f, "cmdAgregar");
+            pulsar(f, "cmdAgregar");
             tipear(f, "TxtRemesa", QString::fromLatin1(nro));
             tipear(f, "txtTipo", QString::fromLatin1(tipo));
             tipear(f, "TxtDesde", u"1"_s);
             tipear(f, "TxtHasta", u"1000"_s);
             tipear(f, "TxtControl", QString::fromLatin1(control));
-            clic(f, "cmdGrabar");
+            pulsar(f, "cmdGrabar");
         };
         remesa("1", "a", "374026");
         EXPECT_EQ(marco(f, "fraRemesas"), " Agregar ");
         tipear(f, "TxtControl", u"374025"_s);
-        clic(f, "cmdGrabar");
+        pulsar(f, "cmdGrabar");
         EXPECT_EQ(marco(f, "fraRemesas"), "") << "la remesa 1 no se grabó";
         remesa("2", "b", "374365");
         EXPECT_EQ(marco(f, "fraRemesas"), "") << "la remesa 2 no se grabó";
         EXPECT_EQ(grillaDe(f).filas(), 2);
-        clic(f, "cmdSalir");
+        pulsar(f, "cmdSalir");
     });
     ASSERT_NO_FATAL_FAILURE(menu("MnuRemesas"));
     EXPECT_EQ(mensajes(), std::vector<std::string>{"El Nº de Control es incorrecto"});
@@ -61,8 +61,8 @@ void CaminoDetalle::cargarRemesas()
 void CaminoDetalle::consultarStock(const std::vector<std::string>& esperado)
 {
     dialogos.alAbrir(u"frmRemesas"_s, [&](QDialog& f) {
-        clic(f, "Cmd_stock");
-        clic(f, "cmdSalir");
+        pulsar(f, "Cmd_stock");
+        pulsar(f, "cmdSalir");
     });
     ASSERT_NO_FATAL_FAILURE(menu("MnuRemesas"));
     EXPECT_EQ(mensajes(), esperado);
@@ -75,7 +75,7 @@ void CaminoDetalle::grabarObleas()
     const QString pdf = carpeta.ruta(u"comprobante_10.pdf"_s);
     dialogos.alAbrir(u"frmRetenciones_B"_s, [&](QDialog& f) {
         EXPECT_FALSE(control<QWidget>(f, u"mskImpBru"_s)->isVisible());
-        clic(f, "cmdAgregar");
+        pulsar(f, "cmdAgregar");
         tipear(f, "mskNroContrib", kSujeto);
         EXPECT_EQ(rotulo(f, "lblRazonSocial"), "PEREZ JUAN");
         tipear(f, "mskDia", u"07"_s);
@@ -86,36 +86,36 @@ void CaminoDetalle::grabarObleas()
                 tipear(g, "TxtNroGuia", QString::fromLatin1(numero));
                 tipear(g, "TxtPorte1", u"1"_s);
                 tipear(g, "TxtPorte2", u"2222"_s);
-                clic(g, "cmdGrabar");
+                pulsar(g, "cmdGrabar");
             };
-            clic(g, "cmdAgregar");
+            pulsar(g, "cmdAgregar");
             tipear(g, "mskCodConcepto", u"1"_s);
             EXPECT_EQ(rotulo(g, "lblDescConcepto"), "SOJA / GIRASOL / FORRAJERAS");
             oblea("a1");
             EXPECT_EQ(marco(g, "fraGuia"), "") << "la oblea A no se grabó";
-            clic(g, "cmdAgregar");
+            pulsar(g, "cmdAgregar");
             dialogos.alAbrir(u"frmTipos"_s, [&](QDialog& lista) {
                 EXPECT_EQ(s(lista.windowTitle()), "Tipos de Cereales");
                 elegirFila(lista, "dbgTipos", u"Tipo"_s, u"2"_s);
-                clic(lista, "cmdSeleccionar");
+                pulsar(lista, "cmdSeleccionar");
             });
-            clic(g, "cmdConceptos");
+            pulsar(g, "cmdConceptos");
             EXPECT_EQ(caja(g, "mskCodConcepto"), "02");
             oblea("b2");
             EXPECT_EQ(marco(g, "fraGuia"), "") << "la oblea B no se grabó";
             EXPECT_EQ(rotulo(g, "Lbl_total_general"), "$ 110,00");
-            clic(g, "cmdSalir");
+            pulsar(g, "cmdSalir");
         });
-        clic(f, "Cmd_Guias");
+        pulsar(f, "Cmd_Guias");
         EXPECT_EQ(rotulo(f, "LblImporte"), "$ 110,00");
-        clic(f, "cmdGrabar");
+        pulsar(f, "cmdGrabar");
         EXPECT_EQ(marco(f, "fraRetencion"), "") << "el comprobante no se grabó";
 
         dialogos.contestar(u"CAMION AB 123 CD"_s);
         dialogos.responder(u"¿Confirmar Impresión?"_s, Respuesta::Si);
         dialogos.alAbrir(u"VistaPrevia"_s, imprimirEnPdf(pdf));
-        clic(f, "cmdReimprimir");
-        clic(f, "cmdSalir");
+        pulsar(f, "cmdReimprimir");
+        pulsar(f, "cmdSalir");
     });
     ASSERT_NO_FATAL_FAILURE(menu("mnuRetenciones"));
     EXPECT_EQ(mensajes().size(), 2U);  // the observation and the print question
@@ -138,7 +138,7 @@ void CaminoDetalle::grabarAnticipo()
 {
     const QString pdf = carpeta.ruta(u"comprobante_11.pdf"_s);
     dialogos.alAbrir(u"frmRetenciones_B"_s, [&](QDialog& f) {
-        clic(f, "cmdAgregar");
+        pulsar(f, "cmdAgregar");
         tipear(f, "mskNroContrib", kSujeto);
         tipear(f, "mskDia", u"08"_s);
         EXPECT_EQ(caja(f, "mskCodConcepto"), "97");
@@ -146,25 +146,25 @@ void CaminoDetalle::grabarAnticipo()
         EXPECT_EQ(rotulo(f, "lblImporteRet"), "$ 100,00");
 
         dialogos.alAbrir(u"frmAnticipos"_s, [&](QDialog& a) {
-            clic(a, "cmdAgregar");
+            pulsar(a, "cmdAgregar");
             tipear(a, "mskNroAgente", kOtroAgente);
             tipear(a, "TxtNro_Anticipo", u"77"_s);
             tipear(a, "mskMonto", u"50"_s);
-            clic(a, "cmdGrabar");
+            pulsar(a, "cmdGrabar");
             EXPECT_EQ(marco(a, "fraGuia"), "") << "el anticipo no se grabó";
-            clic(a, "cmdSalir");
+            pulsar(a, "cmdSalir");
         });
-        clic(f, "Cmd_Guias");
+        pulsar(f, "Cmd_Guias");
         EXPECT_EQ(rotulo(f, "LblImporte"), "$ 50,00");
         EXPECT_EQ(rotulo(f, "Lbl_total_retencion"), "$ 50,00");
-        clic(f, "cmdGrabar");
+        pulsar(f, "cmdGrabar");
         EXPECT_EQ(marco(f, "fraRetencion"), "") << "el comprobante no se grabó";
 
         dialogos.contestar(std::nullopt);
         dialogos.responder(u"¿Confirmar Impresión?"_s, Respuesta::Si);
         dialogos.alAbrir(u"VistaPrevia"_s, imprimirEnPdf(pdf));
-        clic(f, "cmdReimprimir");
-        clic(f, "cmdSalir");
+        pulsar(f, "cmdReimprimir");
+        pulsar(f, "cmdSalir");
     });
     ASSERT_NO_FATAL_FAILURE(menu("mnuRetenciones"));
     EXPECT_EQ(mensajes().size(), 2U);
@@ -187,9 +187,9 @@ QList<QByteArray> CaminoDetalle::emitir(const QString& archivo)
         dialogos.contestar(std::nullopt);                     // no observation
         dialogos.elegirCarpeta(diskette);
         dialogos.responder(u"¿Confirmar Impresión?"_s, Respuesta::No);
-        clic(f, "cmdDecJurada");
+        pulsar(f, "cmdDecJurada");
         EXPECT_EQ(rotulo(f, "lblEstadoDescripcion"), " Cerrada");
-        clic(f, "cmdSalir");
+        pulsar(f, "cmdSalir");
     });
     menu("mnuCabecerasEmitir");
     mensajes();

@@ -101,13 +101,13 @@ TEST_F(CaminoPolicial, UnTurnoDelPuestoDeControl)
 
     // Administración → Agentes de Policía Caminera: the officer of the shift.
     dialogos.alAbrir(u"frmPolicias"_s, [&](QDialog& f) {
-        clic(f, "cmdAgregar");
+        pulsar(f, "cmdAgregar");
         tipear(f, "TxtNroDoc", u"28456123"_s);
         tipear(f, "txtNyApellido", u"gomez raul"_s);
         tipear(f, "TxtLegajo", u"4021"_s);
         tipear(f, "TxtCuentaBanco", u"CA 0012/5"_s);
-        clic(f, "cmdGrabar");
-        clic(f, "cmdSalir");
+        pulsar(f, "cmdGrabar");
+        pulsar(f, "cmdSalir");
     });
     ASSERT_NO_FATAL_FAILURE(menu("MnuPolicia"));
     EXPECT_EQ(valor(u"SELECT Nombre || '/' || Tipo FROM Policias"_s), "GOMEZ RAUL/D.N.I.");
@@ -116,9 +116,9 @@ TEST_F(CaminoPolicial, UnTurnoDelPuestoDeControl)
     // agent's remittances as its first counts.
     dialogos.alAbrir(u"FrmTurnos_Policia"_s, [&](QDialog& f) {
         dialogos.responder(u"Confiramar Inicar Turno"_s, Respuesta::Si);
-        clic(f, "Cmd_Iniciar_Turno");
+        pulsar(f, "Cmd_Iniciar_Turno");
         EXPECT_EQ(celda(grillaDe(f), 0, 5), u"07:00"_s);
-        clic(f, "cmdSalir");
+        pulsar(f, "cmdSalir");
     });
     ASSERT_NO_FATAL_FAILURE(menu("MnuTurnos"));
     EXPECT_EQ(valor(u"SELECT group_concat(Cantidad_Inicial) FROM Estampillas_Turnos"_s),
@@ -131,36 +131,36 @@ TEST_F(CaminoPolicial, UnTurnoDelPuestoDeControl)
     // with its subject and the officer from the list is refused until its stamps are loaded,
     // then saved with one "A" stamp on a waybill: its fee and the fine charged on it.
     dialogos.alAbrir(u"frmRetenciones_C"_s, [&](QDialog& f) {
-        clic(f, "cmdAgregar");
+        pulsar(f, "cmdAgregar");
         tipear(f, "mskNroContrib", u"0000123459"_s);
         EXPECT_EQ(rotulo(f, "lblRazonSocial"), "TRANSPORTES PEREZ");
-        dialogos.alAbrir(u"frmPolicias"_s, [&](QDialog& lista) { clic(lista, "cmdSeleccionar"); });
-        clic(f, "CmdPolicia");
+        dialogos.alAbrir(u"frmPolicias"_s, [&](QDialog& lista) { pulsar(lista, "cmdSeleccionar"); });
+        pulsar(f, "CmdPolicia");
         EXPECT_EQ(s(texto(f, u"MaskCodPolicia"_s)), "01");
         EXPECT_EQ(rotulo(f, "LblPolicia"), "GOMEZ RAUL");
-        clic(f, "cmdGrabar");
+        pulsar(f, "cmdGrabar");
         EXPECT_EQ(mensajes(), std::vector<std::string>{"No ha cargado ninguna Oblea"});
 
         dialogos.alAbrir(u"frmGuias"_s, [&](QDialog& obleas) {
-            clic(obleas, "cmdAgregar");
+            pulsar(obleas, "cmdAgregar");
             tipear(obleas, "mskCodConcepto", u"1"_s);
             tipear(obleas, "TxtNroGuia", u"a1"_s);
             tipear(obleas, "TxtPorte1", u"1"_s);
             tipear(obleas, "TxtPorte2", u"2222"_s);
-            clic(obleas, "cmdGrabar");
-            clic(obleas, "cmdSalir");
+            pulsar(obleas, "cmdGrabar");
+            pulsar(obleas, "cmdSalir");
         });
-        clic(f, "Cmd_Guias");
+        pulsar(f, "Cmd_Guias");
         EXPECT_EQ(rotulo(f, "LblImporte"), "$ 65,00");
         EXPECT_EQ(rotulo(f, "LblMulta"), "$ 195,00");
         dialogos.responder(u"Tarquel"_s, Respuesta::Si);
-        clic(f, "cmdGrabar");
+        pulsar(f, "cmdGrabar");
         const auto confirmacion = mensajes();
         ASSERT_EQ(confirmacion.size(), 1u);
         EXPECT_TRUE(confirmacion[0].starts_with("Confirma que los datos de esta retencion son "
                                                 "correctos: \n Oblea/s: \n\n      A0000001"))
             << confirmacion[0];
-        clic(f, "cmdSalir");
+        pulsar(f, "cmdSalir");
     });
     ASSERT_NO_FATAL_FAILURE(menu("mnuRetenciones"));
     EXPECT_EQ(mensajes(), std::vector<std::string>());
@@ -181,11 +181,11 @@ TEST_F(CaminoPolicial, UnTurnoDelPuestoDeControl)
             EXPECT_EQ(rotulo(d, "Lbl_Vendidas1"), "1");
             EXPECT_EQ(rotulo(d, "Lbl_Final1"), "39");
             dialogos.responder(u"Confiramar Inicar Turno"_s, Respuesta::Si);
-            clic(d, "CmdConfirmar");
+            pulsar(d, "CmdConfirmar");
         });
-        clic(f, "Cmd_Finalizar");
+        pulsar(f, "Cmd_Finalizar");
         EXPECT_EQ(celda(grillaDe(f), 0, 7), u"19:30"_s);
-        clic(f, "cmdSalir");
+        pulsar(f, "cmdSalir");
     });
     ASSERT_NO_FATAL_FAILURE(menu("MnuTurnos"));
     EXPECT_EQ(valor(u"SELECT Fecha_Hasta || ' ' || Hora_Hasta FROM Turnos"_s), "2024-05-20 19:30:00");
@@ -195,7 +195,7 @@ TEST_F(CaminoPolicial, UnTurnoDelPuestoDeControl)
 
     // Procesos → Administración de Intervenciones: a load of maize checked by the officer.
     dialogos.alAbrir(u"frmIntervenciones"_s, [&](QDialog& f) {
-        clic(f, "cmdAgregar");
+        pulsar(f, "cmdAgregar");
         tipear(f, "txtFecha", u"20/05/2024"_s);
         tipear(f, "MaskCodPolicia", u"1"_s);
         tipear(f, "TxtNroGuia", u"a7"_s);
@@ -203,15 +203,15 @@ TEST_F(CaminoPolicial, UnTurnoDelPuestoDeControl)
         tipear(f, "TxtPorte2", u"4567"_s);
         dialogos.alAbrir(u"frmGranos"_s, [&](QDialog& lista) {
             grillaDe(lista).irAFila(13);
-            clic(lista, "cmdSeleccionar");
+            pulsar(lista, "cmdSeleccionar");
         });
-        clic(f, "cmdGranos");
+        pulsar(f, "cmdGranos");
         EXPECT_EQ(rotulo(f, "LblGrano"), "Maiz");
         tipear(f, "mskCUIT", u"20123456786"_s);
         tipear(f, "txtProcedencia", u"pergamino"_s);
-        clic(f, "cmdGrabar");
+        pulsar(f, "cmdGrabar");
         EXPECT_EQ(rotulo(f, "Lbl_total_general"), " 1");
-        clic(f, "cmdSalir");
+        pulsar(f, "cmdSalir");
     });
     ASSERT_NO_FATAL_FAILURE(menu("mnuAdministracionIntervenciones"));
     EXPECT_EQ(mensajes(), std::vector<std::string>());
@@ -226,10 +226,10 @@ TEST_F(CaminoPolicial, UnTurnoDelPuestoDeControl)
     dialogos.alAbrir(u"FrmTurnos_Policia"_s, [&](QDialog& f) {
         dialogos.responder(u"¿Confirmar Impresión?"_s, Respuesta::Si);
         dialogos.alAbrir(u"VistaPrevia"_s, imprimirEnPdf(pdfRendicion));
-        clic(f, "Cmd_Rendicion");
+        pulsar(f, "Cmd_Rendicion");
         dialogos.alAbrir(u"VistaPrevia"_s, imprimirEnPdf(pdfBoleta));
-        clic(f, "cmdPago");
-        clic(f, "cmdSalir");
+        pulsar(f, "cmdPago");
+        pulsar(f, "cmdSalir");
     });
     ASSERT_NO_FATAL_FAILURE(menu("MnuTurnos"));
     mensajes();
@@ -259,13 +259,13 @@ TEST_F(CaminoPolicial, UnTurnoDelPuestoDeControl)
         dialogos.responder(u"¡Atención!"_s, Respuesta::Si);
         dialogos.responder(u"¿Confirmar Impresión?"_s, Respuesta::Si);
         dialogos.alAbrir(u"VistaPrevia"_s, imprimirEnPdf(pdfIntervenciones));
-        clic(f, "cmdIntervenciones");
+        pulsar(f, "cmdIntervenciones");
         EXPECT_EQ(rotulo(f, "lblEstadoDescripcion"), " Cerrada");
         dialogos.elegirCarpeta(diskette);
         dialogos.responder(u"¿Confirmar Impresión?"_s, Respuesta::Si);
         dialogos.alAbrir(u"VistaPrevia"_s, imprimirEnPdf(pdfMultas));
-        clic(f, "Cmd_DDJJ_Policia");
-        clic(f, "cmdSalir");
+        pulsar(f, "Cmd_DDJJ_Policia");
+        pulsar(f, "cmdSalir");
     });
     ASSERT_NO_FATAL_FAILURE(menu("mnuCabecerasEmitir"));
     const auto emision = mensajes();

@@ -28,11 +28,11 @@ void CaminoPrincipal::grabarComprobantes()
     dialogos.alAbrir(u"frmRetenciones"_s, [&](QDialog& f) {
         EXPECT_EQ(s(f.windowTitle()), "Retenciones/Percepciones del mes de Mayo de 2024");
 
-        clic(f, "cmdAgregar");
+        pulsar(f, "cmdAgregar");
         dialogos.alAbrir(u"frmContribuyentes"_s, [&](QDialog& lista) {
-            clic(lista, "cmdSeleccionar");  // the one subject is the current row
+            pulsar(lista, "cmdSeleccionar");  // the one subject is the current row
         });
-        clic(f, "cmdContribuyentes");
+        pulsar(f, "cmdContribuyentes");
         EXPECT_EQ(rotulo(f, "lblRazonSocial"), "PEREZ JUAN");
         EXPECT_EQ(rotulo(f, "lblAlicuota"), "2,5");
         tipear(f, "mskDia", u"07"_s);
@@ -40,37 +40,37 @@ void CaminoPrincipal::grabarComprobantes()
         EXPECT_EQ(rotulo(f, "lblDescConcepto"), "OPERACIONES EN GENERAL");
         tipear(f, "mskImpBru", u"1000"_s);
         EXPECT_EQ(rotulo(f, "lblImporteRet"), "25,00");
-        clic(f, "cmdGrabar");
+        pulsar(f, "cmdGrabar");
         EXPECT_EQ(marco(f, "fraRetencion"), "") << "el comprobante 1 no se grabó";
 
-        clic(f, "cmdAgregar");
+        pulsar(f, "cmdAgregar");
         tipear(f, "mskNroContrib", kSujeto);
         EXPECT_EQ(rotulo(f, "lblRazonSocial"), "PEREZ JUAN");
         tipear(f, "mskDia", u"20"_s);
         dialogos.alAbrir(u"frmConceptos"_s, [&](QDialog& lista) {
             elegirFila(lista, "dbgConceptos", u"Código"_s, u"00"_s);
-            clic(lista, "cmdSeleccionar");
+            pulsar(lista, "cmdSeleccionar");
         });
-        clic(f, "cmdConceptos");
+        pulsar(f, "cmdConceptos");
         EXPECT_EQ(rotulo(f, "lblDescConcepto"), "OPERACIONES EN GENERAL");
         tipear(f, "mskImpBru", u"2000"_s);
         EXPECT_EQ(rotulo(f, "lblImporteRet"), "50,00");
-        clic(f, "cmdGrabar");
+        pulsar(f, "cmdGrabar");
         EXPECT_EQ(marco(f, "fraRetencion"), "") << "el comprobante 2 no se grabó";
         EXPECT_EQ(grillaDe(f).filas(), 2);
 
         elegirFila(f, "dbgRetenciones", u"Comprobante"_s, u"00000002"_s);
         dialogos.responder(u"Atención..."_s, Respuesta::Si);
-        clic(f, "cmdAnular");
+        pulsar(f, "cmdAnular");
         EXPECT_EQ(rotulo(f, "lblEstado"), "Anulada");
 
         elegirFila(f, "dbgRetenciones", u"Comprobante"_s, u"00000001"_s);
         dialogos.contestar(u"ORIGINAL"_s);  // the receipt's observation
         dialogos.responder(u"¿Confirmar Impresión?"_s, Respuesta::Si);
         dialogos.alAbrir(u"VistaPrevia"_s, imprimirEnPdf(pdfComprobante));
-        clic(f, "cmdReimprimir");
+        pulsar(f, "cmdReimprimir");
 
-        clic(f, "cmdSalir");
+        pulsar(f, "cmdSalir");
     });
     ASSERT_NO_FATAL_FAILURE(menu("mnuRetenciones"));
 
@@ -119,9 +119,9 @@ void CaminoPrincipal::emitirDeclaracion()
         dialogos.elegirCarpeta(diskette);
         dialogos.responder(u"¿Confirmar Impresión?"_s, Respuesta::Si);
         dialogos.alAbrir(u"VistaPrevia"_s, imprimirEnPdf(pdfDeclaracion));
-        clic(f, "cmdDecJurada");
+        pulsar(f, "cmdDecJurada");
         EXPECT_EQ(rotulo(f, "lblEstadoDescripcion"), " Cerrada");
-        clic(f, "cmdSalir");
+        pulsar(f, "cmdSalir");
     });
     ASSERT_NO_FATAL_FAILURE(menu("mnuCabecerasEmitir"));
 
@@ -194,9 +194,9 @@ void CaminoPrincipal::imprimirBoleta()
         dialogos.contestar(std::nullopt);       // no other payments
         dialogos.responder(u"¿Confirmar Impresión?"_s, Respuesta::Si);
         dialogos.alAbrir(u"VistaPrevia"_s, imprimirEnPdf(pdfBoleta));
-        clic(f, "cmdPago");
+        pulsar(f, "cmdPago");
         EXPECT_EQ(rotulo(f, "lblEstadoDescripcion"), " Cerrada");
-        clic(f, "cmdSalir");
+        pulsar(f, "cmdSalir");
     });
     ASSERT_NO_FATAL_FAILURE(menu("mnuCabecerasEmitir"));
     EXPECT_EQ(mensajes().size(), 3u);  // the two input boxes and the print question

@@ -67,7 +67,7 @@ TEST(AperturaEntrada, NuevaDescribeElConceptoQuePropone)
         f.dialogs.alAbrir = [&](QDialog& v) {
             v.show();
             QApplication::processEvents();
-            clic(v, "cmdAgregar");
+            pulsar(v, "cmdAgregar");
             concepto = control<QLineEdit>(v, u"mskCodConcepto"_s)->text();
             descripcion = control<QLabel>(v, u"lblDescConcepto"_s)->text();
         };
@@ -82,11 +82,11 @@ TEST(AperturaEntrada, NuevaDescribeElConceptoQuePropone)
     f.dialogs.alAbrir = [&](QDialog& v) {
         v.show();
         QApplication::processEvents();
-        clic(v, "cmdAgregar");
+        pulsar(v, "cmdAgregar");
         EXPECT_EQ(control<QLabel>(v, u"lblDescConcepto"_s)->text(), QString());
         escribir(v, u"mskNroContrib"_s, u"3001234567"_s);
         salirDe(v, u"mskNroContrib"_s);
-        clic(v, "cmdGrabar");
+        pulsar(v, "cmdGrabar");
         EXPECT_EQ(f.dialogs.mensajes.back().texto,
                   u"El concepto indicado no está cargado en la base del sistema."_s);
     };

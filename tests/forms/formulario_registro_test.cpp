@@ -69,28 +69,19 @@ protected:
         e.base.ejecutar(u"INSERT INTO Prueba (Codigo, Nombre) VALUES (?, ?)"_s, {codigo, nombre});
     }
 
-    // Agregar, type, Grabar.
-    void alta(frmPrueba& form, const QString& codigo, const QString& nombre)
+    static void alta(frmPrueba& form, const QString& codigo, const QString& nombre)
     {
-        pulsar(form, u"cmdAgregar"_s);
-        escribir(form, u"txtCodigo"_s, codigo);
-        escribir(form, u"txtNombre"_s, nombre);
-        pulsar(form, u"cmdGrabar"_s);
-    }
-
-    static GrillaRegistros& grilla(const frmPrueba& form)
-    {
-        return *form.findChild<GrillaRegistros*>(u"dbgPrueba"_s);
+        ::alta(form, {{u"txtCodigo"_s, codigo}, {u"txtNombre"_s, nombre}});
     }
 
     static QString celda(const frmPrueba& form, int fila, int columna)
     {
-        return ::celda(grilla(form), fila, columna);
+        return ::celda(grillaDe(form), fila, columna);
     }
 
     static QString actual(const frmPrueba& form, int columna = 1)
     {
-        return celda(form, grilla(form).filaActual(), columna);
+        return celda(form, grillaDe(form).filaActual(), columna);
     }
 
     static QString orden(const frmPrueba& form)
@@ -124,7 +115,7 @@ TEST_F(FormularioRegistroTest, UnaTablaVaciaSoloDejaAgregarYSalir)
     EXPECT_EQ(form.txtCodigo->text(), u"0000"_s);
 
     // A double click on the empty grid does nothing.
-    Q_EMIT grilla(form).doubleClicked(QModelIndex());
+    Q_EMIT grillaDe(form).doubleClicked(QModelIndex());
     EXPECT_FALSE(form.seleccion());
     EXPECT_TRUE(e.dialogs.mensajes.empty());
 }
@@ -180,7 +171,7 @@ TEST_F(FormularioRegistroTest, BorrarPasaALaSiguienteOALaUltima)
 {
     for (const char* c : {"0001", "0002", "0003"}) agregarFila(QString::fromLatin1(c), u"X"_s);
     frmPrueba form(e.contexto);
-    grilla(form).irAFila(1);
+    grillaDe(form).irAFila(1);
     e.dialogs.respuestas = {Respuesta::Si, Respuesta::Si};
 
     pulsar(form, u"cmdBorrar"_s);
@@ -201,7 +192,7 @@ TEST_F(FormularioRegistroTest, BorrarPreguntaConNoPorDefectoYRespetaSusGuardas)
     EXPECT_EQ(e.dialogs.mensajes[0].titulo, u"Imposible eliminar el registro"_s);
     EXPECT_EQ(e.dialogs.mensajes[0].icono, Icono::Informacion);
 
-    grilla(form).irAFila(0);
+    grillaDe(form).irAFila(0);
     pulsar(form, u"cmdBorrar"_s);  // the scripted dialogs give the box's default answer
     ASSERT_EQ(e.dialogs.mensajes.size(), 2U);
     const Mensaje& pregunta = e.dialogs.mensajes[1];
@@ -275,13 +266,13 @@ TEST_F(FormularioRegistroTest, UnaColumnaSinOrdenSeRehusaSinCambiarNada)
     agregarFila(u"0001"_s, u"BETA"_s);
     agregarFila(u"0002"_s, u"ALFA"_s);
     frmPrueba form(e.contexto);
-    QHeaderView* encabezado = grilla(form).horizontalHeader();
+    QHeaderView* encabezado = grillaDe(form).horizontalHeader();
 
     Q_EMIT encabezado->sectionClicked(1);
     EXPECT_EQ(orden(form), u"  Ordenados por: Nombre"_s);
     EXPECT_EQ(celda(form, 0, 1), u"ALFA"_s);
     EXPECT_EQ(actual(form), u"BETA"_s);  // the last row of the new order
-    grilla(form).irAFila(0);
+    grillaDe(form).irAFila(0);
 
     Q_EMIT encabezado->sectionClicked(2);
     ASSERT_EQ(e.dialogs.mensajes.size(), 1U);
@@ -300,10 +291,10 @@ TEST_F(FormularioRegistroTest, LaFilaGrabadaQuedaActualDondeLaPongaElOrden)
                         .rightJustified(4, u'0'),
                     QString::fromLatin1(n));
     frmPrueba form(e.contexto);
-    Q_EMIT grilla(form).horizontalHeader()->sectionClicked(1);
+    Q_EMIT grillaDe(form).horizontalHeader()->sectionClicked(1);
 
     alta(form, u"0009"_s, u"daniel"_s);
-    EXPECT_EQ(grilla(form).filaActual(), 2);
+    EXPECT_EQ(grillaDe(form).filaActual(), 2);
     EXPECT_EQ(actual(form), u"DANIEL"_s);
     EXPECT_EQ(form.txtCodigo->text(), u"0009"_s);
 
@@ -312,7 +303,7 @@ TEST_F(FormularioRegistroTest, LaFilaGrabadaQuedaActualDondeLaPongaElOrden)
     EXPECT_EQ(enfocado(form), u"txtNombre"_s);
     escribir(form, u"txtNombre"_s, u"BRUNO"_s);
     pulsar(form, u"cmdGrabar"_s);
-    EXPECT_EQ(grilla(form).filaActual(), 1);
+    EXPECT_EQ(grillaDe(form).filaActual(), 1);
     EXPECT_EQ(actual(form, 0), u"0009"_s);
     EXPECT_EQ(e.contar(u"SELECT COUNT(*) FROM Prueba WHERE Codigo = '0009' AND Nombre = 'BRUNO'"_s),
               1);
@@ -327,14 +318,14 @@ TEST_F(FormularioRegistroTest, SeleccionarDevuelveElCodigoSoloEnModoSeleccion)
         // Opened for maintenance: Seleccionar is hidden and a double click does nothing.
         frmPrueba form(e.contexto);
         EXPECT_TRUE(control(form, u"cmdSeleccionar"_s)->isHidden());
-        Q_EMIT grilla(form).doubleClicked(grilla(form).currentIndex());
+        Q_EMIT grillaDe(form).doubleClicked(grillaDe(form).currentIndex());
         EXPECT_FALSE(form.seleccion());
     }
     {
         frmPrueba form(e.contexto);
         form.mostrarSeleccionar();
-        grilla(form).irAFila(0);
-        Q_EMIT grilla(form).doubleClicked(grilla(form).currentIndex());
+        grillaDe(form).irAFila(0);
+        Q_EMIT grillaDe(form).doubleClicked(grillaDe(form).currentIndex());
         EXPECT_EQ(form.seleccion(), u"0001"_s);
         EXPECT_EQ(form.result(), QDialog::Accepted);
     }
@@ -374,17 +365,17 @@ TEST_F(FormularioRegistroTest, UnaTablaGrandeSeAbreEnSuUltimaFilaYSeRecorreEnOrd
                     u"SELECT printf('%04d', i), printf('N%05d', 9001 - i) FROM n"_s);
     frmPrueba form(e.contexto);
 
-    EXPECT_EQ(grilla(form).filas(), 9000);
-    EXPECT_EQ(grilla(form).filaActual(), 8999);
+    EXPECT_EQ(grillaDe(form).filas(), 9000);
+    EXPECT_EQ(grillaDe(form).filaActual(), 8999);
     EXPECT_EQ(form.txtCodigo->text(), u"9000"_s);
     EXPECT_EQ(celda(form, 4321, 0), u"4322"_s);
 
-    Q_EMIT grilla(form).horizontalHeader()->sectionClicked(1);
+    Q_EMIT grillaDe(form).horizontalHeader()->sectionClicked(1);
     EXPECT_EQ(celda(form, 4321, 0), u"4679"_s);
     EXPECT_EQ(actual(form, 0), u"0001"_s);
 
     alta(form, u"9500"_s, u"N04321x"_s);
-    EXPECT_EQ(grilla(form).filaActual(), 4321);
+    EXPECT_EQ(grillaDe(form).filaActual(), 4321);
     EXPECT_EQ(actual(form, 0), u"9500"_s);
 }
 

@@ -101,7 +101,7 @@ TEST(frmTurnosPolicia, InicioAlInstanteDelReloj)
     EXPECT_EQ(v.grilla().filas(), 0);
 
     f.dialogs.respuestas = {Respuesta::No};
-    clic(v.form, "Cmd_Iniciar_Turno");
+    pulsar(v.form, "Cmd_Iniciar_Turno");
     const Mensaje pregunta = f.dialogs.mensajes.back();
     EXPECT_EQ(pregunta.texto,
               u"¿Iniciar Turno Desde Fecha 17/05/2008 hora 07:45:09?\n Si la fecha y hora actual no "
@@ -112,7 +112,7 @@ TEST(frmTurnosPolicia, InicioAlInstanteDelReloj)
     EXPECT_EQ(f.contar(u"SELECT COUNT(*) FROM Turnos"_s), 0);
 
     f.dialogs.respuestas = {Respuesta::Si};
-    clic(v.form, "Cmd_Iniciar_Turno");
+    pulsar(v.form, "Cmd_Iniciar_Turno");
     ASSERT_EQ(v.grilla().filas(), 1);
     const Turno t = *v.form.turnoActual();
     EXPECT_EQ(t.fechaDesde, QDate(2008, 5, 17));
@@ -133,7 +133,7 @@ TEST(frmTurnosPolicia, UnRelojAtrasadoNoIniciaTurno)
     f.reloj.hora = QTime(9, 0, 0);
     Ventana v(f);
     f.dialogs.respuestas = {Respuesta::Si};
-    clic(v.form, "Cmd_Iniciar_Turno");
+    pulsar(v.form, "Cmd_Iniciar_Turno");
     EXPECT_EQ(f.dialogs.mensajes.back().texto,
               u"ERROR: Ya existe un turno con fecha / hora supreior a la hora del sistema\nCorríjala !!!"_s);
     EXPECT_EQ(f.contar(u"SELECT COUNT(*) FROM Turnos"_s), 1);
@@ -172,7 +172,7 @@ TEST(frmTurnosPolicia, FinConLasCuentasConfirmadas)
         EXPECT_FALSE(static_cast<frmMultasTurno&>(d).Confirma());
         pulsar(d, u"CmdDescartar"_s);
     };
-    clic(v.form, "Cmd_Finalizar");
+    pulsar(v.form, "Cmd_Finalizar");
     EXPECT_EQ(cuentas.join(u','), u"100,0,2,98,50,10,0,60,0,0,1,-1"_s);
     EXPECT_EQ(multas, (QStringList{u"10/05/2008 11:00 LOPEZ ANA $ 300,00 A0000001"_s,
                                    u"10/05/2008 11:00 LOPEZ ANA $ 300,00 A0000002"_s,
@@ -183,7 +183,7 @@ TEST(frmTurnosPolicia, FinConLasCuentasConfirmadas)
         f.dialogs.respuestas = {Respuesta::Si};
         pulsar(d, u"CmdConfirmar"_s);
     };
-    clic(v.form, "Cmd_Finalizar");
+    pulsar(v.form, "Cmd_Finalizar");
     const Turno t = *leerTurno(f.base, k);
     EXPECT_EQ(t.fechaHasta, QDate(2008, 5, 17));
     EXPECT_EQ(t.horaHasta, QTime(20, 5, 0));
@@ -206,7 +206,7 @@ TEST(frmTurnosPolicia, UnTurnoQueYaNoEstaAbiertoNoSeFinaliza)
         f.dialogs.respuestas = {Respuesta::Si};
         pulsar(d, u"CmdConfirmar"_s);
     };
-    clic(v.form, "Cmd_Finalizar");
+    pulsar(v.form, "Cmd_Finalizar");
     EXPECT_EQ(f.dialogs.mensajes.back().texto, u"Error al localizar el turno"_s);
     EXPECT_EQ(leerTurno(f.base, k)->horaHasta, QTime(12, 0));
     EXPECT_EQ(f.contar(u"SELECT SUM(Cantidad_Final) FROM Estampillas_Turnos"_s), 0);

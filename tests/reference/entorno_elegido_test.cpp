@@ -49,7 +49,7 @@ TEST(EntornoElegido, AgenteSucursalYRegimenQuedanEnEntornoMem)
     }
     {
         frmRegimenes regimenes(contexto);
-        GrillaRegistros& g = *regimenes.findChild<GrillaRegistros*>(u"dbgRegimenes"_s);
+        GrillaRegistros& g = grillaDe(regimenes, u"dbgRegimenes"_s);
         g.irAFila(0);
         regimenes.Activar();
     }

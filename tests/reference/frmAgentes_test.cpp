@@ -42,14 +42,7 @@ protected:
 
     static void alta(frmAgentes& form, const Alta& a)
     {
-        pulsar(form, u"cmdAgregar"_s);
-        completar(form, a);
-        pulsar(form, u"cmdGrabar"_s);
-    }
-
-    static GrillaRegistros& grilla(const frmAgentes& form)
-    {
-        return *form.findChild<GrillaRegistros*>(u"dbgAgentes"_s);
+        ::alta(form, [&] { completar(form, a); });
     }
 
     // Makes a declaration of the agent active, as the declarations form would.
@@ -139,7 +132,7 @@ TEST_F(AgentesTest, UnAgenteNuevoSeGrabaConSuSucursal0000)
                                     u"ROSARIO"_s}));
 
     EXPECT_EQ(tituloMarco(form, u"fraAgente"_s), QString());
-    EXPECT_EQ(grilla(form).idActual(), e.base.valor(u"SELECT rowid FROM Agentes"_s).toLongLong());
+    EXPECT_EQ(grillaDe(form).idActual(), e.base.valor(u"SELECT rowid FROM Agentes"_s).toLongLong());
     EXPECT_EQ(texto(form, u"mskNroAgente"_s), u"12345-9"_s);
 }
 
@@ -195,10 +188,10 @@ TEST_F(AgentesTest, ModificarElAgenteActivoActualizaSuPanel)
         prueba::agente(e.base, kAgente, u"LA RURAL"_s);
         prueba::agente(e.base, kOtro, u"EL OTRO"_s);
         frmAgentes form(e.contexto);
-        grilla(form).irAFila(0);
+        grillaDe(form).irAFila(0);
         pulsar(form, u"cmdActivar"_s);
 
-        grilla(form).irAFila(c.modificado == kAgente ? 0 : 1);
+        grillaDe(form).irAFila(c.modificado == kAgente ? 0 : 1);
         pulsar(form, u"CmdModificar"_s);
         EXPECT_FALSE(control(form, u"mskNroAgente"_s)->isEnabled()) << c.caso;
         EXPECT_EQ(enfocado(form), u"mskCUIT"_s) << c.caso;
@@ -295,7 +288,7 @@ TEST_F(AgentesTest, SoloSeBorraUnAgenteQueNoEmitioNada)
         c.preparar(e.base);
         e.dialogs.respuestas = {Respuesta::Si};
         frmAgentes form(e.contexto);
-        grilla(form).irAFila(0);
+        grillaDe(form).irAFila(0);
 
         pulsar(form, u"cmdBorrar"_s);
 
@@ -377,7 +370,7 @@ TEST_F(AgentesTest, ActivarTomaLaSucursalDeMenorNumeroYNingunaDeclaracion)
         e.entorno.activarCabecera(id);
 
         frmAgentes form(e.contexto);
-        grilla(form).irAFila(0);  // in number order: 123459 first
+        grillaDe(form).irAFila(0);  // in number order: 123459 first
         pulsar(form, u"cmdActivar"_s);
 
         EXPECT_EQ(e.entorno.agente(), kAgente) << c.caso;
@@ -396,7 +389,7 @@ TEST_F(AgentesTest, ElDobleClickActivaYCierra)
     prueba::agente(e.base, kAgente, u"LA RURAL"_s);
     frmAgentes form(e.contexto);
     form.show();
-    Q_EMIT grilla(form).doubleClicked(grilla(form).currentIndex());
+    Q_EMIT grillaDe(form).doubleClicked(grillaDe(form).currentIndex());
     EXPECT_EQ(e.entorno.agente(), kAgente);
     EXPECT_FALSE(form.isVisible());
 }
@@ -415,13 +408,13 @@ TEST_F(AgentesTest, LasColumnasOrdenanTodasMenosElIva)
         {5, u"  Ordenados por: Localidad"_s},  // the IVA column is refused
     };
     for (const auto& [columna, esperado] : columnas) {
-        Q_EMIT grilla(form).horizontalHeader()->sectionClicked(columna);
+        Q_EMIT grillaDe(form).horizontalHeader()->sectionClicked(columna);
         EXPECT_EQ(lblOrden->text(), esperado) << columna;
     }
     EXPECT_EQ(e.dialogs.textosMostrados(),
               QStringList{u"No se dispone de ordenamiento por este campo."_s});
     // Ordered by name, ZETA (the last) is current.
-    Q_EMIT grilla(form).horizontalHeader()->sectionClicked(2);
+    Q_EMIT grillaDe(form).horizontalHeader()->sectionClicked(2);
     EXPECT_EQ(texto(form, u"txtRazonSocial"_s), u"ZETA"_s);
 }
 

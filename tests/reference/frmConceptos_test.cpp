@@ -23,10 +23,7 @@ protected:
 
     static void alta(frmConceptos& form, const QString& codigo, const QString& descripcion)
     {
-        pulsar(form, u"cmdAgregar"_s);
-        escribir(form, u"mskCodConcepto"_s, codigo);
-        escribir(form, u"txtDescripcion"_s, descripcion);
-        pulsar(form, u"cmdGrabar"_s);
+        ::alta(form, {{u"mskCodConcepto"_s, codigo}, {u"txtDescripcion"_s, descripcion}});
     }
 
     static void irA(const frmConceptos& form, const QString& codigo)

@@ -40,17 +40,17 @@ protected:
 
     static void alta(frmContribuyentes& form, const Alta& a)
     {
-        switch (a.boton) {
-        case Boton::Agregar: pulsar(form, u"cmdAgregar"_s); break;
-        case Boton::NoInscripto: pulsar(form, u"Cmd_Generico"_s); break;
-        case Boton::Extranjero: pulsar(form, u"cmdAgregarExt"_s); break;
-        }
-        if (a.boton == Boton::Agregar) escribir(form, u"mskNroContrib"_s, a.numero);
-        control<QCheckBox>(form, u"chkConstancia"_s)->setChecked(a.constancia);
-        escribir(form, u"mskCUIT"_s, a.cuit);
-        escribir(form, u"txtRazonSocial"_s, a.nombre);
-        escribir(form, u"txtDomicilio"_s, a.domicilio);
-        pulsar(form, u"cmdGrabar"_s);
+        const QString agregar = a.boton == Boton::NoInscripto  ? u"Cmd_Generico"_s
+                                : a.boton == Boton::Extranjero ? u"cmdAgregarExt"_s
+                                                               : u"cmdAgregar"_s;
+        const auto completar = [&] {
+            if (a.boton == Boton::Agregar) escribir(form, u"mskNroContrib"_s, a.numero);
+            control<QCheckBox>(form, u"chkConstancia"_s)->setChecked(a.constancia);
+            escribir(form, {{u"mskCUIT"_s, a.cuit},
+                            {u"txtRazonSocial"_s, a.nombre},
+                            {u"txtDomicilio"_s, a.domicilio}});
+        };
+        ::alta(form, completar, agregar);
     }
 
     QString tipoGuardado(const QString& nro)

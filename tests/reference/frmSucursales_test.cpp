@@ -37,19 +37,12 @@ protected:
         e.entorno.activarAgente(kAgente);
     }
 
-    static GrillaRegistros& grilla(const frmSucursales& form)
-    {
-        return *form.findChild<GrillaRegistros*>(u"dbgSucursales"_s);
-    }
-
     static void alta(frmSucursales& form, const QString& numero, const QString& descripcion,
                      const QString& localidad)
     {
-        pulsar(form, u"cmdAgregar"_s);
-        escribir(form, u"mskSucursal"_s, numero);
-        escribir(form, u"txtDescripcion"_s, descripcion);
-        escribir(form, u"txtLocalidad"_s, localidad);
-        pulsar(form, u"cmdGrabar"_s);
+        ::alta(form, {{u"mskSucursal"_s, numero},
+                      {u"txtDescripcion"_s, descripcion},
+                      {u"txtLocalidad"_s, localidad}});
     }
 
     EntornoDePrueba e;
@@ -60,10 +53,10 @@ TEST_F(SucursalesTest, MuestraSoloLasDelAgenteActivoOrdenadasPorNumero)
     activarAgenteCon({{u"0002"_s, u"NORTE"_s}, {u"0001"_s, u"SUR"_s}});
     frmSucursales form(e.contexto);
 
-    EXPECT_EQ(grilla(form).filas(), 2);
+    EXPECT_EQ(grillaDe(form).filas(), 2);
     EXPECT_EQ(control<QLabel>(form, u"lblOrden"_s)->text(), u"  Ordenadas por: Nº de Sucursal"_s);
     EXPECT_EQ(texto(form, u"mskSucursal"_s), u"0002"_s);  // the last row
-    EXPECT_TRUE(grilla(form).isColumnHidden(4));
+    EXPECT_TRUE(grillaDe(form).isColumnHidden(4));
 }
 
 TEST_F(SucursalesTest, UnaSucursalNuevaEmpiezaSinComprobantes)
@@ -205,7 +198,7 @@ TEST_F(SucursalesTest, UnaSucursalConDeclaracionesNoSeBorra)
     EXPECT_EQ(e.contar(u"SELECT COUNT(*) FROM Sucursales WHERE Nro_Agente = ?"_s, {kAgente}), 2);
 
     // The active branch "0000" has none: asked about as the active one, it goes, the agent stays.
-    grilla(form).irAFila(0);
+    grillaDe(form).irAFila(0);
     e.dialogs.respuestas = {Respuesta::Si};
     pulsar(form, u"cmdBorrar"_s);
     ASSERT_EQ(e.dialogs.mensajes.size(), 2U);

@@ -21,10 +21,7 @@ protected:
 
     static void alta(frmTasas& form, const QString& fecha, const QString& tasa)
     {
-        pulsar(form, u"cmdAgregar"_s);
-        escribir(form, u"txtFecha"_s, fecha);
-        escribir(form, u"txtTasa"_s, tasa);
-        pulsar(form, u"cmdGrabar"_s);
+        ::alta(form, {{u"txtFecha"_s, fecha}, {u"txtTasa"_s, tasa}});
     }
 
     EntornoDePrueba e;

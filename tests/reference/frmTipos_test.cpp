@@ -25,11 +25,10 @@ protected:
     static void alta(frmTipos& form, const QString& codigo, const QString& descripcion,
                      const QString& valor)
     {
-        pulsar(form, u"cmdAgregar"_s);
-        if (!codigo.isEmpty()) escribir(form, u"mskTipo"_s, codigo);
-        escribir(form, u"txtDescripcion"_s, descripcion);
-        escribir(form, u"TxtValor"_s, valor);
-        pulsar(form, u"cmdGrabar"_s);
+        ::alta(form, [&] {
+            if (!codigo.isEmpty()) escribir(form, u"mskTipo"_s, codigo);
+            escribir(form, {{u"txtDescripcion"_s, descripcion}, {u"TxtValor"_s, valor}});
+        });
     }
 
     EntornoDePrueba e;

@@ -23,11 +23,7 @@ protected:
     static void alta(frmVencimientos& form, const QString& mes, const QString& anio,
                      const QString& fecha)
     {
-        pulsar(form, u"cmdAgregar"_s);
-        escribir(form, u"txtMes"_s, mes);
-        escribir(form, u"txtAnio"_s, anio);
-        escribir(form, u"txtFecha"_s, fecha);
-        pulsar(form, u"cmdGrabar"_s);
+        ::alta(form, {{u"txtMes"_s, mes}, {u"txtAnio"_s, anio}, {u"txtFecha"_s, fecha}});
     }
 
     EntornoDePrueba e;

@@ -13,16 +13,11 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-GrillaRegistros& grilla(const QWidget& lista, const QString& nombre)
-{
-    return grillaDe(lista, nombre);
-}
-
 TEST(frmRegimenes, AbreEnOrdenDeCodigoSobreElUltimo)
 {
     EntornoDePrueba e;
     frmRegimenes lista(e.contexto);
-    GrillaRegistros& g = grilla(lista, u"dbgRegimenes"_s);
+    GrillaRegistros& g = grillaDe(lista, u"dbgRegimenes"_s);
     const int filas = e.contar(u"SELECT COUNT(*) FROM Regimenes"_s);
 
     ASSERT_GT(filas, 2);
@@ -52,7 +47,7 @@ TEST(frmRegimenes, ElDobleClickActivaElRegimenYCierra)
 
     frmRegimenes lista(e.contexto);
     lista.show();
-    GrillaRegistros& g = grilla(lista, u"dbgRegimenes"_s);
+    GrillaRegistros& g = grillaDe(lista, u"dbgRegimenes"_s);
     for (int fila = 0; fila < g.filas(); ++fila)
         if (celda(g, fila, 0) == u"13"_s) g.irAFila(fila);
     ASSERT_EQ(celda(g, g.filaActual(), 0), u"13"_s);
@@ -79,7 +74,7 @@ TEST(frmRegimenes, SalirNoCambiaNadaYUnaTablaVaciaNoActiva)
     e.base.ejecutar(u"DELETE FROM Regimenes"_s);
     frmRegimenes lista(e.contexto);
     EXPECT_FALSE(habilitado(lista, u"cmdActivar"_s));
-    Q_EMIT grilla(lista, u"dbgRegimenes"_s).doubleClicked(QModelIndex());
+    Q_EMIT grillaDe(lista, u"dbgRegimenes"_s).doubleClicked(QModelIndex());
     EXPECT_FALSE(e.entorno.regimenActual());
 }
 
@@ -103,7 +98,7 @@ TEST(frmGranos, SeleccionarDevuelveElCodigoConDosCifras)
     };
     for (const Caso& c : {Caso{0, false, u"05"_s}, Caso{1, true, u"99"_s}}) {
         frmGranos lista(e.contexto);
-        GrillaRegistros& g = grilla(lista, u"dbgGranos"_s);
+        GrillaRegistros& g = grillaDe(lista, u"dbgGranos"_s);
         EXPECT_FALSE(control(lista, u"cmdSeleccionar"_s)->isHidden());
         g.irAFila(c.fila);
         if (c.dobleClick) Q_EMIT g.doubleClicked(g.currentIndex());

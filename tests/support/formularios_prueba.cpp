@@ -11,15 +11,12 @@
 void pulsar(const QWidget& formulario, const QString& boton)
 {
     auto* b = control<QAbstractButton>(formulario, boton);
-    if (b && !b->isHidden()) b->click();
-}
-
-void clic(QWidget& formulario, const char* boton)
-{
-    auto* b = control<QAbstractButton>(formulario, QString::fromLatin1(boton));
     ASSERT_TRUE(b);
-    ASSERT_TRUE(b->isVisible() && b->isEnabled())
-        << boton << " no se puede pulsar en " << formulario.objectName().toStdString();
+    const bool cerrado =
+        formulario.isHidden() && formulario.testAttribute(Qt::WA_WState_ExplicitShowHide);
+    ASSERT_TRUE(!cerrado && b->isVisibleTo(&formulario) && b->isEnabled())
+        << boton.toStdString() << " no se puede pulsar en "
+        << formulario.objectName().toStdString();
     b->click();
 }
 
@@ -61,6 +58,11 @@ void escribir(const QWidget& formulario, const QString& caja, const QString& tex
     teclear(c, texto);
 }
 
+void escribir(const QWidget& formulario, const Campos& campos)
+{
+    for (const auto& [caja, texto] : campos) escribir(formulario, caja, texto);
+}
+
 QString texto(const QWidget& formulario, const QString& caja)
 {
     const auto* c = control<QLineEdit>(formulario, caja);
@@ -95,6 +97,19 @@ void soltarF1(QWidget& formulario)
 {
     QKeyEvent f1(QEvent::KeyRelease, Qt::Key_F1, Qt::NoModifier);
     QApplication::sendEvent(&formulario, &f1);
+}
+
+void alta(const QWidget& formulario, const std::function<void()>& completar,
+          const QString& agregar)
+{
+    pulsar(formulario, agregar);
+    completar();
+    pulsar(formulario, QStringLiteral("cmdGrabar"));
+}
+
+void alta(const QWidget& formulario, const Campos& campos, const QString& agregar)
+{
+    alta(formulario, [&] { escribir(formulario, campos); }, agregar);
 }
 
 GrillaRegistros& grillaDe(const QWidget& formulario, const QString& nombre)

@@ -14,6 +14,10 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <utility>
+#include <vector>
+
 // A control of the form by its name; a missing one fails the test.
 template <class T = QWidget>
 T* control(const QWidget& formulario, const QString& nombre)
@@ -23,10 +27,9 @@ T* control(const QWidget& formulario, const QString& nombre)
     return c;
 }
 
-// A click as the user gives it: nothing happens on a disabled or hidden button.
+// A click the user must be able to give: a button hidden or disabled fails the test. A form the
+// test never put on screen counts as on screen; a closed one does not.
 void pulsar(const QWidget& formulario, const QString& boton);
-// A click the user must be able to give: a button hidden or disabled fails the test.
-void clic(QWidget& formulario, const char* boton);
 bool habilitado(const QWidget& formulario, const QString& nombre);
 
 // Types `texto` into a box key by key, as the keyboard would.
@@ -36,6 +39,9 @@ void teclear(QWidget* caja, const QString& texto);
 void teclearEnElTecladoNumerico(QWidget* caja, const QString& texto);
 // Replaces a box's text as a user would: select it all and type over it.
 void escribir(const QWidget& formulario, const QString& caja, const QString& texto);
+// Boxes of a form and the text each is given, in the order the user fills them.
+using Campos = std::vector<std::pair<QString, QString>>;
+void escribir(const QWidget& formulario, const Campos& campos);
 QString texto(const QWidget& formulario, const QString& caja);
 QString tituloMarco(const QWidget& formulario, const QString& marco);
 // The name of the control that has the focus.
@@ -47,6 +53,12 @@ void salirDe(QWidget* campo);
 void salirDe(const QWidget& formulario, const QString& campo);
 
 void soltarF1(QWidget& formulario);
+
+// A new record as the user adds one: the add button, the record filled in, Grabar.
+void alta(const QWidget& formulario, const std::function<void()>& completar,
+          const QString& agregar = QStringLiteral("cmdAgregar"));
+void alta(const QWidget& formulario, const Campos& campos,
+          const QString& agregar = QStringLiteral("cmdAgregar"));
 
 // The form's grid (the first, or the one named), the text of a cell and of the current row's.
 GrillaRegistros& grillaDe(const QWidget& formulario, const QString& nombre = {});
