@@ -39,8 +39,11 @@ const QPageLayout kA4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF
 // The job the window of withholdings by declaration sends for a month's listing.
 TrabajoImpresion listado(qint64 id, Destino destino, const QString& archivo = {})
 {
-    return {reglasRegimen(QStringLiteral("01")).reporteListado, 1, destino, archivo,
-            {{kSeleccionCabecera, id}}};
+    TrabajoImpresion trabajo =
+        pedidoListado(reglasRegimen(QStringLiteral("01")).listadoOtrosImportes, id);
+    trabajo.destino = destino;
+    trabajo.archivoPdf = archivo;
+    return trabajo;
 }
 
 // The pages of a PDF as QPdfWriter writes them: one page object each.

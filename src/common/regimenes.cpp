@@ -48,7 +48,7 @@ std::map<QString, ReglasRegimen> construir()
 
     // Livestock and apiculture of the municipalities: transport guides.
     ReglasRegimen r09 = detalle("09", ModoDetalle::Guias, TotalDetalle::ImporteBruto, 1);
-    r09.reporteComprobante = r09.reporteComprobanteLote = QStringLiteral("comprob_09.rpt");
+    r09.comprobante = r09.comprobanteLote = VarianteComprobante::Bienes;
     r09.constancia = Constancia::EximeSinFila;
     r09.alicuotaSinFila = Importe::desdeEntero(100);
     r09.conceptoFijo = QStringLiteral("97");
@@ -60,8 +60,8 @@ std::map<QString, ReglasRegimen> construir()
     // Grain and horticulture of the municipalities: stamps with their waybill.
     ReglasRegimen r10 = detalle("10", ModoDetalle::Obleas, TotalDetalle::ImporteBruto, 2);
     r10.obleasValidadas = true;
-    r10.reporteComprobante = r10.reporteComprobanteLote = QStringLiteral("comprob_10.rpt");
-    r10.reporteDeclaracion = QStringLiteral("DJurada_b10.rpt");
+    r10.comprobante = r10.comprobanteLote = VarianteComprobante::Obleas;
+    r10.declaracion = {.otrosPagos = false, .saldos = true};
     r10.alicuotaSinFila = Importe::desdeEntero(100);
     r10.conceptoFijo = QStringLiteral("98");
     r10.registrosDetalle = RegistrosDetalle::Detalle;
@@ -72,9 +72,9 @@ std::map<QString, ReglasRegimen> construir()
 
     // Livestock and apiculture: advances deducted from the receipt.
     ReglasRegimen r11 = detalle("11", ModoDetalle::Anticipos, TotalDetalle::OtrasRetenciones, 1);
-    r11.reporteComprobante = r11.reporteComprobanteLote = QStringLiteral("comprob_11.rpt");
-    r11.reporteListado = QStringLiteral("Retenc_b.rpt");
-    r11.reporteDeclaracion = QStringLiteral("DJurada_b.rpt");
+    r11.comprobante = r11.comprobanteLote = VarianteComprobante::Anticipos;
+    r11.listadoOtrosImportes = true;
+    r11.declaracion = {.otrosPagos = true, .saldos = false};
     r11.admiteNegativos = true;
     r11.opciones.lactea = true;
     r11.conceptoPropuesto = QStringLiteral("97");
@@ -90,10 +90,10 @@ std::map<QString, ReglasRegimen> construir()
     ReglasRegimen r12 =
         detalle("12", ModoDetalle::AnticiposConOblea, TotalDetalle::OtrasRetenciones, 2);
     r12.obleasValidadas = true;
-    r12.reporteComprobante = r12.reporteComprobanteLote = QStringLiteral("comprob_12.rpt");
-    r12.reporteComprobanteSinOblea = QStringLiteral("comprob_12b.rpt");
-    r12.reporteListado = QStringLiteral("Retenc_b.rpt");
-    r12.reporteDeclaracion = QStringLiteral("DJurada_b12.rpt");
+    r12.comprobante = r12.comprobanteLote = VarianteComprobante::AnticiposConOblea;
+    r12.comprobanteSinOblea = VarianteComprobante::AnticiposSinOblea;
+    r12.listadoOtrosImportes = true;
+    r12.declaracion = {.otrosPagos = true, .saldos = true};
     r12.admiteNegativos = true;
     r12.conceptoPropuesto = QStringLiteral("98");
     r12.alicuotasFijas = true;
@@ -110,9 +110,9 @@ std::map<QString, ReglasRegimen> construir()
     ReglasRegimen r13 = detalle("13", ModoDetalle::Obleas, TotalDetalle::ImporteBruto, 2);
     r13.entrada = FormaEntrada::Policial;
     r13.obleasValidadas = true;
-    r13.reporteComprobante = r13.reporteComprobanteLote = QStringLiteral("comprob_13.rpt");
-    r13.reporteListado = QStringLiteral("Retenc_b.rpt");
-    r13.reporteDeclaracion = QStringLiteral("DJurada_b10.rpt");
+    r13.comprobante = r13.comprobanteLote = VarianteComprobante::Policial;
+    r13.listadoOtrosImportes = true;
+    r13.declaracion = {.otrosPagos = false, .saldos = true};
     r13.conceptoFijo = QStringLiteral("98");
     r13.importable = false;
     r13.boletaPorTurno = true;
@@ -128,7 +128,7 @@ std::map<QString, ReglasRegimen> construir()
     ReglasRegimen r14 = general("14");
     r14.detalle = ModoDetalle::ObleaZ;
     r14.obleasValidadas = true;
-    r14.reporteDeclaracion = QStringLiteral("DJurada_b10.rpt");
+    r14.declaracion = {.otrosPagos = false, .saldos = true};
     r14.admiteNegativos = true;
     r14.conceptoPropuesto = QStringLiteral("31");
     r14.registrosDetalle = RegistrosDetalle::Detalle;
@@ -138,7 +138,7 @@ std::map<QString, ReglasRegimen> construir()
 
     // Food products of the municipalities: food concepts with their own receipt.
     ReglasRegimen r15 = detalle("15", ModoDetalle::Alimentos, TotalDetalle::ImporteBruto, 3);
-    r15.reporteComprobante = QStringLiteral("comprob_09.rpt");
+    r15.comprobante = VarianteComprobante::Bienes;
     r15.conceptoFijo = QStringLiteral("96");
     r15.registrosDetalle = RegistrosDetalle::Alimentos;
     r15.deshacerBorraGuias = true;
@@ -147,7 +147,7 @@ std::map<QString, ReglasRegimen> construir()
 
     // Livestock auctions: advances.
     ReglasRegimen r16 = detalle("16", ModoDetalle::Anticipos, TotalDetalle::OtrasRetenciones, 1);
-    r16.reporteComprobante = QStringLiteral("comprob_11.rpt");
+    r16.comprobante = VarianteComprobante::Anticipos;
     // Its entry form offers no detail rows: its receipts deduct no advances.
     r16.detalleEnEntrada = false;
     r16.admiteNegativos = true;

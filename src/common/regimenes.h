@@ -43,6 +43,23 @@ enum class Constancia {
     EximeSinFila,  // a zero rate when the rates table has no row for the subject
 };
 
+// The receipt reports: the general regimes', and those that show the receipt's detail rows.
+enum class VarianteComprobante {
+    General,
+    Bienes,             // guides, or the food regime's concepts, with their value
+    Obleas,             // stamps with their waybill
+    Anticipos,          // advances deducted
+    AnticiposConOblea,  // stamped advances
+    AnticiposSinOblea,  // a receipt of stamped advances without its stamp
+    Policial,           // stamps with their waybill, and the fine with its officer
+};
+
+// The columns the paper declaration adds: the other payments, and the agent's stamp balances.
+struct VarianteDeclaracion {
+    bool otrosPagos = false;
+    bool saldos = false;
+};
+
 // The check boxes that change the rate looked up.
 struct OpcionesRegimen {
     bool construccion = false;  // payment for construction work (chkSedeTV)
@@ -68,14 +85,14 @@ struct ReglasRegimen {
     // Reports: the receipt printed from the entry form (and, for a receipt without its stamp, the
     // second one), the receipt printed in batches from the receipts-by-declaration window, that
     // window's listing, and the paper declaration.
-    QString reporteComprobante = QStringLiteral("comprob.rpt");
-    QString reporteComprobanteSinOblea;
-    QString reporteComprobanteLote = QStringLiteral("comprob.rpt");
-    QString reporteListado = QStringLiteral("Retenc.rpt");
+    VarianteComprobante comprobante = VarianteComprobante::General;
+    std::optional<VarianteComprobante> comprobanteSinOblea;
+    VarianteComprobante comprobanteLote = VarianteComprobante::General;
+    bool listadoOtrosImportes = false;  // the listing shows each receipt's other amount
     // The batch receipt's text names the receipt's first detail row after the month, and its
     // observation prompt speaks of one receipt.
     bool loteConDetalle = false;
-    QString reporteDeclaracion = QStringLiteral("DJurada.rpt");
+    VarianteDeclaracion declaracion;
 
     bool admiteNegativos = false;
     OpcionesRegimen opciones;

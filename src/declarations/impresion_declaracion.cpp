@@ -105,11 +105,9 @@ void imprimirDeclaracion(Contexto& contexto, const DeclaracionEmitida& emitida,
     // The counts the emission made and the balances written: the report needs them to read the
     // coded text (a count or balance that outgrew its width pushes the rest on), and must not
     // count a large month again.
-    imprimirReporte(dialogs, impresora,
-                    {reglasRegimen(emitida.cabecera.codRegimen).reporteDeclaracion,
-                     kCopiasDeclaracion,
-                     Destino::Pantalla,
-                     {},
-                     conteosDeclaracion(emitida.cabecera.idCabecera, emitida.archivo.validas,
-                                        emitida.archivo.anuladas, saldos)});
+    TrabajoImpresion trabajo = pedidoDeclaracion(
+        reglasRegimen(emitida.cabecera.codRegimen).declaracion, emitida.cabecera.idCabecera,
+        emitida.archivo.validas, emitida.archivo.anuladas, saldos);
+    trabajo.copias = kCopiasDeclaracion;
+    imprimirReporte(dialogs, impresora, trabajo);
 }

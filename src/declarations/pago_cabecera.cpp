@@ -12,6 +12,7 @@
 #include "declarations/cierre_cabecera.h"
 #include "declarations/interes.h"
 #include "declarations/preguntas_boleta.h"
+#include "declarations/reportes/reporte_boleta.h"
 #include "declarations/retenido_declaracion.h"
 #include "declarations/vencimiento_mes.h"
 #include "forms/avisos_error.h"
@@ -20,8 +21,6 @@
 #include <QLocale>
 
 namespace {
-
-const QString kReporteBoleta = QStringLiteral("bolpago.rpt");
 
 QString enPesos(Importe importe)
 {
@@ -183,7 +182,7 @@ void PagoBoleta::guardar(const std::function<void()>& alCerrar)
 void PagoBoleta::imprimir()
 {
     if (!confirmarImpresion(dialogs_)) return;
-    imprimirReporte(dialogs_, impresora_, {kReporteBoleta, 1, Destino::Pantalla, {}, {}});
+    imprimirReporte(dialogs_, impresora_, pedidoBoleta());
 }
 
 } // namespace

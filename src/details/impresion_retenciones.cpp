@@ -42,8 +42,8 @@ void imprimirListado(Contexto& contexto, const Cabecera& cabecera)
     if (!confirmarImpresion(contexto.dialogs)) return;
     // The listing covers the whole declaration, whatever concept the window shows.
     imprimirReporte(contexto.dialogs, contexto.impresora,
-                    {reglasRegimen(cabecera.codRegimen).reporteListado, 1, Destino::Pantalla, {},
-                     {{kSeleccionCabecera, cabecera.idCabecera}}});
+                    pedidoListado(reglasRegimen(cabecera.codRegimen).listadoOtrosImportes,
+                                  cabecera.idCabecera));
 }
 
 void imprimirComprobantesLote(Contexto& contexto, const Cabecera& cabecera,
@@ -81,7 +81,5 @@ void imprimirComprobantesLote(Contexto& contexto, const Cabecera& cabecera,
                                   + u" comprobante/s.\n\n"_s + kTextoConfirmarImpresion,
                               kTituloConfirmarImpresion, Respuesta::Si))
         return;
-    imprimirReporte(dialogs, contexto.impresora,
-                    {reglas.reporteComprobanteLote, 1, Destino::Pantalla, {},
-                     {{kSeleccionLote, true}}});
+    imprimirReporte(dialogs, contexto.impresora, pedidoComprobantesLote(reglas.comprobanteLote));
 }

@@ -11,7 +11,7 @@
 
 struct Contexto;
 
-// Asks the print confirmation and prints the declaration's listing (Retenc.rpt or Retenc_b.rpt).
+// Asks the print confirmation and prints the declaration's listing, the regime's variant of it.
 void imprimirListado(Contexto& contexto, const Cabecera& cabecera);
 
 // Asks for the observation, refills Impresos with four copy rows per receipt (in one

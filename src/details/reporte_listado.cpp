@@ -171,6 +171,17 @@ private:
 
 } // namespace
 
+QString nombreReporteListado(bool otrosImportes)
+{
+    return otrosImportes ? u"Retenc_b.rpt"_s : u"Retenc.rpt"_s;
+}
+
+TrabajoImpresion pedidoListado(bool otrosImportes, qint64 idCabecera)
+{
+    return {.reporte = nombreReporteListado(otrosImportes),
+            .seleccion = {{kSeleccionCabecera, idCabecera}}};
+}
+
 std::unique_ptr<Reporte> crearReporteListado(bool otrosImportes)
 {
     return std::make_unique<ReporteListado>(otrosImportes);

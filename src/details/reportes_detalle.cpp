@@ -4,6 +4,7 @@
 
 void registrarReportesDetalle(CatalogoReportes& c)
 {
-    c.agregar(QStringLiteral("Retenc.rpt"), [] { return crearReporteListado(false); });
-    c.agregar(QStringLiteral("Retenc_b.rpt"), [] { return crearReporteListado(true); });
+    for (const bool otrosImportes : {false, true})
+        c.agregar(nombreReporteListado(otrosImportes),
+                  [otrosImportes] { return crearReporteListado(otrosImportes); });
 }

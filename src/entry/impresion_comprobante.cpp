@@ -7,6 +7,7 @@
 #include "database/importe.h"
 #include "database/transaccion.h"
 #include "entry/piezas_comprobante.h"
+#include "entry/reporte_comprobante.h"
 #include "platform/dialogos_impresion.h"
 
 namespace {
@@ -33,15 +34,14 @@ void imprimirComprobante(Contexto& contexto, const QString& formulario, const Re
 
     // The forms of the detail rows say what the first of them is, and a receipt of stamped
     // advances without its stamp prints on its own report.
-    QString reporte = reglas.reporteComprobante;
+    VarianteComprobante variante = reglas.comprobante;
     QString detalle;
     if (formulario != nombreFormularioEntrada(FormaEntrada::General)) {
         const std::vector<Guia> filas = leerGuias(base, fila.clave());
         const PiezasComprobante piezas = piezasComprobante(
             reglas, filas.empty() ? std::nullopt : std::optional<Guia>(filas.front()));
         detalle = piezas.texto();
-        if (piezas.sinOblea && !reglas.reporteComprobanteSinOblea.isEmpty())
-            reporte = reglas.reporteComprobanteSinOblea;
+        if (piezas.sinOblea && reglas.comprobanteSinOblea) variante = *reglas.comprobanteSinOblea;
     }
 
     const QString observacion = pedirObservacionComprobante(contexto.dialogs);
@@ -59,5 +59,5 @@ void imprimirComprobante(Contexto& contexto, const QString& formulario, const Re
     }
 
     if (!confirmarImpresion(contexto.dialogs)) return;
-    imprimirReporte(contexto.dialogs, impresora, {reporte, 1, Destino::Pantalla, {}, {}});
+    imprimirReporte(contexto.dialogs, impresora, pedidoComprobante(variante));
 }

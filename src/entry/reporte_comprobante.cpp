@@ -15,6 +15,9 @@
 
 namespace {
 
+// Set for a batch printed from the receipts-by-declaration window.
+const QString kSeleccionLote = QStringLiteral("Lote");
+
 // One printed copy: the Impresos row and the receipt it names.
 struct CopiaComprobante {
     QString nroComprobante;
@@ -235,6 +238,30 @@ private:
 };
 
 } // namespace
+
+QString nombreReporteComprobante(VarianteComprobante variante)
+{
+    switch (variante) {
+    case VarianteComprobante::General: return QStringLiteral("comprob.rpt");
+    case VarianteComprobante::Bienes: return QStringLiteral("comprob_09.rpt");
+    case VarianteComprobante::Obleas: return QStringLiteral("comprob_10.rpt");
+    case VarianteComprobante::Anticipos: return QStringLiteral("comprob_11.rpt");
+    case VarianteComprobante::AnticiposConOblea: return QStringLiteral("comprob_12.rpt");
+    case VarianteComprobante::AnticiposSinOblea: return QStringLiteral("comprob_12b.rpt");
+    case VarianteComprobante::Policial: return QStringLiteral("comprob_13.rpt");
+    }
+    return {};
+}
+
+TrabajoImpresion pedidoComprobante(VarianteComprobante variante)
+{
+    return {.reporte = nombreReporteComprobante(variante)};
+}
+
+TrabajoImpresion pedidoComprobantesLote(VarianteComprobante variante)
+{
+    return {.reporte = nombreReporteComprobante(variante), .seleccion = {{kSeleccionLote, true}}};
+}
 
 std::unique_ptr<Reporte> crearReporteComprobante(VarianteComprobante variante)
 {

@@ -1,7 +1,8 @@
 #pragma once
-// The door through which forms print a report. A report is named by its file name
-// ("bolpago.rpt"), the name the report catalogue registers it under; it reads the scratch tables the form has just filled and the database, and goes
-// to the preview window, the default printer or a PDF file. The program prints through the report
+// The door through which forms print a report. A report is named by its file name, the name the
+// report catalogue registers it under, and each report offers the function that makes its request,
+// its name and its selection; it reads the scratch tables the form has just filled and the
+// database, and goes to the preview window, the default printer or a PDF file. The program prints through the report
 // engine (MotorReportes); tests give forms a scripted printer that records what was asked.
 
 #include <QString>
@@ -15,11 +16,11 @@ enum class Destino {
 };
 
 struct TrabajoImpresion {
-    QString reporte;          // file name of the report, e.g. "comprob.rpt"
+    QString reporte;          // file name of the report, as the catalogue registers it
     int copias = 1;           // the engine repeats the whole report this many times
     Destino destino = Destino::Pantalla;
-    QString archivoPdf;       // for Destino::ArchivoPdf
-    QVariantMap seleccion;    // restricts the rows a report reads (field name -> value), or
+    QString archivoPdf{};     // for Destino::ArchivoPdf
+    QVariantMap seleccion{};  // restricts the rows a report reads (field name -> value), or
                               // tells it what its caller already knows
 };
 

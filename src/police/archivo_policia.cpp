@@ -14,6 +14,7 @@
 #include "platform/dialogs.h"
 #include "platform/reloj.h"
 #include "platform/windows_1252.h"
+#include "police/reportes/reporte_multas.h"
 
 #include <QLocale>
 
@@ -21,7 +22,7 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-const QString kReporteMultas = u"DDJJ_Multas.rpt"_s;
+constexpr int kCopiasMultas = 2;
 
 QString numero(std::optional<qint64> valor, int digitos)
 {
@@ -139,7 +140,9 @@ bool emitirDeclaracionPolicia(Contexto& contexto, qint64 idCabecera, Impresora& 
         }
         avisarArchivoGenerado(dialogs, archivo.nombre, carpeta, advertencia);
         if (!confirmarImpresion(dialogs)) return false;
-        imprimirReporte(dialogs, impresora, {kReporteMultas, 2, Destino::Pantalla, {}, {}});
+        TrabajoImpresion multas = pedidoMultas();
+        multas.copias = kCopiasMultas;
+        imprimirReporte(dialogs, impresora, multas);
     } catch (const ErrorMotor& error) {
         mostrarErrorOperacion(dialogs, error);
     }

@@ -40,7 +40,7 @@ ArchivoPolicia armarArchivoPolicia(BaseDatos& base, const Cabecera& cabecera,
                                    const QLocale& locale);
 
 // "D.Jurada Policía": for a closed declaration, asks for the folder, writes the file together with
-// the fines report's row, says where, and, after the print question, prints DDJJ_Multas.rpt (two
+// the fines report's row, says where, and, after the print question, prints the fines report (two
 // copies). A file that cannot be written, or a row that cannot be kept, ends with a message: the
 // folder as it was, no report row, no print. False: the declaration's row never changes here.
 bool emitirDeclaracionPolicia(Contexto& contexto, qint64 idCabecera);

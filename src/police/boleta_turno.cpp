@@ -7,6 +7,7 @@
 #include "declarations/boleta_copias.h"
 #include "declarations/boleta_texto.h"
 #include "declarations/interes.h"
+#include "declarations/reportes/reporte_boleta.h"
 #include "declarations/vencimiento_mes.h"
 #include "platform/dialogos_impresion.h"
 #include "platform/reloj.h"
@@ -17,8 +18,6 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-const QString kReporteBoletaTurno = u"Bolpago_parcial.rpt"_s;
 
 void rehusar(Dialogs& dialogs, const QString& texto)
 {
@@ -91,5 +90,5 @@ void imprimirBoletaTurno(Contexto& contexto, const Turno& seleccionado, Impresor
     boleta.texto = prefijoBoleta(false, boleta.total) + *palabras;
 
     prepararCopiasBoleta(base, dialogs, contexto.carpeta, boleta);
-    imprimirReporte(dialogs, impresora, {kReporteBoletaTurno, 1, Destino::Pantalla, {}, {}});
+    imprimirReporte(dialogs, impresora, pedidoBoletaTurno());
 }

@@ -3,7 +3,7 @@
 // a declaration's payment slip (boleta*.h): what the shift collected (its stamp fees and fines),
 // the late-payment interest from the due date of its declaration's month up to today, the amount
 // in words and the barcode, in the three copies of Impresos, and the shift's row in
-// Tmp_Informe_Turno. Bolpago_parcial.rpt prints it at once, without a question. Nothing else is
+// Tmp_Informe_Turno. The slip's report prints at once, without a question. Nothing else is
 // stored: the slip can be printed again any day, with that day's interest. The active declaration
 // is left as it was.
 

@@ -3,6 +3,7 @@
 #include "common/contexto.h"
 #include "database/entorno.h"
 #include "platform/dialogos_impresion.h"
+#include "police/reportes/reporte_detalle_intervenciones.h"
 
 void imprimirDetalleIntervenciones(Contexto& contexto)
 {
@@ -15,6 +16,5 @@ void imprimirDetalleIntervenciones(Contexto& contexto, Impresora& impresora)
     if (!contexto.entorno.cabeceraActual()) return;
     if (!confirmarImpresion(contexto.dialogs)) return;
     imprimirReporte(contexto.dialogs, impresora,
-                    {QStringLiteral("DetalleIntervenciones.rpt"), 1, Destino::Pantalla, {},
-                     {{QStringLiteral("IdCabecera"), contexto.entorno.idCabecera()}}});
+                    pedidoDetalleIntervenciones(contexto.entorno.idCabecera()));
 }

@@ -1,6 +1,6 @@
 #pragma once
 // "Detalle de Intervenciones" of the Informes menu: every intervention of the active declaration,
-// printed after the print question from the database itself (DetalleIntervenciones.rpt).
+// printed after the print question from the database itself.
 
 class Impresora;
 struct Contexto;

@@ -10,6 +10,7 @@
 #include "forms/avisos_error.h"
 #include "platform/dialogos_impresion.h"
 #include "platform/dialogs.h"
+#include "police/reportes/reporte_intervenciones.h"
 
 #include <map>
 #include <vector>
@@ -18,7 +19,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-const QString kReporteIntervenciones = u"Intervenciones.rpt"_s;
 const QString kTituloImposible = u"Imposible imprimir las intervenciones..."_s;
 // `Parametros.TipoParametro` of the value of one intervention (the start-up seeds its first row).
 const QString kParametroIntervencion = u"I"_s;
@@ -191,7 +191,7 @@ bool imprimirIntervenciones(Contexto& contexto, qint64 idCabecera, Impresora& im
         if (contexto.entorno.esCabeceraActual(idCabecera)) contexto.entorno.limpiarCabeceraActual();
 
         if (!confirmarImpresion(dialogs)) return cerrada;
-        imprimirReporte(dialogs, impresora, {kReporteIntervenciones, 1, Destino::Pantalla, {}, {}});
+        imprimirReporte(dialogs, impresora, pedidoIntervenciones());
     } catch (const ErrorMotor& error) {
         mostrarErrorOperacion(dialogs, error);
     }

@@ -5,12 +5,12 @@
 #include "database/transaccion.h"
 #include "platform/dialogos_impresion.h"
 #include "police/conteo_estampillas.h"
+#include "police/reportes/reporte_rendicion.h"
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-const QString kInformeTurno = u"Inf_Turno.rpt"_s;
 constexpr int kTiposEstampilla = 4;  // A to D
 
 const QString kInsertar =
@@ -114,5 +114,5 @@ void imprimirRendicionTurno(Contexto& contexto, const Turno& turno, Impresora& i
 {
     llenarInformeTurno(contexto.base, turno);
     if (!confirmarImpresion(contexto.dialogs)) return;
-    imprimirReporte(contexto.dialogs, impresora, {kInformeTurno, 1, Destino::Pantalla, {}, {}});
+    imprimirReporte(contexto.dialogs, impresora, pedidoRendicion());
 }

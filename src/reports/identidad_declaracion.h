@@ -26,6 +26,9 @@ struct IdentidadDeclaracion {
     QString rectifica;
 };
 
+// The selection key by which a report is told the declaration it prints.
+inline const QString kSeleccionCabecera = QStringLiteral("IdCabecera");
+
 // The declaration and what it refers to; what is missing from the database stays empty.
 IdentidadDeclaracion leerIdentidad(BaseDatos& base, qint64 idCabecera);
 

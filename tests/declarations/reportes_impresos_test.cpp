@@ -6,6 +6,7 @@
 #include "declarations/boleta.h"
 #include "declarations/boleta_copias.h"
 #include "declarations/boleta_texto.h"
+#include "declarations/reportes/reporte_declaracion.h"
 #include "reports/motor_reportes.h"
 #include "support/declaracion_de_prueba.h"
 #include "support/pdf_prueba.h"
@@ -186,7 +187,9 @@ TEST_F(DeclaracionImpresa, VariantesConOtrosPagosYSaldosDeObleas)
         impreso(dj, QStringLiteral("1") + QString(15, QLatin1Char(' ')) + QStringLiteral("000010000")
                         + c.cola);
         const QString archivo = dj.pdf(QStringLiteral("dj.pdf"));
-        ASSERT_TRUE(imprimir(dj, reglasRegimen(QString::fromLatin1(c.regimen)).reporteDeclaracion, 1, archivo)
+        ASSERT_TRUE(imprimir(dj, nombreReporteDeclaracion(
+                                 reglasRegimen(QString::fromLatin1(c.regimen)).declaracion),
+                             1, archivo)
                         .correcto());
         const QString texto = pdf::texto(archivo);
         EXPECT_EQ(texto.contains(QStringLiteral("Otros pagos")), c.otrosPagos);

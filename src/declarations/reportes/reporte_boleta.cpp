@@ -167,9 +167,19 @@ private:
 
 } // namespace
 
+TrabajoImpresion pedidoBoleta()
+{
+    return {.reporte = kReporteBoleta};
+}
+
 std::unique_ptr<Reporte> crearReporteBoleta()
 {
     return std::make_unique<ReporteBoleta>(false);
+}
+
+TrabajoImpresion pedidoBoletaTurno()
+{
+    return {.reporte = kReporteBoletaTurno};
 }
 
 std::unique_ptr<Reporte> crearReporteBoletaTurno()

@@ -54,7 +54,6 @@ std::vector<Subtotal> leerSubtotales(BaseDatos& base, qint64 idCabecera)
     return subtotales;
 }
 
-const QString kIdCabecera = QStringLiteral("IdCabecera");
 const QString kValidos = QStringLiteral("Validos");
 const QString kAnulados = QStringLiteral("Anulados");
 const QString kSaldos = QStringLiteral("Saldos");
@@ -92,7 +91,7 @@ public:
             d.identidad = leerIdentidad(base, id);
             const QString contar = QStringLiteral(
                 "SELECT COUNT(*) FROM Retenciones WHERE IdCabecera = ? AND Estado = ?");
-            const bool contados = seleccion.value(kIdCabecera).toLongLong() == id
+            const bool contados = seleccion.value(kSeleccionCabecera).toLongLong() == id
                 && seleccion.contains(kValidos) && seleccion.contains(kAnulados);
             const qint64 validos =
                 contados ? seleccion.value(kValidos).toLongLong()
@@ -214,16 +213,24 @@ private:
 
 } // namespace
 
-QVariantMap conteosDeclaracion(qint64 idCabecera, qint64 validos, qint64 anulados,
-                               const SaldosObleas& saldos)
+QString nombreReporteDeclaracion(VarianteDeclaracion variante)
+{
+    if (variante.otrosPagos)
+        return variante.saldos ? QStringLiteral("DJurada_b12.rpt") : QStringLiteral("DJurada_b.rpt");
+    return variante.saldos ? QStringLiteral("DJurada_b10.rpt") : QStringLiteral("DJurada.rpt");
+}
+
+TrabajoImpresion pedidoDeclaracion(VarianteDeclaracion variante, qint64 idCabecera,
+                                   qint64 validos, qint64 anulados, const SaldosObleas& saldos)
 {
     QVariantList listaSaldos;
     for (const std::optional<qint64>& s : saldos)
         listaSaldos << (s ? QVariant(*s) : QVariant());
-    return {{kIdCabecera, idCabecera},
-            {kValidos, validos},
-            {kAnulados, anulados},
-            {kSaldos, listaSaldos}};
+    return {.reporte = nombreReporteDeclaracion(variante),
+            .seleccion = {{kSeleccionCabecera, idCabecera},
+                          {kValidos, validos},
+                          {kAnulados, anulados},
+                          {kSaldos, listaSaldos}}};
 }
 
 std::unique_ptr<Reporte> crearReporteDeclaracion(VarianteDeclaracion variante)

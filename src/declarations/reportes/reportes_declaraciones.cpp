@@ -6,12 +6,11 @@
 
 void registrarReportesDeclaraciones(CatalogoReportes& c)
 {
-    c.agregar(QStringLiteral("DJurada.rpt"), [] { return crearReporteDeclaracion({}); });
-    c.agregar(QStringLiteral("DJurada_b.rpt"),
-              [] { return crearReporteDeclaracion({.otrosPagos = true, .saldos = false}); });
-    c.agregar(QStringLiteral("DJurada_b12.rpt"),
-              [] { return crearReporteDeclaracion({.otrosPagos = true, .saldos = true}); });
-    c.agregar(QStringLiteral("DJurada_b10.rpt"),
-              [] { return crearReporteDeclaracion({.otrosPagos = false, .saldos = true}); });
-    c.agregar(QStringLiteral("bolpago.rpt"), &crearReporteBoleta);
+    for (const bool otrosPagos : {false, true})
+        for (const bool saldos : {false, true}) {
+            const VarianteDeclaracion variante{.otrosPagos = otrosPagos, .saldos = saldos};
+            c.agregar(nombreReporteDeclaracion(variante),
+                      [variante] { return crearReporteDeclaracion(variante); });
+        }
+    c.agregar(kReporteBoleta, &crearReporteBoleta);
 }

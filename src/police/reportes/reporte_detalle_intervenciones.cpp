@@ -29,7 +29,7 @@ public:
 
     void leer(BaseDatos& base, const QVariantMap& seleccion) override
     {
-        const qint64 id = seleccion.value(u"IdCabecera"_s).toLongLong();
+        const qint64 id = seleccion.value(kSeleccionCabecera).toLongLong();
         if (!base.existe(u"SELECT 1 FROM Cabeceras WHERE IdCabecera = ?"_s, {id})) return;
         leida_ = true;
         declaracion_ = leerIdentidad(base, id);
@@ -109,6 +109,12 @@ private:
 };
 
 } // namespace
+
+TrabajoImpresion pedidoDetalleIntervenciones(qint64 idCabecera)
+{
+    return {.reporte = kReporteDetalleIntervenciones,
+            .seleccion = {{kSeleccionCabecera, idCabecera}}};
+}
 
 std::unique_ptr<Reporte> crearReporteDetalleIntervenciones()
 {

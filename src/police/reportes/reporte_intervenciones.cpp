@@ -93,6 +93,11 @@ private:
 
 } // namespace
 
+TrabajoImpresion pedidoIntervenciones()
+{
+    return {.reporte = kReporteIntervenciones};
+}
+
 std::unique_ptr<Reporte> crearReporteIntervenciones()
 {
     return std::make_unique<ReporteIntervenciones>();

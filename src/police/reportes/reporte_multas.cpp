@@ -133,6 +133,11 @@ private:
 
 } // namespace
 
+TrabajoImpresion pedidoMultas()
+{
+    return {.reporte = kReporteMultas};
+}
+
 std::unique_ptr<Reporte> crearReporteMultas()
 {
     return std::make_unique<ReporteMultas>();

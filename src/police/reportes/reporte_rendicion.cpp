@@ -198,6 +198,11 @@ private:
 
 } // namespace
 
+TrabajoImpresion pedidoRendicion()
+{
+    return {.reporte = kReporteRendicion};
+}
+
 std::unique_ptr<Reporte> crearReporteRendicion()
 {
     return std::make_unique<ReporteRendicion>();

@@ -9,9 +9,9 @@
 
 void registrarReportesPolicia(CatalogoReportes& c)
 {
-    c.agregar(QStringLiteral("Inf_Turno.rpt"), &crearReporteRendicion);
-    c.agregar(QStringLiteral("Bolpago_parcial.rpt"), &crearReporteBoletaTurno);
-    c.agregar(QStringLiteral("DetalleIntervenciones.rpt"), &crearReporteDetalleIntervenciones);
-    c.agregar(QStringLiteral("DDJJ_Multas.rpt"), &crearReporteMultas);
-    c.agregar(QStringLiteral("Intervenciones.rpt"), &crearReporteIntervenciones);
+    c.agregar(kReporteRendicion, &crearReporteRendicion);
+    c.agregar(kReporteBoletaTurno, &crearReporteBoletaTurno);
+    c.agregar(kReporteDetalleIntervenciones, &crearReporteDetalleIntervenciones);
+    c.agregar(kReporteMultas, &crearReporteMultas);
+    c.agregar(kReporteIntervenciones, &crearReporteIntervenciones);
 }
