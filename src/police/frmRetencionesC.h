@@ -7,6 +7,8 @@
 
 #include "entry/formulario_retencion.h"
 
+#include <memory>
+
 class CajaTexto;
 class QGroupBox;
 class QLabel;
@@ -57,3 +59,8 @@ private:
     QLabel* lblPolicia = nullptr;
     QLabel* lblMulta = nullptr;
 };
+
+// The police regime's entry form, as the entry opener is handed it.
+std::unique_ptr<FormularioRetencion> crearFrmRetencionesC(Contexto& contexto,
+                                                          ServiciosEntrada servicios,
+                                                          QWidget* ventana);

@@ -1,4 +1,4 @@
-#include "entry/frmRetencionesC.h"
+#include "police/frmRetencionesC.h"
 
 #include "common/contexto.h"
 #include "common/estados.h"
@@ -9,13 +9,13 @@
 #include "database/filas.h"
 #include "entry/controles_entrada.h"
 #include "entry/detalle_pendiente.h"
-#include "entry/grabacion_policial.h"
 #include "entry/grabacion_retenciones.h"
 #include "entry/importe_retenido.h"
 #include "forms/botones.h"
 #include "forms/campos_edicion.h"
 #include "forms/textos_formularios.h"
 #include "platform/reloj.h"
+#include "police/grabacion_policial.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -303,4 +303,11 @@ std::optional<ClaveRetencion> frmRetencionesC::grabarRetencion()
         mostrarErrorGrabacion(error);
     }
     return std::nullopt;
+}
+
+std::unique_ptr<FormularioRetencion> crearFrmRetencionesC(Contexto& contexto,
+                                                          ServiciosEntrada servicios,
+                                                          QWidget* ventana)
+{
+    return std::make_unique<frmRetencionesC>(contexto, std::move(servicios), ventana);
 }
