@@ -172,7 +172,7 @@ void frmRetencionesC::limpiarPropios()
     maskCodPoliciaLostFocus();
 }
 
-void frmRetencionesC::alLimpiarFila()
+void frmRetencionesC::limpiarFilaPropia()
 {
     // A receipt without a fine shows no officer.
     maskCodPolicia->vaciar();
@@ -180,7 +180,7 @@ void frmRetencionesC::alLimpiarFila()
     lblMulta->clear();
 }
 
-void frmRetencionesC::alMostrarFila(const Retencion& fila)
+void frmRetencionesC::mostrarFilaPropia(const Retencion& fila)
 {
     const QString retenido =
         fila.importeRet.value_or(Importe()).formato(u"$ ########0.00", QLocale());
@@ -195,13 +195,13 @@ void frmRetencionesC::alMostrarFila(const Retencion& fila)
     maskCodPoliciaLostFocus();
 }
 
-void frmRetencionesC::alBuscarSujeto(const std::optional<Sujeto>& sujeto, bool editando)
+void frmRetencionesC::tomarSujeto(const std::optional<Sujeto>& sujeto, bool editando)
 {
     if (!sujeto) cuitContribuyente.clear();
     else if (editando) cuitContribuyente = cuitConGuiones(sujeto->cuit);
 }
 
-void frmRetencionesC::alCalcularImporteRet(Importe retenido)
+void frmRetencionesC::tomarImporteRet(Importe retenido)
 {
     lblTotalRetencion->setText(
         retenidoNeto(retenido, totalObleas_).formato(u"$ ########0.00", QLocale()));

@@ -25,10 +25,10 @@ public:
 protected:
     void antesDeNueva() override;
     void limpiarPropios() override;
-    void alLimpiarFila() override;
-    void alMostrarFila(const Retencion& fila) override;
-    void alBuscarSujeto(const std::optional<Sujeto>& sujeto, bool editando) override;
-    void alCalcularImporteRet(Importe retenido) override;
+    void limpiarFilaPropia() override;
+    void mostrarFilaPropia(const Retencion& fila) override;
+    void tomarSujeto(const std::optional<Sujeto>& sujeto, bool editando) override;
+    void tomarImporteRet(Importe retenido) override;
     std::optional<ClaveRetencion> grabarRetencion() override;
     void primeraActivacion() override;
 
