@@ -487,7 +487,7 @@ void frmGuias::sinFilas()
     lblTotal->clear();
 }
 
-void frmGuias::alCambiarModo(Modo modo)
+void frmGuias::ajustarAlModo(Modo modo)
 {
     // A row opened for modification is valued at its goods type's value of today.
     if (modo == Modo::Modificando) protegido()([this] { buscarTipo(); });

@@ -38,7 +38,7 @@ protected:
     void grabado(const Guia& guia, bool agregando) override;
     void borrado(const Guia& guia) override;
     void sinFilas() override;
-    void alCambiarModo(Modo modo) override;
+    void ajustarAlModo(Modo modo) override;
 
 private:
     // The parts of the window, in the order the constructor builds them.

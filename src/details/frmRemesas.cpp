@@ -204,7 +204,7 @@ void frmRemesas::grabado(const Remesa&, bool)
 
 // The control number is typed only while a remittance is added; what was typed stays for the
 // next one until a remittance is saved.
-void frmRemesas::alCambiarModo(Modo modo)
+void frmRemesas::ajustarAlModo(Modo modo)
 {
     const bool agregando = modo == Modo::Agregando;
     if (lblControl_) lblControl_->setVisible(agregando);

@@ -19,7 +19,7 @@ public:
 protected:
     void completarValores(QVariantMap& valores) override;
     void grabado(const Remesa& remesa, bool agregando) override;
-    void alCambiarModo(Modo modo) override;
+    void ajustarAlModo(Modo modo) override;
 
 private:
     // The parts of the window, in the order the constructor builds them.

@@ -5,7 +5,6 @@
 #include "database/entorno.h"
 #include "entry/frmRetenciones.h"
 #include "entry/frmRetencionesB.h"
-#include "entry/frmRetencionesC.h"
 #include "entry/impresion_comprobante.h"
 #include "platform/dialogs.h"
 
@@ -16,7 +15,8 @@ namespace {
 // The form of each kind of the regime table. A new entry form is a class of its own over
 // FormularioRetencion and its line here.
 std::unique_ptr<FormularioRetencion> crearFormulario(FormaEntrada forma, Contexto& contexto,
-                                                     ServiciosEntrada servicios, QWidget* ventana)
+                                                     ServiciosEntrada servicios, QWidget* ventana,
+                                                     const CrearEntradaPolicial& entradaPolicial)
 {
     switch (forma) {
     case FormaEntrada::General:
@@ -24,7 +24,8 @@ std::unique_ptr<FormularioRetencion> crearFormulario(FormaEntrada forma, Context
     case FormaEntrada::Detalle:
         return std::make_unique<frmRetencionesB>(contexto, std::move(servicios), ventana);
     case FormaEntrada::Policial:
-        return std::make_unique<frmRetencionesC>(contexto, std::move(servicios), ventana);
+        if (!entradaPolicial) return nullptr;
+        return entradaPolicial(contexto, std::move(servicios), ventana);
     }
     Q_UNREACHABLE();
     return nullptr;
@@ -33,7 +34,8 @@ std::unique_ptr<FormularioRetencion> crearFormulario(FormaEntrada forma, Context
 } // namespace
 
 AperturaEntrada abrirEntradaRetenciones(Contexto& contexto, QWidget* ventana,
-                                        const ServiciosEntrada& servicios)
+                                        const ServiciosEntrada& servicios,
+                                        const CrearEntradaPolicial& entradaPolicial)
 {
     if (!contexto.entorno.cabeceraActual()) return AperturaEntrada::SinDeclaracion;
     // The receipts print through the program's printer unless the opener says otherwise.
@@ -44,7 +46,9 @@ AperturaEntrada abrirEntradaRetenciones(Contexto& contexto, QWidget* ventana,
             imprimirComprobante(contexto, nombre, fila);
         };
     const auto formulario = crearFormulario(reglasRegimen(contexto.entorno.regimen()).entrada,
-                                            contexto, std::move(conImpresion), ventana);
+                                            contexto, std::move(conImpresion), ventana,
+                                            entradaPolicial);
+    if (!formulario) return AperturaEntrada::SinFormulario;
     contexto.dialogs.abrirModal(*formulario);
     return AperturaEntrada::Abierta;
 }

@@ -314,7 +314,7 @@ void FormularioRetencion::mostrarCampos(const std::optional<Retencion>& fila)
 void FormularioRetencion::dbgRetencionesRowColChange()
 {
     if (const auto marca = dbgRetenciones->idActual()) marcaGrilla = marca;
-    alLimpiarFila();
+    limpiarFilaPropia();
     if (!dbgRetenciones->hayFilas()) return;
     actual_ = comoRetencion(dbgRetenciones->registroActual());
     if (!actual_) return;
@@ -328,7 +328,7 @@ void FormularioRetencion::dbgRetencionesRowColChange()
     const QString& marcaImp = actual_->marcaImp;
     cmdCorregir->setVisible(marcaImp == marca_importacion::ConError
                             || marcaImp == marca_importacion::Corregida);
-    alMostrarFila(*actual_);
+    mostrarFilaPropia(*actual_);
 }
 
 // ---- Lookups and checks of the fields.
@@ -338,7 +338,7 @@ void FormularioRetencion::mskNroContribLostFocus()
     const bool enEdicion = editando();
     const QString numero = nroContrib();
     const auto sujeto = buscarSujeto(contexto_.base, numero);
-    alBuscarSujeto(sujeto, enEdicion);
+    tomarSujeto(sujeto, enEdicion);
     if (!sujeto) {
         lblRazonSocial->clear();
         if (enEdicion) setAlicuota(Importe());
@@ -351,7 +351,7 @@ void FormularioRetencion::mskNroContribLostFocus()
                 reglas_, sujeto->codTipo, opcionesAlicuota(),
                 [&base](const QString& r, const QString& t) { return buscarAlicuota(base, r, t); });
             setAlicuota(resultado.alicuota);
-            alAplicarAlicuota(resultado);
+            tomarAlicuota(resultado);
         }
     }
     calcularImporteRet();
@@ -364,7 +364,7 @@ void FormularioRetencion::calcularImporteRet()
     if (!bruto) return;
     const Importe retenido = importeRetenido(*bruto, alicuota_);
     lblImporteRet->setText(retenido.formato(rasgos_.mascaraRetenido, QLocale()));
-    alCalcularImporteRet(retenido);
+    tomarImporteRet(retenido);
 }
 
 void FormularioRetencion::mskImpBruLostFocus()
@@ -469,7 +469,7 @@ void FormularioRetencion::cmdCorregirClick()
                                 textos::AtencionPuntos, Icono::Informacion);
         return;
     }
-    alCorregir(*actual_);
+    prepararCorreccion(*actual_);
     edicion_ = Edicion::Modificando;
     fraRetencion->setTitle(kTituloCorregir);
     habilitarEdicion();

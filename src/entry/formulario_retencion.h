@@ -81,18 +81,18 @@ protected:
     // Nueva: the form's own fields cleared, before the common ones.
     virtual void limpiarPropios() {}
     // Row change: before it is known whether there is a row.
-    virtual void alLimpiarFila() {}
+    virtual void limpiarFilaPropia() {}
     // Row change: what the form shows of the current row besides the common fields.
-    virtual void alMostrarFila(const Retencion& /*fila*/) {}
+    virtual void mostrarFilaPropia(const Retencion& /*fila*/) {}
     // Subject lookup: the subject found (or not), before the name and the rate are shown.
-    virtual void alBuscarSujeto(const std::optional<Sujeto>& /*sujeto*/, bool /*editando*/) {}
+    virtual void tomarSujeto(const std::optional<Sujeto>& /*sujeto*/, bool /*editando*/) {}
     virtual OpcionesAlicuota opcionesAlicuota() const { return {}; }
     // The rate rule's result, once the rate is shown.
-    virtual void alAplicarAlicuota(const ResultadoAlicuota& /*resultado*/) {}
+    virtual void tomarAlicuota(const ResultadoAlicuota& /*resultado*/) {}
     // The withheld amount was computed and shown.
-    virtual void alCalcularImporteRet(Importe /*retenido*/) {}
+    virtual void tomarImporteRet(Importe /*retenido*/) {}
     // Corregir: before the row is opened for editing.
-    virtual void alCorregir(const Retencion& /*fila*/) {}
+    virtual void prepararCorreccion(const Retencion& /*fila*/) {}
     // Grabar: the checks and the writes. The saved receipt, or nothing when a check refused it or
     // the writes failed (the form then stays editing; the hook has told the user why).
     virtual std::optional<ClaveRetencion> grabarRetencion() = 0;

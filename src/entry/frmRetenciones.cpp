@@ -69,12 +69,12 @@ void frmRetenciones::limpiarPropios()
     txtOblea->clear();
 }
 
-void frmRetenciones::alLimpiarFila()
+void frmRetenciones::limpiarFilaPropia()
 {
     txtOblea->clear();
 }
 
-void frmRetenciones::alMostrarFila(const Retencion& fila)
+void frmRetenciones::mostrarFilaPropia(const Retencion& fila)
 {
     txtOblea->setText(obleaDeComprobante(contexto().base, fila.clave()));
 }

@@ -17,8 +17,8 @@ public:
 
 protected:
     void limpiarPropios() override;
-    void alLimpiarFila() override;
-    void alMostrarFila(const Retencion& fila) override;
+    void limpiarFilaPropia() override;
+    void mostrarFilaPropia(const Retencion& fila) override;
     OpcionesAlicuota opcionesAlicuota() const override;
     std::optional<ClaveRetencion> grabarRetencion() override;
 

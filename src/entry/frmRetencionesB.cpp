@@ -139,7 +139,7 @@ void frmRetencionesB::limpiarPropios()
     lblTotalRetencion->clear();
 }
 
-void frmRetencionesB::alMostrarFila(const Retencion& fila)
+void frmRetencionesB::mostrarFilaPropia(const Retencion& fila)
 {
     const Importe retenido = fila.importeRet.value_or(Importe());
     lblTotalRetencion->setText(retenido.formato(kMascaraNeto, QLocale()));
@@ -153,7 +153,7 @@ void frmRetencionesB::alMostrarFila(const Retencion& fila)
     setImporteDetalle(otras, otras.formato(kMascaraNeto, QLocale()));
 }
 
-void frmRetencionesB::alBuscarSujeto(const std::optional<Sujeto>& sujeto, bool)
+void frmRetencionesB::tomarSujeto(const std::optional<Sujeto>& sujeto, bool)
 {
     if (sujeto) exentoPorConstancia = false;
 }
@@ -165,18 +165,18 @@ OpcionesAlicuota frmRetencionesB::opcionesAlicuota() const
     return o;
 }
 
-void frmRetencionesB::alAplicarAlicuota(const ResultadoAlicuota& resultado)
+void frmRetencionesB::tomarAlicuota(const ResultadoAlicuota& resultado)
 {
     exentoPorConstancia = resultado.exentoPorConstancia;
 }
 
-void frmRetencionesB::alCalcularImporteRet(Importe retenido)
+void frmRetencionesB::tomarImporteRet(Importe retenido)
 {
     lblTotalRetencion->setText(
         retenidoNeto(retenido, importeDetalle_).formato(kMascaraNeto, QLocale()));
 }
 
-void frmRetencionesB::alCorregir(const Retencion& fila)
+void frmRetencionesB::prepararCorreccion(const Retencion& fila)
 {
     comprobante_ = detalleDe(fila.idCabecera, fila.nroComprobante);
 }

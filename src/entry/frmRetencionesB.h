@@ -26,12 +26,12 @@ public:
 protected:
     void antesDeNueva() override;
     void limpiarPropios() override;
-    void alMostrarFila(const Retencion& fila) override;
-    void alBuscarSujeto(const std::optional<Sujeto>& sujeto, bool editando) override;
+    void mostrarFilaPropia(const Retencion& fila) override;
+    void tomarSujeto(const std::optional<Sujeto>& sujeto, bool editando) override;
     OpcionesAlicuota opcionesAlicuota() const override;
-    void alAplicarAlicuota(const ResultadoAlicuota& resultado) override;
-    void alCalcularImporteRet(Importe retenido) override;
-    void alCorregir(const Retencion& fila) override;
+    void tomarAlicuota(const ResultadoAlicuota& resultado) override;
+    void tomarImporteRet(Importe retenido) override;
+    void prepararCorreccion(const Retencion& fila) override;
     std::optional<ClaveRetencion> grabarRetencion() override;
 
 private:

@@ -102,11 +102,11 @@ CajaTexto::CajaTexto(const QString& nombre, Tipo tipo, int largo, QWidget* paren
     setObjectName(nombre);
     if (largo > 0) setMaxLength(largo);
     ponerValidador();
-    connect(this, &QLineEdit::inputRejected, this, &CajaTexto::alRechazarEntrada);
+    connect(this, &QLineEdit::inputRejected, this, &CajaTexto::avisarCaracterRechazado);
     if (tipo_ == Tipo::Importe) decimalDelTeclado(this, [this] { return separador_; });
 }
 
-void CajaTexto::alRechazarEntrada()
+void CajaTexto::avisarCaracterRechazado()
 {
     if (rechazado_.isEmpty()) return;
     const QString caracter = std::exchange(rechazado_, QString());

@@ -63,7 +63,7 @@ private:
     bool admite(const QString& texto) const;
     void ponerValidador();
 
-    void alRechazarEntrada();
+    void avisarCaracterRechazado();
 
     Tipo tipo_;
     QString nombreVisible_;

@@ -53,11 +53,11 @@ void FormularioRegistro::crearPantalla()
     grilla_->modelo().setFuente(opciones_.tabla);
     grilla_->setToolTip(opciones_.ayudaGrilla);
     izquierda->addWidget(grilla_, 1);
-    connect(grilla_, &GrillaRegistros::filaCambiada, this, &FormularioRegistro::alCambiarFila);
+    connect(grilla_, &GrillaRegistros::filaCambiada, this, &FormularioRegistro::grillaRowColChange);
     connect(grilla_, &QAbstractItemView::doubleClicked, this,
-            &FormularioRegistro::alHacerDobleClick);
+            &FormularioRegistro::grillaDblClick);
     connect(grilla_->horizontalHeader(), &QHeaderView::sectionClicked, this,
-            &FormularioRegistro::ordenarPorColumna);
+            &FormularioRegistro::grillaHeadClick);
 
     marco_ = new QGroupBox(this);
     marco_->setObjectName(opciones_.nombreMarco);
@@ -88,19 +88,19 @@ void FormularioRegistro::crearPantalla()
     botones->addStretch(1);
     cmdSalir_ = boton(QStringLiteral("cmdSalir"), QStringLiteral("&Salir"), botones);
 
-    connect(cmdAgregar_, &QPushButton::clicked, this, &FormularioRegistro::Agregar);
+    connect(cmdAgregar_, &QPushButton::clicked, this, &FormularioRegistro::cmdAgregarClick);
     if (cmdModificar_)
-        connect(cmdModificar_, &QPushButton::clicked, this, &FormularioRegistro::Modificar);
-    if (cmdBorrar_) connect(cmdBorrar_, &QPushButton::clicked, this, &FormularioRegistro::Borrar);
-    connect(cmdGrabar_, &QPushButton::clicked, this, &FormularioRegistro::Grabar);
-    connect(cmdCancelar_, &QPushButton::clicked, this, &FormularioRegistro::Cancelar);
+        connect(cmdModificar_, &QPushButton::clicked, this, &FormularioRegistro::cmdModificarClick);
+    if (cmdBorrar_)
+        connect(cmdBorrar_, &QPushButton::clicked, this, &FormularioRegistro::cmdBorrarClick);
+    connect(cmdGrabar_, &QPushButton::clicked, this, &FormularioRegistro::cmdGrabarClick);
+    connect(cmdCancelar_, &QPushButton::clicked, this, &FormularioRegistro::cmdCancelarClick);
     if (cmdActivar_)
-        connect(cmdActivar_, &QPushButton::clicked, this, [this] {
-            if (grilla_->hayFilas()) protegido_([this] { Activar(); });
-        });
+        connect(cmdActivar_, &QPushButton::clicked, this, &FormularioRegistro::cmdActivarClick);
     if (cmdSeleccionar_)
-        connect(cmdSeleccionar_, &QPushButton::clicked, this, &FormularioRegistro::Seleccionar);
-    connect(cmdSalir_, &QPushButton::clicked, this, &FormularioRegistro::Salir);
+        connect(cmdSeleccionar_, &QPushButton::clicked, this,
+                &FormularioRegistro::cmdSeleccionarClick);
+    connect(cmdSalir_, &QPushButton::clicked, this, &FormularioRegistro::cmdSalirClick);
 }
 
 QPushButton* FormularioRegistro::boton(const QString& nombre, const QString& texto,
@@ -229,7 +229,7 @@ void FormularioRegistro::iniciar()
 {
     const auto& columnas = grilla_->modelo().columnas();
     if (!columnas.empty() && columnas.front().ordenable()) {
-        ordenarPorColumna(0);
+        grillaHeadClick(0);
         return;
     }
     if (protegido_([this] { grilla_->consultar(ordenFijo_); })) trasConsultar();
@@ -257,10 +257,10 @@ void FormularioRegistro::habilitarEdicion(Modo modo)
     case Modo::Modificando: marco_->setTitle(QStringLiteral(" Modificar ")); break;
     }
     for (QWidget* clave : claves_) clave->setEnabled(modo != Modo::Modificando);
-    alCambiarModo(modo);
+    ajustarAlModo(modo);
 }
 
-void FormularioRegistro::ordenarPorColumna(int columna)
+void FormularioRegistro::grillaHeadClick(int columna)
 {
     const auto& columnas = grilla_->modelo().columnas();
     if (columna < 0 || columna >= int(columnas.size()) || modo_ != Modo::Navegando) return;
@@ -296,23 +296,23 @@ void FormularioRegistro::mostrarFilaActual()
     mostrarRegistro(*fila);
 }
 
-void FormularioRegistro::alCambiarFila()
+void FormularioRegistro::grillaRowColChange()
 {
     if (modo_ != Modo::Navegando) return;
     protegido_([this] { mostrarFilaActual(); });
 }
 
-void FormularioRegistro::alHacerDobleClick()
+void FormularioRegistro::grillaDblClick()
 {
     if (modo_ != Modo::Navegando || !grilla_->hayFilas()) return;
     if (cmdActivar_) {
-        if (protegido_([this] { Activar(); })) Salir();
+        if (protegido_([this] { activar(); })) cmdSalirClick();
     } else if (cmdSeleccionar_ && !cmdSeleccionar_->isHidden()) {
-        Seleccionar();
+        cmdSeleccionarClick();
     }
 }
 
-void FormularioRegistro::Agregar()
+void FormularioRegistro::cmdAgregarClick()
 {
     if (modo_ != Modo::Navegando) return;
     for (const CampoEnlazado& c : enlazados_) c.mostrar(QVariant());
@@ -321,7 +321,7 @@ void FormularioRegistro::Agregar()
     enfocar(focoAgregar_);
 }
 
-void FormularioRegistro::Modificar()
+void FormularioRegistro::cmdModificarClick()
 {
     if (modo_ != Modo::Navegando || !grilla_->hayFilas()) return;
     const auto id = grilla_->idActual();
@@ -343,7 +343,7 @@ void FormularioRegistro::enfocar(QWidget* control)
     if (control && control->isEnabled()) control->setFocus(Qt::OtherFocusReason);
 }
 
-void FormularioRegistro::Grabar()
+void FormularioRegistro::cmdGrabarClick()
 {
     if (modo_ == Modo::Navegando) return;
     const bool agregando = modo_ == Modo::Agregando;
@@ -417,7 +417,7 @@ qint64 FormularioRegistro::guardar(const QVariantMap& valores)
     return idEditado_;
 }
 
-void FormularioRegistro::Cancelar()
+void FormularioRegistro::cmdCancelarClick()
 {
     if (modo_ == Modo::Navegando) return;
     habilitarEdicion(Modo::Navegando);
@@ -429,7 +429,7 @@ void FormularioRegistro::borrarSoloLaFila(qint64 id)
     base().ejecutar(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(opciones_.tabla), {id});
 }
 
-void FormularioRegistro::Borrar()
+void FormularioRegistro::cmdBorrarClick()
 {
     if (!cmdBorrar_ || modo_ != Modo::Navegando || !grilla_->hayFilas()) return;
     protegido_([this] {
@@ -467,7 +467,12 @@ QString FormularioRegistro::codigoDelRegistro(const QSqlRecord& registro) const
     return columnas.empty() ? QString() : registro.value(columnas.front().campo).toString();
 }
 
-void FormularioRegistro::Seleccionar()
+void FormularioRegistro::cmdActivarClick()
+{
+    if (grilla_->hayFilas()) protegido_([this] { activar(); });
+}
+
+void FormularioRegistro::cmdSeleccionarClick()
 {
     if (modo_ != Modo::Navegando || !grilla_->hayFilas()) return;
     bool elegido = false;
@@ -480,7 +485,7 @@ void FormularioRegistro::Seleccionar()
     if (leida && elegido) accept();
 }
 
-void FormularioRegistro::Salir()
+void FormularioRegistro::cmdSalirClick()
 {
     reject();
 }

@@ -127,8 +127,9 @@ protected:
     // Borrar left no row: unbound controls.
     virtual void sinFilas() {}
     // The form has just switched to browsing, adding or modifying (its controls already follow).
-    virtual void alCambiarModo(Modo /*modo*/) {}
-    virtual void Activar() {}
+    virtual void ajustarAlModo(Modo /*modo*/) {}
+    // Activar: makes the current row's element the active one of the environment.
+    virtual void activar() {}
 
     // ---- Helpers for the hooks and checks.
     // Runs an operation; a database failure is told in the record forms' shape.
@@ -149,16 +150,18 @@ protected:
     QGroupBox* marco() const { return marco_; }
 
     // ---- The operations of the buttons.
-    void Agregar();
-    void Modificar();
-    void Grabar();
-    void Cancelar();
-    void Borrar();
-    void Seleccionar();
-    void Salir();
+    void cmdAgregarClick();
+    void cmdModificarClick();
+    void cmdGrabarClick();
+    void cmdCancelarClick();
+    void cmdBorrarClick();
+    void cmdActivarClick();
+    void cmdSeleccionarClick();
+    void cmdSalirClick();
     // The switch between browsing and editing: grid, frame, buttons, frame caption, key fields.
     void habilitarEdicion(Modo modo);
-    void ordenarPorColumna(int columna);
+    // Re-orders the grid by the column, or says that it cannot.
+    void grillaHeadClick(int columna);
 
 
 public:
@@ -185,8 +188,8 @@ private:
     void crearPantalla();
     void trasConsultar();
     void mostrarFilaActual();
-    void alCambiarFila();
-    void alHacerDobleClick();
+    void grillaRowColChange();
+    void grillaDblClick();
     qint64 guardar(const QVariantMap& valores);
 
     struct CampoEnlazado {

@@ -3,6 +3,8 @@
 #include "common/estados.h"
 #include "database/base_datos.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 QString fechaIso(const QDate& fecha)
@@ -63,24 +65,27 @@ ConteoEstampillas contarEstampillas(BaseDatos& base, const Turno& turno, int tip
                            desde, horaIso(turno.horaDesde)})
                      .toLongLong();
 
-    // Each stamp row counts one, whatever its quantity. A receipt is known by its declaration and
-    // its number together: numbers repeat across branches.
-    c.vendidas =
-        base.valor(QStringLiteral(
-                       "SELECT COUNT(*) FROM Guias "
-                       "INNER JOIN Retenciones ON Retenciones.IdCabecera = Guias.IdCabecera "
-                       "AND Retenciones.Nro_Comprobante = Guias.Nro_Comprobante "
-                       "INNER JOIN Multas_cobradas "
-                       "ON Multas_cobradas.IdCabecera = Retenciones.IdCabecera "
-                       "AND Multas_cobradas.Nro_Comprobante = Retenciones.Nro_Comprobante "
-                       "WHERE Retenciones.IdCabecera = ? AND Retenciones.Estado <> ? "
-                       "AND Multas_cobradas.Cod_Turno = ? AND Guias.Tipo = ? "
-                       "AND upper(substr(Guias.NroGuia, 1, 1)) IN ('A', 'B', 'C', 'D')"),
-                   {turno.idCabecera, estado_retencion::Anulada, turno.codTurno, tipo})
-            .toLongLong();
+    // Each stamp row counts one, whatever its quantity.
+    const CondicionGuias vendidas = estampillasVendidas(turno);
+    c.vendidas = base.valor(u"SELECT COUNT(*) FROM Guias WHERE "_s + vendidas.donde
+                                + u" AND Guias.Tipo = ?"_s,
+                            vendidas.valores + QVariantList{tipo})
+                     .toLongLong();
 
     c.final = c.inicial + c.nuevas - c.vendidas;
     return c;
+}
+
+CondicionGuias estampillasVendidas(const Turno& turno)
+{
+    // A receipt is known by its declaration and its number together: numbers repeat across
+    // branches.
+    return {u"Guias.IdCabecera = ? AND upper(substr(Guias.NroGuia, 1, 1)) IN ('A', 'B', 'C', 'D') "
+            "AND EXISTS (SELECT 1 FROM Retenciones r WHERE r.IdCabecera = Guias.IdCabecera "
+            "AND r.Nro_Comprobante = Guias.Nro_Comprobante AND r.Estado <> ?) "
+            "AND EXISTS (SELECT 1 FROM Multas_cobradas m WHERE m.IdCabecera = Guias.IdCabecera "
+            "AND m.Nro_Comprobante = Guias.Nro_Comprobante AND m.Cod_Turno = ?)"_s,
+            {turno.idCabecera, estado_retencion::Anulada, turno.codTurno}};
 }
 
 qint64 cantidadInicial(BaseDatos& base, const QString& agente, int tipo)

@@ -12,6 +12,7 @@
 
 #include <QChar>
 #include <QString>
+#include <QVariantList>
 #include <vector>
 
 class BaseDatos;
@@ -34,6 +35,15 @@ struct ConteoEstampillas {
 };
 
 ConteoEstampillas contarEstampillas(BaseDatos& base, const Turno& turno, int tipo);
+
+// The stamps sold in a shift, as a condition on `Guias` and its values: the rows numbered with a
+// stamp letter on the valid receipts of the shift's declaration whose fine is filed under the
+// shift. A row is one stamp, however many receipts of its number the declaration holds.
+struct CondicionGuias {
+    QString donde;
+    QVariantList valores;
+};
+CondicionGuias estampillasVendidas(const Turno& turno);
 
 // The count of type `tipo` a new shift of agent `agente` starts with: what the agent's latest
 // shift with a count of that type has left (its live count when it is still open); without one,

@@ -1,7 +1,6 @@
 #include "police/frmMultasTurno.h"
 
 #include "common/contexto.h"
-#include "common/estados.h"
 #include "database/importe.h"
 #include "forms/botones.h"
 #include "forms/campos_edicion.h"
@@ -106,14 +105,8 @@ void frmMultasTurno::crearPantalla()
     multas->setObjectName(u"Label3"_s);
     columna->addWidget(multas);
     dbgTurnos = new GrillaRegistros(contexto_.base, u"DBG_Turnos"_s, this);
-    dbgTurnos->modelo().setFuente(
-        u"Guias"_s,
-        u"Guias.IdCabecera = ? AND upper(substr(Guias.NroGuia, 1, 1)) IN ('A', 'B', 'C', 'D') "
-        "AND EXISTS (SELECT 1 FROM Retenciones r WHERE r.IdCabecera = Guias.IdCabecera "
-        "AND r.Nro_Comprobante = Guias.Nro_Comprobante AND r.Estado <> ?) "
-        "AND EXISTS (SELECT 1 FROM Multas_cobradas m WHERE m.IdCabecera = Guias.IdCabecera "
-        "AND m.Nro_Comprobante = Guias.Nro_Comprobante AND m.Cod_Turno = ?)"_s,
-        {turno_.idCabecera, estado_retencion::Anulada, turno_.codTurno});
+    const CondicionGuias vendidas = estampillasVendidas(turno_);
+    dbgTurnos->modelo().setFuente(u"Guias"_s, vendidas.donde, vendidas.valores);
     dbgTurnos->modelo().setColumnas(columnasMultas());
     dbgTurnos->horizontalHeader()->setSectionsClickable(false);
     columna->addWidget(dbgTurnos, 1);

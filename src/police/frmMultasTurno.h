@@ -2,11 +2,11 @@
 // The confirmation of a shift's finish: per stamp type what the shift began with, what arrived
 // by remittances, what was sold and what is left, and the list of the fines collected in it with
 // their stamps. Confirmar asks for the end instant read from the clock; the opener then reads
-// Confirma and, when true, the instant the user accepted.
+// confirma() and, when true, the instant the user accepted.
 //
 //     frmMultasTurno dialogo(contexto, turno, borrador, ventana);
 //     contexto.dialogs.abrirModal(dialogo);
-//     if (dialogo.Confirma()) finalizarTurno(base, turno.codTurno, dialogo.vfD(), dialogo.vHD());
+//     if (dialogo.confirma()) finalizarTurno(base, turno.codTurno, dialogo.vfD(), dialogo.vHD());
 
 #include "database/filas.h"
 #include "forms/protector.h"
@@ -29,7 +29,7 @@ public:
     frmMultasTurno(Contexto& contexto, const Turno& turno,
                    std::function<void(const Turno&)> borrador, QWidget* parent = nullptr);
 
-    bool Confirma() const { return confirma_; }
+    bool confirma() const { return confirma_; }
     const QDate& vfD() const { return vfD_; }
     const QTime& vHD() const { return vHD_; }
 

@@ -252,7 +252,7 @@ void frmTurnosPolicia::cmdFinalizarClick()
     if (!turno || !turno->abierto()) return;
     frmMultasTurno dialogo(contexto_, *turno, servicios_.rendicion, this);
     contexto_.dialogs.abrirModal(dialogo);
-    if (!dialogo.Confirma()) return;
+    if (!dialogo.confirma()) return;
     if (!finalizarTurno(contexto_.base, turno->codTurno, dialogo.vfD(), dialogo.vHD())) {
         contexto_.dialogs.aviso(u"Error al localizar el turno"_s);
         return;

@@ -162,7 +162,7 @@ void frmAgentes::borrado(const Agente& agente)
     if (esActivo(agente.nroAgente)) entorno().limpiarAgenteActual();
 }
 
-void frmAgentes::Activar()
+void frmAgentes::activar()
 {
     if (const auto agente = filaActual()) entorno().activarAgente(agente->nroAgente);
 }

@@ -24,7 +24,7 @@ protected:
     QString preguntaBorrar(const Agente& agente) const override;
     void borrarFila(qint64 id, const Agente& agente) override;
     void borrado(const Agente& agente) override;
-    void Activar() override;
+    void activar() override;
 
 private:
     bool esActivo(const QString& nroAgente) const;

@@ -78,7 +78,7 @@ frmContribuyentes::frmContribuyentes(Contexto& contexto, QWidget* parent)
     setPreguntaBorrar(u"¿Confirma la eliminación del contribuyente seleccionado?"_s);
     ponerVerificaciones();
     ponerGuardas();
-    alSalir(mskNroContrib_, [this] { alSalirDelNumero(); });
+    alSalir(mskNroContrib_, [this] { mskNroContribLostFocus(); });
 
     resize(900, 560);
     iniciar();
@@ -159,7 +159,7 @@ void frmContribuyentes::agregarNumerado(SujetoNumerado clase)
         dialogs().aviso(kAvisoNoInscripto, u"Contribuyente no inscripto"_s, Icono::Informacion);
     if (!protegido()([&] { numeroSistema_ = siguienteNumero(base(), clase); })) return;
     proximaAlta_ = clase == SujetoNumerado::NoInscripto ? Alta::NoInscripto : Alta::Extranjero;
-    Agregar();
+    cmdAgregarClick();
     enfocar(mskCUIT_);
 }
 
@@ -194,7 +194,7 @@ QString frmContribuyentes::codigoSeleccionado(const Contribuyente& sujeto) const
 }
 
 // A number typed by the user never belongs to the not-registered jurisdiction.
-void frmContribuyentes::alSalirDelNumero()
+void frmContribuyentes::mskNroContribLostFocus()
 {
     if (modo() != Modo::Agregando || altaEnCurso_ == Alta::NoInscripto) return;
     if (!mskNroContrib_->valor().startsWith(u"950"_s)) return;
@@ -252,7 +252,7 @@ bool frmContribuyentes::cuitLibre(const QString& nroContrib)
     dialogs().aviso(u"Este contribuyente ya se encuentra registrado\n Nº Inscripción: "_s
                         + otro.toString(),
                     kTituloAplicacion, Icono::Critico);
-    Cancelar();
+    cmdCancelarClick();
     return false;
 }
 

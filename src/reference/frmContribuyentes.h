@@ -53,7 +53,7 @@ private:
     void agregarNumerado(SujetoNumerado clase);
     bool numeroAceptado();
     bool cuitLibre(const QString& nroContrib);
-    void alSalirDelNumero();
+    void mskNroContribLostFocus();
 
     CajaMascara* mskNroContrib_;
     CajaMascara* mskCUIT_;

@@ -40,10 +40,10 @@ frmGranos::frmGranos(Contexto& contexto, QWidget* parent)
     // A click on a header does nothing here.
     dbgGranos_->horizontalHeader()->setSectionsClickable(false);
 
-    connect(cmdSeleccionar_, &QPushButton::clicked, this, &frmGranos::Seleccionar);
+    connect(cmdSeleccionar_, &QPushButton::clicked, this, &frmGranos::cmdSeleccionarClick);
     connect(cmdSalir_, &QPushButton::clicked, this, &QDialog::reject);
     connect(dbgGranos_, &QAbstractItemView::doubleClicked, this, [this] {
-        if (!cmdSeleccionar_->isHidden()) Seleccionar();
+        if (!cmdSeleccionar_->isHidden()) cmdSeleccionarClick();
     });
 
     protegido_([this] { dbgGranos_->consultar({}); });  // as stored
@@ -51,7 +51,7 @@ frmGranos::frmGranos(Contexto& contexto, QWidget* parent)
     resize(420, 380);
 }
 
-void frmGranos::Seleccionar()
+void frmGranos::cmdSeleccionarClick()
 {
     // An empty list has nothing to hand back: the opener's field stays as it was.
     std::optional<QSqlRecord> fila;

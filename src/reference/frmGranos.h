@@ -22,7 +22,7 @@ public:
     explicit frmGranos(Contexto& contexto, QWidget* parent = nullptr);
 
     const std::optional<QString>& seleccion() const { return seleccion_; }
-    void Seleccionar();
+    void cmdSeleccionarClick();
 
 private:
     Contexto& contexto_;

@@ -45,11 +45,11 @@ frmRegimenes::frmRegimenes(Contexto& contexto, QWidget* parent)
     dbgRegimenes_->modelo().setFuente(u"Regimenes"_s);
     dbgRegimenes_->modelo().setColumnas(std::move(columnas));
 
-    connect(cmdActivar_, &QPushButton::clicked, this, &frmRegimenes::Activar);
+    connect(cmdActivar_, &QPushButton::clicked, this, &frmRegimenes::cmdActivarClick);
     connect(cmdSalir_, &QPushButton::clicked, this, &QDialog::reject);
     connect(dbgRegimenes_, &QAbstractItemView::doubleClicked, this, [this] {
         if (!dbgRegimenes_->hayFilas()) return;
-        Activar();
+        cmdActivarClick();
         reject();
     });
     connect(dbgRegimenes_->horizontalHeader(), &QHeaderView::sectionClicked, this, [this] {
@@ -64,7 +64,7 @@ frmRegimenes::frmRegimenes(Contexto& contexto, QWidget* parent)
     resize(520, 400);
 }
 
-void frmRegimenes::Activar()
+void frmRegimenes::cmdActivarClick()
 {
     protegido_([this] {
         const auto fila = dbgRegimenes_->registroActual();

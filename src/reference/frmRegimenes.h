@@ -19,7 +19,7 @@ public:
     explicit frmRegimenes(Contexto& contexto, QWidget* parent = nullptr);
 
     // Makes the current regime active; the list stays open.
-    void Activar();
+    void cmdActivarClick();
 
 private:
     Contexto& contexto_;

@@ -124,7 +124,7 @@ void frmSucursales::borrado(const Sucursal& sucursal)
     if (esActiva(sucursal.sucursal)) entorno().limpiarSucursalActual();
 }
 
-void frmSucursales::Activar()
+void frmSucursales::activar()
 {
     if (const auto sucursal = filaActual()) entorno().activarSucursal(sucursal->sucursal);
 }

@@ -18,7 +18,7 @@ protected:
     void grabado(const Sucursal& sucursal, bool agregando) override;
     QString preguntaBorrar(const Sucursal& sucursal) const override;
     void borrado(const Sucursal& sucursal) override;
-    void Activar() override;
+    void activar() override;
 
 private:
     bool esActiva(const QString& sucursal) const;

@@ -116,6 +116,143 @@ private:
     double abajo_ = 0;
 };
 
+// One table painted from its heading down: the rows one at a time, from the source or the list,
+// each known by its position, so that a sheet an earlier pass marked is laid out from its own
+// first row.
+class PintorTabla {
+public:
+    PintorTabla(Lienzo& lienzo, const TablaReporte& tabla)
+        : lienzo_(lienzo), tabla_(tabla), anchos_(anchosColumnas(lienzo, tabla.columnas)),
+          numero_(lienzo.empezarTabla()),
+          // The heading is repeated on every sheet: it is measured once.
+          cabecera_(medirCabeceraTabla(lienzo, tabla, anchos_)), rejilla_(lienzo, anchos_)
+    {
+    }
+
+    void pintar()
+    {
+        lienzo_.reservar(12.0 + altoFila(lienzo_, kCelda));
+        pintarCabeceraTabla(lienzo_, tabla_, anchos_, cabecera_);
+        if (tabla_.fuente) tabla_.fuente->irA(0);
+        std::optional<FilaTabla> fila = siguiente();
+        if (!fila) {
+            pintarSinFilas();
+            return;
+        }
+        if (retomarHojaMarcada()) fila = siguiente();
+        for (; fila; ++posicion_, fila = siguiente()) {
+            if (fila->tipo == FilaTabla::Tipo::Grupo) pintarGrupo(*fila);
+            else pintarFila(*fila);
+        }
+        rejilla_.cerrar();
+        lienzo_.bajar(kSeparacion);
+    }
+
+private:
+    std::optional<FilaTabla> siguiente()
+    {
+        if (tabla_.fuente) return tabla_.fuente->siguiente();
+        if (posicion_ < tabla_.filas.size()) return tabla_.filas[posicion_];
+        return std::nullopt;
+    }
+
+    void irA(qint64 fila)
+    {
+        posicion_ = fila;
+        if (tabla_.fuente) tabla_.fuente->irA(fila);
+    }
+
+    void pintarSinFilas()
+    {
+        const Estilo estilo{9, false, true};
+        const double alto = altoFila(lienzo_, estilo);
+        const QRectF caja(lienzo_.izquierda(), lienzo_.y(), lienzo_.ancho(), alto);
+        lienzo_.rectangulo(caja, 0.2);
+        lienzo_.texto(caja, tabla_.sinFilas, estilo, Alineacion::Centro);
+        lienzo_.bajar(alto + kSeparacion);
+    }
+
+    // A sheet further down that an earlier pass marked: its heading, and the rows from its own.
+    bool retomarHojaMarcada()
+    {
+        const std::optional<MarcaHoja> salto = lienzo_.saltoEnTabla(numero_);
+        if (!salto) return false;
+        lienzo_.saltarAHoja(salto->hoja);
+        pintarCabeceraTabla(lienzo_, tabla_, anchos_, cabecera_);
+        irA(salto->fila);
+        return true;
+    }
+
+    // A row that does not fit starts a sheet of its own under the heading, marked for later passes.
+    void nuevaHojaSiNoCabe(double alto)
+    {
+        if (lienzo_.cabe(alto)) return;
+        rejilla_.cerrar();
+        lienzo_.reservar(alto);
+        lienzo_.marcarHojaDeTabla(numero_, posicion_);
+        pintarCabeceraTabla(lienzo_, tabla_, anchos_, cabecera_);
+    }
+
+    // A group's title across the whole table, shaded.
+    void pintarGrupo(const FilaTabla& fila)
+    {
+        const double alto = altoFila(lienzo_, kCeldaNegrita);
+        nuevaHojaSiNoCabe(alto);
+        rejilla_.cerrar();
+        const QRectF caja(lienzo_.izquierda(), lienzo_.y(), lienzo_.ancho(), alto);
+        lienzo_.rectangulo(caja, kGrosorCelda, kSombraSuave);
+        lienzo_.texto(caja.adjusted(kRelleno, 0, -kRelleno, 0), celda(fila, 0), kCeldaNegrita);
+        lienzo_.bajar(alto);
+    }
+
+    // A long cell wraps and makes its whole row taller; each cell is measured once.
+    double medirCeldas(const FilaTabla& fila, const Estilo& estilo)
+    {
+        medidas_.clear();
+        double alto = altoFila(lienzo_, estilo);
+        for (qsizetype i = 0; i < tabla_.columnas.size(); ++i) {
+            medidas_.push_back(
+                lienzo_.medirAjustado(anchos_[i] - 2 * kRelleno, celda(fila, i), estilo));
+            alto = std::max(alto, medidas_.back().alto + 2.0);
+        }
+        return alto;
+    }
+
+    // A detail, subtotal or total row: subtotals and totals shaded and bold, a total under a rule.
+    void pintarFila(const FilaTabla& fila)
+    {
+        const bool destacada = fila.tipo != FilaTabla::Tipo::Detalle;
+        const double alto = medirCeldas(fila, destacada ? kCeldaNegrita : kCelda);
+        nuevaHojaSiNoCabe(alto);
+        const double y = lienzo_.y();
+        const QColor fondo = fila.tipo == FilaTabla::Tipo::Total      ? kSombra
+                             : fila.tipo == FilaTabla::Tipo::Subtotal ? kSombraSuave
+                                                                      : QColor();
+        if (fondo.isValid())
+            lienzo_.rectangulo(QRectF(lienzo_.izquierda(), y, lienzo_.ancho(), alto), 0, fondo);
+        rejilla_.fila(y, alto);
+        double x = lienzo_.izquierda();
+        for (qsizetype i = 0; i < tabla_.columnas.size(); ++i) {
+            const QRectF caja(x, y, anchos_[i], alto);
+            lienzo_.texto(caja.adjusted(kRelleno, 1.0, -kRelleno, -1.0), celda(fila, i),
+                          medidas_[std::size_t(i)].estilo, tabla_.columnas[i].alineacion, true);
+            x += anchos_[i];
+        }
+        if (fila.tipo == FilaTabla::Tipo::Total)
+            lienzo_.linea(lienzo_.izquierda(), y, lienzo_.derecha(), y, 0.6);
+        lienzo_.bajar(alto);
+    }
+
+    Lienzo& lienzo_;
+    const TablaReporte& tabla_;
+    const std::vector<double> anchos_;
+    const int numero_;
+    const CabeceraMedida cabecera_;
+    RejillaFilas rejilla_;
+    std::vector<MedidaTexto> medidas_;
+    qint64 posicion_ = 0;
+};
+
 } // namespace
 
 void pintarTitulo(Lienzo& lienzo, const QString& titulo, const QString& subtitulo,
@@ -213,95 +350,7 @@ void pintarCampos(Lienzo& lienzo, const QList<CampoReporte>& campos, int columna
 
 void pintarTabla(Lienzo& lienzo, const TablaReporte& tabla)
 {
-    const std::vector<double> anchos = anchosColumnas(lienzo, tabla.columnas);
-    const int numero = lienzo.empezarTabla();
-    // The heading is repeated on every sheet: it is measured once.
-    const CabeceraMedida cabecera = medirCabeceraTabla(lienzo, tabla, anchos);
-    lienzo.reservar(12.0 + altoFila(lienzo, kCelda));
-    pintarCabeceraTabla(lienzo, tabla, anchos, cabecera);
-
-    // The rows one at a time, from the source or the list, each known by its position.
-    qint64 posicion = 0;
-    const auto siguiente = [&]() -> std::optional<FilaTabla> {
-        if (tabla.fuente) return tabla.fuente->siguiente();
-        if (posicion < tabla.filas.size()) return tabla.filas[posicion];
-        return std::nullopt;
-    };
-    const auto irA = [&](qint64 fila) {
-        posicion = fila;
-        if (tabla.fuente) tabla.fuente->irA(fila);
-    };
-    if (tabla.fuente) tabla.fuente->irA(0);
-
-    std::optional<FilaTabla> fila = siguiente();
-    if (!fila) {
-        const Estilo estilo{9, false, true};
-        const double alto = altoFila(lienzo, estilo);
-        const QRectF caja(lienzo.izquierda(), lienzo.y(), lienzo.ancho(), alto);
-        lienzo.rectangulo(caja, 0.2);
-        lienzo.texto(caja, tabla.sinFilas, estilo, Alineacion::Centro);
-        lienzo.bajar(alto + kSeparacion);
-        return;
-    }
-    // A sheet further down that an earlier pass marked is laid out from its own first row.
-    if (const std::optional<MarcaHoja> salto = lienzo.saltoEnTabla(numero)) {
-        lienzo.saltarAHoja(salto->hoja);
-        pintarCabeceraTabla(lienzo, tabla, anchos, cabecera);
-        irA(salto->fila);
-        fila = siguiente();
-    }
-
-    std::vector<MedidaTexto> medidas;
-    RejillaFilas rejilla(lienzo, anchos);
-    for (; fila; ++posicion, fila = siguiente()) {
-        const bool destacada = fila->tipo != FilaTabla::Tipo::Detalle;
-        const Estilo& estilo = destacada ? kCeldaNegrita : kCelda;
-        const auto nuevaHoja = [&](double alto) {
-            if (lienzo.cabe(alto)) return;
-            rejilla.cerrar();
-            lienzo.reservar(alto);
-            lienzo.marcarHojaDeTabla(numero, posicion);
-            pintarCabeceraTabla(lienzo, tabla, anchos, cabecera);
-        };
-        if (fila->tipo == FilaTabla::Tipo::Grupo) {
-            const double alto = altoFila(lienzo, estilo);
-            nuevaHoja(alto);
-            rejilla.cerrar();
-            const QRectF caja(lienzo.izquierda(), lienzo.y(), lienzo.ancho(), alto);
-            lienzo.rectangulo(caja, kGrosorCelda, kSombraSuave);
-            lienzo.texto(caja.adjusted(kRelleno, 0, -kRelleno, 0), celda(*fila, 0), estilo);
-            lienzo.bajar(alto);
-            continue;
-        }
-        // A long cell wraps and makes its whole row taller; each cell is measured once.
-        medidas.clear();
-        double alto = altoFila(lienzo, estilo);
-        for (qsizetype i = 0; i < tabla.columnas.size(); ++i) {
-            medidas.push_back(
-                lienzo.medirAjustado(anchos[i] - 2 * kRelleno, celda(*fila, i), estilo));
-            alto = std::max(alto, medidas.back().alto + 2.0);
-        }
-        nuevaHoja(alto);
-        const double y = lienzo.y();
-        const QColor fondo = fila->tipo == FilaTabla::Tipo::Total      ? kSombra
-                             : fila->tipo == FilaTabla::Tipo::Subtotal ? kSombraSuave
-                                                                       : QColor();
-        if (fondo.isValid())
-            lienzo.rectangulo(QRectF(lienzo.izquierda(), y, lienzo.ancho(), alto), 0, fondo);
-        rejilla.fila(y, alto);
-        double x = lienzo.izquierda();
-        for (qsizetype i = 0; i < tabla.columnas.size(); ++i) {
-            const QRectF caja(x, y, anchos[i], alto);
-            lienzo.texto(caja.adjusted(kRelleno, 1.0, -kRelleno, -1.0), celda(*fila, i),
-                         medidas[std::size_t(i)].estilo, tabla.columnas[i].alineacion, true);
-            x += anchos[i];
-        }
-        if (fila->tipo == FilaTabla::Tipo::Total)
-            lienzo.linea(lienzo.izquierda(), y, lienzo.derecha(), y, 0.6);
-        lienzo.bajar(alto);
-    }
-    rejilla.cerrar();
-    lienzo.bajar(kSeparacion);
+    PintorTabla(lienzo, tabla).pintar();
 }
 
 void pintarParrafo(Lienzo& lienzo, const QString& etiqueta, const QString& texto)

@@ -41,7 +41,7 @@ public:
     // The report of that file name (the case and any folder in front are disregarded), or none.
     std::unique_ptr<Reporte> crear(const QString& archivo) const;
 
-    // "C:\x\bolpago.rpt", "\bolpago.rpt" and "BOLPAGO.RPT" all name "bolpago.rpt".
+    // "/srv/informes/bolpago.rpt", "\bolpago.rpt" and "BOLPAGO.RPT" all name "bolpago.rpt".
     static QString clave(const QString& archivo);
 
 private:

@@ -15,6 +15,7 @@
 #include "police/boleta_turno.h"
 #include "police/detalle_intervenciones.h"
 #include "police/frmPolicias.h"
+#include "police/frmRetencionesC.h"
 #include "police/informe_intervenciones.h"
 #include "police/rendicion_turno.h"
 #include "reference/frmAgentes.h"
@@ -80,7 +81,8 @@ void conectarReferencias(frmPrincipal& ventana, Contexto& contexto)
     ventana.setAbridor(QStringLiteral("MnuRemesas"), [&] { abrir<frmRemesas>(ventana, contexto); });
 }
 
-// The entry form of the active regime, with the pick lists and the detail window it opens.
+// The entry form of the active regime, with the pick lists and the detail window it opens; the
+// police regime's form is handed to the opener from here.
 void conectarEntrada(frmPrincipal& ventana, Contexto& contexto)
 {
     ventana.setAbridor(QStringLiteral("mnuRetenciones"), [&] {
@@ -91,7 +93,7 @@ void conectarEntrada(frmPrincipal& ventana, Contexto& contexto)
         servicios.detalle = [&](QWidget* duenio, const ComprobanteDetalle& comprobante) {
             return abrirDetalleComprobante(contexto, duenio, comprobante);
         };
-        abrirEntradaRetenciones(contexto, &ventana, servicios);
+        abrirEntradaRetenciones(contexto, &ventana, servicios, crearFrmRetencionesC);
     });
 }
 

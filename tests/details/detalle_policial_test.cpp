@@ -2,7 +2,7 @@
 // through the entry forms' detail seam.
 
 #include "details/apertura_detalle.h"
-#include "entry/frmRetencionesC.h"
+#include "police/frmRetencionesC.h"
 
 #include "support/datos_policiales.h"
 

@@ -4,6 +4,7 @@
 #include "entry/apertura_entrada.h"
 
 #include "common/regimenes.h"
+#include "police/frmRetencionesC.h"
 
 #include "support/datos_entrada.h"
 
@@ -17,18 +18,21 @@ namespace {
 TEST(AperturaEntrada, AbreElFormularioDelRegimenActivo)
 {
     DatosEntrada f;
-    EXPECT_EQ(abrirEntradaRetenciones(f.contexto, nullptr, {}), AperturaEntrada::Abierta);
+    EXPECT_EQ(abrirEntradaRetenciones(f.contexto, nullptr, {}, crearFrmRetencionesC), AperturaEntrada::Abierta);
 
     f.activar(f.nuevaCabecera(QStringLiteral("09")));
-    EXPECT_EQ(abrirEntradaRetenciones(f.contexto, nullptr, {}), AperturaEntrada::Abierta);
+    EXPECT_EQ(abrirEntradaRetenciones(f.contexto, nullptr, {}, crearFrmRetencionesC), AperturaEntrada::Abierta);
     EXPECT_EQ(f.dialogs.clasesAbiertas,
               (QStringList{QStringLiteral("frmRetenciones"), QStringLiteral("frmRetencionesB")}));
     f.activar(f.nuevaCabecera(QStringLiteral("13")));
-    EXPECT_EQ(abrirEntradaRetenciones(f.contexto, nullptr, {}), AperturaEntrada::Abierta);
+    EXPECT_EQ(abrirEntradaRetenciones(f.contexto, nullptr, {}, crearFrmRetencionesC), AperturaEntrada::Abierta);
     EXPECT_EQ(f.dialogs.clasesAbiertas.back(), QStringLiteral("frmRetencionesC"));
+    // Without the police form handed in, nothing opens.
+    EXPECT_EQ(abrirEntradaRetenciones(f.contexto, nullptr, {}, {}), AperturaEntrada::SinFormulario);
+    EXPECT_EQ(f.dialogs.clasesAbiertas.size(), 3);
 
     f.entorno.limpiarCabeceraActual();
-    EXPECT_EQ(abrirEntradaRetenciones(f.contexto, nullptr, {}), AperturaEntrada::SinDeclaracion);
+    EXPECT_EQ(abrirEntradaRetenciones(f.contexto, nullptr, {}, crearFrmRetencionesC), AperturaEntrada::SinDeclaracion);
 }
 
 // Nueva proposes a concept and describes it at once in every regime, on the concepts of a new
@@ -71,7 +75,7 @@ TEST(AperturaEntrada, NuevaDescribeElConceptoQuePropone)
             concepto = control<QLineEdit>(v, u"mskCodConcepto"_s)->text();
             descripcion = control<QLabel>(v, u"lblDescConcepto"_s)->text();
         };
-        abrirEntradaRetenciones(f.contexto, nullptr, {});
+        abrirEntradaRetenciones(f.contexto, nullptr, {}, crearFrmRetencionesC);
         EXPECT_TRUE(f.dialogs.mensajes.empty()) << f.dialogs.textosMostrados().join(u'|').toStdString();
         EXPECT_EQ(concepto, c.concepto);
         EXPECT_EQ(descripcion, c.descripcion);
@@ -90,7 +94,7 @@ TEST(AperturaEntrada, NuevaDescribeElConceptoQuePropone)
         EXPECT_EQ(f.dialogs.mensajes.back().texto,
                   u"El concepto indicado no está cargado en la base del sistema."_s);
     };
-    abrirEntradaRetenciones(f.contexto, nullptr, {});
+    abrirEntradaRetenciones(f.contexto, nullptr, {}, crearFrmRetencionesC);
     EXPECT_EQ(f.valor("SELECT COUNT(*) FROM Retenciones").toInt(), 0);
 }
 

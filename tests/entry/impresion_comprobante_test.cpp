@@ -142,7 +142,7 @@ TEST(ImpresionComprobante, ElBotonDelFormularioAbiertoPorElMenuImprime)
         formulario.hide();
     };
     f.dialogs.textos = {QStringLiteral("REIMPRESO")};
-    EXPECT_EQ(abrirEntradaRetenciones(f.contexto, nullptr, {}), AperturaEntrada::Abierta);
+    EXPECT_EQ(abrirEntradaRetenciones(f.contexto, nullptr, {}, {}), AperturaEntrada::Abierta);
 
     // The receipt's copies were written and the preview of the report engine shown.
     const auto filas = f.impresos();

@@ -64,6 +64,21 @@ TEST(ConteoEstampillas, VendidasLasObleasDeLosComprobantesValidosConMultaDelTurn
     EXPECT_EQ(contarEstampillas(f.base, turno(f, k), 2).vendidas, 1);
 }
 
+// A receipt number stored twice in the declaration (both valid) still has its stamps once: each
+// stamp row counts one, as the finish's list of fines shows it once.
+TEST(ConteoEstampillas, ComprobanteRepetidoCuentaSusObleasUnaVez)
+{
+    DatosPoliciales f;
+    const qint64 k = f.turno("2008-05-10", "09:00:00", {100, 50, 0, 0});
+    f.comprobante("00000001", k, {{"A0000001", 1}, {"A0000002", 1}});
+    f.base.ejecutar(QStringLiteral("INSERT INTO Retenciones SELECT * FROM Retenciones "
+                                   "WHERE Nro_Comprobante = '00000001'"));
+
+    const ConteoEstampillas a = contarEstampillas(f.base, turno(f, k), 1);
+    EXPECT_EQ(a.vendidas, 2);
+    EXPECT_EQ(a.final, 98);
+}
+
 TEST(ConteoEstampillas, SinFilaDelTipoEmpiezaEnCero)
 {
     DatosPoliciales f;

@@ -72,7 +72,7 @@ TEST(frmIntervenciones, UnaIntervencionConSusListas)
             pulsar(*policias, u"cmdSeleccionar"_s);
         } else if (auto* granos = qobject_cast<frmGranos*>(&lista)) {
             grillaDe(*granos).irAFila(20);
-            granos->Seleccionar();
+            granos->cmdSeleccionarClick();
         }
     };
     pulsar(form, u"CmdPolicia"_s);

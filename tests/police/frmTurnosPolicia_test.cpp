@@ -169,7 +169,7 @@ TEST(frmTurnosPolicia, FinConLasCuentasConfirmadas)
             u"¿Finalizar Turno en Fecha 17/05/2008 hora 20:05:00?\n Si la fecha"_s));
         EXPECT_TRUE(f.dialogs.mensajes.back().texto.endsWith(
             u"corríjala en la configuración de fecha y hora del sistema operativo"_s));
-        EXPECT_FALSE(static_cast<frmMultasTurno&>(d).Confirma());
+        EXPECT_FALSE(static_cast<frmMultasTurno&>(d).confirma());
         pulsar(d, u"CmdDescartar"_s);
     };
     pulsar(v.form, "Cmd_Finalizar");

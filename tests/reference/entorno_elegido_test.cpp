@@ -51,7 +51,7 @@ TEST(EntornoElegido, AgenteSucursalYRegimenQuedanEnEntornoMem)
         frmRegimenes regimenes(contexto);
         GrillaRegistros& g = grillaDe(regimenes, u"dbgRegimenes"_s);
         g.irAFila(0);
-        regimenes.Activar();
+        regimenes.cmdActivarClick();
     }
     EXPECT_TRUE(dialogs.mensajes.empty()) << dialogs.textosMostrados().join(u'|').toStdString();
     EXPECT_TRUE(entorno.agenteActual() && entorno.sucursalActual() && entorno.regimenActual());

@@ -75,7 +75,7 @@ protected:
 
 TEST_F(MotorReportesTest, ReporteDesconocidoYSinDatos)
 {
-    ResultadoImpresion r = motor().imprimir(aPdf(QStringLiteral("C:\\TARQUEL\\otro.rpt")));
+    ResultadoImpresion r = motor().imprimir(aPdf(QStringLiteral("/opt/tarquel/otro.rpt")));
     EXPECT_EQ(r.numero, errores_impresion::ReporteDesconocido);
     EXPECT_EQ(r.texto, QStringLiteral("No se encontró el reporte 'otro.rpt'."));
 

@@ -1,4 +1,4 @@
-#include "entry/grabacion_policial.h"
+#include "police/grabacion_policial.h"
 
 #include "common/regimenes.h"
 #include "common/turnos.h"

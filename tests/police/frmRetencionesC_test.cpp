@@ -1,7 +1,7 @@
 // The entry form of the police checkpoints, driven as the user drives it. The receipt's detail
 // window is stood in for by a callback that stores the stamps the user would have entered.
 
-#include "entry/frmRetencionesC.h"
+#include "police/frmRetencionesC.h"
 
 #include "forms/grilla_registros.h"
 

@@ -7,6 +7,8 @@
 
 #include "entry/formulario_retencion.h"
 
+#include <memory>
+
 class CajaTexto;
 class QGroupBox;
 class QLabel;
@@ -23,10 +25,10 @@ public:
 protected:
     void antesDeNueva() override;
     void limpiarPropios() override;
-    void alLimpiarFila() override;
-    void alMostrarFila(const Retencion& fila) override;
-    void alBuscarSujeto(const std::optional<Sujeto>& sujeto, bool editando) override;
-    void alCalcularImporteRet(Importe retenido) override;
+    void limpiarFilaPropia() override;
+    void mostrarFilaPropia(const Retencion& fila) override;
+    void tomarSujeto(const std::optional<Sujeto>& sujeto, bool editando) override;
+    void tomarImporteRet(Importe retenido) override;
     std::optional<ClaveRetencion> grabarRetencion() override;
     void primeraActivacion() override;
 
@@ -57,3 +59,8 @@ private:
     QLabel* lblPolicia = nullptr;
     QLabel* lblMulta = nullptr;
 };
+
+// The police regime's entry form, as the entry opener is handed it.
+std::unique_ptr<FormularioRetencion> crearFrmRetencionesC(Contexto& contexto,
+                                                          ServiciosEntrada servicios,
+                                                          QWidget* ventana);

@@ -1,4 +1,4 @@
-#include "entry/frmRetencionesC.h"
+#include "police/frmRetencionesC.h"
 
 #include "common/contexto.h"
 #include "common/estados.h"
@@ -9,13 +9,13 @@
 #include "database/filas.h"
 #include "entry/controles_entrada.h"
 #include "entry/detalle_pendiente.h"
-#include "entry/grabacion_policial.h"
 #include "entry/grabacion_retenciones.h"
 #include "entry/importe_retenido.h"
 #include "forms/botones.h"
 #include "forms/campos_edicion.h"
 #include "forms/textos_formularios.h"
 #include "platform/reloj.h"
+#include "police/grabacion_policial.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -172,7 +172,7 @@ void frmRetencionesC::limpiarPropios()
     maskCodPoliciaLostFocus();
 }
 
-void frmRetencionesC::alLimpiarFila()
+void frmRetencionesC::limpiarFilaPropia()
 {
     // A receipt without a fine shows no officer.
     maskCodPolicia->vaciar();
@@ -180,7 +180,7 @@ void frmRetencionesC::alLimpiarFila()
     lblMulta->clear();
 }
 
-void frmRetencionesC::alMostrarFila(const Retencion& fila)
+void frmRetencionesC::mostrarFilaPropia(const Retencion& fila)
 {
     const QString retenido =
         fila.importeRet.value_or(Importe()).formato(u"$ ########0.00", QLocale());
@@ -195,13 +195,13 @@ void frmRetencionesC::alMostrarFila(const Retencion& fila)
     maskCodPoliciaLostFocus();
 }
 
-void frmRetencionesC::alBuscarSujeto(const std::optional<Sujeto>& sujeto, bool editando)
+void frmRetencionesC::tomarSujeto(const std::optional<Sujeto>& sujeto, bool editando)
 {
     if (!sujeto) cuitContribuyente.clear();
     else if (editando) cuitContribuyente = cuitConGuiones(sujeto->cuit);
 }
 
-void frmRetencionesC::alCalcularImporteRet(Importe retenido)
+void frmRetencionesC::tomarImporteRet(Importe retenido)
 {
     lblTotalRetencion->setText(
         retenidoNeto(retenido, totalObleas_).formato(u"$ ########0.00", QLocale()));
@@ -303,4 +303,11 @@ std::optional<ClaveRetencion> frmRetencionesC::grabarRetencion()
         mostrarErrorGrabacion(error);
     }
     return std::nullopt;
+}
+
+std::unique_ptr<FormularioRetencion> crearFrmRetencionesC(Contexto& contexto,
+                                                          ServiciosEntrada servicios,
+                                                          QWidget* ventana)
+{
+    return std::make_unique<frmRetencionesC>(contexto, std::move(servicios), ventana);
 }

@@ -1,6 +1,6 @@
 // Saving a police receipt: the receipt, its pending stamps and its fine, in one transaction.
 
-#include "entry/grabacion_policial.h"
+#include "police/grabacion_policial.h"
 #include "entry/detalle_pendiente.h"
 #include "entry/grabacion_retenciones.h"
 
