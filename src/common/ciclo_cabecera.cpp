@@ -1,6 +1,6 @@
 #include "common/ciclo_cabecera.h"
 
-#include "common/estados.h"
+#include "database/codigos.h"
 #include "database/filas.h"
 
 EstadoCabecera EstadoCabecera::deCodigo(const QString& codigo)

@@ -1,6 +1,6 @@
 #include "declarations/estado_cabecera.h"
 
-#include "common/estados.h"
+#include "database/codigos.h"
 #include "database/entorno.h"
 
 QString textoEstado(const Entorno& entorno, const QString& estado)

@@ -5,7 +5,7 @@
 #include "details/frmRetxCab.h"
 
 #include "common/contexto.h"
-#include "common/estados.h"
+#include "database/codigos.h"
 #include "forms/botones.h"
 #include "forms/grilla_registros.h"
 

@@ -2,9 +2,9 @@
 
 #include "common/obleas.h"
 #include "database/base_datos.h"
+#include "database/codigos.h"
 #include "database/error_motor.h"
 #include "database/filas.h"
-#include "common/estados.h"
 #include "entry/numeracion.h"
 #include "import/lector_lineas.h"
 #include "import/reporte_importacion.h"

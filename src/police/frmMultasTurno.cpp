@@ -1,7 +1,7 @@
 #include "police/frmMultasTurno.h"
 
 #include "common/contexto.h"
-#include "common/estados.h"
+#include "database/codigos.h"
 #include "database/importe.h"
 #include "forms/botones.h"
 #include "forms/campos_edicion.h"
