@@ -36,6 +36,18 @@ QString EstadoCabecera::codigo() const
     return {};
 }
 
+QString EstadoCabecera::nombre() const
+{
+    switch (valor_) {
+    case Vacia: return QStringLiteral("Vacía");
+    case Abierta: return QStringLiteral("Abierta");
+    case Cerrada: return QStringLiteral("Cerrada");
+    case Anulada: return QStringLiteral("Anulada");
+    case Otro: break;
+    }
+    return {};
+}
+
 bool EstadoCabecera::admite(AccionCabecera accion) const
 {
     const bool sinCerrar = valor_ == Vacia || valor_ == Abierta;

@@ -6,7 +6,6 @@
 // header depends on nothing of the program, so the database layer names them too.
 
 #include <QString>
-#include <QStringList>
 
 // What each state allows, the state each action leaves and each state's name are EstadoCabecera's
 // (common/ciclo_cabecera.h).
@@ -73,12 +72,3 @@ inline const QString Importada = QStringLiteral("I");  // imported clean
 inline const QString ConError = QStringLiteral("E");   // imported with an error
 inline const QString Corregida = QStringLiteral("C");  // corrected after import
 } // namespace marca_importacion
-
-// The name of a state code among the names the environment keeps (`Estados_Cabecera`, in code
-// order from "1"); empty for a code that names none.
-inline QString nombreEstado(const QStringList& nombres, const QString& codigo)
-{
-    bool numero = false;
-    const int indice = codigo.toInt(&numero) - 1;
-    return numero && indice >= 0 && indice < nombres.size() ? nombres.at(indice) : QString();
-}

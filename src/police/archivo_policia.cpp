@@ -1,8 +1,8 @@
 #include "police/archivo_policia.h"
 
+#include "common/ciclo_cabecera.h"
 #include "common/contexto.h"
 #include "database/base_datos.h"
-#include "database/codigos.h"
 #include "database/error_motor.h"
 #include "declarations/avisos_archivo.h"
 #include "declarations/campos_archivo.h"
@@ -108,7 +108,7 @@ bool emitirDeclaracionPolicia(Contexto& contexto, qint64 idCabecera, Impresora& 
     Dialogs& dialogs = contexto.dialogs;
     try {
         const std::optional<Cabecera> cabecera = leerCabecera(base, idCabecera);
-        if (!cabecera || cabecera->estado.trimmed() != estado_cabecera::Cerrada) {
+        if (!cabecera || !EstadoCabecera::de(*cabecera).cerrada()) {
             dialogs.aviso(u"Primero Debe cerrar la DDJJ desde el botón D.&Jurada"_s);
             return false;
         }
