@@ -2,6 +2,7 @@
 
 #include "base_grande.h"
 #include "common/regimenes.h"
+#include "database/codigos.h"
 #include "database/importe.h"
 #include "entry/importe_retenido.h"
 #include "entry/regla_alicuota.h"
@@ -169,9 +170,11 @@ public:
     {
         cabecera_.ejecutar(base_grande::kAgente, base_grande::kSucursal, d.regimen->codigo,
                            QString::number(d.anio), dosDigitos(d.mes),
-                           d.abierta ? "2" : "3",
-                           !d.abierta && azar_.probabilidad(0.1) ? "S" : "N",
-                           d.regimen->importada ? "I" : "M");
+                           d.abierta ? estado_cabecera::Abierta : estado_cabecera::Cerrada,
+                           !d.abierta && azar_.probabilidad(0.1) ? marca_observacion::Con
+                                                                 : marca_observacion::Sin,
+                           d.regimen->importada ? origen_cabecera::Importada
+                                                : origen_cabecera::Manual);
         d.id = db_.ultimoId();
     }
 
@@ -249,12 +252,12 @@ private:
 
     QString marca(const PlanDeclaracion& d)
     {
-        if (!d.regimen->importada) return {};
+        if (!d.regimen->importada) return marca_importacion::Manual;
         const double u = azar_.real();
         // Rows imported with an error wait for their correction in the month in course.
-        if (d.abierta && u < 0.001) return QStringLiteral("E");
-        if (u < 0.003) return QStringLiteral("C");
-        return QStringLiteral("I");
+        if (d.abierta && u < 0.001) return marca_importacion::ConError;
+        if (u < 0.003) return marca_importacion::Corregida;
+        return marca_importacion::Importada;
     }
 
     void recibo(const PlanDeclaracion& d, int dia)
@@ -266,7 +269,7 @@ private:
 
         OpcionesAlicuota opciones;
         opciones.construccion = regimen == u"01" && azar_.probabilidad(0.05);
-        opciones.lactea = regimen == u"11" && azar_.probabilidad(0.1);
+        opciones.lactea = regimen == codigo_regimen::Anticipos && azar_.probabilidad(0.1);
         Importe alicuota = tarifas_.alicuota(r, s.tipo, opciones);
         Importe bruto = Importe::desdeCentavos(centavos(r.digitosMinimos, r.digitosMaximos));
         if (azar_.probabilidad(r.negativos)) bruto = -bruto;
@@ -283,12 +286,15 @@ private:
 
         retencion_.ejecutar(d.id, s.nro, dosDigitos(dia), bruto.diezmilesimos(),
                             alicuota.diezmilesimos(), retenido.diezmilesimos(), nroX(),
-                            concepto(r), numero, anulada ? "4" : "5", marca(d));
+                            concepto(r), numero,
+                            anulada ? estado_retencion::Anulada : estado_retencion::Valida, marca(d));
 
-        if (regimen == u"11" || regimen == u"12") otrasRetenciones(d, numero, bruto, retenido);
+        const bool anticipos = regimen == codigo_regimen::Anticipos;
+        const bool anticiposConOblea = regimen == codigo_regimen::AnticiposConOblea;
+        if (anticipos || anticiposConOblea) otrasRetenciones(d, numero, bruto, retenido);
         if (regimen == u"10") obleasDeGranos(d, numero, obleas);
-        else if (regimen == u"11") guias(d, numero);
-        else if (regimen == u"12") anticipo(d, numero);
+        else if (anticipos) guias(d, numero);
+        else if (anticiposConOblea) anticipo(d, numero);
         else if (regimen == u"14") obleaZ(d, numero);
     }
 

@@ -9,6 +9,7 @@
 #include "traza_sqlite.h"
 
 #include "database/base_datos.h"
+#include "database/codigos.h"
 #include "declarations/pago_cabecera.h"
 #include "declarations/vencimiento_mes.h"
 
@@ -65,7 +66,8 @@ double imprimirBoleta(SesionBench& sesion, qint64 id, const QString& pdf)
 // Both months open again, so that each slip measured does the same work but for its rows.
 void reabrir(BaseDatos& base, qint64 id)
 {
-    base.ejecutar(QStringLiteral("UPDATE Cabeceras SET Estado = '2' WHERE IdCabecera = ?"), {id});
+    base.ejecutar(QStringLiteral("UPDATE Cabeceras SET Estado = ? WHERE IdCabecera = ?"),
+                  {estado_cabecera::Abierta, id});
 }
 
 const QRegularExpression kTiempo(QStringLiteral("^ms:\\s*([0-9.]+)$"),

@@ -16,6 +16,7 @@
 #include "sentencia_sqlite.h"
 #include "traza_sqlite.h"
 
+#include "database/codigos.h"
 #include "database/importe.h"
 #include "import/corrida_importacion.h"
 #include "import/jurisdiccion_importada.h"
@@ -188,13 +189,15 @@ struct Datos {
             {
                 Sentencia(c, "INSERT INTO Cabeceras (Nro_Agente, Sucursal, Cod_Regimen, Anio, Mes, "
                              "Rectifica, Estado, MarcaObs, Origen) VALUES (?, ?, ?, ?, ?, '00', "
-                             "'2', 'N', 'I')")
-                    .ejecutar(ag, su, reg, QString::number(kMes.anio), std::string("01"));
+                             "?, ?, ?)")
+                    .ejecutar(ag, su, reg, QString::number(kMes.anio), std::string("01"),
+                              estado_cabecera::Abierta, marca_observacion::Sin,
+                              origen_cabecera::Importada);
                 const qint64 id = c.ultimoId();
                 Sentencia retencion(c, "INSERT INTO Retenciones (IdCabecera, Nro_Contrib, Dia, "
                                        "Importe_Bruto, Alicuota, Importe_Ret, Nro_X, Cod_Concepto, "
                                        "Nro_Comprobante, Estado, MarcaImp) VALUES "
-                                       "(?, ?, ?, ?, ?, ?, ?, '01', ?, '5', 'I')");
+                                       "(?, ?, ?, ?, ?, ?, ?, '01', ?, ?, ?)");
                 Sentencia guia(c, "INSERT INTO Guias (Nro_Comprobante, Nro_Agente, NroGuia, Tipo, "
                                   "Cantidad, Valor_Unitario, Total, Nro_Anticipo, Nro_porte, "
                                   "IdCabecera) VALUES (?, ?, '0', 0, 0, 0, ?, ?, ?, ?)");
@@ -205,7 +208,8 @@ struct Datos {
                     const QString comprobante = QStringLiteral("%1").arg(++numero, 8, 10, QLatin1Char('0'));
                     retencion.ejecutar(id, r.nroContrib, r.dia, r.bruto.diezmilesimos(),
                                        r.alicuota.diezmilesimos(), r.retenido.diezmilesimos(), r.nroX,
-                                       comprobante);
+                                       comprobante, estado_retencion::Valida,
+                                       marca_importacion::Importada);
                     guia.ejecutar(comprobante, kOtroAgente, r.anticipo.diezmilesimos(),
                                   r.nroAnticipo, r.porte, id);
                     otras.ejecutar(id, comprobante, r.anticipo.diezmilesimos());

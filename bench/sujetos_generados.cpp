@@ -1,6 +1,7 @@
 #include "sujetos_generados.h"
 
 #include "common/digitos_verificadores.h"
+#include "database/codigos.h"
 #include "reference/numeracion_sujetos.h"
 #include "sentencia_sqlite.h"
 #include "support/dialogos_guionados.h"
@@ -99,7 +100,7 @@ public:
             if (j >= 911) ++j;
             return QString::number(j);
         }
-        if (u < 0.995) return QStringLiteral("950");
+        if (u < 0.995) return jurisdiccion_sujeto::NoInscripto;
         return QStringLiteral("999");
     }
 
@@ -108,7 +109,7 @@ public:
     QString numero(const QString& j)
     {
         int& ultimo = ultimos_[j];
-        if (j == u"950" || j == u"999") {
+        if (j == jurisdiccion_sujeto::NoInscripto || j == u"999") {
             ++ultimo;
             return j + QString::number(ultimo).rightJustified(6, u'0') + u'0';
         }

@@ -1,6 +1,6 @@
 #include "common/ciclo_cabecera.h"
 
-#include "common/estados.h"
+#include "database/codigos.h"
 #include "database/filas.h"
 
 EstadoCabecera EstadoCabecera::deCodigo(const QString& codigo)
@@ -31,6 +31,18 @@ QString EstadoCabecera::codigo() const
     case Abierta: return estado_cabecera::Abierta;
     case Cerrada: return estado_cabecera::Cerrada;
     case Anulada: return estado_cabecera::Anulada;
+    case Otro: break;
+    }
+    return {};
+}
+
+QString EstadoCabecera::nombre() const
+{
+    switch (valor_) {
+    case Vacia: return QStringLiteral("Vacía");
+    case Abierta: return QStringLiteral("Abierta");
+    case Cerrada: return QStringLiteral("Cerrada");
+    case Anulada: return QStringLiteral("Anulada");
     case Otro: break;
     }
     return {};

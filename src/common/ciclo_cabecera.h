@@ -4,8 +4,8 @@
 // open; the first receipt opens an empty one; a closing operation closes it; rectifying opens a
 // closed one again under the next number. Receipts go only into the active declaration and only a
 // declaration not closed is activated, so a closed one takes no change until it is rectified. The
-// stored codes are those of common/estados.h; what a state allows is asked here rather than read
-// from its code.
+// stored codes are those of database/codigos.h; what a state allows, and what it is called, is
+// asked here rather than read from its code.
 
 #include <QString>
 #include <QVariantList>
@@ -47,6 +47,9 @@ public:
     Valor valor() const { return valor_; }
     // The stored code; empty for Otro, which is never written.
     QString codigo() const;
+    // What the state is called: "Vacía", "Abierta", "Cerrada", "Anulada"; empty for Otro. A
+    // receipt's state reads by the same names: its annulled "4" is "Anulada", its valid "5" none.
+    QString nombre() const;
     bool cerrada() const { return valor_ == Cerrada; }
 
     bool admite(AccionCabecera accion) const;

@@ -1,8 +1,8 @@
 #include "common/obleas.h"
 
-#include "common/estados.h"
 #include "common/regimenes.h"
 #include "database/base_datos.h"
+#include "database/codigos.h"
 #include "database/entorno.h"
 #include "platform/dialogs.h"
 

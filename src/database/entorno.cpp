@@ -45,8 +45,6 @@ void Entorno::cargarValoresFijos()
                      QStringLiteral("Julio"),   QStringLiteral("Agosto"),
                      QStringLiteral("Setiembre"), QStringLiteral("Octubre"),
                      QStringLiteral("Noviembre"), QStringLiteral("Diciembre")};
-    estadosCabecera_ = {QStringLiteral("Vacía"), QStringLiteral("Abierta"),
-                        QStringLiteral("Cerrada"), QStringLiteral("Anulada"), QString()};
 }
 
 QString Entorno::nombreMes(const QString& mes) const

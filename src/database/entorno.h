@@ -71,13 +71,12 @@ public:
     void limpiarSucursalActual();
     void limpiarCabeceraActual();
 
-    // ---- Fixed values the start-up fills: decimal separator, month and state names.
+    // ---- Fixed values the start-up fills: decimal separator and month names.
     void cargarValoresFijos();
     QChar separadorDecimal() const { return separadorDecimal_; }
     const QStringList& nombresMeses() const { return nombresMeses_; }
     // The name of a month by its number ("05"); "" out of range.
     QString nombreMes(const QString& mes) const;
-    const QStringList& estadosCabecera() const { return estadosCabecera_; }
 
     // ---- Help: the key of the screen whose help is shown, and whether it is being edited.
     const QString& claveAyuda() const { return claveAyuda_; }
@@ -120,7 +119,6 @@ private:
 
     QChar separadorDecimal_ = QLatin1Char(',');
     QStringList nombresMeses_;
-    QStringList estadosCabecera_;
     QString claveAyuda_;
     bool editarAyuda_ = false;
     QString paneles_[6];

@@ -65,4 +65,10 @@ const std::vector<DefTabla>& tablasAgregadas();
 // Every table of the current schema, in its final shape (what a fully upgraded file holds).
 std::vector<DefTabla> tablasActuales();
 const DefTabla& tabla(const QString& nombre);
+
+// The subjects of the "950" series not yet of the type of those not registered: the WHERE of the
+// partial index that holds them and of the start-up's update that sets their type. The codes are
+// in the text, never bound: SQLite reads a partial index only for a WHERE that names the same
+// literal values as the index's.
+QString condicionNoInscriptosSinTipo();
 } // namespace esquema

@@ -2,6 +2,8 @@
 
 #include "database/esquema.h"
 
+#include "database/codigos.h"
+
 #include <stdexcept>
 
 namespace {
@@ -29,10 +31,9 @@ DefIndice indice(const char* nombre, QStringList campos, bool unico = false)
 {
     return {QString::fromLatin1(nombre), std::move(campos), false, unico, {}};
 }
-DefIndice parcial(const char* nombre, QStringList campos, const char* condicion)
+DefIndice parcial(const char* nombre, QStringList campos, QString condicion)
 {
-    return {QString::fromLatin1(nombre), std::move(campos), false, false,
-            QString::fromLatin1(condicion)};
+    return {QString::fromLatin1(nombre), std::move(campos), false, false, std::move(condicion)};
 }
 
 std::vector<DefTabla> construirBase()
@@ -61,8 +62,7 @@ std::vector<DefTabla> construirBase()
                   indice("xRazonSocial", {"Razon_Social"}), indice("xDomicilio", {"Domicilio"}),
                   indice("xCodTipo", {"Cod_Tipo"}),
                   // The "950" subjects whose type the start-up still has to set: none, once set.
-                  parcial("x950SinTipo", {"Nro_Contrib"},
-                          "substr(Nro_Contrib, 1, 3) = '950' AND Cod_Tipo IS NOT '6'")}});
+                  parcial("x950SinTipo", {"Nro_Contrib"}, esquema::condicionNoInscriptosSinTipo())}});
     t.push_back({QStringLiteral("Conceptos"),
                  {texto("Cod_Concepto", 2, true), texto("Descripcion", 30, false, true)},
                  {clave({"Cod_Concepto"})}});
@@ -271,6 +271,13 @@ const DefTabla& tabla(const QString& nombre)
     for (const DefTabla& t : todas)
         if (t.nombre.compare(nombre, Qt::CaseInsensitive) == 0) return t;
     throw std::out_of_range("tabla desconocida: " + nombre.toStdString());
+}
+
+QString condicionNoInscriptosSinTipo()
+{
+    return QStringLiteral("substr(Nro_Contrib, 1, 3) = '") + jurisdiccion_sujeto::NoInscripto
+        + QStringLiteral("' AND Cod_Tipo IS NOT '") + tipo_sujeto::NoInscripto
+        + QLatin1Char('\'');
 }
 
 } // namespace esquema

@@ -2,6 +2,8 @@
 // the agency, written again at every start; others are only filled or corrected.
 
 #include "database/base_datos.h"
+#include "database/codigos.h"
+#include "database/esquema.h"
 #include "database/semillas.h"
 #include "database/semillas_comun.h"
 
@@ -42,10 +44,9 @@ void reemplazar(BaseDatos& base, const char* condicion, const QVariantList& valo
 }
 
 // A regime's rates are the user's once it has any; true when they were added.
-bool llenarSiVacio(BaseDatos& base, const char* regimen, const Filas& filas)
+bool llenarSiVacio(BaseDatos& base, const QString& regimen, const Filas& filas)
 {
-    if (base.existe(QStringLiteral("SELECT 1 FROM Alicuotas WHERE Cod_Regimen = ?"),
-                    {texto(regimen)}))
+    if (base.existe(QStringLiteral("SELECT 1 FROM Alicuotas WHERE Cod_Regimen = ?"), {regimen}))
         return false;
     agregar(base, filas);
     return true;
@@ -70,8 +71,8 @@ void fijarAlicuotas(BaseDatos& base, Dialogs& dialogs)
     semillas::ejecutar(base, dialogs, [&](QStringList&) {
         if (!semillas::existeTabla(base, QStringLiteral("Alicuotas"))) return;
         base.ejecutar(QStringLiteral("UPDATE Alicuotas SET Alicuota = ? WHERE Cod_Regimen IN (?, ?)"),
-                      {semillas::decimal("0.5").aColumna(), QStringLiteral("11"),
-                       QStringLiteral("12")});
+                      {semillas::decimal("0.5").aColumna(), codigo_regimen::Anticipos,
+                       codigo_regimen::AnticiposConOblea});
     });
 }
 
@@ -87,7 +88,7 @@ void actualizarAlicuotas(BaseDatos& base, Dialogs& dialogs)
         const char* tiposDelSistema = "Cod_Regimen = ? AND Cod_Tipo > ?";
         const QString siete = QStringLiteral("7");
 
-        reemplazar(base, porRegimen, {texto("11")},
+        reemplazar(base, porRegimen, {codigo_regimen::Anticipos},
                    {{"11", "0", "1"}, {"11", "1", "1"}, {"11", "2", "1"}});
         reemplazar(base, porRegimen, {texto("07")},
                    {{"07", "0", "2.5"}, {"07", "1", "2"}, {"07", "2", "1"}, {"07", "5", "4.1"}});
@@ -96,22 +97,22 @@ void actualizarAlicuotas(BaseDatos& base, Dialogs& dialogs)
 
         // Subjects numbered in the "950" series are the ones not registered. Only those not yet
         // of that type are written, found through an index that holds just them.
-        base.ejecutar(QStringLiteral("UPDATE Contribuyentes SET Cod_Tipo = ? "
-                                     "WHERE substr(Nro_Contrib, 1, 3) = '950' "
-                                     "AND Cod_Tipo IS NOT '6'"),
-                      {QStringLiteral("6")});
+        base.ejecutar(QStringLiteral("UPDATE Contribuyentes SET Cod_Tipo = ? WHERE ")
+                          + esquema::condicionNoInscriptosSinTipo(),
+                      {tipo_sujeto::NoInscripto});
 
         reemplazar(base, porRegimen, {texto("16")},
                    {{"16", "0", "0.3"}, {"16", "1", "0.3"}, {"16", "2", "0.3"}, {"16", "3", "0"},
                     {"16", "4", "0"}});
         reemplazar(base, tiposDelSistema, {texto("01"), siete},
                    {{"01", "8", "2.5"}, {"01", "9", "2.25"}});
-        reemplazar(base, tiposDelSistema, {texto("11"), siete}, {{"11", "8", "0.5"}});
+        reemplazar(base, tiposDelSistema, {codigo_regimen::Anticipos, siete}, {{"11", "8", "0.5"}});
 
-        if (llenarSiVacio(base, "12", {{"12", "0", "0.5"}, {"12", "1", "0.5"}, {"12", "2", "0.5"}}))
+        if (llenarSiVacio(base, codigo_regimen::AnticiposConOblea,
+                          {{"12", "0", "0.5"}, {"12", "1", "0.5"}, {"12", "2", "0.5"}}))
             avisos << kActualizada
                     + QStringLiteral("Se agregaron las alícuotas correspondientes al regimen 12");
-        if (llenarSiVacio(base, "14",
+        if (llenarSiVacio(base, QStringLiteral("14"),
                           {{"14", "0", "2"}, {"14", "1", "2"}, {"14", "2", "2"}, {"14", "3", "0"},
                            {"14", "4", "0"}}))
             avisos << kActualizada
@@ -127,7 +128,7 @@ void actualizarAlicuotas(BaseDatos& base, Dialogs& dialogs)
 
         // Type "6", the subjects not registered, has the agency's rate in the regimes that take it
         // and none in the others.
-        reemplazar(base, "Cod_Tipo = ?", {QStringLiteral("6")},
+        reemplazar(base, "Cod_Tipo = ?", {tipo_sujeto::NoInscripto},
                    {{"01", "6", "2.5"}, {"02", "6", "2.5"}, {"03", "6", "2.5"}, {"04", "6", "4.1"},
                     {"05", "6", "2.5"}, {"06", "6", "2"}, {"07", "6", "2.5"}, {"08", "6", "2.5"},
                     {"11", "6", "1"}, {"12", "6", "0.5"}, {"14", "6", "2"}, {"16", "6", "0.3"}});

@@ -2,6 +2,7 @@
 // withheld amount have none: the amount is cleared where nothing else accounts for it.
 
 #include "database/base_datos.h"
+#include "database/codigos.h"
 #include "database/filas.h"
 #include "database/revision_otras_retenciones.h"
 #include "database/semillas.h"
@@ -10,13 +11,6 @@
 #include <optional>
 
 namespace {
-
-// The regimes whose receipts deduct advances: "11" without a stamp, "12" with one. The regime table
-// (common/regimenes.h) knows them by their detail rows, but it lives in a layer above the database,
-// and this repair runs on the database alone at start-up, before anything above it is asked; so
-// the two codes are named here, once.
-const QString kRegimenAnticipos = QStringLiteral("11");
-const QString kRegimenAnticiposConOblea = QStringLiteral("12");
 
 std::optional<QString> textoOpcional(const QVariant& valor)
 {
@@ -78,7 +72,7 @@ void corregirOtrasRetenciones(BaseDatos& base, Dialogs& dialogs)
                     " AND r.Nro_Comprobante = b.Nro_Comprobante AND r.Importe_Ret = b.Otras_Reten "
                     "CROSS JOIN Cabeceras c ON c.IdCabecera = b.IdCabecera "
                     "WHERE b.Otras_Reten <> 0 AND c.Cod_Regimen IN (?, ?)"),
-            {kRegimenAnticipos, kRegimenAnticiposConOblea});
+            {codigo_regimen::Anticipos, codigo_regimen::AnticiposConOblea});
 
         for (const QSqlRecord& fila : recibos) {
             const ReciboRepetido recibo = reciboRepetidoDe(fila);
@@ -87,7 +81,7 @@ void corregirOtrasRetenciones(BaseDatos& base, Dialogs& dialogs)
             bool limpiar = false;
             if (!primerDetalle) {
                 limpiar = true;
-            } else if (recibo.regimen == kRegimenAnticiposConOblea) {
+            } else if (recibo.regimen == codigo_regimen::AnticiposConOblea) {
                 // Detail rows of the declaration's own agent do not account for the amount either.
                 limpiar = recibo.agente && primerDetalle->agente
                     && *recibo.agente == *primerDetalle->agente;

@@ -1,8 +1,8 @@
 #include "declarations/archivo_declaracion.h"
 
-#include "common/estados.h"
 #include "common/regimenes.h"
 #include "database/base_datos.h"
+#include "database/codigos.h"
 #include "declarations/codigo_control.h"
 #include "declarations/registros_declaracion.h"
 #include "declarations/retenciones_archivo.h"

@@ -1,9 +1,9 @@
 #include "declarations/deshacer_importacion.h"
 
 #include "common/contexto.h"
-#include "common/estados.h"
 #include "common/regimenes.h"
 #include "database/base_datos.h"
+#include "database/codigos.h"
 #include "database/entorno.h"
 #include "database/transaccion.h"
 #include "forms/avisos_error.h"

@@ -2,8 +2,8 @@
 
 #include "common/ciclo_cabecera.h"
 #include "common/contexto.h"
-#include "common/estados.h"
 #include "database/base_datos.h"
+#include "database/codigos.h"
 #include "database/entorno.h"
 #include "forms/avisos_error.h"
 #include "platform/dialogs.h"

@@ -1,9 +1,8 @@
 #include "declarations/estado_cabecera.h"
 
-#include "common/estados.h"
-#include "database/entorno.h"
+#include "common/ciclo_cabecera.h"
 
-QString textoEstado(const Entorno& entorno, const QString& estado)
+QString textoEstado(const QString& estado)
 {
-    return QLatin1Char(' ') + nombreEstado(entorno.estadosCabecera(), estado);
+    return QLatin1Char(' ') + EstadoCabecera::deCodigo(estado).nombre();
 }

@@ -148,7 +148,7 @@ void frmCabeceras::mostrarFila()
     const Cabecera cabecera = cabeceraDe(*fila);
     mskAnio->setValor(cabecera.anio);
     mskMes->setValor(cabecera.mes);
-    lblEstadoDescripcion->setText(textoEstado(contexto_.entorno, cabecera.estado));
+    lblEstadoDescripcion->setText(textoEstado(cabecera.estado));
 }
 
 // The boxes only show: emptying them writes nothing.

@@ -1,10 +1,10 @@
 #include "declarations/impresion_declaracion.h"
 
 #include "common/contexto.h"
-#include "common/estados.h"
 #include "common/obleas.h"
 #include "common/regimenes.h"
 #include "database/base_datos.h"
+#include "database/codigos.h"
 #include "database/transaccion.h"
 #include "declarations/emision_declaracion.h"
 #include "declarations/reportes/reporte_declaracion.h"

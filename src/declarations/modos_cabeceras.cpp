@@ -1,7 +1,7 @@
 #include "declarations/modos_cabeceras.h"
 
 #include "common/ciclo_cabecera.h"
-#include "common/estados.h"
+#include "database/codigos.h"
 #include "database/entorno.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "declarations/registros_declaracion.h"
 
-#include "common/estados.h"
 #include "common/regimenes.h"
+#include "database/codigos.h"
 #include "database/importe.h"
 #include "declarations/campos_archivo.h"
 

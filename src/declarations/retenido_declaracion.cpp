@@ -1,7 +1,7 @@
 #include "declarations/retenido_declaracion.h"
 
-#include "common/estados.h"
 #include "database/base_datos.h"
+#include "database/codigos.h"
 #include "database/filas.h"
 
 RetenidoDeclaracion retenidoDeclaracion(BaseDatos& base, qint64 idCabecera)

@@ -4,8 +4,9 @@
 
 #include "details/frmRetxCab.h"
 
+#include "common/ciclo_cabecera.h"
 #include "common/contexto.h"
-#include "common/estados.h"
+#include "database/codigos.h"
 #include "forms/botones.h"
 #include "forms/grilla_registros.h"
 
@@ -33,11 +34,23 @@ ColumnaGrilla columna(const QString& campo, const QString& titulo, Qt::Alignment
     return {campo, titulo, alineacion, ancho, false};
 }
 
-// A stored code as an SQL literal, for a column's expression (which cannot take parameters). Only
-// the program's own named codes go through here, never a typed text.
+// A stored code or a state's name as an SQL literal, for a column's expression (which cannot take
+// parameters). Only the program's own texts go through here, never a typed one.
 QString literal(const QString& codigo)
 {
     return u"'"_s + codigo + u"'"_s;
+}
+
+// A declaration's state by name. Every code but empty and open, annulled included, reads as
+// closed.
+QString nombreEstadoCabecera()
+{
+    const EstadoCabecera vacia = EstadoCabecera::Vacia;
+    const EstadoCabecera abierta = EstadoCabecera::Abierta;
+    const EstadoCabecera cerrada = EstadoCabecera::Cerrada;
+    return u"CASE WHEN Estado = "_s + literal(vacia.codigo()) + u" THEN "_s
+        + literal(vacia.nombre()) + u" WHEN Estado = "_s + literal(abierta.codigo()) + u" THEN "_s
+        + literal(abierta.nombre()) + u" ELSE "_s + literal(cerrada.nombre()) + u" END"_s;
 }
 
 ColumnaGrilla oculta(const QString& campo)
@@ -57,11 +70,7 @@ std::vector<ColumnaGrilla> columnasCabeceras()
         columna(u"Anio"_s, u"Año"_s, kCentro, 5),
         columna(u"Mes"_s, u"Mes"_s, kCentro, 4),
         columna(u"Rectifica"_s, u"D.J."_s, kCentro, 4),
-        // Every code but empty and open, annulled included, reads as closed.
-        columna(u"CASE WHEN Estado = "_s + literal(estado_cabecera::Vacia)
-                    + u" THEN 'Vacía' WHEN Estado = "_s + literal(estado_cabecera::Abierta)
-                    + u" THEN 'Abierta' ELSE 'Cerrada' END"_s,
-                u"Estado"_s, kCentro, 7),
+        columna(nombreEstadoCabecera(), u"Estado"_s, kCentro, 7),
         columna(u"Origen"_s, u"Orig."_s, kCentro, 4),
         oculta(u"MarcaObs"_s),
         columna(u"Descartados"_s, u"Descartados"_s, kDerecha, 8),

@@ -1,8 +1,8 @@
 #include "details/reporte_listado.h"
 
-#include "common/estados.h"
 #include "common/regimenes.h"
 #include "database/base_datos.h"
+#include "database/codigos.h"
 #include "database/filas.h"
 #include "database/importe.h"
 #include "reports/bloques_reporte.h"

@@ -1,7 +1,7 @@
 #include "details/usos_oblea.h"
 
-#include "common/estados.h"
 #include "database/base_datos.h"
+#include "database/codigos.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "entry/detalle_comprobante.h"
 
-#include "common/estados.h"
 #include "database/base_datos.h"
+#include "database/codigos.h"
 
 bool ComprobanteDetalle::pendiente() const
 {

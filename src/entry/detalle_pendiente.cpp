@@ -1,7 +1,7 @@
 #include "entry/detalle_pendiente.h"
 
-#include "common/estados.h"
 #include "database/base_datos.h"
+#include "database/codigos.h"
 
 void borrarDetallePendiente(BaseDatos& base)
 {

@@ -1,6 +1,7 @@
 #include "entry/formulario_retencion.h"
 
 #include "common/aviso_no_inscripto.h"
+#include "common/ciclo_cabecera.h"
 #include "common/contexto.h"
 #include "database/base_datos.h"
 #include "database/entorno.h"
@@ -320,7 +321,7 @@ void FormularioRetencion::dbgRetencionesRowColChange()
     if (!actual_) return;
     mostrarCampos(actual_);
 
-    lblEstado->setText(nombreEstado(contexto_.entorno.estadosCabecera(), actual_->estado));
+    lblEstado->setText(EstadoCabecera::deCodigo(actual_->estado).nombre());
 
     mskNroContribLostFocus();
     mskCodConceptoLostFocus();

@@ -4,7 +4,7 @@
 // row land together or not at all, so a failed save spends no number and leaves no half receipt.
 // Database failures are thrown as ErrorMotor after everything was undone.
 
-#include "common/estados.h"
+#include "database/codigos.h"
 #include "database/importe.h"
 #include "entry/consultas_entrada.h"
 

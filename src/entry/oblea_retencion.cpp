@@ -1,7 +1,7 @@
 #include "entry/oblea_retencion.h"
 
-#include "common/estados.h"
 #include "database/base_datos.h"
+#include "database/codigos.h"
 
 bool obleaBienFormada(const QString& oblea)
 {

@@ -1,8 +1,8 @@
 #include "entry/reporte_comprobante.h"
 
-#include "common/estados.h"
 #include "common/regimenes.h"
 #include "database/base_datos.h"
+#include "database/codigos.h"
 #include "database/filas.h"
 #include "database/importe.h"
 #include "entry/piezas_comprobante.h"

@@ -1,10 +1,11 @@
 #include "import/importacion_declaracion.h"
 
+#include "common/ciclo_cabecera.h"
 #include "common/obleas.h"
 #include "database/base_datos.h"
+#include "database/codigos.h"
 #include "database/error_motor.h"
 #include "database/filas.h"
-#include "common/estados.h"
 #include "entry/numeracion.h"
 #include "import/lector_lineas.h"
 #include "import/reporte_importacion.h"
@@ -74,7 +75,8 @@ ImportacionDeclaracion::ImportacionDeclaracion(BaseDatos& base, ReporteImportaci
         base_.ejecutar(s("INSERT INTO Cabeceras (Nro_Agente, Sucursal, Cod_Regimen, Anio, Mes, "
                          "Rectifica, Estado, MarcaObs, Origen) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"),
                        {c.agente, c.sucursal, c.regimen, c.anio, c.mesNormalizado(), c.rectifica,
-                        estado_cabecera::Abierta, marca_observacion::Sin,
+                        EstadoCabecera::inicial(origen_cabecera::Importada).codigo(),
+                        marca_observacion::Sin,
                         origen_cabecera::Importada});
         id_ = base_.ultimoId();
     }

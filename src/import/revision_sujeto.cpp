@@ -1,7 +1,7 @@
 #include "import/revision_sujeto.h"
 
 #include "common/digitos_verificadores.h"
-#include "common/estados.h"
+#include "database/codigos.h"
 #include "import/jurisdiccion_importada.h"
 
 namespace {

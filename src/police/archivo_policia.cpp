@@ -1,15 +1,15 @@
 #include "police/archivo_policia.h"
 
+#include "common/ciclo_cabecera.h"
 #include "common/contexto.h"
-#include "common/estados.h"
 #include "database/base_datos.h"
 #include "database/error_motor.h"
-#include "platform/archivo_provisorio.h"
 #include "declarations/avisos_archivo.h"
 #include "declarations/campos_archivo.h"
 #include "declarations/colocacion_archivo.h"
 #include "forms/avisos_error.h"
 #include "forms/selectores.h"
+#include "platform/archivo_provisorio.h"
 #include "platform/dialogos_impresion.h"
 #include "platform/dialogs.h"
 #include "platform/reloj.h"
@@ -109,7 +109,7 @@ bool emitirDeclaracionPolicia(Contexto& contexto, qint64 idCabecera, Impresora& 
     Dialogs& dialogs = contexto.dialogs;
     try {
         const std::optional<Cabecera> cabecera = leerCabecera(base, idCabecera);
-        if (!cabecera || cabecera->estado.trimmed() != estado_cabecera::Cerrada) {
+        if (!cabecera || !EstadoCabecera::de(*cabecera).cerrada()) {
             dialogs.aviso(u"Primero Debe cerrar la DDJJ desde el botón D.&Jurada"_s);
             return false;
         }

@@ -1,7 +1,7 @@
 #include "police/conteo_estampillas.h"
 
-#include "common/estados.h"
 #include "database/base_datos.h"
+#include "database/codigos.h"
 
 using namespace Qt::Literals::StringLiterals;
 

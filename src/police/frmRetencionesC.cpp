@@ -1,10 +1,10 @@
 #include "police/frmRetencionesC.h"
 
 #include "common/contexto.h"
-#include "common/estados.h"
 #include "common/obleas.h"
 #include "common/turnos.h"
 #include "database/base_datos.h"
+#include "database/codigos.h"
 #include "database/entorno.h"
 #include "database/filas.h"
 #include "entry/controles_entrada.h"

@@ -1,8 +1,8 @@
 #include "police/informe_intervenciones.h"
 
 #include "common/contexto.h"
-#include "common/estados.h"
 #include "database/base_datos.h"
+#include "database/codigos.h"
 #include "database/entorno.h"
 #include "database/error_motor.h"
 #include "database/transaccion.h"

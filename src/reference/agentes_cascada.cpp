@@ -1,7 +1,7 @@
 #include "reference/agentes_cascada.h"
 
-#include "common/estados.h"
 #include "database/base_datos.h"
+#include "database/codigos.h"
 #include "database/filas.h"
 #include "database/transaccion.h"
 

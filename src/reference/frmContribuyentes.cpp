@@ -2,8 +2,8 @@
 
 #include "common/contexto.h"
 #include "common/digitos_verificadores.h"
-#include "common/estados.h"
 #include "database/base_datos.h"
+#include "database/codigos.h"
 #include "forms/eventos_foco.h"
 #include "forms/textos_formularios.h"
 

@@ -1,7 +1,7 @@
 #include "reference/numeracion_sujetos.h"
 
-#include "common/estados.h"
 #include "database/base_datos.h"
+#include "database/codigos.h"
 
 using namespace Qt::Literals::StringLiterals;
 

@@ -4,16 +4,13 @@
 #include "database/error_motor.h"
 #include "platform/carpeta_documentos.h"
 #include "platform/dialogos_impresion.h"
-#include "reports/lienzo.h"
-#include "reports/paginas_reporte.h"
+#include "reports/hojas_a4.h"
 #include "reports/reporte.h"
 #include "reports/vista_previa.h"
 
 #include <QAction>
 #include <QDir>
 #include <QGuiApplication>
-#include <QPageLayout>
-#include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QScreen>
@@ -22,12 +19,10 @@
 
 namespace {
 
-const QPageLayout kA4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
-
 ResultadoImpresion escribirPdf(const Reporte& reporte, int copias, const QString& archivo)
 {
     QPdfWriter pdf(archivo);
-    pdf.setPageLayout(kA4);
+    pdf.setPageLayout(hojaA4());
     pdf.setTitle(reporte.titulo());
     pdf.setCreator(QStringLiteral("Tarquel"));
     bool pintado = false;
@@ -43,24 +38,6 @@ ResultadoImpresion escribirPdf(const Reporte& reporte, int copias, const QString
 }
 
 } // namespace
-
-void prepararImpresora(QPrinter& impresora, const QString& titulo)
-{
-    // The layouts place everything from the sheet's corner; the printer's own margins are not
-    // added to theirs.
-    impresora.setFullPage(true);
-    impresora.setPageLayout(kA4);
-    impresora.setDocName(titulo);
-}
-
-bool pintarCopias(const Reporte& reporte, int copias, QPagedPaintDevice& dispositivo)
-{
-    QPainter pintor;
-    if (!pintor.begin(&dispositivo)) return false;
-    Lienzo lienzo(pintor, dispositivo);
-    pasarCopias(reporte, copias, lienzo);
-    return pintor.end();
-}
 
 // Saving from the preview: the name proposed says what the document is about and lies in the
 // user's documents folder; the user is told where the file went.

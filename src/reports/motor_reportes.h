@@ -11,8 +11,6 @@
 class BaseDatos;
 class CatalogoReportes;
 class Dialogs;
-class QPagedPaintDevice;
-class QPrinter;
 class Reporte;
 
 class MotorReportes final : public Impresora {
@@ -37,11 +35,3 @@ private:
     const CatalogoReportes& catalogo_;
     BuscarImpresora impresoraPredeterminada_;
 };
-
-// Paints the copies of a report one after the other on the device; false when the device could
-// not be painted on (a file that cannot be written, a printer that refuses). A failure of the
-// database while the rows are read is thrown (ErrorMotor).
-bool pintarCopias(const Reporte& reporte, int copias, QPagedPaintDevice& dispositivo);
-
-// A printer set to the A4 sheet the layouts are made for, the document named by its title.
-void prepararImpresora(QPrinter& impresora, const QString& titulo);

@@ -1,7 +1,7 @@
 #include "reports/vista_previa.h"
 
 #include "database/error_motor.h"
-#include "reports/motor_reportes.h"
+#include "reports/hojas_a4.h"
 #include "reports/reporte.h"
 
 #include <QAbstractScrollArea>

@@ -54,17 +54,26 @@ TEST(EstadoCabecera, tablaDeTransiciones)
     }
 }
 
+// Each stored code, the state it names and what that state is called; a receipt's valid "5" names
+// none and shows nothing.
 TEST(EstadoCabecera, losCodigosGuardados)
 {
     using E = EstadoCabecera;
-    const std::pair<const char*, E::Valor> codigos[] = {
-        {"1", E::Vacia}, {"2", E::Abierta}, {"3", E::Cerrada}, {"4", E::Anulada},
-        {"5", E::Otro},  {"0", E::Otro},    {"", E::Otro},     {"A", E::Otro}};
-    for (const auto& [codigo, valor] : codigos) {
+    struct Caso {
+        const char* codigo;
+        E::Valor valor;
+        const char* nombre;
+    };
+    const Caso casos[] = {
+        {"1", E::Vacia, "Vacía"}, {"2", E::Abierta, "Abierta"}, {"3", E::Cerrada, "Cerrada"},
+        {"4", E::Anulada, "Anulada"}, {"5", E::Otro, ""}, {"0", E::Otro, ""}, {"", E::Otro, ""},
+        {"A", E::Otro, ""}};
+    for (const auto& [codigo, valor, nombre] : casos) {
         const E estado = E::deCodigo(QString::fromLatin1(codigo));
         EXPECT_EQ(estado.valor(), valor) << codigo;
         EXPECT_EQ(estado.codigo(), valor == E::Otro ? QString() : QString::fromLatin1(codigo));
         EXPECT_EQ(estado.cerrada(), valor == E::Cerrada) << codigo;
+        EXPECT_EQ(estado.nombre(), QString::fromUtf8(nombre)) << codigo;
     }
     // A declaration made on the form starts empty, one made by the import open.
     EXPECT_EQ(EstadoCabecera::inicial(QStringLiteral("M")).codigo(), QLatin1String("1"));

@@ -4,7 +4,7 @@
 
 #include "declarations/retenido_declaracion.h"
 
-#include "common/estados.h"
+#include "database/codigos.h"
 #include "database/error_motor.h"
 #include "support/base_declaraciones.h"
 

@@ -7,7 +7,7 @@
 #include "database/transaccion.h"
 #include "reports/bloques_reporte.h"
 #include "reports/consulta_filas.h"
-#include "reports/motor_reportes.h"
+#include "reports/hojas_a4.h"
 #include "reports/reporte.h"
 #include "reports/vista_previa.h"
 #include "support/carpeta_temporal.h"

@@ -3,7 +3,7 @@
 // regime "13" (agent 012345, May 2008), remittances of stamps "A" and "B" to the agent, two
 // officers, and the rows a shift leaves behind written straight into the database.
 
-#include "common/estados.h"
+#include "database/codigos.h"
 #include "support/datos_entrada.h"
 
 #include <array>

@@ -1,8 +1,8 @@
 #include "declarations/reportes/reporte_declaracion.h"
 
-#include "common/estados.h"
 #include "common/regimenes.h"
 #include "database/base_datos.h"
+#include "database/codigos.h"
 #include "database/importe.h"
 #include "declarations/reportes/texto_declaracion.h"
 #include "reports/bloques_reporte.h"

@@ -1,7 +1,7 @@
 #include "police/reportes/reporte_multas.h"
 
-#include "common/estados.h"
 #include "database/base_datos.h"
+#include "database/codigos.h"
 #include "database/filas.h"
 #include "database/importe.h"
 #include "reports/bloques_reporte.h"

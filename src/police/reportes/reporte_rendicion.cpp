@@ -1,7 +1,7 @@
 #include "police/reportes/reporte_rendicion.h"
 
-#include "common/estados.h"
 #include "database/base_datos.h"
+#include "database/codigos.h"
 #include "database/filas.h"
 #include "police/conteo_estampillas.h"
 #include "police/rendicion_turno.h"

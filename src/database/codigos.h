@@ -1,13 +1,13 @@
 #pragma once
 // The codes stored in the state and mark columns, by their meaning: the state of a declaration
 // (`Cabeceras.Estado`), its origin, the state of a receipt (`Retenciones.Estado`), the marks the
-// import leaves on a receipt (`Retenciones.MarcaImp`) and the type of a subject. Every reader and writer of those columns
-// names them from here.
+// import leaves on a receipt (`Retenciones.MarcaImp`), the type of a subject and the codes the
+// schema and the seeds name. Every reader and writer of those columns names them from here; the
+// header depends on nothing of the program, so the database layer names them too.
 
 #include <QString>
-#include <QStringList>
 
-// What each state allows, and the state each action leaves, is EstadoCabecera's
+// What each state allows, the state each action leaves and each state's name are EstadoCabecera's
 // (common/ciclo_cabecera.h).
 namespace estado_cabecera {
 inline const QString Vacia = QStringLiteral("1");    // created, no receipt yet
@@ -49,6 +49,19 @@ inline const QString Extranjero = QStringLiteral("4");       // "999"
 inline const QString NoInscripto = QStringLiteral("6");      // the "950" series
 } // namespace tipo_sujeto
 
+// The jurisdiction a subject's number begins with (`Contribuyentes.Nro_Contrib`, its first three
+// digits) that the system numbers: the subjects not registered.
+namespace jurisdiccion_sujeto {
+inline const QString NoInscripto = QStringLiteral("950");
+} // namespace jurisdiccion_sujeto
+
+// The regimes (`Cod_Regimen`) the seeds name, whose receipts deduct advances: "11" without a stamp,
+// "12" with one. Everything else about a regime is the regime table's (common/regimenes.h).
+namespace codigo_regimen {
+inline const QString Anticipos = QStringLiteral("11");
+inline const QString AnticiposConOblea = QStringLiteral("12");
+} // namespace codigo_regimen
+
 // `Nro_Comprobante` of the detail rows (`Guias`) of a receipt still being entered: the receipt takes
 // its number only when it is saved.
 inline const QString kComprobantePendiente = QStringLiteral("0");
@@ -59,12 +72,3 @@ inline const QString Importada = QStringLiteral("I");  // imported clean
 inline const QString ConError = QStringLiteral("E");   // imported with an error
 inline const QString Corregida = QStringLiteral("C");  // corrected after import
 } // namespace marca_importacion
-
-// The name of a state code among the names the environment keeps (`Estados_Cabecera`, in code
-// order from "1"); empty for a code that names none.
-inline QString nombreEstado(const QStringList& nombres, const QString& codigo)
-{
-    bool numero = false;
-    const int indice = codigo.toInt(&numero) - 1;
-    return numero && indice >= 0 && indice < nombres.size() ? nombres.at(indice) : QString();
-}
