@@ -36,7 +36,6 @@ bool Entorno::esCabeceraActual(qint64 idCabecera) const
 
 void Entorno::cargarValoresFijos()
 {
-    editarAyuda_ = false;
     const QString cero = QLocale().toString(0.0, 'f', 2);
     separadorDecimal_ = cero.size() >= 3 ? cero.at(cero.size() - 3) : QLatin1Char('.');
     nombresMeses_ = {QStringLiteral("Enero"),   QStringLiteral("Febrero"),

@@ -1,6 +1,6 @@
 #pragma once
 // The working environment every form shares: the active declaration, agent, branch and regime,
-// the fixed lists, and the help key of the screen that asked for help. Nothing active is an empty
+// and the fixed lists. Nothing active is an empty
 // optional. The state is the environment's own: it changes only through its methods, each of which
 // keeps the active values consistent with each other, writes the texts of the main window's
 // status-bar panels they concern, and tells cambiado(), which the main window follows for its
@@ -78,12 +78,6 @@ public:
     // The name of a month by its number ("05"); "" out of range.
     QString nombreMes(const QString& mes) const;
 
-    // ---- Help: the key of the screen whose help is shown, and whether it is being edited.
-    const QString& claveAyuda() const { return claveAyuda_; }
-    void setClaveAyuda(const QString& clave) { claveAyuda_ = clave; }
-    bool editarAyuda() const { return editarAyuda_; }
-    void setEditarAyuda(bool editar) { editarAyuda_ = editar; }
-
     // ---- The status-bar panels: their initial texts, in display order, their tool tips, and
     // what they show now.
     static QString textoInicial(const QString& clave);
@@ -119,8 +113,6 @@ private:
 
     QChar separadorDecimal_ = QLatin1Char(',');
     QStringList nombresMeses_;
-    QString claveAyuda_;
-    bool editarAyuda_ = false;
     QString paneles_[6];
 };
 

@@ -2,7 +2,6 @@
 
 #include "common/contexto.h"
 #include "database/base_datos.h"
-#include "database/entorno.h"
 #include "forms/frmAyuda.h"
 #include "forms/protector.h"
 
@@ -56,8 +55,7 @@ void instalarAyudaF1(QWidget& ventana, Contexto& contexto, std::function<QString
 
 void mostrarAyuda(Contexto& contexto, const QString& clave)
 {
-    contexto.entorno.setClaveAyuda(clave);
-    frmAyuda ventana(contexto);
+    frmAyuda ventana(contexto, clave);
     contexto.dialogs.abrirModal(ventana);
 }
 

@@ -10,7 +10,7 @@ class Protector;
 class QWidget;
 struct Contexto;
 
-// Sets the help key (Clave_Ayuda) to `clave` and shows the help window modally.
+// Shows modally the help window of the key `clave`, its text read-only.
 void mostrarAyuda(Contexto& contexto, const QString& clave);
 
 // The F1 of a window: releasing F1 anywhere in `ventana` (whichever control has the focus) shows

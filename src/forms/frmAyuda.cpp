@@ -2,7 +2,6 @@
 
 #include "common/contexto.h"
 #include "database/base_datos.h"
-#include "database/entorno.h"
 #include "forms/ayuda.h"
 #include "platform/dialogs.h"
 
@@ -34,7 +33,8 @@ double pixelesATwips(int pixeles)
     return std::round(pixeles * 1440.0 / puntosPorPulgada());
 }
 
-frmAyuda::frmAyuda(Contexto& contexto, QWidget* parent) : QDialog(parent), contexto_(contexto)
+frmAyuda::frmAyuda(Contexto& contexto, const QString& clave, bool editable, QWidget* parent)
+    : QDialog(parent), contexto_(contexto), clave_(clave), editable_(editable)
 {
     setObjectName(QStringLiteral("frmAyuda"));
     setWindowTitle(QStringLiteral("Ayuda"));
@@ -59,12 +59,11 @@ frmAyuda::frmAyuda(Contexto& contexto, QWidget* parent) : QDialog(parent), conte
     setMinimumSize(twipsAPixeles(2350), twipsAPixeles(1665));
     resize(twipsAPixeles(7000), twipsAPixeles(5000));
 
-    const Entorno& entorno = contexto_.entorno;
-    txtAyuda_->setReadOnly(!entorno.editarAyuda());
-    const QString sinAyuda = entorno.editarAyuda() ? QString() : kSinAyuda;
+    txtAyuda_->setReadOnly(!editable_);
+    const QString sinAyuda = editable_ ? QString() : kSinAyuda;
     std::optional<FilaAyuda> fila;
     try {
-        fila = buscarAyuda(contexto_.base, entorno.claveAyuda());
+        fila = buscarAyuda(contexto_.base, clave_);
     } catch (const ErrorMotor&) {
         // Help that cannot be read is help not available: F1 must never stop the screen.
     }
@@ -91,32 +90,31 @@ void frmAyuda::cmdCerrarClick()
 {
     if (cerrando_) return;
     cerrando_ = true;
-    if (contexto_.entorno.editarAyuda()) guardarEdicion();
+    if (editable_) guardarEdicion();
     QDialog::reject();
 }
 
 void frmAyuda::guardarEdicion()
 {
-    // Only with the help-editing switch on, which no command turns on.
+    // Only for an editable window, which no command of the program opens.
     BaseDatos& base = contexto_.base;
-    const QString clave = contexto_.entorno.claveAyuda();
     const QString texto = txtAyuda_->toPlainText().trimmed();
     try {
         if (texto.isEmpty()) {
-            base.ejecutar(QStringLiteral("DELETE FROM Ayudas WHERE Clave = ?"), {clave});
+            base.ejecutar(QStringLiteral("DELETE FROM Ayudas WHERE Clave = ?"), {clave_});
             return;
         }
         const QVariantList geometria = {pixelesATwips(y()), pixelesATwips(x()),
                                         pixelesATwips(width()), pixelesATwips(height()), texto};
-        if (buscarAyuda(base, clave)) {
+        if (buscarAyuda(base, clave_)) {
             base.ejecutar(QStringLiteral("UPDATE Ayudas SET \"Top\" = ?, \"Left\" = ?, \"Width\" = ?, "
                                          "\"Height\" = ?, Texto = ? WHERE Clave = ?"),
-                          geometria + QVariantList{clave});
+                          geometria + QVariantList{clave_});
         } else {
             base.ejecutar(QStringLiteral("INSERT INTO Ayudas (\"Top\", \"Left\", \"Width\", "
                                          "\"Height\", Texto, Clave) "
                                          "VALUES (?, ?, ?, ?, ?, ?)"),
-                          geometria + QVariantList{clave});
+                          geometria + QVariantList{clave_});
         }
     } catch (const ErrorMotor& error) {
         contexto_.dialogs.aviso(error.textoGuion());

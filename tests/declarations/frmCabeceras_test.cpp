@@ -173,8 +173,9 @@ TEST_F(FrmCabecerasTest, cadaModoConSuTituloSusBotonesYSusFilas)
         dialogs.alAbrir = [&](QDialog& v) {
             if (auto* f = qobject_cast<frmAyuda*>(&v)) ayuda = f->texto();
         };
+        dialogs.clavesAyuda.clear();
         soltarF1(*control<QWidget>(*form, u"dbgCabeceras"_s));
-        EXPECT_EQ(entorno.claveAyuda(), c.clave) << caso;
+        EXPECT_EQ(dialogs.clavesAyuda, QStringList{c.clave}) << caso;
         EXPECT_FALSE(ayuda.isEmpty()) << caso;
         dialogs.mensajes.clear();
         Q_EMIT control<QTableView>(*form, u"dbgCabeceras"_s)->horizontalHeader()->sectionClicked(3);

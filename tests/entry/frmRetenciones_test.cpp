@@ -634,7 +634,7 @@ TEST(frmRetenciones, SelectoresAyudaEImpresion)
     // F1 from whichever field has the focus opens the form's help.
     QKeyEvent f1(QEvent::KeyRelease, Qt::Key_F1, Qt::NoModifier);
     QApplication::sendEvent(p.w("mskImpBru"), &f1);
-    EXPECT_EQ(f.entorno.claveAyuda(), QStringLiteral("frmRetenciones"));
+    EXPECT_EQ(f.dialogs.clavesAyuda, QStringList{"frmRetenciones"});
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 // Help by screen key, from the help texts the supplied database carries.
 
 #include "common/contexto.h"
-#include "database/entorno.h"
 #include "forms/ayuda.h"
 #include "forms/frmAyuda.h"
 #include "platform/reloj.h"
@@ -60,8 +59,7 @@ TEST_F(AyudaTest, LaVentanaMuestraElTextoEnSuLugarYTamanio)
     base.ejecutar(QStringLiteral("UPDATE Ayudas SET \"Top\" = 1440, \"Left\" = 2880, \"Width\" = 7200, "
                                  "\"Height\" = 4320, Texto = ? WHERE Clave = 'frmC-Activar Declara'"),
                   {QStringLiteral("Línea uno\nLínea dos")});
-    entorno.setClaveAyuda(claveAyudaCabeceras(QStringLiteral("Activar Declaración")));
-    frmAyuda ventana(contexto);
+    frmAyuda ventana(contexto, claveAyudaCabeceras(QStringLiteral("Activar Declaración")));
     EXPECT_EQ(ventana.texto(), QStringLiteral("Línea uno\nLínea dos"));
     EXPECT_EQ(ventana.windowTitle(), QStringLiteral("Ayuda"));
     EXPECT_EQ(ventana.size(), QSize(twipsAPixeles(7200), twipsAPixeles(4320)));
@@ -71,19 +69,65 @@ TEST_F(AyudaTest, LaVentanaMuestraElTextoEnSuLugarYTamanio)
 
 TEST_F(AyudaTest, SinFilaAvisaQueNoHayAyudaYEscapeNoEscribe)
 {
-    entorno.setClaveAyuda(QStringLiteral("frmInexistente"));
     const QString antes = base.valor(QStringLiteral("SELECT group_concat(Clave || Texto) FROM Ayudas")).toString();
     {
-        frmAyuda ventana(contexto);
+        frmAyuda ventana(contexto, QStringLiteral("frmInexistente"));
         EXPECT_EQ(ventana.texto(), QStringLiteral("No se dispone de ayuda para esta pantalla."));
         ventana.reject();
     }
-    entorno.setClaveAyuda(QStringLiteral("frmPrincipal"));
     {
-        frmAyuda ventana(contexto);
+        frmAyuda ventana(contexto, QStringLiteral("frmPrincipal"));
         ventana.reject();
     }
     EXPECT_EQ(base.valor(QStringLiteral("SELECT group_concat(Clave || Texto) FROM Ayudas")).toString(), antes);
+    EXPECT_TRUE(dialogs.mensajes.empty());
+}
+
+TEST_F(AyudaTest, LaVentanaEditableGuardaAlCerrarSuTextoLugarYTamanio)
+{
+    const auto fila = [this](const QString& clave) {
+        return base.fila(QStringLiteral("SELECT \"Top\", \"Left\", \"Width\", \"Height\", Texto "
+                                        "FROM Ayudas WHERE Clave = ?"),
+                         {clave});
+    };
+    const auto editar = [this](const QString& clave, const QString& texto, QRect geometria) {
+        frmAyuda ventana(contexto, clave, true);
+        auto* txtAyuda = ventana.findChild<QPlainTextEdit*>(QStringLiteral("txtAyuda"));
+        EXPECT_FALSE(txtAyuda->isReadOnly());
+        txtAyuda->setPlainText(texto);
+        ventana.move(geometria.topLeft());
+        ventana.resize(geometria.size());
+        ventana.reject();
+    };
+    const QRect lugar(twipsAPixeles(1440), twipsAPixeles(720), twipsAPixeles(5760),
+                      twipsAPixeles(2880));
+    const QVariantList geometria = {pixelesATwips(lugar.y()), pixelesATwips(lugar.x()),
+                                    pixelesATwips(lugar.width()), pixelesATwips(lugar.height())};
+
+    // A key without help opens empty, and its text is added trimmed.
+    {
+        frmAyuda ventana(contexto, QStringLiteral("frmNueva"), true);
+        EXPECT_EQ(ventana.texto(), QString());
+    }
+    editar(QStringLiteral("frmNueva"), QStringLiteral("  Texto nuevo\n"), lugar);
+    const auto nueva = fila(QStringLiteral("frmNueva"));
+    ASSERT_TRUE(nueva);
+    EXPECT_EQ(nueva->value(4).toString(), QStringLiteral("Texto nuevo"));
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(nueva->value(i).toDouble(), geometria[i].toDouble()) << i;
+
+    // The stored help is replaced in its row.
+    const int filas = base.valor(QStringLiteral("SELECT COUNT(*) FROM Ayudas")).toInt();
+    editar(QStringLiteral("frmPrincipal"), QStringLiteral("Otra ayuda"), lugar);
+    const auto principal = fila(QStringLiteral("frmPrincipal"));
+    ASSERT_TRUE(principal);
+    EXPECT_EQ(principal->value(4).toString(), QStringLiteral("Otra ayuda"));
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(principal->value(i).toDouble(), geometria[i].toDouble()) << i;
+    EXPECT_EQ(base.valor(QStringLiteral("SELECT COUNT(*) FROM Ayudas")).toInt(), filas);
+
+    // Emptied, the help is deleted.
+    editar(QStringLiteral("frmPrincipal"), QStringLiteral(" \n "), lugar);
+    EXPECT_FALSE(fila(QStringLiteral("frmPrincipal")));
+    EXPECT_EQ(base.valor(QStringLiteral("SELECT COUNT(*) FROM Ayudas")).toInt(), filas - 1);
     EXPECT_TRUE(dialogs.mensajes.empty());
 }
 

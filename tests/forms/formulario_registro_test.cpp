@@ -354,7 +354,7 @@ TEST_F(FormularioRegistroTest, F1MuestraLaAyudaDelFormulario)
     e.base.ejecutar(sqlCrearTabla(esquema::tabla(u"Ayudas"_s)));
     frmPrueba form(e.contexto);
     soltarF1(*form.txtNombre);  // the form sees the key whichever control has the focus
-    EXPECT_EQ(e.entorno.claveAyuda(), u"frmPrueba"_s);
+    EXPECT_EQ(e.dialogs.clavesAyuda, QStringList{u"frmPrueba"_s});
 }
 
 TEST_F(FormularioRegistroTest, UnaTablaGrandeSeAbreEnSuUltimaFilaYSeRecorreEnOrden)

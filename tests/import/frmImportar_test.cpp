@@ -72,8 +72,9 @@ TEST_F(frmImportarTest, SusDosModosSegunElTitulo)
         dialogos.alAbrir = [&](QDialog& v) {
             if (auto* a = qobject_cast<frmAyuda*>(&v)) ayuda = a->texto();
         };
+        dialogos.clavesAyuda.clear();
         soltarF1(*control<QWidget>(*f, QStringLiteral("txtArchivo")));
-        EXPECT_EQ(entorno.claveAyuda(), titulo);
+        EXPECT_EQ(dialogos.clavesAyuda, QStringList{titulo});
         EXPECT_TRUE(ayuda.startsWith(titulo.toUpper())) << ayuda.toStdString();
         dialogos.alAbrir = {};
     }

@@ -83,7 +83,7 @@ TEST(frmRegimenes, F1MuestraSuAyuda)
     EntornoDePrueba e;
     frmRegimenes lista(e.contexto);
     soltarF1(lista);
-    EXPECT_EQ(e.entorno.claveAyuda(), u"frmRegimenes"_s);
+    EXPECT_EQ(e.dialogs.clavesAyuda, QStringList{u"frmRegimenes"_s});
 }
 
 TEST(frmGranos, SeleccionarDevuelveElCodigoConDosCifras)

@@ -132,7 +132,7 @@ TEST_F(frmPrincipalTest, F1MuestraLaAyudaDeLaVentanaPrincipal)
     EXPECT_TRUE(dialogs.ventanas.isEmpty());
     QKeyEvent f1(QEvent::KeyRelease, Qt::Key_F1, Qt::NoModifier);
     QApplication::sendEvent(&ventana, &f1);
-    EXPECT_EQ(entorno.claveAyuda(), QStringLiteral("frmPrincipal"));
+    EXPECT_EQ(dialogs.guion.clavesAyuda, QStringList{"frmPrincipal"});
     EXPECT_EQ(dialogs.ventanas, QStringList{"frmAyuda"});
     EXPECT_EQ(dialogs.textosAyuda, QStringList{texto});
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Dialogs for tests: answers from a script, in order, and remembers every message it was shown.
 
+#include "forms/frmAyuda.h"
 #include "platform/dialogs.h"
 
 #include <QDialog>
@@ -19,6 +20,7 @@ public:
     std::function<void(QDialog&)> alAbrir;              // acts on a window before it "closes"
     std::function<void(const Mensaje&)> alMostrar;      // sees each message as it appears
     QStringList clasesAbiertas;                         // class of each window shown modally
+    QStringList clavesAyuda;                            // key of each help window shown
     QStringList propuestas;                             // names proposed by the save chooser
     std::vector<int> largos;                            // the limit of each limited input box
     QStringList abiertos;                               // documents and addresses opened
@@ -64,6 +66,7 @@ public:
     int abrirModal(QDialog& ventana) override
     {
         clasesAbiertas << QString::fromLatin1(ventana.metaObject()->className());
+        if (const auto* ayuda = qobject_cast<frmAyuda*>(&ventana)) clavesAyuda << ayuda->clave();
         if (alAbrir) alAbrir(ventana);
         if (modales.empty()) return 0;
         const int r = modales.front();
