@@ -4,24 +4,9 @@
 
 #include <QLocale>
 
-namespace {
-
-const QString kClaves[6] = {panel::Agente, panel::Sucursal, panel::Regimen,
-                            panel::Mes,    panel::Anio,     panel::Rectifica};
-
-int posicion(const QString& clave)
-{
-    for (int i = 0; i < 6; ++i)
-        if (kClaves[i] == clave) return i;
-    return -1;
-}
-
-} // namespace
-
 Entorno::Entorno(BaseDatos& base, QObject* parent) : QObject(parent), base_(base)
 {
     cargarValoresFijos();
-    for (int i = 0; i < 6; ++i) paneles_[i] = textoInicial(kClaves[i]);
 }
 
 QString Entorno::agente() const { return agente_ ? agente_->nroAgente : QString(); }
@@ -63,7 +48,6 @@ void Entorno::activarAgente(const QString& nroAgente)
         Q_EMIT cambiado();
         return;
     }
-    mostrarAgente();
     const auto primera = base_.fila(QStringLiteral("SELECT * FROM Sucursales WHERE Nro_Agente = ? "
                                                    "ORDER BY Nro_Agente, Sucursal LIMIT 1"),
                                     {nroAgente});
@@ -71,7 +55,6 @@ void Entorno::activarAgente(const QString& nroAgente)
         quitarSucursal();
     } else {
         sucursal_ = sucursalDe(*primera);
-        mostrarSucursal();
         quitarCabecera();
     }
     Q_EMIT cambiado();
@@ -81,10 +64,7 @@ void Entorno::activarSucursal(const QString& sucursal)
 {
     quitarCabecera();
     sucursal_ = leerSucursal(base_, agente(), sucursal);
-    if (sucursal_)
-        mostrarSucursal();
-    else
-        quitarSucursal();
+    if (!sucursal_) quitarSucursal();
     Q_EMIT cambiado();
 }
 
@@ -92,20 +72,14 @@ void Entorno::activarRegimen(const QString& codRegimen)
 {
     quitarCabecera();
     // The list showed it a moment ago; when it is gone, the regime there was stays.
-    if (auto regimen = leerRegimen(base_, codRegimen)) {
-        regimen_ = std::move(regimen);
-        mostrarRegimen();
-    }
+    if (auto regimen = leerRegimen(base_, codRegimen)) regimen_ = std::move(regimen);
     Q_EMIT cambiado();
 }
 
 bool Entorno::activarCabecera(qint64 idCabecera)
 {
     cabecera_ = leerCabecera(base_, idCabecera);
-    if (cabecera_)
-        mostrarCabecera();
-    else
-        quitarCabecera();
+    if (!cabecera_) quitarCabecera();
     Q_EMIT cambiado();
     return cabecera_.has_value();
 }
@@ -113,26 +87,25 @@ bool Entorno::activarCabecera(qint64 idCabecera)
 void Entorno::restaurar(std::optional<qint64> idCabecera, const QString& agente,
                         const QString& sucursal, const QString& regimen)
 {
-    // A value not found must not leave the text of an earlier one on the panels.
-    panelesIniciales();
+    // Nothing of the environment there was stays, whatever is not found now.
+    cabecera_.reset();
+    agente_.reset();
+    sucursal_.reset();
+    regimen_.reset();
+    Q_EMIT restaurado();
     QString nroAgente = agente;
     QString nroSucursal = sucursal;
     QString codRegimen = regimen;
-    cabecera_.reset();
     if (idCabecera) cabecera_ = leerCabecera(base_, *idCabecera);
     if (cabecera_) {
         // The declaration's own agent, branch and regime win over the others.
         nroAgente = cabecera_->nroAgente;
         nroSucursal = cabecera_->sucursal;
         codRegimen = cabecera_->codRegimen;
-        mostrarCabecera();
     }
     agente_ = leerAgente(base_, nroAgente);
-    mostrarAgente();
     sucursal_ = leerSucursal(base_, nroAgente, nroSucursal);
-    mostrarSucursal();
     regimen_ = leerRegimen(base_, codRegimen);
-    mostrarRegimen();
     Q_EMIT cambiado();
 }
 
@@ -140,10 +113,7 @@ void Entorno::releerAgente()
 {
     if (!agente_) return;
     agente_ = leerAgente(base_, agente_->nroAgente);
-    if (agente_)
-        mostrarAgente();
-    else
-        quitarAgente();
+    if (!agente_) quitarAgente();
     Q_EMIT cambiado();
 }
 
@@ -151,10 +121,7 @@ void Entorno::releerSucursal()
 {
     if (!sucursal_) return;
     sucursal_ = leerSucursal(base_, sucursal_->nroAgente, sucursal_->sucursal);
-    if (sucursal_)
-        mostrarSucursal();
-    else
-        quitarSucursal();
+    if (!sucursal_) quitarSucursal();
     Q_EMIT cambiado();
 }
 
@@ -167,26 +134,20 @@ void Entorno::releerCabecera()
 
 void Entorno::quitarAgente()
 {
-    setPanel(panel::Agente, QStringLiteral("Agente: (ninguno)"));
     agente_.reset();
     quitarSucursal();
 }
 
 void Entorno::quitarSucursal()
 {
-    setPanel(panel::Sucursal, QStringLiteral("Sucursal: (ninguna)"));
     sucursal_.reset();
     quitarCabecera();
 }
 
 void Entorno::quitarCabecera()
 {
-    setPanel(panel::Mes, QStringLiteral("Mes: (ninguno)"));
-    // The reset writes "Anio" where the start-up writes "Año": the status bar shows the year's
-    // panel with either caption, depending on which of the two last wrote it.
-    setPanel(panel::Anio, QStringLiteral("Anio: (ninguno)"));
-    setPanel(panel::Rectifica, QStringLiteral("R: 00"));
     cabecera_.reset();
+    Q_EMIT cabeceraQuitada();
 }
 
 void Entorno::limpiarAgenteActual()
@@ -205,93 +166,6 @@ void Entorno::limpiarCabeceraActual()
 {
     quitarCabecera();
     Q_EMIT cambiado();
-}
-
-// ---- The panels.
-
-QString Entorno::textoInicial(const QString& clave)
-{
-    switch (posicion(clave)) {
-    case 0: return QStringLiteral("Agente: (ninguno)");
-    case 1: return QStringLiteral("Sucursal: (ninguna)");
-    case 2: return QStringLiteral("Régimen: (ninguno)");
-    case 3: return QStringLiteral("Mes: (ninguno)");
-    case 4: return QStringLiteral("Año: (ninguno)");
-    case 5: return QStringLiteral("R: 00");
-    }
-    return {};
-}
-
-QString Entorno::ayudaPanel(const QString& clave)
-{
-    switch (posicion(clave)) {
-    case 0: return QStringLiteral("Agente de la Declaración Jurada Activa");
-    case 1: return QStringLiteral("Sucursal de la Declaración Jurada Activa");
-    case 2: return QStringLiteral("Régimen de la Declaración Jurada Activa");
-    case 3: return QStringLiteral("Mes");
-    case 4: return QStringLiteral("Año de la Declaración Jurada Activa");
-    case 5: return QStringLiteral("Número de rectificativa (00: Original)");
-    }
-    return {};
-}
-
-QString Entorno::textoPanel(const QString& clave) const
-{
-    const int i = posicion(clave);
-    return i < 0 ? QString() : paneles_[i];
-}
-
-void Entorno::setPanel(const QString& clave, const QString& texto)
-{
-    const int i = posicion(clave);
-    if (i < 0) return;
-    paneles_[i] = texto;
-}
-
-void Entorno::panelesIniciales()
-{
-    for (const QString& clave : kClaves) setPanel(clave, textoInicial(clave));
-}
-
-QString Entorno::textoAgente(const QString& nroAgente, const QString& razonSocial)
-{
-    return QStringLiteral("Agente: ") + formatoAgente(nroAgente) + QStringLiteral(" - ")
-        + razonSocial;
-}
-
-QString Entorno::textoSucursal(const QString& sucursal, const QString& descripcion)
-{
-    return QStringLiteral("Sucursal: ") + sucursal + QStringLiteral(" - ") + descripcion;
-}
-
-QString Entorno::textoRegimen(const QString& codRegimen, const QString& descripcion)
-{
-    return QStringLiteral("Régimen: ") + codRegimen + QStringLiteral(" - ") + descripcion;
-}
-
-void Entorno::mostrarCabecera()
-{
-    if (!cabecera_) return;
-    setPanel(panel::Anio, QStringLiteral("Año: ") + cabecera_->anio);
-    setPanel(panel::Mes, QStringLiteral("Mes: ") + cabecera_->mes);
-    setPanel(panel::Rectifica, QStringLiteral("R: ") + cabecera_->rectifica);
-}
-
-void Entorno::mostrarAgente()
-{
-    if (agente_) setPanel(panel::Agente, textoAgente(agente_->nroAgente, agente_->razonSocial));
-}
-
-void Entorno::mostrarSucursal()
-{
-    if (sucursal_)
-        setPanel(panel::Sucursal, textoSucursal(sucursal_->sucursal, sucursal_->descripcion));
-}
-
-void Entorno::mostrarRegimen()
-{
-    if (regimen_)
-        setPanel(panel::Regimen, textoRegimen(regimen_->codRegimen, regimen_->descripcion));
 }
 
 QString formatoAgente(const QString& nroAgente)

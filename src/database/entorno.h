@@ -1,10 +1,8 @@
 #pragma once
 // The working environment every form shares: the active declaration, agent, branch and regime,
-// and the fixed lists. Nothing active is an empty
-// optional. The state is the environment's own: it changes only through its methods, each of which
-// keeps the active values consistent with each other, writes the texts of the main window's
-// status-bar panels they concern, and tells cambiado(), which the main window follows for its
-// menus and panels.
+// and the fixed lists. Nothing active is an empty optional. The state is the environment's own: it
+// changes only through its methods, each of which keeps the active values consistent with each
+// other and tells cambiado(), which the main window follows for its menus and panels.
 
 #include "database/filas.h"
 
@@ -14,15 +12,6 @@
 #include <optional>
 
 class BaseDatos;
-
-namespace panel {
-inline const QString Agente = QStringLiteral("Agente");
-inline const QString Sucursal = QStringLiteral("Sucursal");
-inline const QString Regimen = QStringLiteral("Regimen");
-inline const QString Mes = QStringLiteral("Mes");
-inline const QString Anio = QStringLiteral("Anio");
-inline const QString Rectifica = QStringLiteral("Rectifica");
-} // namespace panel
 
 class Entorno : public QObject {
     Q_OBJECT
@@ -56,11 +45,11 @@ public:
     // A declaration; false, with none left active, when it is no longer there.
     bool activarCabecera(qint64 idCabecera);
     // The environment a start or a reopening of the database sets: the declaration, whose own
-    // agent, branch and regime then win over the others given; each value not found shows its
-    // "(ninguno)" text.
+    // agent, branch and regime then win over the others given; each value not found leaves
+    // nothing active in its place.
     void restaurar(std::optional<qint64> idCabecera, const QString& agente, const QString& sucursal,
                    const QString& regimen);
-    // The active row read again after it was saved (its panel follows).
+    // The active row read again after it was saved.
     void releerAgente();
     void releerSucursal();
     void releerCabecera();
@@ -78,32 +67,19 @@ public:
     // The name of a month by its number ("05"); "" out of range.
     QString nombreMes(const QString& mes) const;
 
-    // ---- The status-bar panels: their initial texts, in display order, their tool tips, and
-    // what they show now.
-    static QString textoInicial(const QString& clave);
-    static QString ayudaPanel(const QString& clave);
-    QString textoPanel(const QString& clave) const;
-
-    // Panel texts for an active value.
-    static QString textoAgente(const QString& nroAgente, const QString& razonSocial);
-    static QString textoSucursal(const QString& sucursal, const QString& descripcion);
-    static QString textoRegimen(const QString& codRegimen, const QString& descripcion);
-
 Q_SIGNALS:
-    // The active values or the panels changed.
+    // The active values changed.
     void cambiado();
+    // The active declaration was reset, by any of the paths that choose or clear a selection;
+    // before cambiado().
+    void cabeceraQuitada();
+    // restaurar set the environment anew; before cambiado().
+    void restaurado();
 
 private:
-    void setPanel(const QString& clave, const QString& texto);
-    void panelesIniciales();
     void quitarAgente();
     void quitarSucursal();
     void quitarCabecera();
-    // The panels of the active declaration ("Año: ", "Mes: ", "R: "), agent, branch and regime.
-    void mostrarCabecera();
-    void mostrarAgente();
-    void mostrarSucursal();
-    void mostrarRegimen();
 
     BaseDatos& base_;
     std::optional<Cabecera> cabecera_;
@@ -113,7 +89,6 @@ private:
 
     QChar separadorDecimal_ = QLatin1Char(',');
     QStringList nombresMeses_;
-    QString paneles_[6];
 };
 
 // The agent number as shown: five digits, "-", the check digit (012345 gives 01234-5).

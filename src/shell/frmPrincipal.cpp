@@ -41,7 +41,8 @@ int pixeles(double twips)
 } // namespace
 
 frmPrincipal::frmPrincipal(Contexto& contexto, Arranque& arranque, QWidget* parent)
-    : QMainWindow(parent), contexto_(contexto), arranque_(arranque)
+    : QMainWindow(parent), contexto_(contexto), arranque_(arranque),
+      paneles_(contexto.entorno)
 {
     setObjectName(QStringLiteral("frmPrincipal"));
     setWindowTitle(QStringLiteral("Tarquel  -  Versión ") + versionPrograma());
@@ -108,9 +109,9 @@ void frmPrincipal::construirCentro()
         estado->setContentsMargins(0, 0, 2, 0);
         bool primero = true;
         for (const QString& clave : claves) {
-            auto* etiqueta = new QLabel(contexto_.entorno.textoPanel(clave), estado);
+            auto* etiqueta = new QLabel(paneles_.texto(clave), estado);
             etiqueta->setObjectName(clave);
-            etiqueta->setToolTip(Entorno::ayudaPanel(clave));
+            etiqueta->setToolTip(PanelesEstado::ayudaPanel(clave));
             etiqueta->setFrameShape(QFrame::Panel);
             etiqueta->setFrameShadow(QFrame::Sunken);
             estado->addWidget(etiqueta, primero ? 3 : 1);
@@ -319,7 +320,7 @@ void frmPrincipal::seguirEntorno()
     for (const QString& clave : {panel::Agente, panel::Sucursal, panel::Regimen, panel::Mes,
                                  panel::Anio, panel::Rectifica})
         if (auto* etiqueta = findChild<QLabel*>(clave))
-            etiqueta->setText(contexto_.entorno.textoPanel(clave));
+            etiqueta->setText(paneles_.texto(clave));
     actualizarMenus();
 }
 

@@ -4,6 +4,8 @@
 // it. The menus are set from the environment each time the window becomes active and after every
 // command.
 
+#include "shell/paneles_estado.h"
+
 #include <QMainWindow>
 #include <functional>
 #include <map>
@@ -55,6 +57,8 @@ private:
 
     Contexto& contexto_;
     Arranque& arranque_;
+    // The window is made before the environment is first set, so its panels see every change.
+    PanelesEstado paneles_;
     std::map<QString, QAction*> acciones_;
     std::map<QString, Abridor> abridores_;
     QWidget* centro_ = nullptr;

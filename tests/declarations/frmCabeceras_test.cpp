@@ -526,7 +526,7 @@ TEST_F(FrmCabecerasTest, losBotonesDelRegimenPolicial)
 TEST(FrmCabecerasMenu, cadaItemAbreElFormularioEnSuModo)
 {
     EntornoDePrueba e(BaseDePrueba::Instalada, RelojFijo{QDate(2007, 3, 14), QTime(10, 0)});
-    auto& [carpeta, base, entorno, dialogs, reloj, impresora, contexto] = e;
+    auto& [carpeta, base, entorno, paneles, dialogs, reloj, impresora, contexto] = e;
     Arranque arranque{entorno, dialogs, carpeta.dir.path()};
     frmPrincipal ventana{contexto, arranque};
     conectarFormularios(ventana, contexto);

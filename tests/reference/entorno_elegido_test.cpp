@@ -23,7 +23,7 @@ TEST(EntornoElegido, AgenteSucursalYRegimenQuedanEnEntornoMem)
     // A new install's data folder, opened as the program starts.
     EntornoDePrueba e(BaseDePrueba::Ninguna);
     copiarBaseInstalada(e.carpeta.base());
-    auto& [carpeta, base, entorno, dialogs, reloj, impresora, contexto] = e;
+    auto& [carpeta, base, entorno, paneles, dialogs, reloj, impresora, contexto] = e;
     Arranque arranque(entorno, dialogs, carpeta.dir.path());
     ASSERT_EQ(arranque.iniciar(), FinArranque::Continuar);
     dialogs.mensajes.clear();
@@ -40,8 +40,8 @@ TEST(EntornoElegido, AgenteSucursalYRegimenQuedanEnEntornoMem)
         pulsar(agentes, u"cmdGrabar"_s);
         pulsar(agentes, u"cmdActivar"_s);
     }
-    EXPECT_EQ(entorno.textoPanel(panel::Agente), u"Agente: 00001-7 - ACOPIO DEL SUR"_s);
-    EXPECT_EQ(entorno.textoPanel(panel::Sucursal), u"Sucursal: 0000 - RUTA 8 KM 3"_s);
+    EXPECT_EQ(paneles.texto(panel::Agente), u"Agente: 00001-7 - ACOPIO DEL SUR"_s);
+    EXPECT_EQ(paneles.texto(panel::Sucursal), u"Sucursal: 0000 - RUTA 8 KM 3"_s);
     {
         frmSucursales sucursales(contexto);
         EXPECT_EQ(texto(sucursales, u"mskSucursal"_s), u"0000"_s);
@@ -55,7 +55,7 @@ TEST(EntornoElegido, AgenteSucursalYRegimenQuedanEnEntornoMem)
     }
     EXPECT_TRUE(dialogs.mensajes.empty()) << dialogs.textosMostrados().join(u'|').toStdString();
     EXPECT_TRUE(entorno.agenteActual() && entorno.sucursalActual() && entorno.regimenActual());
-    EXPECT_TRUE(entorno.textoPanel(panel::Regimen).startsWith(u"Régimen: 01 - "_s));
+    EXPECT_TRUE(paneles.texto(panel::Regimen).startsWith(u"Régimen: 01 - "_s));
 
     arranque.cerrar();
     QFile archivo(carpeta.ruta(u"Entorno.mem"_s));

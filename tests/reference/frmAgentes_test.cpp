@@ -51,7 +51,7 @@ protected:
         e.entorno.activarCabecera(id);
     }
 
-    QString panel(const QString& clave) const { return e.entorno.textoPanel(clave); }
+    QString panel(const QString& clave) const { return e.paneles.texto(clave); }
 
     EntornoDePrueba e;
 };
@@ -199,7 +199,7 @@ TEST_F(AgentesTest, ModificarElAgenteActivoActualizaSuPanel)
         pulsar(form, u"cmdGrabar"_s);
 
         EXPECT_TRUE(e.dialogs.mensajes.empty()) << c.caso;
-        EXPECT_EQ(e.entorno.textoPanel(panel::Agente), c.panelEsperado) << c.caso;
+        EXPECT_EQ(e.paneles.texto(panel::Agente), c.panelEsperado) << c.caso;
         EXPECT_EQ(e.entorno.agenteActual()->razonSocial,
                   c.panelEsperado.section(u" - "_s, 1))
             << c.caso;
@@ -377,9 +377,9 @@ TEST_F(AgentesTest, ActivarTomaLaSucursalDeMenorNumeroYNingunaDeclaracion)
         EXPECT_EQ(e.entorno.sucursal(), c.sucursalActiva) << c.caso;
         EXPECT_EQ(e.entorno.sucursalActual().has_value(), !c.sucursalActiva.isEmpty()) << c.caso;
         EXPECT_FALSE(e.entorno.cabeceraActual()) << c.caso;
-        EXPECT_EQ(e.entorno.textoPanel(panel::Agente), u"Agente: 12345-9 - LA RURAL"_s) << c.caso;
-        EXPECT_EQ(e.entorno.textoPanel(panel::Sucursal), c.panelSucursal) << c.caso;
-        EXPECT_EQ(e.entorno.textoPanel(panel::Anio), u"Anio: (ninguno)"_s) << c.caso;
+        EXPECT_EQ(e.paneles.texto(panel::Agente), u"Agente: 12345-9 - LA RURAL"_s) << c.caso;
+        EXPECT_EQ(e.paneles.texto(panel::Sucursal), c.panelSucursal) << c.caso;
+        EXPECT_EQ(e.paneles.texto(panel::Anio), u"Anio: (ninguno)"_s) << c.caso;
         EXPECT_TRUE(e.dialogs.mensajes.empty()) << c.caso;
     }
 }

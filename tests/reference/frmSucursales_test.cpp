@@ -206,8 +206,8 @@ TEST_F(SucursalesTest, UnaSucursalConDeclaracionesNoSeBorra)
     EXPECT_EQ(e.contar(u"SELECT COUNT(*) FROM Sucursales WHERE Nro_Agente = ?"_s, {kAgente}), 1);
     EXPECT_FALSE(e.entorno.sucursalActual());
     EXPECT_EQ(e.entorno.agente(), kAgente);
-    EXPECT_EQ(e.entorno.textoPanel(panel::Sucursal), u"Sucursal: (ninguna)"_s);
-    EXPECT_EQ(e.entorno.textoPanel(panel::Agente), u"Agente: 12345-9 - LA RURAL"_s);
+    EXPECT_EQ(e.paneles.texto(panel::Sucursal), u"Sucursal: (ninguna)"_s);
+    EXPECT_EQ(e.paneles.texto(panel::Agente), u"Agente: 12345-9 - LA RURAL"_s);
 }
 
 TEST_F(SucursalesTest, BorrarLaUltimaDejaCerosEnLosCodigos)
@@ -241,8 +241,8 @@ TEST_F(SucursalesTest, ActivarUnaSucursalNoDejaDeclaracionActiva)
 
     EXPECT_EQ(e.entorno.sucursal(), u"0002"_s);
     EXPECT_FALSE(e.entorno.cabeceraActual());
-    EXPECT_EQ(e.entorno.textoPanel(panel::Sucursal), u"Sucursal: 0002 - NORTE"_s);
-    EXPECT_EQ(e.entorno.textoPanel(panel::Mes), u"Mes: (ninguno)"_s);
+    EXPECT_EQ(e.paneles.texto(panel::Sucursal), u"Sucursal: 0002 - NORTE"_s);
+    EXPECT_EQ(e.paneles.texto(panel::Mes), u"Mes: (ninguno)"_s);
     EXPECT_EQ(e.entorno.agente(), kAgente);
 }
 
@@ -255,7 +255,7 @@ TEST_F(SucursalesTest, ModificarLaSucursalActivaActualizaSuPanel)
     pulsar(form, u"cmdGrabar"_s);
 
     EXPECT_TRUE(e.dialogs.mensajes.empty());
-    EXPECT_EQ(e.entorno.textoPanel(panel::Sucursal), u"Sucursal: 0001 - MITRE 200"_s);
+    EXPECT_EQ(e.paneles.texto(panel::Sucursal), u"Sucursal: 0001 - MITRE 200"_s);
     EXPECT_EQ(e.entorno.sucursalActual()->descripcion, u"MITRE 200"_s);
     EXPECT_EQ(e.contar(u"SELECT COUNT(*) FROM Sucursales WHERE Descripcion = 'MITRE 200' "
                        u"AND Nro_Agente = ? AND Nro_Comprobante = '00000000'"_s,

@@ -55,9 +55,9 @@ TEST(frmRegimenes, ElDobleClickActivaElRegimenYCierra)
 
     EXPECT_FALSE(lista.isVisible());
     EXPECT_EQ(e.entorno.regimen(), u"13"_s);
-    EXPECT_EQ(e.entorno.textoPanel(panel::Regimen), u"Régimen: 13 - "_s + descripcion);
+    EXPECT_EQ(e.paneles.texto(panel::Regimen), u"Régimen: 13 - "_s + descripcion);
     EXPECT_FALSE(e.entorno.cabeceraActual());
-    EXPECT_EQ(e.entorno.textoPanel(panel::Anio), u"Anio: (ninguno)"_s);
+    EXPECT_EQ(e.paneles.texto(panel::Anio), u"Anio: (ninguno)"_s);
     EXPECT_EQ(e.entorno.agente(), u"123459"_s);
     EXPECT_EQ(e.entorno.sucursal(), u"0000"_s);
 }
@@ -69,7 +69,7 @@ TEST(frmRegimenes, SalirNoCambiaNadaYUnaTablaVaciaNoActiva)
         frmRegimenes lista(e.contexto);
         pulsar(lista, u"cmdSalir"_s);
         EXPECT_FALSE(e.entorno.regimenActual());
-        EXPECT_EQ(e.entorno.textoPanel(panel::Regimen), u"Régimen: (ninguno)"_s);
+        EXPECT_EQ(e.paneles.texto(panel::Regimen), u"Régimen: (ninguno)"_s);
     }
     e.base.ejecutar(u"DELETE FROM Regimenes"_s);
     frmRegimenes lista(e.contexto);

@@ -2,6 +2,7 @@
 
 #include "database/entorno.h"
 #include "shell/arranque.h"
+#include "shell/paneles_estado.h"
 #include "support/carpeta_temporal.h"
 #include "support/fallas_sistema.h"
 #include "support/filas_prueba.h"
@@ -57,7 +58,7 @@ protected:
         QStringList t;
         for (const QString& c : {panel::Agente, panel::Sucursal, panel::Regimen, panel::Mes,
                                  panel::Anio, panel::Rectifica})
-            t << entorno.textoPanel(c);
+            t << panelesEstado.texto(c);
         return t;
     }
 
@@ -65,6 +66,7 @@ protected:
     qint64 idCabecera = 0;
     BaseDatos base;
     Entorno entorno{base};
+    PanelesEstado panelesEstado{entorno};
     DialogosGuionados dialogs;
     Arranque arranque{entorno, dialogs, carpeta.dir.path()};
 };

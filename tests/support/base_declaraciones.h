@@ -142,8 +142,8 @@ protected:
 
     QStringList paneles() const
     {
-        return {entorno.textoPanel(panel::Anio), entorno.textoPanel(panel::Mes),
-                entorno.textoPanel(panel::Rectifica)};
+        const PanelesEstado& p = EntornoDePrueba::paneles;
+        return {p.texto(panel::Anio), p.texto(panel::Mes), p.texto(panel::Rectifica)};
     }
 
 private:

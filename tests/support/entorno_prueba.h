@@ -1,7 +1,8 @@
 #pragma once
 // The one context the tests give the code under test: a data folder of its own with the database
-// a new install has (or an empty one), the environment over it, scripted dialogs, a stopped clock,
-// the program's printer and the Contexto that holds them all, as the program builds it. Every
+// a new install has (or an empty one), the environment over it and the status-bar panels that
+// read it, scripted dialogs, a stopped clock, the program's printer and the Contexto that holds
+// them all, as the program builds it. Every
 // fixture of the suite is one of these with its own rows.
 //
 //     EntornoDePrueba e;                  // a new install's database
@@ -10,6 +11,7 @@
 #include "common/contexto.h"
 #include "database/base_datos.h"
 #include "database/entorno.h"
+#include "shell/paneles_estado.h"
 #include "support/carpeta_temporal.h"
 #include "support/dialogos_guionados.h"
 #include "support/impresora_del_programa.h"
@@ -50,6 +52,8 @@ struct EntornoDePruebaCon {
     CarpetaTemporal carpeta;
     BaseDatos base;
     Entorno entorno{base};
+    // The main window's panels, followed from the first change of the environment.
+    PanelesEstado paneles{entorno};
     Dialogos dialogs;
     RelojFijo reloj;
     MotorReportes impresora{base, dialogs, reportesDelPrograma(), ningunaImpresora};
