@@ -26,26 +26,31 @@ bool habilitado(const QWidget& formulario, const QString& nombre)
     return c && c->isEnabled();
 }
 
+namespace {
+
+// One key pressed and released, as the keyboard sends it.
+void tecla(QWidget* caja, int codigo, Qt::KeyboardModifiers modificadores, QChar c)
+{
+    QKeyEvent pulsada(QEvent::KeyPress, codigo, modificadores, QString(c));
+    QApplication::sendEvent(caja, &pulsada);
+    QKeyEvent soltada(QEvent::KeyRelease, codigo, modificadores, QString(c));
+    QApplication::sendEvent(caja, &soltada);
+}
+
+} // namespace
+
 void teclear(QWidget* caja, const QString& texto)
 {
-    for (const QChar c : texto) {
-        QKeyEvent pulsada(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(caja, &pulsada);
-        QKeyEvent soltada(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(caja, &soltada);
-    }
+    for (const QChar c : texto) tecla(caja, 0, Qt::NoModifier, c);
 }
 
 void teclearEnElTecladoNumerico(QWidget* caja, const QString& texto)
 {
     for (const QChar c : texto) {
-        const int tecla = c == QLatin1Char('.')   ? Qt::Key_Period
-                          : c == QLatin1Char(',') ? Qt::Key_Comma
-                                                  : Qt::Key_0 + (c.unicode() - u'0');
-        QKeyEvent pulsada(QEvent::KeyPress, tecla, Qt::KeypadModifier, QString(c));
-        QApplication::sendEvent(caja, &pulsada);
-        QKeyEvent soltada(QEvent::KeyRelease, tecla, Qt::KeypadModifier, QString(c));
-        QApplication::sendEvent(caja, &soltada);
+        const int codigo = c == QLatin1Char('.')   ? Qt::Key_Period
+                           : c == QLatin1Char(',') ? Qt::Key_Comma
+                                                   : Qt::Key_0 + (c.unicode() - u'0');
+        tecla(caja, codigo, Qt::KeypadModifier, c);
     }
 }
 
